@@ -1,0 +1,49 @@
+# Two commands for a fresh Debian 12 machine (as root): `make demo` and `make test`.
+# Each installs what is missing, configures, builds and then runs.
+
+PRESET ?= default
+BUILD_DIR := build/$(PRESET)
+CLI := $(BUILD_DIR)/src/cli/lumora-cli
+DEMO_JOB := data/examples/small.opt
+DEMO_DIR := build/demo
+
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev poppler-utils
+# Only to look at real windows and printed pages by hand.
+LOOK_PACKAGES := xvfb xauth imagemagick
+
+.PHONY: all deps look-deps configure build test demo clean format
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+look-deps:
+	$(MAKE) deps PACKAGES="$(LOOK_PACKAGES)"
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: configure
+	cmake --build --preset $(PRESET) -j2
+
+test: build
+	ctest --preset $(PRESET) -j2
+
+demo: build
+	@mkdir -p $(DEMO_DIR)
+	cp $(DEMO_JOB) $(DEMO_DIR)/demo.opt
+	$(CLI) summary $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
+
+format:
+	find src tests bench -name '*.cc' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

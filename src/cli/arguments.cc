@@ -1,0 +1,42 @@
+#include "cli/arguments.h"
+
+namespace lumora::cli {
+
+std::optional<std::string> Arguments::Value(const std::string& option) const {
+  const auto found = values.find(option);
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
+                                          const ArgumentSpec& spec, Arguments& parsed) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+      parsed.positional.push_back(arg);
+      continue;
+    }
+    std::string name = arg;
+    std::optional<std::string> inline_value;
+    if (const size_t equals = arg.find('='); equals != std::string::npos && arg.rfind("--", 0) == 0) {
+      name = arg.substr(0, equals);
+      inline_value = arg.substr(equals + 1);
+    }
+    if (spec.value_options.count(name) > 0) {
+      if (inline_value) {
+        parsed.values[name] = *inline_value;
+      } else if (i + 1 < args.size()) {
+        parsed.values[name] = args[++i];
+      } else {
+        return "option " + name + " needs a value";
+      }
+    } else if (spec.switch_options.count(name) > 0 && !inline_value) {
+      parsed.switches.insert(name);
+    } else {
+      return "unknown option " + arg;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace lumora::cli

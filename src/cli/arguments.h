@@ -1,0 +1,36 @@
+#ifndef LUMORA_CLI_ARGUMENTS_H_
+#define LUMORA_CLI_ARGUMENTS_H_
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace lumora::cli {
+
+// The arguments of one command: options with values, switches, and the positional arguments.
+struct Arguments {
+  std::map<std::string, std::string> values;
+  std::set<std::string> switches;
+  std::vector<std::string> positional;
+
+  std::optional<std::string> Value(const std::string& option) const;
+  bool Has(const std::string& option) const { return switches.count(option) > 0; }
+};
+
+// What a command accepts: options that take a value ("--data-dir", "-o") and switches
+// ("--coil").
+struct ArgumentSpec {
+  std::set<std::string> value_options;
+  std::set<std::string> switch_options;
+};
+
+// Parses "--name value", "--name=value" and switches; anything unknown that starts with "-" is
+// an error, returned as the message to show.
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
+                                          const ArgumentSpec& spec, Arguments& parsed);
+
+}  // namespace lumora::cli
+
+#endif  // LUMORA_CLI_ARGUMENTS_H_

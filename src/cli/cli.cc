@@ -1,0 +1,59 @@
+#include "cli/cli.h"
+
+#include <iostream>
+
+#include "cli/commands/commands.h"
+#include "core/version.h"
+
+namespace lumora::cli {
+namespace {
+
+void PrintHelp(std::ostream& out) {
+  out << "Usage: lumora-cli COMMAND [ARGUMENTS]\n"
+         "       lumora-cli --help | --version\n\n"
+         "Plans guillotine cuts of glass pieces from stock sheets or coils.\n\n"
+         "Commands:\n";
+  for (const Command& command : Commands()) {
+    out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+  }
+  out << "\nEvery command takes --data-dir DIR; without it $LUMORA_HOME or the user's data\n"
+         "folder holds the settings, libraries and the Defaults job.\n";
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"summary", "JOB [--data-dir DIR]", "Prints what a job file holds.", RunSummary},
+  };
+  return commands;
+}
+
+int Fail(int exit_code, std::string_view message) {
+  std::cerr << "lumora-cli: " << message << "\n";
+  return exit_code;
+}
+
+int Run(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(std::cout);
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "lumora-cli " << kVersion << "\n";
+    return kExitOk;
+  }
+  for (const Command& command : Commands()) {
+    if (command.name == args[0]) {
+      return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+  }
+  return Fail(kExitUsage, "unknown command '" + args[0] + "' (see lumora-cli --help)");
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,14 @@
+#ifndef LUMORA_CLI_COMMANDS_COMMANDS_H_
+#define LUMORA_CLI_COMMANDS_COMMANDS_H_
+
+#include <string>
+#include <vector>
+
+// The entry points of the lumora-cli commands, one file each.
+namespace lumora::cli {
+
+int RunSummary(const std::vector<std::string>& args);
+
+}  // namespace lumora::cli
+
+#endif  // LUMORA_CLI_COMMANDS_COMMANDS_H_

@@ -1,0 +1,69 @@
+#include "core/job/job_sections.h"
+
+#include <optional>
+
+namespace lumora {
+namespace {
+
+// Reads line by line: LF ends a line and a CR before it is dropped; the end of the bytes ends
+// the last line.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+  std::optional<std::string_view> Next() {
+    if (position_ >= bytes_.size()) return std::nullopt;
+    const size_t line_end = bytes_.find('\n', position_);
+    const size_t end = line_end == std::string_view::npos ? bytes_.size() : line_end;
+    std::string_view line = bytes_.substr(position_, end - position_);
+    if (line_end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    position_ = end + 1;
+    return line;
+  }
+
+ private:
+  std::string_view bytes_;
+  size_t position_ = 0;
+};
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+}  // namespace
+
+JobTables SplitJobFile(std::string_view bytes) {
+  JobTables tables;
+  LineReader reader(bytes);
+  for (std::string& table : tables) {
+    if (!reader.Next()) break;
+    while (const auto line = reader.Next()) {
+      if (*line == "[END]") break;
+      table += *line;
+      table += "\r\n";
+    }
+  }
+  return tables;
+}
+
+std::string JoinJobFile(const JobTables& tables) {
+  std::string bytes;
+  for (size_t i = 0; i < tables.size(); ++i) {
+    bytes += "[" + UpperAscii(kJobTables[i]) + "]\r\n";
+    LineReader reader(tables[i]);
+    while (const auto line = reader.Next()) {
+      bytes += *line;
+      bytes += "\r\n";
+    }
+    bytes += "[END]\r\n";
+  }
+  return bytes;
+}
+
+}  // namespace lumora

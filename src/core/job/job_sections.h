@@ -1,0 +1,28 @@
+#ifndef LUMORA_CORE_JOB_JOB_SECTIONS_H_
+#define LUMORA_CORE_JOB_JOB_SECTIONS_H_
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// The working tables a job file is made of, in the order of its sections.
+inline constexpr std::array<std::string_view, 5> kJobTables = {"basic.tlf", "options.tlf",
+                                                                "sheet.tlf", "cut.tlf", "dia.tlf"};
+enum JobTable { kBasicTable = 0, kOptionsTable, kSheetTable, kCutTable, kDiaTable };
+
+// The bytes of each working table of a job, indexed by JobTable.
+using JobTables = std::array<std::string, kJobTables.size()>;
+
+// Cuts a job file into its tables by position: per section one header line is dropped and the
+// lines up to a line equal to "[END]" are kept, each ended by CR LF. A file that ends early
+// leaves the remaining tables empty.
+JobTables SplitJobFile(std::string_view bytes);
+
+// Joins tables into a job file: "[" + upper-case name + "]", the table's lines, "[END]".
+std::string JoinJobFile(const JobTables& tables);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_JOB_JOB_SECTIONS_H_

@@ -1,0 +1,31 @@
+#ifndef LUMORA_CORE_JOB_JOB_TABLES_H_
+#define LUMORA_CORE_JOB_JOB_TABLES_H_
+
+#include <string>
+#include <vector>
+
+namespace lumora {
+
+// The data-column headers of the three job grids, in file order.
+const std::vector<std::string>& BasicDetailsHeaders();
+const std::vector<std::string>& SheetHeaders();
+const std::vector<std::string>& GlassHeaders();
+
+// 1-based column numbers of the job grids, as the tables store them.
+namespace basic_col {
+inline constexpr int kItem = 1, kGrade = 2, kThick = 3, kBlade = 4, kMinCut = 5, kKerf = 6,
+                     kNote = 7, kTolerance = 8, kB = 9, kL1 = 10, kL2 = 11;
+}
+namespace sheet_col {
+inline constexpr int kL1 = 1, kL2 = 2, kL1Inch = 3, kL2Inch = 4, kQty = 5, kMarginLeft = 6,
+                     kMarginTop = 7, kMarginRight = 8, kMarginBottom = 9, kCostPerSqFt = 10;
+}
+namespace glass_col {
+inline constexpr int kL1 = 1, kL2 = 2, kL1Inch = 3, kL2Inch = 4, kQty = 5, kOrn = 6,
+                     kChargeL1 = 7, kChargeL2 = 8, kCustomer = 9, kPricePerSqFt = 10, kSrNo = 11,
+                     kRef = 12, kSite = 13, kAccount = 14, kFrom = 15, kAddress = 16;
+}
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_JOB_JOB_TABLES_H_

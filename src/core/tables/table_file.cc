@@ -1,0 +1,143 @@
+#include "core/tables/table_file.h"
+
+#include <algorithm>
+
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+namespace {
+
+bool RowIsBlank(const Grid& grid, int row) {
+  for (int c = 1; c < grid.Cols(); ++c) {
+    if (!TrimBlanks(grid.Text(row, c)).empty()) return false;
+  }
+  return true;
+}
+
+// Orders two cells for ascending sorts: numbers first, by value, then texts by bytes.
+bool CellLess(const std::string& a, const std::string& b) {
+  const bool a_number = IsNumberText(a);
+  const bool b_number = IsNumberText(b);
+  if (a_number != b_number) return a_number;
+  if (a_number) return ReadDouble(a) < ReadDouble(b);
+  return a < b;
+}
+
+bool NumericLess(const std::string& a, const std::string& b) {
+  const double a_value = ReadDouble(a);
+  const double b_value = ReadDouble(b);
+  if (a_value != b_value) return a_value < b_value;
+  return a < b;
+}
+
+}  // namespace
+
+void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag)); }
+
+void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes) {
+  grid.SetRows(2);
+  for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
+  grid.SetText(1, 0, "1");
+  if (!bytes) return;
+  const int lines = CountLines(*bytes);
+  grid.SetRows(lines + 2);
+  RenumberRows(grid);
+  FieldReader reader(*bytes);
+  for (int row = 1; !reader.AtEnd(); ++row) {
+    for (int c = 1; c < grid.Cols(); ++c) {
+      // Records beyond the counted rows come from files written with more columns than the
+      // grid has; like the rest of a damaged file they are dropped rather than misplaced.
+      grid.SetText(row, c, reader.Next());
+    }
+    if (grid.Cols() <= 1) break;
+  }
+}
+
+std::string TableBytes(const Grid& grid) {
+  std::string bytes;
+  std::vector<std::string> fields;
+  for (int r = 1; r < grid.Rows(); ++r) {
+    if (RowIsBlank(grid, r)) continue;
+    fields.clear();
+    for (int c = 1; c < grid.Cols(); ++c) fields.emplace_back(TrimBlanks(grid.Text(r, c)));
+    bytes += QuotedLine(fields);
+  }
+  return bytes;
+}
+
+std::optional<std::string> SaveTable(const Grid& grid) {
+  return WriteFileAtomically(grid.tag, TableBytes(grid));
+}
+
+void ClearTable(Grid& grid) {
+  for (int r = 1; r < grid.Rows(); ++r) {
+    for (int c = 1; c < grid.Cols(); ++c) grid.SetText(r, c, "");
+  }
+}
+
+void RenumberRows(Grid& grid) {
+  for (int r = 1; r < grid.Rows(); ++r) grid.SetText(r, 0, GeneralText(r));
+}
+
+void EnsureBlankRow(Grid& grid) {
+  if (grid.Rows() < 2 || !RowIsBlank(grid, grid.Rows() - 1)) {
+    grid.SetRows(grid.Rows() + 1);
+    grid.SetText(grid.Rows() - 1, 0, GeneralText(grid.Rows() - 1));
+  }
+}
+
+std::optional<std::string> SortTable(Grid& grid, SortOrder order) {
+  const int key = grid.col;
+  std::vector<std::vector<std::string>> rows;
+  for (int r = 1; r < grid.Rows(); ++r) {
+    if (RowIsBlank(grid, r)) continue;
+    std::vector<std::string> cells;
+    for (int c = 1; c < grid.Cols(); ++c) cells.emplace_back(TrimBlanks(grid.Text(r, c)));
+    rows.push_back(std::move(cells));
+  }
+  auto key_of = [key](const std::vector<std::string>& cells) -> const std::string& {
+    static const std::string kNone;
+    return key >= 1 && key <= static_cast<int>(cells.size()) ? cells[key - 1] : kNone;
+  };
+  std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+    switch (order) {
+      case SortOrder::kAscending:
+        return CellLess(key_of(a), key_of(b));
+      case SortOrder::kDescending:
+        return CellLess(key_of(b), key_of(a));
+      case SortOrder::kNumericAscending:
+        return NumericLess(key_of(a), key_of(b));
+    }
+    return false;
+  });
+
+  grid.SetRows(static_cast<int>(rows.size()) + 2);
+  ClearTable(grid);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
+    }
+  }
+  RenumberRows(grid);
+  grid.row = 1;
+  grid.row_sel = 1;
+  grid.col = key;
+  grid.col_sel = key;
+  return SaveTable(grid);
+}
+
+std::string QuotedLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += ',';
+    line += '"';
+    line += fields[i];
+    line += '"';
+  }
+  line += "\r\n";
+  return line;
+}
+
+}  // namespace lumora

@@ -1,0 +1,45 @@
+#ifndef LUMORA_CORE_TABLES_TABLE_FILE_H_
+#define LUMORA_CORE_TABLES_TABLE_FILE_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tables/grid.h"
+
+// The grid routines over table files: one line per non-empty data row, every data cell a quoted
+// field, CR LF line ends, no header line.
+namespace lumora {
+
+// Fills the grid from the file named by its tag: Rows() becomes lines + 2 and the records are
+// read Cols()-1 fields at a time across line ends. A missing file leaves one empty input row.
+void LoadTable(Grid& grid);
+// LoadTable from bytes already read; nullopt stands for a missing file.
+void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes);
+// The bytes SaveTable writes for the grid: rows whose data cells are all blank are left out.
+std::string TableBytes(const Grid& grid);
+// Replaces the grid's file atomically with TableBytes. Returns the reason on failure.
+std::optional<std::string> SaveTable(const Grid& grid);
+// Empties every data cell.
+void ClearTable(Grid& grid);
+// Writes 1..Rows()-1 into the number column.
+void RenumberRows(Grid& grid);
+// Adds an input row when any data cell of the last row holds text.
+void EnsureBlankRow(Grid& grid);
+
+enum class SortOrder { kAscending = 1, kDescending = 2, kNumericAscending = 3 };
+
+// Sorts the data rows on the current column, stably (equal keys keep their order); ascending
+// and descending compare number cells as numbers, before all text cells, and text by bytes;
+// numeric ascending compares numeric values (text reads 0) and then the texts. Empty rows go,
+// one input row is added, rows are renumbered, the current cell moves to the first row and the
+// table is stored. Returns the reason when the store failed; the grid is sorted either way.
+std::optional<std::string> SortTable(Grid& grid, SortOrder order);
+
+// One record as a table-file line: quoted fields separated by commas, then CR LF.
+std::string QuotedLine(const std::vector<std::string>& fields);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_TABLES_TABLE_FILE_H_
