@@ -25,6 +25,9 @@ void PrintHelp(std::ostream& out) {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"summary", "JOB [--data-dir DIR]", "Prints what a job file holds.", RunSummary},
+      {"check", "JOB [--coil] [--data-dir DIR] [--strict]",
+       "Runs the checks before an optimization and prints every question they would ask.",
+       RunCheck},
   };
   return commands;
 }

@@ -8,6 +8,7 @@
 namespace lumora::cli {
 
 int RunSummary(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

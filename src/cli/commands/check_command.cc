@@ -1,0 +1,33 @@
+#include <iostream>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+
+namespace lumora::cli {
+
+int RunCheck(const std::vector<std::string>& args) {
+  Arguments parsed;
+  if (const auto error = ParseArguments(args, {{"--data-dir"}, {"--coil", "--strict"}}, parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (parsed.positional.size() != 1) {
+    return Fail(kExitUsage, "usage: check JOB [--coil] [--data-dir DIR] [--strict]");
+  }
+  AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
+  CommandJob command_job;
+  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
+                                          parsed.Has("--coil"), prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (!RunStartSequence(command_job.job(), prompter, std::cout).start) {
+    std::cout << "The run would not start.\n";
+    return kExitRefused;
+  }
+  std::cout << "The run would start.\n";
+  return kExitOk;
+}
+
+}  // namespace lumora::cli

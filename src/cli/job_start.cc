@@ -1,0 +1,52 @@
+#include "cli/job_start.h"
+
+#include "core/job/job_file.h"
+#include "core/job/job_tables.h"
+#include "core/reports/number_text.h"
+#include "core/shell/data_folder.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora::cli {
+namespace {
+
+bool HasCoilExtension(const std::string& file_name) {
+  if (file_name.size() < 4) return false;
+  std::string extension = file_name.substr(file_name.size() - 4);
+  for (char& c : extension) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return extension == ".sdr";
+}
+
+}  // namespace
+
+CommandJob::~CommandJob() {
+  if (opened_) job_.workspace.RemoveWorkingFiles();
+}
+
+std::optional<std::string> CommandJob::Open(const std::string& file_name,
+                                            const std::optional<std::string>& data_dir, bool coil,
+                                            Prompter& prompter) {
+  const std::string folder = ResolveDataFolder(data_dir);
+  if (const auto error = SeedDataFolder(folder)) return error;
+  if (!FileExists(file_name)) return "cannot read the job file " + file_name;
+
+  ProgramSettings settings;
+  settings.coil_mode = coil || HasCoilExtension(file_name);
+  job_ = MakeJob(Workspace{folder, StartStampNow()}, settings);
+  opened_ = true;
+  if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;
+  job_.file_name = file_name;
+  return std::nullopt;
+}
+
+CheckResult RunStartSequence(Job& job, Prompter& prompter, std::ostream& out) {
+  const CheckResult result = StartOptimization(job, prompter);
+  if (result.start) {
+    out << "Trim allowance: " << GeneralText(job.settings.trim_allowance)
+        << "  BLADE: " << job.basic.Text(1, basic_col::kBlade) << "\n";
+  }
+  return result;
+}
+
+}  // namespace lumora::cli

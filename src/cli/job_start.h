@@ -1,0 +1,49 @@
+#ifndef LUMORA_CLI_JOB_START_H_
+#define LUMORA_CLI_JOB_START_H_
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "core/job/job.h"
+#include "core/job/job_check.h"
+
+// What the commands that start an optimization share: the job opened in a workspace of the data
+// folder, and the start sequence answered without a person.
+namespace lumora::cli {
+
+// The exit code of a command whose checks refused the run.
+inline constexpr int kExitRefused = 2;
+
+// A job opened for one command. Its working files live in the data folder under a fresh start
+// stamp and are removed when the value goes.
+class CommandJob {
+ public:
+  CommandJob() = default;
+  ~CommandJob();
+  CommandJob(const CommandJob&) = delete;
+  CommandJob& operator=(const CommandJob&) = delete;
+
+  // Resolves and seeds the data folder (--data-dir, else as ResolveDataFolder says) and opens
+  // the job file in coil mode when coil is set or the file name ends in ".sdr", else in sheet
+  // mode. Message boxes of the opening (the earlier-version notice) go to the prompter.
+  // Returns the message to show when the data folder or the job file cannot be used.
+  std::optional<std::string> Open(const std::string& file_name,
+                                  const std::optional<std::string>& data_dir, bool coil,
+                                  Prompter& prompter);
+
+  Job& job() { return job_; }
+
+ private:
+  Job job_;
+  bool opened_ = false;
+};
+
+// Runs StartOptimization on the job, answering through the prompter (an AnsweringPrompter on
+// the command line). When the run would start, prints the trim allowance and the BLADE written
+// into Basic Details to out.
+CheckResult RunStartSequence(Job& job, Prompter& prompter, std::ostream& out);
+
+}  // namespace lumora::cli
+
+#endif  // LUMORA_CLI_JOB_START_H_

@@ -1,0 +1,155 @@
+#include "core/job/job_check.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "core/job/job_file.h"
+#include "core/job/job_messages.h"
+#include "core/job/job_tables.h"
+#include "core/reports/number_text.h"
+#include "core/version.h"
+
+namespace lumora {
+namespace {
+
+// L1, L2 and QTY of one stock or glass row as the checks see them.
+struct SizeRecord {
+  float l1 = 0.0f;
+  float l2 = 0.0f;
+  float qty = 0.0f;
+};
+
+// The data rows 1 .. Rows() - 2: the last row is the empty input row. The length and quantity
+// columns are numbered alike in the Sheet and Glass grids.
+std::vector<SizeRecord> ReadSizeRecords(const Grid& grid) {
+  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2 == glass_col::kL2 &&
+                sheet_col::kQty == glass_col::kQty);
+  std::vector<SizeRecord> records;
+  for (int r = 1; r <= grid.Rows() - 2; ++r) {
+    records.push_back({ReadFloat(grid.Text(r, sheet_col::kL1)),
+                       ReadFloat(grid.Text(r, sheet_col::kL2)),
+                       ReadFloat(grid.Text(r, sheet_col::kQty))});
+  }
+  return records;
+}
+
+void MakeCurrentRow(Grid& grid, int row) {
+  grid.row = row;
+  grid.row_sel = row;
+}
+
+void Refuse(Prompter& prompter, const std::string& text) {
+  prompter.Ask({.title = kApplicationTitle,
+                .text = text,
+                .icon = PromptIcon::kExclamation,
+                .buttons = PromptButtons::kOk,
+                .default_answer = PromptAnswer::kOk});
+}
+
+// Asks about every field that is exactly 0, row by row; answers the row whose question was
+// answered No, or 0 when the user let every one pass.
+int AskMissingFields(const std::vector<SizeRecord>& records, const std::string& where,
+                     Prompter& prompter) {
+  for (size_t i = 0; i < records.size(); ++i) {
+    const SizeRecord& record = records[i];
+    const std::array<std::pair<const char*, float>, 3> fields = {
+        {{"L1", record.l1}, {"L2", record.l2}, {"QTY", record.qty}}};
+    const int row = static_cast<int>(i) + 1;
+    for (const auto& [name, value] : fields) {
+      if (value != 0.0f) continue;
+      const PromptAnswer answer =
+          prompter.Ask({.title = kApplicationTitle,
+                        .text = std::string(name) + where + GeneralText(row) + "), Proceed?",
+                        .icon = PromptIcon::kQuestion,
+                        .buttons = PromptButtons::kYesNo,
+                        .default_answer = PromptAnswer::kNo});
+      if (answer != PromptAnswer::kYes) return row;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+float TrimAllowance(const Grid& basic) {
+  return static_cast<float>(ReadDouble(basic.Text(1, basic_col::kTolerance)) + 0.001);
+}
+
+std::string BladeText(float trim_allowance, float largest_stock_side) {
+  const float twice = 2.0f * trim_allowance;
+  const float extent = twice + largest_stock_side;
+  return GeneralText(extent + 1.0f);
+}
+
+CheckResult CheckJob(Job& job, Prompter& prompter) {
+  if (job.sheet.Rows() <= 2 || job.glass.Rows() <= 2) return {.start = true};
+  if (job.settings.coil_mode) {
+    // Coils are never used up.
+    for (int r = 1; r <= job.sheet.Rows() - 2; ++r) job.sheet.SetText(r, sheet_col::kQty, "99999");
+  }
+  const std::vector<SizeRecord> stock = ReadSizeRecords(job.sheet);
+  const std::vector<SizeRecord> glass = ReadSizeRecords(job.glass);
+
+  if (const int row = AskMissingFields(stock, " missing in sheet number (", prompter)) {
+    MakeCurrentRow(job.sheet, row);
+    return {.focus = JobGridId::kSheet};
+  }
+  float largest_side = 0.0f;
+  for (const SizeRecord& record : stock) {
+    largest_side = std::max({largest_side, record.l1, record.l2});
+  }
+  if (const int row = AskMissingFields(glass, " missing in glass size (", prompter)) {
+    MakeCurrentRow(job.glass, row);
+    return {.focus = JobGridId::kGlass};
+  }
+
+  const float t = job.settings.trim_allowance;
+  job.basic.SetText(1, basic_col::kBlade, BladeText(t, largest_side));
+
+  for (size_t i = 0; i < glass.size(); ++i) {
+    const float l1_less_trim = glass[i].l1 - t;
+    const float l2_less_trim = glass[i].l2 - t;
+    if (l1_less_trim > largest_side || l2_less_trim > largest_side) {
+      const int row = static_cast<int>(i) + 1;
+      Refuse(prompter,
+             "Glass size (" + GeneralText(row) + ") is bigger then the largest sheet dimension!");
+      MakeCurrentRow(job.glass, row);
+      return {.focus = JobGridId::kGlass};
+    }
+  }
+
+  float stock_area = 0.0f;
+  for (const SizeRecord& record : stock) {
+    const float sheet_area = record.l1 * record.l2;
+    stock_area += sheet_area * record.qty;
+  }
+  float glass_area = 0.0f;
+  for (const SizeRecord& record : glass) {
+    const float l1_less_trim = record.l1 - t;
+    const float l2_less_trim = record.l2 - t;
+    const float piece_area = l1_less_trim * l2_less_trim;
+    glass_area += piece_area * record.qty;
+  }
+  if (stock_area < glass_area) {
+    Refuse(prompter, std::string(kAreaRefusalText));
+    return {};
+  }
+
+  const PromptAnswer answer = prompter.Ask({.title = kApplicationTitle,
+                                            .text = std::string(kStartQuestionText),
+                                            .icon = PromptIcon::kQuestion,
+                                            .buttons = PromptButtons::kYesNo,
+                                            .default_answer = PromptAnswer::kYes});
+  return {.start = answer == PromptAnswer::kYes, .focus = JobGridId::kBasic};
+}
+
+CheckResult StartOptimization(Job& job, Prompter& prompter) {
+  job.settings.trim_allowance = TrimAllowance(job.basic);
+  if (!SaveJob(job, job.workspace.WorkingFile("tmp.tlf"), prompter)) return {};
+  const CheckResult result = CheckJob(job, prompter);
+  if (result.start) job.settings.job_changed = true;
+  return result;
+}
+
+}  // namespace lumora

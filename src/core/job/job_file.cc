@@ -1,0 +1,115 @@
+#include "core/job/job_file.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "core/job/job_grids.h"
+#include "core/job/job_messages.h"
+#include "core/job/job_sections.h"
+#include "core/job/job_tables.h"
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
+#include "core/version.h"
+
+namespace lumora {
+namespace {
+
+std::string WorkingTable(const Job& job, JobTable table) {
+  return job.workspace.WorkingFile(kJobTables[table]);
+}
+
+void LoadFresh(Grid& grid, const std::string& bytes) {
+  LoadTableFromBytes(grid, bytes);
+  grid.row = grid.row_sel = 1;
+  grid.col = grid.col_sel = 1;
+}
+
+// Writes a working table, keeping the first failure for the caller to tell.
+void WriteWorkingTable(const std::string& path, std::string_view bytes,
+                       std::optional<SaveFailure>& failure) {
+  const auto reason = WriteFileAtomically(path, bytes);
+  if (reason && !failure) failure = SaveFailure{path, *reason};
+}
+
+void ReadObjective(Job& job, const std::string& options) {
+  if (options.empty()) return;
+  FieldReader reader(options);
+  job.maximum_yield = ReadDouble(reader.Next()) != 0.0;
+  job.minimum_layouts = ReadDouble(reader.Next()) != 0.0;
+}
+
+}  // namespace
+
+bool IsEarlierVersionTolerance(const std::string& tolerance_cell) {
+  return tolerance_cell == "MM" || tolerance_cell == "IN" || tolerance_cell == "CM";
+}
+
+bool IsDefaultsFile(const Job& job, const std::string& file_name) {
+  namespace fs = std::filesystem;
+  return fs::path(file_name).lexically_normal() ==
+         fs::path(job.workspace.SettingsFile("Defaults")).lexically_normal();
+}
+
+bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter) {
+  const auto bytes = ReadFileBytes(file_name);
+  if (!bytes) return false;
+  JobTables tables = SplitJobFile(*bytes);
+
+  LoadFresh(job.glass, tables[kCutTable]);
+  LoadFresh(job.sheet, tables[kSheetTable]);
+  LoadFresh(job.basic, tables[kBasicTable]);
+  KeepOneRow(job.basic);
+
+  const bool earlier_version = IsEarlierVersionTolerance(job.basic.Text(1, basic_col::kTolerance));
+  if (earlier_version) {
+    job.basic.SetText(1, basic_col::kTolerance, "0");
+    tables[kDiaTable].clear();
+  }
+
+  std::optional<SaveFailure> failure;
+  for (size_t i = 0; i < tables.size(); ++i) {
+    WriteWorkingTable(WorkingTable(job, static_cast<JobTable>(i)), tables[i], failure);
+  }
+  if (failure) TellSaveFailure(prompter, *failure);
+
+  if (earlier_version) {
+    prompter.Ask({.title = kApplicationTitle,
+                  .text = std::string(kEarlierVersionText),
+                  .icon = PromptIcon::kInformation,
+                  .buttons = PromptButtons::kOk,
+                  .default_answer = PromptAnswer::kOk});
+  }
+
+  ReadObjective(job, tables[kOptionsTable]);
+  ReadMiscSettings(job.workspace, job.settings);
+  if (job.settings.unit == "IN" || job.settings.unit == "MM") SwitchUnit(job, job.settings.unit);
+  return true;
+}
+
+bool SaveJob(Job& job, const std::string& file_name, Prompter& prompter) {
+  const bool defaults = IsDefaultsFile(job, file_name);
+  JobTables tables;
+  tables[kBasicTable] = TableBytes(job.basic);
+  tables[kOptionsTable] = OptionsLine(job);
+  tables[kSheetTable] = defaults ? "" : TableBytes(job.sheet);
+  tables[kCutTable] = defaults ? "" : TableBytes(job.glass);
+  tables[kDiaTable] = ReadFileBytes(WorkingTable(job, kDiaTable)).value_or("");
+
+  // The working tables are brought up to date first, as closing the job windows would; the
+  // grids still hold the stock and glass that "Defaults" leaves out.
+  std::optional<SaveFailure> failure;
+  for (const JobTable table : {kBasicTable, kOptionsTable, kSheetTable, kCutTable}) {
+    WriteWorkingTable(WorkingTable(job, table), tables[table], failure);
+  }
+
+  if (const auto reason = WriteFileAtomically(file_name, JoinJobFile(tables))) {
+    TellSaveFailure(prompter, {file_name, *reason});
+    return false;
+  }
+  if (failure) TellSaveFailure(prompter, *failure);
+  return true;
+}
+
+}  // namespace lumora

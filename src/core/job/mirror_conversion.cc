@@ -1,0 +1,79 @@
+#include "core/job/mirror_conversion.h"
+
+#include "core/job/job_tables.h"
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+namespace {
+
+double InchTextValueInMM(std::string_view inch_text) { return ReadDouble(InchTextToMM(inch_text)); }
+
+void SetPositiveOrEmpty(Grid& grid, int row, int col, const std::string& text) {
+  grid.SetText(row, col, ReadDouble(text) > 0.0 ? text : "");
+}
+
+}  // namespace
+
+ChargeTable LoadChargeTable(const Workspace& workspace) {
+  return ChargeTableFromBytes(ReadFileBytes(workspace.SettingsFile("charge.dat")));
+}
+
+ChargeTable ChargeTableFromBytes(const std::optional<std::string>& bytes) {
+  if (!bytes) return std::nullopt;
+  std::vector<ChargeRange> ranges;
+  FieldReader reader(*bytes);
+  while (!reader.AtEnd()) {
+    ChargeRange range;
+    range.lower_mm = InchTextValueInMM(reader.Next());
+    range.upper_mm = InchTextValueInMM(reader.Next());
+    range.chargeable = reader.Next();
+    ranges.push_back(std::move(range));
+  }
+  return ranges;
+}
+
+std::string ChargeableLength(std::string_view inch_text, const ChargeTable& charges) {
+  if (!charges) return "";
+  const double x = InchTextValueInMM(inch_text);
+  for (const ChargeRange& range : *charges) {
+    if (x > range.lower_mm && x <= range.upper_mm) return range.chargeable;
+  }
+  return "";
+}
+
+bool IsColumnLockedByUnit(std::string_view unit, int col) {
+  if (unit == "IN") return col == 1 || col == 2;
+  if (unit == "MM") return col == 3 || col == 4;
+  return false;
+}
+
+void ApplyMirrorConversion(Grid& grid, int row, int col) {
+  // The length columns are numbered alike in the Sheet and Glass grids.
+  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2Inch == glass_col::kL2Inch);
+  switch (col) {
+    case sheet_col::kL1:
+    case sheet_col::kL2:
+      SetPositiveOrEmpty(grid, row, col + 2, MMToInchText(grid.Text(row, col)));
+      break;
+    case sheet_col::kL1Inch:
+    case sheet_col::kL2Inch:
+      SetPositiveOrEmpty(grid, row, col - 2, InchTextToMM(grid.Text(row, col)));
+      break;
+    default:
+      break;
+  }
+}
+
+void UpdateChargeableLengths(Grid& glass, int row, int col, const ChargeTable& charges) {
+  if (col == glass_col::kL1 || col == glass_col::kL1Inch) {
+    SetPositiveOrEmpty(glass, row, glass_col::kChargeL1,
+                       ChargeableLength(glass.Text(row, glass_col::kL1Inch), charges));
+  } else if (col == glass_col::kL2 || col == glass_col::kL2Inch) {
+    SetPositiveOrEmpty(glass, row, glass_col::kChargeL2,
+                       ChargeableLength(glass.Text(row, glass_col::kL2Inch), charges));
+  }
+}
+
+}  // namespace lumora

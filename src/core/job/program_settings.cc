@@ -1,0 +1,34 @@
+#include "core/job/program_settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+
+void ReadMiscSettings(const Workspace& workspace, ProgramSettings& settings) {
+  const auto bytes = ReadFileBytes(workspace.SettingsFile("misc.set"));
+  if (!bytes) return;
+  FieldReader reader(*bytes);
+  settings.unit = reader.Next();
+  // Whole numbers round half to even, as a 16-bit conversion of the numeric value does; values
+  // beyond the 16-bit range are held at its ends instead of failing.
+  const double efficiency = std::nearbyint(ReadDouble(reader.Next()));
+  settings.efficiency = static_cast<int16_t>(std::clamp(efficiency, -32768.0, 32767.0));
+  settings.move = reader.Next();
+}
+
+ScrapCriteria ReadScrapCriteria(const Workspace& workspace) {
+  ScrapCriteria criteria;
+  const auto bytes = ReadFileBytes(workspace.SettingsFile("scrap.dat"));
+  if (!bytes) return criteria;
+  FieldReader reader(*bytes);
+  criteria.first = ReadFloat(reader.Next());
+  criteria.second = ReadFloat(reader.Next());
+  return criteria;
+}
+
+}  // namespace lumora
