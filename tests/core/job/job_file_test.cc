@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string_view>
+
+#include "core/job/job_check.h"
 #include "core/job/job_tables.h"
 #include "core/job/program_settings.h"
 #include "core/tables/file_routines.h"
@@ -146,6 +150,21 @@ TEST_F(JobFileTest, AnUnreadableFileOpensNothing) {
   job_.basic.SetText(1, basic_col::kItem, "KEEP");
   EXPECT_FALSE(OpenJob(job_, folder_.File("missing.opt"), prompter_));
   EXPECT_EQ(job_.basic.Text(1, basic_col::kItem), "KEEP");
+}
+
+TEST_F(JobFileTest, AnyBytesOpenSaveAndCheckWithoutHarm) {
+  constexpr std::string_view kAlphabet = "\"\",,,\r\n\n[]ENDIN 0123456789./-";
+  std::mt19937 random(4);
+  for (int round = 0; round < 200; ++round) {
+    std::string bytes;
+    const int length = static_cast<int>(random() % 400);
+    for (int i = 0; i < length; ++i) bytes += kAlphabet[random() % kAlphabet.size()];
+    const std::string path = folder_.Write("random.opt", bytes);
+    ASSERT_TRUE(OpenJob(job_, path, prompter_));
+    ASSERT_TRUE(SaveJob(job_, folder_.File("saved.opt"), prompter_));
+    job_.settings.trim_allowance = TrimAllowance(job_.basic);
+    CheckJob(job_, prompter_);
+  }
 }
 
 }  // namespace
