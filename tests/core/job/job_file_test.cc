@@ -146,12 +146,6 @@ TEST_F(JobFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   EXPECT_EQ(prompter_.prompts()[0].title, "Lumora");
 }
 
-TEST_F(JobFileTest, AnUnreadableFileOpensNothing) {
-  job_.basic.SetText(1, basic_col::kItem, "KEEP");
-  EXPECT_FALSE(OpenJob(job_, folder_.File("missing.opt"), prompter_));
-  EXPECT_EQ(job_.basic.Text(1, basic_col::kItem), "KEEP");
-}
-
 TEST_F(JobFileTest, AnyBytesOpenSaveAndCheckWithoutHarm) {
   constexpr std::string_view kAlphabet = "\"\",,,\r\n\n[]ENDIN 0123456789./-";
   std::mt19937 random(4);
