@@ -1,10 +1,3 @@
-#include <QApplication>
+#include "gui/shell/startup.h"
 
-#include "gui/shell/main_window.h"
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  lumora::MainWindow window;
-  window.show();
-  return app.exec();
-}
+int main(int argc, char** argv) { return lumora::RunDesktop(argc, argv); }
