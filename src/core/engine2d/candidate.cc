@@ -1,0 +1,85 @@
+#include "core/engine2d/candidate.h"
+
+namespace lumora {
+namespace {
+
+void AppendElement(ElementList& elements, int kind, int stock_index, float x1, float y1, float x2,
+                   float y2) {
+  LayoutElement element;
+  element.kind = kind;
+  element.stock_index = stock_index;
+  element.x1 = x1;
+  element.y1 = y1;
+  element.x2 = x2;
+  element.y2 = y2;
+  elements.Append(element);
+}
+
+// Offers glass sizes to the rectangle, first at random when asked, then in list order.
+bool FillRect(const PlacementSetup& setup, int rect, int pattern, bool random_phase,
+              RandomState& random, QuantityList& glass_qty, ElementList& elements,
+              bool& first_block) {
+  const int glass_count = glass_qty.Count();
+  if (random_phase && !first_block) {
+    for (int repetition = 1; repetition <= glass_count; ++repetition) {
+      const int glass = RandomInt(random, 1, glass_count);
+      if (!(glass_qty[glass] > 0)) continue;
+      if (PlaceBlock(setup, glass_qty, glass, elements, rect, pattern, first_block, random)
+              .Placed()) {
+        return true;
+      }
+    }
+  }
+  for (int glass = 1; glass <= glass_count; ++glass) {
+    if (!(glass_qty[glass] > 0)) continue;
+    if (PlaceBlock(setup, glass_qty, glass, elements, rect, pattern, first_block, random)
+            .Placed()) {
+      first_block = false;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void StartLayout(const StockList& stocks, int stock_index, ElementList& elements) {
+  elements.Clear();
+  if (!stocks.Contains(stock_index)) return;
+  const StockRecord& s = stocks[stock_index];
+  AppendElement(elements, kStockFrame, stock_index, 0, 0, s.l2, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, 0, 0, s.m_l, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, s.m_l, 0, s.l2, s.m_t);
+  AppendElement(elements, kMarginStrip, stock_index, s.l2 - s.m_r, s.m_t, s.l2, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, s.m_l, s.l1 - s.m_b, s.l2 - s.m_r, s.l1);
+  AppendElement(elements, kFreeRect, stock_index, s.m_l, s.m_t, s.l2 - s.m_r, s.l1 - s.m_b);
+}
+
+bool BuildCandidate(const PlacementSetup& setup, const QuantityList& pass_glass, int stock_index,
+                    int pattern, bool random_phase, RandomState& random,
+                    QuantityList& working_glass, ElementList& elements) {
+  working_glass = pass_glass;
+  StartLayout(setup.stocks, stock_index, elements);
+  const PlacementPattern* choices = FindPattern(pattern);
+  if (choices == nullptr || elements.Empty()) return false;
+  const LayoutElement& usable = elements[6];
+  const float extent = choices->top_most_first ? usable.x2 - usable.x1 : usable.y2 - usable.y1;
+  if (extent > setup.blade) return false;
+
+  bool first_block = true;
+  for (int rect = NextFreeRect(elements, pattern); rect != 0;
+       rect = NextFreeRect(elements, pattern)) {
+    if (!FillRect(setup, rect, pattern, random_phase, random, working_glass, elements,
+                  first_block)) {
+      elements[rect].kind = kNoFit;
+    }
+  }
+  ResetNoFit(elements);
+  return true;
+}
+
+void CompactLayout(ElementList& elements) {
+  elements.EraseIf([](const LayoutElement& element) { return element.kind == kSpent; });
+}
+
+}  // namespace lumora
