@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
+#include "core/tables/file_routines.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -20,14 +19,7 @@ struct Recorder {
     return {[this] { calls.push_back("close:" + std::to_string(DiaLength())); },
             [this] { calls.push_back("forget:" + std::to_string(DiaLength())); }};
   }
-  size_t DiaLength() const {
-    FILE* file = std::fopen(dia_path.c_str(), "rb");
-    if (file == nullptr) return 0;
-    std::fseek(file, 0, SEEK_END);
-    const long length = std::ftell(file);
-    std::fclose(file);
-    return static_cast<size_t>(length);
-  }
+  size_t DiaLength() const { return ReadFileBytes(dia_path).value_or("").size(); }
 };
 
 TEST(ConfirmDataChange, WithoutLayoutsAnswersYesUnasked) {
