@@ -185,7 +185,6 @@ std::string GeneralText(int value) { return std::to_string(value); }
 
 std::string FormatDecimalText(std::string_view decimal_text, std::string_view pattern) {
   const size_t pattern_point = pattern.find('.');
-  const bool keeps_integer_zero = !pattern.empty() && pattern[0] == '0';
   const size_t decimals =
       pattern_point == std::string_view::npos ? 0 : pattern.size() - pattern_point - 1;
 
@@ -212,7 +211,14 @@ std::string FormatDecimalText(std::string_view decimal_text, std::string_view pa
   const size_t first_significant = integer_part.find_first_not_of('0');
   integer_part =
       first_significant == std::string::npos ? "" : integer_part.substr(first_significant);
-  if (integer_part.empty() && keeps_integer_zero) integer_part = "0";
+  // Each "0" in front of the point is an integer digit always shown ("00" gives "05").
+  const size_t shown_digits = pattern.substr(0, pattern_point).find_first_not_of('0');
+  const size_t minimum_digits = shown_digits == std::string_view::npos
+                                    ? pattern.substr(0, pattern_point).size()
+                                    : shown_digits;
+  if (integer_part.size() < minimum_digits) {
+    integer_part.insert(0, minimum_digits - integer_part.size(), '0');
+  }
   const std::string fraction_part = kept.substr(integer_digits);
 
   std::string result;

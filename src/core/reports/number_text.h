@@ -26,8 +26,9 @@ std::string GeneralText(float value);
 std::string GeneralText(int value);
 
 // Rounds a decimal text (fixed or scientific notation) to a pattern such as "0.00", ".00", "0",
-// "0.000" or ".000000": decimal rounding half away from zero with carry; a leading "0" in the
-// pattern keeps an integer digit, without it an integer part of 0 is dropped (".50").
+// "0.000", ".000000" or "00": decimal rounding half away from zero with carry; each "0" before
+// the point is an integer digit always shown ("00" gives "05"), without one an integer part of
+// 0 is dropped (".50").
 std::string FormatDecimalText(std::string_view decimal_text, std::string_view pattern);
 // FormatDecimalText of the general text of the value.
 std::string FormatNumber(float value, std::string_view pattern);

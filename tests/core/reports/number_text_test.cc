@@ -75,6 +75,9 @@ TEST(FormatPatterns, RoundTheDecimalTextHalfAwayFromZero) {
   EXPECT_EQ(FormatDecimalText("9.52500000000000e+00", "0.00"), "9.53");
   EXPECT_EQ(FormatDecimalText("5.00000000000000e-03", "0.00"), "0.01");
   EXPECT_EQ(FormatDecimalText("abc", "0.00"), "0.00");
+  EXPECT_EQ(FormatDecimalText("5", "00"), "05");
+  EXPECT_EQ(FormatDecimalText("0", "00"), "00");
+  EXPECT_EQ(FormatDecimalText("123", "00"), "123");
   // The binary value of 0.145f lies below 0.145; the decimal text does not.
   EXPECT_EQ(FormatNumber(0.145f, "0.00"), "0.15");
   EXPECT_EQ(FormatNumber(1.005f, "0.00"), "1.01");
