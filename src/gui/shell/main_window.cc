@@ -1,15 +1,434 @@
 #include "gui/shell/main_window.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <QToolBar>
+#include <optional>
+
+#include "core/job/job_messages.h"
+#include "core/tables/file_routines.h"
+#include "core/version.h"
+#include "gui/job/job_file_dialog.h"
+#include "gui/job/job_view.h"
+#include "gui/shell/about_window.h"
+#include "gui/shell/help.h"
+#include "gui/shell/message_box_prompter.h"
+#include "gui/shell/notices.h"
 
 namespace lumora {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), mdi_area_(new QMdiArea(this)) {
-  setObjectName("BaseModule");
-  setWindowTitle("Base Module");
-  mdi_area_->setObjectName("mdi");
+// A child window that tells the main window when it closes for good, while its content is
+// still there to be stored.
+class ChildSubWindow : public QMdiSubWindow {
+ public:
+  explicit ChildSubWindow(std::function<void(QWidget*)> closing) : closing_(std::move(closing)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted() && closing_) {
+      auto closing = std::move(closing_);
+      closing_ = nullptr;
+      closing(widget());
+    }
+  }
+
+ private:
+  std::function<void(QWidget*)> closing_;
+};
+
+QString ChildName(ChildWindow kind) {
+  switch (kind) {
+    case ChildWindow::kBasicDetails:
+      return QStringLiteral("BASIC");
+    case ChildWindow::kSheet:
+      return QStringLiteral("SHEET");
+    case ChildWindow::kGlass:
+      return QStringLiteral("CUT");
+    case ChildWindow::kReport:
+      return QStringLiteral("Report");
+    case ChildWindow::kLayouts:
+      return QStringLiteral("Dia");
+    case ChildWindow::kBalance:
+      break;
+  }
+  return QStringLiteral("OFFCUT");
+}
+
+bool IsResultView(ChildWindow kind) {
+  return kind == ChildWindow::kReport || kind == ChildWindow::kLayouts ||
+         kind == ChildWindow::kBalance;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      job_(MakeJob(setup.workspace, setup.settings)),
+      prompter_(setup.prompter),
+      file_dialog_(std::move(setup.file_dialog)),
+      runner_(std::move(setup.optimization_runner)),
+      mdi_area_(new QMdiArea(this)),
+      factories_(std::move(setup.child_factories)) {
+  setObjectName(QStringLiteral("BaseModule"));
+  if (prompter_ == nullptr) {
+    own_prompter_ = std::make_unique<MessageBoxPrompter>(this);
+    prompter_ = own_prompter_.get();
+  }
+  if (!file_dialog_) file_dialog_ = MakeJobFileDialog(this);
+  mdi_area_->setObjectName(QStringLiteral("mdi"));
   setCentralWidget(mdi_area_);
-  resize(1024, 720);
+  BuildMenus();
+  BuildToolBar();
+  BuildStatusBar();
+
+  if (job_.settings.coil_mode) {
+    edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
+    ToolbarButton(6)->setVisible(false);
+  } else {
+    ToolbarButton(7)->setVisible(false);
+  }
+  ShowUnitPair(job_.settings.unit);
+  ResetStatusTexts();
+  setWindowTitle(QString::fromStdString(JobCaption(job_)));
+  resize(1100, 760);
+
+  const bool opened = OpenMainWindowJob(job_, prompter(), file_dialog_, setup.command_line_file);
+  RefreshFromJob();
+  if (opened) {
+    // The views of a job named on the command line come once the window is on the screen.
+    QTimer::singleShot(0, this, [this] {
+      ShowView(ChildWindow::kLayouts);
+      ShowView(ChildWindow::kReport);
+    });
+  }
+}
+
+MainWindow::~MainWindow() = default;
+
+QMdiSubWindow* MainWindow::OpenChildWindow(ChildWindow kind) {
+  if (QMdiSubWindow* open = FindChildWindow(kind)) {
+    open->show();
+    mdi_area_->setActiveSubWindow(open);
+    return open;
+  }
+  const auto factory = factories_.find(kind);
+  if (factory == factories_.end() || !factory->second) return nullptr;
+  QWidget* content = factory->second(*this);
+  if (content == nullptr) return nullptr;
+
+  auto* window =
+      new ChildSubWindow([this, kind](QWidget* closing) { ChildClosing(kind, closing); });
+  window->setObjectName(ChildName(kind));
+  window->setWidget(content);
+  if (auto* view = dynamic_cast<JobView*>(content)) view->LoadFromJob(job_);
+  if (content->windowTitle().isEmpty()) window->setWindowTitle(ChildCaption(kind));
+  mdi_area_->addSubWindow(window);
+  children_[kind] = window;
+  window->show();
+  mdi_area_->setActiveSubWindow(window);
+  return window;
+}
+
+QMdiSubWindow* MainWindow::FindChildWindow(ChildWindow kind) const {
+  const auto found = children_.find(kind);
+  return found == children_.end() ? nullptr : found->second.data();
+}
+
+void MainWindow::CloseChildWindow(ChildWindow kind) {
+  if (QMdiSubWindow* window = FindChildWindow(kind)) window->close();
+}
+
+void MainWindow::CloseResultViews() {
+  CloseChildWindow(ChildWindow::kBalance);
+  CloseChildWindow(ChildWindow::kReport);
+  CloseChildWindow(ChildWindow::kLayouts);
+}
+
+ResultViewActions MainWindow::ResultActions() {
+  return {.close_result_views =
+              [this] {
+                QPointer<QWidget> focus = QApplication::focusWidget();
+                CloseResultViews();
+                if (focus) focus->setFocus();
+              },
+          .forget_result =
+              [this] {
+                ResetStatusTexts();
+                job_.settings.resume_pass = 0;
+              }};
+}
+
+QString MainWindow::ChildCaption(ChildWindow kind) const {
+  switch (kind) {
+    case ChildWindow::kBasicDetails:
+      return QStringLiteral("Basic Details");
+    case ChildWindow::kSheet:
+      return job_.settings.coil_mode ? QStringLiteral("Coil Specifications")
+                                     : QStringLiteral("Sheet Specifications");
+    case ChildWindow::kGlass:
+      return QStringLiteral("Glass Size Specifications");
+    case ChildWindow::kReport:
+      return QStringLiteral("Report");
+    case ChildWindow::kLayouts:
+      return QStringLiteral("Layouts");
+    case ChildWindow::kBalance:
+      break;
+  }
+  return QStringLiteral("Balance And Scrap Table");
+}
+
+void MainWindow::StoreJobViews() {
+  for (const auto& [kind, window] : children_) {
+    if (window == nullptr) continue;
+    if (const auto* view = dynamic_cast<const JobView*>(window->widget())) view->StoreIntoJob(job_);
+  }
+}
+
+void MainWindow::LoadJobViews() {
+  for (const auto& [kind, window] : children_) {
+    if (window == nullptr) continue;
+    if (auto* view = dynamic_cast<JobView*>(window->widget())) view->LoadFromJob(job_);
+  }
+}
+
+void MainWindow::ShowView(ChildWindow kind) {
+  if (IsFileEmpty(job_.workspace.WorkingFile("dia.tlf"))) {
+    prompter().Ask({.title = std::string(kAttentionTitle),
+                    .text = "This file was not optimized.",
+                    .icon = PromptIcon::kQuestion,
+                    .buttons = PromptButtons::kOk,
+                    .default_answer = PromptAnswer::kOk});
+    return;
+  }
+  if (factories_.count(kind) == 0) {
+    TellNotAvailable(ChildCaption(kind));
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  FocusJobGrid(JobGridId::kBasic);
+  // The Layouts window writes the report and the balance table as it opens.
+  CloseChildWindow(ChildWindow::kLayouts);
+  OpenChildWindow(ChildWindow::kLayouts);
+  if (kind == ChildWindow::kBalance) CloseChildWindow(ChildWindow::kBalance);
+  if (kind != ChildWindow::kLayouts) OpenChildWindow(kind);
+  QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::ResetStatusTexts() {
+  SetStatusText(1, QStringLiteral("Overall Yield (%) = NA"));
+  SetStatusText(2, QStringLiteral("Total Layouts = NA"));
+  SetStatusText(3, QStringLiteral("Profit = NA"));
+  SetStatusText(4, AboutWindow::VersionText());
+}
+
+void MainWindow::SetStatusText(int panel, const QString& text) {
+  if (panel >= 1 && panel <= static_cast<int>(status_panels_.size())) {
+    status_panels_[panel - 1]->setText(text);
+  }
+}
+
+QString MainWindow::StatusText(int panel) const {
+  if (panel < 1 || panel > static_cast<int>(status_panels_.size())) return {};
+  return status_panels_[panel - 1]->text();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  StoreJobViews();
+  if (AskSaveChanges(job_, prompter(), file_dialog_) == PromptAnswer::kCancel) {
+    setWindowTitle(QString::fromStdString(JobCaption(job_)));
+    event->ignore();
+    return;
+  }
+  job_.settings.imported_stock = false;
+  job_.file_name.clear();
+  // Each job window stores its grid and working table as it closes.
+  mdi_area_->closeAllSubWindows();
+  event->accept();
+  emit Closed();
+}
+
+void MainWindow::FileNewCommand() {
+  StoreJobViews();
+  if (FileNew(job_, prompter(), file_dialog_)) {
+    CloseResultViews();
+    ResetStatusTexts();
+  }
+  RefreshFromJob();
+}
+
+void MainWindow::FileOpenCommand() {
+  StoreJobViews();
+  const bool opened = FileOpen(job_, prompter(), file_dialog_);
+  if (opened) CloseResultViews();
+  RefreshFromJob();
+  if (opened) {
+    ShowView(ChildWindow::kLayouts);
+    ShowView(ChildWindow::kReport);
+  }
+}
+
+void MainWindow::FileSaveCommand() {
+  StoreJobViews();
+  FileSave(job_, prompter(), file_dialog_);
+  setWindowTitle(QString::fromStdString(JobCaption(job_)));
+}
+
+void MainWindow::FileSaveAsCommand() {
+  StoreJobViews();
+  FileSaveAs(job_, prompter(), file_dialog_);
+  setWindowTitle(QString::fromStdString(JobCaption(job_)));
+}
+
+void MainWindow::FileSaveAsDefaultsCommand() {
+  StoreJobViews();
+  FileSaveAsDefaults(job_, prompter());
+}
+
+void MainWindow::EditBasicDetails() {
+  if (OpenChildWindow(ChildWindow::kBasicDetails) == nullptr) {
+    TellNotAvailable(ChildCaption(ChildWindow::kBasicDetails));
+  }
+}
+
+void MainWindow::EditSheet() {
+  if (OpenChildWindow(ChildWindow::kSheet) == nullptr) {
+    TellNotAvailable(ChildCaption(ChildWindow::kSheet));
+  }
+}
+
+void MainWindow::EditGlass() {
+  if (OpenChildWindow(ChildWindow::kGlass) == nullptr) {
+    TellNotAvailable(ChildCaption(ChildWindow::kGlass));
+  }
+}
+
+void MainWindow::StartOptimizationCommand() {
+  StoreJobViews();
+  CloseResultViews();
+  const CheckResult checks = StartOptimization(job_, prompter());
+  LoadJobViews();
+  FocusJobGrid(checks.focus);
+  if (!checks.start) return;
+  if (!runner_) {
+    TellNotAvailable(QStringLiteral("The optimization run"));
+    return;
+  }
+  runner_(*this);
+  StoreJobViews();
+  FileSaveAs(job_, prompter(), file_dialog_);
+  setWindowTitle(QString::fromStdString(JobCaption(job_)));
+  ShowView(ChildWindow::kLayouts);
+  ShowView(ChildWindow::kReport);
+}
+
+void MainWindow::ChooseObjective() {
+  FlipObjective(job_);
+  maximum_yield_->setChecked(job_.maximum_yield);
+  minimum_layouts_->setChecked(job_.minimum_layouts);
+}
+
+void MainWindow::ViewReport() { ShowView(ChildWindow::kReport); }
+void MainWindow::ViewLayouts() { ShowView(ChildWindow::kLayouts); }
+void MainWindow::ViewBalance() { ShowView(ChildWindow::kBalance); }
+
+void MainWindow::UnitConversionTool() { TellNotAvailable(QStringLiteral("Unit Conversion Tool")); }
+
+void MainWindow::ChangeUnitToInch() { ChangeUnit("IN"); }
+void MainWindow::ChangeUnitToMM() { ChangeUnit("MM"); }
+
+void MainWindow::ChangeUnit(const std::string& unit) {
+  ShowUnitPair(unit);
+  StoreJobViews();
+  SwitchUnit(job_, unit);
+  LoadJobViews();
+  // A result window shows the unit in its texts: it is built again in the new one.
+  QMdiSubWindow* active = mdi_area_->activeSubWindow();
+  std::optional<ChildWindow> shown;
+  for (const auto& [kind, window] : children_) {
+    if (window != nullptr && window == active && IsResultView(kind)) shown = kind;
+  }
+  if (!shown) return;
+  CloseResultViews();
+  ShowView(*shown);
+}
+
+void MainWindow::ShowUnitPair(const std::string& unit) {
+  // Exactly one of the pair is pressed: millimetres until a job says inches.
+  const int pressed = unit == "IN" ? 16 : 17;
+  ToolbarButton(pressed)->setChecked(true);
+  toolbar_->repaint();
+}
+
+void MainWindow::RefreshFromJob() {
+  setWindowTitle(QString::fromStdString(JobCaption(job_)));
+  maximum_yield_->setChecked(job_.maximum_yield);
+  minimum_layouts_->setChecked(job_.minimum_layouts);
+  if (job_.settings.unit == "IN" || job_.settings.unit == "MM") ShowUnitPair(job_.settings.unit);
+  LoadJobViews();
+}
+
+void MainWindow::FocusJobGrid(JobGridId grid) {
+  ChildWindow kind = ChildWindow::kBasicDetails;
+  switch (grid) {
+    case JobGridId::kNone:
+      return;
+    case JobGridId::kBasic:
+      break;
+    case JobGridId::kSheet:
+      kind = ChildWindow::kSheet;
+      break;
+    case JobGridId::kGlass:
+      kind = ChildWindow::kGlass;
+      break;
+  }
+  if (QMdiSubWindow* window = OpenChildWindow(kind)) {
+    if (auto* view = dynamic_cast<JobView*>(window->widget())) view->FocusGrid();
+  }
+}
+
+void MainWindow::ChildClosing(ChildWindow kind, QWidget* content) {
+  children_.erase(kind);
+  const auto* view = dynamic_cast<const JobView*>(content);
+  Grid* grid = JobGridOf(kind);
+  if (view == nullptr || grid == nullptr) return;
+  view->StoreIntoJob(job_);
+  StoreGrid(*grid, prompter());
+}
+
+Grid* MainWindow::JobGridOf(ChildWindow kind) {
+  switch (kind) {
+    case ChildWindow::kBasicDetails:
+      return &job_.basic;
+    case ChildWindow::kSheet:
+      return &job_.sheet;
+    case ChildWindow::kGlass:
+      return &job_.glass;
+    default:
+      return nullptr;
+  }
+}
+
+void MainWindow::OpenHelp() { OpenHelpFile(QString::fromStdString(job_.workspace.data_folder)); }
+
+void MainWindow::ShowAbout() {
+  auto* about = new AboutWindow(this);
+  about->setAttribute(Qt::WA_DeleteOnClose);
+  about->setWindowModality(Qt::ApplicationModal);
+  about->show();
+}
+
+void MainWindow::TellNotAvailable(const QString& what) {
+  lumora::TellNotAvailable(prompter(), what);
 }
 
 }  // namespace lumora

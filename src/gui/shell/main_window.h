@@ -2,20 +2,162 @@
 #define LUMORA_GUI_SHELL_MAIN_WINDOW_H_
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
 
+#include "core/job/data_change.h"
+#include "core/job/file_commands.h"
+#include "core/job/job.h"
+#include "core/job/job_check.h"
+#include "core/shell/prompter.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
 
 namespace lumora {
 
-// The main window that holds the job and result windows.
+// The child windows the main window holds.
+enum class ChildWindow { kBasicDetails, kSheet, kGlass, kReport, kLayouts, kBalance };
+
+class MainWindow;
+
+// Builds the content of a child window. A content widget that is a JobView edits a job grid.
+using ChildFactory = std::function<QWidget*(MainWindow&)>;
+// Runs the optimization of the job (modally) once the checks before a run passed.
+using OptimizationRunner = std::function<void(MainWindow&)>;
+
+// What one opening of the main window starts with.
+struct MainWindowSetup {
+  Workspace workspace;
+  // The program-wide settings; their mode flag chooses sheet or coil mode.
+  ProgramSettings settings;
+  // A job file named on the command line, opened when it exists.
+  std::string command_line_file;
+  // Who shows questions and notices; message boxes over the window when null.
+  Prompter* prompter = nullptr;
+  // The open/save dialog; the desktop's file dialog when empty.
+  FileDialog file_dialog;
+  // The child windows that are part of the program; the others answer a command with a notice.
+  std::map<ChildWindow, ChildFactory> child_factories;
+  // What F5 runs after the checks; without a runner the start ends with a notice.
+  OptimizationRunner optimization_runner;
+};
+
+// The multi-document frame that holds the job and result windows, with the menus, the toolbar
+// and the four-panel status bar. It keeps the job and forwards every command to the core job
+// operations; the child windows come from factories, so a window joins the program by
+// handing one to the setup.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // Opens "Defaults" and then the command-line job when it exists, else starts a new job. The
+  // command-line job's Layouts and Report views follow once the event loop runs.
+  explicit MainWindow(MainWindowSetup setup, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Job& job() { return job_; }
+  const Job& job() const { return job_; }
+  Prompter& prompter() { return *prompter_; }
+  const FileDialog& file_dialog() const { return file_dialog_; }
+
+  // Shows and activates a child window, building it when it is not open; a new job window is
+  // loaded from the job first. Null when the window is not part of the program yet.
+  QMdiSubWindow* OpenChildWindow(ChildWindow kind);
+  QMdiSubWindow* FindChildWindow(ChildWindow kind) const;
+  // Closes a child window; a job window stores its grid into the job and its working table.
+  void CloseChildWindow(ChildWindow kind);
+  // Closes the Layouts, Report and Balance And Scrap Table windows; the layouts stay.
+  void CloseResultViews();
+  // What dropping or hiding the result means for this window, for the change confirmation.
+  ResultViewActions ResultActions();
+  // The window title of a child window in the current mode ("Coil Specifications" ...).
+  QString ChildCaption(ChildWindow kind) const;
+
+  // Takes the grids of the open job windows into the job, and shows the job's grids again.
+  void StoreJobViews();
+  void LoadJobViews();
+
+  // The view commands: "This file was not optimized." without layouts, else the Layouts window
+  // is reopened and the asked-for window shown and activated.
+  void ShowView(ChildWindow kind);
+
+  // Status panels 1 to 4. ResetStatusTexts writes the three "= NA" texts and the version.
+  void ResetStatusTexts();
+  void SetStatusText(int panel, const QString& text);
+  QString StatusText(int panel) const;
+
+  // A toolbar button by its index 1 to 17; null for the separators 4, 9, 11 and 15.
+  QAction* ToolbarButton(int index) const;
+
+ signals:
+  // The window is closing for good (the save question was not cancelled).
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildStatusBar();
+  QAction* AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                       void (MainWindow::*command)());
+
+  void FileNewCommand();
+  void FileOpenCommand();
+  void FileSaveCommand();
+  void FileSaveAsCommand();
+  void FileSaveAsDefaultsCommand();
+  void EditBasicDetails();
+  void EditSheet();
+  void EditGlass();
+  void StartOptimizationCommand();
+  void ChooseObjective();
+  void ViewReport();
+  void ViewLayouts();
+  void ViewBalance();
+  void UnitConversionTool();
+  void ChangeUnitToInch();
+  void ChangeUnitToMM();
+  void OpenHelp();
+  void ShowAbout();
+
+  void ChangeUnit(const std::string& unit);
+  void ShowUnitPair(const std::string& unit);
+  // Shows the caption, the objective marks and the unit of the job after a job command.
+  void RefreshFromJob();
+  void FocusJobGrid(JobGridId grid);
+  void ChildClosing(ChildWindow kind, QWidget* content);
+  Grid* JobGridOf(ChildWindow kind);
+  void TellNotAvailable(const QString& what);
+
+  Job job_;
+  Prompter* prompter_;
+  std::unique_ptr<Prompter> own_prompter_;
+  FileDialog file_dialog_;
+  OptimizationRunner runner_;
+
   QMdiArea* mdi_area_;
+  std::map<ChildWindow, ChildFactory> factories_;
+  std::map<ChildWindow, QPointer<QMdiSubWindow>> children_;
+
+  QAction* edit_sheet_ = nullptr;
+  QAction* maximum_yield_ = nullptr;
+  QAction* minimum_layouts_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  std::array<QAction*, 18> toolbar_buttons_{};
+  QActionGroup* unit_pair_ = nullptr;
+  std::array<QLabel*, 4> status_panels_{};
 };
 
 }  // namespace lumora

@@ -2,13 +2,20 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
+#include "core/shell/workspace.h"
 #include "core/version.h"
-#include "gui/shell/main_window.h"
+#include "gui/shell/launcher.h"
+#include "gui/shell/single_instance.h"
 
 namespace lumora {
 
@@ -26,18 +33,38 @@ int RunDesktop(int argc, char** argv) {
   parser.addPositionalArgument("JOB", "A job file to open.");
   parser.process(app);
 
+  const QString title = QLatin1String(kApplicationTitle);
+  SingleInstanceLock lock;
+  if (!lock.CheckMutex(title)) {
+    const QString text = title + QStringLiteral(" is already running");
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    QMessageBox::information(nullptr, title, text);
+    return 0;
+  }
+
   std::optional<std::string> data_dir_argument;
   if (parser.isSet(data_dir_option)) {
-    data_dir_argument = parser.value(data_dir_option).toLocal8Bit().toStdString();
+    data_dir_argument = QFile::encodeName(parser.value(data_dir_option)).toStdString();
   }
-  const std::string data_folder = ResolveDataFolder(data_dir_argument);
+  // Absolute, so that no path of the run depends on the current directory.
+  const std::string data_folder =
+      QFile::encodeName(
+          QDir(QFile::decodeName(ResolveDataFolder(data_dir_argument).c_str())).absolutePath())
+          .toStdString();
   if (const auto error = SeedDataFolder(data_folder)) {
-    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error->c_str()));
+    QMessageBox::critical(nullptr, title, QString::fromLocal8Bit(error->c_str()));
     return 1;
   }
 
-  MainWindow window;
-  window.show();
+  std::vector<std::string> words;
+  for (const QString& word : parser.positionalArguments()) {
+    words.push_back(QFile::encodeName(word).toStdString());
+  }
+  LauncherSetup setup;
+  setup.workspace = {data_folder, StartStampNow()};
+  setup.command_line_file = CommandLineJobFile(words);
+  Launcher launcher(std::move(setup));
+  launcher.show();
   return QApplication::exec();
 }
 

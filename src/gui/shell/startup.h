@@ -3,8 +3,9 @@
 
 namespace lumora {
 
-// Runs the desktop program: reads the command line, prepares the data folder, shows the main
-// window and returns the exit code.
+// Runs the desktop program `lumora [--data-dir DIR] [JOB]`: one instance per user (a second
+// start says "Lumora is already running" and ends), the data folder prepared, then the launcher
+// until Exit. Returns the exit code.
 int RunDesktop(int argc, char** argv);
 
 }  // namespace lumora

@@ -1,0 +1,32 @@
+#ifndef LUMORA_GUI_SHELL_CONFIGURE_WINDOW_H_
+#define LUMORA_GUI_SHELL_CONFIGURE_WINDOW_H_
+
+#include <QDialog>
+
+#include "core/shell/prompter.h"
+#include "core/shell/workspace.h"
+
+namespace lumora {
+
+// The Configure window of the launcher: "Chargeable Size", "Scrap Criteria", "Labels" and
+// "Misc" open the program-wide settings windows modally, "Close" closes it, F1 opens the help.
+// Object name "Configure"; the buttons are "cmd0" to "cmd4".
+class ConfigureWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  ConfigureWindow(Workspace workspace, Prompter& prompter, QWidget* parent = nullptr);
+
+ private:
+  void OpenChargeableSize();
+  void OpenScrapCriteria();
+  void OpenLabels();
+  void OpenMisc();
+
+  Workspace workspace_;
+  Prompter& prompter_;
+};
+
+}  // namespace lumora
+
+#endif  // LUMORA_GUI_SHELL_CONFIGURE_WINDOW_H_

@@ -1,0 +1,190 @@
+#include "gui/shell/launcher.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "core/tables/file_routines.h"
+#include "core/version.h"
+#include "gui/shell/about_window.h"
+#include "gui/shell/configure_window.h"
+#include "gui/shell/help.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/message_box_prompter.h"
+#include "gui/shell/notices.h"
+#include "gui/shell/shell_colours.h"
+
+namespace lumora {
+namespace {
+
+QLabel* BannerLabel(const QString& text, double scale, bool bold, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * scale);
+  font.setBold(bold);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+Launcher::Launcher(LauncherSetup setup, QWidget* parent)
+    : QWidget(parent), setup_(std::move(setup)), prompter_(setup_.prompter) {
+  setObjectName(QStringLiteral("Launcher"));
+  setWindowTitle(QLatin1String(kApplicationTitle));
+  if (prompter_ == nullptr) {
+    own_prompter_ = std::make_unique<MessageBoxPrompter>(this);
+    prompter_ = own_prompter_.get();
+  }
+
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kLauncherBackground);
+  colours.setColor(QPalette::WindowText, kBannerText);
+  setPalette(colours);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(40, 40, 40, 24);
+  layout->addStretch(2);
+  auto* title = BannerLabel(QLatin1String(kApplicationTitle), 4.0, true, this);
+  title->setObjectName(QStringLiteral("TitleLbl"));
+  layout->addWidget(title);
+  layout->addWidget(
+      BannerLabel(QStringLiteral("Guillotine cutting plans for glass shops"), 1.4, false, this));
+  layout->addSpacing(36);
+
+  struct Button {
+    const char* caption;
+    const char* tooltip;
+    std::function<void()> action;
+  };
+  const Button buttons[] = {
+      {"Base Module", "Base Module", [this] { OpenMainWindow(false); }},
+      {"S D R", "Strandor", [this] { OpenMainWindow(true); }},
+      {"M L M", "Material Library Manager",
+       [this] { TellNotAvailable(prompter(), QStringLiteral("Material Library Manager")); }},
+      {"P L M", "Product Library Manager",
+       [this] { TellNotAvailable(prompter(), QStringLiteral("Product Library Manager")); }},
+      {"Load Products", "Load Products",
+       [this] { TellNotAvailable(prompter(), QStringLiteral("Load Products")); }},
+      {"Configure", "Modify Settings", [this] { ShowConfigure(); }},
+      {"About...", "About LUMORA", [this] { ShowAbout(); }},
+      {"Exit", "Close LUMORA", [this] { Exit(); }},
+  };
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(18);
+  grid->setVerticalSpacing(14);
+  for (int index = 0; index < 8; ++index) {
+    auto* button = new QPushButton(QString::fromLatin1(buttons[index].caption), this);
+    button->setObjectName(QStringLiteral("cmd%1").arg(index));
+    button->setToolTip(QString::fromLatin1(buttons[index].tooltip));
+    button->setMinimumSize(220, 44);
+    grid->addWidget(button, index / 2, index % 2);
+    connect(button, &QPushButton::clicked, this, buttons[index].action);
+  }
+  auto* centred = new QHBoxLayout;
+  centred->addStretch();
+  centred->addLayout(grid);
+  centred->addStretch();
+  layout->addLayout(centred);
+  layout->addStretch(3);
+  auto* version = new QLabel(AboutWindow::VersionText(), this);
+  version->setAlignment(Qt::AlignRight);
+  layout->addWidget(version);
+
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this,
+          [this] { OpenHelpFile(QString::fromStdString(setup_.workspace.data_folder)); });
+}
+
+Launcher::~Launcher() {
+  if (main_window_) delete main_window_.data();
+}
+
+MainWindow* Launcher::main_window() const { return main_window_.data(); }
+
+MainWindow* Launcher::OpenMainWindow(bool coil_mode, const std::string& job_file) {
+  if (main_window_) return main_window_;
+  settings_.coil_mode = coil_mode;
+  MainWindowSetup setup;
+  setup.workspace = setup_.workspace;
+  setup.settings = settings_;
+  setup.command_line_file = job_file;
+  setup.prompter = setup_.prompter;
+  setup.file_dialog = setup_.file_dialog;
+  auto* window = new MainWindow(std::move(setup));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  main_window_ = window;
+  connect(window, &MainWindow::Closed, this, [this, window] {
+    settings_ = window->job().settings;
+    setEnabled(true);
+    activateWindow();
+  });
+  setEnabled(false);
+  window->show();
+  return window;
+}
+
+void Launcher::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FillWorkArea();
+  if (first_shown_) return;
+  first_shown_ = true;
+  QTimer::singleShot(0, this, &Launcher::FirstShown);
+}
+
+void Launcher::FirstShown() {
+  const std::string& file = setup_.command_line_file;
+  if (!file.empty() && FileExists(file)) {
+    OpenMainWindow(false, file);
+  } else {
+    ShowAbout();
+  }
+}
+
+void Launcher::FillWorkArea() {
+  QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  if (screen != screen_) {
+    if (screen_) disconnect(screen_, nullptr, this, nullptr);
+    screen_ = screen;
+    connect(screen, &QScreen::availableGeometryChanged, this, &Launcher::FillWorkArea);
+  }
+  setGeometry(screen->availableGeometry());
+}
+
+void Launcher::ShowAbout() {
+  auto* about = new AboutWindow(this);
+  about->setAttribute(Qt::WA_DeleteOnClose);
+  about->setWindowModality(Qt::ApplicationModal);
+  about->show();
+}
+
+void Launcher::ShowConfigure() {
+  auto* configure = new ConfigureWindow(setup_.workspace, prompter(), this);
+  configure->setAttribute(Qt::WA_DeleteOnClose);
+  configure->setWindowModality(Qt::ApplicationModal);
+  configure->show();
+}
+
+void Launcher::Exit() { close(); }
+
+void Launcher::closeEvent(QCloseEvent* event) {
+  if (main_window_) {
+    event->ignore();
+    return;
+  }
+  // Closing the launcher ends the program as Exit does, so no run leaves working files behind.
+  setup_.workspace.RemoveWorkingFiles();
+  event->accept();
+}
+
+}  // namespace lumora
