@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <functional>
 
 #include "core/tables/file_routines.h"
@@ -129,6 +130,9 @@ MainWindow* Launcher::OpenMainWindow(bool coil_mode, const std::string& job_file
     activateWindow();
   });
   setEnabled(false);
+  // The main window takes the launcher's place on the work area.
+  window->move(frameGeometry().topLeft());
+  window->resize(size());
   window->show();
   return window;
 }
@@ -158,7 +162,11 @@ void Launcher::FillWorkArea() {
     screen_ = screen;
     connect(screen, &QScreen::availableGeometryChanged, this, &Launcher::FillWorkArea);
   }
-  setGeometry(screen->availableGeometry());
+  // The frame, not just the client area, fits the work area.
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  const QRect area = screen->availableGeometry();
+  move(area.topLeft());
+  resize(area.size().shrunkBy(frame));
 }
 
 void Launcher::ShowAbout() {

@@ -16,6 +16,7 @@
 #include "core/version.h"
 #include "gui/shell/launcher.h"
 #include "gui/shell/single_instance.h"
+#include "gui/shell/toolbar_icons.h"
 
 namespace lumora {
 
@@ -23,6 +24,7 @@ int RunDesktop(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationVersion(kVersion);
+  QApplication::setWindowIcon(ApplicationIcon());
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Plans guillotine cuts of glass pieces from stock sheets.");

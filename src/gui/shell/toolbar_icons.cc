@@ -188,6 +188,17 @@ void Draw(QPainter& p, int index, bool pressed) {
   }
 }
 
+void DrawApplication(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(kGreen);
+  p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
+  p.setPen(QPen(kPaper, 1.2));
+  p.setBrush(kGlass);
+  p.drawRect(QRectF(4.5, 4.5, 15, 15));
+  p.drawLine(QPointF(12, 4.5), QPointF(12, 19.5));
+  p.drawLine(QPointF(12, 11), QPointF(19.5, 11));
+}
+
 QPixmap Picture(int index, bool pressed) {
   const qreal ratio = 2;
   QPixmap pixmap(kSize * ratio, kSize * ratio);
@@ -195,7 +206,11 @@ QPixmap Picture(int index, bool pressed) {
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  Draw(painter, index, pressed);
+  if (index == 0) {
+    DrawApplication(painter);
+  } else {
+    Draw(painter, index, pressed);
+  }
   return pixmap;
 }
 
@@ -209,5 +224,7 @@ QIcon MainToolbarIcon(int index) {
   if (index == 16 || index == 17) icon.addPixmap(Picture(index, true), QIcon::Normal, QIcon::On);
   return icon;
 }
+
+QIcon ApplicationIcon() { return QIcon(Picture(0, false)); }
 
 }  // namespace lumora

@@ -9,6 +9,9 @@ namespace lumora {
 // (16, 17) has a pressed and a released picture.
 QIcon MainToolbarIcon(int index);
 
+// The program's own window icon: a pane of glass with its cuts on the launcher's green.
+QIcon ApplicationIcon();
+
 }  // namespace lumora
 
 #endif  // LUMORA_GUI_SHELL_TOOLBAR_ICONS_H_
