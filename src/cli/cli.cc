@@ -28,6 +28,10 @@ const std::vector<Command>& Commands() {
       {"check", "JOB [--coil] [--data-dir DIR] [--strict]",
        "Runs the checks before an optimization and prints every question they would ask.",
        RunCheck},
+      {"optimize",
+       "JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N]\n"
+       "           [--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]",
+       "Optimizes a job and writes it back (or to OUT) with the best result.", RunOptimize},
   };
   return commands;
 }

@@ -9,6 +9,7 @@ namespace lumora::cli {
 
 int RunSummary(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
+int RunOptimize(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

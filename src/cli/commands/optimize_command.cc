@@ -1,0 +1,171 @@
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "cli/progress_bar.h"
+#include "core/engine2d/optimization.h"
+#include "core/engine2d/result_files.h"
+#include "core/job/job_file.h"
+#include "core/reports/number_text.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora::cli {
+namespace {
+
+// The run was refused by the driver's own checks ("No valid GLASS SIZES." ...).
+constexpr int kExitDriverCheck = 3;
+constexpr int16_t kDefaultEfficiency = 10;
+
+constexpr std::string_view kUsage =
+    "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
+    "[--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]";
+
+struct OptimizeOptions {
+  std::string job_file;
+  std::string out_file;
+  std::optional<int16_t> efficiency;
+  std::optional<Objective> objective;
+  int threads = 0;
+  std::optional<int32_t> stop_after_pass;
+  std::optional<int32_t> resume_pass;
+};
+
+// A whole number option within [lo, hi]; the message to show otherwise.
+std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int64_t lo,
+                                     int64_t hi, std::optional<int64_t>& value) {
+  const auto text = parsed.Value(option);
+  if (!text) return std::nullopt;
+  const double number = ReadDouble(*text);
+  if (!IsNumberText(*text) || std::trunc(number) != number || number < static_cast<double>(lo) ||
+      number > static_cast<double>(hi)) {
+    return option + " needs a whole number from " + GeneralText(static_cast<int>(lo)) + " to " +
+           GeneralText(static_cast<int>(hi)) + ", not '" + *text + "'";
+  }
+  value = static_cast<int64_t>(number);
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions& options) {
+  if (parsed.positional.size() != 1) return std::string(kUsage);
+  options.job_file = parsed.positional[0];
+  options.out_file = parsed.Value("-o").value_or(options.job_file);
+
+  std::optional<int64_t> efficiency, threads, stop_after, resume;
+  for (const auto& error : {ReadWhole(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
+                            ReadWhole(parsed, "--threads", 1, 1024, threads),
+                            ReadWhole(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
+                            ReadWhole(parsed, "--resume", 0, INT32_MAX, resume)}) {
+    if (error) return error;
+  }
+  if (efficiency) options.efficiency = static_cast<int16_t>(*efficiency);
+  if (threads) options.threads = static_cast<int>(*threads);
+  if (stop_after) options.stop_after_pass = static_cast<int32_t>(*stop_after);
+  if (resume) options.resume_pass = static_cast<int32_t>(*resume);
+
+  if (const auto objective = parsed.Value("--objective")) {
+    if (*objective == "yield") {
+      options.objective = Objective::kMaximumYield;
+    } else if (*objective == "layouts") {
+      options.objective = Objective::kMinimumLayouts;
+    } else {
+      return "--objective is yield or layouts, not '" + *objective + "'";
+    }
+  }
+  return std::nullopt;
+}
+
+// EFF: the option, else misc.set of the data folder, else 10.
+int16_t Efficiency(const OptimizeOptions& options, const Job& job) {
+  if (options.efficiency) return *options.efficiency;
+  if (FileExists(job.workspace.SettingsFile("misc.set"))) return job.settings.efficiency;
+  return kDefaultEfficiency;
+}
+
+// The status bar's figures of a result. The profit comes from the report, which is not made
+// here; profit_text takes it once it is.
+std::string SummaryLine(const ElementList& result, const std::optional<std::string>& profit_text) {
+  const PassStatistics stats = PassStats(result);
+  std::string line = "Overall Yield (%) = " + FormatNumber(stats.yield * 100.0f, "0.00") +
+                     "  Total Layouts = " + GeneralText(stats.layout_count);
+  if (profit_text) line += "  Profit = " + *profit_text;
+  return line;
+}
+
+}  // namespace
+
+int RunOptimize(const std::vector<std::string>& args) {
+  Arguments parsed;
+  const ArgumentSpec spec{
+      {"-o", "--eff", "--objective", "--threads", "--stop-after-pass", "--resume", "--data-dir"},
+      {"--coil", "--strict", "--quiet"}};
+  if (const auto error = ParseArguments(args, spec, parsed)) return Fail(kExitUsage, *error);
+  OptimizeOptions options;
+  if (const auto error = ReadOptions(parsed, options)) return Fail(kExitUsage, *error);
+
+  AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
+  CommandJob command_job;
+  if (const auto error = command_job.Open(options.job_file, parsed.Value("--data-dir"),
+                                          parsed.Has("--coil"), prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  if (options.objective) {
+    job.maximum_yield = *options.objective == Objective::kMaximumYield;
+    job.minimum_layouts = !job.maximum_yield;
+  }
+  if (!RunStartSequence(job, prompter, std::cout).start) {
+    std::cout << "The run did not start.\n";
+    return kExitRefused;
+  }
+
+  const std::string layout_file = job.workspace.WorkingFile(kLayoutFileName);
+  OptimizationSettings settings;
+  settings.efficiency = Efficiency(options, job);
+  settings.trim_allowance = job.settings.trim_allowance;
+  settings.threads = options.threads;
+  if (options.resume_pass) {
+    settings.resume_pass = *options.resume_pass;
+    settings.saved_result = ReadLayoutFile(layout_file).elements;
+  }
+
+  const bool show_progress = !parsed.Has("--quiet") && isatty(STDERR_FILENO) == 1;
+  ProgressBar bar(std::cerr);
+  int32_t last_pass = 0;
+  OptimizationCallbacks callbacks;
+  callbacks.progress = [&](const ProgressFigures& figures) {
+    last_pass = figures.pass;
+    if (show_progress) bar.Update(figures);
+  };
+  callbacks.stop_requested = [&] {
+    return options.stop_after_pass && last_pass >= *options.stop_after_pass;
+  };
+  const OptimizationResult result =
+      RunOptimization({.basic = job.basic,
+                       .sheet = job.sheet,
+                       .glass = job.glass,
+                       .coil_mode = job.settings.coil_mode,
+                       .maximum_yield_checked = job.maximum_yield,
+                       .minimum_layouts_checked = job.minimum_layouts},
+                      settings, callbacks);
+  bar.Finish();
+  std::cout << result.message << "\n";
+  if (result.end == OptimizationEnd::kRefused) return kExitDriverCheck;
+
+  if (const auto error = WriteLayoutFile(layout_file, result.best)) {
+    return Fail(kExitUsage, "cannot write " + layout_file + ": " + *error);
+  }
+  if (!SaveJob(job, options.out_file, prompter)) return kExitUsage;
+  std::cout << SummaryLine(result.best, std::nullopt) << "\n";
+  return kExitOk;
+}
+
+}  // namespace lumora::cli
