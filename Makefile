@@ -41,6 +41,7 @@ demo: build
 	@mkdir -p $(DEMO_DIR)
 	cp $(DEMO_JOB) $(DEMO_DIR)/demo.opt
 	$(CLI) summary $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
+	$(CLI) optimize $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
 
 format:
 	find src tests bench -name '*.cc' -o -name '*.h' | xargs clang-format -i
