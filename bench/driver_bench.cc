@@ -1,0 +1,129 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+
+#include "allocation_counter.h"
+#include "core/engine2d/engine_input.h"
+#include "core/engine2d/optimization.h"
+#include "core/engine2d/pass_pipeline.h"
+#include "core/engine2d/pass_runner.h"
+#include "core/engine2d/result_files.h"
+#include "core/job/job_check.h"
+#include "core/job/job_sections.h"
+#include "core/job/job_tables.h"
+#include "core/reports/number_text.h"
+#include "core/tables/column_dictionary.h"
+#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
+
+namespace {
+
+using namespace lumora;
+
+// An example job's grids as the start of an optimization leaves them: BLADE written from the
+// largest stock side and the trim allowance taken from the tolerance.
+struct ExampleJob {
+  explicit ExampleJob(const std::string& name) {
+    const JobTables tables = SplitJobFile(
+        ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/" + name).value_or(""));
+    Load(basic, BasicDetailsHeaders(), tables[kBasicTable]);
+    Load(sheet, SheetHeaders(), tables[kSheetTable]);
+    Load(glass, GlassHeaders(), tables[kCutTable]);
+    coil_mode = name.ends_with(".sdr");
+    trim_allowance = TrimAllowance(basic);
+    float largest_side = 0;
+    for (int row = 1; row <= sheet.Rows() - 2; ++row) {
+      largest_side = std::max({largest_side, ReadFloat(sheet.Text(row, sheet_col::kL1)),
+                               ReadFloat(sheet.Text(row, sheet_col::kL2))});
+    }
+    basic.SetText(1, basic_col::kBlade, BladeText(trim_allowance, largest_side));
+  }
+
+  static void Load(Grid& grid, const std::vector<std::string>& headers, const std::string& bytes) {
+    ApplyFormatString(grid, BuildFormatString(headers));
+    LoadTableFromBytes(grid, bytes);
+  }
+
+  EngineJob Engine() const {
+    return {.basic = basic,
+            .sheet = sheet,
+            .glass = glass,
+            .coil_mode = coil_mode,
+            .maximum_yield_checked = true};
+  }
+
+  Grid basic;
+  Grid sheet;
+  Grid glass;
+  bool coil_mode = false;
+  float trim_allowance = 0;
+};
+
+const char* const kJobs[] = {"small.opt", "medium.opt", "large.opt"};
+constexpr int16_t kEfficiency = 4;
+
+// Passes on one thread, one pass an iteration, cycling through the passes of a run after one
+// warm-up cycle: candidates and passes per second, and heap allocations per candidate.
+void BM_PassesOnOneThread(benchmark::State& state) {
+  const ExampleJob job(kJobs[state.range(0)]);
+  EngineInput input = PrepareEngineInput(job.Engine());
+  AddKerf(input.stocks, input.glasses, input.basic.kerf);
+  SortByArea(input.stocks, input.glasses);
+  const int32_t total = input.stocks.Count() * kEfficiency;
+  const RunSetup setup =
+      MakeRunSetup(input.stocks, input.glasses, job.trim_allowance,
+                   input.basic.blade + input.basic.kerf, input.basic.b_mm, job.coil_mode, total);
+  PassBuffers buffers;
+  PassOutcome outcome;
+  for (int32_t pass = 1; pass <= total; ++pass) RunPass(setup, pass, 0, buffers, outcome);
+
+  int64_t candidates = 0;
+  int64_t passes = 0;
+  const int64_t allocations_before = bench::AllocationCount();
+  for (auto _ : state) {
+    RunPass(setup, static_cast<int32_t>(passes % total) + 1, 0, buffers, outcome);
+    candidates += outcome.candidates;
+    ++passes;
+  }
+  const auto allocated = static_cast<double>(bench::AllocationCount() - allocations_before);
+  state.SetLabel(kJobs[state.range(0)]);
+  state.SetItemsProcessed(candidates);
+  state.counters["passes/s"] =
+      benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+  state.counters["allocs/candidate"] =
+      allocated / static_cast<double>(std::max<int64_t>(1, candidates));
+}
+BENCHMARK(BM_PassesOnOneThread)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A whole run (EFF 4) on 1, 2 and all threads; the speed-up is the ratio of the real times.
+// A run whose dia.tlf differs from the one-thread run's fails the benchmark.
+void BM_WholeRun(benchmark::State& state) {
+  const ExampleJob job(kJobs[state.range(0)]);
+  OptimizationSettings settings;
+  settings.efficiency = kEfficiency;
+  settings.trim_allowance = job.trim_allowance;
+  settings.threads = 1;
+  const std::string expected = LayoutFileBytes(RunOptimization(job.Engine(), settings).best);
+  settings.threads = static_cast<int>(state.range(1));
+
+  int64_t passes = 0;
+  for (auto _ : state) {
+    const OptimizationResult result = RunOptimization(job.Engine(), settings);
+    passes += result.resume_pass;
+    if (LayoutFileBytes(result.best) != expected) {
+      state.SkipWithError("the result differs from the one-thread result");
+      break;
+    }
+  }
+  state.SetLabel(std::string(kJobs[state.range(0)]) + " threads " +
+                 std::to_string(PassThreads(settings.threads)));
+  state.counters["passes/s"] =
+      benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WholeRun)
+    ->ArgsProduct({{0, 1, 2}, {1, 2, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
