@@ -42,6 +42,7 @@ demo: build
 	cp $(DEMO_JOB) $(DEMO_DIR)/demo.opt
 	$(CLI) summary $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
 	$(CLI) optimize $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
+	$(CLI) report $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data --out-dir $(DEMO_DIR)
 
 format:
 	find src tests bench -name '*.cc' -o -name '*.h' | xargs clang-format -i

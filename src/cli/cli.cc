@@ -32,6 +32,11 @@ const std::vector<Command>& Commands() {
        "JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N]\n"
        "           [--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]",
        "Optimizes a job and writes it back (or to OUT) with the best result.", RunOptimize},
+      {"report", "JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]",
+       "Writes offcut.tlf, report.tlf and sheets.Adj of the job's result and prints the report.",
+       RunReport},
+      {"labels", "JOB [--unit MM|IN] [-o FILE] [--coil] [--data-dir DIR]",
+       "Writes the labels of the job's result (lbl.tlf) by the data folder's lbl.def.", RunLabels},
   };
   return commands;
 }

@@ -10,6 +10,8 @@ namespace lumora::cli {
 int RunSummary(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunOptimize(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
+int RunLabels(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

@@ -1,0 +1,66 @@
+#include <iostream>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "core/layouts/layouts_load.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora::cli {
+namespace {
+
+// Report files are Latin-1; a terminal wants UTF-8.
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (byte >> 6));
+      text += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& args) {
+  constexpr std::string_view kUsage =
+      "usage: report JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]";
+  Arguments parsed;
+  if (const auto error =
+          ParseArguments(args, {{"--unit", "--out-dir", "--data-dir"}, {"--coil"}}, parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  const std::optional<std::string> unit = parsed.Value("--unit");
+  if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
+    return Fail(kExitUsage, kUsage);
+  }
+  // Message boxes of the opening go to stderr: stdout carries the report.
+  AnsweringPrompter prompter(std::cerr, false);
+  CommandJob command_job;
+  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
+                                          parsed.Has("--coil"), prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  if (unit) job.settings.unit = *unit;
+
+  const ReportPaths paths = ReportPathsIn(parsed.Value("--out-dir").value_or("."));
+  const LayoutsLoad load = LoadLayouts(job, paths);
+  if (!load.error.empty()) return Fail(kExitUsage, load.error);
+  const std::optional<std::string> report = ReadFileBytes(paths.report);
+  if (!report) return Fail(kExitUsage, "cannot read " + paths.report);
+  std::cout << Latin1ToUtf8(*report);
+  std::cerr << load.view.status.yield << "\n"
+            << load.view.status.layouts << "\n"
+            << load.view.status.profit << "\n";
+  return kExitOk;
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,132 @@
+#include "core/layouts/loaded_result.h"
+
+#include <algorithm>
+
+#include "core/engine2d/result_files.h"
+#include "core/reports/number_text.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+namespace {
+
+EngineJob EngineJobOf(const Job& job) {
+  return EngineJob{job.basic,         job.sheet,          job.glass, job.settings.coil_mode,
+                   job.maximum_yield, job.minimum_layouts};
+}
+
+OneBasedList<int> FrameIndexes(const ElementList& elements) {
+  OneBasedList<int> frames;
+  for (int i = 1; i <= elements.Count(); ++i) {
+    if (elements[i].kind == kStockFrame) frames.Append(i);
+  }
+  return frames;
+}
+
+// One record per coil layout: the layout's coil with L1 = the largest X2 of its pieces plus the
+// coil's bottom margin, so that the figures count the coil length the layout takes.
+StockList DerivedCoilRecords(const StockList& coils, const ElementList& elements,
+                             const OneBasedList<int>& frames) {
+  StockList derived;
+  for (int n = 1; n <= frames.Count(); ++n) {
+    const int first = frames[n];
+    const int last = n < frames.Count() ? frames[n + 1] - 1 : elements.Count();
+    float longest = 0;
+    for (int i = first; i <= last; ++i) {
+      if (elements[i].kind > 0) longest = std::max(longest, elements[i].x2);
+    }
+    StockRecord record = coils[elements[first].stock_index];
+    record.l1 = longest + record.m_b;
+    record.l1_as_read = record.l1;
+    record.l1_in = MMToInchText(GeneralText(record.l1));
+    record.l2_in = MMToInchText(GeneralText(record.l2));
+    derived.Append(record);
+  }
+  return derived;
+}
+
+// The coil still on the roll beyond a layout's used length is neither balance nor waste.
+ElementList ClippedAtUsedLength(const ElementList& elements, const StockList& derived) {
+  ElementList shown = elements;
+  for (LayoutElement& e : shown) {
+    const float used = derived[e.layout_no].l1;
+    e.x1 = std::min(e.x1, used);
+    e.x2 = std::min(e.x2, used);
+  }
+  return shown;
+}
+
+ResultLoad Damaged(std::string what) {
+  ResultLoad load;
+  load.error = std::string(kDamagedLayoutPrefix) + what;
+  return load;
+}
+
+}  // namespace
+
+int LoadedResult::LastOfLayout(int layout_no) const {
+  return layout_no < frames.Count() ? frames[layout_no + 1] - 1 : shown.Count();
+}
+
+std::string FindStructureDamage(const ElementList& elements) {
+  int layout_no = 0;
+  for (int i = 1; i <= elements.Count(); ++i) {
+    const LayoutElement& e = elements[i];
+    const std::string where = "element " + GeneralText(i) + ": ";
+    if (e.layout_no == layout_no + 1) {
+      if (e.kind != kStockFrame) {
+        return where + "layout " + GeneralText(e.layout_no) +
+               " does not start with its stock frame";
+      }
+      layout_no = e.layout_no;
+    } else if (layout_no == 0) {
+      return where + "the first layout number is " + GeneralText(e.layout_no) + ", not 1";
+    } else if (e.layout_no != layout_no) {
+      return where + "layout number " + GeneralText(e.layout_no) + " follows layout " +
+             GeneralText(layout_no);
+    } else if (e.kind == kStockFrame) {
+      return where + "layout " + GeneralText(layout_no) + " has a second stock frame";
+    }
+  }
+  return {};
+}
+
+ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_bytes) {
+  LayoutFileRead read = ReadLayoutBytes(layout_bytes);
+  if (!read.damage.empty()) return Damaged(read.damage);
+  if (read.elements.Empty()) return ResultLoad{{}, std::string(kNotOptimizedMessage)};
+
+  EngineInput input = PrepareEngineInput(job);
+  AddKerf(input.stocks, input.glasses, input.basic.kerf);
+  SortByArea(input.stocks, input.glasses);
+  RemoveKerf(input.stocks, input.glasses, input.basic.kerf);
+
+  std::string damage = FindIndexDamage(read.elements, input.stocks.Count(), input.glasses.Count());
+  if (damage.empty()) damage = FindStructureDamage(read.elements);
+  if (!damage.empty()) return Damaged(damage);
+
+  ResultLoad load;
+  LoadedResult& result = load.result;
+  result.basic = std::move(input.basic);
+  result.glasses = std::move(input.glasses);
+  result.elements = std::move(read.elements);
+  result.frames = FrameIndexes(result.elements);
+  result.coil_mode = job.coil_mode;
+  if (job.coil_mode) {
+    result.stocks = DerivedCoilRecords(input.stocks, result.elements, result.frames);
+    result.shown = ClippedAtUsedLength(result.elements, result.stocks);
+  } else {
+    result.stocks = std::move(input.stocks);
+    result.shown = result.elements;
+  }
+  return load;
+}
+
+ResultLoad LoadResult(const Job& job) {
+  const std::string path = job.workspace.WorkingFile(kLayoutFileName);
+  if (!FileExists(path)) return ResultLoad{{}, std::string(kNotOptimizedMessage)};
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return Damaged("cannot read " + path);
+  return LoadResultFromBytes(EngineJobOf(job), *bytes);
+}
+
+}  // namespace lumora

@@ -1,0 +1,67 @@
+#ifndef LUMORA_CORE_LAYOUTS_LOADED_RESULT_H_
+#define LUMORA_CORE_LAYOUTS_LOADED_RESULT_H_
+
+#include <string>
+#include <string_view>
+
+#include "core/engine2d/engine_input.h"
+#include "core/engine2d/engine_records.h"
+#include "core/job/job.h"
+
+// A stored result as the Layouts window holds it: the job's lists rebuilt in the run's order
+// with their real sizes, and the layout elements read from dia.tlf. The report, the balance and
+// scrap table, the drawing, the editing and the labels all read this one value.
+namespace lumora {
+
+struct LoadedResult {
+  BasicDetails basic;
+  // The prepared stock list; in coil mode one derived record per layout instead, at the index
+  // of its layout number, whose L1 is the coil length the layout uses.
+  StockList stocks;
+  GlassList glasses;
+  // The elements as stored: what editing changes and writes back.
+  ElementList elements;
+  // The elements every figure and drawing reads: the stored ones, except that coil layouts end
+  // at their used length (X clipped to the derived record's L1).
+  ElementList shown;
+  // The index of each layout's StockFrame, by layout number.
+  OneBasedList<int> frames;
+  bool coil_mode = false;
+
+  int LayoutCount() const { return frames.Count(); }
+  // The index in `stocks` of the record an element lies on: its stock index, in coil mode its
+  // layout number.
+  int StockIndexOf(const LayoutElement& element) const {
+    return coil_mode ? element.layout_no : element.stock_index;
+  }
+  const StockRecord& StockOf(const LayoutElement& element) const {
+    return stocks[StockIndexOf(element)];
+  }
+  // The elements of layout n in `shown`: from its StockFrame to its last element.
+  int FirstOfLayout(int layout_no) const { return frames[layout_no]; }
+  int LastOfLayout(int layout_no) const;
+};
+
+// The result, or why there is none: "This file was not optimized." for a missing or empty
+// dia.tlf, "The layout file is damaged: <what>" when it does not hold a complete result.
+struct ResultLoad {
+  LoadedResult result;
+  std::string error;
+};
+
+inline constexpr std::string_view kNotOptimizedMessage = "This file was not optimized.";
+inline constexpr std::string_view kDamagedLayoutPrefix = "The layout file is damaged: ";
+
+// Rebuilds the lists as the run did (prepare, add the kerf, sort by area, take the kerf off)
+// and reads the layout file's bytes against them. A complete result numbers its layouts 1 to N
+// in order, each starting with its one StockFrame, and every index resolves in the lists.
+ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_bytes);
+// The same for a job and its working dia.tlf.
+ResultLoad LoadResult(const Job& job);
+
+// What in a read element list keeps it from being a complete result; empty when nothing does.
+std::string FindStructureDamage(const ElementList& elements);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_LAYOUTS_LOADED_RESULT_H_

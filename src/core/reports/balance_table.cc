@@ -1,0 +1,34 @@
+#include "core/reports/balance_table.h"
+
+#include <utility>
+
+#include "core/reports/number_text.h"
+
+namespace lumora {
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+std::string BalanceTableBytes(const LoadedResult& result, std::string_view unit,
+                              const ScrapLimits& scrap) {
+  const float kerf = result.basic.kerf;
+  std::string bytes;
+  for (const LayoutElement& e : result.shown) {
+    if (e.kind != kFreeRect && e.kind != kMarginStrip) continue;
+    float longer = (e.y2 - e.y1) - kerf;
+    float shorter = (e.x2 - e.x1) - kerf;
+    if (!(longer > 0 && shorter > 0)) continue;
+    if (longer < shorter) std::swap(longer, shorter);
+    const bool balance = longer > scrap.larger && shorter > scrap.smaller;
+    const std::string tag = balance ? GeneralText(result.StockOf(e).cp_sft) : "SCRAP";
+    bytes += GeneralText(e.layout_no) + "," +
+             Quoted(ToUnitText(GeneralText(To3Decimals(longer)), unit)) + "," +
+             Quoted(ToUnitText(GeneralText(To3Decimals(shorter)), unit)) + "," +
+             GeneralText(e.repeat) + "," + Quoted(tag) + "\r\n";
+  }
+  return bytes;
+}
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+#ifndef LUMORA_CORE_REPORTS_BALANCE_TABLE_H_
+#define LUMORA_CORE_REPORTS_BALANCE_TABLE_H_
+
+#include <string>
+#include <string_view>
+
+#include "core/layouts/loaded_result.h"
+#include "core/reports/scrap.h"
+
+namespace lumora {
+
+inline constexpr std::string_view kBalanceTableFileName = "offcut.tlf";
+
+// The bytes of offcut.tlf: one record per leftover and margin strip that keeps a positive size
+// once the kerf is taken off, in element order: LAYOUT, L1 and L2 (the longer side first, in
+// the display unit), QTY (the layout's sheet count) and TAG (the sheet's CP/SFT for a balance,
+// "SCRAP" otherwise).
+std::string BalanceTableBytes(const LoadedResult& result, std::string_view unit,
+                              const ScrapLimits& scrap);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_REPORTS_BALANCE_TABLE_H_

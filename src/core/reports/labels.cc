@@ -1,0 +1,131 @@
+#include "core/reports/labels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/engine2d/engine_math.h"
+#include "core/reports/column_writer.h"
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+
+namespace lumora {
+namespace {
+
+// The slots in the order their lines stand on a label.
+constexpr std::array<int, 11> kSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
+constexpr int kLargestColumn = 32767;
+
+int NearestShort(std::string_view text) {
+  const double value = std::nearbyint(ReadDouble(text));
+  return static_cast<int>(std::clamp(value, -32768.0, 32767.0));
+}
+
+std::string SizeText(const GlassRecord& glass, bool inch) {
+  if (inch) {
+    return "SIZE(IN) :" + MMToInchText(GeneralText(glass.l1)) + " x " +
+           MMToInchText(GeneralText(glass.l2));
+  }
+  return "SIZE(MM) :" + GeneralText(glass.l1) + " x " + GeneralText(glass.l2);
+}
+
+// Writes rows of labels, a page break every `rows` rows.
+class LabelWriter {
+ public:
+  explicit LabelWriter(const LabelGrid& grid) : grid_(grid) {}
+
+  // Writes one row of labels; false once the text has grown past the limit.
+  bool WriteRow(const std::vector<LabelTexts>& labels) {
+    if (++row_ > grid_.rows) {
+      row_ = 1;
+      out_.Line("*");
+    }
+    if (row_ == 1) EmptyLines(grid_.top_lines);
+    for (const int slot : kSlotOrder) {
+      for (size_t j = 0; j < labels.size(); ++j) {
+        const long long column =
+            static_cast<long long>(grid_.first_col) + static_cast<long long>(j) * grid_.pitch;
+        out_.Place(
+            static_cast<int>(std::clamp(column, 1LL, static_cast<long long>(kLargestColumn))),
+            labels[j][static_cast<size_t>(slot)]);
+        if (out_.Size() > kMaxLabelBytes) return false;
+      }
+    }
+    out_.EndLine();
+    EmptyLines(grid_.gap_lines);
+    return out_.Size() <= kMaxLabelBytes;
+  }
+
+  std::string Take() { return out_.Take(); }
+
+ private:
+  void EmptyLines(int count) {
+    for (int i = 0; i < count; ++i) out_.EndLine();
+  }
+
+  const LabelGrid grid_;
+  ColumnWriter out_;
+  int row_ = 0;
+};
+
+}  // namespace
+
+LabelGrid ReadLabelGrid(std::string_view bytes) {
+  FieldReader reader(bytes);
+  LabelGrid grid;
+  grid.rows = NearestShort(reader.Next());
+  grid.cols = NearestShort(reader.Next());
+  grid.first_col = NearestShort(reader.Next());
+  grid.pitch = NearestShort(reader.Next());
+  grid.top_lines = NearestShort(reader.Next());
+  grid.gap_lines = NearestShort(reader.Next());
+  return grid;
+}
+
+LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number,
+                     std::string_view unit) {
+  const GlassRecord& glass = result.glasses[glass_index];
+  const bool inch = unit == "IN";
+  return LabelTexts{"SR.NO    :" + glass.sr_no,
+                    "ITEM     :" + result.basic.item,
+                    SizeText(glass, inch),
+                    SizeText(glass, !inch),
+                    "QTY      :" + GeneralText(running_number) + "/" + GeneralText(glass.qty),
+                    "CUSTOMER :" + glass.customer,
+                    "A/C      :" + glass.ac,
+                    "SITE     :" + glass.site,
+                    "REF      :" + glass.ref,
+                    "FROM     :" + glass.from,
+                    "ADDRESS  :" + glass.address};
+}
+
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit) {
+  const size_t cols = static_cast<size_t>(std::max(1, grid.cols));
+  LabelWriter writer(grid);
+  OneBasedList<int> counters;
+  counters.Resize(result.glasses.Count());
+  std::vector<LabelTexts> row;
+  std::vector<int> pieces;
+  const LabelFile too_big{{}, "Too many labels: lbl.tlf would pass 16 MB."};
+
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    pieces.clear();
+    for (int i = result.FirstOfLayout(n); i <= result.LastOfLayout(n); ++i) {
+      if (result.shown[i].kind > 0) pieces.push_back(result.shown[i].kind);
+    }
+    if (pieces.empty()) continue;
+    const int sheets = ClampToInt(result.shown[result.FirstOfLayout(n)].repeat, 0, INT32_MAX);
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+      for (const int kind : pieces) {
+        row.push_back(MakeLabel(result, kind, ++counters[kind], unit));
+        if (row.size() < cols) continue;
+        if (!writer.WriteRow(row)) return too_big;
+        row.clear();
+      }
+    }
+  }
+  if (!row.empty() && !writer.WriteRow(row)) return too_big;
+  return LabelFile{writer.Take(), {}};
+}
+
+}  // namespace lumora

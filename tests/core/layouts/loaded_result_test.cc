@@ -1,0 +1,170 @@
+#include "core/layouts/loaded_result.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/engine2d/result_files.h"
+#include "core/layouts/layouts_load.h"
+#include "core/reports/balance_table.h"
+#include "core/reports/labels.h"
+#include "core/reports/report.h"
+#include "core/reports/result_fixtures.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+namespace {
+
+using testing::HandMadeJob;
+using testing::LoadHandMade;
+using testing::OpenReportJob;
+using ::testing::StartsWith;
+using testing::TempFolder;
+
+TEST(LoadedResultTest, IndicesReferToTheSortedListsAndSizesAreAsTyped) {
+  // Typed smaller first; the run sorted the larger sizes to the front.
+  const HandMadeJob job{3,
+                        {{"1000", "800", "", "", "2"}, {"2000", "1500", "", "", "2"}},
+                        {{"100", "100", "", "", "1"}, {"700", "500", "", "", "1"}}};
+  const ResultLoad load = LoadHandMade(job,
+                                       "1,-1,1,0,0,2003,1503,1,0\r\n"
+                                       "1,1,1,0,0,703,503,1,2\r\n"
+                                       "1,2,1,703,0,806,103,1,2\r\n");
+  ASSERT_EQ(load.error, "");
+  const LoadedResult& result = load.result;
+  EXPECT_EQ(result.stocks[1].l1, 2000);
+  EXPECT_EQ(result.stocks[2].l2, 800);
+  EXPECT_EQ(result.glasses[1].l1, 700);
+  EXPECT_EQ(result.glasses[2].l2, 100);
+  EXPECT_EQ(result.basic.kerf, 3);
+  EXPECT_EQ(result.LayoutCount(), 1);
+  EXPECT_EQ(result.LastOfLayout(1), 3);
+  EXPECT_EQ(result.shown, result.elements);
+}
+
+TEST(LoadedResultTest, CoilLayoutsGetTheirOwnRecordAndEndAtTheirUsedLength) {
+  TempFolder folder;
+  const Job job = OpenReportJob(folder, "coil_job.sdr", "MM");
+  const ResultLoad load = LoadResult(job);
+  ASSERT_EQ(load.error, "");
+  const LoadedResult& result = load.result;
+  ASSERT_EQ(result.stocks.Count(), 3);
+  EXPECT_EQ(result.stocks[1].l1, 2428);  // pieces up to 2408, then M(B) 20
+  EXPECT_EQ(result.stocks[1].l2, 2250);
+  EXPECT_EQ(result.stocks[1].l1_in, "95 9/16");
+  EXPECT_EQ(result.stocks[1].l2_in, "88 9/16");
+  EXPECT_EQ(result.stocks[3].l1, 474);
+  EXPECT_EQ(result.stocks[3].cp_sft, 1.2f);
+  EXPECT_EQ(&result.StockOf(result.elements[21]), &result.stocks[3]);
+
+  // The frame and the coil left on the roll end at the used length; dia.tlf keeps its own.
+  EXPECT_EQ(result.shown[1].x2, 2428);
+  EXPECT_EQ(result.elements[1].x2, 30004);
+  EXPECT_EQ(result.shown[11].x1, 2408);
+  EXPECT_EQ(result.shown[11].x2, 2428);
+  EXPECT_EQ(result.shown[5].x1, result.shown[5].x2);  // the M(B) strip beyond the end
+  EXPECT_EQ(result.shown[6], result.elements[6]);
+}
+
+struct DamageCase {
+  std::string bytes;
+  std::string error;
+};
+
+class DamagedLayoutTest : public ::testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedLayoutTest, IsToldAndNothingIsLoaded) {
+  const HandMadeJob job{0, {{"1000", "1000", "", "", "2"}}, {{"100", "100", "", "", "2"}}};
+  const ResultLoad load = LoadHandMade(job, GetParam().bytes);
+  EXPECT_EQ(load.error, GetParam().error);
+  EXPECT_TRUE(load.result.elements.Empty());
+}
+
+const std::string kFrame = "1,-1,1,0,0,1000,1000,1,0\r\n";
+const std::string kDamaged = "The layout file is damaged: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedLayoutTest,
+    ::testing::Values(
+        DamageCase{"", "This file was not optimized."},
+        DamageCase{kFrame + "1,2,1,0,0,100,100,1,1\r\n",
+                   kDamaged + "element 2: glass index 2 is not in the glass list"},
+        DamageCase{"1,-1,2,0,0,1000,1000,1,0\r\n",
+                   kDamaged + "element 1: stock index 2 is not in the stock list"},
+        DamageCase{"1,1,1,0,0,100,100,1,1\r\n",
+                   kDamaged + "element 1: layout 1 does not start with its stock frame"},
+        DamageCase{kFrame + "2,1,1,0,0,100,100,1,1\r\n",
+                   kDamaged + "element 2: layout 2 does not start with its stock frame"},
+        DamageCase{"0,-1,1,0,0,1000,1000,1,0\r\n",
+                   kDamaged + "element 1: the first layout number is 0, not 1"},
+        DamageCase{kFrame + "3,-1,1,0,0,1000,1000,1,0\r\n",
+                   kDamaged + "element 2: layout number 3 follows layout 1"},
+        DamageCase{kFrame + "1,-1,1,0,0,1000,1000,1,0\r\n",
+                   kDamaged + "element 2: layout 1 has a second stock frame"},
+        DamageCase{kFrame + "1,1,1,0,0,100", kDamaged + "record 2 ends after field 6"},
+        DamageCase{kFrame + "1,1,1,0,0,1O0,100,1,1\r\n",
+                   kDamaged + "record 2, field 6 \"1O0\" is not a number"}));
+
+TEST(LoadLayoutsTest, ADamagedFileWritesNothing) {
+  TempFolder folder;
+  const Job job = OpenReportJob(folder, "sheet_job.opt", "MM");
+  ASSERT_EQ(WriteFileAtomically(job.workspace.WorkingFile(kLayoutFileName),
+                                "1,-1,1,0,0,3214,2254,2,0\r\n1,9,1,0,0,1,1,2,1\r\n"),
+            std::nullopt);
+  const LayoutsLoad load = LoadLayouts(job, ReportPathsIn(folder.path()));
+  EXPECT_EQ(load.error,
+            "The layout file is damaged: element 2: glass index 9 is not in the glass list");
+  EXPECT_FALSE(FileExists(folder.File("report.tlf")));
+  EXPECT_FALSE(FileExists(folder.File("offcut.tlf")));
+  EXPECT_FALSE(FileExists(folder.File("sheets.Adj")));
+  EXPECT_EQ(ResultStatusTexts(job).error, load.error);
+}
+
+// Whatever the bytes, loading and everything made from a loaded result end normally.
+TEST(LoadedResultTest, SurvivesAnyBytes) {
+  TempFolder folder;
+  const Job sheet_job = OpenReportJob(folder, "sheet_job.opt", "MM");
+  const std::string sound = *ReadFileBytes(sheet_job.workspace.WorkingFile(kLayoutFileName));
+  const EngineJob engine_job{sheet_job.basic, sheet_job.sheet, sheet_job.glass, false, true, false};
+  const EngineJob coil_job{sheet_job.basic, sheet_job.sheet, sheet_job.glass, true, true, false};
+  const std::string alphabet = "0123456789,-.\r\n\" e";
+  std::mt19937 random(20240611);
+  int loaded = 0;
+  for (int round = 0; round < 600; ++round) {
+    std::string bytes = sound;
+    const int edits = 1 + static_cast<int>(random() % 6);
+    for (int e = 0; e < edits && !bytes.empty(); ++e) {
+      const size_t at = random() % bytes.size();
+      switch (random() % 4) {
+        case 0:
+          bytes[at] = alphabet[random() % alphabet.size()];
+          break;
+        case 1:
+          bytes.erase(at, 1 + random() % 30);
+          break;
+        case 2:
+          bytes.insert(at, 1, alphabet[random() % alphabet.size()]);
+          break;
+        default:
+          bytes[at] = static_cast<char>(random() % 256);
+      }
+    }
+    if (round % 10 == 0) {
+      bytes.resize(random() % 200);
+      for (char& c : bytes) c = static_cast<char>(random() % 256);
+    }
+    const ResultLoad load = LoadResultFromBytes(round % 3 == 0 ? coil_job : engine_job, bytes);
+    if (!load.error.empty()) continue;
+    ++loaded;
+    const Report report = GenerateReport(load.result, round % 2 ? "IN" : "MM", {500, 300});
+    EXPECT_EQ(report.section_positions.Count(), load.result.LayoutCount());
+    EXPECT_THAT(report.report, StartsWith("Overall Yield(%)="));
+    BalanceTableBytes(load.result, "IN", {500, 300});
+    ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, "MM");
+  }
+  EXPECT_GT(loaded, 0);
+}
+
+}  // namespace
+}  // namespace lumora
