@@ -8,7 +8,8 @@ namespace lumora {
 // A child window of the main window that edits one of the job grids (Basic Details, Sheet or
 // Coil Specifications, Glass Size Specifications). Its grid is the live copy while it is open:
 // the main window takes the grid into the job before every job command and shows the job's grid
-// again after it, and takes the grid (and writes its working table) when the window closes.
+// again after it, and takes the grid once more when the window closes. The window itself writes
+// its working table as it closes.
 class JobView {
  public:
   virtual ~JobView() = default;

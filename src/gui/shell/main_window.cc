@@ -251,7 +251,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   job_.settings.imported_stock = false;
   job_.file_name.clear();
-  // Each job window stores its grid and working table as it closes.
+  // Each job window writes its working table as it closes, and the job takes its grid.
   mdi_area_->closeAllSubWindows();
   event->accept();
   emit Closed();
@@ -398,24 +398,7 @@ void MainWindow::FocusJobGrid(JobGridId grid) {
 
 void MainWindow::ChildClosing(ChildWindow kind, QWidget* content) {
   children_.erase(kind);
-  const auto* view = dynamic_cast<const JobView*>(content);
-  Grid* grid = JobGridOf(kind);
-  if (view == nullptr || grid == nullptr) return;
-  view->StoreIntoJob(job_);
-  StoreGrid(*grid, prompter());
-}
-
-Grid* MainWindow::JobGridOf(ChildWindow kind) {
-  switch (kind) {
-    case ChildWindow::kBasicDetails:
-      return &job_.basic;
-    case ChildWindow::kSheet:
-      return &job_.sheet;
-    case ChildWindow::kGlass:
-      return &job_.glass;
-    default:
-      return nullptr;
-  }
+  if (const auto* view = dynamic_cast<const JobView*>(content)) view->StoreIntoJob(job_);
 }
 
 void MainWindow::OpenHelp() { OpenHelpFile(QString::fromStdString(job_.workspace.data_folder)); }

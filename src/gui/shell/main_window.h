@@ -74,7 +74,7 @@ class MainWindow : public QMainWindow {
   // loaded from the job first. Null when the window is not part of the program yet.
   QMdiSubWindow* OpenChildWindow(ChildWindow kind);
   QMdiSubWindow* FindChildWindow(ChildWindow kind) const;
-  // Closes a child window; a job window stores its grid into the job and its working table.
+  // Closes a child window; the job takes the grid of a job window.
   void CloseChildWindow(ChildWindow kind);
   // Closes the Layouts, Report and Balance And Scrap Table windows; the layouts stay.
   void CloseResultViews();
@@ -138,7 +138,6 @@ class MainWindow : public QMainWindow {
   void RefreshFromJob();
   void FocusJobGrid(JobGridId grid);
   void ChildClosing(ChildWindow kind, QWidget* content);
-  Grid* JobGridOf(ChildWindow kind);
   void TellNotAvailable(const QString& what);
 
   Job job_;

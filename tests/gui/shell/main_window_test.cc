@@ -12,7 +12,6 @@
 #include <deque>
 #include <optional>
 
-#include "core/job/job_grids.h"
 #include "core/job/job_tables.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/file_routines.h"
@@ -328,10 +327,9 @@ class MainWindowTest : public QObject {
     QVERIFY(window.close());
     QCOMPARE(closed.count(), 1);
     QVERIFY(dialog_->requests.empty());
-    // The Sheet window stored its grid into its working table as it closed.
-    Grid stored = MakeSheetGrid(window.job().workspace, false);
-    LoadTable(stored);
-    QCOMPARE(stored.Text(1, sheet_col::kL1), std::string("2440"));
+    // The Sheet window closed with the main window, and the job took its grid.
+    QVERIFY(window.FindChildWindow(ChildWindow::kSheet) == nullptr);
+    QCOMPARE(window.job().sheet.Text(1, sheet_col::kL1), std::string("2440"));
   }
 
   void ViewCommandsNeedLayouts() {
