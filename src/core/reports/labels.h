@@ -40,13 +40,15 @@ struct LabelFile {
   std::string error;
 };
 
+// A label file past this size is refused: far more than any printer run, and a sheet count
+// from a damaged layout file must not fill the memory.
+inline constexpr size_t kMaxLabelBytes = 16 * 1024 * 1024;
+
 // Labels for every piece of every sheet cut: layout by layout, each of its Repeat sheets in
 // turn, the pieces in element order, numbered per glass size across all of them. Rows of
 // labels go in groups of COLS, a line "*" before every page after the first. A grid of fewer
 // than one label per row counts as one; labels that would pass kMaxLabelBytes are refused.
 LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit);
-
-inline constexpr size_t kMaxLabelBytes = 16 * 1024 * 1024;
 
 }  // namespace lumora
 

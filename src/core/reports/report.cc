@@ -95,7 +95,7 @@ class ReportWriter {
     out_.EndLine();
     out_.Line(Rule('-'));
 
-    ColumnWriter adj;
+    std::string sheets_used;
     float total_used = 0;
     ReportFigures& f = report_.figures;
     for (int i = 1; i <= stocks.Count(); ++i) {
@@ -114,10 +114,10 @@ class ReportWriter {
       out_.Place(39, FmtRate(GeneralText(s.cp_sft)));
       out_.Place(47, FmtAmount(FormatNumber(amount, "0")));
       out_.EndLine();
-      WriteSheetsUsedRecord(
-          adj, {GeneralText(s.l1), GeneralText(s.l2), GeneralText(used[i]), GeneralText(s.cp_sft)});
+      sheets_used += SheetsUsedRecord(
+          {GeneralText(s.l1), GeneralText(s.l2), GeneralText(used[i]), GeneralText(s.cp_sft)});
     }
-    report_.sheets_adj = adj.Take();
+    report_.sheets_adj = std::move(sheets_used);
     out_.Line(Rule('-'));
     out_.Place(1, "TOTAL");
     out_.Place(23, FmtQty(GeneralText(total_used)));
@@ -130,16 +130,16 @@ class ReportWriter {
 
   // Four quoted fields; blanks after a field's comma bring the next opening quote to columns
   // 13, 25 and 34 where the line has not reached them, and the line is never broken.
-  static void WriteSheetsUsedRecord(ColumnWriter& adj, const std::array<std::string, 4>& fields) {
+  static std::string SheetsUsedRecord(const std::array<std::string, 4>& fields) {
     constexpr std::array<size_t, 3> kQuoteColumns = {13, 25, 34};
     std::string line = "\"" + fields[0] + "\",";
     for (size_t k = 1; k < fields.size(); ++k) {
-      if (line.size() + 1 < kQuoteColumns[k - 1])
-        line.append(kQuoteColumns[k - 1] - line.size() - 1, ' ');
+      const size_t column = kQuoteColumns[k - 1];
+      if (line.size() + 1 < column) line.append(column - line.size() - 1, ' ');
       line += "\"" + fields[k] + "\"";
       if (k + 1 < fields.size()) line += ",";
     }
-    adj.Line(line);
+    return line + "\r\n";
   }
 
   void WriteGlassSummary() {
