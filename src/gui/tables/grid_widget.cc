@@ -451,6 +451,9 @@ void GridWidget::SortDescending() { Sort(SortOrder::kDescending); }
 
 void GridWidget::Sort(SortOrder order) {
   if (grid_.Rows() < 2 || grid_.Cols() < 2) return;
+  // The stored layouts refer to the rows in their order: a job grid is sorted only once they
+  // are dropped.
+  if (change_gate_ && !change_gate_()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // A store that fails leaves the table file as it was; the grid shows the sorted rows.
   (void)SortTable(grid_, order);

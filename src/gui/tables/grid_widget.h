@@ -54,8 +54,8 @@ class GridWidget : public QAbstractScrollArea {
   // Asked with every key before the key rules see it; false drops the key. Job windows ask the
   // change confirmation and lock the columns of the other unit here.
   void SetKeyGate(std::function<bool(const QKeyEvent&)> gate) { key_gate_ = std::move(gate); }
-  // Asked before a paste and once more after it; false before drops the paste, true after
-  // reports JobChanged. Job windows answer with the change confirmation.
+  // Asked before a paste or a sort and once more after a paste; false before drops the
+  // command, true after reports JobChanged. Job windows answer with the change confirmation.
   void SetChangeGate(std::function<bool()> gate) { change_gate_ = std::move(gate); }
   // Whether typing into the last row adds an input row (on by default).
   void SetTakesNewRows(bool takes_new_rows) { takes_new_rows_ = takes_new_rows; }

@@ -1,0 +1,38 @@
+#include "gui/job/basic_details_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/job/job_tables.h"
+#include "gui/shell/notices.h"
+#include "gui/tables/grid_widget.h"
+
+namespace lumora {
+
+BasicDetailsWindow::BasicDetailsWindow(JobWindowContext context, QWidget* parent)
+    : JobGridWindow(std::move(context), JobGridKind::kBasic, parent),
+      select_item_(new QPushButton(QStringLiteral("Select I&tem"), this)) {
+  select_item_->setObjectName(QStringLiteral("cmd"));
+  select_item_->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(select_item_);
+  body()->addLayout(buttons);
+  connect(select_item_, &QPushButton::clicked, this, &BasicDetailsWindow::SelectItem);
+}
+
+void BasicDetailsWindow::SelectItem() {
+  if (!ConfirmChange()) return;
+  grid_widget()->SetCurrentCell(1, basic_col::kItem);
+  FocusGrid();
+  TellNotAvailable(prompter(), QStringLiteral("Item Choice"));
+  FocusGrid();
+}
+
+QSize BasicDetailsWindow::sizeHint() const {
+  const QSize grid = grid_widget()->sizeHint();
+  return QSize(grid.width() + 8, grid.height() + select_item_->sizeHint().height() + 16);
+}
+
+}  // namespace lumora

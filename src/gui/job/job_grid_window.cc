@@ -1,0 +1,190 @@
+#include "gui/job/job_grid_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "core/job/job_grids.h"
+#include "core/job/job_messages.h"
+#include "core/job/job_tables.h"
+#include "core/job/mirror_conversion.h"
+#include "gui/tables/grid_toolbar.h"
+#include "gui/tables/grid_widget.h"
+
+namespace lumora {
+namespace {
+
+const Grid& JobGridOf(const Job& job, JobGridKind kind) {
+  switch (kind) {
+    case JobGridKind::kBasic:
+      return job.basic;
+    case JobGridKind::kSheet:
+      return job.sheet;
+    case JobGridKind::kGlass:
+      break;
+  }
+  return job.glass;
+}
+
+Grid& JobGridOf(Job& job, JobGridKind kind) {
+  return const_cast<Grid&>(JobGridOf(std::as_const(job), kind));
+}
+
+const char* WindowName(JobGridKind kind) {
+  switch (kind) {
+    case JobGridKind::kBasic:
+      return "BASIC";
+    case JobGridKind::kSheet:
+      return "SHEET";
+    case JobGridKind::kGlass:
+      break;
+  }
+  return "CUT";
+}
+
+// Whether a key may change the current cell: typed characters, Backspace and Delete. Moving
+// keys, Enter and shortcuts leave the data alone, so they pass without a question.
+bool MayEditCell(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    return false;
+  }
+  switch (event.key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Escape:
+      return false;
+    default:
+      break;
+  }
+  const QString text = event.text();
+  return text.size() == 1 && text.at(0).isPrint();
+}
+
+}  // namespace
+
+JobGridWindow::JobGridWindow(JobWindowContext context, JobGridKind kind, QWidget* parent)
+    : QWidget(parent),
+      context_(std::move(context)),
+      kind_(kind),
+      grid_(new GridWidget(this)),
+      body_(new QVBoxLayout(this)) {
+  setObjectName(QString::fromLatin1(WindowName(kind)));
+  body_->setContentsMargins(4, 4, 4, 4);
+  body_->setSpacing(4);
+  if (kind != JobGridKind::kBasic) body_->addWidget(new GridToolBar(grid_, this));
+  body_->addWidget(grid_, 1);
+
+  grid_->SetWindowName(WindowName(kind));
+  grid_->SetPrompter(&context_.prompter);
+  grid_->SetTakesNewRows(kind != JobGridKind::kBasic);
+  grid_->SetEnvironment([this] {
+    return GridEnvironment{job().settings.unit, job().settings.move, job().file_name};
+  });
+  grid_->SetKeyGate([this](const QKeyEvent& event) { return AllowKey(event); });
+  grid_->SetChangeGate([this] { return ConfirmChange(); });
+  connect(grid_, &GridWidget::JobChanged, this, [this] { job().settings.job_changed = true; });
+  connect(grid_, &GridWidget::CellEdited, this, &JobGridWindow::CellEdited);
+  connect(grid_, &GridWidget::ContentsChanged, this, &JobGridWindow::ContentsChanged);
+  connect(grid_, &GridWidget::CurrentCellChanged, this, &JobGridWindow::GridStateChanged);
+  setFocusProxy(grid_);
+  LoadFromJob(job());
+}
+
+void JobGridWindow::StoreIntoJob(Job& job) const { JobGridOf(job, kind_) = grid_->grid(); }
+
+void JobGridWindow::LoadFromJob(const Job& job) {
+  Grid grid = JobGridOf(job, kind_);
+  if (kind_ == JobGridKind::kBasic) KeepOneRow(grid);
+  // A cell the unit locks would take no keys: start in the first column of the unit instead.
+  if (kind_ != JobGridKind::kBasic && IsColumnLockedByUnit(job.settings.unit, grid.col)) {
+    grid.col = grid.col_sel = job.settings.unit == "IN" ? sheet_col::kL1Inch : sheet_col::kL1;
+  }
+  grid_->SetGrid(std::move(grid));
+  RefreshCaption();
+  emit GridStateChanged();
+}
+
+void JobGridWindow::FocusGrid() { grid_->setFocus(Qt::OtherFocusReason); }
+
+QString JobGridWindow::Caption() const {
+  QString caption;
+  switch (kind_) {
+    case JobGridKind::kBasic:
+      return QStringLiteral("Basic Details");
+    case JobGridKind::kSheet:
+      caption = job().settings.coil_mode ? QStringLiteral("Coil Specifications")
+                                         : QStringLiteral("Sheet Specifications");
+      break;
+    case JobGridKind::kGlass:
+      caption = QStringLiteral("Glass Size Specifications");
+      break;
+  }
+  return caption + QStringLiteral("     Unit: ") + QString::fromStdString(job().settings.unit);
+}
+
+void JobGridWindow::RefreshCaption() { setWindowTitle(Caption()); }
+
+bool JobGridWindow::ConfirmChange() {
+  const ResultViewActions actions =
+      context_.result_actions ? context_.result_actions() : ResultViewActions{};
+  return ConfirmDataChange(job().workspace.WorkingFile("dia.tlf"), prompter(), actions);
+}
+
+bool JobGridWindow::AllowKey(const QKeyEvent& event) {
+  if (!MayEditCell(event)) return true;
+  if (kind_ != JobGridKind::kBasic &&
+      IsColumnLockedByUnit(job().settings.unit, grid_->grid().col)) {
+    return false;
+  }
+  return ConfirmChange();
+}
+
+void JobGridWindow::CellEdited(int row, int col) {
+  if (kind_ == JobGridKind::kBasic) return;
+  Grid& grid = grid_->grid();
+  ApplyMirrorConversion(grid, row, col);
+  // The chargeable sizes are read afresh, so a change in their window counts at once.
+  if (kind_ == JobGridKind::kGlass) {
+    UpdateChargeableLengths(grid, row, col, LoadChargeTable(job().workspace));
+  }
+  grid_->Refresh();
+}
+
+void JobGridWindow::ContentsChanged() {
+  // A paste may reach below the one row of Basic Details; the rows beyond it are not kept.
+  if (kind_ == JobGridKind::kBasic && grid_->grid().Rows() > 2) {
+    KeepOneRow(grid_->grid());
+    grid_->Refresh();
+  }
+  emit GridStateChanged();
+}
+
+void JobGridWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RefreshCaption();
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (frame != nullptr && !watching_activation_) {
+    watching_activation_ = true;
+    connect(frame, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates old_state, Qt::WindowStates new_state) {
+              if ((new_state & Qt::WindowActive) && !(old_state & Qt::WindowActive)) {
+                RefreshCaption();
+              }
+            });
+  }
+}
+
+void JobGridWindow::closeEvent(QCloseEvent* event) {
+  // A failed store is told; the window closes all the same, as file errors of a command are
+  // absorbed.
+  (void)StoreGrid(grid_->grid(), prompter());
+  QWidget::closeEvent(event);
+}
+
+}  // namespace lumora

@@ -1,0 +1,74 @@
+#include "gui/job/sheet_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/job/job_grids.h"
+#include "gui/shell/notices.h"
+#include "gui/tables/grid_widget.h"
+
+namespace lumora {
+namespace {
+
+// The indicators sit around a small picture of the stock, each on its own edge.
+QFrame* StockPicture(QWidget* parent) {
+  auto* picture = new QFrame(parent);
+  picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+  picture->setFixedSize(44, 22);
+  return picture;
+}
+
+}  // namespace
+
+SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
+    : JobGridWindow(std::move(context), JobGridKind::kSheet, parent),
+      import_(new QPushButton(QStringLiteral("Import"), this)) {
+  auto* indicators = new QGridLayout;
+  indicators->setSpacing(2);
+  const char* texts[] = {"M(L)", "M(T)", "M(R)", "M(B)"};
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new QLabel(QString::fromLatin1(texts[i]), this);
+    label->setObjectName(QStringLiteral("MarginLbl%1").arg(i));
+    label->setAlignment(Qt::AlignCenter);
+    label->setToolTip(QStringLiteral("Margin set on this side of the stock"));
+    label->setStyleSheet(QStringLiteral(
+        "QLabel { border: 1px solid palette(mid); padding: 0px 3px; }"
+        "QLabel:enabled { background: rgb(35, 101, 53); color: white; font-weight: bold; }"));
+    margins_[static_cast<size_t>(i)] = label;
+  }
+  indicators->addWidget(margins_[1], 0, 1, Qt::AlignCenter);
+  indicators->addWidget(margins_[0], 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+  indicators->addWidget(StockPicture(this), 1, 1, Qt::AlignCenter);
+  indicators->addWidget(margins_[2], 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+  indicators->addWidget(margins_[3], 2, 1, Qt::AlignCenter);
+
+  import_->setObjectName(QStringLiteral("cmd"));
+  import_->setAutoDefault(false);
+  auto* row = new QHBoxLayout;
+  row->addLayout(indicators);
+  row->addStretch(1);
+  row->addWidget(import_, 0, Qt::AlignBottom);
+  body()->addLayout(row);
+
+  connect(import_, &QPushButton::clicked, this, [this] {
+    TellNotAvailable(prompter(), QStringLiteral("Import"));
+    FocusGrid();
+  });
+  connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::RefreshMargins);
+  RefreshMargins();
+}
+
+void SheetWindow::RefreshMargins() {
+  const Grid& grid = grid_widget()->grid();
+  const std::array<bool, 4> shown = MarginIndicators(grid, grid.row);
+  for (size_t i = 0; i < shown.size(); ++i) margins_[i]->setEnabled(shown[i]);
+}
+
+QSize SheetWindow::sizeHint() const {
+  const QSize grid = grid_widget()->sizeHint();
+  return QSize(std::max(grid.width() + 8, 420), grid.height() + 130);
+}
+
+}  // namespace lumora

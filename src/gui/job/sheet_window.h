@@ -1,0 +1,38 @@
+#ifndef LUMORA_GUI_JOB_SHEET_WINDOW_H_
+#define LUMORA_GUI_JOB_SHEET_WINDOW_H_
+
+#include <QLabel>
+#include <array>
+
+#include "gui/job/job_grid_window.h"
+
+class QPushButton;
+
+namespace lumora {
+
+// "Sheet Specifications" (coil mode "Coil Specifications"), captioned with the unit: the stock
+// sizes, with the four margin indicators of the current row ("MarginLbl0" to "MarginLbl3" for
+// left, top, right and bottom; enabled when that margin is greater than zero) and the "Import"
+// button ("cmd"). Object name "SHEET".
+class SheetWindow : public JobGridWindow {
+  Q_OBJECT
+
+ public:
+  explicit SheetWindow(JobWindowContext context, QWidget* parent = nullptr);
+
+  // The indicator of margin 0 (left), 1 (top), 2 (right) or 3 (bottom).
+  QLabel* margin_indicator(int index) const { return margins_.at(static_cast<size_t>(index)); }
+  QPushButton* import_button() const { return import_; }
+
+  QSize sizeHint() const override;
+
+ private:
+  void RefreshMargins();
+
+  std::array<QLabel*, 4> margins_{};
+  QPushButton* import_;
+};
+
+}  // namespace lumora
+
+#endif  // LUMORA_GUI_JOB_SHEET_WINDOW_H_
