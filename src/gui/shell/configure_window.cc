@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "gui/job/settings_windows.h"
 #include "gui/shell/help.h"
 #include "gui/shell/notices.h"
 
@@ -40,16 +41,22 @@ ConfigureWindow::ConfigureWindow(Workspace workspace, Prompter& prompter, QWidge
   setMinimumWidth(260);
 }
 
+void ConfigureWindow::ShowModal(QDialog* window) {
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::ApplicationModal);
+  window->show();
+}
+
 void ConfigureWindow::OpenChargeableSize() {
-  TellNotAvailable(prompter_, QStringLiteral("Chargeable Size Definition"));
+  ShowModal(new ChargeableSizeWindow(workspace_, prompter_, this));
 }
 
 void ConfigureWindow::OpenScrapCriteria() {
-  TellNotAvailable(prompter_, QStringLiteral("Scrap Criteria"));
+  ShowModal(new ScrapCriteriaWindow(workspace_, prompter_, this));
 }
 
 void ConfigureWindow::OpenLabels() { TellNotAvailable(prompter_, QStringLiteral("Labels")); }
 
-void ConfigureWindow::OpenMisc() { TellNotAvailable(prompter_, QStringLiteral("Misc")); }
+void ConfigureWindow::OpenMisc() { ShowModal(new MiscWindow(workspace_, prompter_, this)); }
 
 }  // namespace lumora

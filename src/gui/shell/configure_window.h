@@ -22,6 +22,8 @@ class ConfigureWindow : public QDialog {
   void OpenScrapCriteria();
   void OpenLabels();
   void OpenMisc();
+  // Shows a settings window modally without waiting for it, and lets it go when it closes.
+  void ShowModal(QDialog* window);
 
   Workspace workspace_;
   Prompter& prompter_;

@@ -126,6 +126,8 @@ class LauncherTest : public QObject {
     Button(&launcher, 1)->click();
     QCOMPARE(launcher.main_window()->windowTitle(), QStringLiteral("Strandor"));
     QVERIFY(launcher.main_window()->job().settings.coil_mode);
+    // The job windows are part of the main windows the launcher opens.
+    QVERIFY(launcher.main_window()->OpenChildWindow(ChildWindow::kSheet) != nullptr);
     // The job took the settings of misc.set; they come back when the window closes.
     QVERIFY(launcher.main_window()->close());
     QCOMPARE(launcher.settings().unit, std::string("MM"));
@@ -156,8 +158,15 @@ class LauncherTest : public QObject {
     for (int index = 0; index < 5; ++index) {
       QCOMPARE(Button(configure, index)->text(), captions[index]);
     }
-    Button(configure, 3)->click();
-    QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Misc is not available yet."});
+    const std::vector<std::pair<int, QString>> windows = {{0, "CHARGE"}, {1, "SCRAP"}, {3, "MISC"}};
+    for (const auto& [index, name] : windows) {
+      Button(configure, index)->click();
+      auto* window = testing::FindWidget<QDialog>(configure, name);
+      QVERIFY(window->isVisible());
+      QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+    }
+    Button(configure, 2)->click();
+    QCOMPARE(prompter_.Texts(), std::vector<std::string>{"Labels is not available yet."});
     Button(configure, 4)->click();
     QTRY_VERIFY(launcher.findChild<QDialog*>(QStringLiteral("Configure")) == nullptr);
   }
