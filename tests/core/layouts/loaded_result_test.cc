@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <random>
 
 #include "core/engine2d/result_files.h"
@@ -136,14 +138,22 @@ TEST(LoadedResultTest, SurvivesAnyBytes) {
     const int edits = 1 + static_cast<int>(random() % 6);
     for (int e = 0; e < edits && !bytes.empty(); ++e) {
       const size_t at = random() % bytes.size();
-      switch (random() % 4) {
-        case 0:
-          bytes[at] = alphabet[random() % alphabet.size()];
+      const size_t line_start =
+          bytes.rfind('\n', at) == std::string::npos ? 0 : bytes.rfind('\n', at) + 1;
+      const size_t line_end = std::min(bytes.size(), bytes.find('\n', at) + 1);
+      switch (random() % 5) {
+        case 0:  // another digit keeps the field a number
+          bytes[at] = std::isdigit(static_cast<unsigned char>(bytes[at]))
+                          ? static_cast<char>('0' + random() % 10)
+                          : alphabet[random() % alphabet.size()];
           break;
         case 1:
-          bytes.erase(at, 1 + random() % 30);
+          bytes.erase(line_start, line_end - line_start);
           break;
         case 2:
+          bytes.insert(line_end, bytes.substr(line_start, line_end - line_start));
+          break;
+        case 3:
           bytes.insert(at, 1, alphabet[random() % alphabet.size()]);
           break;
         default:
@@ -163,7 +173,7 @@ TEST(LoadedResultTest, SurvivesAnyBytes) {
     BalanceTableBytes(load.result, "IN", {500, 300});
     ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, "MM");
   }
-  EXPECT_GT(loaded, 0);
+  EXPECT_GT(loaded, 100);
 }
 
 }  // namespace
