@@ -15,6 +15,7 @@
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_file.h"
+#include "core/layouts/layouts_load.h"
 #include "core/reports/number_text.h"
 #include "core/tables/file_routines.h"
 
@@ -90,14 +91,12 @@ int16_t Efficiency(const OptimizeOptions& options, const Job& job) {
   return kDefaultEfficiency;
 }
 
-// The status bar's figures of a result. The profit comes from the report, which is not made
-// here; profit_text takes it once it is.
-std::string SummaryLine(const ElementList& result, const std::optional<std::string>& profit_text) {
-  const PassStatistics stats = PassStats(result);
-  std::string line = "Overall Yield (%) = " + FormatNumber(stats.yield * 100.0f, "0.00") +
-                     "  Total Layouts = " + GeneralText(stats.layout_count);
-  if (profit_text) line += "  Profit = " + *profit_text;
-  return line;
+// The main window's status bar after a run, as the report of the written result sets it; the
+// texts of a job without a result when no pass placed every piece.
+std::string StatusLine(const Job& job) {
+  const ResultStatus result = ResultStatusTexts(job);
+  if (!result.error.empty()) return "Overall Yield (%) = NA  Total Layouts = NA  Profit = NA";
+  return result.status.yield + "  " + result.status.layouts + "  " + result.status.profit;
 }
 
 }  // namespace
@@ -164,7 +163,7 @@ int RunOptimize(const std::vector<std::string>& args) {
     return Fail(kExitUsage, "cannot write " + layout_file + ": " + *error);
   }
   if (!SaveJob(job, options.out_file, prompter)) return kExitUsage;
-  std::cout << SummaryLine(result.best, std::nullopt) << "\n";
+  std::cout << StatusLine(job) << "\n";
   return kExitOk;
 }
 
