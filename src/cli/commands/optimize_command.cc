@@ -12,19 +12,17 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "cli/progress_bar.h"
+#include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
-#include "core/engine2d/result_files.h"
 #include "core/job/job_file.h"
 #include "core/layouts/layouts_load.h"
 #include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora::cli {
 namespace {
 
 // The run was refused by the driver's own checks ("No valid GLASS SIZES." ...).
 constexpr int kExitDriverCheck = 3;
-constexpr int16_t kDefaultEfficiency = 10;
 
 constexpr std::string_view kUsage =
     "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
@@ -84,13 +82,6 @@ std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions&
   return std::nullopt;
 }
 
-// EFF: the option, else misc.set of the data folder, else 10.
-int16_t Efficiency(const OptimizeOptions& options, const Job& job) {
-  if (options.efficiency) return *options.efficiency;
-  if (FileExists(job.workspace.SettingsFile("misc.set"))) return job.settings.efficiency;
-  return kDefaultEfficiency;
-}
-
 // The main window's status bar after a run, as the report of the written result sets it; the
 // texts of a job without a result when no pass placed every piece.
 std::string StatusLine(const Job& job) {
@@ -126,15 +117,11 @@ int RunOptimize(const std::vector<std::string>& args) {
     return kExitRefused;
   }
 
-  const std::string layout_file = job.workspace.WorkingFile(kLayoutFileName);
-  OptimizationSettings settings;
-  settings.efficiency = Efficiency(options, job);
-  settings.trim_allowance = job.settings.trim_allowance;
+  // The job file's result stands for the one a stopped run left in the open job.
+  if (options.resume_pass) job.settings.resume_pass = *options.resume_pass;
+  OptimizationSettings settings = JobRunSettings(job);
+  if (options.efficiency) settings.efficiency = *options.efficiency;
   settings.threads = options.threads;
-  if (options.resume_pass) {
-    settings.resume_pass = *options.resume_pass;
-    settings.saved_result = ReadLayoutFile(layout_file).elements;
-  }
 
   const bool show_progress = !parsed.Has("--quiet") && isatty(STDERR_FILENO) == 1;
   ProgressBar bar(std::cerr);
@@ -147,21 +134,12 @@ int RunOptimize(const std::vector<std::string>& args) {
   callbacks.stop_requested = [&] {
     return options.stop_after_pass && last_pass >= *options.stop_after_pass;
   };
-  const OptimizationResult result =
-      RunOptimization({.basic = job.basic,
-                       .sheet = job.sheet,
-                       .glass = job.glass,
-                       .coil_mode = job.settings.coil_mode,
-                       .maximum_yield_checked = job.maximum_yield,
-                       .minimum_layouts_checked = job.minimum_layouts},
-                      settings, callbacks);
+  const OptimizationResult result = RunOptimization(EngineJobOf(job), settings, callbacks);
   bar.Finish();
   std::cout << result.message << "\n";
   if (result.end == OptimizationEnd::kRefused) return kExitDriverCheck;
 
-  if (const auto error = WriteLayoutFile(layout_file, result.best)) {
-    return Fail(kExitUsage, "cannot write " + layout_file + ": " + *error);
-  }
+  if (const auto error = StoreRunResult(job, result)) return Fail(kExitUsage, *error);
   if (!SaveJob(job, options.out_file, prompter)) return kExitUsage;
   std::cout << StatusLine(job) << "\n";
   return kExitOk;
