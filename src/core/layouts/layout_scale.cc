@@ -1,0 +1,40 @@
+#include "core/layouts/layout_scale.h"
+
+#include <algorithm>
+
+namespace lumora {
+namespace {
+
+// A sheet without extent still gets a view, so that nothing divides by zero.
+float LargerSide(float w, float h) {
+  const float m = std::max(w, h);
+  return m > 0 ? m : 1.0f;
+}
+
+// The height shown becomes the sheet's height plus the margins above and below it; the top
+// margin keeps its share of the new height.
+void Stretch(UserScale& scale, float h) {
+  const float height = h - 2 * scale.top;
+  scale.top = scale.top / scale.width * height;
+  scale.height = height;
+}
+
+}  // namespace
+
+UserScale ScreenScale(float w, float h, bool stretch) {
+  const float s = 1.25f * LargerSide(w, h);
+  UserScale scale{-0.1f * s, -0.1f * s, s, s};
+  if (stretch) Stretch(scale, h);
+  return scale;
+}
+
+UserScale PrintScale(float w, float h, float page_width, float page_height, bool stretch) {
+  const float s = 1.5f * LargerSide(w, h);
+  const float ratio = page_width > 0 && page_height > 0 ? page_height / page_width : 1.0f;
+  const float height = s * ratio;
+  UserScale scale{-0.125f * height, -0.05f * height, s, height};
+  if (stretch) Stretch(scale, h);
+  return scale;
+}
+
+}  // namespace lumora

@@ -1,0 +1,32 @@
+#ifndef LUMORA_CORE_LAYOUTS_LAYOUT_SCALE_H_
+#define LUMORA_CORE_LAYOUTS_LAYOUT_SCALE_H_
+
+// The user coordinate systems a layout is drawn in: which millimetre rectangle of the layout's
+// coordinates a view or a page shows.
+namespace lumora {
+
+// The rectangle shown, in millimetres: left and top edge and extent (ScaleLeft, ScaleTop,
+// ScaleWidth, ScaleHeight).
+struct UserScale {
+  float left = 0;
+  float top = 0;
+  float width = 1;
+  float height = 1;
+
+  float Right() const { return left + width; }
+  float Bottom() const { return top + height; }
+};
+
+// The view of a sheet of width w and height h: a square of 1.25 times its larger side with the
+// sheet a tenth of that in from the top left. In stretch mode the height shown becomes the
+// sheet's height plus a fifth of the square, still with a tenth of it above the sheet.
+UserScale ScreenScale(float w, float h, bool stretch);
+
+// The page of a sheet: 1.5 times its larger side across the page, as much down the page as
+// keeps millimetres square on a page of page_width x page_height (any unit), the sheet 5 % of
+// the page height from the top and 12.5 % of it from the left. Stretch mode as on the screen.
+UserScale PrintScale(float w, float h, float page_width, float page_height, bool stretch);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_LAYOUTS_LAYOUT_SCALE_H_

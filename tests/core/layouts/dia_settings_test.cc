@@ -1,0 +1,71 @@
+#include "core/layouts/dia_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+#include "support/temp_folder.h"
+
+namespace lumora {
+namespace {
+
+using testing::TempFolder;
+
+TEST(DiaSettingsTest, TheDefaultFileReadsAndWritesBackByteForByte) {
+  const std::string bytes =
+      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/defaults/dia.set").value_or("");
+  ASSERT_FALSE(bytes.empty());
+  const DiaSettings settings = ReadDiaSettings(bytes);
+  EXPECT_TRUE(settings.On(DiaFlag::kBasicDetailsList));
+  EXPECT_FALSE(settings.On(DiaFlag::kMarginDimensions));
+  EXPECT_TRUE(settings.On(DiaFlag::kBalanceList));
+  EXPECT_EQ(settings.line_width, 1);
+  EXPECT_EQ(DiaSettingsBytes(settings), bytes);
+}
+
+TEST(DiaSettingsTest, WritesTwelveLinesInIndexOrder) {
+  for (int index = 0; index < kDiaFlagCount; ++index) {
+    DiaSettings settings;
+    settings.Set(static_cast<DiaFlag>(index), true);
+    settings.line_width = 4;
+    const std::string bytes = DiaSettingsBytes(settings);
+    EXPECT_EQ(CountLines(bytes), 12);
+    std::string expected;
+    for (int line = 0; line < kDiaFlagCount; ++line) expected += line == index ? "1\r\n" : "0\r\n";
+    EXPECT_EQ(bytes, expected + "4\r\n");
+    EXPECT_EQ(ReadDiaSettings(bytes), settings);
+  }
+}
+
+TEST(DiaSettingsTest, DamagedFilesReadWithinBounds) {
+  EXPECT_EQ(ReadDiaSettings(""), DiaSettings{});
+  EXPECT_EQ(ReadDiaSettings("1\r\n1\r\n").line_width, 1);
+  EXPECT_TRUE(ReadDiaSettings("-1\r\n").On(DiaFlag::kBasicDetailsList));
+  EXPECT_FALSE(ReadDiaSettings("x\r\n").On(DiaFlag::kBasicDetailsList));
+  const std::string eleven = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+  EXPECT_EQ(ReadDiaSettings(eleven + "9\r\n").line_width, 5);
+  EXPECT_EQ(ReadDiaSettings(eleven + "-3\r\n").line_width, 1);
+  EXPECT_EQ(ReadDiaSettings(eleven + "\"3\",junk\r\n").line_width, 3);
+}
+
+TEST(DiaSettingsTest, WithoutTheFileThePreviousSettingsStay) {
+  const TempFolder folder;
+  const Workspace workspace{folder.path(), "1.5"};
+  DiaSettings previous;
+  previous.Set(DiaFlag::kGlassColor, true);
+  EXPECT_FALSE(HasDiaSettings(workspace));
+  EXPECT_EQ(LoadDiaSettings(workspace, previous), previous);
+
+  DiaSettings saved;
+  saved.Set(DiaFlag::kSheetDimensions, true);
+  saved.line_width = 2;
+  ASSERT_EQ(SaveDiaSettings(workspace, saved), std::nullopt);
+  EXPECT_TRUE(HasDiaSettings(workspace));
+  EXPECT_EQ(LoadDiaSettings(workspace, previous), saved);
+  EXPECT_EQ(folder.Read("dia.set"), DiaSettingsBytes(saved));
+}
+
+}  // namespace
+}  // namespace lumora
