@@ -43,6 +43,7 @@ demo: build
 	$(CLI) summary $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
 	$(CLI) optimize $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data
 	$(CLI) report $(DEMO_DIR)/demo.opt --data-dir $(DEMO_DIR)/data --out-dir $(DEMO_DIR)
+	$(CLI) render $(DEMO_DIR)/demo.opt --all --data-dir $(DEMO_DIR)/data -o $(DEMO_DIR)/demo-layouts.pdf
 
 format:
 	find src tests bench -name '*.cc' -o -name '*.h' | xargs clang-format -i

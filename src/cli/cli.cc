@@ -37,6 +37,9 @@ const std::vector<Command>& Commands() {
        RunReport},
       {"labels", "JOB [--unit MM|IN] [-o FILE] [--coil] [--data-dir DIR]",
        "Writes the labels of the job's result (lbl.tlf) by the data folder's lbl.def.", RunLabels},
+      {"render", "JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR] -o FILE",
+       "Draws a layout as the Layouts window does (.png, .svg) or prints layouts (.pdf).",
+       RunRender},
   };
   return commands;
 }

@@ -12,6 +12,7 @@ int RunCheck(const std::vector<std::string>& args);
 int RunOptimize(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunLabels(const std::vector<std::string>& args);
+int RunRender(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

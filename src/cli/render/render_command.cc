@@ -1,0 +1,201 @@
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "core/layouts/dia_settings.h"
+#include "core/layouts/layout_print.h"
+#include "core/layouts/layouts_load.h"
+#include "core/reports/number_text.h"
+#include "core/tables/file_routines.h"
+#include "gui/layouts/paint/layout_render.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: render JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR]\n"
+    "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf";
+constexpr int kDefaultWidth = 1600;
+constexpr int kMaxWidth = 20000;
+// An image's pixels are those of a screen at 96 dots per inch: 3780 dots per metre.
+constexpr int kScreenDotsPerMetre = 3780;
+
+enum class Output { kPng, kSvg, kPdf };
+
+std::optional<Output> OutputOf(const std::string& file) {
+  std::string lower = file;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (lower.ends_with(".png")) return Output::kPng;
+  if (lower.ends_with(".svg")) return Output::kSvg;
+  if (lower.ends_with(".pdf")) return Output::kPdf;
+  return std::nullopt;
+}
+
+// Qt's own notes (a missing runtime folder of the offscreen platform ...) are not the
+// command's business; its errors are told by the command itself.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << "lumora-cli: " << message.toStdString() << "\n";
+}
+
+// Painting needs a Qt application; without a display it paints offscreen.
+class PaintingApplication {
+ public:
+  PaintingApplication() {
+    qInstallMessageHandler(QuietQtMessages);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    }
+    app_.emplace(argc_, argv_);
+  }
+
+ private:
+  int argc_ = 1;
+  char name_[11] = "lumora-cli";
+  char* argv_[2] = {name_, nullptr};
+  std::optional<QGuiApplication> app_;
+};
+
+QByteArray PngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look, int width) {
+  QImage image(width, width, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kScreenDotsPerMetre);
+  image.setDotsPerMeterY(kScreenDotsPerMetre);
+  {
+    QPainter painter(&image);
+    PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+QByteArray SvgBytes(const LoadedResult& result, int layout_no, const LayoutLook& look, int width) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(width, width));
+  generator.setViewBox(QRect(0, 0, width, width));
+  generator.setResolution(96);
+  generator.setTitle(QStringLiteral("Layout %1").arg(layout_no));
+  QPainter painter(&generator);
+  PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+  painter.end();
+  return bytes;
+}
+
+std::optional<QByteArray> PdfBytes(const LayoutPrintJob& job) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  writer.setTitle(QStringLiteral("Layouts"));
+  writer.setCreator(QStringLiteral("lumora-cli"));
+  if (!PrintLayoutPages(writer, job)) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args) {
+  Arguments parsed;
+  if (const auto error = ParseArguments(
+          args, {{"--layout", "--unit", "--data-dir", "--width", "-o"}, {"--all", "--coil"}},
+          parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  const std::optional<std::string> unit = parsed.Value("--unit");
+  const std::optional<std::string> out = parsed.Value("-o");
+  const std::optional<Output> output = out ? OutputOf(*out) : std::nullopt;
+  if (parsed.positional.size() != 1 || !output || (unit && *unit != "MM" && *unit != "IN") ||
+      (parsed.Has("--all") && parsed.Value("--layout"))) {
+    return Fail(kExitUsage, kUsage);
+  }
+  if (parsed.Has("--all") && *output != Output::kPdf) {
+    return Fail(kExitUsage, "--all prints every layout on its own page: it needs a .pdf file");
+  }
+  const int width =
+      static_cast<int>(ReadDouble(parsed.Value("--width").value_or(GeneralText(kDefaultWidth))));
+  if (width < 1 || width > kMaxWidth) {
+    return Fail(kExitUsage, "--width takes a number of pixels from 1 to " + GeneralText(kMaxWidth) +
+                                " (default " + GeneralText(kDefaultWidth) + ")");
+  }
+
+  AnsweringPrompter prompter(std::cerr, false);
+  CommandJob command_job;
+  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
+                                          parsed.Has("--coil"), prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  if (unit) job.settings.unit = *unit;
+  const ReportPaths paths = WorkingReportPaths(job.workspace);
+  const LayoutsLoad load = LoadLayouts(job, paths);
+  if (!load.error.empty()) return Fail(kExitUsage, load.error);
+  const LoadedResult& result = load.view.result;
+
+  const int layout_no = static_cast<int>(ReadDouble(parsed.Value("--layout").value_or("1")));
+  if (layout_no < 1 || layout_no > result.LayoutCount()) {
+    return Fail(kExitUsage, "there is no layout " + parsed.Value("--layout").value_or("1") +
+                                ": the result has " + GeneralText(result.LayoutCount()));
+  }
+
+  LayoutLook look;
+  look.settings = LoadDiaSettings(job.workspace, DiaSettings{});
+  look.unit = ReportUnit(job);
+  look.scrap = JobScrapCriteria(job);
+
+  PaintingApplication application;
+  QByteArray bytes;
+  if (*output == Output::kPng) {
+    bytes = PngBytes(result, layout_no, look, width);
+  } else if (*output == Output::kSvg) {
+    bytes = SvgBytes(result, layout_no, look, width);
+  } else {
+    LayoutPrintJob print;
+    print.result = &result;
+    print.look = look;
+    print.report = ReadFileBytes(paths.report).value_or("");
+    print.section_positions = load.view.section_positions;
+    print.item = result.basic.item;
+    print.job_file = job.file_name;
+    print.month_first_date = TodayMonthFirst();
+    if (parsed.Has("--all")) {
+      for (int n = 1; n <= result.LayoutCount(); ++n) print.layouts.push_back(n);
+    } else {
+      print.layouts.push_back(layout_no);
+    }
+    const std::optional<QByteArray> pdf = PdfBytes(print);
+    if (!pdf) return Fail(kExitUsage, "could not start the PDF writer");
+    bytes = *pdf;
+  }
+  if (bytes.isEmpty()) return Fail(kExitUsage, "could not draw " + *out);
+  if (const auto error =
+          WriteFileAtomically(*out, std::string_view(bytes.constData(), bytes.size()))) {
+    return Fail(kExitUsage, "could not write " + *out + ": " + *error);
+  }
+  return kExitOk;
+}
+
+}  // namespace lumora::cli
