@@ -14,6 +14,7 @@
 
 #include "core/tables/file_routines.h"
 #include "core/version.h"
+#include "gui/engine2d/optimization_runner.h"
 #include "gui/job/job_window_factories.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/configure_window.h"
@@ -123,6 +124,7 @@ MainWindow* Launcher::OpenMainWindow(bool coil_mode, const std::string& job_file
   setup.prompter = setup_.prompter;
   setup.file_dialog = setup_.file_dialog;
   AddJobWindows(setup);
+  AddOptimizationRunner(setup);
   auto* window = new MainWindow(std::move(setup));
   window->setAttribute(Qt::WA_DeleteOnClose);
   main_window_ = window;

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "core/job/job_messages.h"
+#include "core/layouts/layouts_load.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
 #include "gui/job/job_file_dialog.h"
@@ -23,6 +24,8 @@
 
 namespace lumora {
 namespace {
+
+constexpr char kStopRunQuestion[] = "The optimization is still running. Stop it and close?";
 
 // A child window that tells the main window when it closes for good, while its content is
 // still there to be stored.
@@ -210,6 +213,8 @@ void MainWindow::ShowView(ChildWindow kind) {
                     .default_answer = PromptAnswer::kOk});
     return;
   }
+  // The Layouts window puts its figures on the status bar as it opens.
+  ShowResultStatus();
   if (factories_.count(kind) == 0) {
     TellNotAvailable(ChildCaption(kind));
     return;
@@ -231,6 +236,17 @@ void MainWindow::ResetStatusTexts() {
   SetStatusText(4, AboutWindow::VersionText());
 }
 
+void MainWindow::ShowResultStatus() {
+  const ResultStatus result = ResultStatusTexts(job_);
+  if (!result.error.empty()) {
+    ResetStatusTexts();
+    return;
+  }
+  SetStatusText(1, QString::fromStdString(result.status.yield));
+  SetStatusText(2, QString::fromStdString(result.status.layouts));
+  SetStatusText(3, QString::fromStdString(result.status.profit));
+}
+
 void MainWindow::SetStatusText(int panel, const QString& text) {
   if (panel >= 1 && panel <= static_cast<int>(status_panels_.size())) {
     status_panels_[panel - 1]->setText(text);
@@ -243,6 +259,20 @@ QString MainWindow::StatusText(int panel) const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (optimization_running_) {
+    // The run and the command around it must end before the window may go.
+    event->ignore();
+    if (close_after_run_) return;
+    const PromptAnswer answer = prompter().Ask({.title = kApplicationTitle,
+                                                .text = kStopRunQuestion,
+                                                .icon = PromptIcon::kQuestion,
+                                                .buttons = PromptButtons::kYesNo,
+                                                .default_answer = PromptAnswer::kNo});
+    if (answer != PromptAnswer::kYes) return;
+    close_after_run_ = true;
+    if (run_stopper_) run_stopper_();
+    return;
+  }
   StoreJobViews();
   if (AskSaveChanges(job_, prompter(), file_dialog_) == PromptAnswer::kCancel) {
     setWindowTitle(QString::fromStdString(JobCaption(job_)));
@@ -323,8 +353,20 @@ void MainWindow::StartOptimizationCommand() {
     TellNotAvailable(QStringLiteral("The optimization run"));
     return;
   }
+  optimization_running_ = true;
   runner_(*this);
+  optimization_running_ = false;
+  // Not every desktop hands the keys back to the window under a closed dialog.
+  activateWindow();
   StoreJobViews();
+  ShowResultStatus();
+  if (close_after_run_) {
+    close_after_run_ = false;
+    // The close asked for during the run goes on, with its save question, once this command
+    // has returned.
+    QTimer::singleShot(0, this, [this] { close(); });
+    return;
+  }
   FileSaveAs(job_, prompter(), file_dialog_);
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
   ShowView(ChildWindow::kLayouts);

@@ -96,8 +96,16 @@ class MainWindow : public QMainWindow {
   void SetStatusText(int panel, const QString& text);
   QString StatusText(int panel) const;
 
+  // Puts the figures of the job's result in dia.tlf on status panels 1 to 3 ("Overall Yield (%)
+  // = 89.45" ...), or the "= NA" texts when there is no result to show.
+  void ShowResultStatus();
+
   // A toolbar button by its index 1 to 17; null for the separators 4, 9, 11 and 15.
   QAction* ToolbarButton(int index) const;
+
+  // Set by the optimization runner while its run goes on: how to stop the run and close its
+  // window. Closing the main window during the run asks first and then uses it.
+  void SetRunStopper(std::function<void()> stop) { run_stopper_ = std::move(stop); }
 
  signals:
   // The window is closing for good (the save question was not cancelled).
@@ -145,6 +153,10 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Prompter> own_prompter_;
   FileDialog file_dialog_;
   OptimizationRunner runner_;
+  bool optimization_running_ = false;
+  std::function<void()> run_stopper_;
+  // The window was asked to close during a run: it closes once the run has ended.
+  bool close_after_run_ = false;
 
   QMdiArea* mdi_area_;
   std::map<ChildWindow, ChildFactory> factories_;
