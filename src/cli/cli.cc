@@ -40,6 +40,12 @@ const std::vector<Command>& Commands() {
       {"render", "JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR] -o FILE",
        "Draws a layout as the Layouts window does (.png, .svg) or prints layouts (.pdf).",
        RunRender},
+      {"library", "merge [--data-dir DIR] | import JOB [--data-dir DIR]",
+       "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
+       RunLibrary},
+      {"products", "load ORDERS --base NAME [--data-dir DIR]",
+       "Generates one job file NAME[MAT=..,GRADE=..,THICK=..].OPT per material of an order.",
+       RunProducts},
   };
   return commands;
 }

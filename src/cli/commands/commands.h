@@ -13,6 +13,8 @@ int RunOptimize(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunLabels(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
+int RunLibrary(const std::vector<std::string>& args);
+int RunProducts(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

@@ -1,0 +1,82 @@
+#include <iostream>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "core/job/job_file.h"
+#include "core/job/job_tables.h"
+#include "core/library/library_files.h"
+#include "core/library/material_library.h"
+#include "core/library/stock_import.h"
+#include "core/reports/number_text.h"
+#include "core/shell/data_folder.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: library merge [--data-dir DIR] | library import JOB [--data-dir DIR]";
+
+int Merge(const Arguments& parsed) {
+  if (!parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
+  if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
+  const std::string path = Workspace{folder, ""}.SettingsFile(kMaterialLibraryFile);
+  const auto before = ReadFileBytes(path);
+  if (!before) {
+    std::cout << path << ": no material library\n";
+    return kExitOk;
+  }
+  if (const auto reason = MergeLibrary(path)) {
+    return Fail(kExitUsage, "Could not save " + path + ": " + *reason);
+  }
+  std::cout << path << ": " << GeneralText(CountLines(*before)) << " record(s), "
+            << GeneralText(CountLines(ReadFileBytes(path).value_or(""))) << " after merging\n";
+  return kExitOk;
+}
+
+int Import(const Arguments& parsed) {
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, kUsage);
+  const std::string& file = parsed.positional[0];
+  AnsweringPrompter prompter(std::cout, false);
+  CommandJob command_job;
+  if (const auto error = command_job.Open(file, parsed.Value("--data-dir"), false, prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  const ImportResult result =
+      ImportStock(job.workspace, job.basic, job.sheet, job.settings, prompter, {});
+  switch (result.outcome) {
+    case ImportOutcome::kImported:
+      return SaveJob(job, file, prompter) ? kExitOk : kExitUsage;
+    case ImportOutcome::kNotFound:
+    case ImportOutcome::kSelectItem:
+      return Fail(kExitRefused, "no stock of item '" + job.basic.Text(1, basic_col::kItem) +
+                                    "' in " + job.workspace.SettingsFile(kMaterialLibraryFile));
+    case ImportOutcome::kDeclined:
+    case ImportOutcome::kFailed:
+      break;
+  }
+  return kExitUsage;
+}
+
+}  // namespace
+
+int RunLibrary(const std::vector<std::string>& args) {
+  Arguments parsed;
+  if (const auto error = ParseArguments(args, {{"--data-dir"}, {}}, parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  const std::string action = parsed.positional.front();
+  parsed.positional.erase(parsed.positional.begin());
+  if (action == "merge") return Merge(parsed);
+  if (action == "import") return Import(parsed);
+  return Fail(kExitUsage, kUsage);
+}
+
+}  // namespace lumora::cli

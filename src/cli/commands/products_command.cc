@@ -1,0 +1,48 @@
+#include <iostream>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "core/library/product_loading.h"
+#include "core/shell/data_folder.h"
+#include "core/tables/column_dictionary.h"
+#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr std::string_view kUsage = "usage: products load ORDERS --base NAME [--data-dir DIR]";
+
+}  // namespace
+
+int RunProducts(const std::vector<std::string>& args) {
+  Arguments parsed;
+  if (const auto error = ParseArguments(args, {{"--data-dir", "--base"}, {}}, parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  const std::optional<std::string> base = parsed.Value("--base");
+  if (parsed.positional.size() != 2 || parsed.positional[0] != "load" || !base) {
+    return Fail(kExitUsage, kUsage);
+  }
+  const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
+  if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
+  const std::string& orders_file = parsed.positional[1];
+  const auto orders_bytes = ReadFileBytes(orders_file);
+  if (!orders_bytes) return Fail(kExitUsage, "cannot read the order file " + orders_file);
+
+  Grid orders;
+  ApplyFormatString(orders, BuildFormatString({"PRODUCTS", "QTY", "CUSTOMER"}));
+  LoadTableFromBytes(orders, orders_bytes);
+  AnsweringPrompter prompter(std::cout, false);
+  const GeneratedJobs generated =
+      GenerateJobs(Workspace{folder, StartStampNow()}, orders,
+                   JobFileNaming{.folder = "", .base_name = *base}, prompter);
+  for (const std::string& file : generated.files) std::cout << file << "\n";
+  if (generated.planned == 0) return kExitRefused;
+  return static_cast<int>(generated.files.size()) == generated.planned ? kExitOk : kExitUsage;
+}
+
+}  // namespace lumora::cli

@@ -1,0 +1,46 @@
+#ifndef LUMORA_CORE_LIBRARY_LIBRARY_FILES_H_
+#define LUMORA_CORE_LIBRARY_LIBRARY_FILES_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The files of the material and product libraries, the texts they show, and how their records
+// are read and written.
+namespace lumora {
+
+// Library and scratch files of the data folder, by bare name.
+inline constexpr std::string_view kMaterialLibraryFile = "mlm.dat";
+inline constexpr std::string_view kProductLibraryFile = "plm.dat";
+inline constexpr std::string_view kChoiceListFile = "products.lst";
+inline constexpr std::string_view kOrderFile = "loadprod.tlf";
+// Working copies the library windows store into until the user saves, named after the stamp.
+inline constexpr std::string_view kMaterialWorkingFile = "mlm.tlf";
+inline constexpr std::string_view kProductWorkingFile = "plm.tlf";
+
+inline constexpr std::string_view kSaveLibraryChangesText = "Save Changes?";
+inline constexpr std::string_view kStockNotFoundText =
+    "Material specified was not found in stock. Do you want select item from the stock ?";
+inline constexpr std::string_view kImportedText = " size(s) imported from MLM";
+inline constexpr std::string_view kLibraryEmptyText = "Sheet Library is empty";
+inline constexpr std::string_view kUpdateLibraryText = "Update Material Library?";
+inline constexpr std::string_view kLibraryUpdatedText = "Material Library Updated!";
+// The mode text of a Material Library Manager window that merges and closes by itself.
+inline constexpr std::string_view kAutoMergeMode = "AUTOMERGE";
+
+// The records of a table file, fields_per_record fields each, read across line ends with the
+// field reader; at most as many records as the file has lines, as the grid loader takes them.
+std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record);
+
+// Table-file lines of the records, every field quoted.
+std::string RecordBytes(const std::vector<std::vector<std::string>>& records);
+
+// The entries of a pick list, one per line, each read with the field reader (quoted or plain);
+// blank lines give no entry.
+std::vector<std::string> ReadChoiceList(std::string_view bytes);
+// One quoted entry per line.
+std::string ChoiceListBytes(const std::vector<std::string>& entries);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_LIBRARY_LIBRARY_FILES_H_

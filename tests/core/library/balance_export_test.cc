@@ -1,0 +1,125 @@
+#include "core/library/balance_export.h"
+
+#include <gtest/gtest.h>
+
+#include "core/job/job_file.h"
+#include "core/job/job_tables.h"
+#include "core/layouts/layouts_load.h"
+#include "core/library/material_library.h"
+#include "core/tables/table_file.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+namespace lumora {
+namespace {
+
+using testing::ScriptedPrompter;
+using testing::TempFolder;
+using testing::TestDataBytes;
+
+Grid OffcutGrid(std::string_view bytes) {
+  Grid grid(2, 6);
+  LoadTableFromBytes(grid, std::string(bytes));
+  return grid;
+}
+
+class BalanceExportTest : public ::testing::Test {
+ protected:
+  BalanceExportTest() : job_(MakeJob(Workspace{folder_.path(), "8.5"}, {})) {
+    job_.settings.unit = "MM";
+    job_.settings.imported_stock = true;
+    job_.basic.SetText(1, basic_col::kItem, "FLOAT");
+    job_.basic.SetText(1, basic_col::kGrade, "A");
+    job_.basic.SetText(1, basic_col::kThick, "5");
+    folder_.Write("mlm.dat",
+                  "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
+                  "\"CLEAR\",\"\",\"4\",\"2000\",\"1000\",\"1\",\"9\"\r\n");
+    folder_.Write("8.5sheets.Adj", "\"2440\",     \"1830\",     \"3\",     \"12\"\r\n");
+  }
+
+  TempFolder folder_;
+  Job job_;
+  const Grid offcut_ = OffcutGrid(
+      "1,\"1200\",\"800\",2,\"12\"\r\n1,\"300\",\"186\",1,\"SCRAP\"\r\n2,\"1200\",\"800\",1,"
+      "\"12\"\r\n");
+};
+
+TEST_F(BalanceExportTest, AppendsBalancesScrapAndNegatedSheetsAndMergesThem) {
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  EXPECT_EQ(ExportBalances(job_, offcut_, prompter), ExportOutcome::kExported);
+  EXPECT_EQ(folder_.Read("mlm.dat"),
+            "\"CLEAR\",\"\",\"4\",\"2000\",\"1000\",\"1\",\"9\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"7\",\"12\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"3\",\"12\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"300\",\"186\",\"1\",\"SCRAP\"\r\n");
+  EXPECT_FALSE(job_.settings.imported_stock);
+  ASSERT_EQ(prompter.prompts().size(), 2u);
+  EXPECT_EQ(prompter.prompts()[0].text, "Update Material Library?");
+  EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
+  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kQuestion);
+  EXPECT_EQ(prompter.prompts()[1].text, "Material Library Updated!");
+  EXPECT_EQ(prompter.prompts()[1].title, "Attention!");
+}
+
+TEST_F(BalanceExportTest, NoChangesNothing) {
+  const std::string before = folder_.Read("mlm.dat");
+  ScriptedPrompter prompter({PromptAnswer::kNo});
+  EXPECT_EQ(ExportBalances(job_, offcut_, prompter), ExportOutcome::kDeclined);
+  EXPECT_EQ(folder_.Read("mlm.dat"), before);
+  EXPECT_TRUE(job_.settings.imported_stock);
+  EXPECT_EQ(prompter.prompts().size(), 1u);
+}
+
+TEST_F(BalanceExportTest, AppendedRecordsAreMergedBeforeTheLibraryIsCalledUpdated) {
+  folder_.Write("mlm.dat", "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"");
+  std::string seen;
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  const auto merge = [&] {
+    seen = folder_.Read("mlm.dat");
+    return false;
+  };
+  EXPECT_EQ(ExportBalances(job_, offcut_, prompter, merge), ExportOutcome::kFailed);
+  EXPECT_EQ(seen,
+            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"2\",\"12\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"300\",\"186\",\"1\",\"SCRAP\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"1\",\"12\"\r\n"
+            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"-3\",\"12\"\r\n");
+  // The records are in: a second export would count them twice.
+  EXPECT_FALSE(job_.settings.imported_stock);
+  EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Update Material Library?"});
+}
+
+TEST_F(BalanceExportTest, InInchesTheLibraryStillGetsMillimetres) {
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(
+      OpenJob(job_, std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt", prompter));
+  job_.settings.unit = "IN";
+  folder_.Write("scrap.dat", "\"500\",\"300\"\r\n");
+  ASSERT_EQ(LoadLayouts(job_, WorkingReportPaths(job_.workspace)).error, "");
+  const Grid offcut_in = OffcutGrid(folder_.Read("8.5offcut.tlf"));
+  ASSERT_NE(offcut_in.Text(1, 2).find('/'), std::string::npos);
+  folder_.Write("mlm.dat", "");
+
+  prompter.Plan(PromptAnswer::kYes);
+  EXPECT_EQ(ExportBalances(job_, offcut_in, prompter), ExportOutcome::kExported);
+  const Grid offcut_mm = OffcutGrid(TestDataBytes("reports/sheet_mm/offcut.tlf"));
+  const std::string expected = MergeLibraryBytes(
+      ExportRecords("FLOAT CLEAR", "CLR", "6", BalanceRowsOfGrid(offcut_mm, false),
+                    TestDataBytes("reports/sheet_mm/sheets.Adj")));
+  EXPECT_EQ(folder_.Read("mlm.dat"), expected);
+  EXPECT_NE(expected.find("\"-3\",\"1.45\""), std::string::npos);
+}
+
+TEST(BalanceRowsOfGrid, InchSidesBecomeMillimetresAndBlankRowsGo) {
+  const Grid grid = OffcutGrid("1,\"48\",\"24 1/2\",1,\"2\"\r\n,\"\",\"\",,\"\"\r\n");
+  const std::vector<BalanceRow> rows = BalanceRowsOfGrid(grid, true);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].l1, "1219.2");
+  EXPECT_EQ(rows[0].l2, "622.3");
+  EXPECT_EQ(rows[0].qty, "1");
+  EXPECT_EQ(rows[0].tag, "2");
+}
+
+}  // namespace
+}  // namespace lumora
