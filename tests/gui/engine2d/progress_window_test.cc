@@ -16,6 +16,7 @@
 #include "core/layouts/layouts_load.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/job/job_window_factories.h"
 #include "gui/shell/main_window.h"
@@ -191,6 +192,28 @@ class ProgressWindowTest : public QObject {
     QCOMPARE(StatusTexts(),
              (QStringList{"Overall Yield (%) = 89.45", "Total Layouts = 8", "Profit = 3080"}));
     QVERIFY(window_->job().settings.job_changed);
+  }
+
+  void ARefusedRunLeavesTheResultAlone() {
+    OpenSmallJob(10);
+    Grid& glass = window_->job().glass;
+    glass.SetRows(2);
+    ClearTable(glass);
+    folder_->Write("data/7.25dia.tlf", "earlier");
+    window_->job().settings.resume_pass = 3;
+    // Without glass the checks start at once, before BLADE is written; the driver refuses.
+    during_run_ = [](ProgressWindow& progress) {
+      QVERIFY(WaitForEnd(progress));
+      QCOMPARE(LabelText(progress, "Msglbl"), QStringLiteral("Wrong BLADE specfied."));
+      QVERIFY(!Find<QLabel>(&progress, "Hdlbl")->isVisible());
+      QVERIFY(!Find<QProgressBar>(&progress, "PBar")->isVisible());
+      QTest::mouseClick(Find<QPushButton>(&progress, "cmd"), Qt::LeftButton);
+    };
+    QTest::keyClick(window_.get(), Qt::Key_F5);
+    QCOMPARE(progress_windows_, 1);
+    QCOMPARE(LayoutFile(), std::string("earlier"));
+    QCOMPARE(window_->job().settings.resume_pass, 3);
+    QCOMPARE(save_dialogs_, 1);
   }
 
   void StopAndContinueFromTheStoppedPass() {
