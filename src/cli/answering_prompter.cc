@@ -29,7 +29,9 @@ std::string_view KindText(const Prompt& prompt) {
 PromptAnswer AnsweringPrompter::Ask(const Prompt& prompt) {
   PromptAnswer answer = PromptAnswer::kOk;
   if (prompt.buttons != PromptButtons::kOk) {
-    answer = strict_ ? prompt.default_answer : PromptAnswer::kYes;
+    const PromptAnswer agree =
+        prompt.buttons == PromptButtons::kOkCancel ? PromptAnswer::kOk : PromptAnswer::kYes;
+    answer = strict_ ? prompt.default_answer : agree;
   }
   // One line per message box: line breaks inside a text become blanks.
   std::string text = prompt.text;

@@ -37,9 +37,11 @@ int BestCandidate(const RunSetup& setup, const PlacementSetup& placement, bool r
                   PassBuffers& buffers, int64_t& candidates) {
   int best_stock = 0;
   CandidateStatistics best_stats;
+  const int first_pattern = setup.only_pattern == 0 ? 1 : setup.only_pattern;
+  const int last_pattern = setup.only_pattern == 0 ? 8 : setup.only_pattern;
   for (int stock = 1; stock <= setup.stocks.Count(); ++stock) {
     if (!StockAvailable(buffers.pass_stock, stock)) continue;
-    for (int pattern = 1; pattern <= 8; ++pattern) {
+    for (int pattern = first_pattern; pattern <= last_pattern; ++pattern) {
       if (!BuildCandidate(placement, buffers.pass_glass, stock, pattern, random_phase,
                           buffers.random, buffers.working_glass, buffers.working)) {
         continue;
@@ -105,7 +107,7 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
                                  .blade = setup.blade,
                                  .pass = pass,
                                  .total_passes = setup.total_passes};
-  const bool random_phase = pass >= 17;
+  const bool random_phase = pass >= setup.first_random_pass;
 
   outcome.pass = pass;
   outcome.complete = false;
@@ -117,7 +119,7 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
   outcome.result.Clear();
   outcome.candidates = 0;
 
-  ResetRandom(buffers.random, pass);
+  if (setup.reseed_each_pass) ResetRandom(buffers.random, pass);
   CopyStockList(setup.stock_qty, buffers.pass_stock);
   CopyGlassList(setup.glass_qty, buffers.pass_glass);
   int layout_no = 0;
@@ -127,11 +129,12 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
       return;
     }
     const int stock = BestCandidate(setup, placement, random_phase, buffers, outcome.candidates);
-    const float repeat =
+    float repeat =
         stock == 0 ? 0
                    : RepeatCount(buffers.pass_stock[stock], buffers.pass_glass, buffers.best_glass);
     // Only a positive count takes anything away; anything else would never end the loop.
     if (!(repeat > 0)) break;
+    if (setup.commit_once) repeat = 1;
     CompactLayout(buffers.best);
     if (layout_no >= kMaxListCount ||
         outcome.result.Count() + buffers.best.Count() > kMaxListCount) {

@@ -35,6 +35,11 @@ struct RunSetup {
   float min_leftover = 0;  // B (MM): the shortest side a sheet-mode leftover may have
   bool coil_mode = false;
   int32_t total_passes = 0;
+  // Where the alternate run's passes differ from the optimization run's.
+  int only_pattern = 0;            // 0 tries patterns 1 to 8 on every stock, else this one only
+  int32_t first_random_pass = 17;  // candidates of this pass and later use the random phase
+  bool reseed_each_pass = true;    // else the sequence in the pass buffers runs on across passes
+  bool commit_once = false;        // every layout is cut once, whatever RepeatCount allows
 };
 
 // A RunSetup over prepared lists, their quantities taken from them.
@@ -68,7 +73,8 @@ struct PassBuffers {
   RandomState random;
 };
 
-// Runs pass `pass` into `outcome` (its result storage is reused). The pass is cut short after
+// Runs pass `pass` into `outcome` (its result storage is reused), its random sequence started
+// from the pass number unless the setup says otherwise. The pass is cut short after
 // the first committed layout whose running stock-area sum is worse than abandon_sum (0 never
 // cuts), and cancelled between layouts once *cancel is set. A pass that would take its layout
 // count or its result past kMaxListCount ends there, with glass left unplaced.

@@ -90,16 +90,20 @@ std::string FindStructureDamage(const ElementList& elements) {
   return {};
 }
 
+EngineInput RunOrderInput(const EngineJob& job) {
+  EngineInput input = PrepareEngineInput(job);
+  AddKerf(input.stocks, input.glasses, input.basic.kerf);
+  SortByArea(input.stocks, input.glasses);
+  RemoveKerf(input.stocks, input.glasses, input.basic.kerf);
+  return input;
+}
+
 ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_bytes) {
   LayoutFileRead read = ReadLayoutBytes(layout_bytes);
   if (!read.damage.empty()) return Damaged(read.damage);
   if (read.elements.Empty()) return ResultLoad{{}, std::string(kNotOptimizedMessage)};
 
-  EngineInput input = PrepareEngineInput(job);
-  AddKerf(input.stocks, input.glasses, input.basic.kerf);
-  SortByArea(input.stocks, input.glasses);
-  RemoveKerf(input.stocks, input.glasses, input.basic.kerf);
-
+  EngineInput input = RunOrderInput(job);
   std::string damage = FindIndexDamage(read.elements, input.stocks.Count(), input.glasses.Count());
   if (damage.empty()) damage = FindStructureDamage(read.elements);
   if (!damage.empty()) return Damaged(damage);

@@ -52,6 +52,10 @@ struct ResultLoad {
 inline constexpr std::string_view kNotOptimizedMessage = "This file was not optimized.";
 inline constexpr std::string_view kDamagedLayoutPrefix = "The layout file is damaged: ";
 
+// The job's stock and glass lists in the order of its run with their sizes as typed: prepared,
+// the kerf added, sorted by area and the kerf taken off again. Stored indices refer to these.
+EngineInput RunOrderInput(const EngineJob& job);
+
 // Rebuilds the lists as the run did (prepare, add the kerf, sort by area, take the kerf off)
 // and reads the layout file's bytes against them. A complete result numbers its layouts 1 to N
 // in order, each starting with its one StockFrame, and every index resolves in the lists.

@@ -6,7 +6,7 @@
 namespace lumora {
 
 enum class PromptIcon { kQuestion, kExclamation, kInformation, kCritical };
-enum class PromptButtons { kOk, kYesNo, kYesNoCancel };
+enum class PromptButtons { kOk, kYesNo, kYesNoCancel, kOkCancel };
 enum class PromptAnswer { kOk, kYes, kNo, kCancel };
 
 // One message box: the system's own title and text, its icon, buttons and default button.

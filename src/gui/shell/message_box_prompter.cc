@@ -25,6 +25,8 @@ QMessageBox::StandardButtons ButtonsOf(PromptButtons buttons) {
       return QMessageBox::Yes | QMessageBox::No;
     case PromptButtons::kYesNoCancel:
       return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptButtons::kOkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
     case PromptButtons::kOk:
       break;
   }
@@ -54,6 +56,8 @@ PromptAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
     box.setDefaultButton(ButtonOf(prompt.default_answer));
   }
   switch (box.exec()) {
+    case QMessageBox::Ok:
+      return PromptAnswer::kOk;
     case QMessageBox::Yes:
       return PromptAnswer::kYes;
     case QMessageBox::No:
@@ -63,7 +67,8 @@ PromptAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
     default:
       break;
   }
-  // A question box closed without a button answers No.
+  // A question box closed without a button answers No (Cancel where it offers no No).
+  if (prompt.buttons == PromptButtons::kOkCancel) return PromptAnswer::kCancel;
   return prompt.buttons == PromptButtons::kOk ? PromptAnswer::kOk : PromptAnswer::kNo;
 }
 

@@ -1,0 +1,67 @@
+#ifndef LUMORA_CORE_LAYOUTS_LAYOUT_EDIT_H_
+#define LUMORA_CORE_LAYOUTS_LAYOUT_EDIT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/engine2d/engine_records.h"
+#include "core/layouts/edit_exchange.h"
+#include "core/layouts/edit_form.h"
+#include "core/layouts/layout_history.h"
+#include "core/layouts/layout_hit.h"
+#include "core/layouts/loaded_result.h"
+#include "core/shell/prompter.h"
+#include "core/shell/workspace.h"
+
+// Editing a layout by hand: what a click on the drawing opens, and how the Edit dialog's answer
+// is written into the element list and dia.tlf. Nothing checks overlaps or recomputes the
+// leftovers; keeping the layout sound is the user's part.
+namespace lumora {
+
+inline constexpr std::string_view kEditUnitQuestion =
+    "In order to edit the layout current unit need to be MM, Change now ?";
+
+// Whether a click on the drawing may go on to edit. With the unit "IN" the user is asked to
+// switch to millimetres first; true then means the caller switches the unit before going on.
+enum class EditUnitAnswer { kGoOn, kSwitchToMM, kStop };
+EditUnitAnswer AskEditUnit(std::string_view unit, Prompter& prompter);
+
+// What the Edit dialog works on: the element hit (0 when adding) and, for a new piece, its
+// glass size.
+struct EditTarget {
+  EditMode mode = EditMode::kMove;
+  int element = 0;
+  int glass = 0;
+};
+
+// The edit a hit element opens: a piece is moved, a leftover modified.
+EditTarget EditTargetOf(const ElementList& elements, int element);
+// The addition an AddNew choice asks for: 0 a balance, g a piece of glass size g; nothing for
+// no choice (below 0) or one beyond the glass list.
+std::optional<EditTarget> AdditionOf(const GlassList& glasses, int choice);
+
+// Deletes edit.tlf and writes the row the Edit dialog opens with: the element's values, or a
+// new element's on the stock of the layout's first element.
+std::optional<std::string> WriteEditFile(const Workspace& workspace, const LoadedResult& result,
+                                         const LayoutRange& range, const EditTarget& target);
+
+// Writes the edited values into the elements of the layout's range: its full-length cuts are
+// spent, a new element is inserted after the layout's last one, and the element takes the
+// position, size plus kerf and orientation, with the layout number, Repeat and stock of the
+// layout's stock frame. A piece moved to (0, 0) with no size was deleted and stays as a K x K
+// leftover. Answers the edited element, or 0 when the range or target is not in the list or
+// the list is full.
+int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget& target,
+              const EditValues& values, float kerf);
+
+// After the Edit dialog closed with edit.tlf in place: applies its values to the result's
+// elements, replaces dia.tlf and records the change in the history. The reason when a file
+// could not be read or written; nothing changes then.
+std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
+                                      int layout_no, const EditTarget& target,
+                                      LayoutHistory& history);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_LAYOUTS_LAYOUT_EDIT_H_

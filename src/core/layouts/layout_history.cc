@@ -1,0 +1,57 @@
+#include "core/layouts/layout_history.h"
+
+#include <optional>
+#include <utility>
+
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+
+void LayoutHistory::Record(std::string before, std::string after, int layout_no) {
+  if (before == after) return;
+  if (states_.empty() || states_[position_] != before) {
+    Clear();
+    states_.push_back(std::move(before));
+  } else {
+    states_.resize(position_ + 1);
+    layouts_.resize(position_);
+  }
+  states_.push_back(std::move(after));
+  layouts_.push_back(layout_no);
+  if (layouts_.size() > static_cast<size_t>(kMaxChanges)) {
+    states_.erase(states_.begin());
+    layouts_.erase(layouts_.begin());
+  }
+  position_ = states_.size() - 1;
+}
+
+HistoryStep LayoutHistory::Undo(const std::string& dia_path) {
+  if (!CanUndo()) return {};
+  return MoveTo(position_ - 1, layouts_[position_ - 1], dia_path);
+}
+
+HistoryStep LayoutHistory::Redo(const std::string& dia_path) {
+  if (!CanRedo()) return {};
+  return MoveTo(position_ + 1, layouts_[position_], dia_path);
+}
+
+void LayoutHistory::Clear() {
+  states_.clear();
+  layouts_.clear();
+  position_ = 0;
+}
+
+HistoryStep LayoutHistory::MoveTo(size_t position, int layout_no, const std::string& dia_path) {
+  const std::optional<std::string> current = ReadFileBytes(dia_path);
+  if (!current || *current != states_[position_]) {
+    Clear();
+    return {};
+  }
+  if (const auto reason = WriteFileAtomically(dia_path, states_[position])) {
+    return {.layout_no = 0, .error = "Could not save " + dia_path + ": " + *reason};
+  }
+  position_ = position;
+  return {.layout_no = layout_no, .error = {}};
+}
+
+}  // namespace lumora

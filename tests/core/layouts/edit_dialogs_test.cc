@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/engine2d/engine_builders.h"
+#include "core/layouts/edit_exchange.h"
+#include "core/layouts/edit_form.h"
+#include "core/layouts/layout_hit.h"
+#include "core/reports/result_fixtures.h"
+#include "core/tables/column_dictionary.h"
+#include "support/scripted_prompter.h"
+
+namespace lumora {
+namespace {
+
+using testing::Element;
+using testing::HandMadeJob;
+using testing::ListOf;
+using testing::LoadHandMade;
+using testing::ScriptedPrompter;
+
+TEST(HitTestTest, TheLaterOfOverlappingElementsWinsAndOnlyPiecesAndLeftoversCount) {
+  // A leftover drawn over part of a piece, then a piece over part of that leftover.
+  const ElementList elements = ListOf<LayoutElement>({
+      Element(kStockFrame, 0, 0, 3000, 2000),
+      Element(1, 0, 0, 1000, 500),
+      Element(kFreeRect, 800, 0, 2000, 600),
+      Element(2, 1800, 0, 2200, 400),
+      Element(kFullCut, 0, 1000, 3000, 1000),
+      Element(kStockFrame, 0, 0, 3000, 2000),
+      Element(1, 0, 0, 3000, 2000),
+  });
+  const LayoutRange first{1, 5};
+  EXPECT_EQ(HitTest(elements, first, 500, 250), 2);
+  EXPECT_EQ(HitTest(elements, first, 900, 250), 3);
+  EXPECT_EQ(HitTest(elements, first, 1900, 300), 4);
+  EXPECT_EQ(HitTest(elements, first, 1000, 500), 3);  // edges belong to both
+  EXPECT_EQ(HitTest(elements, first, 500, 1000), 0);  // the frame and the cut do not count
+  EXPECT_EQ(HitTest(elements, first, -1, 0), 0);
+  EXPECT_EQ(HitTest(elements, LayoutRange{6, 7}, 500, 250), 7);
+  EXPECT_EQ(HitTest(elements, LayoutRange{6, 99}, 500, 250), 7);  // a range past the list
+}
+
+// Kerf 4 on a 3000 x 2000 sheet; glass 1 is 1200 x 800 for "ACME" serial 12.
+const HandMadeJob kJob{
+    4,
+    {{"3000", "2000", "", "", "1"}},
+    {{"1200", "800", "", "", "1", "", "", "", "ACME", "", "12"}, {"100", "100", "", "", "1"}}};
+constexpr std::string_view kLayout =
+    "1,-1,1,0,0,3004,2004,1,0\r\n"
+    "1,1,1,0,0,804,1204,1,1\r\n"
+    "1,-4,1,804,0,3004,1204,1,0\r\n"
+    "1,-4,1,0,1204,404,1504,1,0\r\n"
+    "1,2,1,404,1204,508,1308,1,1\r\n";
+
+TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
+  const ResultLoad load = LoadHandMade(kJob, kLayout);
+  ASSERT_EQ(load.error, "");
+  const LoadedResult& result = load.result;
+  const ScrapLimits scrap{500, 300};
+  EXPECT_EQ(ElementToolTip(result, 2, "MM", scrap), "1200 x 800  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 3, "MM", scrap), "Balance 1200 x 2196");
+  EXPECT_EQ(ElementToolTip(result, 4, "MM", scrap), "Scrap 296 x 400");
+  EXPECT_EQ(ElementToolTip(result, 5, "MM", scrap), "100 x 100    ");
+  EXPECT_EQ(ElementToolTip(result, 0, "MM", scrap), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, "IN", scrap), "47 1/4 x 31 1/2  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 0, "IN", scrap), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, "", scrap), "");
+}
+
+TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
+  const EditRow row{
+      .xs = 10.5f, .ys = 0, .dim_x = 1200, .dim_y = 800, .orn = 2, .length = 3000, .width = 2000};
+  EXPECT_EQ(EditRowBytes(row), "10.5,0,1200,800,2,3000,2000\r\n");
+  const EditValues quoted = ReadEditValues("\"7\",\"8\",\"9\",\"10\",\"1\",\"3000\",\"x\"\r\n");
+  EXPECT_EQ(quoted.xs, 7);
+  EXPECT_EQ(quoted.dim_y, 10);
+  EXPECT_EQ(quoted.orn, 1);
+  const EditValues short_file = ReadEditValues("5,abc");
+  EXPECT_EQ(short_file.xs, 5);
+  EXPECT_EQ(short_file.ys, 0);
+  EXPECT_EQ(short_file.orn, 0);
+}
+
+TEST(EditFormTest, EachModeShowsItsCaptionsColumnsAndHelp) {
+  struct Case {
+    EditMode mode;
+    std::string caption;
+    std::string confirm;
+    bool delete_enabled;
+    std::vector<int> hidden;
+    int hidden_help_line;
+    int help_topic;
+  };
+  const std::vector<Case> cases = {
+      {EditMode::kMove,
+       "Delete / Move Existing Glass-Piece",
+       "Move",
+       true,
+       {edit_col::kDimX, edit_col::kDimY},
+       2,
+       38},
+      {EditMode::kModify,
+       "Delete / Modify Existing Balance",
+       "Modify",
+       true,
+       {edit_col::kOrn},
+       3,
+       39},
+      {EditMode::kAddBalance,
+       "Define Position & Size of New Balance",
+       "Add",
+       false,
+       {edit_col::kOrn},
+       3,
+       39},
+      {EditMode::kAddGlassPiece,
+       "Define Position & Orientation of New Glass-Piece",
+       "Add",
+       false,
+       {edit_col::kDimX, edit_col::kDimY},
+       2,
+       38},
+  };
+  testing::TempFolder folder;
+  const Workspace workspace{folder.path(), "1"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    const EditForm form = OpenEditForm(c.mode, workspace);
+    EXPECT_EQ(form.caption, c.caption);
+    EXPECT_EQ(form.button_captions[0], "Cancel");
+    EXPECT_EQ(form.button_captions[1], "Delete");
+    EXPECT_EQ(form.button_captions[2], c.confirm);
+    EXPECT_EQ(form.delete_enabled, c.delete_enabled);
+    EXPECT_EQ(form.help_topic, c.help_topic);
+    for (int line = 0; line < 4; ++line) {
+      EXPECT_EQ(form.help_line_visible[static_cast<size_t>(line)], line != c.hidden_help_line);
+    }
+    for (int col = 0; col <= edit_col::kWidth; ++col) {
+      const bool hidden = col == 0 || col == edit_col::kLength || col == edit_col::kWidth ||
+                          std::find(c.hidden.begin(), c.hidden.end(), col) != c.hidden.end();
+      EXPECT_EQ(form.grid.ColWidth(col) == 0, hidden) << "column " << col;
+    }
+    EXPECT_EQ(form.grid.Text(0, edit_col::kDimX), "DIM-X");
+    EXPECT_EQ(form.grid.Rows(), 2);
+  }
+  EXPECT_EQ(EditHelpTopic(kEditDesignCaption), 39);
+}
+
+TEST(EditFormTest, TheOrnRuleOnlyWorksWhileOrnIsShown) {
+  Grid grid;
+  ApplyFormatString(grid, BuildFormatString({"XS", "YS", "DIM-X", "DIM-Y", "ORN"}));
+  grid.SetText(1, edit_col::kDimX, "1000");
+  grid.SetText(1, edit_col::kDimY, "500.5");
+  grid.SetText(1, edit_col::kOrn, "1");
+  ApplyOrnRule(grid);
+  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "500.5");
+  EXPECT_EQ(grid.Text(1, edit_col::kDimY), "1000");
+  grid.SetText(1, edit_col::kOrn, "2");
+  ApplyOrnRule(grid);
+  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1000");
+  grid.SetText(1, edit_col::kOrn, "3");
+  grid.SetText(1, edit_col::kDimX, "1");
+  ApplyOrnRule(grid);
+  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
+  grid.SetText(1, edit_col::kOrn, "2");
+  grid.SetColWidth(edit_col::kOrn, 0);
+  ApplyOrnRule(grid);
+  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
+}
+
+TEST(AddNewTest, OneLinePerChoiceWithTheSizesInColumns) {
+  GlassList glasses;
+  GlassRecord g;
+  g.l1 = 2420;
+  g.l2 = 1810.5f;
+  g.customer = "ACME";
+  g.sr_no = "6";
+  glasses.Append(g);
+  g.l1 = 12345.125f;
+  g.customer = "A VERY LONG CUSTOMER\r\nNAME";
+  g.sr_no = "7";
+  glasses.Append(g);
+  const std::string bytes = AddNewListBytes(glasses);
+  const std::vector<std::string> lines = AddNewLines(bytes);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "Balance");
+  //          1234567890123456789012345678901234567890123456
+  EXPECT_EQ(lines[1], "Glass-Piece 2420     X 1810.5   ACME         6");
+  // Sizes and names too long for their columns push on, but the entry keeps its one line.
+  EXPECT_EQ(lines[2], "Glass-Piece 12345.125  X  1810.5A VERY LONG CUSTOMER  NAME 7");
+  EXPECT_EQ(bytes.substr(0, 9), "Balance\r\n");
+}
+
+TEST(AddNewTest, NextNeedsASelectedLine) {
+  ScriptedPrompter prompter;
+  EXPECT_EQ(AddNewChoice(-1, prompter), std::nullopt);
+  ASSERT_EQ(prompter.Texts(), std::vector<std::string>{"You have not selected any item"});
+  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kInformation);
+  EXPECT_EQ(AddNewChoice(0, prompter), 0);
+  EXPECT_EQ(AddNewChoice(2, prompter), 2);
+}
+
+}  // namespace
+}  // namespace lumora
