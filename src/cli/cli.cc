@@ -46,6 +46,10 @@ const std::vector<Command>& Commands() {
       {"products", "load ORDERS --base NAME [--data-dir DIR]",
        "Generates one job file NAME[MAT=..,GRADE=..,THICK=..].OPT per material of an order.",
        RunProducts},
+      {"alternate", "JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]",
+       "Tries alternate arrangements of layout L (N times Try Next, then Keep) and writes the\n"
+       "      job back (or to OUT).",
+       RunAlternate},
   };
   return commands;
 }

@@ -15,6 +15,7 @@ int RunLabels(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunLibrary(const std::vector<std::string>& args);
 int RunProducts(const std::vector<std::string>& args);
+int RunAlternate(const std::vector<std::string>& args);
 
 }  // namespace lumora::cli
 

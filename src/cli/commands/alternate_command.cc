@@ -1,0 +1,99 @@
+#include <cmath>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/answering_prompter.h"
+#include "cli/arguments.h"
+#include "cli/cli.h"
+#include "cli/commands/commands.h"
+#include "cli/job_start.h"
+#include "core/job/job_file.h"
+#include "core/layouts/alternate_arrangement.h"
+#include "core/layouts/layouts_load.h"
+#include "core/reports/number_text.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: alternate JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]";
+
+// A whole number option within [lo, hi]; the message to show otherwise.
+std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int lo,
+                                     int hi, int& value) {
+  const std::optional<std::string> text = parsed.Value(option);
+  if (!text) return std::nullopt;
+  const double number = ReadDouble(*text);
+  if (!IsNumberText(*text) || std::trunc(number) != number || number < lo || number > hi) {
+    return option + " needs a whole number from " + GeneralText(lo) + " to " + GeneralText(hi) +
+           ", not '" + *text + "'";
+  }
+  value = static_cast<int>(number);
+  return std::nullopt;
+}
+
+// A dialog button's caption without its access-key mark.
+std::string ButtonText(AlternateChoice choice) {
+  std::string text(kAlternateChoiceCaptions[static_cast<size_t>(choice)]);
+  std::erase(text, '&');
+  return text;
+}
+
+}  // namespace
+
+int RunAlternate(const std::vector<std::string>& args) {
+  Arguments parsed;
+  if (const auto error =
+          ParseArguments(args, {{"-o", "--layout", "--tries", "--data-dir"}, {"--coil"}}, parsed)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (parsed.positional.size() != 1 || !parsed.Value("--layout")) return Fail(kExitUsage, kUsage);
+  int layout_no = 0;
+  int tries = 0;
+  for (const auto& error : {ReadWhole(parsed, "--layout", 1, kMaxListCount, layout_no),
+                            ReadWhole(parsed, "--tries", 0, kMaxListCount, tries)}) {
+    if (error) return Fail(kExitUsage, *error);
+  }
+  const std::string job_file = parsed.positional[0];
+
+  AnsweringPrompter prompter(std::cout, false);
+  CommandJob command_job;
+  if (const auto error =
+          command_job.Open(job_file, parsed.Value("--data-dir"), parsed.Has("--coil"), prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  ResultLoad load = LoadResult(job);
+  if (!load.error.empty()) return Fail(kExitUsage, load.error);
+  if (layout_no > load.result.LayoutCount()) {
+    return Fail(kExitUsage, "--layout " + GeneralText(layout_no) + ": the result has " +
+                                GeneralText(load.result.LayoutCount()) + " layouts");
+  }
+
+  if (const auto error = BeginAlternateArrangement(job.workspace, load.result.elements)) {
+    return Fail(kExitUsage, *error);
+  }
+  int16_t pattern_counter = 0;
+  for (int round = 0; round <= tries; ++round) {
+    const AlternateSearch search =
+        SearchAlternateArrangement(job, load.result, layout_no, pattern_counter, prompter);
+    if (!search.error.empty()) return Fail(kExitUsage, search.error);
+    // Every pattern was tried: the next round could find nothing either.
+    if (!search.found) return kExitRefused;
+    const AlternateChoice choice =
+        round < tries ? AlternateChoice::kTryNext : AlternateChoice::kKeep;
+    std::cout << AlternateCaption(pattern_counter) << ": " << ButtonText(choice) << "\n";
+    load = LoadResult(job);
+    if (!load.error.empty()) return Fail(kExitUsage, load.error);
+  }
+
+  if (!SaveJob(job, parsed.Value("-o").value_or(job_file), prompter)) return kExitUsage;
+  const ResultStatus status = ResultStatusTexts(job);
+  std::cout << status.status.yield << "  " << status.status.layouts << "  " << status.status.profit
+            << "\n";
+  return kExitOk;
+}
+
+}  // namespace lumora::cli
