@@ -372,7 +372,9 @@ void GridWidget::PaintCell(QPainter& painter, int row, int col, QRect rect) cons
   const bool in_cols = Between(col, grid_.col, grid_.col_sel);
   const bool current = row == grid_.row && col == grid_.col;
   const bool selected = !fixed && !current && in_rows && in_cols;
+  const GridRowStyle style = !fixed && row_style_ ? row_style_(row) : GridRowStyle{};
   QColor background = colors.color(fixed ? QPalette::Button : QPalette::Base);
+  if (style.background.isValid()) background = style.background;
   if (selected) background = colors.color(QPalette::Highlight);
   // The headers of the selected rows and columns are shaded, so the eye finds the cell.
   if ((row == 0 && col > 0 && in_cols) || (col == 0 && row > 0 && in_rows)) {
@@ -384,10 +386,23 @@ void GridWidget::PaintCell(QPainter& painter, int row, int col, QRect rect) cons
   painter.setPen(line);
   painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
   painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
-  painter.setPen(colors.color(selected ? QPalette::HighlightedText
-                                       : (fixed ? QPalette::ButtonText : QPalette::Text)));
+  QColor text = colors.color(selected ? QPalette::HighlightedText
+                                      : (fixed ? QPalette::ButtonText : QPalette::Text));
+  if (!selected && style.foreground.isValid()) text = style.foreground;
+  painter.setPen(text);
+  if (style.bold) {
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+  }
   painter.drawText(rect.adjusted(kPad, 0, -kPad, -1), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromLatin1(grid_.Text(row, col)));
+  if (style.bold) painter.setFont(font());
+}
+
+void GridWidget::SetRowStyle(std::function<GridRowStyle(int row)> style) {
+  row_style_ = std::move(style);
+  viewport()->update();
 }
 
 void GridWidget::paintEvent(QPaintEvent*) {

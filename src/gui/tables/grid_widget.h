@@ -2,6 +2,7 @@
 #define LUMORA_GUI_TABLES_GRID_WIDGET_H_
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,6 +25,13 @@ struct GridEnvironment {
   std::string move_setting;
   // The name of the job file printed in grid headings; empty when the job has none.
   std::string job_file;
+};
+
+// How a data row stands out; invalid colours keep the grid's own.
+struct GridRowStyle {
+  QColor background;
+  QColor foreground;
+  bool bold = false;
 };
 
 // Shows a core Grid: the fixed header row and number column stay in place while the data cells
@@ -61,6 +69,9 @@ class GridWidget : public QAbstractScrollArea {
   void SetTakesNewRows(bool takes_new_rows) { takes_new_rows_ = takes_new_rows; }
   // Whether Enter moves the current cell (on by default); off, Enter goes to the key rules.
   void SetEnterNavigation(bool enter_navigation) { enter_navigation_ = enter_navigation; }
+  // Gives data rows a look of their own, asked for each row as it is painted; selected cells
+  // keep the selection's colours.
+  void SetRowStyle(std::function<GridRowStyle(int row)> style);
 
   // Makes a cell current and the selection that one cell.
   void SetCurrentCell(int row, int col);
@@ -133,6 +144,7 @@ class GridWidget : public QAbstractScrollArea {
   std::unique_ptr<Prompter> own_prompter_;
   std::function<bool(const QKeyEvent&)> key_gate_;
   std::function<bool()> change_gate_;
+  std::function<GridRowStyle(int row)> row_style_;
   bool takes_new_rows_ = true;
   bool enter_navigation_ = true;
   bool dragging_ = false;

@@ -1,0 +1,107 @@
+#include "gui/layouts/dia_settings_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "core/job/job_messages.h"
+#include "core/reports/number_text.h"
+#include "gui/shell/help.h"
+
+namespace lumora {
+namespace {
+
+// The boxes as they stand on the window: what the drawing shows, then what the printout adds.
+constexpr std::array<DiaFlag, 9> kDrawingFlags = {
+    DiaFlag::kSheetDimensions,  DiaFlag::kMarginDimensions,
+    DiaFlag::kGlassDimensions,  DiaFlag::kGlassActualDimensions,
+    DiaFlag::kGlassDescription, DiaFlag::kOnlyFirstInBlock,
+    DiaFlag::kGlassColor,       DiaFlag::kBalanceDimensions,
+    DiaFlag::kBalanceBoundries};
+constexpr std::array<DiaFlag, 2> kPrintFlags = {DiaFlag::kBasicDetailsList, DiaFlag::kBalanceList};
+
+}  // namespace
+
+DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QWidget* parent)
+    : QDialog(parent),
+      workspace_(std::move(workspace)),
+      prompter_(prompter),
+      width_(new QComboBox(this)),
+      apply_(new QPushButton(QStringLiteral("Apply"), this)) {
+  setObjectName(QStringLiteral("DiaSet"));
+  setWindowTitle(QStringLiteral("Layout Settings"));
+  for (int index = 0; index < kDiaFlagCount; ++index) {
+    auto* box = new QCheckBox(QString::fromLatin1(kDiaFlagCaptions[static_cast<size_t>(index)]));
+    box->setObjectName(QStringLiteral("chk%1").arg(index));
+    boxes_[static_cast<size_t>(index)] = box;
+  }
+  width_->setObjectName(QStringLiteral("cmb"));
+  for (int width = kMinLineWidth; width <= kMaxLineWidth; ++width) {
+    width_->addItem(QString::number(width));
+  }
+  width_->setCurrentIndex(-1);
+  apply_->setObjectName(QStringLiteral("cmdApply"));
+  apply_->setDefault(true);
+
+  auto* drawing = new QGroupBox(QStringLiteral("Layout"), this);
+  auto* drawing_layout = new QVBoxLayout(drawing);
+  for (const DiaFlag flag : kDrawingFlags) {
+    drawing_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
+  }
+  auto* printout = new QGroupBox(QStringLiteral("Printout"), this);
+  auto* print_layout = new QVBoxLayout(printout);
+  for (const DiaFlag flag : kPrintFlags) print_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
+  auto* width_row = new QHBoxLayout;
+  width_row->addWidget(new QLabel(QString::fromLatin1(kLineWidthCaption), printout));
+  width_row->addWidget(width_);
+  print_layout->addLayout(width_row);
+  print_layout->addStretch(1);
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(drawing);
+  groups->addWidget(printout);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(apply_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(groups);
+  layout->addLayout(buttons);
+
+  if (HasDiaSettings(workspace_)) {
+    const DiaSettings settings = LoadDiaSettings(workspace_, DiaSettings{});
+    for (int index = 0; index < kDiaFlagCount; ++index) {
+      boxes_[static_cast<size_t>(index)]->setChecked(settings.On(static_cast<DiaFlag>(index)));
+    }
+    width_->setCurrentIndex(settings.line_width - kMinLineWidth);
+  }
+  connect(apply_, &QPushButton::clicked, this, &DiaSettingsWindow::Apply);
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(help, &QShortcut::activated, this,
+          [this] { OpenHelpFile(QString::fromStdString(workspace_.data_folder)); });
+}
+
+DiaSettings DiaSettingsWindow::Chosen() const {
+  DiaSettings settings;
+  for (int index = 0; index < kDiaFlagCount; ++index) {
+    settings.Set(static_cast<DiaFlag>(index), boxes_[static_cast<size_t>(index)]->isChecked());
+  }
+  // Without a width chosen the thinnest line is written.
+  const int width = static_cast<int>(ReadDouble(width_->currentText().toStdString()));
+  settings.line_width = width >= kMinLineWidth && width <= kMaxLineWidth ? width : kMinLineWidth;
+  return settings;
+}
+
+void DiaSettingsWindow::Apply() {
+  if (const auto reason = SaveDiaSettings(workspace_, Chosen())) {
+    TellSaveFailure(prompter_, {workspace_.SettingsFile(kDiaSettingsFileName), *reason});
+    return;
+  }
+  accept();
+}
+
+}  // namespace lumora

@@ -1,0 +1,288 @@
+#include "gui/layouts/layouts_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolBar>
+#include <algorithm>
+
+#include "core/layouts/layout_print.h"
+#include "core/reports/number_text.h"
+#include "core/reports/report_section.h"
+#include "core/tables/file_routines.h"
+#include "core/version.h"
+#include "gui/layouts/dia_settings_window.h"
+#include "gui/layouts/layout_picture.h"
+
+namespace lumora {
+namespace {
+
+constexpr int kMargin = 4;
+// The text box keeps room for the report's columns beside or below the picture.
+constexpr int kSectionMinWidth = 300;
+constexpr int kSectionMinHeight = 140;
+
+struct ButtonSpec {
+  int index;
+  const char* caption;
+  const char* tooltip;
+};
+
+constexpr std::array<ButtonSpec, 6> kButtons = {{
+    {1, "Stretch", "Stretch the layout to the height of the view"},
+    {2, "Print", "Print Layouts"},
+    {3, "Labels", "Print Labels"},
+    {4, "Settings", "Layout Settings"},
+    {5, "Edit", "Edit Layout"},
+    {6, "Alternate", "Alternate Arrangement"},
+}};
+
+const QColor kSheetLineColour(0, 0, 255);
+
+}  // namespace
+
+LayoutsWindow* LayoutsWindow::Open(LayoutsWindowContext context, QWidget* parent) {
+  LayoutsLoad load = LoadLayouts(context.job, WorkingReportPaths(context.job.workspace));
+  if (!load.error.empty()) {
+    context.prompter.Ask({.title = kApplicationTitle,
+                          .text = load.error,
+                          .icon = PromptIcon::kExclamation,
+                          .buttons = PromptButtons::kOk,
+                          .default_answer = PromptAnswer::kOk});
+    return nullptr;
+  }
+  return new LayoutsWindow(std::move(context), std::move(load.view), parent);
+}
+
+LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWidget* parent)
+    : QWidget(parent),
+      context_(std::move(context)),
+      view_(std::move(view)),
+      scrap_(JobScrapCriteria(context_.job)),
+      toolbar_(new QToolBar(this)),
+      chooser_(new QComboBox(this)),
+      picture_(new LayoutPicture(this)),
+      section_(new QTextEdit(this)) {
+  setObjectName(QStringLiteral("DiaView"));
+  setWindowTitle(QStringLiteral("Layouts"));
+  BuildToolBar();
+
+  chooser_->setObjectName(QStringLiteral("cmb"));
+  chooser_->setMinimumContentsLength(9);
+  const int count = view_.result.LayoutCount();
+  for (int n = 1; n <= count; ++n) {
+    chooser_->addItem(QStringLiteral("%1 / %2").arg(n).arg(count));
+  }
+  section_->setObjectName(QStringLiteral("txt"));
+  section_->setReadOnly(true);
+  section_->setLineWrapMode(QTextEdit::NoWrap);
+  section_->setFont(SectionFont(kSectionFontPt));
+  section_->installEventFilter(this);
+  section_->viewport()->installEventFilter(this);
+
+  if (context_.show_totals) context_.show_totals(view_.status);
+  settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+  connect(chooser_, &QComboBox::currentIndexChanged, this, &LayoutsWindow::ChooseFromList);
+  chooser_->setCurrentIndex(-1);
+  if (count > 0) chooser_->setCurrentIndex(0);
+  setFocusProxy(chooser_);
+  resize(900, 640);
+}
+
+void LayoutsWindow::BuildToolBar() {
+  toolbar_->setObjectName(QStringLiteral("TB"));
+  toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (const ButtonSpec& spec : kButtons) {
+    QAction* action = toolbar_->addAction(QString::fromLatin1(spec.caption));
+    action->setToolTip(QString::fromLatin1(spec.tooltip));
+    action->setObjectName(QStringLiteral("TB%1").arg(spec.index));
+    connect(action, &QAction::triggered, this, [this, index = spec.index] { RunButton(index); });
+    buttons_[static_cast<size_t>(spec.index)] = action;
+  }
+  Button(1)->setCheckable(true);
+  Button(3)->setEnabled(static_cast<bool>(context_.print_labels));
+  Button(5)->setEnabled(static_cast<bool>(context_.edit_layout));
+  Button(6)->setEnabled(static_cast<bool>(context_.alternate_arrangement) &&
+                        !context_.job.settings.coil_mode);
+}
+
+QAction* LayoutsWindow::Button(int index) const {
+  return index >= 1 && index <= 6 ? buttons_[static_cast<size_t>(index)] : nullptr;
+}
+
+void LayoutsWindow::RunButton(int index) {
+  switch (index) {
+    case 1:
+      ToggleStretch();
+      break;
+    case 2:
+      PrintWithDialog();
+      break;
+    case 3:
+      if (context_.print_labels) context_.print_labels(*this);
+      break;
+    case 4:
+      ShowSettings();
+      break;
+    case 5:
+      if (context_.edit_layout) context_.edit_layout(*this);
+      break;
+    case 6:
+      if (context_.alternate_arrangement) context_.alternate_arrangement(*this);
+      break;
+    default:
+      break;
+  }
+  chooser_->setFocus();
+}
+
+int LayoutsWindow::CurrentLayout() const {
+  return static_cast<int>(ReadDouble(chooser_->currentText().toStdString()));
+}
+
+void LayoutsWindow::SelectLayout(int layout_no) {
+  if (layout_no >= 1 && layout_no <= chooser_->count()) chooser_->setCurrentIndex(layout_no - 1);
+}
+
+LayoutLook LayoutsWindow::Look() const {
+  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_};
+}
+
+void LayoutsWindow::ChooseFromList() { Redraw(); }
+
+void LayoutsWindow::Redraw() {
+  const int layout_no = CurrentLayout();
+  picture_->Show(&view_.result, layout_no, Look());
+  ShowSection();
+}
+
+void LayoutsWindow::ToggleStretch() {
+  stretch_ = !stretch_;
+  Button(1)->setChecked(stretch_);
+  Redraw();
+}
+
+std::string LayoutsWindow::ReportBytes() const {
+  return ReadFileBytes(WorkingReportPaths(context_.job.workspace).report).value_or("");
+}
+
+void LayoutsWindow::ShowSection() {
+  const int layout_no = CurrentLayout();
+  const int32_t position = layout_no >= 1 && layout_no <= view_.section_positions.Count()
+                               ? view_.section_positions[layout_no]
+                               : 0;
+  const std::string section = ReportSectionBytes(
+      ReportBytes(), position,
+      {settings_.On(DiaFlag::kBasicDetailsList), settings_.On(DiaFlag::kBalanceList)},
+      view_.result.basic.item, ReportUnit(context_.job));
+  // The section is kept as a working file too, as the printout of other tools expects it.
+  (void)WriteFileAtomically(context_.job.workspace.WorkingFile(kReportSectionFileName), section);
+
+  section_->setPlainText(QString::fromLatin1(section).remove(QLatin1Char('\r')));
+  for (QTextBlock block = section_->document()->begin(); block.isValid(); block = block.next()) {
+    if (!block.text().contains(QStringLiteral("Sheet"))) continue;
+    QTextCursor cursor(block);
+    cursor.select(QTextCursor::BlockUnderCursor);
+    QTextCharFormat format;
+    format.setForeground(kSheetLineColour);
+    cursor.mergeCharFormat(format);
+    break;
+  }
+}
+
+QString LayoutsWindow::SectionText() const { return section_->toPlainText(); }
+
+bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
+  LayoutPrintJob job;
+  job.result = &view_.result;
+  job.look = Look();
+  job.report = ReportBytes();
+  job.section_positions = view_.section_positions;
+  job.item = view_.result.basic.item;
+  job.job_file = context_.job.file_name;
+  job.month_first_date = TodayMonthFirst();
+  if (all_layouts) {
+    for (int n = 1; n <= view_.result.LayoutCount(); ++n) job.layouts.push_back(n);
+  } else {
+    job.layouts.push_back(CurrentLayout());
+  }
+  const bool printed = PrintLayoutPages(printer, job);
+  Redraw();
+  return printed;
+}
+
+void LayoutsWindow::PrintWithDialog() {
+  chooser_->setFocus();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPrintRange(QPrinter::Selection);
+  QPrintDialog dialog(&printer, this);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (dialog.exec() != QDialog::Accepted) return;
+  // Printer errors are not told: the page simply does not come out.
+  (void)Print(printer, printer.printRange() == QPrinter::AllPages);
+}
+
+void LayoutsWindow::ShowSettings() {
+  DiaSettingsWindow window(context_.job.workspace, context_.prompter, this);
+  if (window.exec() == QDialog::Accepted) {
+    settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+  }
+  Redraw();
+}
+
+void LayoutsWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize bar = toolbar_->sizeHint();
+  const QSize list = chooser_->sizeHint();
+  const int row = std::max(bar.height(), list.height());
+  toolbar_->setGeometry(kMargin, kMargin, bar.width(), row);
+  chooser_->setGeometry(kMargin * 3 + bar.width(), kMargin + (row - list.height()) / 2,
+                        list.width(), list.height());
+
+  const QRect body(kMargin, kMargin * 2 + row, std::max(1, width() - 2 * kMargin),
+                   std::max(1, height() - row - 3 * kMargin));
+  // The picture is square, so that millimetres are square on screen; the section takes the
+  // rest, beside the picture when the window is wide and below it when it is tall.
+  if (body.width() - kSectionMinWidth >= body.height() * 3 / 4) {
+    const int side = std::max(1, std::min(body.height(), body.width() - kSectionMinWidth));
+    picture_->setGeometry(body.left(), body.top(), side, side);
+    section_->setGeometry(body.left() + side + kMargin, body.top(),
+                          std::max(1, body.width() - side - kMargin), body.height());
+  } else {
+    const int side = std::max(1, std::min(body.width(), body.height() - kSectionMinHeight));
+    picture_->setGeometry(body.left(), body.top(), side, side);
+    section_->setGeometry(body.left(), body.top() + side + kMargin, body.width(),
+                          std::max(1, body.height() - side - kMargin));
+  }
+}
+
+void LayoutsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (sized_) return;
+  sized_ = true;
+  // The window opens over the whole inner area of the main window.
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (frame != nullptr && frame->mdiArea() != nullptr) {
+    frame->setGeometry(frame->mdiArea()->viewport()->rect());
+  }
+  chooser_->setFocus();
+}
+
+bool LayoutsWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == section_ || watched == section_->viewport()) &&
+      event->type() == QEvent::FocusIn) {
+    chooser_->setFocus();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace lumora

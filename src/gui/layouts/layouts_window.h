@@ -1,0 +1,102 @@
+#ifndef LUMORA_GUI_LAYOUTS_LAYOUTS_WINDOW_H_
+#define LUMORA_GUI_LAYOUTS_LAYOUTS_WINDOW_H_
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/job/job.h"
+#include "core/layouts/dia_settings.h"
+#include "core/layouts/layouts_load.h"
+#include "core/shell/prompter.h"
+#include "gui/layouts/paint/layout_render.h"
+
+class QAction;
+class QComboBox;
+class QPrinter;
+class QTextEdit;
+class QToolBar;
+
+namespace lumora {
+
+class LayoutPicture;
+class LayoutsWindow;
+
+// What the Layouts window works with, and the commands other parts of the program lend it.
+struct LayoutsWindowContext {
+  Job& job;
+  Prompter& prompter;
+  // Puts the report's three totals on the status bar.
+  std::function<void(const StatusTexts&)> show_totals;
+  // Toolbar buttons 3 (labels), 5 (editing) and 6 (alternate arrangement) run these; a button
+  // without its command is disabled.
+  std::function<void(LayoutsWindow&)> print_labels;
+  std::function<void(LayoutsWindow&)> edit_layout;
+  std::function<void(LayoutsWindow&)> alternate_arrangement;
+};
+
+// The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
+// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate), the picture "pic" and the
+// layout's report section in "txt". Opening it loads the result and writes the balance and
+// scrap table and the report, as the other result windows read them.
+class LayoutsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Loads the job's result; when it cannot be shown the prompter tells why and there is no
+  // window.
+  static LayoutsWindow* Open(LayoutsWindowContext context, QWidget* parent = nullptr);
+
+  const LayoutsView& view() const { return view_; }
+  const DiaSettings& settings() const { return settings_; }
+  int CurrentLayout() const;
+  // Chooses layout n (1 .. N) in the chooser, which draws it.
+  void SelectLayout(int layout_no);
+  // A toolbar button by its index 1 to 6.
+  QAction* Button(int index) const;
+  LayoutLook Look() const;
+  // The layout's report section as the text box shows it.
+  QString SectionText() const;
+
+  // Prints the current layout, or every layout one per page, on the printer.
+  bool Print(QPrinter& printer, bool all_layouts);
+  // The print command: the print dialog with the current layout preset; "all pages" prints
+  // every layout.
+  void PrintWithDialog();
+  // Shows "Layout Settings"; after "Apply" the settings are read again and the layout redrawn.
+  void ShowSettings();
+  void ToggleStretch();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWidget* parent);
+
+  void BuildToolBar();
+  void ChooseFromList();
+  void Redraw();
+  void ShowSection();
+  void RunButton(int index);
+  std::string ReportBytes() const;
+
+  LayoutsWindowContext context_;
+  LayoutsView view_;
+  DiaSettings settings_;
+  ScrapLimits scrap_;
+  bool stretch_ = false;
+  bool sized_ = false;
+
+  QToolBar* toolbar_;
+  std::array<QAction*, 7> buttons_{};
+  QComboBox* chooser_;
+  LayoutPicture* picture_;
+  QTextEdit* section_;
+};
+
+}  // namespace lumora
+
+#endif  // LUMORA_GUI_LAYOUTS_LAYOUTS_WINDOW_H_

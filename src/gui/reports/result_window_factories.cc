@@ -1,0 +1,31 @@
+#include "gui/reports/result_window_factories.h"
+
+#include "gui/layouts/layouts_window.h"
+#include "gui/reports/balance_window.h"
+#include "gui/reports/report_window.h"
+
+namespace lumora {
+
+void AddResultWindows(MainWindowSetup& setup) {
+  setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
+    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}};
+    context.show_totals = [&window](const StatusTexts& totals) {
+      window.SetStatusText(1, QString::fromStdString(totals.yield));
+      window.SetStatusText(2, QString::fromStdString(totals.layouts));
+      window.SetStatusText(3, QString::fromStdString(totals.profit));
+    };
+    return LayoutsWindow::Open(std::move(context));
+  };
+  // The report and the balance table are what the Layouts window wrote as it opened: without
+  // it, they would be those of an earlier result.
+  setup.child_factories[ChildWindow::kReport] = [](MainWindow& window) -> QWidget* {
+    if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
+    return new ReportWindow(window.job().workspace, window.prompter());
+  };
+  setup.child_factories[ChildWindow::kBalance] = [](MainWindow& window) -> QWidget* {
+    if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
+    return new BalanceWindow(window.job(), window.prompter());
+  };
+}
+
+}  // namespace lumora
