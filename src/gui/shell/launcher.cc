@@ -16,6 +16,7 @@
 #include "core/version.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/job/job_window_factories.h"
+#include "gui/reports/result_window_factories.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/configure_window.h"
 #include "gui/shell/help.h"
@@ -124,6 +125,7 @@ MainWindow* Launcher::OpenMainWindow(bool coil_mode, const std::string& job_file
   setup.prompter = setup_.prompter;
   setup.file_dialog = setup_.file_dialog;
   AddJobWindows(setup);
+  AddResultWindows(setup);
   AddOptimizationRunner(setup);
   auto* window = new MainWindow(std::move(setup));
   window->setAttribute(Qt::WA_DeleteOnClose);
