@@ -41,6 +41,12 @@ void DrawTexts(LayoutCanvas& canvas, const std::vector<PlacedText>& texts) {
   for (const PlacedText& placed : texts) canvas.Text(placed.box, placed.text, placed.style, kBlack);
 }
 
+// Texts on the sheet's hatching get a white ground, so that no hatch line runs through them.
+void DrawTextsOnWhite(LayoutCanvas& canvas, const std::vector<PlacedText>& texts) {
+  for (const PlacedText& placed : texts) canvas.FillRect(placed.box, kWhite);
+  DrawTexts(canvas, texts);
+}
+
 std::vector<PlacedText> FitStages(const LayoutCanvas& canvas, const Box& area,
                                   const std::vector<TextArrangements>& stages,
                                   const TextSizes& sizes) {
@@ -190,8 +196,8 @@ void DrawLayout(const LoadedResult& result, int layout_no, const DrawOptions& op
                                  options.text, false, Turning::kEither));
     } else if (e.kind == kFreeRect && settings.On(DiaFlag::kBalanceDimensions) &&
                !IsScrap(e.x1, e.y1, e.x2, e.y2, options.scrap)) {
-      DrawTexts(canvas, FitStages(canvas, Inner(box, options),
-                                  {BalanceTexts(e, kerf, options.unit)}, options.text));
+      DrawTextsOnWhite(canvas, FitStages(canvas, Inner(box, options),
+                                         {BalanceTexts(e, kerf, options.unit)}, options.text));
     } else if (e.kind > 0 && e.kind <= result.glasses.Count() &&
                (!settings.On(DiaFlag::kOnlyFirstInBlock) || FirstInBlock(result.shown, i, first))) {
       DrawTexts(canvas,
