@@ -4,8 +4,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "gui/shell/notices.h"
+#include "core/library/stock_import.h"
+#include "gui/library/item_choice_window.h"
+#include "gui/shell/main_window.h"
 #include "gui/tables/grid_widget.h"
 
 namespace lumora {
@@ -26,8 +29,25 @@ void BasicDetailsWindow::SelectItem() {
   if (!ConfirmChange()) return;
   grid_widget()->SetCurrentCell(1, basic_col::kItem);
   FocusGrid();
-  TellNotAvailable(prompter(), QStringLiteral("Item Choice"));
+  if (PrepareItemChoice(job().workspace, prompter())) {
+    if (const auto item = ChooseItem(job().workspace, this)) {
+      Grid& grid = grid_widget()->grid();
+      grid.SetText(grid.row, grid.col, *item);
+      grid_widget()->Refresh();
+      job().settings.job_changed = true;
+      EmptySheets();
+    }
+  }
   FocusGrid();
+}
+
+void BasicDetailsWindow::EmptySheets() {
+  auto* main = qobject_cast<MainWindow*>(window());
+  if (main != nullptr) main->StoreJobViews();
+  if (const auto reason = EmptyStockTable(job().sheet)) {
+    TellSaveFailure(prompter(), {job().sheet.tag, *reason});
+  }
+  if (main != nullptr) main->LoadJobViews();
 }
 
 QSize BasicDetailsWindow::sizeHint() const {

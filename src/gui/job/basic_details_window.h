@@ -21,8 +21,10 @@ class BasicDetailsWindow : public JobGridWindow {
   QSize sizeHint() const override;
 
  private:
-  // Asks the change confirmation, makes the ITEM cell current and offers the item choice.
+  // Asks the change confirmation, makes the ITEM cell current and offers the items of the
+  // material library; a chosen item empties the Sheet Specifications.
   void SelectItem();
+  void EmptySheets();
 
   QPushButton* select_item_;
 };

@@ -2,11 +2,14 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/job/job_grids.h"
-#include "gui/shell/notices.h"
+#include "core/library/stock_import.h"
+#include "gui/job/basic_details_window.h"
+#include "gui/shell/main_window.h"
 #include "gui/tables/grid_widget.h"
 
 namespace lumora {
@@ -52,12 +55,34 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
   row->addWidget(import_, 0, Qt::AlignBottom);
   body()->addLayout(row);
 
-  connect(import_, &QPushButton::clicked, this, [this] {
-    TellNotAvailable(prompter(), QStringLiteral("Import"));
-    FocusGrid();
-  });
+  connect(import_, &QPushButton::clicked, this, &SheetWindow::Import);
   connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::RefreshMargins);
   RefreshMargins();
+}
+
+void SheetWindow::Import() {
+  if (!ConfirmChange()) {
+    FocusGrid();
+    return;
+  }
+  // The item comes from Basic Details, whose window may hold a newer row than the job.
+  auto* main = qobject_cast<MainWindow*>(window());
+  if (main != nullptr) main->StoreJobViews();
+  const ImportResult result = ImportStock(job().workspace, job().basic, grid_widget()->grid(),
+                                          job().settings, prompter(), {});
+  grid_widget()->Refresh();
+  if (result.outcome == ImportOutcome::kImported) {
+    job().settings.job_changed = true;
+    emit GridStateChanged();
+  }
+  if (result.outcome == ImportOutcome::kSelectItem && main != nullptr) {
+    QMdiSubWindow* basic = main->OpenChildWindow(ChildWindow::kBasicDetails);
+    if (auto* details = basic ? qobject_cast<BasicDetailsWindow*>(basic->widget()) : nullptr) {
+      details->select_item_button()->click();
+    }
+    return;
+  }
+  FocusGrid();
 }
 
 void SheetWindow::RefreshMargins() {

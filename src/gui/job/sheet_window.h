@@ -13,7 +13,8 @@ namespace lumora {
 // "Sheet Specifications" (coil mode "Coil Specifications"), captioned with the unit: the stock
 // sizes, with the four margin indicators of the current row ("MarginLbl0" to "MarginLbl3" for
 // left, top, right and bottom; enabled when that margin is greater than zero) and the "Import"
-// button ("cmd"). Object name "SHEET".
+// button ("cmd"), which fills the grid with the stock of the Basic Details item from the
+// material library. Object name "SHEET".
 class SheetWindow : public JobGridWindow {
   Q_OBJECT
 
@@ -27,6 +28,8 @@ class SheetWindow : public JobGridWindow {
   QSize sizeHint() const override;
 
  private:
+  // Without stock of the item it offers the item choice of Basic Details.
+  void Import();
   void RefreshMargins();
 
   std::array<QLabel*, 4> margins_{};

@@ -16,13 +16,14 @@
 #include "core/version.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/job/job_window_factories.h"
+#include "gui/library/library_windows.h"
+#include "gui/library/load_products_window.h"
 #include "gui/reports/result_window_factories.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/configure_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/message_box_prompter.h"
-#include "gui/shell/notices.h"
 #include "gui/shell/shell_colours.h"
 
 namespace lumora {
@@ -74,11 +75,15 @@ Launcher::Launcher(LauncherSetup setup, QWidget* parent)
       {"Base Module", "Base Module", [this] { OpenMainWindow(false); }},
       {"S D R", "Strandor", [this] { OpenMainWindow(true); }},
       {"M L M", "Material Library Manager",
-       [this] { TellNotAvailable(prompter(), QStringLiteral("Material Library Manager")); }},
+       [this] {
+         ShowLauncherModule(new MaterialLibraryWindow(setup_.workspace, prompter(), false, this));
+       }},
       {"P L M", "Product Library Manager",
-       [this] { TellNotAvailable(prompter(), QStringLiteral("Product Library Manager")); }},
+       [this] {
+         ShowLauncherModule(new ProductLibraryWindow(setup_.workspace, prompter(), this));
+       }},
       {"Load Products", "Load Products",
-       [this] { TellNotAvailable(prompter(), QStringLiteral("Load Products")); }},
+       [this] { ShowLauncherModule(new LoadProductsWindow(setup_.workspace, prompter(), this)); }},
       {"Configure", "Modify Settings", [this] { ShowConfigure(); }},
       {"About...", "About LUMORA", [this] { ShowAbout(); }},
       {"Exit", "Close LUMORA", [this] { Exit(); }},

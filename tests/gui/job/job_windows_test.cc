@@ -137,7 +137,7 @@ class JobWindowsTest : public QObject {
 
     fixture.prompter.Plan(PromptAnswer::kYes);
     button->click();
-    QCOMPARE(fixture.prompter.Texts().back(), std::string("Item Choice is not available yet."));
+    QCOMPARE(fixture.prompter.Texts().back(), std::string("Sheet Library is empty"));
     QCOMPARE(grid->grid().col, basic_col::kItem);
     QVERIFY(IsFileEmpty(fixture.Working("dia.tlf")));
   }
@@ -294,7 +294,9 @@ class JobWindowsTest : public QObject {
     auto* import = testing::FindWidget<QPushButton>(&sheet, "cmd");
     QCOMPARE(import->text(), QStringLiteral("Import"));
     import->click();
-    QCOMPARE(fixture.prompter.Texts(), std::vector<std::string>{"Import is not available yet."});
+    QCOMPARE(fixture.prompter.Texts(),
+             std::vector<std::string>{"Material specified was not found in stock. Do you want "
+                                      "select item from the stock ?"});
     // The main window switches the unit and shows the job again.
     fixture.job.settings.unit = "MM";
     sheet.LoadFromJob(fixture.job);

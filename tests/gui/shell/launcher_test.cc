@@ -138,11 +138,17 @@ class LauncherTest : public QObject {
     QVERIFY(!launcher.main_window()->job().settings.coil_mode);
     QVERIFY(launcher.main_window()->close());
 
-    for (int index : {2, 3, 4}) Button(&launcher, index)->click();
-    QCOMPARE(prompter_.Texts(),
-             (std::vector<std::string>{"Material Library Manager is not available yet.",
-                                       "Product Library Manager is not available yet.",
-                                       "Load Products is not available yet."}));
+    const std::vector<std::pair<int, QString>> modules = {{2, "MLM"}, {3, "PLM"}, {4, "LOADPROD"}};
+    for (const auto& [index, name] : modules) {
+      Button(&launcher, index)->click();
+      auto* window = testing::FindWidget<QDialog>(&launcher, name);
+      QVERIFY(window->isVisible());
+      QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+      prompter_.Plan(PromptAnswer::kNo);
+      window->reject();
+      QTRY_VERIFY(launcher.findChild<QDialog*>(name) == nullptr);
+    }
+    QCOMPARE(prompter_.Texts(), (std::vector<std::string>{"Save Changes?", "Save Changes?"}));
   }
 
   void ConfigureOffersTheSettingsWindows() {
