@@ -65,6 +65,11 @@ Grid LoadScrapGrid(const Workspace& workspace) {
   return LoadOneRowSettingsGrid({"L1 (MM)", "L2 (MM)"}, workspace.SettingsFile("scrap.dat"));
 }
 
+Grid LoadLabelsGrid(const Workspace& workspace) {
+  return LoadOneRowSettingsGrid({"ROWS", "COLS", "HS", "HP", "VS", "VP"},
+                                workspace.SettingsFile("lbl.def"));
+}
+
 Grid LoadChargeGrid(const Workspace& workspace) {
   Grid grid = MakeGrid({"L > (IN)", "L <= (IN)", "ChL (IN)"}, workspace.SettingsFile("charge.dat"));
   LoadTable(grid);

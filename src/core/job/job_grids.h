@@ -27,6 +27,8 @@ void LoadBasicGrid(Grid& grid);
 // the number column.
 Grid LoadMiscGrid(const Workspace& workspace);
 Grid LoadScrapGrid(const Workspace& workspace);
+// lbl.def's one row: ROWS, COLS, HS, HP, VS, VP.
+Grid LoadLabelsGrid(const Workspace& workspace);
 // The chargeable size grid shows charge.dat but stores into the working charge.tlf, so that
 // sorting and other intermediate stores never touch charge.dat.
 Grid LoadChargeGrid(const Workspace& workspace);

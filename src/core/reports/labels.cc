@@ -36,9 +36,10 @@ class LabelWriter {
 
   // Writes one row of labels; false once the text has grown past the limit.
   bool WriteRow(const std::vector<LabelTexts>& labels) {
+    // With ROWS below 1 every row is a page of its own, and the first starts without a break.
     if (++row_ > grid_.rows) {
       row_ = 1;
-      out_.Line("*");
+      if (out_.Size() > 0) out_.Line("*");
     }
     if (row_ == 1) EmptyLines(grid_.top_lines);
     for (const int slot : kSlotOrder) {

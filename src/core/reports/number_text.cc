@@ -154,8 +154,8 @@ double ReadDouble(std::string_view text) {
 }
 
 float ReadFloat(std::string_view text) {
-  const double value = std::clamp(ReadDouble(text), -static_cast<double>(FLT_MAX),
-                                  static_cast<double>(FLT_MAX));
+  const double value =
+      std::clamp(ReadDouble(text), -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX));
   const float result = static_cast<float>(value);
   return result == 0.0f ? 0.0f : result;
 }
@@ -172,8 +172,8 @@ std::string GeneralText(float value) {
   std::array<char, 64> buffer;
   std::to_chars_result result;
   if (value == std::trunc(value)) {
-    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                           static_cast<double>(value), std::chars_format::fixed, 0);
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                           std::chars_format::fixed, 0);
   } else {
     result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                            std::chars_format::fixed);
@@ -232,6 +232,15 @@ std::string FormatNumber(float value, std::string_view pattern) {
   return FormatDecimalText(GeneralText(value), pattern);
 }
 
+std::string FormatDouble(double value, std::string_view pattern) {
+  if (std::isnan(value)) value = 0.0;
+  if (std::isinf(value)) value = std::copysign(DBL_MAX, value);
+  std::array<char, 64> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific);
+  return FormatDecimalText(std::string_view(buffer.data(), result.ptr - buffer.data()), pattern);
+}
+
 std::string PadLeft(std::string_view text, int width) {
   const long long length = static_cast<long long>(text.size());
   const long long padding = length > width ? width - 3LL : width - length;
@@ -259,7 +268,8 @@ std::string FmtDimIN(std::string_view text) {
     whole = text.substr(0, blank);
     numerator = text.substr(blank + 1, slash - blank - 1);
   }
-  return PadLeft(whole, 3) + " " + PadLeft(numerator, 2) + "/" + std::string(text.substr(slash + 1));
+  return PadLeft(whole, 3) + " " + PadLeft(numerator, 2) + "/" +
+         std::string(text.substr(slash + 1));
 }
 
 std::string FmtQty(std::string_view text) { return PadLeft(text, 5); }
@@ -291,10 +301,9 @@ std::string InchTextToMM(std::string_view inch_text) {
       numerator_start = blank + 1;
     }
     const double whole = ReadDouble(whole_text);
-    const double numerator =
-        numerator_start <= slash
-            ? ReadDouble(text.substr(numerator_start, slash - numerator_start))
-            : 0.0;
+    const double numerator = numerator_start <= slash
+                                 ? ReadDouble(text.substr(numerator_start, slash - numerator_start))
+                                 : 0.0;
     const double denominator = ReadDouble(text.substr(slash + 1));
     if (denominator == 0.0) {
       inches = whole;

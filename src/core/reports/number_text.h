@@ -32,6 +32,9 @@ std::string GeneralText(int value);
 std::string FormatDecimalText(std::string_view decimal_text, std::string_view pattern);
 // FormatDecimalText of the general text of the value.
 std::string FormatNumber(float value, std::string_view pattern);
+// FormatDecimalText of a double, from its shortest text that reads back to it; an infinity
+// counts as the largest finite value of its sign, not a number as 0.
+std::string FormatDouble(double value, std::string_view pattern);
 
 // Right-aligns with no-break spaces: width - length of them, or width - 3 when the text is
 // longer than the width; never fewer than none. Lengths count bytes.

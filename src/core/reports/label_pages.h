@@ -1,0 +1,28 @@
+#ifndef LUMORA_CORE_REPORTS_LABEL_PAGES_H_
+#define LUMORA_CORE_REPORTS_LABEL_PAGES_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/layouts/loaded_result.h"
+#include "core/reports/labels.h"
+#include "core/shell/workspace.h"
+
+// Labels as they go to the printer: composed by the data folder's lbl.def and cut into pages.
+namespace lumora {
+
+// The labels of a result by the page grid in the workspace's lbl.def (a missing file is a
+// grid of zeros).
+LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
+                                 std::string_view unit);
+
+// The printed pages of lbl.tlf's bytes: every line is printed unchanged except a line "*",
+// which starts a new page; a page with more lines than the paper holds (lines_per_page, at
+// least 1) goes on on the next sheet. Lines end at LF, a CR before it dropped; a last line
+// without a line end counts. No lines, no pages.
+std::vector<std::vector<std::string>> LabelPages(std::string_view bytes, int lines_per_page);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_REPORTS_LABEL_PAGES_H_
