@@ -1,8 +1,11 @@
 #include "cli/cli.h"
 
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "cli/commands/commands.h"
+#include "core/shell/installed_data.h"
 #include "core/version.h"
 
 namespace lumora::cli {
@@ -18,6 +21,14 @@ void PrintHelp(std::ostream& out) {
   }
   out << "\nEvery command takes --data-dir DIR; without it $LUMORA_HOME or the user's data\n"
          "folder holds the settings, libraries and the Defaults job.\n";
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::string installed =
+      InstalledDataFolder(program.parent_path().string(), LUMORA_SOURCE_DATA_DIR);
+  if (!installed.empty()) {
+    out << "Example jobs are in " << installed << "/examples, the manual in " << installed
+        << "/help.\n";
+  }
 }
 
 }  // namespace
@@ -35,8 +46,10 @@ const std::vector<Command>& Commands() {
       {"report", "JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]",
        "Writes offcut.tlf, report.tlf and sheets.Adj of the job's result and prints the report.",
        RunReport},
-      {"labels", "JOB [--unit MM|IN] [-o FILE] [--coil] [--data-dir DIR]",
-       "Writes the labels of the job's result (lbl.tlf) by the data folder's lbl.def.", RunLabels},
+      {"labels", "JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]",
+       "Writes the labels of the job's result (lbl.tlf) by the data folder's lbl.def, or prints\n"
+       "      them to a PDF file as the desktop prints them.",
+       RunLabels},
       {"render", "JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR] -o FILE",
        "Draws a layout as the Layouts window does (.png, .svg) or prints layouts (.pdf).",
        RunRender},

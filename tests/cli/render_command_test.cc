@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/pdf_info.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
 
@@ -13,6 +14,7 @@ namespace lumora {
 namespace {
 
 using ::testing::HasSubstr;
+using testing::PdfPages;
 using testing::RunProcess;
 using testing::TempFolder;
 
@@ -20,18 +22,6 @@ uint32_t BigEndian(const std::string& bytes, size_t at) {
   uint32_t value = 0;
   for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
   return value;
-}
-
-// The page count pdfinfo (poppler-utils) reads from a PDF file; -1 when it cannot read it.
-int PdfPages(const std::string& file) {
-  const auto info = RunProcess("/bin/sh", {"-c", "pdfinfo \"$0\"", file});
-  std::smatch match;
-  const std::regex pages("Pages:\\s+([0-9]+)");
-  if (info.exit_code != 0 || !std::regex_search(info.out, match, pages)) {
-    ADD_FAILURE() << "pdfinfo could not read " << file << ": " << info.err;
-    return -1;
-  }
-  return std::stoi(match[1]);
 }
 
 class RenderCommandTest : public ::testing::Test {

@@ -5,19 +5,20 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "cli/render/label_pdf.h"
 #include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/labels.h"
+#include "core/reports/label_pages.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora::cli {
 
 int RunLabels(const std::vector<std::string>& args) {
   constexpr std::string_view kUsage =
-      "usage: labels JOB [--unit MM|IN] [-o FILE] [--coil] [--data-dir DIR]";
+      "usage: labels JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]";
   Arguments parsed;
   if (const auto error =
-          ParseArguments(args, {{"--unit", "-o", "--data-dir"}, {"--coil"}}, parsed)) {
+          ParseArguments(args, {{"--unit", "-o", "--pdf", "--data-dir"}, {"--coil"}}, parsed)) {
     return Fail(kExitUsage, *error);
   }
   const std::optional<std::string> unit = parsed.Value("--unit");
@@ -35,14 +36,23 @@ int RunLabels(const std::vector<std::string>& args) {
 
   const ResultLoad load = LoadResult(job);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
-  const std::optional<std::string> definition =
-      ReadFileBytes(job.workspace.SettingsFile(kLabelDefinitionFileName));
-  const LabelFile labels =
-      ComposeLabels(load.result, ReadLabelGrid(definition.value_or("")), ReportUnit(job));
+  const LabelFile labels = ComposeWorkspaceLabels(load.result, job.workspace, ReportUnit(job));
   if (!labels.error.empty()) return Fail(kExitUsage, labels.error);
-  const std::string out = parsed.Value("-o").value_or(std::string(kLabelFileName));
-  if (const auto reason = WriteFileAtomically(out, labels.bytes)) {
-    return Fail(kExitUsage, "Could not save " + out + ": " + *reason);
+
+  const std::optional<std::string> pdf_file = parsed.Value("--pdf");
+  // With --pdf the label text is only kept when -o asks for it.
+  if (!pdf_file || parsed.Value("-o")) {
+    const std::string out = parsed.Value("-o").value_or(std::string(kLabelFileName));
+    if (const auto reason = WriteFileAtomically(out, labels.bytes)) {
+      return Fail(kExitUsage, "Could not save " + out + ": " + *reason);
+    }
+  }
+  if (!pdf_file) return kExitOk;
+  if (labels.bytes.empty()) return Fail(kExitUsage, "The result has no pieces to label.");
+  const std::optional<std::string> pdf = LabelPdfBytes(labels.bytes);
+  if (!pdf) return Fail(kExitUsage, "could not start the PDF writer");
+  if (const auto reason = WriteFileAtomically(*pdf_file, *pdf)) {
+    return Fail(kExitUsage, "Could not save " + *pdf_file + ": " + *reason);
   }
   return kExitOk;
 }

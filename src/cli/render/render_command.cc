@@ -1,6 +1,5 @@
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,6 +17,7 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "cli/render/painting_application.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
@@ -47,30 +47,6 @@ std::optional<Output> OutputOf(const std::string& file) {
   if (lower.ends_with(".pdf")) return Output::kPdf;
   return std::nullopt;
 }
-
-// Qt's own notes (a missing runtime folder of the offscreen platform ...) are not the
-// command's business; its errors are told by the command itself.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg) std::cerr << "lumora-cli: " << message.toStdString() << "\n";
-}
-
-// Painting needs a Qt application; without a display it paints offscreen.
-class PaintingApplication {
- public:
-  PaintingApplication() {
-    qInstallMessageHandler(QuietQtMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-      qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    }
-    app_.emplace(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[11] = "lumora-cli";
-  char* argv_[2] = {name_, nullptr};
-  std::optional<QGuiApplication> app_;
-};
 
 QByteArray PngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look, int width) {
   QImage image(width, width, QImage::Format_RGB32);

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "gui/job/settings_windows.h"
+#include "gui/reports/labels_window.h"
 #include "gui/shell/help.h"
-#include "gui/shell/notices.h"
 
 namespace lumora {
 
@@ -55,7 +55,7 @@ void ConfigureWindow::OpenScrapCriteria() {
   ShowModal(new ScrapCriteriaWindow(workspace_, prompter_, this));
 }
 
-void ConfigureWindow::OpenLabels() { TellNotAvailable(prompter_, QStringLiteral("Labels")); }
+void ConfigureWindow::OpenLabels() { ShowModal(new LabelsWindow(workspace_, prompter_, this)); }
 
 void ConfigureWindow::OpenMisc() { ShowModal(new MiscWindow(workspace_, prompter_, this)); }
 

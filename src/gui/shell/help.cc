@@ -1,34 +1,66 @@
 #include "gui/shell/help.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QUrl>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include "core/shell/help_pages.h"
+#include "core/shell/installed_data.h"
 
 namespace lumora {
+namespace {
+
+void OpenPage(const QString& data_folder, std::string_view page) {
+  const QUrl url = HelpUrl(data_folder, page);
+  if (!url.isEmpty()) QDesktopServices::openUrl(url);
+}
+
+}  // namespace
 
 QString FindHelpFile(const QString& data_folder) {
   const QString page = QStringLiteral("help/index.html");
   QStringList candidates;
   if (!data_folder.isEmpty()) candidates << QDir(data_folder).filePath(page);
-  candidates << QDir(QCoreApplication::applicationDirPath())
-                    .filePath(QStringLiteral("../share/lumora/") + page);
-  candidates << QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                       QStringLiteral("lumora/") + page);
-  candidates << QDir(QStringLiteral(LUMORA_SOURCE_DATA_DIR)).filePath(page);
+  const QString installed = QString::fromStdString(InstalledDataFolder(
+      QCoreApplication::applicationDirPath().toStdString(), LUMORA_SOURCE_DATA_DIR));
+  if (!installed.isEmpty()) candidates << QDir(installed).filePath(page);
   for (const QString& candidate : candidates) {
-    if (!candidate.isEmpty() && QFileInfo(candidate).isFile()) {
-      return QFileInfo(candidate).absoluteFilePath();
-    }
+    if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).absoluteFilePath();
   }
   return {};
 }
 
-void OpenHelpFile(const QString& data_folder) {
-  const QString file = FindHelpFile(data_folder);
-  if (!file.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+QUrl HelpUrl(const QString& data_folder, std::string_view page) {
+  const QString contents = FindHelpFile(data_folder);
+  if (contents.isEmpty()) return {};
+  const QString text = QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size()));
+  const qsizetype hash = text.indexOf(QLatin1Char('#'));
+  QUrl url = QUrl::fromLocalFile(QFileInfo(contents).dir().filePath(text.left(hash)));
+  if (hash >= 0) url.setFragment(text.mid(hash + 1));
+  return url;
+}
+
+std::string_view HelpPageForWindow(const QWidget* window) {
+  if (window == nullptr) return kHelpContentsPage;
+  if (const auto* area = window->findChild<QMdiArea*>()) {
+    if (const QMdiSubWindow* child = area->activeSubWindow()) {
+      return HelpPageFor(child->objectName().toStdString());
+    }
+  }
+  return HelpPageFor(window->objectName().toStdString());
+}
+
+void OpenHelpFile(const QString& data_folder, const QWidget* window) {
+  OpenPage(data_folder,
+           HelpPageForWindow(window != nullptr ? window : QApplication::activeWindow()));
+}
+
+void OpenHelpTopic(const QString& data_folder, int topic) {
+  OpenPage(data_folder, HelpTopicPage(topic));
 }
 
 }  // namespace lumora

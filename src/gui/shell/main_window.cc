@@ -13,6 +13,7 @@
 
 #include "core/job/job_messages.h"
 #include "core/layouts/layouts_load.h"
+#include "core/tables/column_dictionary.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
 #include "gui/job/job_file_dialog.h"
@@ -21,6 +22,8 @@
 #include "gui/shell/help.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/shell/notices.h"
+#include "gui/tables/grid_widget.h"
+#include "gui/tools/unit_conversion_window.h"
 
 namespace lumora {
 namespace {
@@ -383,7 +386,19 @@ void MainWindow::ViewReport() { ShowView(ChildWindow::kReport); }
 void MainWindow::ViewLayouts() { ShowView(ChildWindow::kLayouts); }
 void MainWindow::ViewBalance() { ShowView(ChildWindow::kBalance); }
 
-void MainWindow::UnitConversionTool() { TellNotAvailable(QStringLiteral("Unit Conversion Tool")); }
+void MainWindow::UnitConversionTool() {
+  auto* tool = new UnitConversionWindow(job_.workspace, this);
+  // A decimal cell of the active window's grid presets the tool, which can then paste into it.
+  if (QMdiSubWindow* active = mdi_area_->activeSubWindow()) {
+    if (auto* grid = qobject_cast<GridWidget*>(active->focusWidget())) {
+      const Grid& cells = grid->grid();
+      const std::optional<ColumnInfo> column = DescribeColumn(cells.Text(0, cells.col));
+      if (column && column->kind == 'R') tool->PresetFromCell(grid);
+    }
+  }
+  tool->show();
+  tool->activateWindow();
+}
 
 void MainWindow::ChangeUnitToInch() { ChangeUnit("IN"); }
 void MainWindow::ChangeUnitToMM() { ChangeUnit("MM"); }
@@ -443,7 +458,9 @@ void MainWindow::ChildClosing(ChildWindow kind, QWidget* content) {
   if (const auto* view = dynamic_cast<const JobView*>(content)) view->StoreIntoJob(job_);
 }
 
-void MainWindow::OpenHelp() { OpenHelpFile(QString::fromStdString(job_.workspace.data_folder)); }
+void MainWindow::OpenHelp() {
+  OpenHelpFile(QString::fromStdString(job_.workspace.data_folder), this);
+}
 
 void MainWindow::ShowAbout() {
   auto* about = new AboutWindow(this);
