@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libg
 # Only to look at real windows and printed pages by hand.
 LOOK_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: all deps look-deps configure build test demo clean format
+.PHONY: all deps look-deps configure build test demo package clean format
 
 all: build
 
@@ -36,6 +36,13 @@ build: configure
 
 test: build
 	ctest --preset $(PRESET) -j2
+
+# The Debian package (build/$(PRESET)/lumora_VERSION_ARCH.deb). dpkg-shlibdeps, there before
+# the configure step, finds its dependencies.
+package:
+	$(MAKE) deps PACKAGES="dpkg-dev file"
+	$(MAKE) build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 demo: build
 	@mkdir -p $(DEMO_DIR)
