@@ -27,6 +27,8 @@ struct ProgramSettings {
   float trim_allowance = 0.0f;
   // The pass an interrupted optimization continues from; 0 when there is none.
   int32_t resume_pass = 0;
+  // The placement pattern of the last alternate arrangement tried, 0 before the first.
+  int16_t pattern_counter = 0;
 };
 
 // Copies the three fields of misc.set (unit, efficiency, move) into the settings; without the

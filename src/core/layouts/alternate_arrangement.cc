@@ -121,10 +121,12 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   return search;
 }
 
-void KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutHistory& history) {
+bool KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutHistory& history) {
   std::optional<std::string> before = ReadFileBytes(workspace.WorkingFile(kLayoutBackupFileName));
   std::optional<std::string> after = ReadFileBytes(workspace.WorkingFile(kLayoutFileName));
-  if (before && after) history.Record(std::move(*before), std::move(*after), layout_no);
+  if (!before || !after || *before == *after) return false;
+  history.Record(std::move(*before), std::move(*after), layout_no);
+  return true;
 }
 
 std::optional<std::string> RestoreOriginalArrangement(const Workspace& workspace) {

@@ -63,7 +63,8 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
                                            Prompter& prompter);
 
 // "&Keep This Arrangement": records the change since the command began in the history.
-void KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutHistory& history);
+// Answers whether the command changed dia.tlf.
+bool KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutHistory& history);
 // "&Original Arrangement": copies diaalt.tlf over dia.tlf byte for byte.
 std::optional<std::string> RestoreOriginalArrangement(const Workspace& workspace);
 

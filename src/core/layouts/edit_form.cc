@@ -96,18 +96,6 @@ void ApplyOrnRule(Grid& grid) {
   SetCellValue(grid, edit_col::kDimY, orn == 1 ? larger : smaller);
 }
 
-KeyOutcome EditFormKeyDown(EditForm& form, int key_code) {
-  const KeyOutcome outcome = GridKeyDown(form.grid, key_code);
-  ApplyOrnRule(form.grid);
-  return outcome;
-}
-
-KeyOutcome EditFormKeyPress(EditForm& form, char key) {
-  const KeyOutcome outcome = TypeKey(form.grid, key, /*takes_new_rows=*/false);
-  ApplyOrnRule(form.grid);
-  return outcome;
-}
-
 EditButtonOutcome PressEditButton(EditForm& form, EditButton button, Prompter& prompter) {
   Grid& grid = form.grid;
   for (int col = edit_col::kXs; col <= edit_col::kOrn; ++col) {

@@ -9,7 +9,6 @@
 #include "core/shell/prompter.h"
 #include "core/shell/workspace.h"
 #include "core/tables/grid.h"
-#include "core/tables/grid_keys.h"
 
 // The Edit dialog without its window: the one-row grid over edit.tlf, what each mode shows, the
 // orientation rule and what its three buttons do.
@@ -73,15 +72,10 @@ struct EditForm {
 // hidden, and the orientation rule applied.
 EditForm OpenEditForm(EditMode mode, const Workspace& workspace);
 
-// The orientation rule, while ORN is shown: ORN 1 puts the smaller of DIM-X and DIM-Y across,
-// ORN 2 the larger; the sizes are written back as general numbers. Other ORN values change
-// nothing.
+// The orientation rule, applied after loading and after every key in the grid, while ORN is
+// shown: ORN 1 puts the smaller of DIM-X and DIM-Y across, ORN 2 the larger; the sizes are
+// written back as general numbers. Other ORN values change nothing.
 void ApplyOrnRule(Grid& grid);
-
-// A key in the grid: the grid key rules, an accepted character appended to the current cell,
-// then the orientation rule.
-KeyOutcome EditFormKeyDown(EditForm& form, int key_code);
-KeyOutcome EditFormKeyPress(EditForm& form, char key);
 
 enum class EditButton { kCancel = 0, kDelete = 1, kConfirm = 2 };
 

@@ -41,9 +41,17 @@ void LayoutHistory::Clear() {
   position_ = 0;
 }
 
-HistoryStep LayoutHistory::MoveTo(size_t position, int layout_no, const std::string& dia_path) {
+void LayoutHistory::ClearIfReplaced(const std::string& dia_path) {
+  if (!states_.empty() && !StandsAt(dia_path)) Clear();
+}
+
+bool LayoutHistory::StandsAt(const std::string& dia_path) const {
   const std::optional<std::string> current = ReadFileBytes(dia_path);
-  if (!current || *current != states_[position_]) {
+  return current && *current == states_[position_];
+}
+
+HistoryStep LayoutHistory::MoveTo(size_t position, int layout_no, const std::string& dia_path) {
+  if (!StandsAt(dia_path)) {
     Clear();
     return {};
   }

@@ -36,9 +36,13 @@ class LayoutHistory {
 
   // Forgets every change (when the layouts are dropped).
   void Clear();
+  // Clears the history when dia.tlf no longer holds the state it stands at: a new
+  // optimization or another job has replaced the layouts.
+  void ClearIfReplaced(const std::string& dia_path);
 
  private:
   HistoryStep MoveTo(size_t position, int layout_no, const std::string& dia_path);
+  bool StandsAt(const std::string& dia_path) const;
 
   // states_[i + 1] came from states_[i] by a change on layouts_[i].
   std::vector<std::string> states_;

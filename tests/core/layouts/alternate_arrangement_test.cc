@@ -81,7 +81,7 @@ TEST(AlternateArrangementTest, AKeptArrangementKeepsTheLayoutsRepeatAndCanBeUndo
   EXPECT_EQ(pattern, 1);  // pattern 8 is followed by 1
   EXPECT_TRUE(prompter.prompts().empty());
   LayoutHistory history;
-  KeepAlternateArrangement(job.workspace, 1, history);
+  EXPECT_TRUE(KeepAlternateArrangement(job.workspace, 1, history));
 
   result = LoadOrFail(job);
   int pieces = 0;

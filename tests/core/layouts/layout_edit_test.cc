@@ -72,10 +72,12 @@ class LayoutEditTest : public ::testing::Test {
     ASSERT_EQ(CommitEdit(job_.workspace, result_, layout_no, target_, history_), std::nullopt);
     result_ = LoadOrFail(job_);
   }
+  // Keys as the dialog's grid takes them: the key rules, then the orientation rule.
   static void Type(EditForm& form, int col, std::string_view text) {
     form.grid.col = col;
-    EditFormKeyDown(form, kKeyDelete);
-    for (const char c : text) EditFormKeyPress(form, c);
+    GridKeyDown(form.grid, kKeyDelete);
+    for (const char c : text) TypeKey(form.grid, c, false);
+    ApplyOrnRule(form.grid);
   }
   static std::string Cell(const EditForm& form, int col) { return form.grid.Text(1, col); }
 
@@ -179,8 +181,7 @@ TEST_F(LayoutEditTest, CancelLeavesNoEditFileAndNothingChanges) {
 
 TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
   EditForm form = ClickAt(1, 500, 250);
-  form.grid.col = edit_col::kOrn;
-  EditFormKeyDown(form, kKeyDelete);
+  Type(form, edit_col::kOrn, "");
   ASSERT_EQ(CloseEditForm(form), std::nullopt);  // the window's own close: no button rules
   ASSERT_EQ(CommitEdit(job_.workspace, result_, 1, target_, history_), std::nullopt);
   result_ = LoadOrFail(job_);

@@ -46,9 +46,16 @@ TEST_F(LayoutHistoryTest, StepsBackAndForthThroughTheChanges) {
 
 TEST_F(LayoutHistoryTest, ALayoutFileReplacedBehindItsBackEndsTheHistory) {
   Change("B", 1);
+  history_.ClearIfReplaced(dia_);
+  EXPECT_TRUE(history_.CanUndo());
   folder_.Write("dia.tlf", "new optimization");
   EXPECT_EQ(history_.Undo(dia_).layout_no, 0);
   EXPECT_EQ(folder_.Read("dia.tlf"), "new optimization");
+  EXPECT_FALSE(history_.CanUndo());
+
+  Change("C", 1);
+  folder_.Write("dia.tlf", "");
+  history_.ClearIfReplaced(dia_);
   EXPECT_FALSE(history_.CanUndo());
 }
 
