@@ -1,5 +1,6 @@
 #include "gui/reports/result_window_factories.h"
 
+#include "gui/layouts/layout_editing.h"
 #include "gui/layouts/layouts_window.h"
 #include "gui/library/library_export.h"
 #include "gui/reports/balance_window.h"
@@ -15,7 +16,7 @@ void AddResultWindows(MainWindowSetup& setup) {
       window.SetStatusText(2, QString::fromStdString(totals.layouts));
       window.SetStatusText(3, QString::fromStdString(totals.profit));
     };
-    return LayoutsWindow::Open(std::move(context));
+    return OpenEditableLayoutsWindow(window, std::move(context));
   };
   // The report and the balance table are what the Layouts window wrote as it opened: without
   // it, they would be those of an earlier result.

@@ -171,6 +171,7 @@ ResultViewActions MainWindow::ResultActions() {
               [this] {
                 ResetStatusTexts();
                 job_.settings.resume_pass = 0;
+                emit ResultDropped();
               }};
 }
 

@@ -110,6 +110,8 @@ class MainWindow : public QMainWindow {
  signals:
   // The window is closing for good (the save question was not cancelled).
   void Closed();
+  // A change of job data dropped the layouts.
+  void ResultDropped();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

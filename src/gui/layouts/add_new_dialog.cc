@@ -1,0 +1,69 @@
+#include "gui/layouts/add_new_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/layouts/edit_exchange.h"
+#include "core/tables/file_routines.h"
+#include "gui/layouts/paint/layout_render.h"
+
+namespace lumora {
+namespace {
+
+constexpr float kListFontPt = 9;
+
+}  // namespace
+
+AddNewDialog::AddNewDialog(const std::string& list_path, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), list_(new QListWidget(this)) {
+  setObjectName(QStringLiteral("AddNew"));
+  setWindowTitle(QString::fromLatin1(kAddNewCaption));
+  setModal(true);
+
+  const QFont fixed = SectionFont(kListFontPt);
+  auto* header = new QLabel(QString::fromLatin1(kAddNewHeader), this);
+  header->setObjectName(QStringLiteral("Hdrlbl"));
+  header->setFont(fixed);
+  list_->setObjectName(QStringLiteral("Lst"));
+  list_->setFont(fixed);
+  for (const std::string& line : AddNewLines(ReadFileBytes(list_path).value_or(""))) {
+    list_->addItem(QString::fromLatin1(line));
+  }
+  connect(list_, &QListWidget::itemDoubleClicked, this, &AddNewDialog::Next);
+
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel->setObjectName(QStringLiteral("cmd0"));
+  cancel->setAutoDefault(false);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* next = new QPushButton(QStringLiteral("Next"), this);
+  next->setObjectName(QStringLiteral("cmd1"));
+  next->setDefault(true);
+  connect(next, &QPushButton::clicked, this, &AddNewDialog::Next);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(header);
+  layout->addWidget(list_, 1);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(cancel);
+  row->addWidget(next);
+  layout->addLayout(row);
+  const QFontMetrics metrics(fixed);
+  setMinimumWidth(metrics.horizontalAdvance(QString(64, QLatin1Char('0'))));
+  list_->setFocus();
+}
+
+void AddNewDialog::Next() {
+  const int selected = list_->selectedItems().isEmpty() ? -1 : list_->currentRow();
+  if (const std::optional<int> choice = AddNewChoice(selected, prompter_)) {
+    choice_ = *choice;
+    accept();
+    return;
+  }
+  list_->setFocus();
+}
+
+}  // namespace lumora
