@@ -79,6 +79,10 @@ UnitConversionWindow::UnitConversionWindow(Workspace workspace, QWidget* parent)
   layout->addLayout(row);
   layout->addLayout(buttons);
   setMinimumWidth(440);
+  setTabOrder(input_, from_);
+  setTabOrder(from_, output_);
+  setTabOrder(output_, to_);
+  setTabOrder(to_, button_);
 
   connect(input_, &QLineEdit::textChanged, this, &UnitConversionWindow::Convert);
   connect(from_, &QComboBox::currentIndexChanged, this, &UnitConversionWindow::Convert);
