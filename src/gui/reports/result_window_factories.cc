@@ -4,6 +4,7 @@
 #include "gui/layouts/layouts_window.h"
 #include "gui/library/library_export.h"
 #include "gui/reports/balance_window.h"
+#include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
 
 namespace lumora {
@@ -15,6 +16,9 @@ void AddResultWindows(MainWindowSetup& setup) {
       window.SetStatusText(1, QString::fromStdString(totals.yield));
       window.SetStatusText(2, QString::fromStdString(totals.layouts));
       window.SetStatusText(3, QString::fromStdString(totals.profit));
+    };
+    context.print_labels = [&window](LayoutsWindow& layouts) {
+      PrintLabelsWithDialog(&layouts, layouts.view().result, window.job(), window.prompter());
     };
     return OpenEditableLayoutsWindow(window, std::move(context));
   };
