@@ -18,6 +18,7 @@
 #include "core/version.h"
 #include "gui/job/job_file_dialog.h"
 #include "gui/job/job_view.h"
+#include "gui/layouts/layouts_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/message_box_prompter.h"
@@ -416,8 +417,19 @@ void MainWindow::ChangeUnit(const std::string& unit) {
     if (window != nullptr && window == active && IsResultView(kind)) shown = kind;
   }
   if (!shown) return;
+  // The Layouts window comes back on the layout the user was looking at.
+  const auto* layouts = FindChildWindow(ChildWindow::kLayouts);
+  const auto* layouts_window =
+      layouts != nullptr ? qobject_cast<LayoutsWindow*>(layouts->widget()) : nullptr;
+  const int layout_no = layouts_window != nullptr ? layouts_window->CurrentLayout() : 0;
   CloseResultViews();
   ShowView(*shown);
+  if (layout_no < 1) return;
+  if (auto* reopened = FindChildWindow(ChildWindow::kLayouts)) {
+    if (auto* window = qobject_cast<LayoutsWindow*>(reopened->widget())) {
+      window->SelectLayout(layout_no);
+    }
+  }
 }
 
 void MainWindow::ShowUnitPair(const std::string& unit) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QPushButton>
@@ -118,6 +119,21 @@ class LayoutsWindowTest : public QObject {
     QVERIFY(layouts->Button(1)->isChecked());
     QVERIFY(picture->look().stretch);
     QCOMPARE(QApplication::focusWidget(), chooser);
+  }
+
+  void UnitSwitchReopensOnTheSameLayout() {
+    auto window = OpenWithJob("sheet_job.opt");
+    QVERIFY(window != nullptr);
+    QTRY_VERIFY(window->FindChildWindow(ChildWindow::kReport) != nullptr);
+    QMdiSubWindow* frame = window->FindChildWindow(ChildWindow::kLayouts);
+    frame->mdiArea()->setActiveSubWindow(frame);
+    Layouts(*window)->SelectLayout(2);
+    FindWidget<QAction>(window.get(), "Tools5")->trigger();
+    LayoutsWindow* reopened = Layouts(*window);
+    QVERIFY(reopened != nullptr);
+    QCOMPARE(reopened->CurrentLayout(), 2);
+    QVERIFY(
+        FindWidget<QTextEdit>(reopened, "txt")->toPlainText().contains(QStringLiteral("Unit: IN")));
   }
 
   void PrintsTheCurrentOrEveryLayout() {
