@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libg
 # Only to look at real windows and printed pages by hand.
 LOOK_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: all deps look-deps configure build test demo package clean format
+.PHONY: all deps look-deps configure build test asan-test demo package clean format
 
 all: build
 
@@ -36,6 +36,13 @@ build: configure
 
 test: build
 	ctest --preset $(PRESET) -j2
+
+# The core and cli suites once more under the address and undefined-behaviour sanitizers, in
+# build/asan without the desktop.
+asan-test: deps
+	cmake --preset asan -DLUMORA_BUILD_GUI=OFF -DLUMORA_WERROR=ON
+	cmake --build --preset asan -j2
+	ctest --preset asan -j2
 
 # The Debian package (build/$(PRESET)/lumora_VERSION_ARCH.deb). dpkg-shlibdeps, there before
 # the configure step, finds its dependencies.
