@@ -40,6 +40,15 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
   return std::nullopt;
 }
 
+std::optional<std::string> CommandJob::Open(const Arguments& parsed, Prompter& prompter) {
+  if (const auto error =
+          Open(parsed.positional[0], parsed.Value("--data-dir"), parsed.Has("--coil"), prompter)) {
+    return error;
+  }
+  if (const auto unit = parsed.Value("--unit")) job_.settings.unit = *unit;
+  return std::nullopt;
+}
+
 CheckResult RunStartSequence(Job& job, Prompter& prompter, std::ostream& out) {
   const CheckResult result = StartOptimization(job, prompter);
   if (result.start) {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "core/job/job.h"
 #include "core/job/job_check.h"
 
@@ -31,6 +32,10 @@ class CommandJob {
   std::optional<std::string> Open(const std::string& file_name,
                                   const std::optional<std::string>& data_dir, bool coil,
                                   Prompter& prompter);
+
+  // Opens a command's one job file (its first positional argument) with the command's
+  // --data-dir and --coil, and shows lengths in --unit when the command was given one.
+  std::optional<std::string> Open(const Arguments& parsed, Prompter& prompter);
 
   Job& job() { return job_; }
 

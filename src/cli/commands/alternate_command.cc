@@ -60,10 +60,7 @@ int RunAlternate(const std::vector<std::string>& args) {
 
   AnsweringPrompter prompter(std::cout, false);
   CommandJob command_job;
-  if (const auto error =
-          command_job.Open(job_file, parsed.Value("--data-dir"), parsed.Has("--coil"), prompter)) {
-    return Fail(kExitUsage, *error);
-  }
+  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
   ResultLoad load = LoadResult(job);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);

@@ -18,10 +18,7 @@ int RunCheck(const std::vector<std::string>& args) {
   }
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
   CommandJob command_job;
-  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
-                                          parsed.Has("--coil"), prompter)) {
-    return Fail(kExitUsage, *error);
-  }
+  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   if (!RunStartSequence(command_job.job(), prompter, std::cout).start) {
     std::cout << "The run would not start.\n";
     return kExitRefused;

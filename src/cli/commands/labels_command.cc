@@ -27,12 +27,8 @@ int RunLabels(const std::vector<std::string>& args) {
   }
   AnsweringPrompter prompter(std::cerr, false);
   CommandJob command_job;
-  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
-                                          parsed.Has("--coil"), prompter)) {
-    return Fail(kExitUsage, *error);
-  }
+  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
-  if (unit) job.settings.unit = *unit;
 
   const ResultLoad load = LoadResult(job);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);

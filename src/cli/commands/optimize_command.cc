@@ -103,10 +103,7 @@ int RunOptimize(const std::vector<std::string>& args) {
 
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
   CommandJob command_job;
-  if (const auto error = command_job.Open(options.job_file, parsed.Value("--data-dir"),
-                                          parsed.Has("--coil"), prompter)) {
-    return Fail(kExitUsage, *error);
-  }
+  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
   if (options.objective) {
     job.maximum_yield = *options.objective == Objective::kMaximumYield;

@@ -44,12 +44,8 @@ int RunReport(const std::vector<std::string>& args) {
   // Message boxes of the opening go to stderr: stdout carries the report.
   AnsweringPrompter prompter(std::cerr, false);
   CommandJob command_job;
-  if (const auto error = command_job.Open(parsed.positional[0], parsed.Value("--data-dir"),
-                                          parsed.Has("--coil"), prompter)) {
-    return Fail(kExitUsage, *error);
-  }
+  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
-  if (unit) job.settings.unit = *unit;
 
   const ReportPaths paths = ReportPathsIn(parsed.Value("--out-dir").value_or("."));
   const LayoutsLoad load = LoadLayouts(job, paths);
