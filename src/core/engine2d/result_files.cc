@@ -82,6 +82,11 @@ class RecordReader {
     return static_cast<int>(value);
   }
 
+  // In-place forms, so that one field list serves the reader and the writer.
+  void Text(std::string& value) { value = Text(); }
+  void Float(float& value) { value = Float(); }
+  void Int(int& value) { value = Int(); }
+
   const std::string& damage() const { return damage_; }
 
  private:
@@ -103,12 +108,63 @@ class RecordReader {
   std::string damage_;
 };
 
-std::optional<std::string> BytesOfFile(const std::string& path) {
-  if (!FileExists(path)) return std::string();
-  return ReadFileBytes(path);
+// The fields of one record of each file, in file order. Fields is a LineWriter or a
+// RecordReader, so that writing and reading cannot disagree on the order.
+template <typename Fields, typename Element>
+void LayoutFields(Fields& f, Element& e) {
+  f.Int(e.layout_no);
+  f.Int(e.kind);
+  f.Int(e.stock_index);
+  f.Float(e.x1);
+  f.Float(e.y1);
+  f.Float(e.x2);
+  f.Float(e.y2);
+  f.Float(e.repeat);
+  f.Int(e.orientation);
 }
 
-std::string Unreadable(const std::string& path) { return "cannot read " + path; }
+template <typename Fields, typename Stock>
+void StockFields(Fields& f, Stock& s) {
+  f.Float(s.l1);
+  f.Float(s.l2);
+  f.Text(s.l1_in);
+  f.Text(s.l2_in);
+  f.Float(s.qty);
+  f.Float(s.m_l);
+  f.Float(s.m_t);
+  f.Float(s.m_r);
+  f.Float(s.m_b);
+  f.Float(s.cp_sft);
+}
+
+template <typename Fields, typename Glass>
+void GlassFields(Fields& f, Glass& g) {
+  f.Float(g.l1);
+  f.Float(g.l2);
+  f.Text(g.l1_in);
+  f.Text(g.l2_in);
+  f.Float(g.qty);
+  f.Float(g.orn);
+  f.Text(g.customer);
+  f.Text(g.chl1_in);
+  f.Text(g.chl2_in);
+  f.Text(g.ac);
+  f.Text(g.site);
+  f.Text(g.sr_no);
+  f.Text(g.ref);
+  f.Text(g.from);
+  f.Float(g.sp_sft);
+  f.Text(g.address);
+}
+
+// Reads the file at path with read_bytes; a missing file reads as no records.
+template <typename Read>
+Read ReadFileWith(const std::string& path, Read (*read_bytes)(std::string_view)) {
+  std::optional<std::string> bytes = std::string();
+  if (FileExists(path)) bytes = ReadFileBytes(path);
+  if (!bytes) return {{}, "cannot read " + path};
+  return read_bytes(*bytes);
+}
 
 }  // namespace
 
@@ -123,15 +179,7 @@ void TransposeElements(ElementList& elements) {
 std::string LayoutFileBytes(const ElementList& elements) {
   LineWriter writer;
   for (const LayoutElement& e : elements) {
-    writer.Int(e.layout_no);
-    writer.Int(e.kind);
-    writer.Int(e.stock_index);
-    writer.Float(e.x1);
-    writer.Float(e.y1);
-    writer.Float(e.x2);
-    writer.Float(e.y2);
-    writer.Float(e.repeat);
-    writer.Int(e.orientation);
+    LayoutFields(writer, e);
     writer.EndLine();
   }
   return writer.Take();
@@ -146,15 +194,7 @@ LayoutFileRead ReadLayoutBytes(std::string_view bytes) {
   RecordReader reader(bytes);
   while (reader.BeginRecord()) {
     LayoutElement e;
-    e.layout_no = reader.Int();
-    e.kind = reader.Int();
-    e.stock_index = reader.Int();
-    e.x1 = reader.Float();
-    e.y1 = reader.Float();
-    e.x2 = reader.Float();
-    e.y2 = reader.Float();
-    e.repeat = reader.Float();
-    e.orientation = reader.Int();
+    LayoutFields(reader, e);
     if (reader.CutShort()) break;
     read.elements.Append(e);
   }
@@ -163,9 +203,7 @@ LayoutFileRead ReadLayoutBytes(std::string_view bytes) {
 }
 
 LayoutFileRead ReadLayoutFile(const std::string& path) {
-  const std::optional<std::string> bytes = BytesOfFile(path);
-  if (!bytes) return {{}, Unreadable(path)};
-  return ReadLayoutBytes(*bytes);
+  return ReadFileWith(path, ReadLayoutBytes);
 }
 
 std::string FindIndexDamage(const ElementList& elements, int stock_count, int glass_count) {
@@ -191,16 +229,7 @@ std::string FindIndexDamage(const ElementList& elements, int stock_count, int gl
 std::string StockInputBytes(const StockList& stocks) {
   LineWriter writer;
   for (const StockRecord& s : stocks) {
-    writer.Float(s.l1);
-    writer.Float(s.l2);
-    writer.Text(s.l1_in);
-    writer.Text(s.l2_in);
-    writer.Float(s.qty);
-    writer.Float(s.m_l);
-    writer.Float(s.m_t);
-    writer.Float(s.m_r);
-    writer.Float(s.m_b);
-    writer.Float(s.cp_sft);
+    StockFields(writer, s);
     writer.EndLine();
   }
   return writer.Take();
@@ -209,22 +238,7 @@ std::string StockInputBytes(const StockList& stocks) {
 std::string GlassInputBytes(const GlassList& glasses) {
   LineWriter writer;
   for (const GlassRecord& g : glasses) {
-    writer.Float(g.l1);
-    writer.Float(g.l2);
-    writer.Text(g.l1_in);
-    writer.Text(g.l2_in);
-    writer.Float(g.qty);
-    writer.Float(g.orn);
-    writer.Text(g.customer);
-    writer.Text(g.chl1_in);
-    writer.Text(g.chl2_in);
-    writer.Text(g.ac);
-    writer.Text(g.site);
-    writer.Text(g.sr_no);
-    writer.Text(g.ref);
-    writer.Text(g.from);
-    writer.Float(g.sp_sft);
-    writer.Text(g.address);
+    GlassFields(writer, g);
     writer.EndLine();
   }
   return writer.Take();
@@ -243,16 +257,7 @@ StockInputRead ReadStockInputBytes(std::string_view bytes) {
   RecordReader reader(bytes);
   while (reader.BeginRecord()) {
     StockRecord s;
-    s.l1 = reader.Float();
-    s.l2 = reader.Float();
-    s.l1_in = reader.Text();
-    s.l2_in = reader.Text();
-    s.qty = reader.Float();
-    s.m_l = reader.Float();
-    s.m_t = reader.Float();
-    s.m_r = reader.Float();
-    s.m_b = reader.Float();
-    s.cp_sft = reader.Float();
+    StockFields(reader, s);
     if (reader.CutShort()) break;
     s.l1_as_read = s.l1;
     s.l2_as_read = s.l2;
@@ -267,22 +272,7 @@ GlassInputRead ReadGlassInputBytes(std::string_view bytes) {
   RecordReader reader(bytes);
   while (reader.BeginRecord()) {
     GlassRecord g;
-    g.l1 = reader.Float();
-    g.l2 = reader.Float();
-    g.l1_in = reader.Text();
-    g.l2_in = reader.Text();
-    g.qty = reader.Float();
-    g.orn = reader.Float();
-    g.customer = reader.Text();
-    g.chl1_in = reader.Text();
-    g.chl2_in = reader.Text();
-    g.ac = reader.Text();
-    g.site = reader.Text();
-    g.sr_no = reader.Text();
-    g.ref = reader.Text();
-    g.from = reader.Text();
-    g.sp_sft = reader.Float();
-    g.address = reader.Text();
+    GlassFields(reader, g);
     if (reader.CutShort()) break;
     g.l1_as_read = g.l1;
     g.l2_as_read = g.l2;
@@ -293,15 +283,11 @@ GlassInputRead ReadGlassInputBytes(std::string_view bytes) {
 }
 
 StockInputRead ReadStockInput(const std::string& path) {
-  const std::optional<std::string> bytes = BytesOfFile(path);
-  if (!bytes) return {{}, Unreadable(path)};
-  return ReadStockInputBytes(*bytes);
+  return ReadFileWith(path, ReadStockInputBytes);
 }
 
 GlassInputRead ReadGlassInput(const std::string& path) {
-  const std::optional<std::string> bytes = BytesOfFile(path);
-  if (!bytes) return {{}, Unreadable(path)};
-  return ReadGlassInputBytes(*bytes);
+  return ReadFileWith(path, ReadGlassInputBytes);
 }
 
 }  // namespace lumora
