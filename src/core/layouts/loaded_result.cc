@@ -2,17 +2,13 @@
 
 #include <algorithm>
 
+#include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
 #include "core/reports/number_text.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {
-
-EngineJob EngineJobOf(const Job& job) {
-  return EngineJob{job.basic,         job.sheet,          job.glass, job.settings.coil_mode,
-                   job.maximum_yield, job.minimum_layouts};
-}
 
 OneBasedList<int> FrameIndexes(const ElementList& elements) {
   OneBasedList<int> frames;
