@@ -1,9 +1,30 @@
 #include "core/library/library_files.h"
 
+#include "core/job/job_messages.h"
 #include "core/tables/field_reader.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
+
+bool AskSaveLibraryChanges(Prompter& prompter) {
+  return prompter.Ask({.title = std::string(kAttentionTitle),
+                       .text = std::string(kSaveLibraryChangesText),
+                       .icon = PromptIcon::kQuestion,
+                       .buttons = PromptButtons::kYesNo,
+                       .default_answer = PromptAnswer::kYes}) == PromptAnswer::kYes;
+}
+
+bool SortAndStoreLibrary(Grid& grid, const std::string& path, int col, SortOrder order,
+                         Prompter& prompter) {
+  grid.tag = path;
+  grid.row = grid.row_sel = 1;
+  grid.col = grid.col_sel = col;
+  if (const auto reason = SortTable(grid, order)) {
+    TellSaveFailure(prompter, {grid.tag, *reason});
+    return false;
+  }
+  return true;
+}
 
 std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record) {
   std::vector<std::vector<std::string>> records;

@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/shell/prompter.h"
+#include "core/tables/table_file.h"
+
 // The files of the material and product libraries, the texts they show, and how their records
 // are read and written.
 namespace lumora {
@@ -27,6 +30,14 @@ inline constexpr std::string_view kUpdateLibraryText = "Update Material Library?
 inline constexpr std::string_view kLibraryUpdatedText = "Material Library Updated!";
 // The mode text of a Material Library Manager window that merges and closes by itself.
 inline constexpr std::string_view kAutoMergeMode = "AUTOMERGE";
+
+// Asks whether to save the changes made in a library window; true when the answer is Yes.
+bool AskSaveLibraryChanges(Prompter& prompter);
+
+// Sorts the grid on column col and stores it into path. Tells the user and returns false when
+// the file cannot be written.
+bool SortAndStoreLibrary(Grid& grid, const std::string& path, int col, SortOrder order,
+                         Prompter& prompter);
 
 // The records of a table file, fields_per_record fields each, read across line ends with the
 // field reader; at most as many records as the file has lines, as the grid loader takes them.

@@ -41,11 +41,8 @@ StockKey KeyOf(const std::vector<std::string>& record) {
 
 // Sorts the grid on ITEM and stores it into mlm.dat, then merges mlm.dat.
 bool SortAndMerge(Grid& grid, const Workspace& workspace, Prompter& prompter) {
-  grid.tag = workspace.SettingsFile(kMaterialLibraryFile);
-  grid.row = grid.row_sel = 1;
-  grid.col = grid.col_sel = mlm_col::kItem;
-  if (const auto reason = SortTable(grid, SortOrder::kNumericAscending)) {
-    TellSaveFailure(prompter, {grid.tag, *reason});
+  if (!SortAndStoreLibrary(grid, workspace.SettingsFile(kMaterialLibraryFile), mlm_col::kItem,
+                           SortOrder::kNumericAscending, prompter)) {
     return false;
   }
   if (const auto reason = MergeLibrary(grid.tag)) {
@@ -107,12 +104,7 @@ bool SaveMaterialLibrary(Grid& grid, const Workspace& workspace, Prompter& promp
 }
 
 bool CloseMaterialLibrary(Grid& grid, const Workspace& workspace, Prompter& prompter) {
-  const PromptAnswer answer = prompter.Ask({.title = std::string(kAttentionTitle),
-                                            .text = std::string(kSaveLibraryChangesText),
-                                            .icon = PromptIcon::kQuestion,
-                                            .buttons = PromptButtons::kYesNo,
-                                            .default_answer = PromptAnswer::kYes});
-  if (answer != PromptAnswer::kYes) return true;
+  if (!AskSaveLibraryChanges(prompter)) return true;
   return SaveMaterialLibrary(grid, workspace, prompter);
 }
 

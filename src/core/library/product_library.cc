@@ -45,17 +45,9 @@ std::optional<std::string> BuildProductList(const Workspace& workspace) {
 }
 
 bool CloseProductLibrary(Grid& grid, const Workspace& workspace, Prompter& prompter) {
-  const PromptAnswer answer = prompter.Ask({.title = std::string(kAttentionTitle),
-                                            .text = std::string(kSaveLibraryChangesText),
-                                            .icon = PromptIcon::kQuestion,
-                                            .buttons = PromptButtons::kYesNo,
-                                            .default_answer = PromptAnswer::kYes});
-  if (answer != PromptAnswer::kYes) return true;
-  grid.tag = workspace.SettingsFile(kProductLibraryFile);
-  grid.row = grid.row_sel = 1;
-  grid.col = grid.col_sel = plm_col::kProduct;
-  if (const auto reason = SortTable(grid, SortOrder::kAscending)) {
-    TellSaveFailure(prompter, {grid.tag, *reason});
+  if (!AskSaveLibraryChanges(prompter)) return true;
+  if (!SortAndStoreLibrary(grid, workspace.SettingsFile(kProductLibraryFile), plm_col::kProduct,
+                           SortOrder::kAscending, prompter)) {
     return false;
   }
   if (const auto reason = BuildProductList(workspace)) {
