@@ -3,12 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
 #include "core/tables/file_routines.h"
 #include "job_test_support.h"
+#include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
 
 namespace lumora {
@@ -17,28 +16,13 @@ namespace {
 using ::testing::ElementsAre;
 using testing::FillRows;
 using ::testing::IsEmpty;
+using testing::ScriptedDialog;
 using testing::ScriptedPrompter;
 using testing::TempFolder;
 
 constexpr PromptAnswer kYes = PromptAnswer::kYes;
 constexpr PromptAnswer kNo = PromptAnswer::kNo;
 constexpr PromptAnswer kCancel = PromptAnswer::kCancel;
-
-// Answers file dialogs from a script (nullopt cancels) and records what they were asked.
-struct ScriptedDialog {
-  std::deque<std::optional<std::string>> answers;
-  std::vector<FileDialogRequest> requests;
-
-  FileDialog Callback() {
-    return [this](const FileDialogRequest& request) -> std::optional<std::string> {
-      requests.push_back(request);
-      if (answers.empty()) return std::nullopt;
-      auto answer = answers.front();
-      answers.pop_front();
-      return answer;
-    };
-  }
-};
 
 class FileCommandsTest : public ::testing::Test {
  protected:

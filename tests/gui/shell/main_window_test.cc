@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QtTest>
-#include <deque>
 #include <optional>
 
 #include "core/job/job_tables.h"
@@ -18,27 +17,12 @@
 #include "core/tables/table_file.h"
 #include "gui/job/job_view.h"
 #include "gui/support/find_widget.h"
+#include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
-
-// Answers the file dialog from a script and records what it was asked.
-struct ScriptedDialog {
-  std::deque<std::optional<std::string>> answers;
-  std::vector<FileDialogRequest> requests;
-
-  FileDialog Callback() {
-    return [this](const FileDialogRequest& request) -> std::optional<std::string> {
-      requests.push_back(request);
-      if (answers.empty()) return std::nullopt;
-      auto answer = answers.front();
-      answers.pop_front();
-      return answer;
-    };
-  }
-};
 
 // A job window in miniature: it edits a copy of one job grid, as the real ones will.
 class FakeJobView : public QWidget, public JobView {
@@ -78,7 +62,7 @@ class MainWindowTest : public QObject {
   // A fresh data folder with the default files for every test.
   std::unique_ptr<testing::TempFolder> folder_;
   std::unique_ptr<testing::ScriptedPrompter> prompter_;
-  std::unique_ptr<ScriptedDialog> dialog_;
+  std::unique_ptr<testing::ScriptedDialog> dialog_;
   FakeJobView* sheet_view_ = nullptr;
   size_t prompts_taken_ = 0;
 
@@ -114,7 +98,7 @@ class MainWindowTest : public QObject {
   void init() {
     folder_ = std::make_unique<testing::TempFolder>();
     prompter_ = std::make_unique<testing::ScriptedPrompter>();
-    dialog_ = std::make_unique<ScriptedDialog>();
+    dialog_ = std::make_unique<testing::ScriptedDialog>();
     sheet_view_ = nullptr;
     prompts_taken_ = 0;
     QVERIFY(!SeedDataFolder(folder_->File("data")).has_value());
