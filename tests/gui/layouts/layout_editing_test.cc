@@ -12,15 +12,14 @@
 
 #include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_scale.h"
-#include "core/shell/data_folder.h"
 #include "core/tables/file_routines.h"
 #include "gui/layouts/add_new_dialog.h"
 #include "gui/layouts/alternate_dialog.h"
 #include "gui/layouts/edit_dialog.h"
 #include "gui/layouts/layout_picture.h"
-#include "gui/reports/result_window_factories.h"
 #include "gui/shell/main_window.h"
 #include "gui/support/find_widget.h"
+#include "gui/support/sheet_job_window.h"
 #include "gui/tables/grid_widget.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -82,16 +81,9 @@ class LayoutEditingTest : public QObject {
   void init() {
     folder_ = std::make_unique<testing::TempFolder>();
     prompter_ = std::make_unique<testing::ScriptedPrompter>();
-    QVERIFY(!SeedDataFolder(folder_->File("data")).has_value());
-    const auto job = ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt");
-    QVERIFY(job.has_value());
-    MainWindowSetup setup;
-    setup.workspace = {folder_->File("data"), "4.5"};
-    setup.prompter = prompter_.get();
-    setup.file_dialog = [](const FileDialogRequest&) { return std::optional<std::string>(); };
-    setup.command_line_file = folder_->Write("sheet_job.opt", *job);
-    AddResultWindows(setup);
-    window_ = std::make_unique<MainWindow>(std::move(setup));
+    std::optional<MainWindowSetup> setup = testing::SheetJobSetup(*folder_, prompter_.get());
+    QVERIFY(setup.has_value());
+    window_ = std::make_unique<MainWindow>(std::move(*setup));
     window_->show();
     QTRY_VERIFY(window_->FindChildWindow(ChildWindow::kReport) != nullptr);
   }

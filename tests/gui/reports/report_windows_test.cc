@@ -4,13 +4,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/shell/data_folder.h"
 #include "core/tables/file_routines.h"
 #include "gui/reports/balance_window.h"
 #include "gui/reports/report_window.h"
-#include "gui/reports/result_window_factories.h"
 #include "gui/shell/main_window.h"
 #include "gui/support/find_widget.h"
+#include "gui/support/sheet_job_window.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 #include "support/scripted_prompter.h"
@@ -60,16 +59,9 @@ class ReportWindowsTest : public QObject {
   void init() {
     folder_ = std::make_unique<testing::TempFolder>();
     prompter_ = std::make_unique<testing::ScriptedPrompter>();
-    QVERIFY(!SeedDataFolder(folder_->File("data")).has_value());
-    const auto job = ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt");
-    QVERIFY(job.has_value());
-    MainWindowSetup setup;
-    setup.workspace = {folder_->File("data"), "4.5"};
-    setup.prompter = prompter_.get();
-    setup.file_dialog = [](const FileDialogRequest&) { return std::optional<std::string>(); };
-    setup.command_line_file = folder_->Write("sheet_job.opt", *job);
-    AddResultWindows(setup);
-    window_ = std::make_unique<MainWindow>(std::move(setup));
+    std::optional<MainWindowSetup> setup = testing::SheetJobSetup(*folder_, prompter_.get());
+    QVERIFY(setup.has_value());
+    window_ = std::make_unique<MainWindow>(std::move(*setup));
     window_->resize(1200, 800);
     window_->show();
     QTRY_VERIFY(window_->FindChildWindow(ChildWindow::kReport) != nullptr);
