@@ -79,14 +79,18 @@ Decimal ParseDecimal(std::string_view text) {
   }
   long long integer_digits =
       point_position < 0 ? static_cast<long long>(decimal.digits.size()) : point_position;
-  // Exponents come only from our own scientific texts, never from what a user typed.
+  // Exponents come from our own scientific texts, which stay within a double's range; a file
+  // that holds a wilder one must not make us write out millions of zeros.
+  constexpr int kMaxExponent = 400;
   const std::string_view rest = text.substr(match->end);
   if (rest.size() > 1 && (rest[0] == 'e' || rest[0] == 'E')) {
     int exponent = 0;
     const char* first = rest.data() + 1;
     if (*first == '+') ++first;
     const auto [ptr, ec] = std::from_chars(first, rest.data() + rest.size(), exponent);
-    if (ec == std::errc() && ptr != first) integer_digits += exponent;
+    if (ec == std::errc() && ptr != first) {
+      integer_digits += std::clamp(exponent, -kMaxExponent, kMaxExponent);
+    }
   }
   if (integer_digits < 0) {
     decimal.digits.insert(0, static_cast<size_t>(-integer_digits), '0');

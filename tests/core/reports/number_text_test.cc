@@ -75,6 +75,9 @@ TEST(FormatPatterns, RoundTheDecimalTextHalfAwayFromZero) {
   EXPECT_EQ(FormatDecimalText("9.52500000000000e+00", "0.00"), "9.53");
   EXPECT_EQ(FormatDecimalText("5.00000000000000e-03", "0.00"), "0.01");
   EXPECT_EQ(FormatDecimalText("abc", "0.00"), "0.00");
+  // An exponent beyond any double's, as a damaged file may hold, stays a text of bounded size.
+  EXPECT_EQ(FormatDecimalText("1e-2000000000", "0.00"), "0.00");
+  EXPECT_EQ(FormatDecimalText("1e2000000000", "0.00"), "1" + std::string(400, '0') + ".00");
   EXPECT_EQ(FormatDecimalText("5", "00"), "05");
   EXPECT_EQ(FormatDecimalText("0", "00"), "00");
   EXPECT_EQ(FormatDecimalText("123", "00"), "123");
