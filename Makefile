@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libg
 # Only to look at real windows and printed pages by hand.
 LOOK_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: all deps look-deps configure build test asan-test demo package clean format
+.PHONY: all deps look-deps configure build test asan-test fuzz-smoke demo package clean format
 
 all: build
 
@@ -43,6 +43,24 @@ asan-test: deps
 	cmake --preset asan -DLUMORA_BUILD_GUI=OFF -DLUMORA_WERROR=ON
 	cmake --build --preset asan -j2
 	ctest --preset asan -j2
+
+# Every fuzz target for FUZZ_SECONDS on its corpus (build/fuzz/corpus/<target>, seeded from
+# tests/data); a finding stops with the input kept in build/fuzz/artifacts.
+FUZZ_SECONDS ?= 30
+fuzz-smoke:
+	$(MAKE) deps PACKAGES="clang"
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/seed_corpora.sh build/fuzz/corpus
+	@mkdir -p build/fuzz/artifacts
+	@for target in build/fuzz/fuzz/*_fuzz; do \
+	  name=$$(basename $$target); log=build/fuzz/$$name.log; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
+	    -print_final_stats=1 -artifact_prefix=build/fuzz/artifacts/$$name- \
+	    build/fuzz/corpus/$$name > $$log 2>&1 || { tail -n 40 $$log; exit 1; }; \
+	  echo "$$name: $$(grep -o 'number_of_executed_units: *[0-9]*' $$log | grep -o '[0-9]*$$') runs"; \
+	done
+	done
 
 # The Debian package (build/$(PRESET)/lumora_VERSION_ARCH.deb). dpkg-shlibdeps, there before
 # the configure step, finds its dependencies.

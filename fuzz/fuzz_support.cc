@@ -1,0 +1,32 @@
+#include "fuzz_support.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "core/shell/data_folder.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora::fuzz {
+
+PromptAnswer AgreeingPrompter::Ask(const Prompt& prompt) { return prompt.default_answer; }
+
+const std::string& ScratchDataFolder() {
+  static const std::string folder = [] {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("lumora-fuzz-" + std::to_string(getpid()));
+    Require(!SeedDataFolder(path.string()).has_value());
+    return path.string();
+  }();
+  return folder;
+}
+
+std::string TestDataBytes(std::string_view relative_path) {
+  const std::optional<std::string> bytes =
+      ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/" + std::string(relative_path));
+  Require(bytes.has_value());
+  return *bytes;
+}
+
+}  // namespace lumora::fuzz

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Fills <corpus dir>/<target> with seeds from tests/data and the default settings files; seeds
+# already there, and whatever the fuzzer added, are kept.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$1"
+data="$root/tests/data"
+mkdir -p "$out"/{table_file_fuzz,job_file_fuzz,result_files_fuzz,result_reports_fuzz,number_text_fuzz} \
+  "$out"/{settings_files_fuzz,key_rules_fuzz}
+
+for f in "$data"/reports/*/*.tlf "$data"/reports/*/*.Adj "$root"/data/defaults/*; do
+  cp "$f" "$out/table_file_fuzz/$(basename "$(dirname "$f")")_$(basename "$f")"
+done
+for f in "$data"/jobs/*.opt "$data"/reports/*.opt "$data"/reports/*.sdr "$root"/data/examples/*; do
+  cp "$f" "$out/job_file_fuzz/"
+done
+# The result readers take a first byte that picks dia.tlf (0), s.tlf (1) or c.tlf (2).
+for f in "$data"/engine2d/*.tlf "$data"/engine2d/runs/*.tlf; do
+  { printf '\0'; cat "$f"; } > "$out/result_files_fuzz/dia_$(basename "$f")"
+done
+for job in "$data"/reports/sheet_job.opt; do
+  awk '/^\[DIA.TLF\]/{on=1; next} /^\[END\]/{on=0} on' "$job" > "$out/result_reports_fuzz/sheet_job_dia.tlf"
+  awk '/^\[SHEET.TLF\]/{on=1; next} /^\[END\]/{on=0} on' "$job" | { printf '\1'; cat; } \
+    > "$out/result_files_fuzz/s_sheet_table.tlf"
+  awk '/^\[CUT.TLF\]/{on=1; next} /^\[END\]/{on=0} on' "$job" | { printf '\2'; cat; } \
+    > "$out/result_files_fuzz/c_cut_table.tlf"
+done
+for i in 1000 12.5mm "  -3.25e2x" 39.375 0.0394 1e39 -0 .5 1,5 0x1p3 nan inf; do
+  printf '%s' "$i" > "$out/number_text_fuzz/$(printf '%s' "$i" | md5sum | cut -c1-8)"
+done
+# The settings readers take a first byte that picks charge.dat (0), dia.set (1) or lbl.def (2).
+defaults="$root/data/defaults"
+{ printf '\0'; cat "$defaults/charge.dat"; } > "$out/settings_files_fuzz/charge.dat"
+{ printf '\1'; cat "$defaults/dia.set"; } > "$out/settings_files_fuzz/dia.set"
+{ printf '\2'; cat "$defaults/lbl.def"; } > "$out/settings_files_fuzz/lbl.def"
+# Key sequences: a grid byte, then (action, key) pairs typing sizes and moving with Enter.
+printf '\1\0011\0012\0010\0010\003\r\0015\001.\0015\003\r\000\056\002\010' \
+  > "$out/key_rules_fuzz/sheet_sizes"
+printf '\2\001A\001B\003\r\001 \0019\0019\0019\0019\0019\003\r\004\377\001x' \
+  > "$out/key_rules_fuzz/glass_texts"
