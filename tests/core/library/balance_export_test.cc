@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
 #include "core/layouts/layouts_load.h"
 #include "core/library/material_library.h"
+#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -109,6 +114,33 @@ TEST_F(BalanceExportTest, InInchesTheLibraryStillGetsMillimetres) {
                     TestDataBytes("reports/sheet_mm/sheets.Adj")));
   EXPECT_EQ(folder_.Read("mlm.dat"), expected);
   EXPECT_NE(expected.find("\"-3\",\"1.45\""), std::string::npos);
+}
+
+TEST(BalanceExportFailure, AnUnwritableLibraryStaysAsItWasAndIsNamed) {
+  // A data folder so deep that mlm.dat is within the longest path a file may have but the
+  // temporary file beside it is not: the library is there and cannot be replaced, even as root.
+  TempFolder root;
+  std::string folder = root.path();
+  while (folder.size() < 4080) {
+    folder += "/" + std::string(std::min<size_t>(200, 4084 - folder.size() - 1), 'd');
+  }
+  std::filesystem::create_directories(folder);
+  const std::string library_path = folder + "/mlm.dat";
+  const std::string library = "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n";
+  std::ofstream(library_path, std::ios::binary) << library;
+  ASSERT_EQ(ReadFileBytes(library_path), library);
+
+  Job job = MakeJob(Workspace{folder, "8.5"}, {});
+  job.settings.unit = "MM";
+  job.settings.imported_stock = true;
+  job.basic.SetText(1, basic_col::kItem, "FLOAT");
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  EXPECT_EQ(ExportBalances(job, OffcutGrid("1,\"1200\",\"800\",2,\"12\"\r\n"), prompter),
+            ExportOutcome::kFailed);
+  EXPECT_EQ(ReadFileBytes(library_path), library);
+  EXPECT_TRUE(job.settings.imported_stock);
+  ASSERT_EQ(prompter.prompts().size(), 2u);
+  EXPECT_EQ(prompter.prompts()[1].text, "Could not save " + library_path + ": File name too long");
 }
 
 TEST(BalanceRowsOfGrid, InchSidesBecomeMillimetresAndBlankRowsGo) {
