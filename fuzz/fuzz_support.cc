@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 
@@ -12,12 +13,22 @@ namespace lumora::fuzz {
 
 PromptAnswer AgreeingPrompter::Ask(const Prompt& prompt) { return prompt.default_answer; }
 
+namespace {
+
+std::filesystem::path ScratchPath() {
+  return std::filesystem::temp_directory_path() / ("lumora-fuzz-" + std::to_string(getpid()));
+}
+
+}  // namespace
+
 const std::string& ScratchDataFolder() {
   static const std::string folder = [] {
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("lumora-fuzz-" + std::to_string(getpid()));
-    Require(!SeedDataFolder(path.string()).has_value());
-    return path.string();
+    Require(!SeedDataFolder(ScratchPath().string()).has_value());
+    std::atexit([] {
+      std::error_code error;
+      std::filesystem::remove_all(ScratchPath(), error);
+    });
+    return ScratchPath().string();
   }();
   return folder;
 }

@@ -16,7 +16,8 @@ class AgreeingPrompter : public Prompter {
   PromptAnswer Ask(const Prompt& prompt) override;
 };
 
-// A data folder of its own for this process, made once and seeded with the default files.
+// A data folder of its own for this process, made once, seeded with the default files and
+// removed at exit.
 const std::string& ScratchDataFolder();
 
 // The bytes of a file under tests/data; aborts when it cannot be read.
