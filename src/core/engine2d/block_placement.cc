@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/engine2d/element_append.h"
 #include "core/engine2d/engine_math.h"
 
 namespace lumora {
@@ -147,17 +148,6 @@ void SetRemainder(ElementList& elements, int index, int stock_index, float x1, f
   DiscardIfEmpty(elements, index);
 }
 
-void AppendFullCut(ElementList& elements, int stock_index, float x1, float y1, float x2, float y2) {
-  LayoutElement cut;
-  cut.kind = kFullCut;
-  cut.stock_index = stock_index;
-  cut.x1 = x1;
-  cut.y1 = y1;
-  cut.x2 = x2;
-  cut.y2 = y2;
-  elements.Append(cut);
-}
-
 }  // namespace
 
 const PlacementPattern* FindPattern(int pattern) {
@@ -243,7 +233,7 @@ void CutAcrossFirst(const PlacementSetup& setup, int nx, int ny, int glass_index
   SetRemainder(elements, last_piece + 2, rect.stock_index, rect.x1, edges.bottom, rect.x2, rect.y2);
   const StockRecord& stock = setup.stocks[rect.stock_index];
   if (rect.x2 == stock.l2 - stock.m_r && rect.x1 == stock.m_l) {
-    AppendFullCut(elements, rect.stock_index, rect.x1 - stock.m_l, edges.bottom,
+    AppendElement(elements, kFullCut, rect.stock_index, rect.x1 - stock.m_l, edges.bottom,
                   rect.x2 + stock.m_r, edges.bottom);
   }
 }
@@ -259,8 +249,8 @@ void CutDownFirst(const PlacementSetup& setup, int nx, int ny, int glass_index, 
                rect.y2);
   const StockRecord& stock = setup.stocks[rect.stock_index];
   if (rect.y2 == stock.l1 - stock.m_b && rect.y1 == stock.m_t) {
-    AppendFullCut(elements, rect.stock_index, edges.right, rect.y1 - stock.m_t, edges.right,
-                  rect.y2 + stock.m_b);
+    AppendElement(elements, kFullCut, rect.stock_index, edges.right, rect.y1 - stock.m_t,
+                  edges.right, rect.y2 + stock.m_b);
   }
 }
 

@@ -1,19 +1,9 @@
 #include "core/engine2d/candidate.h"
 
+#include "core/engine2d/element_append.h"
+
 namespace lumora {
 namespace {
-
-void AppendElement(ElementList& elements, int kind, int stock_index, float x1, float y1, float x2,
-                   float y2) {
-  LayoutElement element;
-  element.kind = kind;
-  element.stock_index = stock_index;
-  element.x1 = x1;
-  element.y1 = y1;
-  element.x2 = x2;
-  element.y2 = y2;
-  elements.Append(element);
-}
 
 // Offers glass sizes to the rectangle, first at random when asked, then in list order.
 bool FillRect(const PlacementSetup& setup, int rect, int pattern, bool random_phase,
