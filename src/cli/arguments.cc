@@ -9,7 +9,7 @@ std::optional<std::string> Arguments::Value(const std::string& option) const {
 }
 
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
-                                          const ArgumentSpec& spec, Arguments& parsed) {
+                                          const AcceptedOptions& accepted, Arguments& parsed) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 2 || arg[0] != '-') {
@@ -18,11 +18,12 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
     }
     std::string name = arg;
     std::optional<std::string> inline_value;
-    if (const size_t equals = arg.find('='); equals != std::string::npos && arg.rfind("--", 0) == 0) {
+    if (const size_t equals = arg.find('=');
+        equals != std::string::npos && arg.rfind("--", 0) == 0) {
       name = arg.substr(0, equals);
       inline_value = arg.substr(equals + 1);
     }
-    if (spec.value_options.count(name) > 0) {
+    if (accepted.value_options.count(name) > 0) {
       if (inline_value) {
         parsed.values[name] = *inline_value;
       } else if (i + 1 < args.size()) {
@@ -30,7 +31,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
       } else {
         return "option " + name + " needs a value";
       }
-    } else if (spec.switch_options.count(name) > 0 && !inline_value) {
+    } else if (accepted.switch_options.count(name) > 0 && !inline_value) {
       parsed.switches.insert(name);
     } else {
       return "unknown option " + arg;

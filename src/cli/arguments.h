@@ -21,7 +21,7 @@ struct Arguments {
 
 // What a command accepts: options that take a value ("--data-dir", "-o") and switches
 // ("--coil").
-struct ArgumentSpec {
+struct AcceptedOptions {
   std::set<std::string> value_options;
   std::set<std::string> switch_options;
 };
@@ -29,7 +29,7 @@ struct ArgumentSpec {
 // Parses "--name value", "--name=value" and switches; anything unknown that starts with "-" is
 // an error, returned as the message to show.
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
-                                          const ArgumentSpec& spec, Arguments& parsed);
+                                          const AcceptedOptions& accepted, Arguments& parsed);
 
 }  // namespace lumora::cli
 

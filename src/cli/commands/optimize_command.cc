@@ -94,10 +94,10 @@ std::string StatusLine(const Job& job) {
 
 int RunOptimize(const std::vector<std::string>& args) {
   Arguments parsed;
-  const ArgumentSpec spec{
+  const AcceptedOptions accepted{
       {"-o", "--eff", "--objective", "--threads", "--stop-after-pass", "--resume", "--data-dir"},
       {"--coil", "--strict", "--quiet"}};
-  if (const auto error = ParseArguments(args, spec, parsed)) return Fail(kExitUsage, *error);
+  if (const auto error = ParseArguments(args, accepted, parsed)) return Fail(kExitUsage, *error);
   OptimizeOptions options;
   if (const auto error = ReadOptions(parsed, options)) return Fail(kExitUsage, *error);
 

@@ -29,13 +29,13 @@ constexpr int kMargin = 4;
 constexpr int kSectionMinWidth = 300;
 constexpr int kSectionMinHeight = 140;
 
-struct ButtonSpec {
+struct ToolButton {
   int index;
   const char* caption;
   const char* tooltip;
 };
 
-constexpr std::array<ButtonSpec, 6> kButtons = {{
+constexpr std::array<ToolButton, 6> kButtons = {{
     {1, "Stretch", "Stretch the layout to the height of the view"},
     {2, "Print", "Print Layouts"},
     {3, "Labels", "Print Labels"},
@@ -99,12 +99,12 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
 void LayoutsWindow::BuildToolBar() {
   toolbar_->setObjectName(QStringLiteral("TB"));
   toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  for (const ButtonSpec& spec : kButtons) {
-    QAction* action = toolbar_->addAction(QString::fromLatin1(spec.caption));
-    action->setToolTip(QString::fromLatin1(spec.tooltip));
-    action->setObjectName(QStringLiteral("TB%1").arg(spec.index));
-    connect(action, &QAction::triggered, this, [this, index = spec.index] { RunButton(index); });
-    buttons_[static_cast<size_t>(spec.index)] = action;
+  for (const ToolButton& button : kButtons) {
+    QAction* action = toolbar_->addAction(QString::fromLatin1(button.caption));
+    action->setToolTip(QString::fromLatin1(button.tooltip));
+    action->setObjectName(QStringLiteral("TB%1").arg(button.index));
+    connect(action, &QAction::triggered, this, [this, index = button.index] { RunButton(index); });
+    buttons_[static_cast<size_t>(button.index)] = action;
   }
   Button(1)->setCheckable(true);
   Button(3)->setEnabled(static_cast<bool>(context_.print_labels));

@@ -107,27 +107,27 @@ GridToolBar::GridToolBar(GridWidget* grid, QWidget* parent) : QToolBar(parent) {
   setObjectName(QStringLiteral("TB"));
   setMovable(false);
   setIconSize(QSize(24, 24));
-  struct ButtonSpec {
+  struct ToolButton {
     int index;
     const char* tooltip;
     void (GridWidget::*command)();
   };
-  const ButtonSpec buttons[] = {
+  const ToolButton buttons[] = {
       {1, "Sort Ascending", &GridWidget::SortAscending},
       {2, "Sort Descending", &GridWidget::SortDescending},
       {4, "Print", &GridWidget::PrintWithDialog},
       {6, "Copy", &GridWidget::CopySelection},
       {7, "Paste", &GridWidget::PasteClipboard},
   };
-  for (const ButtonSpec& spec : buttons) {
-    if (spec.index == 4 || spec.index == 6) addSeparator()->setData(spec.index - 1);
-    QAction* action = addAction(ButtonIcon(spec.index), QString::fromLatin1(spec.tooltip));
-    action->setToolTip(QString::fromLatin1(spec.tooltip));
-    action->setData(spec.index);
-    connect(action, &QAction::triggered, this, [this, target = QPointer<GridWidget>(grid), spec] {
+  for (const ToolButton& button : buttons) {
+    if (button.index == 4 || button.index == 6) addSeparator()->setData(button.index - 1);
+    QAction* action = addAction(ButtonIcon(button.index), QString::fromLatin1(button.tooltip));
+    action->setToolTip(QString::fromLatin1(button.tooltip));
+    action->setData(button.index);
+    connect(action, &QAction::triggered, this, [this, target = QPointer<GridWidget>(grid), button] {
       if (target == nullptr) return;
-      (target->*spec.command)();
-      emit ButtonClicked(spec.index);
+      (target->*button.command)();
+      emit ButtonClicked(button.index);
     });
   }
 }
