@@ -6,6 +6,7 @@
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
+#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {
@@ -75,7 +76,7 @@ AlternateRunResult AlternateRunFromFiles(const EngineJob& job, const Workspace& 
   if (!result.refusal.empty()) return result;
   const std::string path = workspace.WorkingFile(kLayoutFileName);
   if (const auto error = WriteLayoutFile(path, result.best)) {
-    result.refusal = "Could not save " + path + ": " + *error;
+    result.refusal = SaveFailureText({path, *error});
     result.best.Clear();
   }
   return result;

@@ -31,7 +31,7 @@ std::optional<std::string> StoreRunResult(Job& job, const OptimizationResult& re
   const std::string path = job.workspace.WorkingFile(kLayoutFileName);
   if (const auto error = WriteLayoutFile(path, result.best)) {
     job.settings.resume_pass = 0;
-    return "Could not save " + path + ": " + *error;
+    return SaveFailureText({path, *error});
   }
   job.settings.resume_pass = result.resume_pass;
   return std::nullopt;

@@ -7,7 +7,7 @@ namespace lumora {
 
 void TellSaveFailure(Prompter& prompter, const SaveFailure& failure) {
   prompter.Ask({.title = kApplicationTitle,
-                .text = "Could not save " + failure.file + ": " + failure.reason,
+                .text = SaveFailureText(failure),
                 .icon = PromptIcon::kExclamation,
                 .buttons = PromptButtons::kOk,
                 .default_answer = PromptAnswer::kOk});

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/shell/prompter.h"
+#include "core/tables/file_routines.h"
 #include "core/tables/grid.h"
 
 // The texts the job model shows the user, and how it tells of a file it could not write.
@@ -21,12 +22,6 @@ inline constexpr std::string_view kSaveChargeChangesText = "Save Changes?";
 inline constexpr std::string_view kAreaRefusalText =
     "Total Glass Size Area is MORE then Total Sheet Area!";
 inline constexpr std::string_view kStartQuestionText = "Start OPTIMIZATION?";
-
-// A file that could not be written, and why.
-struct SaveFailure {
-  std::string file;
-  std::string reason;
-};
 
 // "Could not save <file>: <reason>" with the application title and the exclamation icon.
 void TellSaveFailure(Prompter& prompter, const SaveFailure& failure);

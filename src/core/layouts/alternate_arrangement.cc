@@ -11,16 +11,6 @@
 #include "core/version.h"
 
 namespace lumora {
-namespace {
-
-std::optional<std::string> Save(const std::string& path, std::string_view bytes) {
-  if (const auto reason = WriteFileAtomically(path, bytes)) {
-    return "Could not save " + path + ": " + *reason;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 int16_t NextPattern(int16_t pattern_counter) {
   return pattern_counter >= 1 && pattern_counter < 8 ? static_cast<int16_t>(pattern_counter + 1)
@@ -36,7 +26,7 @@ std::optional<std::string> BeginAlternateArrangement(const Workspace& workspace,
   // Copying the file itself lets "&Original Arrangement" give back exactly its bytes.
   std::optional<std::string> bytes = ReadFileBytes(workspace.WorkingFile(kLayoutFileName));
   if (!bytes || ReadLayoutBytes(*bytes).elements != elements) bytes = LayoutFileBytes(elements);
-  return Save(workspace.WorkingFile(kLayoutBackupFileName), *bytes);
+  return SaveFile(workspace.WorkingFile(kLayoutBackupFileName), *bytes);
 }
 
 void SetAlternateQuantities(const ElementList& elements, const LayoutRange& range,
@@ -85,12 +75,12 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   EngineInput input = RunOrderInput(engine_job);
   SetAlternateQuantities(result.elements, range, input.stocks, input.glasses);
   if (auto error =
-          Save(workspace.WorkingFile(kStockInputFileName), StockInputBytes(input.stocks))) {
+          SaveFile(workspace.WorkingFile(kStockInputFileName), StockInputBytes(input.stocks))) {
     search.error = std::move(*error);
     return search;
   }
   if (auto error =
-          Save(workspace.WorkingFile(kGlassInputFileName), GlassInputBytes(input.glasses))) {
+          SaveFile(workspace.WorkingFile(kGlassInputFileName), GlassInputBytes(input.glasses))) {
     search.error = std::move(*error);
     return search;
   }
@@ -108,7 +98,7 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   search.found = !run.best.Empty();
   const std::string after =
       search.found ? LayoutFileBytes(SpliceArrangement(result.elements, range, run.best)) : before;
-  if (auto error = Save(dia_path, after)) {
+  if (auto error = SaveFile(dia_path, after)) {
     search.error = std::move(*error);
     search.found = false;
     return search;
@@ -133,7 +123,7 @@ std::optional<std::string> RestoreOriginalArrangement(const Workspace& workspace
   const std::string backup_path = workspace.WorkingFile(kLayoutBackupFileName);
   const std::optional<std::string> bytes = ReadFileBytes(backup_path);
   if (!bytes) return "Could not read " + backup_path;
-  return Save(workspace.WorkingFile(kLayoutFileName), *bytes);
+  return SaveFile(workspace.WorkingFile(kLayoutFileName), *bytes);
 }
 
 }  // namespace lumora

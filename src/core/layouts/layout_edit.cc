@@ -134,7 +134,7 @@ std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedRe
   std::string before = ReadFileBytes(dia_path).value_or(LayoutFileBytes(result.elements));
   std::string after = LayoutFileBytes(elements);
   if (const auto reason = WriteFileAtomically(dia_path, after)) {
-    return "Could not save " + dia_path + ": " + *reason;
+    return SaveFailureText({dia_path, *reason});
   }
   history.Record(std::move(before), std::move(after), layout_no);
   return std::nullopt;

@@ -56,7 +56,7 @@ HistoryStep LayoutHistory::MoveTo(size_t position, int layout_no, const std::str
     return {};
   }
   if (const auto reason = WriteFileAtomically(dia_path, states_[position])) {
-    return {.layout_no = 0, .error = "Could not save " + dia_path + ": " + *reason};
+    return {.layout_no = 0, .error = SaveFailureText({dia_path, *reason})};
   }
   position_ = position;
   return {.layout_no = layout_no, .error = {}};

@@ -7,16 +7,6 @@
 #include "core/tables/file_routines.h"
 
 namespace lumora {
-namespace {
-
-std::optional<std::string> Save(const std::string& path, std::string_view bytes) {
-  if (const auto reason = WriteFileAtomically(path, bytes)) {
-    return "Could not save " + path + ": " + *reason;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 ReportPaths WorkingReportPaths(const Workspace& workspace) {
   return ReportPaths{workspace.WorkingFile(kBalanceTableFileName),
@@ -52,7 +42,7 @@ LayoutsLoad LoadLayouts(const Job& job, const ReportPaths& paths) {
       {paths.report, report.report},
       {paths.sheets_used, report.sheets_adj}};
   for (const auto& [path, bytes] : files) {
-    if (auto error = Save(path, bytes)) {
+    if (auto error = SaveFile(path, bytes)) {
       layouts.error = std::move(*error);
       return layouts;
     }

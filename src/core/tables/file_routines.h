@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -22,6 +23,32 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // renamed over the target, so a failure leaves the earlier file as it was. Returns the reason
 // on failure, nullopt on success.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// A file that could not be written, and why.
+struct SaveFailure {
+  std::string file;
+  std::string reason;
+};
+
+// "Could not save <file>: <reason>", the one text every failed write is told with.
+std::string SaveFailureText(const SaveFailure& failure);
+
+// WriteFileAtomically whose failure comes back as SaveFailureText.
+std::optional<std::string> SaveFile(const std::string& path, std::string_view bytes);
+
+// One file of a set written together.
+struct FileBytes {
+  std::string path;
+  std::string bytes;
+};
+
+// Writes every file of the set or none: all bytes go to temporary files first, and only when
+// every one is complete are they renamed over their targets, so a full disk or a read-only
+// folder leaves all earlier files as they were. Answers the first file that failed.
+std::optional<SaveFailure> WriteFilesAtomically(const std::vector<FileBytes>& files);
+
+// The regular files matching a DeleteFiles pattern, as folder + "/" + name.
+std::vector<std::string> MatchingFiles(const std::string& pattern);
 
 }  // namespace lumora
 
