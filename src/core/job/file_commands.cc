@@ -39,7 +39,13 @@ PromptAnswer AskSaveChanges(Job& job, Prompter& prompter, const FileDialog& dial
                                             .icon = PromptIcon::kQuestion,
                                             .buttons = PromptButtons::kYesNoCancel,
                                             .default_answer = PromptAnswer::kYes});
-  if (answer == PromptAnswer::kYes) FileSaveAs(job, prompter, dialog);
+  if (answer == PromptAnswer::kYes) {
+    const auto chosen = AskSaveName(job, dialog);
+    // A job that could not be written must survive the New, Open or Exit that asked.
+    if (chosen && !chosen->empty() && !SaveUnder(job, prompter, chosen)) {
+      return PromptAnswer::kCancel;
+    }
+  }
   return answer;
 }
 

@@ -29,7 +29,9 @@ struct FileDialogRequest {
 using FileDialog = std::function<std::optional<std::string>(const FileDialogRequest&)>;
 
 // "Save changes in current file?" when the job changed (Yes/No/Cancel); Yes runs "Save As..."
-// and answers Yes whatever became of it. An unchanged job answers No without asking.
+// and answers Yes, also when its dialog was cancelled, but Cancel when the chosen file could
+// not be written (and was told), so that the unsaved job is not dropped. An unchanged job
+// answers No without asking.
 PromptAnswer AskSaveChanges(Job& job, Prompter& prompter, const FileDialog& dialog);
 
 // What the main window does as it opens: clears the job changed flag, opens "Defaults" when it
