@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
+#include <utility>
 
 #include "core/job/job_messages.h"
 #include "core/job/job_sections.h"
@@ -145,23 +147,35 @@ GeneratedJobs GenerateJobs(const Workspace& workspace, const Grid& orders,
   // the base name stays.
   JobFileNaming earlier = naming;
   earlier.base_name += std::string(kGroupPrefix) + "*";
-  DeleteFiles(earlier.Path(""));
+  const std::string earlier_pattern = earlier.Path("");
 
   const std::vector<PlannedJob> jobs =
       PlanJobs(ReadFileBytes(workspace.SettingsFile(kProductLibraryFile)).value_or(""), orders,
                ReadFileBytes(workspace.SettingsFile("Defaults")));
   if (jobs.empty()) {
+    DeleteFiles(earlier_pattern);
     Tell(prompter, "Could not generate '" + naming.base_name + "' files.", PromptIcon::kQuestion);
     return {};
   }
+  std::vector<FileBytes> files;
+  for (const PlannedJob& job : jobs) files.push_back({naming.Path(job.group), job.bytes});
+  // The new set is complete on disk before anything of the earlier one goes, so a full disk
+  // or a read-only folder leaves the earlier generation as it was.
+  if (const auto failure = WriteFilesAtomically(files)) {
+    TellSaveFailure(prompter, *failure);
+    return {{}, static_cast<int>(jobs.size())};
+  }
   GeneratedJobs written{{}, static_cast<int>(jobs.size())};
-  for (const PlannedJob& job : jobs) {
-    const std::string path = naming.Path(job.group);
-    if (const auto reason = WriteFileAtomically(path, job.bytes)) {
-      TellSaveFailure(prompter, {path, *reason});
-      return written;
+  std::set<std::filesystem::path> new_names;
+  for (FileBytes& file : files) {
+    new_names.insert(std::filesystem::path(file.path).filename());
+    written.files.push_back(std::move(file.path));
+  }
+  for (const std::string& stale : MatchingFiles(earlier_pattern)) {
+    if (new_names.count(std::filesystem::path(stale).filename()) == 0) {
+      std::error_code error;
+      std::filesystem::remove(stale, error);
     }
-    written.files.push_back(path);
   }
   Tell(prompter,
        GeneralText(static_cast<int>(jobs.size())) + " '" + naming.base_name +

@@ -65,12 +65,13 @@ struct JobFileNaming {
   std::string Path(std::string_view group) const;
 };
 
-// "Load": deletes the files an earlier generation with the same base name and extension left
-// (base name + "[MAT=" ... + extension; other files are left alone), plans the jobs from the
-// data folder's plm.dat and "Defaults", and writes each job file atomically. Tells
-// "Could not generate '<base>' files." when no group was formed, a failed write as
-// "Could not save <file>: <reason>" (and stops), else
-// "<count> '<base>' file(s) starting from <first file name> generated.".
+// "Load": plans the jobs from the data folder's plm.dat and "Defaults", writes all job files
+// or none (atomically, see WriteFilesAtomically), and then deletes the files an earlier
+// generation with the same base name and extension left (base name + "[MAT=" ... + extension;
+// other files are left alone) that the new one did not replace. Tells
+// "Could not generate '<base>' files." when no group was formed (the earlier files go all the
+// same), a failed write as "Could not save <file>: <reason>" (nothing written, nothing
+// deleted), else "<count> '<base>' file(s) starting from <first file name> generated.".
 struct GeneratedJobs {
   std::vector<std::string> files;  // the paths written, in group order
   int planned = 0;                 // the jobs the orders asked for
