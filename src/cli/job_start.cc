@@ -4,6 +4,7 @@
 #include "core/job/job_tables.h"
 #include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
+#include "core/shell/start_stamp_claim.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora::cli {
@@ -33,7 +34,7 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
 
   ProgramSettings settings;
   settings.coil_mode = coil || HasCoilExtension(file_name);
-  job_ = MakeJob(Workspace{folder, StartStampNow()}, settings);
+  job_ = MakeJob(Workspace{folder, ClaimStartStampNow(folder)}, settings);
   opened_ = true;
   if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;
   job_.file_name = file_name;

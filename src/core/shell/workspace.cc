@@ -28,16 +28,19 @@ std::string StartStampAt(int centiseconds_since_midnight) {
   return GeneralText(static_cast<float>(static_cast<double>(centiseconds_since_midnight) / 100.0));
 }
 
-std::string StartStampNow() {
+int CentisecondsSinceMidnightNow() {
   const auto now = std::chrono::system_clock::now();
   const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);
-  const auto centiseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                now.time_since_epoch()).count() % 1000 / 10;
-  return StartStampAt((local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 100 +
-                      static_cast<int>(centiseconds));
+  const auto centiseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000 /
+      10;
+  return (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 100 +
+         static_cast<int>(centiseconds);
 }
+
+std::string StartStampNow() { return StartStampAt(CentisecondsSinceMidnightNow()); }
 
 std::string Workspace::SettingsFile(std::string_view name) const {
   return (fs::path(data_folder) / std::string(name)).string();

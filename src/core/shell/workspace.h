@@ -9,6 +9,8 @@ namespace lumora {
 // The start stamp of a moment: the whole centiseconds since midnight divided by 100, as a
 // float, in its general text ("45123.45").
 std::string StartStampAt(int centiseconds_since_midnight);
+// The whole centiseconds since midnight of now, local time.
+int CentisecondsSinceMidnightNow();
 // The start stamp of now, local time.
 std::string StartStampNow();
 

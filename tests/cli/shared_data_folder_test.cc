@@ -1,0 +1,137 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/job/job_sections.h"
+#include "core/shell/data_folder.h"
+#include "core/shell/workspace.h"
+#include "core/tables/file_routines.h"
+#include "support/run_process.h"
+#include "support/temp_folder.h"
+
+namespace lumora {
+namespace {
+
+using ::testing::IsEmpty;
+using testing::RunProcess;
+using testing::TempFolder;
+using testing::TestDataBytes;
+
+constexpr int kCentisecondsPerDay = 24 * 3600 * 100;
+
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = ReadFileBytes(entry.path().string()).value_or("");
+  }
+  return files;
+}
+
+// The files added (+), removed (-) and changed (~) between two snapshots.
+std::vector<std::string> Changes(const std::map<std::string, std::string>& before,
+                                 const std::map<std::string, std::string>& after) {
+  std::vector<std::string> changes;
+  for (const auto& [name, bytes] : before) {
+    const auto found = after.find(name);
+    if (found == after.end()) {
+      changes.push_back("-" + name);
+    } else if (found->second != bytes) {
+      changes.push_back("~" + name);
+    }
+  }
+  for (const auto& [name, bytes] : after) {
+    if (before.count(name) == 0) changes.push_back("+" + name);
+  }
+  return changes;
+}
+
+class SharedDataFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(SeedDataFolder(folder_.File("data")).has_value());
+    ASSERT_FALSE(SeedDataFolder(folder_.File("clean")).has_value());
+    const auto example = ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt");
+    ASSERT_TRUE(example.has_value());
+    example_ = *example;
+  }
+
+  testing::ProcessResult Cli(std::vector<std::string> args, const std::string& data) {
+    args.insert(args.end(), {"--data-dir", folder_.File(data)});
+    return RunProcess(LUMORA_CLI_PATH, args);
+  }
+
+  // Optimizes a copy of the example job into <name>.opt, then writes its report into the folder
+  // <name> and its labels into <name>.lbl, all with the data folder `data`.
+  void OptimizeReportAndLabel(const std::string& name, const std::string& data) {
+    const std::string job = folder_.Write(name + ".in.opt", example_);
+    const std::string out = folder_.File(name + ".opt");
+    std::filesystem::create_directories(folder_.File(name));
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"optimize", job, "-o", out},
+             {"report", out, "--out-dir", folder_.File(name)},
+             {"labels", out, "-o", folder_.File(name + ".lbl")}}) {
+      const auto result = Cli(args, data);
+      EXPECT_EQ(result.exit_code, 0) << args[0] << ": " << result.err;
+    }
+  }
+
+  void ExpectSameOutputs(const std::string& name, const std::string& reference) {
+    for (const std::string suffix : {".opt", "/report.tlf", "/offcut.tlf", "/sheets.Adj", ".lbl"}) {
+      EXPECT_FALSE(folder_.Read(reference + suffix).empty()) << reference + suffix;
+      EXPECT_EQ(folder_.Read(name + suffix), folder_.Read(reference + suffix)) << name + suffix;
+    }
+  }
+
+  TempFolder folder_;
+  std::string example_;
+};
+
+// A desktop holds a full set of working files under the stamp of this very moment, and every
+// stamp of the next half minute is held by some other run, so each command starts on a stamp that
+// is already in use: none of them may write, read or remove a file of another stamp.
+TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone) {
+  const int now = CentisecondsSinceMidnightNow();
+  const Workspace desktop{folder_.File("data"), StartStampAt(now)};
+  for (const char* name :
+       {"basic.tlf", "options.tlf", "sheet.tlf", "cut.tlf", "dia.tlf", "tmp.tlf", "s.tlf", "c.tlf",
+        "report.tlf", "offcut.tlf", "sheets.Adj", "lbl.tlf", "edit.tmp", "addnew.lst", "run.lst"}) {
+    ASSERT_FALSE(WriteFileAtomically(desktop.WorkingFile(name), std::string("desktop ") + name));
+  }
+  for (int moment = now + 1; moment <= now + 3000; ++moment) {
+    folder_.Write("data/" + StartStampAt(moment % kCentisecondsPerDay) + "dia.tlf",
+                  "\"-1\",\"damaged");
+  }
+  const auto before = Snapshot(folder_.File("data"));
+
+  OptimizeReportAndLabel("shared", "data");
+  OptimizeReportAndLabel("reference", "clean");
+
+  EXPECT_THAT(Changes(before, Snapshot(folder_.File("data"))), IsEmpty());
+  ExpectSameOutputs("shared", "reference");
+  EXPECT_EQ(SplitJobFile(folder_.Read("shared.opt"))[kDiaTable],
+            TestDataBytes("engine2d/runs/small_yield.tlf"));
+}
+
+// Commands started together on one data folder each work on their own stamp.
+TEST_F(SharedDataFolderTest, CommandsStartedTogetherKeepApart) {
+  const auto before = Snapshot(folder_.File("data"));
+  constexpr int kRuns = 4;
+  {
+    std::vector<std::jthread> runs;
+    for (int i = 0; i < kRuns; ++i) {
+      runs.emplace_back([this, i] { OptimizeReportAndLabel("run" + std::to_string(i), "data"); });
+    }
+  }
+  OptimizeReportAndLabel("reference", "clean");
+  for (int i = 0; i < kRuns; ++i) ExpectSameOutputs("run" + std::to_string(i), "reference");
+  EXPECT_THAT(Changes(before, Snapshot(folder_.File("data"))), IsEmpty());
+}
+
+}  // namespace
+}  // namespace lumora
