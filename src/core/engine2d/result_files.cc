@@ -7,6 +7,7 @@
 #include "core/reports/number_text.h"
 #include "core/tables/field_reader.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -17,15 +18,7 @@ class LineWriter {
  public:
   void Int(int value) { Field(GeneralText(value)); }
   void Float(float value) { Field(GeneralText(value)); }
-  // The writer cannot escape a double quote inside a quoted text, so it leaves it out.
-  void Text(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-      if (c != '"') quoted += c;
-    }
-    quoted += '"';
-    Field(quoted);
-  }
+  void Text(std::string_view text) { Field(QuotedField(text)); }
   void EndLine() {
     bytes_ += "\r\n";
     line_start_ = true;

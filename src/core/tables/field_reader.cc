@@ -25,7 +25,9 @@ std::string FieldReader::Next() {
   if (end < bytes_.size() && bytes_[end] == '\n' && end > position_ && bytes_[end - 1] == '\r') {
     --end;
   }
-  value = bytes_.substr(position_, end - position_);
+  for (const char c : bytes_.substr(position_, end - position_)) {
+    if (c != '"') value += c;
+  }
   const size_t last = value.find_last_not_of(' ');
   value.resize(last == std::string::npos ? 0 : last + 1);
   position_ = std::min(delimiter + 1, bytes_.size());

@@ -10,7 +10,9 @@ namespace lumora {
 // end (LF, with a CR before it dropped) ends a field. Leading blanks are skipped; a field that
 // starts with a double quote runs to the next double quote and the rest up to the next comma
 // or line end is skipped; a bare field runs to the next comma or line end, trailing blanks
-// removed. Line ends are not otherwise significant.
+// removed. Line ends are not otherwise significant. No value ever holds a double quote (a bare
+// field's are left out): the writer could not put it back, so a record read from a hand-edited
+// file would merge, sort and show differently from the same record once saved.
 class FieldReader {
  public:
   explicit FieldReader(std::string_view bytes) : bytes_(bytes) {}

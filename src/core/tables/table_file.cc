@@ -128,13 +128,20 @@ std::optional<std::string> SortTable(Grid& grid, SortOrder order) {
   return SaveTable(grid);
 }
 
+std::string QuotedField(std::string_view text) {
+  std::string field = "\"";
+  for (const char c : text) {
+    if (c != '"') field += c;
+  }
+  field += '"';
+  return field;
+}
+
 std::string QuotedLine(const std::vector<std::string>& fields) {
   std::string line;
   for (size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) line += ',';
-    line += '"';
-    line += fields[i];
-    line += '"';
+    line += QuotedField(fields[i]);
   }
   line += "\r\n";
   return line;

@@ -37,6 +37,11 @@ enum class SortOrder { kAscending = 1, kDescending = 2, kNumericAscending = 3 };
 // table is stored. Returns the reason when the store failed; the grid is sorted either way.
 std::optional<std::string> SortTable(Grid& grid, SortOrder order);
 
+// A text as a quoted table-file field. The format cannot escape a double quote inside a quoted
+// field, so quotes are left out: a quote read from a plain field would otherwise end the field
+// early and shift every later field of the record when the file is written back.
+std::string QuotedField(std::string_view text);
+
 // One record as a table-file line: quoted fields separated by commas, then CR LF.
 std::string QuotedLine(const std::vector<std::string>& fields);
 

@@ -88,6 +88,20 @@ TEST(TableFile, FewerFieldsPerLineRunIntoTheNextLine) {
   EXPECT_EQ(Row(grid, 3), (std::vector<std::string>{"", "", ""}));
 }
 
+TEST(TableFile, AQuoteInABareFieldIsLeftOutSoLaterFieldsKeepTheirPlacesWhenSaved) {
+  TempFolder folder;
+  folder.Write("t.tlf", "\"FLOAT\",6\"mm,\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n");
+  Grid grid = GridOver(folder, {"ITEM", "THICK", "QTY"});
+  LoadTable(grid);
+  EXPECT_EQ(grid.Text(1, 2), "6mm");
+  grid.SetText(2, 1, "TI\"NT");
+  ASSERT_FALSE(SaveTable(grid));
+  EXPECT_EQ(folder.Read("t.tlf"), "\"FLOAT\",\"6mm\",\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n");
+  LoadTable(grid);
+  EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"FLOAT", "6mm", "3"}));
+  EXPECT_EQ(Row(grid, 2), (std::vector<std::string>{"TINT", "4", "2"}));
+}
+
 TEST(TableFile, MoreFieldsThanRowsNeverOverflowTheGrid) {
   TempFolder folder;
   folder.Write("t.tlf", "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\n");
