@@ -47,6 +47,9 @@ asan-test: deps
 # Every fuzz target for FUZZ_SECONDS on its corpus (build/fuzz/corpus/<target>, seeded from
 # tests/data); a finding stops with the input kept in build/fuzz/artifacts.
 FUZZ_SECONDS ?= 30
+# The targets that write files do it into a scratch data folder of the temporary folder: in
+# memory, a run gets through several times more inputs.
+FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 fuzz-smoke:
 	$(MAKE) deps PACKAGES="clang"
 	cmake --preset fuzz
@@ -55,11 +58,10 @@ fuzz-smoke:
 	@mkdir -p build/fuzz/artifacts
 	@for target in build/fuzz/fuzz/*_fuzz; do \
 	  name=$$(basename $$target); log=build/fuzz/$$name.log; \
-	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
+	  TMPDIR=$(FUZZ_TMPDIR) $$target -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -rss_limit_mb=2048 \
 	    -print_final_stats=1 -artifact_prefix=build/fuzz/artifacts/$$name- \
 	    build/fuzz/corpus/$$name > $$log 2>&1 || { tail -n 40 $$log; exit 1; }; \
 	  echo "$$name: $$(grep -o 'number_of_executed_units: *[0-9]*' $$log | grep -o '[0-9]*$$') runs"; \
-	done
 	done
 
 # The Debian package (build/$(PRESET)/lumora_VERSION_ARCH.deb). dpkg-shlibdeps, there before

@@ -38,3 +38,10 @@ printf '\1\0011\0012\0010\0010\003\r\0015\001.\0015\003\r\000\056\002\010' \
   > "$out/key_rules_fuzz/sheet_sizes"
 printf '\2\001A\001B\003\r\001 \0019\0019\0019\0019\0019\003\r\004\377\001x' \
   > "$out/key_rules_fuzz/glass_texts"
+# The library targets: mlm.dat as it is; plm.dat, a zero byte, then the "Defaults" job it fills.
+mkdir -p "$out"/{library_merge_fuzz,product_loading_fuzz}
+cp "$data/library/mlm.dat" "$out/library_merge_fuzz/mlm.dat"
+for job in "$data"/jobs/*.opt; do
+  { cat "$data/library/plm.dat"; printf '\0'; cat "$job"; } > "$out/product_loading_fuzz/plm_$(basename "$job")"
+done
+cp "$data/library/plm.dat" "$out/product_loading_fuzz/plm.dat"
