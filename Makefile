@@ -51,7 +51,7 @@ FUZZ_SECONDS ?= 30
 # memory, a run gets through several times more inputs.
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 fuzz-smoke:
-	$(MAKE) deps PACKAGES="clang"
+	$(MAKE) deps PACKAGES="clang libclang-rt-14-dev"
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	fuzz/seed_corpora.sh build/fuzz/corpus
