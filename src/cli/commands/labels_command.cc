@@ -39,17 +39,13 @@ int RunLabels(const std::vector<std::string>& args) {
   // With --pdf the label text is only kept when -o asks for it.
   if (!pdf_file || parsed.Value("-o")) {
     const std::string out = parsed.Value("-o").value_or(std::string(kLabelFileName));
-    if (const auto reason = WriteFileAtomically(out, labels.bytes)) {
-      return Fail(kExitUsage, "Could not save " + out + ": " + *reason);
-    }
+    if (const auto error = SaveFile(out, labels.bytes)) return Fail(kExitUsage, *error);
   }
   if (!pdf_file) return kExitOk;
   if (labels.bytes.empty()) return Fail(kExitUsage, "The result has no pieces to label.");
   const std::optional<std::string> pdf = LabelPdfBytes(labels.bytes);
   if (!pdf) return Fail(kExitUsage, "could not start the PDF writer");
-  if (const auto reason = WriteFileAtomically(*pdf_file, *pdf)) {
-    return Fail(kExitUsage, "Could not save " + *pdf_file + ": " + *reason);
-  }
+  if (const auto error = SaveFile(*pdf_file, *pdf)) return Fail(kExitUsage, *error);
   return kExitOk;
 }
 

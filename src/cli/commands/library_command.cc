@@ -32,7 +32,7 @@ int Merge(const Arguments& parsed) {
     return kExitOk;
   }
   if (const auto reason = MergeLibrary(path)) {
-    return Fail(kExitUsage, "Could not save " + path + ": " + *reason);
+    return Fail(kExitUsage, SaveFailureText({path, *reason}));
   }
   std::cout << path << ": " << GeneralText(CountLines(*before)) << " record(s), "
             << GeneralText(CountLines(ReadFileBytes(path).value_or(""))) << " after merging\n";

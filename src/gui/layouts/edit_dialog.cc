@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/tables/file_routines.h"
 #include "core/version.h"
 #include "gui/shell/help.h"
 #include "gui/tables/grid_widget.h"
@@ -108,7 +109,7 @@ void EditDialog::done(int result) {
     form_.grid.tag = tag;
     if (const auto reason = CloseEditForm(form_)) {
       prompter_.Ask({.title = kApplicationTitle,
-                     .text = "Could not save " + tag + ": " + *reason,
+                     .text = SaveFailureText({tag, *reason}),
                      .icon = PromptIcon::kExclamation,
                      .buttons = PromptButtons::kOk,
                      .default_answer = PromptAnswer::kOk});

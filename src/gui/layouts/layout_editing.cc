@@ -249,8 +249,8 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     target = EditTargetOf(result.elements, hit);
   } else {
     const std::string list_path = workspace.WorkingFile(kAddNewFileName);
-    if (const auto reason = WriteFileAtomically(list_path, AddNewListBytes(result.glasses))) {
-      Tell("Could not save " + list_path + ": " + *reason);
+    if (const auto error = SaveFile(list_path, AddNewListBytes(result.glasses))) {
+      Tell(*error);
       return;
     }
     AddNewDialog chooser(list_path, prompter, layouts);

@@ -47,8 +47,8 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
     return false;
   }
   const std::string file = job.workspace.WorkingFile(kLabelFileName);
-  if (const auto reason = WriteFileAtomically(file, labels.bytes)) {
-    TellRefusal(prompter, "Could not save " + file + ": " + *reason);
+  if (const auto error = SaveFile(file, labels.bytes)) {
+    TellRefusal(prompter, *error);
     return false;
   }
   SetLabelPageLayout(printer);
