@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
@@ -57,22 +59,28 @@ bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter) {
   if (!bytes) return false;
   JobTables tables = SplitJobFile(*bytes);
 
-  LoadFresh(job.glass, tables[kCutTable]);
-  LoadFresh(job.sheet, tables[kSheetTable]);
-  LoadFresh(job.basic, tables[kBasicTable]);
-  KeepOneRow(job.basic);
-
-  const bool earlier_version = IsEarlierVersionTolerance(job.basic.Text(1, basic_col::kTolerance));
+  Grid basic = job.basic;
+  LoadFresh(basic, tables[kBasicTable]);
+  KeepOneRow(basic);
+  const bool earlier_version = IsEarlierVersionTolerance(basic.Text(1, basic_col::kTolerance));
   if (earlier_version) {
-    job.basic.SetText(1, basic_col::kTolerance, "0");
+    basic.SetText(1, basic_col::kTolerance, "0");
     tables[kDiaTable].clear();
   }
 
-  std::optional<SaveFailure> failure;
+  // The working tables are replaced all together or not at all: a job whose grids came from
+  // one file and whose layouts stayed from another would be saved with the wrong layouts.
+  std::vector<FileBytes> working;
   for (size_t i = 0; i < tables.size(); ++i) {
-    WriteWorkingTable(WorkingTable(job, static_cast<JobTable>(i)), tables[i], failure);
+    working.push_back({WorkingTable(job, static_cast<JobTable>(i)), tables[i]});
   }
-  if (failure) TellSaveFailure(prompter, *failure);
+  if (const auto failure = WriteFilesAtomically(working)) {
+    TellSaveFailure(prompter, *failure);
+    return false;
+  }
+  LoadFresh(job.glass, tables[kCutTable]);
+  LoadFresh(job.sheet, tables[kSheetTable]);
+  job.basic = std::move(basic);
 
   if (earlier_version) {
     prompter.Ask({.title = kApplicationTitle,

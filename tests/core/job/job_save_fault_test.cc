@@ -134,6 +134,28 @@ TEST_P(JobSaveFaultTest, NewAndOpenStopWhenTheJobTheyWouldDropCouldNotBeSaved) {
   ExpectJobKept(File("job.opt"));
 }
 
+TEST_P(JobSaveFaultTest, AJobThatCannotBeOpenedIntoTheWorkingTablesLeavesTheCurrentJob) {
+  TempFolder elsewhere;
+  const std::string other = elsewhere.Write(
+      "other.opt",
+      "[BASIC.TLF]\r\n\"OTHER\"\r\n[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n"
+      "\"100\",\"100\"\r\n[END]\r\n[CUT.TLF]\r\n\"50\",\"50\"\r\n[END]\r\n[DIA.TLF]\r\n"
+      "\"other layouts\"\r\n[END]\r\n");
+  job_.file_name = File("job.opt");
+  BreakFolder();
+  dialog_.answers = {other};
+  ScriptedPrompter prompter({PromptAnswer::kNo});
+  EXPECT_FALSE(FileOpen(job_, prompter, dialog_.Callback()));
+  // Neither the other job's layouts beside this job's grids nor its grids beside these layouts.
+  EXPECT_EQ(Contents(), before_);
+  EXPECT_EQ(job_.basic.Text(1, basic_col::kItem), "FLOAT");
+  EXPECT_EQ(job_.glass.Text(1, glass_col::kL1), "1000");
+  EXPECT_EQ(job_.file_name, File("job.opt"));
+  EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{
+                                  "Save changes in current file?",
+                                  "Could not save " + File("100.5basic.tlf") + ": " + Reason()}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Faults, JobSaveFaultTest,
                          ::testing::Values(WriteFault::kFull, WriteFault::kReadOnly),
                          testing::WriteFaultName);
