@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,45 +10,21 @@
 #include "core/shell/data_folder.h"
 #include "core/shell/workspace.h"
 #include "core/tables/file_routines.h"
+#include "support/folder_snapshot.h"
 #include "support/run_process.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
 
+using testing::FolderChanges;
 using ::testing::IsEmpty;
 using testing::RunProcess;
+using testing::SnapshotFolder;
 using testing::TempFolder;
 using testing::TestDataBytes;
 
 constexpr int kCentisecondsPerDay = 24 * 3600 * 100;
-
-// Every file of a folder with its bytes.
-std::map<std::string, std::string> Snapshot(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    files[entry.path().filename().string()] = ReadFileBytes(entry.path().string()).value_or("");
-  }
-  return files;
-}
-
-// The files added (+), removed (-) and changed (~) between two snapshots.
-std::vector<std::string> Changes(const std::map<std::string, std::string>& before,
-                                 const std::map<std::string, std::string>& after) {
-  std::vector<std::string> changes;
-  for (const auto& [name, bytes] : before) {
-    const auto found = after.find(name);
-    if (found == after.end()) {
-      changes.push_back("-" + name);
-    } else if (found->second != bytes) {
-      changes.push_back("~" + name);
-    }
-  }
-  for (const auto& [name, bytes] : after) {
-    if (before.count(name) == 0) changes.push_back("+" + name);
-  }
-  return changes;
-}
 
 class SharedDataFolderTest : public ::testing::Test {
  protected:
@@ -107,12 +82,12 @@ TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone
     folder_.Write("data/" + StartStampAt(moment % kCentisecondsPerDay) + "dia.tlf",
                   "\"-1\",\"damaged");
   }
-  const auto before = Snapshot(folder_.File("data"));
+  const auto before = SnapshotFolder(folder_.File("data"));
 
   OptimizeReportAndLabel("shared", "data");
   OptimizeReportAndLabel("reference", "clean");
 
-  EXPECT_THAT(Changes(before, Snapshot(folder_.File("data"))), IsEmpty());
+  EXPECT_THAT(FolderChanges(before, SnapshotFolder(folder_.File("data"))), IsEmpty());
   ExpectSameOutputs("shared", "reference");
   EXPECT_EQ(SplitJobFile(folder_.Read("shared.opt"))[kDiaTable],
             TestDataBytes("engine2d/runs/small_yield.tlf"));
@@ -120,7 +95,7 @@ TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone
 
 // Commands started together on one data folder each work on their own stamp.
 TEST_F(SharedDataFolderTest, CommandsStartedTogetherKeepApart) {
-  const auto before = Snapshot(folder_.File("data"));
+  const auto before = SnapshotFolder(folder_.File("data"));
   constexpr int kRuns = 4;
   {
     std::vector<std::jthread> runs;
@@ -130,7 +105,7 @@ TEST_F(SharedDataFolderTest, CommandsStartedTogetherKeepApart) {
   }
   OptimizeReportAndLabel("reference", "clean");
   for (int i = 0; i < kRuns; ++i) ExpectSameOutputs("run" + std::to_string(i), "reference");
-  EXPECT_THAT(Changes(before, Snapshot(folder_.File("data"))), IsEmpty());
+  EXPECT_THAT(FolderChanges(before, SnapshotFolder(folder_.File("data"))), IsEmpty());
 }
 
 }  // namespace

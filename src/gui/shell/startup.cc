@@ -12,6 +12,7 @@
 
 #include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
+#include "core/shell/start_stamp_claim.h"
 #include "core/shell/workspace.h"
 #include "core/version.h"
 #include "gui/shell/launcher.h"
@@ -63,7 +64,7 @@ int RunDesktop(int argc, char** argv) {
     words.push_back(QFile::encodeName(word).toStdString());
   }
   LauncherSetup setup;
-  setup.workspace = {data_folder, StartStampNow()};
+  setup.workspace = {data_folder, ClaimStartStampNow(data_folder)};
   setup.command_line_file = CommandLineJobFile(words);
   Launcher launcher(std::move(setup));
   launcher.show();
