@@ -1,5 +1,6 @@
 #include "core/job/data_change.h"
 
+#include "core/job/job_messages.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora {
@@ -12,8 +13,11 @@ bool ConfirmDataChange(const std::string& dia_path, Prompter& prompter,
                         PromptIcon::kQuestion, PromptButtons::kYesNo, PromptAnswer::kYes};
   if (prompter.Ask(question) != PromptAnswer::kYes) return false;
   if (actions.close_result_views) actions.close_result_views();
-  // A failing write is absorbed like every file error of a command.
-  (void)WriteFileAtomically(dia_path, "");
+  // Layouts that stayed would be saved with data they were not made for.
+  if (const auto reason = WriteFileAtomically(dia_path, "")) {
+    TellSaveFailure(prompter, {dia_path, *reason});
+    return false;
+  }
   if (actions.forget_result) actions.forget_result();
   return true;
 }

@@ -20,7 +20,8 @@ struct ResultViewActions {
 
 // Whether job data may change. Without layouts in the working dia.tlf the answer is yes at once.
 // Otherwise the user is asked; on Yes the result windows close, dia.tlf is emptied and the
-// result is forgotten, so the first change after an optimization discards its layouts.
+// result is forgotten, so the first change after an optimization discards its layouts. A dia.tlf
+// that cannot be emptied is told and answers no: the change would outlive the layouts' data.
 bool ConfirmDataChange(const std::string& dia_path, Prompter& prompter,
                        const ResultViewActions& actions);
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
@@ -154,6 +155,24 @@ TEST_P(JobSaveFaultTest, AJobThatCannotBeOpenedIntoTheWorkingTablesLeavesTheCurr
   EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{
                                   "Save changes in current file?",
                                   "Could not save " + File("100.5basic.tlf") + ": " + Reason()}));
+}
+
+TEST_P(JobSaveFaultTest, DataChangesAfterAnOptimizationOnlyWhenItsLayoutsCanBeDropped) {
+  BreakFolder();
+  bool forgotten = false;
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  const bool may_change = ConfirmDataChange(
+      File("100.5dia.tlf"), prompter,
+      {.close_result_views = {}, .forget_result = [&forgotten] { forgotten = true; }});
+  // Emptying a file needs no room, so only a read-only folder keeps the layouts.
+  const bool read_only = GetParam() == WriteFault::kReadOnly;
+  EXPECT_EQ(may_change, !read_only);
+  EXPECT_EQ(forgotten, !read_only);
+  EXPECT_EQ(Read("100.5dia.tlf"), read_only ? before_["100.5dia.tlf"] : "");
+  ASSERT_EQ(prompter.Texts().size(), read_only ? 2u : 1u);
+  if (read_only) {
+    EXPECT_EQ(prompter.Texts()[1], "Could not save " + File("100.5dia.tlf") + ": " + Reason());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, JobSaveFaultTest,
