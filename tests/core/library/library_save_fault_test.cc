@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/job/job.h"
+#include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/library/balance_export.h"
 #include "core/library/material_library.h"
@@ -119,14 +120,18 @@ TEST_P(LibrarySaveFaultTest, BalanceExportKeepsTheLibraryAndTheImportedStockFlag
 }
 
 TEST_P(LibrarySaveFaultTest, ProductGenerationWritesNothingAndDeletesNothing) {
-  Grid orders;
-  ApplyFormatString(orders, "<Sr No|<PRODUCTS    |<QTY  |<CUSTOMER    ");
+  Grid orders = OpenOrderGrid(workspace());
   orders.SetRows(4);
   orders.SetText(1, 1, "TABLE");
   orders.SetText(1, 2, "1");
   orders.SetText(2, 1, "DOOR");
   orders.SetText(2, 2, "1");
   BreakFolder();
+
+  // Load stores the order grid into the data folder first; that failure is told as well.
+  ScriptedPrompter store;
+  EXPECT_FALSE(StoreGrid(orders, store));
+  EXPECT_EQ(store.Texts(), std::vector<std::string>{Told("loadprod.tlf")});
 
   ScriptedPrompter prompter;
   const GeneratedJobs generated = GenerateJobs(workspace(), orders, {path(), "ORD"}, prompter);
