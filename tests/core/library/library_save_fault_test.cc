@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "core/tables/table_file.h"
 #include "support/faulty_folder.h"
 #include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
@@ -139,6 +141,23 @@ TEST_P(LibrarySaveFaultTest, ProductGenerationWritesNothingAndDeletesNothing) {
   EXPECT_TRUE(generated.files.empty());
   EXPECT_EQ(Contents(), before_);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{Told("ORD[MAT=FLOAT,GRADE=A,THICK=6].OPT")});
+}
+
+// The product list is the second file of the close; its failure is told although plm.dat was
+// saved, and the earlier list stays.
+TEST(ProductListFaultTest, AListThatCannotBeReplacedIsToldAfterTheLibraryWasSaved) {
+  testing::TempFolder folder;
+  folder.Write("plm.dat", kProducts);
+  std::filesystem::create_directory(folder.File("products.lst"));
+  const Workspace workspace{folder.path(), "7.5"};
+  Grid grid = LoadProductLibraryGrid(workspace);
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  EXPECT_FALSE(CloseProductLibrary(grid, workspace, prompter));
+  EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{
+                                  "Save Changes?", "Could not save " + folder.File("products.lst") +
+                                                       ": Is a directory"}));
+  EXPECT_EQ(folder.Read("plm.dat").rfind("\"DOOR\"", 0), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.File("products.lst")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, LibrarySaveFaultTest,
