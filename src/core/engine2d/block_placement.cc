@@ -66,6 +66,15 @@ void TrimToQuantity(float qty, bool rows_first, BlockSize& block) {
   while (second > 1 && FewerWanted(qty, block)) --second;
 }
 
+// Makes a block that would take the element list past its bound as large as the list still
+// takes, in the order the quantity trim lowers the counts; room is at least 1.
+void FitToRoom(int64_t room, bool rows_first, BlockSize& block) {
+  int& first = rows_first ? block.ny : block.nx;
+  int& second = rows_first ? block.nx : block.ny;
+  first = static_cast<int>(std::max<int64_t>(1, std::min<int64_t>(first, room / second)));
+  second = static_cast<int>(std::min<int64_t>(second, room / first));
+}
+
 // Varies the first block of a candidate: early passes draw both counts, later ones only the
 // count the pattern's phase of the run calls for.
 void Thin(const PlacementSetup& setup, const PlacementPattern& pattern, RandomState& random,
@@ -208,9 +217,10 @@ BlockSize PlaceBlock(const PlacementSetup& setup, QuantityList& glass_qty, int g
   TrimToQuantity(glass_qty[glass_index], choices->rows_first, block);
   if (first_block && setup.pass != 1) Thin(setup, *choices, random, block);
 
-  const int64_t needed =
-      static_cast<int64_t>(elements.Count()) + static_cast<int64_t>(block.nx) * block.ny + 3;
-  if (needed > kMaxListCount) return {};
+  // Two remainders and a full cut may follow the pieces.
+  const int64_t room = kMaxListCount - static_cast<int64_t>(elements.Count()) - 3;
+  if (room < 1) return {};
+  FitToRoom(room, choices->rows_first, block);
 
   if (CutsAcross(*choices, rect, setup.stocks[rect.stock_index])) {
     CutAcrossFirst(setup, block.nx, block.ny, glass_index, orientation, glass_qty, rect_index,

@@ -43,7 +43,7 @@ int NextFreeRect(const ElementList& elements, int pattern);
 // random. On success the rectangle is spent, the pieces and two remainders (and a full-length
 // cut where the rectangle spans the usable stock) are appended and the quantity falls; on
 // failure nothing changes. A block that would take the list past kMaxListCount elements is
-// not placed.
+// made smaller to fit; when not one more piece fits, nothing is placed.
 BlockSize PlaceBlock(const PlacementSetup& setup, QuantityList& glass_qty, int glass_index,
                      ElementList& elements, int rect_index, int pattern, bool first_block,
                      RandomState& random);

@@ -20,6 +20,15 @@ struct BestResult {
   float area_sum = 0;
 };
 
+// Checked on the grids, before the rows are read and merged: merging compares every pair.
+std::optional<std::string_view> CheckRowCounts(const EngineJob& job) {
+  if (job.sheet.Rows() - 2 > kMaxListCount) {
+    return job.coil_mode ? kTooManyCoilsMessage : kTooManySheetsMessage;
+  }
+  if (job.glass.Rows() - 2 > kMaxListCount) return kTooManyGlassMessage;
+  return std::nullopt;
+}
+
 std::optional<std::string_view> CheckInput(const EngineInput& input, float blade, bool coil_mode) {
   if (blade == 0) return kWrongBladeMessage;
   if (input.stocks.Empty()) return coil_mode ? kNoCoilsMessage : kNoSheetsMessage;
@@ -58,11 +67,15 @@ bool MergePass(PassOutcome& outcome, BestResult& best, Objective objective, bool
 OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSettings& settings,
                                    const OptimizationCallbacks& callbacks) {
   OptimizationResult result;
+  result.resume_pass = settings.resume_pass;
+  if (const auto message = CheckRowCounts(job)) {
+    result.message = std::string(*message);
+    return result;
+  }
   EngineInput input = PrepareEngineInput(job);
   const float blade = input.basic.blade + input.basic.kerf;
   if (const auto message = CheckInput(input, blade, job.coil_mode)) {
     result.message = std::string(*message);
-    result.resume_pass = settings.resume_pass;
     return result;
   }
   AddKerf(input.stocks, input.glasses, input.basic.kerf);
@@ -88,6 +101,7 @@ OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSetti
       callbacks.clock_seconds ? callbacks.clock_seconds : SteadySeconds;
   ProgressClock progress_clock;
   bool stopped = false;
+  bool limit_reached = false;
   {
     PassPipeline pipeline(setup, first, total, PassThreads(settings.threads), best.area_sum);
     for (int64_t next = first; next <= total; ++next) {
@@ -95,6 +109,7 @@ OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSetti
       result.resume_pass = pass;
       PassOutcome& outcome = pipeline.Next(best.area_sum);
       result.candidates += outcome.candidates;
+      if (outcome.limit_reached) limit_reached = true;
       if (MergePass(outcome, best, input.objective, job.coil_mode)) {
         result.improvements = std::min(result.improvements + 1, kMaxListCount);
       }
@@ -114,6 +129,7 @@ OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSetti
   result.best = std::move(best.elements);
   result.end = stopped ? OptimizationEnd::kStopped : OptimizationEnd::kDone;
   result.message = std::string(stopped ? kStoppedMessage : kDoneMessage);
+  if (limit_reached && result.best.Empty()) result.message += "\n" + std::string(kLimitMessage);
   return result;
 }
 

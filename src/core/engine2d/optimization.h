@@ -20,11 +20,20 @@ inline constexpr std::string_view kWrongBladeMessage = "Wrong BLADE specfied.";
 inline constexpr std::string_view kNoCoilsMessage = "No valid COILS specified.";
 inline constexpr std::string_view kNoSheetsMessage = "No valid SHEETS specified.";
 inline constexpr std::string_view kNoGlassMessage = "No valid GLASS SIZES.";
+// Refusals of a job whose lists would pass the data model's bound, made before the checks.
+inline constexpr std::string_view kTooManyCoilsMessage = "Too many COILS: at most 32767 rows.";
+inline constexpr std::string_view kTooManySheetsMessage = "Too many SHEETS: at most 32767 rows.";
+inline constexpr std::string_view kTooManyGlassMessage =
+    "Too many GLASS SIZES: at most 32767 rows.";
 // How a run that got past the checks ends.
 inline constexpr std::string_view kDoneMessage = "Optimization done.";
 inline constexpr std::string_view kStoppedMessage =
     "Optimization Stopped. After viewing the results, you can continue optimization from this "
     "point onwards till this file remains open.";
+// Follows the end message on a second line when the run has no result because passes ran into
+// the bound of a result.
+inline constexpr std::string_view kLimitMessage =
+    "No complete result: a result holds at most 32767 layouts and 32767 layout elements.";
 
 struct OptimizationSettings {
   int16_t efficiency = 0;  // EFF: passes per stock record
@@ -53,7 +62,9 @@ enum class OptimizationEnd { kRefused, kDone, kStopped };
 
 struct OptimizationResult {
   OptimizationEnd end = OptimizationEnd::kRefused;
-  // The progress window's last message: a check message, kDoneMessage or kStoppedMessage.
+  // The progress window's last message: a check message, or kDoneMessage or kStoppedMessage,
+  // followed by a line break and kLimitMessage when the run has no result and a pass ended at
+  // the bound of a result.
   std::string message;
   // The best result in file coordinates, empty when no pass placed every piece: dia.tlf, to be
   // written unless the run was refused (then dia.tlf stays as it was).
@@ -64,8 +75,9 @@ struct OptimizationResult {
   int64_t candidates = 0;  // candidate layouts built, passes computed ahead included
 };
 
-// Runs the optimization over the job grids as PrepareEngineInput reads them: the checks (BLADE
-// plus KERF must not be 0, stock and glass must remain), then passes resume point .. stock count
+// Runs the optimization over the job grids as PrepareEngineInput reads them: the checks (no
+// more than kMaxListCount stock or glass rows, BLADE plus KERF must not be 0, stock and glass
+// must remain), then passes resume point .. stock count
 // x EFF, the passes computed on `threads` threads and merged strictly in pass order, so that
 // the result is the same for any number of threads. A stop request ends the run after the pass
 // it was seen at, and passes computed ahead of it are discarded.

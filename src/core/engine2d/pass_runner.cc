@@ -113,6 +113,7 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
   outcome.complete = false;
   outcome.cut_short = false;
   outcome.cancelled = false;
+  outcome.limit_reached = false;
   outcome.largest_area_sum = -std::numeric_limits<float>::infinity();
   outcome.area_sum = 0;
   outcome.stats = {};
@@ -138,6 +139,7 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
     CompactLayout(buffers.best);
     if (layout_no >= kMaxListCount ||
         outcome.result.Count() + buffers.best.Count() > kMaxListCount) {
+      outcome.limit_reached = true;
       break;
     }
     ++layout_no;

@@ -52,6 +52,8 @@ struct PassOutcome {
   bool complete = false;   // every glass piece placed
   bool cut_short = false;  // stopped when its stock-area sum passed the threshold it was given
   bool cancelled = false;  // stopped by the cancel flag; never to be merged
+  // Ended with glass unplaced because its layouts or elements would have passed kMaxListCount.
+  bool limit_reached = false;
   // The largest stock-area sum after any committed layout (-infinity before the first one): a
   // pass is abandoned against a best result exactly when this sum is worse than the best's.
   float largest_area_sum = 0;
