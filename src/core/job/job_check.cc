@@ -119,6 +119,22 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
     }
   }
 
+  // The engine cuts a piece's cell its size plus the kerf less the trim allowance; a row whose
+  // cell has no size could never be placed, and every pass would end without a result.
+  const float kerf = ReadFloat(job.basic.Text(1, basic_col::kKerf));
+  for (size_t i = 0; i < glass.size(); ++i) {
+    const SizeRecord& record = glass[i];
+    if (!(record.l1 > 0.0f && record.l2 > 0.0f && record.qty > 0.0f)) continue;
+    const float l1_with_kerf = record.l1 + kerf;
+    const float l2_with_kerf = record.l2 + kerf;
+    if (!(l1_with_kerf - t > 0.0f) || !(l2_with_kerf - t > 0.0f)) {
+      const int row = static_cast<int>(i) + 1;
+      Refuse(prompter, "Glass size (" + GeneralText(row) + ") is smaller than the trim allowance!");
+      MakeCurrentRow(job.glass, row);
+      return {.focus = JobGridId::kGlass};
+    }
+  }
+
   float stock_area = 0.0f;
   for (const SizeRecord& record : stock) {
     const float sheet_area = record.l1 * record.l2;
