@@ -34,6 +34,16 @@ std::vector<SizeRecord> ReadSizeRecords(const Grid& grid) {
   return records;
 }
 
+constexpr float kLargestQuantity = 99999.0f;
+
+// The first row whose quantity is above the largest, or 0.
+int FirstQuantityAbove(const std::vector<SizeRecord>& records, float largest) {
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (records[i].qty > largest) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
 void MakeCurrentRow(Grid& grid, int row) {
   grid.row = row;
   grid.row_sel = row;
@@ -133,6 +143,19 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
       MakeCurrentRow(job.glass, row);
       return {.focus = JobGridId::kGlass};
     }
+  }
+
+  // A quantity cell takes five digits; a larger one from an edited file would be counted in
+  // floats too coarse to tell every piece.
+  if (const int row = FirstQuantityAbove(stock, kLargestQuantity)) {
+    Refuse(prompter, "QTY of sheet number (" + GeneralText(row) + ") is more than 99999!");
+    MakeCurrentRow(job.sheet, row);
+    return {.focus = JobGridId::kSheet};
+  }
+  if (const int row = FirstQuantityAbove(glass, kLargestQuantity)) {
+    Refuse(prompter, "QTY of glass size (" + GeneralText(row) + ") is more than 99999!");
+    MakeCurrentRow(job.glass, row);
+    return {.focus = JobGridId::kGlass};
   }
 
   float stock_area = 0.0f;

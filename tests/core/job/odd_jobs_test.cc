@@ -77,6 +77,31 @@ TEST_F(OddJobTest, TheKerfMakesASmallPieceBigEnoughAndTheFitTestComesFirst) {
               ElementsAre("Glass size (2) is bigger then the largest sheet dimension!"));
 }
 
+TEST_F(OddJobTest, QuantitiesAboveFiveDigitsAreRefusedOnTheirRow) {
+  SetBasic("2", "0");
+  FillRows(job_.sheet, {{"3660", "2440", "", "", "99999"}, {"2440", "1830", "", "", "100000"}});
+  FillRows(job_.glass, {{"500", "400", "", "", "99999"}, {"300", "200", "", "", "123456789"}});
+  ScriptedPrompter sheet_refused;
+  EXPECT_EQ(CheckJob(job_, sheet_refused).focus, JobGridId::kSheet);
+  EXPECT_THAT(sheet_refused.Texts(), ElementsAre("QTY of sheet number (2) is more than 99999!"));
+  EXPECT_EQ(job_.sheet.row, 2);
+
+  FillRows(job_.sheet, {{"3660", "2440", "", "", "99999"}});
+  ScriptedPrompter glass_refused;
+  const CheckResult result = CheckJob(job_, glass_refused);
+  EXPECT_FALSE(result.start);
+  EXPECT_EQ(result.focus, JobGridId::kGlass);
+  EXPECT_THAT(glass_refused.Texts(), ElementsAre("QTY of glass size (2) is more than 99999!"));
+
+  // Coils count as 99999 whatever was typed.
+  job_.settings.coil_mode = true;
+  FillRows(job_.sheet, {{"3660", "2440", "", "", "250000"}});
+  FillRows(job_.glass, {{"500", "400", "", "", "99999"}});
+  ScriptedPrompter coil;
+  EXPECT_TRUE(CheckJob(job_, coil).start);
+  EXPECT_THAT(coil.Texts(), ElementsAre("Start OPTIMIZATION?"));
+}
+
 // A cell text of the longest length its column takes, numbers that still make a job.
 std::string LongestText(const std::string& header, const std::string& number) {
   const int length = DescribeColumn(header)->max_length;
