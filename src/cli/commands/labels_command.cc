@@ -5,7 +5,7 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
-#include "cli/render/label_pdf.h"
+#include "render/label_pdf.h"
 #include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/label_pages.h"

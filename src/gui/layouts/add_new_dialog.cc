@@ -8,7 +8,7 @@
 
 #include "core/layouts/edit_exchange.h"
 #include "core/tables/file_routines.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 
 namespace lumora {
 namespace {

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "core/layouts/loaded_result.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 
 namespace lumora {
 

@@ -10,7 +10,7 @@
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layouts_load.h"
 #include "core/shell/prompter.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 
 class QAction;
 class QComboBox;

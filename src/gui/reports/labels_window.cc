@@ -10,7 +10,7 @@
 #include "core/reports/label_pages.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
-#include "gui/layouts/paint/label_print.h"
+#include "render/label_print.h"
 #include "gui/shell/help.h"
 
 namespace lumora {

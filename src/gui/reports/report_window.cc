@@ -9,7 +9,7 @@
 #include "core/reports/report_rows.h"
 #include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 

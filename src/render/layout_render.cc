@@ -1,4 +1,4 @@
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -8,7 +8,7 @@
 
 #include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_print.h"
-#include "gui/layouts/paint/painter_canvas.h"
+#include "render/painter_canvas.h"
 
 namespace lumora {
 namespace {

@@ -1,8 +1,8 @@
-#include "cli/render/painting_application.h"
+#include "render/painting_application.h"
 
 #include <iostream>
 
-namespace lumora::cli {
+namespace lumora {
 namespace {
 
 // Qt's own notes (a missing runtime folder of the offscreen platform ...) are not the
@@ -21,4 +21,4 @@ PaintingApplication::PaintingApplication() {
   app_.emplace(argc_, argv_);
 }
 
-}  // namespace lumora::cli
+}  // namespace lumora

@@ -1,5 +1,5 @@
-#ifndef LUMORA_GUI_LAYOUTS_PAINT_PAINTER_CANVAS_H_
-#define LUMORA_GUI_LAYOUTS_PAINT_PAINTER_CANVAS_H_
+#ifndef LUMORA_RENDER_PAINTER_CANVAS_H_
+#define LUMORA_RENDER_PAINTER_CANVAS_H_
 
 #include <QFont>
 #include <QRectF>
@@ -46,4 +46,4 @@ class PainterCanvas : public LayoutCanvas {
 
 }  // namespace lumora
 
-#endif  // LUMORA_GUI_LAYOUTS_PAINT_PAINTER_CANVAS_H_
+#endif  // LUMORA_RENDER_PAINTER_CANVAS_H_

@@ -1,5 +1,5 @@
-#ifndef LUMORA_GUI_LAYOUTS_PAINT_LAYOUT_RENDER_H_
-#define LUMORA_GUI_LAYOUTS_PAINT_LAYOUT_RENDER_H_
+#ifndef LUMORA_RENDER_LAYOUT_RENDER_H_
+#define LUMORA_RENDER_LAYOUT_RENDER_H_
 
 #include <QColor>
 #include <QFont>
@@ -59,4 +59,4 @@ bool PrintLayoutPages(QPagedPaintDevice& device, const LayoutPrintJob& job);
 
 }  // namespace lumora
 
-#endif  // LUMORA_GUI_LAYOUTS_PAINT_LAYOUT_RENDER_H_
+#endif  // LUMORA_RENDER_LAYOUT_RENDER_H_

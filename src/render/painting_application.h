@@ -1,10 +1,10 @@
-#ifndef LUMORA_CLI_RENDER_PAINTING_APPLICATION_H_
-#define LUMORA_CLI_RENDER_PAINTING_APPLICATION_H_
+#ifndef LUMORA_RENDER_PAINTING_APPLICATION_H_
+#define LUMORA_RENDER_PAINTING_APPLICATION_H_
 
 #include <QGuiApplication>
 #include <optional>
 
-namespace lumora::cli {
+namespace lumora {
 
 // The Qt application that painting needs, for as long as the value lives: without a display it
 // paints offscreen, and Qt's own notes stay off the terminal (its fatal errors are told).
@@ -19,6 +19,6 @@ class PaintingApplication {
   std::optional<QGuiApplication> app_;
 };
 
-}  // namespace lumora::cli
+}  // namespace lumora
 
-#endif  // LUMORA_CLI_RENDER_PAINTING_APPLICATION_H_
+#endif  // LUMORA_RENDER_PAINTING_APPLICATION_H_

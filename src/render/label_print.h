@@ -1,5 +1,5 @@
-#ifndef LUMORA_GUI_LAYOUTS_PAINT_LABEL_PRINT_H_
-#define LUMORA_GUI_LAYOUTS_PAINT_LABEL_PRINT_H_
+#ifndef LUMORA_RENDER_LABEL_PRINT_H_
+#define LUMORA_RENDER_LABEL_PRINT_H_
 
 #include <string_view>
 
@@ -21,4 +21,4 @@ bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes);
 
 }  // namespace lumora
 
-#endif  // LUMORA_GUI_LAYOUTS_PAINT_LABEL_PRINT_H_
+#endif  // LUMORA_RENDER_LABEL_PRINT_H_

@@ -1,11 +1,3 @@
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -17,13 +9,12 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
-#include "cli/render/painting_application.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
 #include "core/reports/number_text.h"
 #include "core/tables/file_routines.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_images.h"
 
 namespace lumora::cli {
 namespace {
@@ -33,8 +24,6 @@ constexpr std::string_view kUsage =
     "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf";
 constexpr int kDefaultWidth = 1600;
 constexpr int kMaxWidth = 20000;
-// An image's pixels are those of a screen at 96 dots per inch: 3780 dots per metre.
-constexpr int kScreenDotsPerMetre = 3780;
 
 enum class Output { kPng, kSvg, kPdf };
 
@@ -46,50 +35,6 @@ std::optional<Output> OutputOf(const std::string& file) {
   if (lower.ends_with(".svg")) return Output::kSvg;
   if (lower.ends_with(".pdf")) return Output::kPdf;
   return std::nullopt;
-}
-
-QByteArray PngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look, int width) {
-  QImage image(width, width, QImage::Format_RGB32);
-  image.setDotsPerMeterX(kScreenDotsPerMetre);
-  image.setDotsPerMeterY(kScreenDotsPerMetre);
-  {
-    QPainter painter(&image);
-    PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
-  }
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
-
-QByteArray SvgBytes(const LoadedResult& result, int layout_no, const LayoutLook& look, int width) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(width, width));
-  generator.setViewBox(QRect(0, 0, width, width));
-  generator.setResolution(96);
-  generator.setTitle(QStringLiteral("Layout %1").arg(layout_no));
-  QPainter painter(&generator);
-  PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
-  painter.end();
-  return bytes;
-}
-
-std::optional<QByteArray> PdfBytes(const LayoutPrintJob& job) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPdfWriter writer(&buffer);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  writer.setTitle(QStringLiteral("Layouts"));
-  writer.setCreator(QStringLiteral("lumora-cli"));
-  if (!PrintLayoutPages(writer, job)) return std::nullopt;
-  return bytes;
 }
 
 }  // namespace
@@ -138,12 +83,11 @@ int RunRender(const std::vector<std::string>& args) {
   look.unit = ReportUnit(job);
   look.scrap = JobScrapCriteria(job);
 
-  PaintingApplication application;
-  QByteArray bytes;
+  std::string bytes;
   if (*output == Output::kPng) {
-    bytes = PngBytes(result, layout_no, look, width);
+    bytes = LayoutPngBytes(result, layout_no, look, width);
   } else if (*output == Output::kSvg) {
-    bytes = SvgBytes(result, layout_no, look, width);
+    bytes = LayoutSvgBytes(result, layout_no, look, width);
   } else {
     LayoutPrintJob print;
     print.result = &result;
@@ -158,13 +102,12 @@ int RunRender(const std::vector<std::string>& args) {
     } else {
       print.layouts.push_back(layout_no);
     }
-    const std::optional<QByteArray> pdf = PdfBytes(print);
+    const std::optional<std::string> pdf = LayoutPdfBytes(print);
     if (!pdf) return Fail(kExitUsage, "could not start the PDF writer");
     bytes = *pdf;
   }
-  if (bytes.isEmpty()) return Fail(kExitUsage, "could not draw " + *out);
-  if (const auto error =
-          WriteFileAtomically(*out, std::string_view(bytes.constData(), bytes.size()))) {
+  if (bytes.empty()) return Fail(kExitUsage, "could not draw " + *out);
+  if (const auto error = WriteFileAtomically(*out, bytes)) {
     return Fail(kExitUsage, "could not write " + *out + ": " + *error);
   }
   return kExitOk;

@@ -1,4 +1,4 @@
-#include "gui/layouts/paint/label_print.h"
+#include "render/label_print.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/reports/label_pages.h"
-#include "gui/layouts/paint/layout_render.h"
+#include "render/layout_render.h"
 
 namespace lumora {
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/layouts/paint/painter_canvas.h"
+#include "render/painter_canvas.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

@@ -1,14 +1,14 @@
-#include "cli/render/label_pdf.h"
+#include "render/label_pdf.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QPageSize>
 #include <QPdfWriter>
 
-#include "cli/render/painting_application.h"
-#include "gui/layouts/paint/label_print.h"
+#include "render/label_print.h"
+#include "render/painting_application.h"
 
-namespace lumora::cli {
+namespace lumora {
 
 std::optional<std::string> LabelPdfBytes(std::string_view label_bytes) {
   PaintingApplication application;
@@ -26,4 +26,4 @@ std::optional<std::string> LabelPdfBytes(std::string_view label_bytes) {
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-}  // namespace lumora::cli
+}  // namespace lumora

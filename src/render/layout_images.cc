@@ -1,0 +1,77 @@
+#include "render/layout_images.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "render/painting_application.h"
+
+namespace lumora {
+namespace {
+
+// An image's pixels are those of a screen at 96 dots per inch: 3780 dots per metre.
+constexpr int kScreenDotsPerMetre = 3780;
+
+std::string StringOf(const QByteArray& bytes) {
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace
+
+std::string LayoutPngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look,
+                           int width) {
+  PaintingApplication application;
+  QImage image(width, width, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kScreenDotsPerMetre);
+  image.setDotsPerMeterY(kScreenDotsPerMetre);
+  {
+    QPainter painter(&image);
+    PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return StringOf(bytes);
+}
+
+std::string LayoutSvgBytes(const LoadedResult& result, int layout_no, const LayoutLook& look,
+                           int width) {
+  PaintingApplication application;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(width, width));
+  generator.setViewBox(QRect(0, 0, width, width));
+  generator.setResolution(96);
+  generator.setTitle(QStringLiteral("Layout %1").arg(layout_no));
+  QPainter painter(&generator);
+  PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+  painter.end();
+  return StringOf(bytes);
+}
+
+std::optional<std::string> LayoutPdfBytes(const LayoutPrintJob& job) {
+  PaintingApplication application;
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    writer.setTitle(QStringLiteral("Layouts"));
+    writer.setCreator(QStringLiteral("lumora-cli"));
+    if (!PrintLayoutPages(writer, job)) return std::nullopt;
+  }
+  return StringOf(bytes);
+}
+
+}  // namespace lumora
