@@ -1,6 +1,17 @@
 #include "cli/arguments.h"
 
 namespace lumora::cli {
+namespace {
+
+const Option* FindOption(OptionTable options, const std::string& name) {
+  if (name == kHelpOption.name) return &kHelpOption;
+  for (const Option& option : options) {
+    if (option.name == name) return &option;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 std::optional<std::string> Arguments::Value(const std::string& option) const {
   const auto found = values.find(option);
@@ -8,8 +19,8 @@ std::optional<std::string> Arguments::Value(const std::string& option) const {
   return found->second;
 }
 
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
-                                          const AcceptedOptions& accepted, Arguments& parsed) {
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args, OptionTable options,
+                                          Arguments& parsed) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 2 || arg[0] != '-') {
@@ -23,7 +34,8 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
       name = arg.substr(0, equals);
       inline_value = arg.substr(equals + 1);
     }
-    if (accepted.value_options.count(name) > 0) {
+    const Option* option = FindOption(options, name);
+    if (option && option->TakesValue()) {
       if (inline_value) {
         parsed.values[name] = *inline_value;
       } else if (i + 1 < args.size()) {
@@ -31,7 +43,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
       } else {
         return "option " + name + " needs a value";
       }
-    } else if (accepted.switch_options.count(name) > 0 && !inline_value) {
+    } else if (option && !inline_value) {
       parsed.switches.insert(name);
     } else {
       return "unknown option " + arg;

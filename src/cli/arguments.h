@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
+
 namespace lumora::cli {
 
 // The arguments of one command: options with values, switches, and the positional arguments.
@@ -19,17 +21,10 @@ struct Arguments {
   bool Has(const std::string& option) const { return switches.count(option) > 0; }
 };
 
-// What a command accepts: options that take a value ("--data-dir", "-o") and switches
-// ("--coil").
-struct AcceptedOptions {
-  std::set<std::string> value_options;
-  std::set<std::string> switch_options;
-};
-
-// Parses "--name value", "--name=value" and switches; anything unknown that starts with "-" is
-// an error, returned as the message to show.
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args,
-                                          const AcceptedOptions& accepted, Arguments& parsed);
+// Parses "--name value", "--name=value" and switches by the command's option table (and
+// --help); anything unknown that starts with "-" is an error, returned as the message to show.
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args, OptionTable options,
+                                          Arguments& parsed);
 
 }  // namespace lumora::cli
 

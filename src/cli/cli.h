@@ -1,22 +1,22 @@
 #ifndef LUMORA_CLI_CLI_H_
 #define LUMORA_CLI_CLI_H_
 
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
+#include "cli/exit_codes.h"
+#include "cli/options.h"
+
 namespace lumora::cli {
 
-// Exit codes shared by every command.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitUsage = 1;
-
-// One command of lumora-cli.
+// One command of lumora-cli: a row of the command table.
 struct Command {
   std::string_view name;
   std::string_view usage;    // the arguments, as shown by --help
   std::string_view summary;  // one line saying what it does
-  int (*run)(const std::vector<std::string>& args);
+  OptionTable options;       // what it accepts besides --help, parsed before run is called
+  int (*run)(const Arguments& parsed);
 };
 
 // Every command, in the order --help lists them.

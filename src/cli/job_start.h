@@ -13,9 +13,6 @@
 // folder, and the start sequence answered without a person.
 namespace lumora::cli {
 
-// The exit code of a command whose checks refused the run.
-inline constexpr int kExitRefused = 2;
-
 // A job opened for one command. Its working files live in the data folder under a fresh start
 // stamp and are removed when the value goes.
 class CommandJob {

@@ -15,13 +15,45 @@ testing::ProcessResult RunCli(const std::vector<std::string>& args) {
   return RunProcess(LUMORA_CLI_PATH, args);
 }
 
-TEST(Cli, HelpListsTheCommandsAndVersionPrintsIt) {
+TEST(Cli, HelpListsTheCommandsAndExitCodesAndVersionPrintsIt) {
   const auto help = RunCli({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_THAT(help.out, HasSubstr("summary JOB"));
+  EXPECT_THAT(help.out, HasSubstr("\n  2  refused  "));
   const auto version = RunCli({"--version"});
   EXPECT_EQ(version.exit_code, 0);
   EXPECT_THAT(version.out, HasSubstr("lumora-cli 0."));
+}
+
+// Each command's --help shows its usage and lists every option it parses, one a line.
+TEST(Cli, EveryCommandAnswersHelpWithItsOptions) {
+  const struct {
+    std::string command;
+    std::vector<std::string> options;
+  } cases[] = {
+      {"summary", {"--data-dir DIR"}},
+      {"check", {"--coil", "--data-dir DIR", "--strict"}},
+      {"optimize",
+       {"-o OUT", "--coil", "--eff N", "--objective yield|layouts", "--threads N",
+        "--stop-after-pass K", "--resume K", "--data-dir DIR", "--strict", "--quiet"}},
+      {"report", {"--unit MM|IN", "--coil", "--out-dir DIR", "--data-dir DIR"}},
+      {"labels", {"--unit MM|IN", "-o FILE", "--pdf FILE", "--coil", "--data-dir DIR"}},
+      {"render",
+       {"--layout N", "--all", "--unit MM|IN", "--coil", "--data-dir DIR", "--width PX",
+        "-o FILE"}},
+      {"library", {"--data-dir DIR"}},
+      {"products", {"--base NAME", "--data-dir DIR"}},
+      {"alternate", {"--layout L", "--tries N", "--coil", "-o OUT", "--data-dir DIR"}},
+  };
+  for (const auto& [command, options] : cases) {
+    SCOPED_TRACE(command);
+    const auto help = RunCli({command, "--help"});
+    EXPECT_EQ(help.exit_code, 0) << help.err;
+    EXPECT_THAT(help.out, HasSubstr("Usage: lumora-cli " + command + " "));
+    for (const std::string& option : options)
+      EXPECT_THAT(help.out, HasSubstr("\n  " + option + " "));
+    EXPECT_THAT(help.out, HasSubstr("\n  --help "));
+  }
 }
 
 TEST(Cli, UsageErrorsExitWithOneAndSaySo) {

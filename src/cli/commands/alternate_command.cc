@@ -20,6 +20,14 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: alternate JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]";
 
+constexpr Option kOptions[] = {
+    {"--layout", "L", "The layout to arrange anew."},
+    {"--tries", "N", "How many times Try Next is chosen before Keep (default 0)."},
+    kCoilOption,
+    kOutJobOption,
+    kDataDirOption,
+};
+
 // A whole number option within [lo, hi]; the message to show otherwise.
 std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int lo,
                                      int hi, int& value) {
@@ -43,12 +51,9 @@ std::string ButtonText(AlternateChoice choice) {
 
 }  // namespace
 
-int RunAlternate(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error =
-          ParseArguments(args, {{"-o", "--layout", "--tries", "--data-dir"}, {"--coil"}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+const OptionTable kAlternateOptions = kOptions;
+
+int RunAlternate(const Arguments& parsed) {
   if (parsed.positional.size() != 1 || !parsed.Value("--layout")) return Fail(kExitUsage, kUsage);
   int layout_no = 0;
   int tries = 0;

@@ -8,11 +8,15 @@
 
 namespace lumora::cli {
 
-int RunCheck(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error = ParseArguments(args, {{"--data-dir"}, {"--coil", "--strict"}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+namespace {
+
+constexpr Option kOptions[] = {kCoilOption, kDataDirOption, kStrictOption};
+
+}  // namespace
+
+const OptionTable kCheckOptions = kOptions;
+
+int RunCheck(const Arguments& parsed) {
   if (parsed.positional.size() != 1) {
     return Fail(kExitUsage, "usage: check JOB [--coil] [--data-dir DIR] [--strict]");
   }

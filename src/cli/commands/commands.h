@@ -1,21 +1,39 @@
 #ifndef LUMORA_CLI_COMMANDS_COMMANDS_H_
 #define LUMORA_CLI_COMMANDS_COMMANDS_H_
 
-#include <string>
-#include <vector>
+#include "cli/arguments.h"
+#include "cli/options.h"
 
-// The entry points of the lumora-cli commands, one file each.
+// The lumora-cli commands, one file each: the option table of a command and its entry point,
+// called with the arguments parsed by that table.
 namespace lumora::cli {
 
-int RunSummary(const std::vector<std::string>& args);
-int RunCheck(const std::vector<std::string>& args);
-int RunOptimize(const std::vector<std::string>& args);
-int RunReport(const std::vector<std::string>& args);
-int RunLabels(const std::vector<std::string>& args);
-int RunRender(const std::vector<std::string>& args);
-int RunLibrary(const std::vector<std::string>& args);
-int RunProducts(const std::vector<std::string>& args);
-int RunAlternate(const std::vector<std::string>& args);
+extern const OptionTable kSummaryOptions;
+int RunSummary(const Arguments& parsed);
+
+extern const OptionTable kCheckOptions;
+int RunCheck(const Arguments& parsed);
+
+extern const OptionTable kOptimizeOptions;
+int RunOptimize(const Arguments& parsed);
+
+extern const OptionTable kReportOptions;
+int RunReport(const Arguments& parsed);
+
+extern const OptionTable kLabelsOptions;
+int RunLabels(const Arguments& parsed);
+
+extern const OptionTable kRenderOptions;
+int RunRender(const Arguments& parsed);
+
+extern const OptionTable kLibraryOptions;
+int RunLibrary(const Arguments& parsed);
+
+extern const OptionTable kProductsOptions;
+int RunProducts(const Arguments& parsed);
+
+extern const OptionTable kAlternateOptions;
+int RunAlternate(const Arguments& parsed);
 
 }  // namespace lumora::cli
 

@@ -5,22 +5,31 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
-#include "render/label_pdf.h"
 #include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/label_pages.h"
 #include "core/tables/file_routines.h"
+#include "render/label_pdf.h"
 
 namespace lumora::cli {
 
-int RunLabels(const std::vector<std::string>& args) {
+namespace {
+
+constexpr Option kOptions[] = {
+    kUnitOption,
+    {"-o", "FILE", "Writes the labels to FILE (default lbl.tlf; with --pdf only when given)."},
+    {"--pdf", "FILE", "Prints the labels to the PDF file FILE."},
+    kCoilOption,
+    kDataDirOption,
+};
+
+}  // namespace
+
+const OptionTable kLabelsOptions = kOptions;
+
+int RunLabels(const Arguments& parsed) {
   constexpr std::string_view kUsage =
       "usage: labels JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]";
-  Arguments parsed;
-  if (const auto error =
-          ParseArguments(args, {{"--unit", "-o", "--pdf", "--data-dir"}, {"--coil"}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
   const std::optional<std::string> unit = parsed.Value("--unit");
   if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
     return Fail(kExitUsage, kUsage);

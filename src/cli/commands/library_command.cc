@@ -21,6 +21,8 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: library merge [--data-dir DIR] | library import JOB [--data-dir DIR]";
 
+constexpr Option kOptions[] = {kDataDirOption};
+
 int Merge(const Arguments& parsed) {
   if (!parsed.positional.empty()) return Fail(kExitUsage, kUsage);
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
@@ -66,16 +68,15 @@ int Import(const Arguments& parsed) {
 
 }  // namespace
 
-int RunLibrary(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error = ParseArguments(args, {{"--data-dir"}, {}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+const OptionTable kLibraryOptions = kOptions;
+
+int RunLibrary(const Arguments& parsed) {
   if (parsed.positional.empty()) return Fail(kExitUsage, kUsage);
-  const std::string action = parsed.positional.front();
-  parsed.positional.erase(parsed.positional.begin());
-  if (action == "merge") return Merge(parsed);
-  if (action == "import") return Import(parsed);
+  Arguments action_arguments = parsed;
+  action_arguments.positional.erase(action_arguments.positional.begin());
+  const std::string& action = parsed.positional.front();
+  if (action == "merge") return Merge(action_arguments);
+  if (action == "import") return Import(action_arguments);
   return Fail(kExitUsage, kUsage);
 }
 

@@ -21,12 +21,22 @@
 namespace lumora::cli {
 namespace {
 
-// The run was refused by the driver's own checks ("No valid GLASS SIZES." ...).
-constexpr int kExitDriverCheck = 3;
-
 constexpr std::string_view kUsage =
     "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
     "[--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]";
+
+constexpr Option kOptions[] = {
+    kOutJobOption,
+    kCoilOption,
+    {"--eff", "N", "The run's efficiency instead of the data folder's."},
+    {"--objective", "yield|layouts", "Maximum yield or minimum layouts instead of the job's."},
+    {"--threads", "N", "Computes N passes at once, 1 to 1024 (default: one per core)."},
+    {"--stop-after-pass", "K", "Stops the run after pass K, as Stop does."},
+    {"--resume", "K", "Resumes a stopped run from pass K with the job's result."},
+    kDataDirOption,
+    kStrictOption,
+    {"--quiet", "", "Shows no progress bar (it is only shown on a terminal)."},
+};
 
 struct OptimizeOptions {
   std::string job_file;
@@ -92,12 +102,9 @@ std::string StatusLine(const Job& job) {
 
 }  // namespace
 
-int RunOptimize(const std::vector<std::string>& args) {
-  Arguments parsed;
-  const AcceptedOptions accepted{
-      {"-o", "--eff", "--objective", "--threads", "--stop-after-pass", "--resume", "--data-dir"},
-      {"--coil", "--strict", "--quiet"}};
-  if (const auto error = ParseArguments(args, accepted, parsed)) return Fail(kExitUsage, *error);
+const OptionTable kOptimizeOptions = kOptions;
+
+int RunOptimize(const Arguments& parsed) {
   OptimizeOptions options;
   if (const auto error = ReadOptions(parsed, options)) return Fail(kExitUsage, *error);
 

@@ -16,13 +16,16 @@ namespace {
 
 constexpr std::string_view kUsage = "usage: products load ORDERS --base NAME [--data-dir DIR]";
 
+constexpr Option kOptions[] = {
+    {"--base", "NAME", "The name the job files start with."},
+    kDataDirOption,
+};
+
 }  // namespace
 
-int RunProducts(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error = ParseArguments(args, {{"--data-dir", "--base"}, {}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+const OptionTable kProductsOptions = kOptions;
+
+int RunProducts(const Arguments& parsed) {
   const std::optional<std::string> base = parsed.Value("--base");
   if (parsed.positional.size() != 2 || parsed.positional[0] != "load" || !base) {
     return Fail(kExitUsage, kUsage);

@@ -25,6 +25,16 @@ constexpr std::string_view kUsage =
 constexpr int kDefaultWidth = 1600;
 constexpr int kMaxWidth = 20000;
 
+constexpr Option kOptions[] = {
+    {"--layout", "N", "Draws layout N (default 1)."},
+    {"--all", "", "Prints every layout on its own page (a .pdf file only)."},
+    kUnitOption,
+    kCoilOption,
+    kDataDirOption,
+    {"--width", "PX", "The image's width in pixels, 1 to 20000 (default 1600)."},
+    {"-o", "FILE", "The file to write: .png, .svg or .pdf."},
+};
+
 enum class Output { kPng, kSvg, kPdf };
 
 std::optional<Output> OutputOf(const std::string& file) {
@@ -39,13 +49,9 @@ std::optional<Output> OutputOf(const std::string& file) {
 
 }  // namespace
 
-int RunRender(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error = ParseArguments(
-          args, {{"--layout", "--unit", "--data-dir", "--width", "-o"}, {"--all", "--coil"}},
-          parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+const OptionTable kRenderOptions = kOptions;
+
+int RunRender(const Arguments& parsed) {
   const std::optional<std::string> unit = parsed.Value("--unit");
   const std::optional<std::string> out = parsed.Value("-o");
   const std::optional<Output> output = out ? OutputOf(*out) : std::nullopt;

@@ -27,16 +27,20 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return text;
 }
 
+constexpr Option kOptions[] = {
+    kUnitOption,
+    kCoilOption,
+    {"--out-dir", "DIR", "Writes the three files into DIR (default: the current folder)."},
+    kDataDirOption,
+};
+
 }  // namespace
 
-int RunReport(const std::vector<std::string>& args) {
+const OptionTable kReportOptions = kOptions;
+
+int RunReport(const Arguments& parsed) {
   constexpr std::string_view kUsage =
       "usage: report JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]";
-  Arguments parsed;
-  if (const auto error =
-          ParseArguments(args, {{"--unit", "--out-dir", "--data-dir"}, {"--coil"}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
   const std::optional<std::string> unit = parsed.Value("--unit");
   if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
     return Fail(kExitUsage, kUsage);

@@ -42,11 +42,15 @@ Tally TallyRows(const Grid& grid, int quantity_col) {
 
 }  // namespace
 
-int RunSummary(const std::vector<std::string>& args) {
-  Arguments parsed;
-  if (const auto error = ParseArguments(args, {{"--data-dir"}, {}}, parsed)) {
-    return Fail(kExitUsage, *error);
-  }
+namespace {
+
+constexpr Option kOptions[] = {kDataDirOption};
+
+}  // namespace
+
+const OptionTable kSummaryOptions = kOptions;
+
+int RunSummary(const Arguments& parsed) {
   if (parsed.positional.size() != 1) return Fail(kExitUsage, "usage: summary JOB [--data-dir DIR]");
   if (const auto error = SeedDataFolder(ResolveDataFolder(parsed.Value("--data-dir")))) {
     return Fail(kExitUsage, *error);
