@@ -46,11 +46,13 @@ TEST_F(ReportCommandTest, WritesTheThreeFilesAndPrintsTheReportAndTheStatusTexts
   EXPECT_EQ(result.err, "Overall Yield (%) = 59.39\nTotal Layouts = 3\nProfit = 898\n");
 }
 
-TEST_F(ReportCommandTest, CoilJobsAndTheDefaultUnitOfMiscSet) {
-  const auto result = Run({"report", ReportJob("coil_job.sdr"), "--out-dir", folder_.path()});
+TEST_F(ReportCommandTest, CoilJobsAndTheDefaultUnitOfMiscSetIntoANewFolder) {
+  // A missing --out-dir is made, with its parents.
+  const auto result =
+      Run({"report", ReportJob("coil_job.sdr"), "--out-dir", folder_.File("coil/reports")});
   ASSERT_EQ(result.exit_code, 0) << result.err;
-  EXPECT_EQ(folder_.Read("report.tlf"), TestDataBytes("reports/coil_mm/report.tlf"));
-  EXPECT_EQ(folder_.Read("sheets.Adj"), TestDataBytes("reports/coil_mm/sheets.Adj"));
+  EXPECT_EQ(folder_.Read("coil/reports/report.tlf"), TestDataBytes("reports/coil_mm/report.tlf"));
+  EXPECT_EQ(folder_.Read("coil/reports/sheets.Adj"), TestDataBytes("reports/coil_mm/sheets.Adj"));
 }
 
 TEST_F(ReportCommandTest, ADamagedResultIsToldAndNothingIsWritten) {

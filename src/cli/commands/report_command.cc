@@ -1,4 +1,6 @@
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "cli/answering_prompter.h"
 #include "cli/arguments.h"
@@ -30,7 +32,8 @@ std::string Latin1ToUtf8(std::string_view bytes) {
 constexpr Option kOptions[] = {
     kUnitOption,
     kCoilOption,
-    {"--out-dir", "DIR", "Writes the three files into DIR (default: the current folder)."},
+    {"--out-dir", "DIR",
+     "Writes the three files into DIR, made if missing (default: the current folder)."},
     kDataDirOption,
 };
 
@@ -51,7 +54,15 @@ int RunReport(const Arguments& parsed) {
   if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
 
-  const ReportPaths paths = ReportPathsIn(parsed.Value("--out-dir").value_or("."));
+  const std::string out_dir = parsed.Value("--out-dir").value_or(".");
+  // A damaged result writes nothing, not even the folder.
+  if (const ResultLoad result = LoadResult(job); !result.error.empty()) {
+    return Fail(kExitUsage, result.error);
+  }
+  std::error_code made;
+  std::filesystem::create_directories(out_dir, made);
+  if (made) return Fail(kExitUsage, "cannot make the folder " + out_dir + ": " + made.message());
+  const ReportPaths paths = ReportPathsIn(out_dir);
   const LayoutsLoad load = LoadLayouts(job, paths);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
   const std::optional<std::string> report = ReadFileBytes(paths.report);
