@@ -1,29 +1,17 @@
 #include "render/label_pdf.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QPageSize>
 #include <QPdfWriter>
 
 #include "render/label_print.h"
-#include "render/painting_application.h"
+#include "render/pdf_document.h"
 
 namespace lumora {
 
 std::optional<std::string> LabelPdfBytes(std::string_view label_bytes) {
-  PaintingApplication application;
-  QByteArray bytes;
-  {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+  return PdfDocument("Labels", [label_bytes](QPdfWriter& writer) {
     SetLabelPageLayout(writer);
-    writer.setTitle(QStringLiteral("Labels"));
-    writer.setCreator(QStringLiteral("lumora-cli"));
-    if (!PrintLabelPages(writer, label_bytes)) return std::nullopt;
-  }
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return PrintLabelPages(writer, label_bytes);
+  });
 }
 
 }  // namespace lumora

@@ -4,12 +4,12 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
 #include "render/painting_application.h"
+#include "render/pdf_document.h"
 
 namespace lumora {
 namespace {
@@ -59,19 +59,10 @@ std::string LayoutSvgBytes(const LoadedResult& result, int layout_no, const Layo
 }
 
 std::optional<std::string> LayoutPdfBytes(const LayoutPrintJob& job) {
-  PaintingApplication application;
-  QByteArray bytes;
-  {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+  return PdfDocument("Layouts", [&job](QPdfWriter& writer) {
     writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Layouts"));
-    writer.setCreator(QStringLiteral("lumora-cli"));
-    if (!PrintLayoutPages(writer, job)) return std::nullopt;
-  }
-  return StringOf(bytes);
+    return PrintLayoutPages(writer, job);
+  });
 }
 
 }  // namespace lumora
