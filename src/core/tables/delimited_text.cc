@@ -142,6 +142,21 @@ std::string ToLatin1Text(std::string_view bytes) {
   return std::string(bytes);
 }
 
+std::string Latin1ToUtf8(std::string_view latin1) {
+  std::string text;
+  text.reserve(latin1.size());
+  for (const char c : latin1) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (byte >> 6));
+      text += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return text;
+}
+
 DelimitedText ReadDelimitedText(std::string_view bytes) {
   const std::string text = ToLatin1Text(bytes);
   DelimitedText result;

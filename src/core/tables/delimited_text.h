@@ -25,6 +25,9 @@ struct DelimitedText {
 // Latin-1 already. Characters Latin-1 cannot hold become "?".
 std::string ToLatin1Text(std::string_view bytes);
 
+// Latin-1 text as UTF-8.
+std::string Latin1ToUtf8(std::string_view latin1);
+
 // Reads any bytes as delimited text. The delimiter is the one of tab, ";" and "," that splits the
 // first lines most evenly (in that order of preference). A field in double quotes may hold the
 // delimiter, line ends and doubled quotes; a line may end in CR LF, LF or CR.
