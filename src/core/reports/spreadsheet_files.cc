@@ -54,7 +54,7 @@ class TemporaryFile {
 }  // namespace
 
 std::string CsvBytes(const ExportTable& table) {
-  std::string bytes = "\xEF\xBB\xBF";
+  std::string bytes;
   auto line = [&bytes](const std::vector<std::string>& fields) {
     for (size_t i = 0; i < fields.size(); ++i) bytes += (i > 0 ? "," : "") + CsvField(fields[i]);
     bytes += "\r\n";

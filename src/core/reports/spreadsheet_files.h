@@ -10,9 +10,8 @@
 // Export tables written as files a spreadsheet opens.
 namespace lumora {
 
-// One table as CSV: UTF-8 with a byte order mark (so spreadsheets take the accents as they are),
-// comma separated, a field in double quotes when it holds a comma, a quote or a line end, numbers
-// with a decimal point, lines ended by CR LF.
+// One table as CSV: UTF-8, comma separated, a field in double quotes when it holds a comma, a quote
+// or a line end, numbers with a decimal point, lines ended by CR LF.
 std::string CsvBytes(const ExportTable& table);
 
 // Writes the tables into one XLSX workbook, a sheet each with its headers in bold and numbers
