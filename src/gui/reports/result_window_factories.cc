@@ -12,11 +12,12 @@
 namespace lumora {
 namespace {
 
-// An "Export..." button after the grid toolbar's own, for what the window shows.
+// An export button after the grid toolbar's own, for what the window shows. Its caption says
+// where to, as the Balance And Scrap Table already has an "Export" into the material library.
 QWidget* WithExportButton(QWidget* content, MainWindow& window, ExportPart part) {
   if (auto* toolbar = content->findChild<GridToolBar*>()) {
     toolbar->addSeparator();
-    QAction* action = toolbar->addAction(QStringLiteral("Export..."));
+    QAction* action = toolbar->addAction(QStringLiteral("Export to Spreadsheet..."));
     action->setObjectName(QStringLiteral("Export"));
     QObject::connect(action, &QAction::triggered, content,
                      [&window, part] { ExportJobWithDialog(window, {part}); });
