@@ -122,7 +122,7 @@ CellCheck CheckValue(const std::string& header, const std::string& value) {
   const ColumnInfo rules = DescribeColumn(header).value_or(ColumnInfo{0, 'S', 'T'});
   CellCheck check;
   if (rules.kind == 'S') {
-    check.cell = StorableCellText(value);
+    check.cell = TrimCell(StorableCellText(value));
     if (rules.max_length > 0 && static_cast<int>(check.cell.size()) > rules.max_length) {
       check.cell.resize(rules.max_length);
       check.note = header + " cut to " + GeneralText(rules.max_length) + " characters";
@@ -290,20 +290,21 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
       const std::string value = TrimCell(record.fields[column]);
       const int col = inch && targets[t].inch_col > 0 ? targets[t].inch_col : targets[t].col;
       if (value.empty() || col > static_cast<int>(headers.size())) continue;
-      any = true;
       CellCheck check = CheckValue(headers[col - 1], value);
       if (!check.refusal.empty()) {
         refusals += (refusals.empty() ? "" : "; ") + check.refusal;
-      } else {
+      } else if (!check.cell.empty()) {
+        any = true;
         cells[col - 1] = std::move(check.cell);
         if (!check.note.empty()) notes.push_back({record.line, check.note});
       }
     }
-    if (!any) continue;
     if (!refusals.empty()) {
       result.issues.push_back({record.line, refusals + " - line left out"});
       continue;
     }
+    // A record of nothing a cell can hold is as good as a blank line.
+    if (!any) continue;
     if (static_cast<int>(result.rows.size()) + 2 >= kMaxGridRows) {
       result.issues.push_back(
           {record.line, "the list is full - this line and those after it left out"});
