@@ -23,6 +23,13 @@ std::string RowText(const Grid& grid, int row) {
   return text.substr(0, text.find_last_not_of(',') + 1);
 }
 
+// Text as a spreadsheet's "Unicode text" saves it: UTF-16 little endian after its byte order mark.
+std::string Utf16Le(std::string_view latin1) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : latin1) bytes += {c, '\0'};
+  return bytes;
+}
+
 struct ImportCase {
   const char* name;
   std::string bytes;
@@ -88,6 +95,12 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
        "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung",
        {},
        {2}},
+      {"UTF-16 with tabs",
+       Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"),
+       "MM",
+       "",
+       {"1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller"},
+       {}},
       {"unit IN for a file without one",
        "L1,L2,QTY\n12 1/2,10,1\n",
        "IN",
