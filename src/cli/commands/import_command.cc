@@ -70,7 +70,10 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
   if (!ImportIntoGrid(grid, rows, run, prompter)) return kExitRefused;
   job.settings.job_changed = true;
   std::cout << GeneralText(static_cast<int>(rows.rows.size())) << " rows imported into the "
-            << (glass ? "Glass Size Specifications" : "Sheet Specifications") << "\n";
+            << (glass                    ? "Glass Size Specifications"
+                : job.settings.coil_mode ? "Coil Specifications"
+                                         : "Sheet Specifications")
+            << "\n";
   return std::nullopt;
 }
 

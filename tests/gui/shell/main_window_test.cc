@@ -428,6 +428,18 @@ class MainWindowTest : public QObject {
     QVERIFY(dialog_->requests.empty());
   }
 
+  void ExportWritesTheListsToTheChosenFile() {
+    MainWindow window(Setup(false));
+    Show(window);
+    AddSheetRow(window.job().sheet, "2440", "1220", "3");
+    dialog_->answers = {folder_->File("lists.csv")};
+    window.findChild<QAction*>("Export")->trigger();
+    QCOMPARE(dialog_->requests.front().kind, FileDialogKind::kSave);
+    const std::string csv = folder_->Read("lists.csv");
+    QVERIFY(csv.find("Sheet Specifications\r\nL1 (MM),L2 (MM),L1 (IN),L2 (IN),QTY,CP/SFT\r\n"
+                     "2440,1220,,,3,\r\n") != std::string::npos);
+  }
+
   void WindowMenuListsTheChildrenAndTheirPlacesAreKept() {
     QRect moved(40, 30, 420, 260);
     {
