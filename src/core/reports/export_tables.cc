@@ -15,8 +15,8 @@ namespace {
 constexpr double kSquareFoot = 92903.04;
 constexpr double kSquareMetre = 1e6;
 
-ExportCell Number(double value) { return {FormatDouble(value, "0.00"), value}; }
-ExportCell Text(std::string text) { return {std::move(text), std::nullopt}; }
+ExportCell Number(double value) { return {FormatDouble(value, "0.00"), value, true}; }
+ExportCell Text(std::string text) { return {std::move(text), std::nullopt, false}; }
 
 struct Units {
   bool inch;

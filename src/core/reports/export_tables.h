@@ -17,6 +17,8 @@ namespace lumora {
 struct ExportCell {
   std::string text;  // Latin-1
   std::optional<double> number;
+  // Shown with two decimals, as the report shows areas, yields and amounts.
+  bool two_decimals = false;
 };
 
 struct ExportTable {

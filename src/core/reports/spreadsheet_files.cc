@@ -78,6 +78,8 @@ std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,
   if (workbook == nullptr) return SaveFailureText({path, "the workbook could not be started"});
   lxw_format* bold = workbook_add_format(workbook);
   format_set_bold(bold);
+  lxw_format* two_decimals = workbook_add_format(workbook);
+  format_set_num_format(two_decimals, "0.00");
   for (const ExportTable& table : tables) {
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, SheetName(table.name).c_str());
     if (sheet == nullptr) continue;
@@ -93,7 +95,8 @@ std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,
         const ExportCell& cell = table.rows[r][c];
         const auto col = static_cast<lxw_col_t>(c);
         if (cell.number) {
-          worksheet_write_number(sheet, row, col, *cell.number, nullptr);
+          worksheet_write_number(sheet, row, col, *cell.number,
+                                 cell.two_decimals ? two_decimals : nullptr);
         } else if (!cell.text.empty()) {
           worksheet_write_string(sheet, row, col, Latin1ToUtf8(cell.text).c_str(), nullptr);
         }
