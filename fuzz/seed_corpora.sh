@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$1"
 data="$root/tests/data"
 mkdir -p "$out"/{table_file_fuzz,job_file_fuzz,result_files_fuzz,result_reports_fuzz,number_text_fuzz} \
-  "$out"/{settings_files_fuzz,key_rules_fuzz}
+  "$out"/{settings_files_fuzz,key_rules_fuzz,list_import_fuzz}
 
 for f in "$data"/reports/*/*.tlf "$data"/reports/*/*.Adj "$root"/data/defaults/*; do
   cp "$f" "$out/table_file_fuzz/$(basename "$(dirname "$f")")_$(basename "$f")"
@@ -45,3 +45,8 @@ for job in "$data"/jobs/*.opt; do
   { cat "$data/library/plm.dat"; printf '\0'; cat "$job"; } > "$out/product_loading_fuzz/plm_$(basename "$job")"
 done
 cp "$data/library/plm.dat" "$out/product_loading_fuzz/plm.dat"
+# Lists: a byte that picks glass (0) or stock (1) and inches (2), then the file.
+printf '\0Qty;Height;Width;Customer\r\n2;800,5;1200;"A; B"\r\n\r\n1x;1;1;C\r\n' \
+  > "$out/list_import_fuzz/glass_semicolons"
+printf '\3\xEF\xBB\xBFWidth (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n' \
+  > "$out/list_import_fuzz/stock_inches"

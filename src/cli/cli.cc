@@ -42,6 +42,17 @@ const std::vector<Command>& Commands() {
        "Tries alternate arrangements of layout L (N times Try Next, then Keep) and writes the\n"
        "      job back (or to OUT).",
        kAlternateOptions, RunAlternate},
+      {"import",
+       "JOB [--glass FILE] [--stock FILE] [--map MAP] [--stock-map MAP] [--unit MM|IN]\n"
+       "           [--replace] [--strict] [--coil] [-o OUT] [--data-dir DIR]",
+       "Adds the rows of glass and stock lists (CSV or tab separated, as spreadsheets save\n"
+       "      them) to the job, or puts them in place of its rows, and writes it back (or to OUT).",
+       kImportOptions, RunImport},
+      {"export",
+       "JOB -o FILE.xlsx|FILE.csv [--what PARTS] [--unit MM|IN] [--coil] [--data-dir DIR]",
+       "Writes the glass and stock lists, the report's summaries and the balance table to a\n"
+       "      workbook (a sheet each) or to CSV.",
+       kExportOptions, RunExport},
   };
   return commands;
 }

@@ -44,6 +44,10 @@ TEST(Cli, EveryCommandAnswersHelpWithItsOptions) {
       {"library", {"--data-dir DIR"}},
       {"products", {"--base NAME", "--data-dir DIR"}},
       {"alternate", {"--layout L", "--tries N", "--coil", "-o OUT", "--data-dir DIR"}},
+      {"import",
+       {"--glass FILE", "--stock FILE", "--map MAP", "--stock-map MAP", "--unit MM|IN", "--replace",
+        "--strict", "--coil", "-o OUT", "--data-dir DIR"}},
+      {"export", {"-o FILE", "--what PARTS", "--unit MM|IN", "--coil", "--data-dir DIR"}},
   };
   for (const auto& [command, options] : cases) {
     SCOPED_TRACE(command);

@@ -35,6 +35,12 @@ int RunProducts(const Arguments& parsed);
 extern const OptionTable kAlternateOptions;
 int RunAlternate(const Arguments& parsed);
 
+extern const OptionTable kImportOptions;
+int RunImport(const Arguments& parsed);
+
+extern const OptionTable kExportOptions;
+int RunExport(const Arguments& parsed);
+
 }  // namespace lumora::cli
 
 #endif  // LUMORA_CLI_COMMANDS_COMMANDS_H_

@@ -8,26 +8,11 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "core/layouts/layouts_load.h"
+#include "core/tables/delimited_text.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora::cli {
 namespace {
-
-// Report files are Latin-1; a terminal wants UTF-8.
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      text += c;
-    } else {
-      text += static_cast<char>(0xC0 | (byte >> 6));
-      text += static_cast<char>(0x80 | (byte & 0x3F));
-    }
-  }
-  return text;
-}
 
 constexpr Option kOptions[] = {
     kUnitOption,
@@ -67,6 +52,7 @@ int RunReport(const Arguments& parsed) {
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
   const std::optional<std::string> report = ReadFileBytes(paths.report);
   if (!report) return Fail(kExitUsage, "cannot read " + paths.report);
+  // Report files are Latin-1; a terminal wants UTF-8.
   std::cout << Latin1ToUtf8(*report);
   std::cerr << load.view.status.yield << "\n"
             << load.view.status.layouts << "\n"

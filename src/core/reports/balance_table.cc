@@ -11,6 +11,11 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 }  // namespace
 
+const std::vector<std::string>& BalanceTableHeaders() {
+  static const std::vector<std::string> headers = {"LAYOUT", "L1", "L2", "QTY", "TAG"};
+  return headers;
+}
+
 std::string BalanceTableBytes(const LoadedResult& result, std::string_view unit,
                               const ScrapLimits& scrap) {
   const float kerf = result.basic.kerf;

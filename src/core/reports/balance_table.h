@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
@@ -10,6 +11,9 @@
 namespace lumora {
 
 inline constexpr std::string_view kBalanceTableFileName = "offcut.tlf";
+
+// The columns of the Balance And Scrap Table: "LAYOUT", "L1", "L2", "QTY", "TAG".
+const std::vector<std::string>& BalanceTableHeaders();
 
 // The bytes of offcut.tlf: one record per leftover and margin strip that keeps a positive size
 // once the kerf is taken off, in element order: LAYOUT, L1 and L2 (the longer side first, in

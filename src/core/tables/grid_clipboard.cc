@@ -26,18 +26,25 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::vector<std::string> SplitCells(std::string_view line) {
-  std::vector<std::string> cells(1);
-  for (const char c : line) {
-    if (c == '\t') {
-      cells.emplace_back();
-    } else if (static_cast<unsigned char>(c) >= 32 && c != 127 && c != ',' && c != '"') {
-      cells.back() += c;
-    }
+  std::vector<std::string> cells;
+  size_t start = 0;
+  for (size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t', start)) {
+    cells.push_back(StorableCellText(line.substr(start, tab - start)));
+    start = tab + 1;
   }
+  cells.push_back(StorableCellText(line.substr(start)));
   return cells;
 }
 
 }  // namespace
+
+std::string StorableCellText(std::string_view text) {
+  std::string cell;
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 32 && c != 127 && c != ',' && c != '"') cell += c;
+  }
+  return cell;
+}
 
 std::string CopySelection(const Grid& grid) {
   const int top = std::max(1, std::min(grid.row, grid.row_sel));

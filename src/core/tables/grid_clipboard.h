@@ -12,6 +12,9 @@ namespace lumora {
 // Grids stop growing at the 16-bit row count of the data model.
 inline constexpr int kMaxGridRows = 32767;
 
+// A cell text as a table file can hold it: commas, double quotes and control characters left out.
+std::string StorableCellText(std::string_view text);
+
 // The selected block of data cells as clipboard text: its rows from top to bottom whichever way
 // the selection was made, cells separated by a tab, every row ended by CR LF.
 std::string CopySelection(const Grid& grid);
@@ -19,8 +22,8 @@ std::string CopySelection(const Grid& grid);
 // Asks "Paste from clipboard ?" and on Yes writes the clipboard text into the grid from the
 // current cell on: line i goes to row `row` + i (a row is added when the line lands just below
 // the grid), cell j to column `col` + j while that column exists. Lines may end in CR LF, LF or
-// CR, as spreadsheets write them. Commas, double quotes and control characters are left out of
-// the cells, since a table file cannot hold them. Returns whether the grid was written.
+// CR, as spreadsheets write them. Cells are made storable (StorableCellText). Returns whether the
+// grid was written.
 bool PasteClipboard(Grid& grid, std::string_view clipboard_text, Prompter& prompter);
 
 }  // namespace lumora

@@ -1,15 +1,25 @@
 #include "gui/job/job_grid_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QMimeData>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <utility>
 
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
+#include "core/job/list_import_run.h"
 #include "core/job/mirror_conversion.h"
+#include "core/tables/file_routines.h"
+#include "core/version.h"
+#include "gui/job/list_import_dialog.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 
@@ -66,6 +76,18 @@ bool MayEditCell(const QKeyEvent& event) {
   return text.size() == 1 && text.at(0).isPrint();
 }
 
+// The list file of a drop: one local file whose name ends in .csv, .tsv or .txt.
+QString DroppedListFile(const QMimeData* data) {
+  if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile()) {
+    return {};
+  }
+  const QString path = data->urls().front().toLocalFile();
+  for (const char* suffix : {".csv", ".tsv", ".txt"}) {
+    if (path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive)) return path;
+  }
+  return {};
+}
+
 }  // namespace
 
 JobGridWindow::JobGridWindow(JobWindowContext context, JobGridKind kind, QWidget* parent)
@@ -77,7 +99,17 @@ JobGridWindow::JobGridWindow(JobWindowContext context, JobGridKind kind, QWidget
   setObjectName(QString::fromLatin1(WindowName(kind)));
   body_->setContentsMargins(4, 4, 4, 4);
   body_->setSpacing(4);
-  if (kind != JobGridKind::kBasic) body_->addWidget(new GridToolBar(grid_, this));
+  if (kind != JobGridKind::kBasic) {
+    auto* toolbar = new GridToolBar(grid_, this);
+    toolbar->addSeparator();
+    QAction* import =
+        toolbar->addAction(kind == JobGridKind::kGlass ? QStringLiteral("Import Glass List...")
+                                                       : QStringLiteral("Import Stock List..."));
+    import->setObjectName(QStringLiteral("ImportList"));
+    connect(import, &QAction::triggered, this, &JobGridWindow::ImportListCommand);
+    body_->addWidget(toolbar);
+    setAcceptDrops(true);
+  }
   body_->addWidget(grid_, 1);
 
   grid_->SetWindowName(WindowName(kind));
@@ -163,6 +195,63 @@ void JobGridWindow::ContentsChanged() {
     grid_->Refresh();
   }
   emit GridStateChanged();
+}
+
+bool JobGridWindow::ImportList(const std::string& path) {
+  const ListKind kind = kind_ == JobGridKind::kGlass ? ListKind::kGlass : ListKind::kStock;
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) {
+    prompter().Ask({kApplicationTitle, "Could not read " + path, PromptIcon::kExclamation,
+                    PromptButtons::kOk, PromptAnswer::kOk});
+    return false;
+  }
+  const DelimitedText text = ReadDelimitedText(*bytes);
+  Grid& grid = grid_->grid();
+  const std::vector<std::string> headers = DataHeaders(grid);
+  ListImportDialog dialog(text, kind, headers, GuessMapping(text, kind, job().settings.unit), this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const ImportMapping mapping = dialog.Mapping();
+  const ImportRun run{kind,
+                      mapping.unit,
+                      std::filesystem::path(path).filename().string(),
+                      std::nullopt,
+                      job().workspace.WorkingFile("dia.tlf"),
+                      context_.result_actions ? context_.result_actions() : ResultViewActions{},
+                      LoadChargeTable(job().workspace)};
+  if (!ImportIntoGrid(grid, BuildImportRows(text, mapping, kind, headers), run, prompter())) {
+    return false;
+  }
+  job().settings.job_changed = true;
+  grid_->Refresh();
+  emit GridStateChanged();
+  return true;
+}
+
+void JobGridWindow::ImportListCommand() {
+  if (!context_.file_dialog) return;
+  const std::optional<std::string> path = context_.file_dialog(
+      {FileDialogKind::kOpen,
+       kind_ == JobGridKind::kGlass ? "Import Glass List" : "Import Stock List", "",
+       "Lists (*.csv, *.tsv, *.txt)|*.csv *.tsv *.txt|All Files (*.*)|*"});
+  if (path) ImportList(*path);
+}
+
+void JobGridWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedListFile(event->mimeData()).isEmpty()) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void JobGridWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedListFile(event->mimeData());
+  if (path.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  ImportList(QFile::encodeName(path).toStdString());
 }
 
 void JobGridWindow::showEvent(QShowEvent* event) {

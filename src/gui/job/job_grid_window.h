@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/job/data_change.h"
+#include "core/job/file_commands.h"
 #include "core/job/job.h"
 #include "core/shell/prompter.h"
 #include "gui/job/job_view.h"
@@ -25,6 +26,8 @@ struct JobWindowContext {
   Job& job;
   Prompter& prompter;
   std::function<ResultViewActions()> result_actions;
+  // The shared open/save dialog, for the list import.
+  FileDialog file_dialog;
 };
 
 // Which job grid a window edits.
@@ -56,6 +59,12 @@ class JobGridWindow : public QWidget, public JobView {
   // the layouts).
   bool ConfirmChange();
 
+  // The Sheet and Glass windows import a list file ("Import Glass List...", "Import Stock
+  // List...", or a file dropped on them): the mapping dialog over a preview, then the questions
+  // of the import. Returns whether the grid changed. The command asks for the file first.
+  bool ImportList(const std::string& path);
+  void ImportListCommand();
+
  signals:
   // The grid's texts, rows or current cell changed; the window's labels follow it.
   void GridStateChanged();
@@ -69,6 +78,8 @@ class JobGridWindow : public QWidget, public JobView {
 
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   Grid& JobGrid(Job& job) const;

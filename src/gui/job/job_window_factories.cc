@@ -7,7 +7,8 @@
 namespace lumora {
 
 JobWindowContext JobWindowContextOf(MainWindow& window) {
-  return {window.job(), window.prompter(), [&window] { return window.ResultActions(); }};
+  return {window.job(), window.prompter(), [&window] { return window.ResultActions(); },
+          window.file_dialog()};
 }
 
 void AddJobWindows(MainWindowSetup& setup) {

@@ -29,7 +29,7 @@ BalanceWindow::BalanceWindow(const Job& job, Prompter& prompter,
   setObjectName(QStringLiteral("OFFCUT"));
   setWindowTitle(QStringLiteral("Balance And Scrap Table"));
   Grid grid;
-  ApplyFormatString(grid, BuildFormatString({"LAYOUT", "L1", "L2", "QTY", "TAG"}));
+  ApplyFormatString(grid, BuildFormatString(BalanceTableHeaders()));
   grid.tag = job.workspace.WorkingFile(kBalanceTableFileName);
   LoadTable(grid);
   RenumberRows(grid);

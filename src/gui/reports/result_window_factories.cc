@@ -6,8 +6,26 @@
 #include "gui/reports/balance_window.h"
 #include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
+#include "gui/shell/job_exchange.h"
+#include "gui/tables/grid_toolbar.h"
 
 namespace lumora {
+namespace {
+
+// An export button after the grid toolbar's own, for what the window shows. Its caption says
+// where to, as the Balance And Scrap Table already has an "Export" into the material library.
+QWidget* WithExportButton(QWidget* content, MainWindow& window, ExportPart part) {
+  if (auto* toolbar = content->findChild<GridToolBar*>()) {
+    toolbar->addSeparator();
+    QAction* action = toolbar->addAction(QStringLiteral("Export to Spreadsheet..."));
+    action->setObjectName(QStringLiteral("Export"));
+    QObject::connect(action, &QAction::triggered, content,
+                     [&window, part] { ExportJobWithDialog(window, {part}); });
+  }
+  return content;
+}
+
+}  // namespace
 
 void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
@@ -26,13 +44,15 @@ void AddResultWindows(MainWindowSetup& setup) {
   // it, they would be those of an earlier result.
   setup.child_factories[ChildWindow::kReport] = [](MainWindow& window) -> QWidget* {
     if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
-    return new ReportWindow(window.job().workspace, window.prompter());
+    return WithExportButton(new ReportWindow(window.job().workspace, window.prompter()), window,
+                            ExportPart::kReport);
   };
   setup.child_factories[ChildWindow::kBalance] = [](MainWindow& window) -> QWidget* {
     if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
-    return new BalanceWindow(window.job(), window.prompter(), [&window](BalanceWindow& table) {
-      ExportBalanceTable(window, table);
-    });
+    return WithExportButton(
+        new BalanceWindow(window.job(), window.prompter(),
+                          [&window](BalanceWindow& table) { ExportBalanceTable(window, table); }),
+        window, ExportPart::kBalances);
   };
 }
 

@@ -21,6 +21,7 @@
 #include "gui/layouts/layouts_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/help.h"
+#include "gui/shell/job_exchange.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/shell/notices.h"
 #include "gui/tables/grid_widget.h"
@@ -97,6 +98,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
+  new JobExchange(*this);
 
   if (job_.settings.coil_mode) {
     edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
@@ -301,9 +303,19 @@ void MainWindow::FileNewCommand() {
   RefreshFromJob();
 }
 
-void MainWindow::FileOpenCommand() {
+void MainWindow::FileOpenCommand() { OpenJobWith(file_dialog_); }
+
+void MainWindow::OpenJobFile(const std::string& path) {
+  // Only the open dialog is answered by the file: Save Changes may still ask for a name.
+  OpenJobWith([this, path](const FileDialogRequest& request) -> std::optional<std::string> {
+    if (request.kind == FileDialogKind::kOpen) return path;
+    return file_dialog_(request);
+  });
+}
+
+void MainWindow::OpenJobWith(const FileDialog& dialog) {
   StoreJobViews();
-  const bool opened = FileOpen(job_, prompter(), file_dialog_);
+  const bool opened = FileOpen(job_, prompter(), dialog);
   if (opened) CloseResultViews();
   RefreshFromJob();
   if (opened) {

@@ -87,6 +87,10 @@ class MainWindow : public QMainWindow {
   void StoreJobViews();
   void LoadJobViews();
 
+  // Opens a job file as "&Open..." does, with the file given instead of chosen (a dropped file);
+  // the Save Changes question comes first.
+  void OpenJobFile(const std::string& path);
+
   // The view commands: "This file was not optimized." without layouts, else the Layouts window
   // is reopened and the asked-for window shown and activated.
   void ShowView(ChildWindow kind);
@@ -125,6 +129,7 @@ class MainWindow : public QMainWindow {
 
   void FileNewCommand();
   void FileOpenCommand();
+  void OpenJobWith(const FileDialog& dialog);
   void FileSaveCommand();
   void FileSaveAsCommand();
   void FileSaveAsDefaultsCommand();

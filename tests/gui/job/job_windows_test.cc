@@ -1,9 +1,12 @@
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QtTest>
 #include <optional>
 #include <string>
@@ -15,10 +18,13 @@
 #include "gui/job/basic_details_window.h"
 #include "gui/job/glass_window.h"
 #include "gui/job/job_window_factories.h"
+#include "gui/job/list_import_dialog.h"
 #include "gui/job/sheet_window.h"
+#include "gui/support/drop.h"
 #include "gui/support/find_widget.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
+#include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
@@ -41,9 +47,11 @@ struct JobFixture {
   }
 
   JobWindowContext Context() {
-    return {job, prompter, [this] {
+    return {job, prompter,
+            [this] {
               return ResultViewActions{[this] { ++views_closed; }, [this] { ++results_forgotten; }};
-            }};
+            },
+            dialog.Callback()};
   }
   std::string Working(const char* name) const { return job.workspace.WorkingFile(name); }
   void WriteLayouts() {
@@ -52,6 +60,7 @@ struct JobFixture {
 
   testing::TempFolder folder;
   testing::ScriptedPrompter prompter;
+  testing::ScriptedDialog dialog;
   Job job;
   int views_closed = 0;
   int results_forgotten = 0;
@@ -346,6 +355,51 @@ class JobWindowsTest : public QObject {
     QTest::keyClicks(grid, "12");
     QCOMPARE(Cell(grid, 1, sheet_col::kL1), std::string("12"));
     QCOMPARE(fixture.prompter.Texts().size(), size_t{3});
+  }
+
+  void ImportsAListFromTheToolbarAndFromADrop() {
+    using enum PromptAnswer;
+    JobFixture fixture;
+    fixture.folder.Write("order.csv", "Pos;Breite;Hoehe;Stk\r\n1;1000;500;2\r\n2;900;400;1x\r\n");
+    const std::string path = fixture.folder.File("order.csv");
+    GlassWindow window(fixture.Context());
+    GridWidget* grid = Show(window);
+    // The mapping knows only "Pos"; the user maps the other columns in the dialog, where the
+    // preview follows: two rows of Sr.No alone, then the one row that fits.
+    QStringList previews;
+    const auto map_by_hand = [&previews] {
+      auto* dialog = qobject_cast<ListImportDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      auto* preview = testing::FindWidget<QTableWidget>(dialog, "Preview");
+      previews << QString::number(preview->rowCount());
+      for (const auto& [name, column] : {std::pair{"MapL1", 2}, {"MapL2", 3}, {"MapQTY", 4}}) {
+        testing::FindWidget<QComboBox>(dialog, name)->setCurrentIndex(column);
+      }
+      previews << preview->item(0, glass_col::kL1Inch - 1)->text();
+      previews << QString::number(preview->rowCount());
+      dialog->accept();
+    };
+    fixture.dialog.answers = {path};
+    fixture.prompter.Plan(kYes);
+    QTimer::singleShot(0, &window, map_by_hand);
+    testing::FindWidget<QAction>(&window, "ImportList")->trigger();
+    QCOMPARE(Cell(grid, 1, glass_col::kL1), std::string("1000"));
+    QCOMPARE(Cell(grid, 1, glass_col::kSrNo), std::string("1"));
+    QCOMPARE(grid->grid().Rows(), 3);
+    QCOMPARE(previews, QStringList({"2", "39 3/8", "1"}));
+    QVERIFY(fixture.job.settings.job_changed);
+    QCOMPARE(window.quantity_label()->text(), QStringLiteral("2"));
+
+    // Dropped again and added after the row: go on without line 3, No to replacing.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    fixture.prompter.Plan(kYes);
+    fixture.prompter.Plan(kNo);
+    QTimer::singleShot(0, &window, map_by_hand);
+    testing::DropOn(&window, data);
+    QCOMPARE(grid->grid().Rows(), 4);
+    QCOMPARE(window.quantity_label()->text(), QStringLiteral("4"));
+    QCOMPARE(fixture.prompter.prompts().size(), 3u);
   }
 
   void WorkInsideTheMainWindow() {

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 #include "gui/job/job_view.h"
+#include "gui/support/drop.h"
 #include "gui/support/find_widget.h"
 #include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
@@ -109,7 +111,8 @@ class MainWindowTest : public QObject {
     const QList<QAction*> menus = window.menuBar()->actions();
     QStringList titles;
     for (QAction* menu : menus) titles << menu->text();
-    QCOMPARE(titles, QStringList({"&File", "&Edit", "&Optimize", "&View", "&Tools", "&Help"}));
+    QCOMPARE(titles,
+             QStringList({"&File", "&Edit", "&Optimize", "&View", "&Tools", "&Window", "&Help"}));
 
     const std::vector<std::vector<MenuItem>> items = {
         {{1, "&New", QKeySequence("Ctrl+N")},
@@ -117,7 +120,10 @@ class MainWindowTest : public QObject {
          {3, "&Save", QKeySequence("Ctrl+S")},
          {4, "Save &As...", {}},
          {6, "Save As Defaults", {}},
-         {8, "E&xit", {}}},
+         {8, "Import Glass List...", {}},
+         {9, "Import Stock List...", {}},
+         {10, "Export...", {}},
+         {12, "E&xit", {}}},
         {{1, "&Basic Details", QKeySequence("F4")},
          {3, "&Sheet Specifications", QKeySequence("F2")},
          {5, "&Glass Size Specifications", QKeySequence("F3")}},
@@ -131,6 +137,7 @@ class MainWindowTest : public QObject {
          {3, "&Density Table", {}},
          {5, "Change Unit to &IN", QKeySequence("F11")},
          {6, "Change Unit to &MM", QKeySequence("F12")}},
+        {{1, "&Tile", {}}, {2, "&Cascade", {}}},
         {{1, "&Lumora Help", QKeySequence("F1")}, {3, "&About LUMORA", {}}},
     };
     for (size_t m = 0; m < items.size(); ++m) {
@@ -401,6 +408,55 @@ class MainWindowTest : public QObject {
     QVERIFY(window.job().sheet.Rows() > 2);
     Show(window);
     QTRY_COMPARE(prompter_->prompts().size(), size_t{2});
+  }
+
+  void DroppedJobFileOpensAfterTheSaveQuestion() {
+    const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
+    QVERIFY(example.has_value());
+    folder_->Write("dropped.opt", *example);
+    MainWindow window(Setup(false));
+    Show(window);
+    window.job().settings.job_changed = true;
+    for (const auto& [name, opens] : {std::pair{"dropped.txt", false}, {"dropped.opt", true}}) {
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder_->File(name)))});
+      prompter_->Plan(PromptAnswer::kNo);
+      testing::DropOn(&window, data);
+      QCOMPARE(window.job().file_name == folder_->File("dropped.opt"), opens);
+    }
+    QCOMPARE(TakePrompts().front(), std::string("Save changes in current file?"));
+    QVERIFY(dialog_->requests.empty());
+  }
+
+  void ExportWritesTheListsToTheChosenFile() {
+    MainWindow window(Setup(false));
+    Show(window);
+    AddSheetRow(window.job().sheet, "2440", "1220", "3");
+    dialog_->answers = {folder_->File("lists.csv")};
+    window.findChild<QAction*>("Export")->trigger();
+    QCOMPARE(dialog_->requests.front().kind, FileDialogKind::kSave);
+    const std::string csv = folder_->Read("lists.csv");
+    QVERIFY(csv.find("Sheet Specifications\r\nL1 (MM),L2 (MM),L1 (IN),L2 (IN),QTY,CP/SFT\r\n"
+                     "2440,1220,,,3,\r\n") != std::string::npos);
+  }
+
+  void WindowMenuListsTheChildrenAndTheirPlacesAreKept() {
+    QRect moved(40, 30, 420, 260);
+    {
+      MainWindow window(Setup(false));
+      Show(window);
+      QMdiSubWindow* sheet = window.OpenChildWindow(ChildWindow::kSheet);
+      sheet->setWindowTitle(QStringLiteral("Sheet Specifications"));
+      auto* menu = testing::FindWidget<QMenu>(&window, "Window");
+      emit menu->aboutToShow();
+      QCOMPARE(menu->actions().back()->text(), QStringLiteral("Sheet Specifications"));
+      QVERIFY(menu->actions().back()->isChecked());
+      sheet->setGeometry(moved);
+      sheet->close();
+    }
+    MainWindow window(Setup(false));
+    Show(window);
+    QCOMPARE(window.OpenChildWindow(ChildWindow::kSheet)->geometry(), moved);
   }
 };
 

@@ -1,0 +1,70 @@
+#ifndef LUMORA_CORE_JOB_LIST_IMPORT_H_
+#define LUMORA_CORE_JOB_LIST_IMPORT_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/job/mirror_conversion.h"
+#include "core/tables/delimited_text.h"
+#include "core/tables/grid.h"
+
+// Glass and stock lists read from spreadsheet text into the Glass and Sheet grids: which column
+// of the file fills which column of the grid, and every value held to the key rules of a typed
+// cell.
+namespace lumora {
+
+enum class ListKind { kGlass, kStock };
+
+// The columns a list takes from a file, in the grid's order: "L1" and "L2" (the lengths, in
+// millimetres or inches), "QTY", and then the rest by their grid headers ("ORN", "CUSTOMER",
+// ..., or the margins and "CP/SFT"). The chargeable sizes are never read; they follow L1 and L2.
+const std::vector<std::string>& ImportTargets(ListKind kind);
+
+// Which column of the file (0-based; -1 none) fills each target, and the unit of the lengths.
+struct ImportMapping {
+  bool has_header = false;
+  std::vector<int> columns;
+  std::string unit = "MM";
+};
+
+// The mapping a file suggests. Its first record is a header when any field names a target, by
+// its grid header or a common word ("Width", "Height", "Quantity", "Pcs", "Client" ...), or when
+// none of its fields starts with a digit and the next record's do. Header fields fill the
+// targets they name; "(MM)" or "(IN)" on the L1 column gives the unit, else `unit`. A file
+// without header fills the targets in order.
+ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, std::string_view unit);
+
+// Applies a --map text such as "L1=Width,L2=Height,QTY=3": each target takes the file column of
+// that header (as GuessMapping compares headers) or that 1-based number. Returns what is wrong.
+std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedText& text,
+                                        ListKind kind, std::string_view map_text);
+
+// The header of file column `column` when the file has one, else "Column N".
+std::string SourceColumnName(const DelimitedText& text, const ImportMapping& mapping, int column);
+
+struct ImportIssue {
+  int line = 0;
+  std::string reason;
+};
+
+// The records of a file as rows of a grid with the given headers (cells of columns
+// 1..headers.size()), and what did not fit. A record with a value the key rules refuse is left
+// out; a text too long for its column is cut; both are told with the file's line.
+struct ImportRows {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<ImportIssue> issues;
+};
+
+ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mapping, ListKind kind,
+                           const std::vector<std::string>& headers);
+
+// Writes the rows into the grid after its last non-empty row, or in place of every row, and
+// fills the other unit's lengths and, in the Glass grid, the chargeable sizes as typing does.
+void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, std::string_view unit,
+                     bool replace, const ChargeTable& charges);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_JOB_LIST_IMPORT_H_

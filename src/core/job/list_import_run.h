@@ -1,0 +1,39 @@
+#ifndef LUMORA_CORE_JOB_LIST_IMPORT_RUN_H_
+#define LUMORA_CORE_JOB_LIST_IMPORT_RUN_H_
+
+#include <optional>
+#include <string>
+
+#include "core/job/data_change.h"
+#include "core/job/list_import.h"
+#include "core/shell/prompter.h"
+
+// The questions of an import, asked before the grid changes.
+namespace lumora {
+
+struct ImportRun {
+  ListKind kind = ListKind::kGlass;
+  // The unit of the lengths the rows hold: "MM" or "IN".
+  std::string unit = "MM";
+  // The file's name as the messages show it.
+  std::string file_name;
+  // Replace the grid's rows (true) or add to them (false); nullopt asks when it holds any.
+  std::optional<bool> replace;
+  // The working dia.tlf whose layouts a change drops, and what dropping them means.
+  std::string dia_path;
+  ResultViewActions result_actions;
+  ChargeTable charges;
+};
+
+// Imports the rows into the grid once the user agrees: a file without rows is told; otherwise
+// the change confirmation of an optimized job comes first, then, when some lines do not fit,
+// whether to go on without them (default No), then whether to replace the rows the grid holds.
+// Returns whether the grid changed.
+bool ImportIntoGrid(Grid& grid, const ImportRows& rows, const ImportRun& run, Prompter& prompter);
+
+// The text that lists the lines that do not fit, at most `shown` of them.
+std::string IssueListText(const std::vector<ImportIssue>& issues, size_t shown);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_JOB_LIST_IMPORT_RUN_H_
