@@ -22,6 +22,9 @@ Plan Construction::Build(const std::vector<double>& values, const std::atomic<bo
   for (const StockSize& stock : problem_.stocks) stock_left.push_back(stock.quantity);
   const int types = static_cast<int>(problem_.pieces.size());
 
+  // Each stock's last pattern; while the bounds still allow it, it is what the generator
+  // would find again, since the values stay and the bounds only fall.
+  std::vector<SheetPattern> patterns(problem_.stocks.size());
   Plan plan;
   while (std::any_of(remaining.begin(), remaining.end(), [](int r) { return r > 0; })) {
     if (stop.load(std::memory_order_relaxed)) return plan;
@@ -29,12 +32,15 @@ Plan Construction::Build(const std::vector<double>& values, const std::atomic<bo
     double best_score = 0;
     for (int s = 0; s < static_cast<int>(problem_.stocks.size()); ++s) {
       if (stock_left[static_cast<size_t>(s)] < 1) continue;
-      SheetPattern pattern = generator_.Generate(s, values, remaining);
+      SheetPattern& pattern = patterns[static_cast<size_t>(s)];
+      if (pattern.Empty() || !WithinBounds(PieceCounts(pattern, types), remaining)) {
+        pattern = generator_.Generate(s, values, remaining);
+      }
       if (pattern.Empty()) continue;
       const double score = pattern.value / CostOf(pattern);
       if (best.Empty() || score > best_score * (1 + 1e-12)) {
         best_score = score;
-        best = std::move(pattern);
+        best = pattern;
       }
     }
     if (best.Empty()) {

@@ -35,6 +35,9 @@ class Construction {
   // length up to the last piece.
   double CostOf(const SheetPattern& pattern) const;
 
+  // The construction's pattern generator, for searches that re-cut its sheets.
+  PatternGenerator& generator() { return generator_; }
+
  private:
   const DeepProblem& problem_;
   PatternGenerator generator_;

@@ -14,6 +14,7 @@
 #include "core/deep/construction.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/plan_elements.h"
+#include "core/deep/sheet_emptying.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
@@ -31,6 +32,7 @@ using deep::Plan;
 constexpr int kChains = 8;
 constexpr double kStandardEfficiency = 10;
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+constexpr int kEmptyingRounds = 8;
 
 // How a result is ranked: the stock it takes, then its layouts, then its largest leftover.
 struct ResultKey {
@@ -116,6 +118,14 @@ class Chain {
       return false;
     }
     deep::CorrectValues(problem_, construction_, plan, weight_, values_);
+    // Only a plan that is as good as the best so far is worth the local search.
+    if (!by_cost.valid || PlanCost(plan) <= by_cost.key.cost * (1 + 1e-9)) {
+      for (int round = 0; round < kEmptyingRounds && !stop.load(); ++round) {
+        if (!deep::EmptyWorstSheet(plan, problem_, construction_, construction_.generator())) {
+          break;
+        }
+      }
+    }
     Candidate candidate;
     candidate.elements = deep::PlanElements(plan, problem_, stocks_, glasses_);
     if (candidate.elements.Count() > kMaxListCount) return false;
@@ -133,6 +143,14 @@ class Chain {
   }
 
   int64_t Steps() const { return steps_; }
+
+  double PlanCost(const Plan& plan) const {
+    double cost = 0;
+    for (const deep::PlannedLayout& layout : plan.layouts) {
+      cost += construction_.CostOf(layout.pattern) * layout.repeat;
+    }
+    return cost;
+  }
   const std::vector<int>& Unplaced() const { return unplaced_; }
 
   Candidate by_cost;

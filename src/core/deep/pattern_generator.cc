@@ -11,14 +11,14 @@ constexpr double kValueEpsilon = 1e-9;
 
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
-bool Covers(const std::vector<int>& bounds, const std::vector<int>& used) {
-  for (size_t i = 0; i < used.size(); ++i) {
-    if (used[i] > bounds[i]) return false;
+}  // namespace
+
+bool WithinBounds(const std::vector<int>& counts, const std::vector<int>& bounds) {
+  for (size_t i = 0; i < counts.size(); ++i) {
+    if (counts[i] > bounds[i]) return false;
   }
   return true;
 }
-
-}  // namespace
 
 std::vector<int> PieceCounts(const SheetPattern& pattern, int piece_types) {
   std::vector<int> counts(static_cast<size_t>(piece_types), 0);
@@ -135,7 +135,7 @@ const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame,
     for (const Stack& stack : found->second.stacks) {
       used[static_cast<size_t>(stack.piece)] += stack.count * stack.copies;
     }
-    if (Covers(bounds, used)) return found->second;
+    if (WithinBounds(used, bounds)) return found->second;
   }
   Strip strip = SolveStrip(frame, height, values, bounds);
   return strip_cache_.insert_or_assign(key, std::move(strip)).first->second;

@@ -34,6 +34,8 @@ struct SheetPattern {
 
 // How many pieces of each type the pattern holds, by DeepProblem::pieces index.
 std::vector<int> PieceCounts(const SheetPattern& pattern, int piece_types);
+// Whether no count is above its bound.
+bool WithinBounds(const std::vector<int>& counts, const std::vector<int>& bounds);
 
 }  // namespace lumora::deep
 
