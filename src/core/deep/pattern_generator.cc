@@ -99,22 +99,23 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       c -= static_cast<size_t>(items_[i].width);
     }
   }
-  // Both orientations of a type may have been taken: give back what passes the bound.
+  // Both orientations of a type may have been taken: give back what passes the bound, and
+  // make what is left of the bound a shorter column.
   std::vector<int> used(static_cast<size_t>(types), 0);
+  std::vector<Stack> shortened;
   for (Stack& stack : strip.stacks) {
     int& type_used = used[static_cast<size_t>(stack.piece)];
-    const int bound = bounds[static_cast<size_t>(stack.piece)];
-    while (stack.copies > 0 && type_used + stack.count > bound) {
-      const int room = bound - type_used;
-      --stack.copies;
-      if (room > 0) {
-        strip.stacks.push_back(
-            {stack.piece, stack.orientation, room, 1, stack.width, stack.height});
-        used[static_cast<size_t>(stack.piece)] += room;
-      }
+    const int room = bounds[static_cast<size_t>(stack.piece)] - type_used;
+    const int copies = std::min(stack.copies, room / stack.count);
+    const int rest = room - copies * stack.count;
+    if (copies < stack.copies && rest > 0) {
+      shortened.push_back({stack.piece, stack.orientation, rest, 1, stack.width, stack.height});
+      type_used += rest;
     }
-    type_used += stack.count * stack.copies;
+    stack.copies = copies;
+    type_used += copies * stack.count;
   }
+  strip.stacks.insert(strip.stacks.end(), shortened.begin(), shortened.end());
   std::erase_if(strip.stacks, [](const Stack& stack) { return stack.copies == 0; });
   for (const Stack& stack : strip.stacks) {
     strip.height = std::max(strip.height, stack.count * stack.height);
