@@ -215,6 +215,17 @@ std::vector<int> PiecesFittingNowhere(const DeepProblem& problem) {
   return nowhere;
 }
 
+// The least stock any result can take, when it is plain to see: with one sheet size, the
+// pieces' area over the usable area, rounded up to whole sheets; 0 when unknown.
+double LeastPossibleCost(const DeepProblem& problem) {
+  if (problem.coil_mode || problem.stocks.size() != 1) return 0;
+  double pieces = 0;
+  for (const deep::PieceSize& piece : problem.pieces) pieces += piece.area * piece.demand;
+  const deep::StockSize& stock = problem.stocks.front();
+  return std::ceil(pieces / (static_cast<double>(stock.width) * stock.height) - 1e-9) *
+         stock.frame_area;
+}
+
 DeepProgress ProgressOf(const Candidate& best, bool coil_mode) {
   DeepProgress progress;
   if (!best.valid) return progress;
@@ -308,12 +319,18 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
     return settings.budget / kChains + (c < settings.budget % kChains ? 1 : 0);
   };
 
-  std::atomic<bool> stop = stop_asked() || time_up();
+  SharedBest shared;
+  if (standard.valid) shared.Offer(standard);
+  // A result at the least possible stock cannot be beaten: a timed search ends there.
+  const double least_possible = LeastPossibleCost(problem);
+  const auto cannot_be_beaten = [&] {
+    const Candidate best = shared.Get();
+    return best.valid && best.key.cost <= least_possible * (1 + 1e-9);
+  };
+  std::atomic<bool> stop = stop_asked() || time_up() || (timed && cannot_be_beaten());
   std::atomic<int> running = threads;
   std::mutex done_mutex;
   std::condition_variable done;
-  SharedBest shared;
-  if (standard.valid) shared.Offer(standard);
   std::vector<std::thread> workers;
   for (int t = 0; t < threads; ++t) {
     workers.emplace_back([&, t] {
@@ -337,7 +354,7 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
     while (running > 0) {
       done.wait_for(lock, kProgressInterval);
       lock.unlock();
-      if (stop_asked() || time_up()) stop = true;
+      if (stop_asked() || time_up() || (timed && cannot_be_beaten())) stop = true;
       if (callbacks.progress) {
         DeepProgress progress = ProgressOf(shared.Get(), job.coil_mode);
         progress.elapsed_seconds = elapsed();

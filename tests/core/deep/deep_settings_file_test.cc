@@ -19,7 +19,9 @@ TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefault) {
     SCOPED_TRACE(c.bytes ? c.bytes : "no file");
     testing::TempFolder folder;
     const Workspace workspace{folder.path(), "1.5"};
-    if (c.bytes) ASSERT_FALSE(WriteFileAtomically(workspace.SettingsFile("deep.set"), c.bytes));
+    if (c.bytes) {
+      ASSERT_FALSE(WriteFileAtomically(workspace.SettingsFile("deep.set"), c.bytes));
+    }
     EXPECT_EQ(ReadDeepSeconds(workspace), c.seconds);
   }
 }

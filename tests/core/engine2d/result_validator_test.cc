@@ -24,8 +24,8 @@ using testing::Stock;
 //   |                                               |
 EngineInput Job() {
   EngineInput input;
-  input.stocks = ListOf({Stock(1000, 2000, 1, 10, 10, 10, 10)});
-  input.glasses = ListOf({Glass(100, 200, 4), Glass(500, 800, 1, 1)});
+  input.stocks = ListOf(std::vector{Stock(1000, 2000, 1, 10, 10, 10, 10)});
+  input.glasses = ListOf(std::vector{Glass(100, 200, 4), Glass(500, 800, 1, 1)});
   return input;
 }
 
