@@ -15,11 +15,16 @@ double Construction::CostOf(const SheetPattern& pattern) const {
 }
 
 Plan Construction::Build(const std::vector<double>& values, const std::atomic<bool>& stop) {
-  generator_.ForgetStrips();
   std::vector<int> remaining;
   for (const PieceSize& piece : problem_.pieces) remaining.push_back(piece.demand);
   std::vector<double> stock_left;
   for (const StockSize& stock : problem_.stocks) stock_left.push_back(stock.quantity);
+  return BuildFor(values, std::move(remaining), std::move(stock_left), stop);
+}
+
+Plan Construction::BuildFor(const std::vector<double>& values, std::vector<int> remaining,
+                            std::vector<double> stock_left, const std::atomic<bool>& stop) {
+  generator_.ForgetStrips();
   const int types = static_cast<int>(problem_.pieces.size());
 
   // Each stock's last pattern; while the bounds still allow it, it is what the generator

@@ -30,6 +30,10 @@ class Construction {
 
   // A plan under the values; stops early (incomplete) when `stop` is set.
   Plan Build(const std::vector<double>& values, const std::atomic<bool>& stop);
+  // The same for only some pieces (counts by type) on what is left of the stock (sheets by
+  // stock size).
+  Plan BuildFor(const std::vector<double>& values, std::vector<int> remaining,
+                std::vector<double> stock_left, const std::atomic<bool>& stop);
 
   // The stock area a layout takes in mm²: the whole sheet, or for a coil its width times the
   // length up to the last piece.

@@ -15,6 +15,7 @@
 #include "core/deep/deep_problem.h"
 #include "core/deep/plan_elements.h"
 #include "core/deep/sheet_emptying.h"
+#include "core/deep/tail_search.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
@@ -33,6 +34,7 @@ constexpr int kChains = 8;
 constexpr double kStandardEfficiency = 10;
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 constexpr int kEmptyingRounds = 8;
+constexpr int kTailRounds = 4;
 
 // How a result is ranked: the stock it takes, then its layouts, then its largest leftover.
 struct ResultKey {
@@ -107,25 +109,49 @@ class Chain {
     for (const deep::PieceSize& piece : problem.pieces) values_.push_back(piece.area);
   }
 
-  // One construction; answers whether the chain's best changed.
+  // One construction, or every other step once there is a best plan, a few replans of its
+  // tail; answers whether the chain's best changed.
   bool Step(const std::atomic<bool>& stop) {
     ++steps_;
-    std::vector<double> used = values_;
-    for (double& value : used) value *= 1 + noise_ * (2 * random_.Next() - 1);
-    Plan plan = construction_.Build(used, stop);
-    if (!plan.complete) {
-      if (!stop.load()) unplaced_ = plan.unplaced;
-      return false;
+    Plan plan;
+    if (!best_plan_.layouts.empty() && steps_ % 2 == 0) {
+      plan = best_plan_;
+      bool replanned = false;
+      for (int round = 0; round < kTailRounds && !stop.load(); ++round) {
+        const size_t most = std::max<size_t>(2, plan.layouts.size() / 3);
+        const auto tail = 2 + static_cast<size_t>(random_.Next() * static_cast<double>(most - 1));
+        replanned |= deep::ReplanTail(plan, tail, problem_, construction_, Noisy(), stop);
+      }
+      if (!replanned) return false;
+    } else {
+      plan = construction_.Build(Noisy(), stop);
+      if (!plan.complete) {
+        if (!stop.load()) unplaced_ = plan.unplaced;
+        return false;
+      }
+      deep::CorrectValues(problem_, construction_, plan, weight_, values_);
     }
-    deep::CorrectValues(problem_, construction_, plan, weight_, values_);
     // Only a plan that is as good as the best so far is worth the local search.
-    if (!by_cost.valid || PlanCost(plan) <= by_cost.key.cost * (1 + 1e-9)) {
+    if (best_plan_.layouts.empty() || PlanCost(plan) <= best_plan_cost_ * (1 + 1e-9)) {
       for (int round = 0; round < kEmptyingRounds && !stop.load(); ++round) {
         if (!deep::EmptyWorstSheet(plan, problem_, construction_, construction_.generator())) {
           break;
         }
       }
     }
+    return Offer(std::move(plan));
+  }
+
+  int64_t Steps() const { return steps_; }
+
+  // The values with this step's noise.
+  std::vector<double> Noisy() {
+    std::vector<double> values = values_;
+    for (double& value : values) value *= 1 + noise_ * (2 * random_.Next() - 1);
+    return values;
+  }
+
+  bool Offer(Plan plan) {
     Candidate candidate;
     candidate.elements = deep::PlanElements(plan, problem_, stocks_, glasses_);
     if (candidate.elements.Count() > kMaxListCount) return false;
@@ -134,6 +160,8 @@ class Chain {
     bool changed = false;
     if (!by_cost.valid || CostBetter(candidate.key, by_cost.key)) {
       by_cost = candidate;
+      best_plan_cost_ = PlanCost(plan);
+      best_plan_ = std::move(plan);
       changed = true;
     }
     if (!by_layouts.valid || LayoutsBetter(candidate.key, by_layouts.key, by_cost.key.cost)) {
@@ -141,8 +169,6 @@ class Chain {
     }
     return changed;
   }
-
-  int64_t Steps() const { return steps_; }
 
   double PlanCost(const Plan& plan) const {
     double cost = 0;
@@ -167,6 +193,8 @@ class Chain {
   std::vector<double> values_;
   std::vector<int> unplaced_;
   int64_t steps_ = 0;
+  Plan best_plan_;
+  double best_plan_cost_ = 0;
 };
 
 // The best so far, for the progress display only; the result is chosen after the chains end.
