@@ -4,61 +4,17 @@
 #include <string>
 
 #include "allocation_counter.h"
+#include "bench_job.h"
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/pass_pipeline.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
-#include "core/job/job_check.h"
-#include "core/job/job_sections.h"
-#include "core/job/job_tables.h"
 #include "core/reports/number_text.h"
-#include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/table_file.h"
 
 namespace {
 
 using namespace lumora;
-
-// An example job's grids as the start of an optimization leaves them: BLADE written from the
-// largest stock side and the trim allowance taken from the tolerance.
-struct ExampleJob {
-  explicit ExampleJob(const std::string& name) {
-    const JobTables tables = SplitJobFile(
-        ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/" + name).value_or(""));
-    Load(basic, BasicDetailsHeaders(), tables[kBasicTable]);
-    Load(sheet, SheetHeaders(), tables[kSheetTable]);
-    Load(glass, GlassHeaders(), tables[kCutTable]);
-    coil_mode = name.ends_with(".sdr");
-    trim_allowance = TrimAllowance(basic);
-    float largest_side = 0;
-    for (int row = 1; row <= sheet.Rows() - 2; ++row) {
-      largest_side = std::max({largest_side, ReadFloat(sheet.Text(row, sheet_col::kL1)),
-                               ReadFloat(sheet.Text(row, sheet_col::kL2))});
-    }
-    basic.SetText(1, basic_col::kBlade, BladeText(trim_allowance, largest_side));
-  }
-
-  static void Load(Grid& grid, const std::vector<std::string>& headers, const std::string& bytes) {
-    ApplyFormatString(grid, BuildFormatString(headers));
-    LoadTableFromBytes(grid, bytes);
-  }
-
-  EngineJob Engine() const {
-    return {.basic = basic,
-            .sheet = sheet,
-            .glass = glass,
-            .coil_mode = coil_mode,
-            .maximum_yield_checked = true};
-  }
-
-  Grid basic;
-  Grid sheet;
-  Grid glass;
-  bool coil_mode = false;
-  float trim_allowance = 0;
-};
 
 const char* const kJobs[] = {"small.opt", "medium.opt", "large.opt"};
 // The passes bench cycles through the passes of a short run; whole runs take the default EFF.
@@ -68,7 +24,7 @@ constexpr int16_t kRunEfficiency = 10;
 // Passes on one thread, one pass an iteration, cycling through the passes of a run after one
 // warm-up cycle: candidates and passes per second, and heap allocations per candidate.
 void BM_PassesOnOneThread(benchmark::State& state) {
-  const ExampleJob job(kJobs[state.range(0)]);
+  const BenchJob job(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/" + kJobs[state.range(0)]);
   EngineInput input = PrepareEngineInput(job.Engine());
   AddKerf(input.stocks, input.glasses, input.basic.kerf);
   SortByArea(input.stocks, input.glasses);
@@ -101,7 +57,7 @@ BENCHMARK(BM_PassesOnOneThread)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)
 // A whole run (EFF 10) on 1, 2 and all threads; the speed-up is the ratio of the real times.
 // A run whose dia.tlf differs from the one-thread run's fails the benchmark.
 void BM_WholeRun(benchmark::State& state) {
-  const ExampleJob job(kJobs[state.range(0)]);
+  const BenchJob job(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/" + kJobs[state.range(0)]);
   OptimizationSettings settings;
   settings.efficiency = kRunEfficiency;
   settings.trim_allowance = job.trim_allowance;

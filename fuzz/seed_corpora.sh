@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$1"
 data="$root/tests/data"
 mkdir -p "$out"/{table_file_fuzz,job_file_fuzz,result_files_fuzz,result_reports_fuzz,number_text_fuzz} \
-  "$out"/{settings_files_fuzz,key_rules_fuzz,list_import_fuzz}
+  "$out"/{settings_files_fuzz,key_rules_fuzz,list_import_fuzz,deep_optimization_fuzz}
 
 for f in "$data"/reports/*/*.tlf "$data"/reports/*/*.Adj "$root"/data/defaults/*; do
   cp "$f" "$out/table_file_fuzz/$(basename "$(dirname "$f")")_$(basename "$f")"
@@ -50,3 +50,7 @@ printf '\0Qty;Height;Width;Customer\r\n2;800,5;1200;"A; B"\r\n\r\n1x;1;1;C\r\n' 
   > "$out/list_import_fuzz/glass_semicolons"
 printf '\3\xEF\xBB\xBFWidth (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n' \
   > "$out/list_import_fuzz/stock_inches"
+# Jobs for the deep optimization: bytes that the target turns into sizes, quantities, margins.
+printf '\003\001\000\002\013\270\007\320\005\000\000\000\000\003\001\364\002\130\003' \
+  > "$out/deep_optimization_fuzz/two_sizes"
+head -c 64 /dev/zero | tr '\0' '\177' > "$out/deep_optimization_fuzz/many_sizes"

@@ -17,7 +17,8 @@ const std::vector<Command>& Commands() {
        kCheckOptions, RunCheck},
       {"optimize",
        "JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N]\n"
-       "           [--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]",
+       "           [--stop-after-pass K] [--resume K] [--engine standard|deep] [--time-limit S]\n"
+       "           [--budget N] [--seed N] [--data-dir DIR] [--strict] [--quiet]",
        "Optimizes a job and writes it back (or to OUT) with the best result.", kOptimizeOptions,
        RunOptimize},
       {"report", "JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]",

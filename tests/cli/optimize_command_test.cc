@@ -152,11 +152,37 @@ TEST_F(OptimizeCommandTest, RefusedChecksExitWithTwo) {
   EXPECT_EQ(folder_.Read("needs_answers.opt"), TestDataBytes("jobs/needs_answers.opt"));
 }
 
+// The deep engine's result is stored like the standard one, so everything that reads a result
+// works on it; a budget makes it the same on every run.
+TEST_F(OptimizeCommandTest, DeepResultIsRepeatableAndReportsLabelsAndRendersLikeAnyResult) {
+  const std::string job = Example("small.opt", "small.opt");
+  const std::vector<std::string> deep = {"--engine", "deep", "--budget", "8", "--seed", "3"};
+  std::vector<std::string> first = deep;
+  first.insert(first.end(), {"-o", folder_.File("first.opt"), "--threads", "1"});
+  ASSERT_EQ(Optimize(job, first).exit_code, 0);
+  const auto result = Optimize(job, deep);
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("Optimization done.\nOverall Yield (%) = "));
+  EXPECT_EQ(Section("small.opt", kDiaTable), Section("first.opt", kDiaTable));
+  const std::string data = folder_.File("data");
+  for (const std::vector<std::string>& reader :
+       {std::vector<std::string>{"report", job, "--out-dir", folder_.File("report")},
+        std::vector<std::string>{"labels", job, "--pdf", folder_.File("labels.pdf")},
+        std::vector<std::string>{"render", job, "--all", "-o", folder_.File("layouts.pdf")}}) {
+    SCOPED_TRACE(reader[0]);
+    std::vector<std::string> args = reader;
+    args.insert(args.end(), {"--data-dir", data});
+    const auto read = RunProcess(LUMORA_CLI_PATH, args);
+    EXPECT_EQ(read.exit_code, 0) << read.err;
+  }
+}
+
 TEST_F(OptimizeCommandTest, UsageAndFileErrorsExitWithOne) {
   const std::string job = Example("small.opt", "small.opt");
   const std::vector<std::vector<std::string>> wrong = {
-      {"--objective", "cost"},      {"--eff", "ten"},   {"--eff", "40000"}, {"--threads", "0"},
-      {"--stop-after-pass", "1.5"}, {"--resume", "-1"}, {"--bogus"},        {"-o"}};
+      {"--objective", "cost"},      {"--eff", "ten"},      {"--eff", "40000"}, {"--threads", "0"},
+      {"--stop-after-pass", "1.5"}, {"--resume", "-1"},    {"--bogus"},        {"-o"},
+      {"--engine", "fast"},         {"--time-limit", "0"}, {"--budget", "x"}};
   for (const auto& options : wrong) {
     SCOPED_TRACE(options[0]);
     const auto result = Optimize(job, options);

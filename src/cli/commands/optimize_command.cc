@@ -12,6 +12,9 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "cli/progress_bar.h"
+#include "core/deep/deep_optimization.h"
+#include "core/deep/deep_progress.h"
+#include "core/deep/deep_settings_file.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_file.h"
@@ -23,7 +26,8 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
-    "[--stop-after-pass K] [--resume K] [--data-dir DIR] [--strict] [--quiet]";
+    "[--stop-after-pass K] [--resume K] [--engine standard|deep] [--time-limit S] [--budget N] "
+    "[--seed N] [--data-dir DIR] [--strict] [--quiet]";
 
 constexpr Option kOptions[] = {
     kOutJobOption,
@@ -33,6 +37,11 @@ constexpr Option kOptions[] = {
     {"--threads", "N", "Computes N passes at once, 1 to 1024 (default: one per core)."},
     {"--stop-after-pass", "K", "Stops the run after pass K, as Stop does."},
     {"--resume", "K", "Resumes a stopped run from pass K with the job's result."},
+    {"--engine", "standard|deep",
+     "The standard passes (the default) or the deep optimization beyond them."},
+    {"--time-limit", "S", "Deep: seconds to search (default: deep.set of the data folder, 30)."},
+    {"--budget", "N", "Deep: exactly N constructions instead of a time limit (repeatable)."},
+    {"--seed", "N", "Deep: the seed of the search's random draws (default 1)."},
     kDataDirOption,
     kStrictOption,
     {"--quiet", "", "Shows no progress bar (it is only shown on a terminal)."},
@@ -46,6 +55,10 @@ struct OptimizeOptions {
   int threads = 0;
   std::optional<int32_t> stop_after_pass;
   std::optional<int32_t> resume_pass;
+  bool deep = false;
+  std::optional<double> time_limit;
+  int64_t budget = 0;
+  uint64_t seed = 1;
 };
 
 // A whole number option within [lo, hi]; the message to show otherwise.
@@ -68,13 +81,26 @@ std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions&
   options.job_file = parsed.positional[0];
   options.out_file = parsed.Value("-o").value_or(options.job_file);
 
-  std::optional<int64_t> efficiency, threads, stop_after, resume;
+  std::optional<int64_t> efficiency, threads, stop_after, resume, time_limit, budget, seed;
   for (const auto& error : {ReadWhole(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
                             ReadWhole(parsed, "--threads", 1, 1024, threads),
                             ReadWhole(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
-                            ReadWhole(parsed, "--resume", 0, INT32_MAX, resume)}) {
+                            ReadWhole(parsed, "--resume", 0, INT32_MAX, resume),
+                            ReadWhole(parsed, "--time-limit", static_cast<int64_t>(kMinDeepSeconds),
+                                      static_cast<int64_t>(kMaxDeepSeconds), time_limit),
+                            ReadWhole(parsed, "--budget", 1, INT32_MAX, budget),
+                            ReadWhole(parsed, "--seed", 0, INT32_MAX, seed)}) {
     if (error) return error;
   }
+  if (const auto engine = parsed.Value("--engine")) {
+    if (*engine != "standard" && *engine != "deep") {
+      return "--engine is standard or deep, not '" + *engine + "'";
+    }
+    options.deep = *engine == "deep";
+  }
+  if (time_limit) options.time_limit = static_cast<double>(*time_limit);
+  if (budget) options.budget = *budget;
+  if (seed) options.seed = static_cast<uint64_t>(*seed);
   if (efficiency) options.efficiency = static_cast<int16_t>(*efficiency);
   if (threads) options.threads = static_cast<int>(*threads);
   if (stop_after) options.stop_after_pass = static_cast<int32_t>(*stop_after);
@@ -138,7 +164,22 @@ int RunOptimize(const Arguments& parsed) {
   callbacks.stop_requested = [&] {
     return options.stop_after_pass && last_pass >= *options.stop_after_pass;
   };
-  const OptimizationResult result = RunOptimization(EngineJobOf(job), settings, callbacks);
+  OptimizationResult result;
+  if (options.deep) {
+    DeepSettings deep;
+    deep.time_limit_seconds = options.time_limit.value_or(ReadDeepSeconds(job.workspace));
+    deep.budget = options.budget;
+    deep.seed = options.seed;
+    deep.threads = options.threads;
+    deep.trim_allowance = settings.trim_allowance;
+    DeepCallbacks deep_callbacks;
+    deep_callbacks.progress = [&](const DeepProgress& progress) {
+      if (show_progress) bar.Update(DeepProgressFigures(progress, job.settings.coil_mode));
+    };
+    result = RunDeepOptimization(EngineJobOf(job), deep, deep_callbacks);
+  } else {
+    result = RunOptimization(EngineJobOf(job), settings, callbacks);
+  }
   bar.Finish();
   std::cout << result.message << "\n";
   if (result.end == OptimizationEnd::kRefused) return kExitDriverCheck;

@@ -46,6 +46,7 @@ struct ProgressFigures {
   std::string remaining;        // "01h 04m"
   std::string yield;            // best yield in percent, "81.25"; "NA" in coil mode
   std::string layouts;          // best layout count, "7"
+  std::string message;          // a new text for the message label; empty keeps it
 };
 
 // The figures after pass `pass` of `total`: the estimated total time is elapsed / pass * total

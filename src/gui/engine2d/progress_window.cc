@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/deep/deep_optimization.h"
+#include "core/deep/deep_progress.h"
 #include "core/engine2d/job_run.h"
 #include "core/version.h"
 #include "gui/shell/help.h"
@@ -194,16 +196,45 @@ void ProgressWindow::StartRun() {
   run_job_ = job_;
   OptimizationSettings settings = JobRunSettings(*run_job_);
   worker_ = std::thread([this, settings = std::move(settings)] {
-    OptimizationCallbacks callbacks;
-    callbacks.start = [this](const ProgressStart& start) {
-      QMetaObject::invokeMethod(
-          this, [this, start] { ShowStart(start); }, Qt::QueuedConnection);
-    };
-    callbacks.progress = [this](const ProgressFigures& figures) { PostFigures(figures); };
-    callbacks.stop_requested = [this] { return stop_requested_.load(); };
-    result_ = RunOptimization(EngineJobOf(*run_job_), settings, callbacks);
+    if (deep_seconds_) {
+      RunDeep(settings);
+    } else {
+      RunStandard(settings);
+    }
     QMetaObject::invokeMethod(this, &ProgressWindow::FinishRun, Qt::QueuedConnection);
   });
+}
+
+void ProgressWindow::RunStandard(const OptimizationSettings& settings) {
+  OptimizationCallbacks callbacks;
+  callbacks.start = [this](const ProgressStart& start) {
+    QMetaObject::invokeMethod(
+        this, [this, start] { ShowStart(start); }, Qt::QueuedConnection);
+  };
+  callbacks.progress = [this](const ProgressFigures& figures) { PostFigures(figures); };
+  callbacks.stop_requested = [this] { return stop_requested_.load(); };
+  result_ = RunOptimization(EngineJobOf(*run_job_), settings, callbacks);
+}
+
+void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
+  DeepSettings deep;
+  deep.time_limit_seconds = *deep_seconds_;
+  deep.trim_allowance = settings.trim_allowance;
+  deep.threads = settings.threads;
+  const EngineJob engine_job = EngineJobOf(*run_job_);
+  const Objective objective = engine_job.minimum_layouts_checked ? Objective::kMinimumLayouts
+                              : engine_job.maximum_yield_checked ? Objective::kMaximumYield
+                                                                 : Objective::kNone;
+  const ProgressStart start = DeepProgressStart(deep, objective);
+  QMetaObject::invokeMethod(
+      this, [this, start] { ShowStart(start); }, Qt::QueuedConnection);
+  DeepCallbacks callbacks;
+  const bool coil_mode = engine_job.coil_mode;
+  callbacks.progress = [this, coil_mode](const DeepProgress& progress) {
+    PostFigures(DeepProgressFigures(progress, coil_mode));
+  };
+  callbacks.stop_requested = [this] { return stop_requested_.load(); };
+  result_ = RunDeepOptimization(engine_job, deep, callbacks);
 }
 
 void ProgressWindow::PostFigures(const ProgressFigures& figures) {
@@ -264,6 +295,8 @@ void ProgressWindow::ShowFigures(const ProgressFigures& figures) {
   percent_label_->setText(QString::fromStdString(figures.percent));
   yield_label_->setText(QString::fromStdString(figures.yield));
   layouts_label_->setText(QString::fromStdString(figures.layouts));
+  // A stop asked for stays on the label until the run has ended.
+  if (!figures.message.empty() && !stop_requested_) message_label_->setText(Text(figures.message));
 }
 
 void ProgressWindow::FinishRun() {

@@ -37,6 +37,10 @@ class ProgressWindow : public QDialog {
   // How the run ended; meaningful once finished.
   const OptimizationResult& result() const { return result_; }
 
+  // Makes the run a deep optimization with this time limit in seconds; before the window is
+  // shown.
+  void SetDeepRun(double seconds) { deep_seconds_ = seconds; }
+
   // Stops the run at the end of its pass and closes the window once the run has ended (at once
   // when it has already ended).
   void StopAndClose();
@@ -56,6 +60,8 @@ class ProgressWindow : public QDialog {
   enum class State { kReady, kRunning, kFinished };
 
   void StartRun();
+  void RunStandard(const OptimizationSettings& settings);
+  void RunDeep(const OptimizationSettings& settings);
   void CommandClicked();
   void ShowStart(const ProgressStart& start);
   void ShowFigures(const ProgressFigures& figures);
@@ -77,6 +83,7 @@ class ProgressWindow : public QDialog {
   State state_ = State::kReady;
   bool started_ = false;
   bool close_when_finished_ = false;
+  std::optional<double> deep_seconds_;
 
   QProgressBar* progress_bar_;
   QPushButton* command_;

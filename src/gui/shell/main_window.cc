@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +12,7 @@
 #include <QToolBar>
 #include <optional>
 
+#include "core/deep/deep_settings_file.h"
 #include "core/job/job_messages.h"
 #include "core/layouts/layouts_load.h"
 #include "core/tables/column_dictionary.h"
@@ -388,6 +390,23 @@ void MainWindow::StartOptimizationCommand() {
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
   ShowView(ChildWindow::kLayouts);
   ShowView(ChildWindow::kReport);
+}
+
+void MainWindow::DeepOptimizationCommand() {
+  bool ok = false;
+  const int seconds = QInputDialog::getInt(
+      this, QStringLiteral("Deep Optimization"),
+      QStringLiteral("Time limit in seconds (the best result found by then is kept):"),
+      static_cast<int>(ReadDeepSeconds(job_.workspace)), static_cast<int>(kMinDeepSeconds),
+      static_cast<int>(kMaxDeepSeconds), 1, &ok);
+  if (!ok) return;
+  // The run goes ahead with the limit given even when it cannot be kept for the next one.
+  if (const auto error = WriteDeepSeconds(job_.workspace, seconds)) {
+    prompter().Ask({std::string(kApplicationTitle), *error, PromptIcon::kExclamation});
+  }
+  deep_run_ = seconds;
+  StartOptimizationCommand();
+  deep_run_.reset();
 }
 
 void MainWindow::ChooseObjective() {

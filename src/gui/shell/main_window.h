@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/job/data_change.h"
@@ -110,6 +111,8 @@ class MainWindow : public QMainWindow {
   // Set by the optimization runner while its run goes on: how to stop the run and close its
   // window. Closing the main window during the run asks first and then uses it.
   void SetRunStopper(std::function<void()> stop) { run_stopper_ = std::move(stop); }
+  // The time limit in seconds while the run being started is a deep optimization.
+  std::optional<double> deep_run() const { return deep_run_; }
 
  signals:
   // The window is closing for good (the save question was not cancelled).
@@ -137,6 +140,7 @@ class MainWindow : public QMainWindow {
   void EditSheet();
   void EditGlass();
   void StartOptimizationCommand();
+  void DeepOptimizationCommand();
   void ChooseObjective();
   void ViewReport();
   void ViewLayouts();
@@ -164,6 +168,7 @@ class MainWindow : public QMainWindow {
   std::function<void()> run_stopper_;
   // The window was asked to close during a run: it closes once the run has ended.
   bool close_after_run_ = false;
+  std::optional<double> deep_run_;
 
   QMdiArea* mdi_area_;
   std::map<ChildWindow, ChildFactory> factories_;

@@ -65,6 +65,9 @@ void MainWindow::BuildMenus() {
       AddMenuItem(optimize, QStringLiteral("Minimum Layouts"), {}, &MainWindow::ChooseObjective);
   maximum_yield_->setCheckable(true);
   minimum_layouts_->setCheckable(true);
+  optimize->addSeparator();
+  AddMenuItem(optimize, QStringLiteral("&Deep Optimization..."),
+              QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::DeepOptimizationCommand);
 
   QMenu* view = add_menu(QStringLiteral("&View"), QStringLiteral("View"));
   AddMenuItem(view, QStringLiteral("&Report"), Key(Qt::Key_F7), &MainWindow::ViewReport);

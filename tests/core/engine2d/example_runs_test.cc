@@ -1,93 +1,19 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/result_files.h"
-#include "core/job/job.h"
-#include "core/job/job_check.h"
-#include "core/job/job_file.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_folder.h"
+#include "core/engine2d/result_validator.h"
+#include "started_example.h"
 
 namespace lumora {
 namespace {
 
-using testing::ScriptedPrompter;
-using testing::TempFolder;
+using testing::StartedExample;
 using testing::TestDataBytes;
-
-// An example job of data/examples after the start sequence (trim allowance, BLADE, coil QTYs),
-// every question answered Yes.
-class StartedExample {
- public:
-  StartedExample(const std::string& name, bool coil, Objective objective) {
-    ProgramSettings settings;
-    settings.coil_mode = coil;
-    job_ = MakeJob(Workspace{folder_.path(), "1.5"}, settings);
-    ScriptedPrompter prompter;
-    EXPECT_TRUE(OpenJob(job_, std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/" + name, prompter));
-    job_.maximum_yield = objective == Objective::kMaximumYield;
-    job_.minimum_layouts = objective == Objective::kMinimumLayouts;
-    EXPECT_TRUE(StartOptimization(job_, prompter).start);
-  }
-
-  EngineJob Engine() const {
-    return {.basic = job_.basic,
-            .sheet = job_.sheet,
-            .glass = job_.glass,
-            .coil_mode = job_.settings.coil_mode,
-            .maximum_yield_checked = job_.maximum_yield,
-            .minimum_layouts_checked = job_.minimum_layouts};
-  }
-
-  OptimizationSettings Settings(int16_t efficiency, int threads) const {
-    OptimizationSettings settings;
-    settings.efficiency = efficiency;
-    settings.trim_allowance = job_.settings.trim_allowance;
-    settings.threads = threads;
-    return settings;
-  }
-
-  OptimizationResult Run(int16_t efficiency, int threads,
-                         const OptimizationCallbacks& callbacks = {}) const {
-    return RunOptimization(Engine(), Settings(efficiency, threads), callbacks);
-  }
-
- private:
-  TempFolder folder_;
-  Job job_;
-};
-
-// Every wanted piece is placed exactly once, layouts are numbered 1, 2, 3 ... and no stock is
-// used more often than there is of it.
-void ExpectCompleteResult(const EngineJob& job, const ElementList& result) {
-  EngineInput input = PrepareEngineInput(job);
-  AddKerf(input.stocks, input.glasses, input.basic.kerf);
-  SortByArea(input.stocks, input.glasses);
-  ASSERT_FALSE(result.Empty());
-  std::map<int, float> placed;
-  std::map<int, float> stock_used;
-  int layout_no = 0;
-  for (const LayoutElement& element : result) {
-    if (element.layout_no != layout_no) {
-      ASSERT_EQ(element.layout_no, layout_no + 1);
-      ASSERT_EQ(element.kind, kStockFrame);
-      layout_no = element.layout_no;
-      stock_used[element.stock_index] += element.repeat;
-    }
-    if (element.kind > 0) placed[element.kind] += element.repeat;
-  }
-  for (int g = 1; g <= input.glasses.Count(); ++g) {
-    EXPECT_EQ(placed[g], input.glasses[g].qty) << "glass " << g;
-  }
-  for (const auto& [stock, used] : stock_used) {
-    ASSERT_TRUE(input.stocks.Contains(stock));
-    EXPECT_LE(used, input.stocks[stock].qty) << "stock " << stock;
-  }
-}
 
 struct PinnedRun {
   const char* job;
@@ -111,7 +37,9 @@ TEST_P(PinnedExampleRun, WritesThePinnedResultWhateverTheThreadCount) {
     EXPECT_EQ(result.end, OptimizationEnd::kDone);
     EXPECT_EQ(result.message, "Optimization done.");
     EXPECT_EQ(LayoutFileBytes(result.best), pinned);
-    ExpectCompleteResult(example.Engine(), result.best);
+    EXPECT_THAT(
+        ValidateResult(example.Engine(), example.Settings(1, 1).trim_allowance, result.best),
+        ::testing::IsEmpty());
   }
 }
 

@@ -1,0 +1,98 @@
+#include "core/deep/construction.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumora::deep {
+
+Construction::Construction(const DeepProblem& problem, const PatternLimits& limits)
+    : problem_(problem), generator_(problem, limits) {}
+
+double Construction::CostOf(const SheetPattern& pattern) const {
+  const StockSize& stock = problem_.stocks[static_cast<size_t>(pattern.stock)];
+  if (!problem_.coil_mode) return stock.frame_area;
+  return stock.frame_width * (stock.margin_top + pattern.used_length * problem_.unit_mm);
+}
+
+Plan Construction::Build(const std::vector<double>& values, const std::atomic<bool>& stop) {
+  std::vector<int> remaining;
+  for (const PieceSize& piece : problem_.pieces) remaining.push_back(piece.demand);
+  std::vector<double> stock_left;
+  for (const StockSize& stock : problem_.stocks) stock_left.push_back(stock.quantity);
+  return BuildFor(values, std::move(remaining), std::move(stock_left), stop);
+}
+
+Plan Construction::BuildFor(const std::vector<double>& values, std::vector<int> remaining,
+                            std::vector<double> stock_left, const std::atomic<bool>& stop) {
+  generator_.ForgetStrips();
+  const int types = static_cast<int>(problem_.pieces.size());
+
+  // Each stock's last pattern; while the bounds still allow it, it is what the generator
+  // would find again, since the values stay and the bounds only fall.
+  std::vector<SheetPattern> patterns(problem_.stocks.size());
+  Plan plan;
+  while (std::any_of(remaining.begin(), remaining.end(), [](int r) { return r > 0; })) {
+    if (stop.load(std::memory_order_relaxed)) return plan;
+    SheetPattern best;
+    double best_score = 0;
+    for (int s = 0; s < static_cast<int>(problem_.stocks.size()); ++s) {
+      if (stock_left[static_cast<size_t>(s)] < 1) continue;
+      SheetPattern& pattern = patterns[static_cast<size_t>(s)];
+      if (pattern.Empty() || !WithinBounds(PieceCounts(pattern, types), remaining)) {
+        pattern = generator_.Generate(s, values, remaining);
+      }
+      if (pattern.Empty()) continue;
+      const double score = pattern.value / CostOf(pattern);
+      if (best.Empty() || score > best_score * (1 + 1e-12)) {
+        best_score = score;
+        best = pattern;
+      }
+    }
+    if (best.Empty()) {
+      plan.unplaced = remaining;
+      return plan;
+    }
+    const std::vector<int> counts = PieceCounts(best, types);
+    double repeat = std::floor(stock_left[static_cast<size_t>(best.stock)]);
+    for (int p = 0; p < types; ++p) {
+      if (counts[static_cast<size_t>(p)] > 0) {
+        repeat = std::min<double>(
+            repeat, remaining[static_cast<size_t>(p)] / counts[static_cast<size_t>(p)]);
+      }
+    }
+    const int times = static_cast<int>(repeat);
+    for (int p = 0; p < types; ++p) {
+      remaining[static_cast<size_t>(p)] -= counts[static_cast<size_t>(p)] * times;
+    }
+    stock_left[static_cast<size_t>(best.stock)] -= times;
+    plan.layouts.push_back({std::move(best), times});
+  }
+  plan.complete = true;
+  return plan;
+}
+
+void CorrectValues(const DeepProblem& problem, const Construction& construction, const Plan& plan,
+                   double weight, std::vector<double>& values) {
+  const double unit_area = problem.unit_mm * problem.unit_mm;
+  std::vector<double> cost(values.size(), 0.0);
+  std::vector<double> placed(values.size(), 0.0);
+  for (const PlannedLayout& layout : plan.layouts) {
+    double piece_area = 0;
+    for (const PlacedPiece& piece : layout.pattern.pieces) {
+      piece_area += problem.pieces[static_cast<size_t>(piece.piece)].area * unit_area;
+    }
+    const double ratio = construction.CostOf(layout.pattern) / std::max(piece_area, 1e-9);
+    for (const PlacedPiece& piece : layout.pattern.pieces) {
+      const auto p = static_cast<size_t>(piece.piece);
+      cost[p] += ratio * layout.repeat;
+      placed[p] += layout.repeat;
+    }
+  }
+  for (size_t p = 0; p < values.size(); ++p) {
+    if (placed[p] <= 0) continue;
+    const double target = problem.pieces[p].area * cost[p] / placed[p];
+    values[p] = (1 - weight) * values[p] + weight * target;
+  }
+}
+
+}  // namespace lumora::deep

@@ -1,0 +1,58 @@
+#ifndef LUMORA_CORE_DEEP_CONSTRUCTION_H_
+#define LUMORA_CORE_DEEP_CONSTRUCTION_H_
+
+#include <atomic>
+#include <vector>
+
+#include "core/deep/deep_problem.h"
+#include "core/deep/pattern_generator.h"
+#include "core/deep/sheet_pattern.h"
+
+// One whole solution built pattern by pattern: each step takes, over every stock size still
+// available, the pattern with the most value per stock area, and cuts it as often as the
+// pieces still wanted and the stock allow.
+namespace lumora::deep {
+
+struct PlannedLayout {
+  SheetPattern pattern;
+  int repeat = 0;
+};
+
+struct Plan {
+  std::vector<PlannedLayout> layouts;
+  bool complete = false;      // every piece placed
+  std::vector<int> unplaced;  // pieces of each type left when it is not
+};
+
+class Construction {
+ public:
+  Construction(const DeepProblem& problem, const PatternLimits& limits);
+
+  // A plan under the values; stops early (incomplete) when `stop` is set.
+  Plan Build(const std::vector<double>& values, const std::atomic<bool>& stop);
+  // The same for only some pieces (counts by type) on what is left of the stock (sheets by
+  // stock size).
+  Plan BuildFor(const std::vector<double>& values, std::vector<int> remaining,
+                std::vector<double> stock_left, const std::atomic<bool>& stop);
+
+  // The stock area a layout takes in mm²: the whole sheet, or for a coil its width times the
+  // length up to the last piece.
+  double CostOf(const SheetPattern& pattern) const;
+
+  // The construction's pattern generator, for searches that re-cut its sheets.
+  PatternGenerator& generator() { return generator_; }
+
+ private:
+  const DeepProblem& problem_;
+  PatternGenerator generator_;
+};
+
+// The values of the next construction: each piece type's value moves towards its area times
+// the stock it cost in the plan (stock area over piece area of the layouts that held it), so
+// that pieces left to poor layouts are placed earlier next time.
+void CorrectValues(const DeepProblem& problem, const Construction& construction, const Plan& plan,
+                   double weight, std::vector<double>& values);
+
+}  // namespace lumora::deep
+
+#endif  // LUMORA_CORE_DEEP_CONSTRUCTION_H_

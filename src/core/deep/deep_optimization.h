@@ -1,0 +1,60 @@
+#ifndef LUMORA_CORE_DEEP_DEEP_OPTIMIZATION_H_
+#define LUMORA_CORE_DEEP_DEEP_OPTIMIZATION_H_
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "core/engine2d/engine_input.h"
+#include "core/engine2d/optimization.h"
+
+// Deep optimization: beyond the standard passes, a time-limited search for results that take
+// less stock. It starts from the standard engine's result at EFF 10 and keeps it unless it
+// finds a better one, so it is never worse; its result is written like the standard one.
+namespace lumora {
+
+inline constexpr double kDefaultDeepSeconds = 30;
+inline constexpr std::string_view kDeepStoppedMessage =
+    "Deep optimization stopped. The best result found so far is kept.";
+// Followed by the glass sizes, "L1 x L2" in millimetres separated by ", ".
+inline constexpr std::string_view kUnplacedGlassMessage = "These glass sizes could not be placed: ";
+
+struct DeepSettings {
+  double time_limit_seconds = kDefaultDeepSeconds;
+  // With a budget the search makes exactly this many constructions and ignores the time
+  // limit: the same budget and seed give the same result on any number of threads.
+  int64_t budget = 0;
+  uint64_t seed = 1;
+  int threads = 0;  // 0 for every hardware thread
+  float trim_allowance = 0;
+};
+
+// What the progress window shows of a deep run.
+struct DeepProgress {
+  double elapsed_seconds = 0;
+  double remaining_seconds = 0;  // of the time limit; 0 with a budget
+  int64_t constructions = 0;
+  int64_t budget = 0;
+  bool standard_phase = false;  // still running the standard engine's start
+  int layout_count = 0;         // of the best result so far
+  float yield = 0;              // piece area over stock area of the best, 0..1
+  double stock_area_m2 = 0;     // sheet mode: stock area of the best
+  double coil_length_m = 0;     // coil mode: coil length the best takes
+};
+
+struct DeepCallbacks {
+  // A few times a second, on the thread that called RunDeepOptimization.
+  std::function<void(const DeepProgress&)> progress;
+  // Asked as often; true ends the run with the best result so far.
+  std::function<bool()> stop_requested;
+};
+
+// Runs the deep optimization of the job: the standard run's checks refuse what they refuse;
+// otherwise the result (file coordinates, as dia.tlf holds it) is the best found within the
+// time limit or budget, and resume_pass is 0.
+OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings& settings,
+                                       const DeepCallbacks& callbacks = {});
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_DEEP_DEEP_OPTIMIZATION_H_

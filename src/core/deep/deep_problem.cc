@@ -1,0 +1,97 @@
+#include "core/deep/deep_problem.h"
+
+#include <cmath>
+#include <numeric>
+
+namespace lumora::deep {
+namespace {
+
+constexpr double kWholeTolerance = 1e-3;
+// Finer grids make the packing's tables larger than they help: a job with lengths in
+// thousandths of a millimetre is packed on a grid of hundredths, rounding pieces up.
+constexpr int kScales[] = {1, 10, 100};
+
+bool AllWhole(const std::vector<double>& lengths, int scale) {
+  for (double length : lengths) {
+    const double scaled = length * scale;
+    if (std::fabs(scaled - std::round(scaled)) > kWholeTolerance * scale) return false;
+  }
+  return true;
+}
+
+// Millimetres per unit: the coarsest grid on which every length is whole.
+double UnitOf(const std::vector<double>& lengths) {
+  int scale = kScales[std::size(kScales) - 1];
+  for (int candidate : kScales) {
+    if (AllWhole(lengths, candidate)) {
+      scale = candidate;
+      break;
+    }
+  }
+  int64_t divisor = 0;
+  for (double length : lengths) {
+    const auto scaled = static_cast<int64_t>(std::llround(length * scale));
+    if (scaled > 0) divisor = std::gcd(divisor, scaled);
+  }
+  if (divisor == 0 || !AllWhole(lengths, scale)) divisor = 1;
+  return static_cast<double>(divisor) / scale;
+}
+
+int Down(double length, double unit) {
+  return static_cast<int>(std::floor(length / unit + kWholeTolerance));
+}
+int Up(double length, double unit) {
+  return static_cast<int>(std::ceil(length / unit - kWholeTolerance));
+}
+
+}  // namespace
+
+DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, bool coil_mode) {
+  std::vector<double> lengths;
+  for (const StockRecord& stock : stocks) {
+    lengths.push_back(static_cast<double>(stock.l2) - stock.m_l - stock.m_r);
+    lengths.push_back(static_cast<double>(stock.l1) - stock.m_t - stock.m_b);
+  }
+  for (const GlassRecord& glass : glasses) {
+    lengths.push_back(glass.l1);
+    lengths.push_back(glass.l2);
+  }
+  DeepProblem problem;
+  problem.coil_mode = coil_mode;
+  problem.unit_mm = UnitOf(lengths);
+  for (int s = 1; s <= stocks.Count(); ++s) {
+    const StockRecord& stock = stocks[s];
+    StockSize size;
+    size.stock_index = s;
+    size.width = Down(static_cast<double>(stock.l2) - stock.m_l - stock.m_r, problem.unit_mm);
+    size.height = Down(static_cast<double>(stock.l1) - stock.m_t - stock.m_b, problem.unit_mm);
+    size.quantity = stock.qty;
+    size.frame_area = static_cast<double>(stock.l1) * stock.l2;
+    size.frame_width = stock.l2;
+    size.margin_top = stock.m_t;
+    if (size.width > 0 && size.height > 0 && stock.qty > 0) problem.stocks.push_back(size);
+  }
+  for (int g = 1; g <= glasses.Count(); ++g) {
+    const GlassRecord& glass = glasses[g];
+    if (!(glass.qty >= 1)) continue;
+    PieceSize piece;
+    piece.glass_index = g;
+    piece.demand = static_cast<int>(std::min(glass.qty, 1e9f));
+    const int along_l1 = Up(glass.l1, problem.unit_mm);
+    const int along_l2 = Up(glass.l2, problem.unit_mm);
+    // Orientation 1 lays L2 along x, orientation 2 lays L1 along x.
+    if (glass.orn == 0 || glass.orn == 1) {
+      piece.x[1] = along_l2;
+      piece.y[1] = along_l1;
+    }
+    if (glass.orn == 0 || glass.orn == 2) {
+      piece.x[2] = along_l1;
+      piece.y[2] = along_l2;
+    }
+    piece.area = static_cast<double>(along_l1) * along_l2;
+    problem.pieces.push_back(piece);
+  }
+  return problem;
+}
+
+}  // namespace lumora::deep

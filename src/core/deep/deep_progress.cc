@@ -1,0 +1,60 @@
+#include "core/deep/deep_progress.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/reports/number_text.h"
+
+namespace lumora {
+namespace {
+
+std::string SecondsText(double seconds) {
+  return GeneralText(static_cast<int>(std::lround(std::max(0.0, seconds)))) + " s";
+}
+
+}  // namespace
+
+ProgressStart DeepProgressStart(const DeepSettings& settings, Objective objective) {
+  ProgressStart start;
+  start.total = static_cast<int32_t>(settings.budget > 0 ? settings.budget
+                                                         : std::ceil(settings.time_limit_seconds));
+  start.objective = objective;
+  start.message = std::string(kDeepStartingMessage);
+  return start;
+}
+
+ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode) {
+  ProgressFigures figures;
+  const double total = progress.budget > 0 ? static_cast<double>(progress.budget)
+                                           : progress.elapsed_seconds + progress.remaining_seconds;
+  const double done =
+      progress.budget > 0 ? static_cast<double>(progress.constructions) : progress.elapsed_seconds;
+  figures.pass = static_cast<int32_t>(std::min(done, total));
+  figures.total = static_cast<int32_t>(total);
+  figures.elapsed_seconds = static_cast<int64_t>(progress.elapsed_seconds);
+  figures.remaining_seconds = progress.remaining_seconds;
+  figures.estimated_total_seconds = progress.elapsed_seconds + progress.remaining_seconds;
+  figures.best = {progress.yield, progress.layout_count};
+  figures.passes_to_go = GeneralText(static_cast<float>(progress.constructions));
+  figures.percent =
+      "[" + FormatNumber(static_cast<float>(total > 0 ? done * 100 / total : 0), "0.00") + "%]";
+  figures.elapsed = SecondsText(progress.elapsed_seconds);
+  figures.estimated_total = SecondsText(figures.estimated_total_seconds);
+  figures.remaining = SecondsText(progress.remaining_seconds);
+  figures.yield = coil_mode ? "NA" : FormatNumber(progress.yield * 100.0f, "0.00");
+  figures.layouts = GeneralText(progress.layout_count);
+  if (progress.standard_phase) {
+    figures.message = std::string(kDeepStartingMessage);
+  } else if (coil_mode) {
+    figures.message = "Deep optimization: the best result takes " +
+                      FormatNumber(static_cast<float>(progress.coil_length_m), "0.00") +
+                      " m of coil.";
+  } else {
+    figures.message = "Deep optimization: the best result takes " +
+                      FormatNumber(static_cast<float>(progress.stock_area_m2), "0.00") +
+                      " m\xB2 of stock.";
+  }
+  return figures;
+}
+
+}  // namespace lumora

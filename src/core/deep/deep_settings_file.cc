@@ -1,0 +1,32 @@
+#include "core/deep/deep_settings_file.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/deep/deep_optimization.h"
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
+
+namespace lumora {
+
+double ReadDeepSeconds(const Workspace& workspace) {
+  const auto bytes = ReadFileBytes(workspace.SettingsFile(kDeepSettingsFile));
+  if (!bytes) return kDefaultDeepSeconds;
+  FieldReader reader(*bytes);
+  const std::string text = reader.Next();
+  const double seconds = std::nearbyint(ReadDouble(text));
+  if (!IsNumberText(text) || !(seconds >= kMinDeepSeconds && seconds <= kMaxDeepSeconds)) {
+    return kDefaultDeepSeconds;
+  }
+  return seconds;
+}
+
+std::optional<std::string> WriteDeepSeconds(const Workspace& workspace, double seconds) {
+  const double held = std::clamp(std::nearbyint(seconds), kMinDeepSeconds, kMaxDeepSeconds);
+  return SaveFile(workspace.SettingsFile(kDeepSettingsFile),
+                  QuotedField(GeneralText(static_cast<int>(held))) + "\r\n");
+}
+
+}  // namespace lumora

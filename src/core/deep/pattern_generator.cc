@@ -1,0 +1,350 @@
+#include "core/deep/pattern_generator.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace lumora::deep {
+namespace {
+
+constexpr double kValueEpsilon = 1e-9;
+
+UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
+
+}  // namespace
+
+bool WithinBounds(const std::vector<int>& counts, const std::vector<int>& bounds) {
+  for (size_t i = 0; i < counts.size(); ++i) {
+    if (counts[i] > bounds[i]) return false;
+  }
+  return true;
+}
+
+std::vector<int> PieceCounts(const SheetPattern& pattern, int piece_types) {
+  std::vector<int> counts(static_cast<size_t>(piece_types), 0);
+  for (const PlacedPiece& placed : pattern.pieces) ++counts[static_cast<size_t>(placed.piece)];
+  return counts;
+}
+
+PatternGenerator::PatternGenerator(const DeepProblem& problem, const PatternLimits& limits)
+    : problem_(problem), limits_(limits) {}
+
+int PatternGenerator::AlongWidth(const Frame& frame, int piece, int orientation) const {
+  const PieceSize& size = problem_.pieces[static_cast<size_t>(piece)];
+  return frame.across ? size.x[static_cast<size_t>(orientation)]
+                      : size.y[static_cast<size_t>(orientation)];
+}
+
+int PatternGenerator::AlongHeight(const Frame& frame, int piece, int orientation) const {
+  const PieceSize& size = problem_.pieces[static_cast<size_t>(piece)];
+  return frame.across ? size.y[static_cast<size_t>(orientation)]
+                      : size.x[static_cast<size_t>(orientation)];
+}
+
+// A bounded knapsack over the strip's width whose items are columns of identical pieces, as
+// tall as the strip allows. Bounded counts are split into powers of two, so the table is a
+// 0/1 knapsack; a type offered in both orientations can come out above its bound, and the
+// surplus columns are then taken away again.
+PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int height,
+                                                     const std::vector<double>& values,
+                                                     const std::vector<int>& bounds) {
+  items_.clear();
+  const int types = static_cast<int>(problem_.pieces.size());
+  for (int p = 0; p < types; ++p) {
+    const int bound = bounds[static_cast<size_t>(p)];
+    const double value = values[static_cast<size_t>(p)];
+    if (bound <= 0 || value <= 0) continue;
+    for (int o = 1; o <= 2; ++o) {
+      const int w = AlongWidth(frame, p, o);
+      const int h = AlongHeight(frame, p, o);
+      if (w <= 0 || h <= 0 || w > frame.width || h > height) continue;
+      if (o == 2 && w == AlongWidth(frame, p, 1) && h == AlongHeight(frame, p, 1)) continue;
+      const int count = std::min(height / h, bound);
+      const int columns_fitting = frame.width / w;
+      int full_columns = std::min(bound / count, columns_fitting);
+      // A column counts with what the space under it will take when it is filled.
+      const auto under = [&](int columns, int pieces) {
+        return FillValue(frame, {0, 0, columns * w, height - pieces * h}, values, bounds);
+      };
+      for (int chunk = 1; full_columns > 0; chunk *= 2) {
+        const int take = std::min(chunk, full_columns);
+        items_.push_back(
+            {take * w, take * count * value + under(take, count), {p, o, count, take, w, h}});
+        full_columns -= take;
+      }
+      const int rest = bound % count;
+      if (rest > 0 && bound / count < columns_fitting) {
+        items_.push_back({w, rest * value + under(1, rest), {p, o, rest, 1, w, h}});
+      }
+    }
+  }
+
+  const auto capacity = static_cast<size_t>(frame.width);
+  best_.assign(capacity + 1, 0.0);
+  taken_.assign(items_.size() * (capacity + 1), 0);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const auto w = static_cast<size_t>(items_[i].width);
+    const double v = items_[i].value;
+    uint8_t* row = &taken_[i * (capacity + 1)];
+    for (size_t c = capacity; c >= w; --c) {
+      const double with = best_[c - w] + v;
+      if (with > best_[c] + kValueEpsilon) {
+        best_[c] = with;
+        row[c] = 1;
+      }
+      if (c == w) break;
+    }
+  }
+
+  Strip strip;
+  size_t c = capacity;
+  for (size_t i = items_.size(); i-- > 0;) {
+    if (taken_[i * (capacity + 1) + c]) {
+      strip.stacks.push_back(items_[i].stack);
+      c -= static_cast<size_t>(items_[i].width);
+    }
+  }
+  // Both orientations of a type may have been taken: give back what passes the bound, and
+  // make what is left of the bound a shorter column.
+  std::vector<int> used(static_cast<size_t>(types), 0);
+  std::vector<Stack> shortened;
+  for (Stack& stack : strip.stacks) {
+    int& type_used = used[static_cast<size_t>(stack.piece)];
+    const int room = bounds[static_cast<size_t>(stack.piece)] - type_used;
+    const int copies = std::min(stack.copies, room / stack.count);
+    const int rest = room - copies * stack.count;
+    if (copies < stack.copies && rest > 0) {
+      shortened.push_back({stack.piece, stack.orientation, rest, 1, stack.width, stack.height});
+      type_used += rest;
+    }
+    stack.copies = copies;
+    type_used += copies * stack.count;
+  }
+  strip.stacks.insert(strip.stacks.end(), shortened.begin(), shortened.end());
+  std::erase_if(strip.stacks, [](const Stack& stack) { return stack.copies == 0; });
+  for (const Stack& stack : strip.stacks) {
+    strip.height = std::max(strip.height, stack.count * stack.height);
+    strip.value += stack.count * stack.copies * values[static_cast<size_t>(stack.piece)];
+  }
+  return strip;
+}
+
+// Within one set of values the bounds only fall, so a strip found earlier that the bounds
+// still allow is still the one the knapsack would choose.
+const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame, int height,
+                                                             const std::vector<double>& values,
+                                                             const std::vector<int>& bounds) {
+  const auto key = std::make_tuple(frame.across, frame.width, frame.height, height);
+  const auto found = strip_cache_.find(key);
+  if (found != strip_cache_.end()) {
+    std::vector<int> used(problem_.pieces.size(), 0);
+    for (const Stack& stack : found->second.stacks) {
+      used[static_cast<size_t>(stack.piece)] += stack.count * stack.copies;
+    }
+    if (WithinBounds(used, bounds)) return found->second;
+  }
+  Strip strip = SolveStrip(frame, height, values, bounds);
+  return strip_cache_.insert_or_assign(key, std::move(strip)).first->second;
+}
+
+double PatternGenerator::FillValue(const Frame& frame, UnitRect space,
+                                   const std::vector<double>& values, std::vector<int> bounds) {
+  if (space.width <= 0 || space.height <= 0) return 0;
+  scratch_.pieces.clear();
+  scratch_.free_rects.clear();
+  Fill(frame, space, values, bounds, scratch_);
+  double value = 0;
+  for (const PlacedPiece& placed : scratch_.pieces) {
+    value += values[static_cast<size_t>(placed.piece)];
+  }
+  return value;
+}
+
+// Fills a space with the most valuable piece that fits, as a block of as many as the bound
+// allows, and goes on in the two spaces the block leaves, larger remainder first kept whole.
+void PatternGenerator::Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
+                            std::vector<int>& bounds, SheetPattern& pattern) {
+  std::vector<UnitRect> spaces{space};
+  while (!spaces.empty()) {
+    const UnitRect rect = spaces.back();
+    spaces.pop_back();
+    int best_piece = -1;
+    int best_orientation = 0;
+    double best_value = 0;
+    for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
+      if (bounds[static_cast<size_t>(p)] <= 0) continue;
+      for (int o = 1; o <= 2; ++o) {
+        const int w = AlongWidth(frame, p, o);
+        const int h = AlongHeight(frame, p, o);
+        if (w <= 0 || h <= 0 || w > rect.width || h > rect.height) continue;
+        const double value = values[static_cast<size_t>(p)];
+        if (value > best_value + kValueEpsilon) {
+          best_value = value;
+          best_piece = p;
+          best_orientation = o;
+        }
+      }
+    }
+    if (best_piece < 0) {
+      pattern.free_rects.push_back(rect);
+      continue;
+    }
+    const int w = AlongWidth(frame, best_piece, best_orientation);
+    const int h = AlongHeight(frame, best_piece, best_orientation);
+    int& bound = bounds[static_cast<size_t>(best_piece)];
+    int nx = rect.width / w;
+    int ny = rect.height / h;
+    while (ny > 1 && nx * ny > bound) --ny;
+    while (nx > 1 && nx * ny > bound) --nx;
+    bound -= nx * ny;
+    for (int row = 0; row < ny; ++row) {
+      for (int column = 0; column < nx; ++column) {
+        pattern.pieces.push_back(
+            {best_piece, best_orientation, {rect.x + column * w, rect.y + row * h, w, h}});
+      }
+    }
+    const int block_w = nx * w;
+    const int block_h = ny * h;
+    // Across first keeps the space below whole; down first keeps the space to the right whole.
+    const UnitRect right_across{rect.x + block_w, rect.y, rect.width - block_w, block_h};
+    const UnitRect below_across{rect.x, rect.y + block_h, rect.width, rect.height - block_h};
+    const UnitRect right_down{rect.x + block_w, rect.y, rect.width - block_w, rect.height};
+    const UnitRect below_down{rect.x, rect.y + block_h, block_w, rect.height - block_h};
+    const auto area = [](const UnitRect& r) { return static_cast<int64_t>(r.width) * r.height; };
+    const bool across = std::max(area(right_across), area(below_across)) >=
+                        std::max(area(right_down), area(below_down));
+    const std::array<UnitRect, 2> rests =
+        across ? std::array{right_across, below_across} : std::array{right_down, below_down};
+    for (const UnitRect& rest : rests) {
+      if (rest.width > 0 && rest.height > 0) spaces.push_back(rest);
+    }
+  }
+}
+
+SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
+                                     const std::vector<double>& values, std::vector<int> bounds) {
+  // Heights a strip can take: the piece sides that can stand across it.
+  std::vector<int> heights;
+  for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
+    if (bounds[static_cast<size_t>(p)] <= 0) continue;
+    for (int o = 1; o <= 2; ++o) {
+      const int w = AlongWidth(frame, p, o);
+      const int h = AlongHeight(frame, p, o);
+      if (w > 0 && h > 0 && w <= frame.width && h <= frame.height) heights.push_back(h);
+    }
+  }
+  std::sort(heights.begin(), heights.end());
+  heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+
+  // Unbounded knapsack of strips over the frame's height, strips as the bounds give them now.
+  std::vector<double> strip_values;
+  for (int h : heights) strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
+  const auto length = static_cast<size_t>(frame.height);
+  std::vector<double> best(length + 1, 0.0);
+  std::vector<int> choice(length + 1, -1);
+  for (size_t c = 1; c <= length; ++c) {
+    best[c] = best[c - 1];
+    for (size_t i = 0; i < heights.size() && static_cast<size_t>(heights[i]) <= c; ++i) {
+      const double with = best[c - static_cast<size_t>(heights[i])] + strip_values[i];
+      if (with > best[c] + kValueEpsilon) {
+        best[c] = with;
+        choice[c] = static_cast<int>(i);
+      }
+    }
+  }
+  std::vector<int> plan;
+  for (size_t c = length; c > 0;) {
+    if (choice[c] < 0) {
+      --c;
+      continue;
+    }
+    const int h = heights[static_cast<size_t>(choice[c])];
+    plan.push_back(h);
+    c -= static_cast<size_t>(h);
+  }
+  // Denser strips first: they are the ones the bounds should serve before they run out.
+  std::stable_sort(plan.begin(), plan.end(), [&](int a, int b) {
+    const auto density = [&](int h) {
+      const auto at = std::lower_bound(heights.begin(), heights.end(), h) - heights.begin();
+      return strip_values[static_cast<size_t>(at)] / h;
+    };
+    return density(a) > density(b);
+  });
+
+  SheetPattern pattern;
+  pattern.stock = stock;
+  pattern.cuts_across = frame.across;
+  int y = 0;
+  const auto place_strip = [&](const Strip& strip) {
+    int x = 0;
+    for (const Stack& stack : strip.stacks) {
+      for (int copy = 0; copy < stack.copies; ++copy) {
+        for (int k = 0; k < stack.count; ++k) {
+          pattern.pieces.push_back({stack.piece,
+                                    stack.orientation,
+                                    {x, y + k * stack.height, stack.width, stack.height}});
+        }
+        x += stack.width;
+      }
+      bounds[static_cast<size_t>(stack.piece)] -= stack.count * stack.copies;
+    }
+    // What the strip leaves: under each group of columns, and to the right of the last.
+    int left = 0;
+    for (const Stack& stack : strip.stacks) {
+      const int group_width = stack.width * stack.copies;
+      const int under = strip.height - stack.count * stack.height;
+      if (under > 0) {
+        Fill(frame, {left, y + stack.count * stack.height, group_width, under}, values, bounds,
+             pattern);
+      }
+      left += group_width;
+    }
+    if (frame.width > left)
+      Fill(frame, {left, y, frame.width - left, strip.height}, values, bounds, pattern);
+    y += strip.height;
+    if (y < frame.height) pattern.stage_cuts.push_back(y);
+  };
+  for (int h : plan) {
+    if (y + h > frame.height) continue;
+    const Strip& strip = CachedStrip(frame, h, values, bounds);
+    if (strip.stacks.empty()) continue;
+    place_strip(Strip(strip));
+  }
+  if (y < frame.height) Fill(frame, {0, y, frame.width, frame.height - y}, values, bounds, pattern);
+
+  if (!frame.across) {
+    for (PlacedPiece& placed : pattern.pieces) placed.rect = Transposed(placed.rect);
+    for (UnitRect& rect : pattern.free_rects) rect = Transposed(rect);
+  }
+  for (const PlacedPiece& placed : pattern.pieces) {
+    pattern.value += values[static_cast<size_t>(placed.piece)];
+    pattern.used_length = std::max(pattern.used_length, placed.rect.y + placed.rect.height);
+  }
+  return pattern;
+}
+
+bool PatternGenerator::Acceptable(const SheetPattern& pattern) const {
+  if (limits_.min_free_side <= 0) return true;
+  return std::all_of(pattern.free_rects.begin(), pattern.free_rects.end(), [&](const UnitRect& r) {
+    return r.width <= 0 || r.height <= 0 ||
+           (r.width >= limits_.min_free_side && r.height >= limits_.min_free_side);
+  });
+}
+
+SheetPattern PatternGenerator::Generate(int stock, const std::vector<double>& values,
+                                        const std::vector<int>& bounds) {
+  const StockSize& size = problem_.stocks[static_cast<size_t>(stock)];
+  SheetPattern best;
+  for (const bool across : {true, false}) {
+    // A coil is used from its start: its strips run across it.
+    if (!across && problem_.coil_mode) continue;
+    const Frame frame{across, across ? size.width : size.height, across ? size.height : size.width};
+    if (limits_.max_strip_length > 0 && frame.width > limits_.max_strip_length) continue;
+    SheetPattern pattern = Build(stock, frame, values, bounds);
+    if (pattern.Empty() || !Acceptable(pattern)) continue;
+    if (best.Empty() || pattern.value > best.value + kValueEpsilon) best = std::move(pattern);
+  }
+  return best;
+}
+
+}  // namespace lumora::deep

@@ -1,0 +1,90 @@
+#ifndef LUMORA_CORE_DEEP_PATTERN_GENERATOR_H_
+#define LUMORA_CORE_DEEP_PATTERN_GENERATOR_H_
+
+#include <cstdint>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "core/deep/deep_problem.h"
+#include "core/deep/sheet_pattern.h"
+
+// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen by
+// a knapsack over the sheet's length, each strip filled with stacks of identical pieces by a
+// knapsack over its width, and every space left over filled piece by piece. A piece type is
+// used at most as often as its bound allows.
+namespace lumora::deep {
+
+struct PatternLimits {
+  int max_strip_length = 0;  // the longest first-stage cut the blade allows, in units
+  int min_free_side = 0;     // a free rectangle must be 0 or at least this in both directions
+};
+
+class PatternGenerator {
+ public:
+  PatternGenerator(const DeepProblem& problem, const PatternLimits& limits);
+
+  // The most valuable pattern on stocks[stock] under the piece values, placing at most
+  // bounds[i] pieces of type i; an empty pattern when nothing fits or the limits refuse every
+  // pattern. Values and bounds are indexed like DeepProblem::pieces.
+  SheetPattern Generate(int stock, const std::vector<double>& values,
+                        const std::vector<int>& bounds);
+
+  // To be called whenever the values change: strips found under the old values are forgotten.
+  void ForgetStrips() { strip_cache_.clear(); }
+
+ private:
+  // A sheet seen with its strips running along `width`; `across` is false when they run
+  // along the stock's y axis.
+  struct Frame {
+    bool across = true;
+    int width = 0;
+    int height = 0;
+  };
+  struct Stack {
+    int piece = 0;
+    int orientation = 0;
+    int count = 0;   // pieces stacked in one column
+    int copies = 0;  // identical columns side by side
+    int width = 0;   // of one column
+    int height = 0;  // of one piece
+  };
+  struct Strip {
+    int height = 0;
+    double value = 0;
+    std::vector<Stack> stacks;
+  };
+  struct KnapsackItem {
+    int width = 0;
+    double value = 0;
+    Stack stack;
+  };
+
+  int AlongWidth(const Frame& frame, int piece, int orientation) const;
+  int AlongHeight(const Frame& frame, int piece, int orientation) const;
+
+  Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
+                   const std::vector<int>& bounds);
+  const Strip& CachedStrip(const Frame& frame, int height, const std::vector<double>& values,
+                           const std::vector<int>& bounds);
+  SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
+                     std::vector<int> bounds);
+  void Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
+            std::vector<int>& bounds, SheetPattern& pattern);
+  // What Fill would place in the space, as a sum of values.
+  double FillValue(const Frame& frame, UnitRect space, const std::vector<double>& values,
+                   std::vector<int> bounds);
+  bool Acceptable(const SheetPattern& pattern) const;
+
+  const DeepProblem& problem_;
+  PatternLimits limits_;
+  std::vector<KnapsackItem> items_;
+  std::vector<double> best_;
+  std::vector<uint8_t> taken_;
+  SheetPattern scratch_;
+  std::map<std::tuple<bool, int, int, int>, Strip> strip_cache_;
+};
+
+}  // namespace lumora::deep
+
+#endif  // LUMORA_CORE_DEEP_PATTERN_GENERATOR_H_

@@ -1,0 +1,222 @@
+#include "core/engine2d/result_validator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "core/engine2d/result_files.h"
+#include "core/reports/number_text.h"
+
+namespace lumora {
+namespace {
+
+// Float coordinates of a few metres carry about a hundredth of a millimetre.
+constexpr float kSlack = 0.01f;
+
+struct Box {
+  float x1, y1, x2, y2;
+  int element;  // index in the result
+};
+
+std::string LayoutText(int layout_no) { return "Layout " + GeneralText(layout_no) + ": "; }
+
+bool OrientationAllowed(float orn, int orientation) {
+  if (orientation != 1 && orientation != 2) return false;
+  return orn == 0 || orn == static_cast<float>(orientation);
+}
+
+// Pieces of one layout that overlap; sorted by X1, each is compared with those that start
+// before it ends.
+void CheckOverlaps(std::vector<Box> boxes, int layout_no, std::vector<std::string>& problems) {
+  std::sort(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.x1 < b.x1; });
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    for (size_t j = i + 1; j < boxes.size() && boxes[j].x1 < boxes[i].x2 - kSlack; ++j) {
+      const float overlap_y =
+          std::min(boxes[i].y2, boxes[j].y2) - std::max(boxes[i].y1, boxes[j].y1);
+      if (overlap_y > kSlack) {
+        problems.push_back(LayoutText(layout_no) + "elements " + GeneralText(boxes[i].element) +
+                           " and " + GeneralText(boxes[j].element) +
+                           " overlap (the cut width between them is not kept).");
+        return;
+      }
+    }
+  }
+}
+
+// Splits a group at the first straight line, across X (vertical=true) or Y, that no piece
+// crosses; false when there is none.
+bool SplitGroup(std::vector<Box>& group, bool vertical, std::vector<Box>& rest) {
+  const auto low = [vertical](const Box& b) { return vertical ? b.x1 : b.y1; };
+  const auto high = [vertical](const Box& b) { return vertical ? b.x2 : b.y2; };
+  std::sort(group.begin(), group.end(),
+            [&](const Box& a, const Box& b) { return low(a) < low(b); });
+  float reach = high(group.front());
+  for (size_t i = 1; i < group.size(); ++i) {
+    if (low(group[i]) >= reach - kSlack) {
+      rest.assign(group.begin() + static_cast<std::ptrdiff_t>(i), group.end());
+      group.resize(i);
+      return true;
+    }
+    reach = std::max(reach, high(group[i]));
+  }
+  return false;
+}
+
+// Whether the pieces can be cut apart by edge-to-edge cuts, stage after stage.
+void CheckGuillotine(const std::vector<Box>& boxes, int layout_no,
+                     std::vector<std::string>& problems) {
+  if (boxes.size() < 2) return;
+  std::vector<std::vector<Box>> groups{boxes};
+  while (!groups.empty()) {
+    std::vector<Box> group = std::move(groups.back());
+    groups.pop_back();
+    if (group.size() < 2) continue;
+    std::vector<Box> rest;
+    if (SplitGroup(group, true, rest) || SplitGroup(group, false, rest)) {
+      groups.push_back(std::move(group));
+      groups.push_back(std::move(rest));
+      continue;
+    }
+    std::string names;
+    for (const Box& box : group) {
+      names += (names.empty() ? "" : ", ") + GeneralText(box.element);
+    }
+    problems.push_back(LayoutText(layout_no) + "no edge-to-edge cut separates elements " + names +
+                       ".");
+    return;
+  }
+}
+
+void CheckLayout(const EngineInput& prepared, float trim_allowance, bool coil_mode,
+                 const ElementList& elements, int first, int last,
+                 std::vector<std::string>& problems) {
+  const LayoutElement& head = elements[first];
+  const int layout_no = head.layout_no;
+  const std::string where = LayoutText(layout_no);
+  if (!prepared.stocks.Contains(head.stock_index)) {
+    problems.push_back(where + "its stock is not one of the job's.");
+    return;
+  }
+  const StockRecord& stock = prepared.stocks[head.stock_index];
+  if (!(head.repeat >= 1) || std::trunc(head.repeat) != head.repeat) {
+    problems.push_back(where + "its Repeat is not a whole number of sheets.");
+  }
+  int frames = 0;
+  std::vector<Box> pieces;
+  for (int i = first; i <= last; ++i) {
+    const LayoutElement& e = elements[i];
+    if (e.stock_index != head.stock_index || e.repeat != head.repeat) {
+      problems.push_back(where + "element " + GeneralText(i) +
+                         " has another stock or Repeat than its layout.");
+    }
+    if (e.kind == kStockFrame) {
+      ++frames;
+      if (e.x1 != 0 || e.y1 != 0 || std::fabs(e.x2 - stock.l2) > kSlack ||
+          std::fabs(e.y2 - stock.l1) > kSlack) {
+        problems.push_back(where + "its stock frame is not the size of its stock.");
+      }
+      continue;
+    }
+    const bool inside = e.x1 >= stock.m_l - kSlack && e.y1 >= stock.m_t - kSlack &&
+                        e.x2 <= stock.l2 - stock.m_r + kSlack &&
+                        e.y2 <= stock.l1 - stock.m_b + kSlack;
+    if (e.kind == kFreeRect) {
+      const float w = e.x2 - e.x1;
+      const float h = e.y2 - e.y1;
+      if (!coil_mode && w > 0 && h > 0 &&
+          (w < prepared.basic.b_mm - kSlack || h < prepared.basic.b_mm - kSlack)) {
+        problems.push_back(where + "leftover element " + GeneralText(i) +
+                           " has a side below B (MM).");
+      }
+      if (!inside)
+        problems.push_back(where + "leftover element " + GeneralText(i) +
+                           " lies outside the usable area.");
+      continue;
+    }
+    if (e.kind <= 0) continue;
+    if (!prepared.glasses.Contains(e.kind)) {
+      problems.push_back(where + "element " + GeneralText(i) +
+                         " is not one of the job's glass sizes.");
+      continue;
+    }
+    const GlassRecord& glass = prepared.glasses[e.kind];
+    if (!OrientationAllowed(glass.orn, e.orientation)) {
+      problems.push_back(where + "piece " + GeneralText(i) +
+                         " lies in an orientation its ORN does not allow.");
+    }
+    const float along_x = e.orientation == 2 ? glass.l1 : glass.l2;
+    const float along_y = e.orientation == 2 ? glass.l2 : glass.l1;
+    const float w = e.x2 - e.x1;
+    const float h = e.y2 - e.y1;
+    if (w > along_x + kSlack || h > along_y + kSlack || w < along_x - trim_allowance - kSlack ||
+        h < along_y - trim_allowance - kSlack) {
+      problems.push_back(where + "piece " + GeneralText(i) +
+                         " is not the size of its glass with the cut width.");
+    }
+    if (!inside) {
+      problems.push_back(where + "piece " + GeneralText(i) + " lies outside the usable area.");
+    }
+    pieces.push_back({e.x1, e.y1, e.x2, e.y2, i});
+  }
+  if (frames != 1) problems.push_back(where + "it needs exactly one stock frame.");
+  CheckOverlaps(pieces, layout_no, problems);
+  CheckGuillotine(pieces, layout_no, problems);
+}
+
+}  // namespace
+
+std::vector<std::string> ValidateEngineResult(const EngineInput& prepared, float trim_allowance,
+                                              bool coil_mode, const ElementList& elements) {
+  std::vector<std::string> problems;
+  std::map<int, double> placed;
+  std::map<int, double> sheets;
+  int expected_layout = 1;
+  for (int first = 1; first <= elements.Count();) {
+    int last = first;
+    while (last < elements.Count() && elements[last + 1].layout_no == elements[first].layout_no) {
+      ++last;
+    }
+    if (elements[first].layout_no != expected_layout) {
+      problems.push_back("Layouts are not numbered 1, 2, 3 ... in order.");
+      return problems;
+    }
+    ++expected_layout;
+    CheckLayout(prepared, trim_allowance, coil_mode, elements, first, last, problems);
+    sheets[elements[first].stock_index] += elements[first].repeat;
+    for (int i = first; i <= last; ++i) {
+      if (elements[i].kind > 0) placed[elements[i].kind] += elements[i].repeat;
+    }
+    first = last + 1;
+  }
+  for (int g = 1; g <= prepared.glasses.Count(); ++g) {
+    const double wanted = prepared.glasses[g].qty;
+    const double got = placed.count(g) ? placed[g] : 0;
+    if (got != wanted) {
+      problems.push_back("Glass size " + GeneralText(g) + ": " +
+                         GeneralText(static_cast<float>(got)) + " pieces placed, " +
+                         GeneralText(static_cast<float>(wanted)) + " wanted.");
+    }
+  }
+  if (!coil_mode) {
+    for (const auto& [stock, used] : sheets) {
+      if (prepared.stocks.Contains(stock) && used > prepared.stocks[stock].qty) {
+        problems.push_back("Stock " + GeneralText(stock) + ": " +
+                           GeneralText(static_cast<float>(used)) + " sheets used, " +
+                           GeneralText(prepared.stocks[stock].qty) + " available.");
+      }
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> ValidateResult(const EngineJob& job, float trim_allowance,
+                                        const ElementList& dia) {
+  EngineInput input = PrepareEngineInput(job);
+  AddKerf(input.stocks, input.glasses, input.basic.kerf);
+  SortByArea(input.stocks, input.glasses);
+  ElementList elements = dia;
+  TransposeElements(elements);
+  return ValidateEngineResult(input, trim_allowance, job.coil_mode, elements);
+}
+
+}  // namespace lumora

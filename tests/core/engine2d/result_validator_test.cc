@@ -1,0 +1,100 @@
+#include "core/engine2d/result_validator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "engine_builders.h"
+
+namespace lumora {
+namespace {
+
+using testing::Element;
+using testing::Glass;
+using testing::ListOf;
+using testing::Stock;
+
+// One 1000 x 2000 sheet with 10 mm margins (engine coordinates: x along L2), kerf already in
+// the sizes. Glass 1: 100 x 200, four pieces, either way; glass 2: 500 x 800, ORN 1.
+//
+//   +----------------------------------------------+
+//   | [ 2: 800 x 500  ][A1][A2][A3][A4]             |
+//   |                                               |
+EngineInput Job() {
+  EngineInput input;
+  input.stocks = ListOf(std::vector{Stock(1000, 2000, 1, 10, 10, 10, 10)});
+  input.glasses = ListOf(std::vector{Glass(100, 200, 4), Glass(500, 800, 1, 1)});
+  return input;
+}
+
+ElementList ValidLayout() {
+  ElementList layout;
+  for (const LayoutElement& e :
+       {Element(kStockFrame, 0, 0, 2000, 1000, 1, 1), Element(kMarginStrip, 0, 0, 10, 1000, 1, 1),
+        Element(kMarginStrip, 10, 0, 2000, 10, 1, 1),
+        Element(kMarginStrip, 1990, 10, 2000, 1000, 1, 1),
+        Element(kMarginStrip, 10, 990, 1990, 1000, 1, 1), Element(2, 10, 10, 810, 510, 1, 1, 1, 1),
+        Element(1, 810, 10, 1010, 110, 1, 1, 1, 1), Element(1, 1010, 10, 1210, 110, 1, 1, 1, 1),
+        Element(1, 1210, 10, 1410, 110, 1, 1, 1, 1), Element(1, 1410, 10, 1610, 110, 1, 1, 1, 1),
+        Element(kFreeRect, 10, 510, 1990, 990, 1, 1)}) {
+    layout.Append(e);
+  }
+  return layout;
+}
+
+struct Fault {
+  const char* what;
+  std::function<void(EngineInput&, ElementList&)> make;
+  const char* found;  // a part of the problem the validator must name; empty for none
+};
+
+TEST(ResultValidator, CatchesEachFaultOfALayout) {
+  const Fault faults[] = {
+      {"a valid layout", [](EngineInput&, ElementList&) {}, ""},
+      {"pieces overlap", [](EngineInput&, ElementList& l) { l[7].x1 = 800, l[7].x2 = 1000; },
+       "overlap"},
+      {"a piece in the margin", [](EngineInput&, ElementList& l) { l[6].x1 = 0, l[6].x2 = 800; },
+       "outside the usable"},
+      {"the kerf left out of a piece",
+       [](EngineInput& job, ElementList&) { job.glasses[2].l1 += 3, job.glasses[2].l2 += 3; },
+       "not the size"},
+      {"a pinwheel no cut separates",
+       [](EngineInput&, ElementList& l) {
+         l[7] = Element(1, 1000, 10, 1200, 110, 1, 1, 1, 1);
+         l[8] = Element(1, 1200, 10, 1300, 210, 1, 1, 1, 2);
+         l[9] = Element(1, 1100, 210, 1300, 310, 1, 1, 1, 1);
+         l[10] = Element(1, 1000, 110, 1100, 310, 1, 1, 1, 2);
+       },
+       "no edge-to-edge cut"},
+      {"an ORN 1 piece turned",
+       [](EngineInput&, ElementList& l) { l[6] = Element(2, 10, 10, 510, 810, 1, 1, 1, 2); },
+       "ORN"},
+      {"one piece too few", [](EngineInput&, ElementList& l) { l[10].kind = kFreeRect; },
+       "3 pieces placed, 4 wanted"},
+      {"more sheets than there are",
+       [](EngineInput& job, ElementList&) { job.stocks[1].qty = 0.5f; }, "sheets used"},
+      {"a leftover narrower than B",
+       [](EngineInput& job, ElementList& l) {
+         job.basic.b_mm = 100;
+         l[11].y2 = 560;
+       },
+       "below B"},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.what);
+    EngineInput job = Job();
+    ElementList layout = ValidLayout();
+    fault.make(job, layout);
+    const std::vector<std::string> problems = ValidateEngineResult(job, 0.001f, false, layout);
+    if (std::string(fault.found).empty()) {
+      EXPECT_THAT(problems, ::testing::IsEmpty());
+    } else {
+      EXPECT_THAT(problems, ::testing::Contains(::testing::HasSubstr(fault.found)));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumora
