@@ -25,6 +25,7 @@ Plan Construction::Build(const std::vector<double>& values, const std::atomic<bo
 Plan Construction::BuildFor(const std::vector<double>& values, std::vector<int> remaining,
                             std::vector<double> stock_left, const std::atomic<bool>& stop) {
   generator_.ForgetStrips();
+  generator_.SetStop(&stop);
   const int types = static_cast<int>(problem_.pieces.size());
 
   // Each stock's last pattern; while the bounds still allow it, it is what the generator

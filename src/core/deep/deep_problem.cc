@@ -1,5 +1,6 @@
 #include "core/deep/deep_problem.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -10,6 +11,9 @@ constexpr double kWholeTolerance = 1e-3;
 // Finer grids make the packing's tables larger than they help: a job with lengths in
 // thousandths of a millimetre is packed on a grid of hundredths, rounding pieces up.
 constexpr int kScales[] = {1, 10, 100};
+// The packing's tables grow with the stock's sides in units: a grid that would give a side
+// more units than this is made coarser, its pieces rounded up.
+constexpr double kMostUnitsASide = 20000;
 
 bool AllWhole(const std::vector<double>& lengths, int scale) {
   for (double length : lengths) {
@@ -59,6 +63,12 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
   DeepProblem problem;
   problem.coil_mode = coil_mode;
   problem.unit_mm = UnitOf(lengths);
+  double longest_side = 0;
+  for (const StockRecord& stock : stocks) {
+    longest_side =
+        std::max({longest_side, static_cast<double>(stock.l1), static_cast<double>(stock.l2)});
+  }
+  while (longest_side / problem.unit_mm > kMostUnitsASide) problem.unit_mm *= 2;
   for (int s = 1; s <= stocks.Count(); ++s) {
     const StockRecord& stock = stocks[s];
     StockSize size;

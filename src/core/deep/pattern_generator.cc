@@ -8,6 +8,10 @@ namespace lumora::deep {
 namespace {
 
 constexpr double kValueEpsilon = 1e-9;
+// The knapsack's table of choices holds a byte per item and width; beyond this many bytes a
+// strip is filled greedily, most valuable columns per width first.
+constexpr size_t kMaxTableBytes = size_t{16} << 20;
+constexpr int kMostTypesToLookUnder = 300;
 
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
@@ -62,8 +66,10 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       const int count = std::min(height / h, bound);
       const int columns_fitting = frame.width / w;
       int full_columns = std::min(bound / count, columns_fitting);
-      // A column counts with what the space under it will take when it is filled.
+      // A column counts with what the space under it will take when it is filled; with many
+      // sizes that look-ahead costs more than it finds.
       const auto under = [&](int columns, int pieces) {
+        if (types > kMostTypesToLookUnder) return 0.0;
         return FillValue(frame, {0, 0, columns * w, height - pieces * h}, values, bounds);
       };
       for (int chunk = 1; full_columns > 0; chunk *= 2) {
@@ -80,30 +86,22 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
   }
 
   const auto capacity = static_cast<size_t>(frame.width);
-  best_.assign(capacity + 1, 0.0);
-  taken_.assign(items_.size() * (capacity + 1), 0);
-  for (size_t i = 0; i < items_.size(); ++i) {
-    const auto w = static_cast<size_t>(items_[i].width);
-    const double v = items_[i].value;
-    uint8_t* row = &taken_[i * (capacity + 1)];
-    for (size_t c = capacity; c >= w; --c) {
-      const double with = best_[c - w] + v;
-      if (with > best_[c] + kValueEpsilon) {
-        best_[c] = with;
-        row[c] = 1;
-      }
-      if (c == w) break;
+  Strip strip;
+  if (items_.size() * (capacity + 1) > kMaxTableBytes) {
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const KnapsackItem& a, const KnapsackItem& b) {
+                       return a.value * b.width > b.value * a.width;
+                     });
+    size_t left = capacity;
+    for (const KnapsackItem& item : items_) {
+      if (static_cast<size_t>(item.width) > left) continue;
+      strip.stacks.push_back(item.stack);
+      left -= static_cast<size_t>(item.width);
     }
+  } else {
+    ChooseByKnapsack(capacity, strip);
   }
 
-  Strip strip;
-  size_t c = capacity;
-  for (size_t i = items_.size(); i-- > 0;) {
-    if (taken_[i * (capacity + 1) + c]) {
-      strip.stacks.push_back(items_[i].stack);
-      c -= static_cast<size_t>(items_[i].width);
-    }
-  }
   // Both orientations of a type may have been taken: give back what passes the bound, and
   // make what is left of the bound a shorter column.
   std::vector<int> used(static_cast<size_t>(types), 0);
@@ -127,6 +125,33 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
     strip.value += stack.count * stack.copies * values[static_cast<size_t>(stack.piece)];
   }
   return strip;
+}
+
+// The 0/1 knapsack of the strip's items over its width, exact.
+void PatternGenerator::ChooseByKnapsack(size_t capacity, Strip& strip) {
+  best_.assign(capacity + 1, 0.0);
+  taken_.assign(items_.size() * (capacity + 1), 0);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const auto w = static_cast<size_t>(items_[i].width);
+    const double v = items_[i].value;
+    uint8_t* row = &taken_[i * (capacity + 1)];
+    for (size_t c = capacity; c >= w; --c) {
+      const double with = best_[c - w] + v;
+      if (with > best_[c] + kValueEpsilon) {
+        best_[c] = with;
+        row[c] = 1;
+      }
+      if (c == w) break;
+    }
+  }
+
+  size_t c = capacity;
+  for (size_t i = items_.size(); i-- > 0;) {
+    if (taken_[i * (capacity + 1) + c]) {
+      strip.stacks.push_back(items_[i].stack);
+      c -= static_cast<size_t>(items_[i].width);
+    }
+  }
 }
 
 // Within one set of values the bounds only fall, so a strip found earlier that the bounds
@@ -238,7 +263,10 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
 
   // Unbounded knapsack of strips over the frame's height, strips as the bounds give them now.
   std::vector<double> strip_values;
-  for (int h : heights) strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
+  for (int h : heights) {
+    if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
+    strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
+  }
   const auto length = static_cast<size_t>(frame.height);
   std::vector<double> best(length + 1, 0.0);
   std::vector<int> choice(length + 1, -1);

@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_DEEP_PATTERN_GENERATOR_H_
 #define LUMORA_CORE_DEEP_PATTERN_GENERATOR_H_
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <tuple>
@@ -32,6 +33,10 @@ class PatternGenerator {
 
   // To be called whenever the values change: strips found under the old values are forgotten.
   void ForgetStrips() { strip_cache_.clear(); }
+
+  // Once the flag is set, Generate gives up and answers an empty pattern: on a job of
+  // thousands of sizes one pattern takes long, and Stop must not wait for it.
+  void SetStop(const std::atomic<bool>* stop) { stop_ = stop; }
 
  private:
   // A sheet seen with its strips running along `width`; `across` is false when they run
@@ -65,6 +70,7 @@ class PatternGenerator {
 
   Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
                    const std::vector<int>& bounds);
+  void ChooseByKnapsack(size_t capacity, Strip& strip);
   const Strip& CachedStrip(const Frame& frame, int height, const std::vector<double>& values,
                            const std::vector<int>& bounds);
   SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
@@ -78,6 +84,7 @@ class PatternGenerator {
 
   const DeepProblem& problem_;
   PatternLimits limits_;
+  const std::atomic<bool>* stop_ = nullptr;
   std::vector<KnapsackItem> items_;
   std::vector<double> best_;
   std::vector<uint8_t> taken_;
