@@ -1,0 +1,76 @@
+#include "core/cuts/cut_list.h"
+
+#include "core/reports/number_text.h"
+
+namespace lumora {
+namespace {
+
+std::string Length(double mm, std::string_view unit) {
+  return ToUnitText(TrimZeros(static_cast<float>(mm)), unit);
+}
+
+std::string_view AxisName(CutAxis axis) { return axis == CutAxis::kX ? "X" : "Y"; }
+std::string_view OtherAxisName(CutAxis axis) { return axis == CutAxis::kX ? "Y" : "X"; }
+
+std::string PadRight(std::string text, size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string PadTo(const std::string& text, size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+}  // namespace
+
+ResultCuts CutOrderOfResult(const LoadedResult& result) {
+  ResultCuts all;
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    const int first = result.FirstOfLayout(n);
+    all.layouts.push_back(CutOrder(result.shown, first, result.LastOfLayout(n)));
+    const double sheets = result.shown[first].repeat;
+    all.cut_count += sheets * static_cast<double>(all.layouts.back().cuts.size());
+    all.total_length += sheets * all.layouts.back().total_length;
+  }
+  return all;
+}
+
+std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit) {
+  std::vector<std::string> lines = {"Cut Order", "  No Stage  Position      Start         Length"};
+  for (const Cut& cut : cuts.cuts) {
+    lines.push_back(
+        PadTo(GeneralText(cut.number), 4) + PadTo(GeneralText(cut.stage), 6) + "  " +
+        PadRight(std::string(AxisName(cut.axis)) + " " + Length(cut.position, unit), 14) +
+        PadRight(std::string(OtherAxisName(cut.axis)) + " " + Length(cut.start, unit), 14) +
+        Length(cut.length, unit));
+  }
+  lines.push_back("Cuts: " + GeneralText(static_cast<int>(cuts.cuts.size())) +
+                  "   Total Length: " + Length(cuts.total_length, unit));
+  if (!cuts.Guillotine()) {
+    std::string names;
+    for (int piece : cuts.blocking_pieces) {
+      names += (names.empty() ? "" : ", ") + GeneralText(piece);
+    }
+    lines.push_back("Not guillotine: no straight cut parts the pieces " + names);
+  }
+  return lines;
+}
+
+std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit) {
+  return "All sheets: " + FormatDouble(cuts.cut_count, "0") +
+         " cuts   Total Length: " + Length(cuts.total_length, unit);
+}
+
+std::string_view CutCsvHeader() { return "layout,cut,stage,axis,position,start,length"; }
+
+std::string CutCsvLines(const LayoutCuts& cuts, int layout_no) {
+  std::string csv;
+  for (const Cut& cut : cuts.cuts) {
+    csv += GeneralText(layout_no) + "," + GeneralText(cut.number) + "," + GeneralText(cut.stage) +
+           "," + std::string(AxisName(cut.axis)) + "," + GeneralText(cut.position) + "," +
+           GeneralText(cut.start) + "," + GeneralText(cut.length) + "\n";
+  }
+  return csv;
+}
+
+}  // namespace lumora
