@@ -32,6 +32,7 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
       workspace_(std::move(workspace)),
       prompter_(prompter),
       width_(new QComboBox(this)),
+      cut_order_(new QCheckBox(QString::fromLatin1(kCutOrderCaption), this)),
       apply_(new QPushButton(QStringLiteral("Apply"), this)) {
   setObjectName(QStringLiteral("DiaSet"));
   setWindowTitle(QStringLiteral("Layout Settings"));
@@ -53,6 +54,9 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
   for (const DiaFlag flag : kDrawingFlags) {
     drawing_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
   }
+  cut_order_->setObjectName(QStringLiteral("chkCutOrder"));
+  cut_order_->setChecked(LoadCutSettings(workspace_).cut_order);
+  drawing_layout->addWidget(cut_order_);
   auto* printout = new QGroupBox(QStringLiteral("Printout"), this);
   auto* print_layout = new QVBoxLayout(printout);
   for (const DiaFlag flag : kPrintFlags) print_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
@@ -99,6 +103,10 @@ DiaSettings DiaSettingsWindow::Chosen() const {
 void DiaSettingsWindow::Apply() {
   if (const auto reason = SaveDiaSettings(workspace_, Chosen())) {
     TellSaveFailure(prompter_, {workspace_.SettingsFile(kDiaSettingsFileName), *reason});
+    return;
+  }
+  if (const auto reason = SaveCutSettings(workspace_, CutSettings{cut_order_->isChecked()})) {
+    TellSaveFailure(prompter_, {workspace_.SettingsFile(kCutSettingsFileName), *reason});
     return;
   }
   accept();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -13,6 +14,8 @@
 #include <QToolBar>
 #include <algorithm>
 
+#include "core/cuts/cut_list.h"
+#include "core/exports/layouts_dxf.h"
 #include "core/layouts/layout_print.h"
 #include "core/reports/number_text.h"
 #include "core/reports/report_section.h"
@@ -89,6 +92,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
 
   if (context_.show_totals) context_.show_totals(view_.status);
   settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+  cut_settings_ = LoadCutSettings(context_.job.workspace);
   connect(chooser_, &QComboBox::currentIndexChanged, this, &LayoutsWindow::ChooseFromList);
   chooser_->setCurrentIndex(-1);
   if (count > 0) chooser_->setCurrentIndex(0);
@@ -106,6 +110,14 @@ void LayoutsWindow::BuildToolBar() {
     connect(action, &QAction::triggered, this, [this, index = button.index] { RunButton(index); });
     buttons_[static_cast<size_t>(button.index)] = action;
   }
+  toolbar_->addSeparator();
+  export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
+  export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
+  export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));
+  connect(export_dxf_, &QAction::triggered, this, [this] {
+    ExportDxfWithDialog();
+    chooser_->setFocus();
+  });
   Button(1)->setCheckable(true);
   Button(3)->setEnabled(static_cast<bool>(context_.print_labels));
   Button(5)->setEnabled(static_cast<bool>(context_.edit_layout));
@@ -185,7 +197,16 @@ void LayoutsWindow::ShowSection() {
   // The section is kept as a working file too, as the printout of other tools expects it.
   (void)WriteFileAtomically(context_.job.workspace.WorkingFile(kReportSectionFileName), section);
 
-  section_->setPlainText(QString::fromLatin1(section).remove(QLatin1Char('\r')));
+  std::string shown = section;
+  if (cut_settings_.cut_order && layout_no >= 1 && layout_no <= view_.result.LayoutCount()) {
+    const int first = view_.result.FirstOfLayout(layout_no);
+    for (const std::string& line :
+         CutListLines(CutOrder(view_.result.shown, first, view_.result.LastOfLayout(layout_no)),
+                      ReportUnit(context_.job))) {
+      shown += "\n" + line;
+    }
+  }
+  section_->setPlainText(QString::fromLatin1(shown).remove(QLatin1Char('\r')));
   for (QTextBlock block = section_->document()->begin(); block.isValid(); block = block.next()) {
     if (!block.text().contains(QStringLiteral("Sheet"))) continue;
     QTextCursor cursor(block);
@@ -235,8 +256,28 @@ void LayoutsWindow::ShowSettings() {
   DiaSettingsWindow window(context_.job.workspace, context_.prompter, this);
   if (window.exec() == QDialog::Accepted) {
     settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+    cut_settings_ = LoadCutSettings(context_.job.workspace);
   }
   Redraw();
+}
+
+bool LayoutsWindow::ExportDxf(const std::string& path) {
+  const DxfExport dxf = LayoutsDxf(view_.result, scrap_);
+  std::optional<std::string> error =
+      dxf.error.empty() ? SaveFile(path, dxf.bytes) : std::optional<std::string>(dxf.error);
+  if (!error) return true;
+  context_.prompter.Ask({.title = kApplicationTitle,
+                         .text = *error,
+                         .icon = PromptIcon::kExclamation,
+                         .buttons = PromptButtons::kOk,
+                         .default_answer = PromptAnswer::kOk});
+  return false;
+}
+
+void LayoutsWindow::ExportDxfWithDialog() {
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export DXF"), QString(),
+                                                    QStringLiteral("DXF drawings (*.dxf)"));
+  if (!path.isEmpty()) (void)ExportDxf(path.toStdString());
 }
 
 void LayoutsWindow::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/cuts/cut_settings.h"
 #include "core/job/job.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layouts_load.h"
@@ -37,8 +38,9 @@ struct LayoutsWindowContext {
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
-// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate), the picture "pic" and the
-// layout's report section in "txt". Opening it loads the result and writes the balance and
+// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate, then "Export DXF..."
+// "TBExportDxf"), the picture "pic" and the layout's report section in "txt", followed by the
+// layout's cut list when "Cut order" is on. Opening it loads the result and writes the balance and
 // scrap table and the report, as the other result windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
@@ -67,6 +69,10 @@ class LayoutsWindow : public QWidget {
   // Shows "Layout Settings"; after "Apply" the settings are read again and the layout redrawn.
   void ShowSettings();
   void ToggleStretch();
+  // Writes every layout as one DXF drawing; a failure is told. Answers whether it was written.
+  bool ExportDxf(const std::string& path);
+  // "Export DXF...": asks for the file, then exports.
+  void ExportDxfWithDialog();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -86,12 +92,14 @@ class LayoutsWindow : public QWidget {
   LayoutsWindowContext context_;
   LayoutsView view_;
   DiaSettings settings_;
+  CutSettings cut_settings_;
   ScrapLimits scrap_;
   bool stretch_ = false;
   bool sized_ = false;
 
   QToolBar* toolbar_;
   std::array<QAction*, 7> buttons_{};
+  QAction* export_dxf_;
   QComboBox* chooser_;
   LayoutPicture* picture_;
   QTextEdit* section_;
