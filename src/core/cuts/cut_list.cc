@@ -28,7 +28,8 @@ ResultCuts CutOrderOfResult(const LoadedResult& result) {
   for (int n = 1; n <= result.LayoutCount(); ++n) {
     const int first = result.FirstOfLayout(n);
     all.layouts.push_back(CutOrder(result.shown, first, result.LastOfLayout(n)));
-    const double sheets = result.shown[first].repeat;
+    const float sheets = result.shown[first].repeat;
+    all.sheets.push_back(sheets);
     all.cut_count += sheets * static_cast<double>(all.layouts.back().cuts.size());
     all.total_length += sheets * all.layouts.back().total_length;
   }
@@ -61,14 +62,32 @@ std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit) {
          " cuts   Total Length: " + Length(cuts.total_length, unit);
 }
 
-std::string_view CutCsvHeader() { return "layout,cut,stage,axis,position,start,length"; }
+std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit) {
+  const int count = static_cast<int>(cuts.layouts.size());
+  std::string text;
+  for (int n = 1; n <= count; ++n) {
+    if (only != 0 && n != only) continue;
+    const float sheets = cuts.sheets[static_cast<size_t>(n - 1)];
+    text += "Layout " + GeneralText(n) + " / " + GeneralText(count) + ": " + GeneralText(sheets) +
+            (sheets == 1 ? " sheet\n" : " sheets\n");
+    for (const std::string& line : CutListLines(cuts.layouts[static_cast<size_t>(n - 1)], unit)) {
+      text += line + "\n";
+    }
+    text += "\n";
+  }
+  return text + ResultCutsLine(cuts, unit) + "\n";
+}
 
-std::string CutCsvLines(const LayoutCuts& cuts, int layout_no) {
-  std::string csv;
-  for (const Cut& cut : cuts.cuts) {
-    csv += GeneralText(layout_no) + "," + GeneralText(cut.number) + "," + GeneralText(cut.stage) +
-           "," + std::string(AxisName(cut.axis)) + "," + GeneralText(cut.position) + "," +
-           GeneralText(cut.start) + "," + GeneralText(cut.length) + "\n";
+std::string CutsCsv(const ResultCuts& cuts, int only) {
+  std::string csv = "layout,cut,stage,axis,position,start,length\n";
+  for (size_t n = 1; n <= cuts.layouts.size(); ++n) {
+    if (only != 0 && static_cast<int>(n) != only) continue;
+    for (const Cut& cut : cuts.layouts[n - 1].cuts) {
+      csv += GeneralText(static_cast<int>(n)) + "," + GeneralText(cut.number) + "," +
+             GeneralText(cut.stage) + "," + std::string(AxisName(cut.axis)) + "," +
+             GeneralText(cut.position) + "," + GeneralText(cut.start) + "," +
+             GeneralText(cut.length) + "\n";
+    }
   }
   return csv;
 }

@@ -14,6 +14,8 @@ namespace lumora {
 struct ResultCuts {
   // Layout n at index n - 1.
   std::vector<LayoutCuts> layouts;
+  // The sheets cut to layout n, at index n - 1.
+  std::vector<float> sheets;
   // Over every sheet: a layout's cuts count once per sheet cut to it.
   double cut_count = 0;
   double total_length = 0;
@@ -28,9 +30,11 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view u
 // The totals of the job in the unit, one line.
 std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit);
 
-// One CSV line per cut of layout n, lengths in millimetres; CutCsvHeader names the columns.
-std::string_view CutCsvHeader();
-std::string CutCsvLines(const LayoutCuts& cuts, int layout_no);
+// The cut lists of every layout (or of layout `only` when it is not 0), each under the line
+// "Layout n / N: s sheet(s)", then the job's totals; lines end in LF.
+std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit);
+// The same as CSV: a header, then one line per cut with the lengths in millimetres.
+std::string CutsCsv(const ResultCuts& cuts, int only);
 
 }  // namespace lumora
 
