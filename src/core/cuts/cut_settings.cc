@@ -10,11 +10,13 @@ CutSettings ReadCutSettings(std::string_view bytes) {
   FieldReader reader(bytes);
   CutSettings settings;
   settings.cut_order = ReadDouble(reader.Next()) != 0;
+  settings.all_dimensions = ReadDouble(reader.Next()) != 0;
   return settings;
 }
 
 std::string CutSettingsBytes(const CutSettings& settings) {
-  return settings.cut_order ? "1\r\n" : "0\r\n";
+  return std::string(settings.cut_order ? "1\r\n" : "0\r\n") +
+         (settings.all_dimensions ? "1\r\n" : "0\r\n");
 }
 
 CutSettings LoadCutSettings(const Workspace& workspace) {

@@ -13,10 +13,13 @@ namespace lumora {
 
 inline constexpr std::string_view kCutSettingsFileName = "cuts.set";
 inline constexpr std::string_view kCutOrderCaption = "Cut order";
+inline constexpr std::string_view kAllDimensionsCaption = "All dimensions";
 
 struct CutSettings {
   // The cuts numbered on the drawing and listed under it.
   bool cut_order = false;
+  // Every cut's position from the sheet's origin beside the sheet.
+  bool all_dimensions = false;
 
   bool operator==(const CutSettings&) const = default;
 };

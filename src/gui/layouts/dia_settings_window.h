@@ -19,7 +19,8 @@ namespace lumora {
 // dia.set and the print line width in "cmb" ("1" to "5"). It shows dia.set when the data folder
 // has one (else every box off and no width chosen); "Apply" ("cmdApply") writes dia.set and
 // closes the window accepted. Closed any other way, it leaves dia.set as it was. "Cut order"
-// ("chkCutOrder") beside them shows and writes cuts.set the same way.
+// ("chkCutOrder") and "All dimensions" ("chkAllDimensions") beside them show and write cuts.set
+// the same way.
 class DiaSettingsWindow : public QDialog {
   Q_OBJECT
 
@@ -37,6 +38,7 @@ class DiaSettingsWindow : public QDialog {
   std::array<QCheckBox*, kDiaFlagCount> boxes_{};
   QComboBox* width_;
   QCheckBox* cut_order_;
+  QCheckBox* all_dimensions_;
   QPushButton* apply_;
 };
 
