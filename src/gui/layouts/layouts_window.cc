@@ -23,6 +23,7 @@
 #include "core/version.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
+#include "gui/shell/print_preview.h"
 
 namespace lumora {
 namespace {
@@ -111,6 +112,14 @@ void LayoutsWindow::BuildToolBar() {
     buttons_[static_cast<size_t>(button.index)] = action;
   }
   toolbar_->addSeparator();
+  QAction* preview = toolbar_->addAction(QStringLiteral("Preview"));
+  preview->setObjectName(QStringLiteral("TBPreview"));
+  preview->setToolTip(QStringLiteral("Print Preview of every layout"));
+  connect(preview, &QAction::triggered, this, [this] {
+    ShowPrintPreview(this, QStringLiteral("Print Preview"),
+                     [this](QPrinter& printer) { (void)Print(printer, true); });
+    chooser_->setFocus();
+  });
   export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
   export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
   export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));

@@ -38,10 +38,11 @@ struct LayoutsWindowContext {
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
-// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate, then "Export DXF..."
-// "TBExportDxf"), the picture "pic" and the layout's report section in "txt", followed by the
-// layout's cut list when "Cut order" is on. Opening it loads the result and writes the balance and
-// scrap table and the report, as the other result windows read them.
+// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate, then "Preview" "TBPreview" of
+// every layout's page and "Export DXF..." "TBExportDxf"), the picture "pic" and the layout's report
+// section in "txt", followed by the layout's cut list when "Cut order" is on. Opening it loads the
+// result and writes the balance and scrap table and the report, as the other result windows read
+// them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 

@@ -221,7 +221,8 @@ class LayoutsWindowTest : public QObject {
       cut_order->setChecked(true);
       FindWidget<QPushButton>(&window, "cmdApply")->click();
     }
-    QCOMPARE(ReadFileBytes(workspace.SettingsFile("cuts.set")).value_or(""), std::string("1\r\n0\r\n"));
+    QCOMPARE(ReadFileBytes(workspace.SettingsFile("cuts.set")).value_or(""),
+             std::string("1\r\n0\r\n"));
     auto window = OpenWithJob("sheet_job.opt");
     QTRY_VERIFY(window->FindChildWindow(ChildWindow::kReport) != nullptr);
     LayoutsWindow* layouts = Layouts(*window);
