@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -112,6 +113,16 @@ void LayoutsWindow::BuildToolBar() {
     buttons_[static_cast<size_t>(button.index)] = action;
   }
   toolbar_->addSeparator();
+  QAction* fit = toolbar_->addAction(QStringLiteral("Fit"));
+  fit->setObjectName(QStringLiteral("TBFit"));
+  fit->setToolTip(QStringLiteral("Back to the whole sheet (Ctrl + wheel, + and - zoom)"));
+  connect(fit, &QAction::triggered, this, [this] { picture_->Fit(); });
+  for (const auto& [key, factor] :
+       {std::pair{Qt::Key_Plus, 1.25f}, {Qt::Key_Equal, 1.25f}, {Qt::Key_Minus, 0.8f}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, factor] { ZoomByKey(factor); });
+  }
   QAction* preview = toolbar_->addAction(QStringLiteral("Preview"));
   preview->setObjectName(QStringLiteral("TBPreview"));
   preview->setToolTip(QStringLiteral("Print Preview of every layout"));
@@ -182,6 +193,13 @@ void LayoutsWindow::Redraw() {
   const int layout_no = CurrentLayout();
   picture_->Show(&view_.result, layout_no, Look());
   ShowSection();
+}
+
+void LayoutsWindow::ZoomByKey(float factor) {
+  // About the pointer when it is over the picture, else about the picture's middle.
+  const QPoint pointer = picture_->mapFromGlobal(QCursor::pos());
+  picture_->ZoomAt(
+      factor, picture_->rect().contains(pointer) ? QPointF(pointer) : picture_->rect().center());
 }
 
 void LayoutsWindow::ToggleStretch() {

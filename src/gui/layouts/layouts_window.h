@@ -70,6 +70,8 @@ class LayoutsWindow : public QWidget {
   // Shows "Layout Settings"; after "Apply" the settings are read again and the layout redrawn.
   void ShowSettings();
   void ToggleStretch();
+  // + and -: zoom the picture about the pointer.
+  void ZoomByKey(float factor);
   // Writes every layout as one DXF drawing; a failure is told. Answers whether it was written.
   bool ExportDxf(const std::string& path);
   // "Export DXF...": asks for the file, then exports.

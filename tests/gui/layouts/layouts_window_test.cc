@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 #include <regex>
@@ -239,6 +240,23 @@ class LayoutsWindowTest : public QObject {
     QVERIFY(ReadFileBytes(folder_->File("plan.dxf"))->find("\nENTITIES\n") != std::string::npos);
     QVERIFY(!layouts->ExportDxf(folder_->File("no folder/plan.dxf")));
     QVERIFY(prompter_->Texts().back().starts_with("Could not save"));
+  }
+
+  void CtrlWheelZoomsAboutThePointerAndFitGoesBack() {
+    auto window = OpenWithJob("sheet_job.opt");
+    QTRY_VERIFY(window->FindChildWindow(ChildWindow::kReport) != nullptr);
+    LayoutsWindow* layouts = Layouts(*window);
+    auto* picture = FindWidget<LayoutPicture>(layouts, "pic");
+    const UserScale designed = picture->Scale();
+    const QPointF pointer(picture->width() * 0.3, picture->height() * 0.2);
+    const QPointF under = picture->Millimetres(pointer);
+    QWheelEvent wheel(pointer, picture->mapToGlobal(pointer), {}, {0, 240}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picture, &wheel);
+    QCOMPARE(designed.width / picture->Scale().width, 1.5625f);
+    QVERIFY((picture->Millimetres(pointer) - under).manhattanLength() < 0.01);
+    FindWidget<QAction>(layouts, "TBFit")->trigger();
+    QCOMPARE(picture->Scale().width, designed.width);
   }
 };
 
