@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -73,8 +74,10 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
       scrap_(JobScrapCriteria(context_.job)),
       toolbar_(new QToolBar(this)),
       chooser_(new QComboBox(this)),
-      picture_(new LayoutPicture(this)),
-      section_(new QTextEdit(this)) {
+      splitter_(new QSplitter(this)),
+      pane_(new QWidget(splitter_)),
+      picture_(new LayoutPicture(pane_)),
+      section_(new QTextEdit(splitter_)) {
   setObjectName(QStringLiteral("DiaView"));
   setWindowTitle(QStringLiteral("Layouts"));
   BuildToolBar();
@@ -85,6 +88,9 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
   for (int n = 1; n <= count; ++n) {
     chooser_->addItem(QStringLiteral("%1 / %2").arg(n).arg(count));
   }
+  splitter_->setChildrenCollapsible(false);
+  pane_->installEventFilter(this);
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] { user_split_ = true; });
   section_->setObjectName(QStringLiteral("txt"));
   section_->setReadOnly(true);
   section_->setLineWrapMode(QTextEdit::NoWrap);
@@ -318,19 +324,18 @@ void LayoutsWindow::resizeEvent(QResizeEvent* event) {
 
   const QRect body(kMargin, kMargin * 2 + row, std::max(1, width() - 2 * kMargin),
                    std::max(1, height() - row - 3 * kMargin));
-  // The picture is square, so that millimetres are square on screen; the section takes the
-  // rest, beside the picture when the window is wide and below it when it is tall.
-  if (body.width() - kSectionMinWidth >= body.height() * 3 / 4) {
-    const int side = std::max(1, std::min(body.height(), body.width() - kSectionMinWidth));
-    picture_->setGeometry(body.left(), body.top(), side, side);
-    section_->setGeometry(body.left() + side + kMargin, body.top(),
-                          std::max(1, body.width() - side - kMargin), body.height());
-  } else {
-    const int side = std::max(1, std::min(body.width(), body.height() - kSectionMinHeight));
-    picture_->setGeometry(body.left(), body.top(), side, side);
-    section_->setGeometry(body.left(), body.top() + side + kMargin, body.width(),
-                          std::max(1, body.height() - side - kMargin));
-  }
+  splitter_->setGeometry(body);
+  // The section takes what the square picture leaves, beside the picture when the window is wide
+  // and below it when it is tall, until the user drags the split.
+  const bool beside = body.width() - kSectionMinWidth >= body.height() * 3 / 4;
+  const Qt::Orientation orientation = beside ? Qt::Horizontal : Qt::Vertical;
+  if (orientation != splitter_->orientation()) user_split_ = false;
+  splitter_->setOrientation(orientation);
+  if (user_split_) return;
+  const int along = beside ? body.width() : body.height();
+  const int side = beside ? std::min(body.height(), body.width() - kSectionMinWidth)
+                          : std::min(body.width(), body.height() - kSectionMinHeight);
+  splitter_->setSizes({std::max(1, side), std::max(1, along - side - splitter_->handleWidth())});
 }
 
 void LayoutsWindow::showEvent(QShowEvent* event) {
@@ -346,6 +351,11 @@ void LayoutsWindow::showEvent(QShowEvent* event) {
 }
 
 bool LayoutsWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The picture stays square, so that millimetres are square on screen.
+  if (watched == pane_ && event->type() == QEvent::Resize) {
+    const int side = std::max(1, std::min(pane_->width(), pane_->height()));
+    picture_->setGeometry(0, 0, side, side);
+  }
   if ((watched == section_ || watched == section_->viewport()) &&
       event->type() == QEvent::FocusIn) {
     chooser_->setFocus();

@@ -16,6 +16,7 @@
 class QAction;
 class QComboBox;
 class QPrinter;
+class QSplitter;
 class QTextEdit;
 class QToolBar;
 
@@ -39,10 +40,10 @@ struct LayoutsWindowContext {
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
 // 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate, then "Preview" "TBPreview" of
-// every layout's page and "Export DXF..." "TBExportDxf"), the picture "pic" and the layout's report
-// section in "txt", followed by the layout's cut list when "Cut order" is on. Opening it loads the
-// result and writes the balance and scrap table and the report, as the other result windows read
-// them.
+// every layout's page and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the
+// user may drag, the layout's report section in "txt", followed by the layout's cut list when "Cut
+// order" is on. Opening it loads the result and writes the balance and scrap table and the report,
+// as the other result windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 
@@ -99,11 +100,15 @@ class LayoutsWindow : public QWidget {
   ScrapLimits scrap_;
   bool stretch_ = false;
   bool sized_ = false;
+  // Set once the user has dragged the split between picture and section.
+  bool user_split_ = false;
 
   QToolBar* toolbar_;
   std::array<QAction*, 7> buttons_{};
   QAction* export_dxf_;
   QComboBox* chooser_;
+  QSplitter* splitter_;
+  QWidget* pane_;
   LayoutPicture* picture_;
   QTextEdit* section_;
 };
