@@ -57,6 +57,14 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view u
   return lines;
 }
 
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
+                                       std::string_view unit) {
+  if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
+  return CutListLines(
+      CutOrder(result.shown, result.FirstOfLayout(layout_no), result.LastOfLayout(layout_no)),
+      unit);
+}
+
 std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit) {
   return "All sheets: " + FormatDouble(cuts.cut_count, "0") +
          " cuts   Total Length: " + Length(cuts.total_length, unit);

@@ -27,6 +27,10 @@ ResultCuts CutOrderOfResult(const LoadedResult& result);
 // one line per cut, the totals, and why a layout cannot be cut when it is not guillotine.
 std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit);
 
+// CutListLines of layout n of the result; none for a layout the result lacks.
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
+                                       std::string_view unit);
+
 // The totals of the job in the unit, one line.
 std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit);
 

@@ -190,7 +190,7 @@ void LayoutsWindow::SelectLayout(int layout_no) {
 }
 
 LayoutLook LayoutsWindow::Look() const {
-  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_};
+  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_, cut_settings_};
 }
 
 void LayoutsWindow::ChooseFromList() { Redraw(); }
@@ -231,11 +231,9 @@ void LayoutsWindow::ShowSection() {
   (void)WriteFileAtomically(context_.job.workspace.WorkingFile(kReportSectionFileName), section);
 
   std::string shown = section;
-  if (cut_settings_.cut_order && layout_no >= 1 && layout_no <= view_.result.LayoutCount()) {
-    const int first = view_.result.FirstOfLayout(layout_no);
+  if (cut_settings_.cut_order) {
     for (const std::string& line :
-         CutListLines(CutOrder(view_.result.shown, first, view_.result.LastOfLayout(layout_no)),
-                      ReportUnit(context_.job))) {
+         LayoutCutList(view_.result, layout_no, ReportUnit(context_.job))) {
       shown += "\n" + line;
     }
   }
