@@ -46,23 +46,32 @@ class TextKeeper : public LayoutCanvas {
   LayoutCanvas& canvas_;
 };
 
-void DrawCutNumbers(const LayoutCuts& cuts, const DrawOptions& options, LayoutCanvas& canvas) {
+void DrawCutNumbers(const LayoutCuts& cuts, const DrawOptions& options, TextKeeper& canvas) {
   const TextStyle style{options.text.min_pt + 1, true, false};
   for (const Cut& cut : cuts.cuts) {
-    const float end = cut.start + cut.length;
-    const float middle = cut.start + cut.length / 2;
     const bool at_x = cut.axis == CutAxis::kX;
-    const Point from = at_x ? Point{cut.position, cut.start} : Point{cut.start, cut.position};
-    const Point to = at_x ? Point{cut.position, end} : Point{end, cut.position};
-    canvas.Line(from, to, kLightRed, options.line_width_pt);
+    const auto point = [&](float along) {
+      return at_x ? Point{cut.position, along} : Point{along, cut.position};
+    };
+    canvas.Line(point(cut.start), point(cut.start + cut.length), kLightRed, options.line_width_pt);
 
     const std::string number = GeneralText(cut.number);
     const TextExtent extent = canvas.MeasureText(number, style);
     const float half_width = extent.along * 0.6f + extent.across * 0.2f;
     const float half_height = extent.across * 0.6f;
-    const Point centre = at_x ? Point{cut.position, middle} : Point{middle, cut.position};
-    const Box box{centre.x - half_width, centre.y - half_height, centre.x + half_width,
-                  centre.y + half_height};
+    const auto box_at = [&](float share) {
+      const Point centre = point(cut.start + cut.length * share);
+      return Box{centre.x - half_width, centre.y - half_height, centre.x + half_width,
+                 centre.y + half_height};
+    };
+    // The middle of the cut, else the first place along it that covers no other text.
+    Box box = box_at(0.5f);
+    for (const float share : {0.5f, 0.35f, 0.65f, 0.2f, 0.8f, 0.1f, 0.9f}) {
+      if (canvas.Free(box_at(share))) {
+        box = box_at(share);
+        break;
+      }
+    }
     canvas.FillRect(box, kWhite);
     canvas.OutlineRect(box, kLightRed, options.line_width_pt);
     canvas.Text(box, number, style, kLightRed);
