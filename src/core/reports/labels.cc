@@ -12,8 +12,6 @@
 namespace lumora {
 namespace {
 
-// The slots in the order their lines stand on a label.
-constexpr std::array<int, 11> kSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
 constexpr int kLargestColumn = 32767;
 
 int NearestShort(std::string_view text) {
@@ -42,7 +40,7 @@ class LabelWriter {
       if (out_.Size() > 0) out_.Line("*");
     }
     if (row_ == 1) EmptyLines(grid_.top_lines);
-    for (const int slot : kSlotOrder) {
+    for (const int slot : kLabelSlotOrder) {
       for (size_t j = 0; j < labels.size(); ++j) {
         const long long column =
             static_cast<long long>(grid_.first_col) + static_cast<long long>(j) * grid_.pitch;

@@ -32,6 +32,8 @@ LabelGrid ReadLabelGrid(std::string_view bytes);
 // unit, QTY (the piece's running number among its glass size / the size's quantity),
 // CUSTOMER, A/C, SITE, REF, FROM, ADDRESS.
 using LabelTexts = std::array<std::string, 11>;
+// The slots in the order their lines stand on a label.
+inline constexpr std::array<int, 11> kLabelSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
 LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number,
                      std::string_view unit);
 
