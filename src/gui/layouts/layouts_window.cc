@@ -137,6 +137,14 @@ void LayoutsWindow::BuildToolBar() {
                      [this](QPrinter& printer) { (void)Print(printer, true); });
     chooser_->setFocus();
   });
+  QAction* labels_preview = toolbar_->addAction(QStringLiteral("Labels Preview"));
+  labels_preview->setObjectName(QStringLiteral("TBLabelsPreview"));
+  labels_preview->setToolTip(QStringLiteral("Print Preview of the labels"));
+  labels_preview->setEnabled(static_cast<bool>(context_.preview_labels));
+  connect(labels_preview, &QAction::triggered, this, [this] {
+    if (context_.preview_labels) context_.preview_labels(*this);
+    chooser_->setFocus();
+  });
   export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
   export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
   export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));

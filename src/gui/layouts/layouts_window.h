@@ -36,14 +36,17 @@ struct LayoutsWindowContext {
   std::function<void(LayoutsWindow&)> print_labels;
   std::function<void(LayoutsWindow&)> edit_layout;
   std::function<void(LayoutsWindow&)> alternate_arrangement;
+  // "Labels Preview" shows the printed labels; without it the button is disabled.
+  std::function<void(LayoutsWindow&)> preview_labels;
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
-// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate, then "Preview" "TBPreview" of
-// every layout's page and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the
-// user may drag, the layout's report section in "txt", followed by the layout's cut list when "Cut
-// order" is on. Opening it loads the result and writes the balance and scrap table and the report,
-// as the other result windows read them.
+// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate; then "Fit" "TBFit" back
+// from a zoom, "Preview" "TBPreview" of every layout's page, "Labels Preview" "TBLabelsPreview"
+// and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the user may drag,
+// the layout's report section in "txt", followed by the layout's cut list when "Cut order" is
+// on. + and - zoom the picture about the pointer. Opening it loads the result and writes the
+// balance and scrap table and the report, as the other result windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 
