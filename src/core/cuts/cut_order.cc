@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <limits>
 
 namespace lumora {
 namespace {
@@ -43,24 +44,32 @@ bool Fills(const Piece& piece, const Region& region) {
   return true;
 }
 
-// The positions on the axis, strictly inside the region, where a line crosses no piece.
+// The positions on the axis, strictly inside the region, where a line crosses no piece. One
+// sweep over the pieces in the order of their near edge, so that a row of thousands of pieces
+// takes no longer than sorting them.
 std::vector<float> FreeLines(const Region& region, const std::vector<Piece>& pieces, CutAxis axis) {
   const int a = Index(axis);
   const Span inside = region.along[a];
+  std::vector<Span> spans;
   std::vector<float> edges;
   for (int p : region.pieces) {
+    spans.push_back(pieces[p].along[a]);
     for (float edge : {pieces[p].along[a].lo, pieces[p].along[a].hi}) {
       if (edge > inside.lo + kSameEdge && edge < inside.hi - kSameEdge) edges.push_back(edge);
     }
   }
   std::sort(edges.begin(), edges.end());
+  std::sort(spans.begin(), spans.end(), [](const Span& l, const Span& r) { return l.lo < r.lo; });
   std::vector<float> lines;
+  size_t started = 0;
+  // The farthest far edge of the pieces that start before the line.
+  float reach = -std::numeric_limits<float>::infinity();
   for (float edge : edges) {
     if (!lines.empty() && edge - lines.back() <= kSameEdge) continue;
-    const bool crosses = std::any_of(region.pieces.begin(), region.pieces.end(), [&](int p) {
-      return pieces[p].along[a].lo < edge - kSameEdge && pieces[p].along[a].hi > edge + kSameEdge;
-    });
-    if (!crosses) lines.push_back(edge);
+    for (; started < spans.size() && spans[started].lo < edge - kSameEdge; ++started) {
+      reach = std::max(reach, spans[started].hi);
+    }
+    if (!(reach > edge + kSameEdge)) lines.push_back(edge);
   }
   return lines;
 }
@@ -72,19 +81,20 @@ std::vector<Region> Strips(const Region& region, const std::vector<Piece>& piece
   std::vector<float> bounds = {region.along[a].lo};
   bounds.insert(bounds.end(), lines.begin(), lines.end());
   bounds.push_back(region.along[a].hi);
-  std::vector<Region> strips;
-  for (size_t s = 0; s + 1 < bounds.size(); ++s) {
-    Region strip;
-    strip.along[a] = {bounds[s], bounds[s + 1]};
-    strip.along[1 - a] = region.along[1 - a];
-    strip.stage = region.stage + 1;
-    strip.axes = {Other(axis)};
-    for (int p : region.pieces) {
-      const float middle = (pieces[p].along[a].lo + pieces[p].along[a].hi) / 2;
-      if (middle >= bounds[s] && middle < bounds[s + 1]) strip.pieces.push_back(p);
-    }
-    if (!strip.pieces.empty()) strips.push_back(std::move(strip));
+  std::vector<Region> strips(bounds.size() - 1);
+  for (size_t s = 0; s < strips.size(); ++s) {
+    strips[s].along[a] = {bounds[s], bounds[s + 1]};
+    strips[s].along[1 - a] = region.along[1 - a];
+    strips[s].stage = region.stage + 1;
+    strips[s].axes = {Other(axis)};
   }
+  for (int p : region.pieces) {
+    const float middle = (pieces[p].along[a].lo + pieces[p].along[a].hi) / 2;
+    const auto above = std::upper_bound(bounds.begin(), bounds.end(), middle);
+    if (above == bounds.begin() || above == bounds.end()) continue;
+    strips[static_cast<size_t>(above - bounds.begin() - 1)].pieces.push_back(p);
+  }
+  std::erase_if(strips, [](const Region& strip) { return strip.pieces.empty(); });
   return strips;
 }
 
