@@ -1,6 +1,7 @@
 #include "core/cuts/cut_drawing.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@
 
 namespace lumora {
 namespace {
+
+bool OverlapsNone(const std::vector<Box>& boxes, const Box& box) {
+  return std::none_of(boxes.begin(), boxes.end(),
+                      [&box](const Box& other) { return other.Overlaps(box); });
+}
 
 // Passes everything on, keeping the boxes of the texts, so that later texts can keep off them.
 class TextKeeper : public LayoutCanvas {
@@ -35,11 +41,6 @@ class TextKeeper : public LayoutCanvas {
     return canvas_.MeasureText(text, style);
   }
 
-  bool Free(const Box& box) const {
-    return std::none_of(taken.begin(), taken.end(),
-                        [&box](const Box& other) { return other.Overlaps(box); });
-  }
-
   std::vector<Box> taken;
 
  private:
@@ -59,6 +60,8 @@ void DrawCutNumbers(const LayoutCuts& cuts, const DrawOptions& options, TextKeep
     const TextExtent extent = canvas.MeasureText(number, style);
     const float half_width = extent.along * 0.6f + extent.across * 0.2f;
     const float half_height = extent.across * 0.6f;
+    // A number longer than its cut could not tell which cut it names.
+    if (2 * (at_x ? half_height : half_width) > cut.length) continue;
     const auto box_at = [&](float share) {
       const Point centre = point(cut.start + cut.length * share);
       return Box{centre.x - half_width, centre.y - half_height, centre.x + half_width,
@@ -67,7 +70,7 @@ void DrawCutNumbers(const LayoutCuts& cuts, const DrawOptions& options, TextKeep
     // The middle of the cut, else the first place along it that covers no other text.
     Box box = box_at(0.5f);
     for (const float share : {0.5f, 0.35f, 0.65f, 0.2f, 0.8f, 0.1f, 0.9f}) {
-      if (canvas.Free(box_at(share))) {
+      if (OverlapsNone(canvas.taken, box_at(share))) {
         box = box_at(share);
         break;
       }
@@ -96,12 +99,21 @@ void DrawDimensions(const LayoutCuts& cuts, const Box& sheet, const DrawOptions&
   const float gap = view.width * 0.004f;
   for (const CutAxis axis : {CutAxis::kX, CutAxis::kY}) {
     const bool at_x = axis == CutAxis::kX;
+    // The texts already in the margin the positions go to; of the positions' own texts, sorted
+    // along the edge, only the last few in a row can be in the way of the next.
+    const Box margin = at_x ? Box{view.left, view.top, view.Right(), sheet.y1}
+                            : Box{view.left, view.top, sheet.x1, view.Bottom()};
+    std::vector<Box> before;
+    std::copy_if(canvas.taken.begin(), canvas.taken.end(), std::back_inserter(before),
+                 [&margin](const Box& box) { return box.Overlaps(margin); });
+    std::vector<std::vector<Box>> rows;
     for (const float position : Positions(cuts, axis)) {
       const std::string text =
           MeasuredLengthText(position - (at_x ? sheet.x1 : sheet.y1), options.unit);
       const TextExtent extent = canvas.MeasureText(text, style);
       // Rows outwards from the sheet edge until the view's edge.
-      for (float outside = gap;; outside += extent.across + gap) {
+      size_t row = 0;
+      for (float outside = gap;; outside += extent.across + gap, ++row) {
         Box box;
         if (at_x) {
           box = Box{position - extent.along / 2, sheet.y1 - outside - extent.across,
@@ -112,7 +124,12 @@ void DrawDimensions(const LayoutCuts& cuts, const Box& sheet, const DrawOptions&
                     sheet.x1 - outside, position + extent.across / 2};
           if (box.x1 < view.left) break;
         }
-        if (!canvas.Free(box)) continue;
+        if (row == rows.size()) rows.emplace_back();
+        const std::vector<Box>& in_row = rows[row];
+        const std::vector<Box> recent(
+            in_row.end() - std::min<std::ptrdiff_t>(8, std::ssize(in_row)), in_row.end());
+        if (!OverlapsNone(before, box) || !OverlapsNone(recent, box)) continue;
+        rows[row].push_back(box);
         const Point tick = at_x ? Point{position, box.y2} : Point{box.x2, position};
         const Point edge = at_x ? Point{position, sheet.y1} : Point{sheet.x1, position};
         canvas.Line(tick, edge, kLightRed, kHairlinePt);
