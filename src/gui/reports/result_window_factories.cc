@@ -7,8 +7,8 @@
 #include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
 #include "gui/shell/job_exchange.h"
-#include "gui/tables/grid_toolbar.h"
 #include "gui/shell/print_preview.h"
+#include "gui/tables/grid_toolbar.h"
 
 namespace lumora {
 namespace {
