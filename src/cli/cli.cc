@@ -31,8 +31,13 @@ const std::vector<Command>& Commands() {
       {"render",
        "JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR] [--width PX]\n"
        "           -o FILE",
-       "Draws a layout as the Layouts window does (.png, .svg) or prints layouts (.pdf).",
+       "Draws a layout as the Layouts window does (.png, .svg), prints layouts (.pdf) or\n"
+       "      writes them all as one DXF drawing (.dxf).",
        kRenderOptions, RunRender},
+      {"cuts", "JOB [--layout N] [--csv] [--unit MM|IN] [--coil] [--data-dir DIR]",
+       "Prints the order of the guillotine cuts of every layout (or of layout N) with the\n"
+       "      number and length of the cuts per layout and over every sheet.",
+       kCutsOptions, RunCuts},
       {"library", "merge [--data-dir DIR] | import JOB [--data-dir DIR]",
        "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
        kLibraryOptions, RunLibrary},

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/cuts/cut_drawing.h"
+#include "core/cuts/cut_list.h"
 #include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_print.h"
 #include "render/painter_canvas.h"
@@ -28,7 +30,7 @@ UserScale DrawOnPage(QPainter& painter, const QRectF& page, const LayoutPrintJob
   PainterCanvas canvas(painter, page, scale);
   const DrawOptions options = PaperDrawOptions(job.look.settings, job.look.unit, job.look.scrap,
                                                scale, PointsAcross(painter, page.width()));
-  DrawLayout(*job.result, layout_no, options, canvas);
+  DrawLayoutAndCuts(*job.result, layout_no, options, job.look.cuts, canvas);
   return scale;
 }
 
@@ -43,7 +45,7 @@ void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& 
   PainterCanvas canvas(painter, area, scale);
   const DrawOptions options = ScreenDrawOptions(look.settings, look.unit, look.scrap, scale,
                                                 PointsAcross(painter, area.width()));
-  DrawLayout(result, layout_no, options, canvas);
+  DrawLayoutAndCuts(result, layout_no, options, look.cuts, canvas);
 }
 
 QFont SectionFont(float size_pt) {
@@ -81,9 +83,15 @@ bool PrintLayoutPages(QPagedPaintDevice& device, const LayoutPrintJob& job) {
 
     const int32_t position =
         layout_no <= job.section_positions.Count() ? job.section_positions[layout_no] : 0;
-    const std::vector<std::string> lines =
+    std::vector<std::string> lines =
         PrintedSectionLines(job.report, position, section_options, job.item, job.look.unit,
                             job.job_file, job.month_first_date);
+    if (job.look.cuts.cut_order) {
+      lines.push_back("");
+      for (std::string& line : LayoutCutList(*job.result, layout_no, job.look.unit)) {
+        lines.push_back(std::move(line));
+      }
+    }
     const SectionPlacement placement = PlaceSection(
         scale, FrameBox(*job.result, layout_no), page_width_mm, page_height_mm, lines, per_point);
     const QFont font = SectionFont(placement.font_pt);

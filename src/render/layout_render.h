@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cuts/cut_settings.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
@@ -25,6 +26,8 @@ struct LayoutLook {
   std::string unit = "MM";
   ScrapLimits scrap;
   bool stretch = false;
+  // What the drawing and the printed section add of the cut order.
+  CutSettings cuts;
 };
 
 // The view's background around the sheet.

@@ -74,5 +74,35 @@ TEST_F(LabelsCommandTest, NoResultNoPdf) {
   EXPECT_EQ(Run({"labels", kTenPieces, "--pdf"}).exit_code, 1);
 }
 
+// With lblcode.set the printed labels carry their layout and position and a code that scans
+// back to the job, layout, size, customer and SR.NO; lbl.tlf stays as it was.
+TEST_F(LabelsCommandTest, CodesOnThePrintedLabelsScanBack) {
+  const std::string job = std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt";
+  struct Case {
+    std::string codes;  // lblcode.set
+    std::string dpi;    // enough for the code's narrowest bar
+    bool position;
+  };
+  const std::vector<Case> cases = {{"0\r\n2\r\n", "150", false}, {"1\r\n1\r\n", "600", true}};
+  std::filesystem::create_directories(folder_.File("data"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.codes);
+    folder_.Write("data/lblcode.set", c.codes);
+    const std::string pdf = folder_.File("coded.pdf");
+    const auto result = Run({"labels", job, "--pdf", pdf, "-o", folder_.File("lbl.tlf")});
+    ASSERT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(folder_.Read("lbl.tlf"), testing::TestDataBytes("reports/sheet_mm/lbl.tlf"));
+    // pdftotext closes up the two blanks before "POS".
+    EXPECT_EQ(PdfText(pdf).find("LAYOUT   :1 POS :1") != std::string::npos, c.position);
+    // The top left label, as a scanner sees it.
+    const auto scan = RunProcess(
+        "/bin/sh", {"-c",
+                    "pdftoppm -r $1 -f 1 -l 1 -W $(($1 * 4)) -H $(($1 * 4)) -png -singlefile "
+                    "\"$0\" \"$0\" && zbarimg -q --raw \"$0.png\" 2>/dev/null | head -n 1",
+                    pdf, c.dpi});
+    EXPECT_EQ(scan.out, "sheet_job.opt;1;1200x800;ACME GLAZING;2\n");
+  }
+}
+
 }  // namespace
 }  // namespace lumora

@@ -81,6 +81,11 @@ TEST_F(RenderCommandTest, RendersTheExampleJobs) {
   ASSERT_EQ(svg.exit_code, 0) << svg.err;
   EXPECT_THAT(folder_.Read("coil.svg"), HasSubstr("<svg"));
   EXPECT_THAT(folder_.Read("coil.svg"), HasSubstr("width=\"400\""));
+
+  const auto dxf =
+      Run({"render", folder_.File("small.opt"), "--all", "-o", folder_.File("small.dxf")});
+  ASSERT_EQ(dxf.exit_code, 0) << dxf.err;
+  EXPECT_THAT(folder_.Read("small.dxf"), HasSubstr("\nLAYOUT 1\n"));
 }
 
 TEST_F(RenderCommandTest, RefusesWhatItCannotDraw) {
@@ -91,6 +96,8 @@ TEST_F(RenderCommandTest, RefusesWhatItCannotDraw) {
   const auto all_png = Run({"render", job, "--all", "-o", folder_.File("x.png")});
   EXPECT_EQ(all_png.exit_code, 1);
   EXPECT_THAT(all_png.err, HasSubstr("needs a .pdf file"));
+  const auto one_dxf = Run({"render", job, "--layout", "2", "-o", folder_.File("x.dxf")});
+  EXPECT_EQ(one_dxf.err, "lumora-cli: a .dxf file holds every layout: use --all\n");
   EXPECT_EQ(Run({"render", job, "-o", folder_.File("x.bmp")}).exit_code, 1);
   EXPECT_EQ(Run({"render", job}).exit_code, 1);
   const auto not_optimized =

@@ -26,6 +26,9 @@ int RunLabels(const Arguments& parsed);
 extern const OptionTable kRenderOptions;
 int RunRender(const Arguments& parsed);
 
+extern const OptionTable kCutsOptions;
+int RunCuts(const Arguments& parsed);
+
 extern const OptionTable kLibraryOptions;
 int RunLibrary(const Arguments& parsed);
 

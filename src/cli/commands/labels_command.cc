@@ -5,10 +5,13 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
+#include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
 #include "core/tables/file_routines.h"
+#include "render/coded_label_print.h"
 #include "render/label_pdf.h"
 
 namespace lumora::cli {
@@ -18,7 +21,8 @@ namespace {
 constexpr Option kOptions[] = {
     kUnitOption,
     {"-o", "FILE", "Writes the labels to FILE (default lbl.tlf; with --pdf only when given)."},
-    {"--pdf", "FILE", "Prints the labels to the PDF file FILE."},
+    {"--pdf", "FILE",
+     "Prints the labels to the PDF file FILE (with the data folder's lblcode.set additions)."},
     kCoilOption,
     kDataDirOption,
 };
@@ -52,7 +56,16 @@ int RunLabels(const Arguments& parsed) {
   }
   if (!pdf_file) return kExitOk;
   if (labels.bytes.empty()) return Fail(kExitUsage, "The result has no pieces to label.");
-  const std::optional<std::string> pdf = LabelPdfBytes(labels.bytes);
+  const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
+  std::optional<std::string> pdf;
+  if (codes.Any()) {
+    const CodedLabels coded =
+        MakeCodedLabels(load.result, ReportUnit(job), FileTitle(job.file_name));
+    if (!coded.error.empty()) return Fail(kExitUsage, coded.error);
+    pdf = CodedLabelPdfBytes(coded.labels, WorkspaceLabelGrid(job.workspace), codes);
+  } else {
+    pdf = LabelPdfBytes(labels.bytes);
+  }
   if (!pdf) return Fail(kExitUsage, "could not start the PDF writer");
   if (const auto error = SaveFile(*pdf_file, *pdf)) return Fail(kExitUsage, *error);
   return kExitOk;

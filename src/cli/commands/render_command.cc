@@ -9,6 +9,8 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/cuts/cut_settings.h"
+#include "core/exports/layouts_dxf.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
@@ -21,21 +23,21 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: render JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR]\n"
-    "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf";
+    "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf|FILE.dxf";
 constexpr int kDefaultWidth = 1600;
 constexpr int kMaxWidth = 20000;
 
 constexpr Option kOptions[] = {
     {"--layout", "N", "Draws layout N (default 1)."},
-    {"--all", "", "Prints every layout on its own page (a .pdf file only)."},
+    {"--all", "", "Prints every layout on its own page (.pdf), or draws them all (.dxf)."},
     kUnitOption,
     kCoilOption,
     kDataDirOption,
     {"--width", "PX", "The image's width in pixels, 1 to 20000 (default 1600)."},
-    {"-o", "FILE", "The file to write: .png, .svg or .pdf."},
+    {"-o", "FILE", "The file to write: .png, .svg, .pdf or .dxf (every layout, millimetres)."},
 };
 
-enum class Output { kPng, kSvg, kPdf };
+enum class Output { kPng, kSvg, kPdf, kDxf };
 
 std::optional<Output> OutputOf(const std::string& file) {
   std::string lower = file;
@@ -44,6 +46,7 @@ std::optional<Output> OutputOf(const std::string& file) {
   if (lower.ends_with(".png")) return Output::kPng;
   if (lower.ends_with(".svg")) return Output::kSvg;
   if (lower.ends_with(".pdf")) return Output::kPdf;
+  if (lower.ends_with(".dxf")) return Output::kDxf;
   return std::nullopt;
 }
 
@@ -59,8 +62,11 @@ int RunRender(const Arguments& parsed) {
       (parsed.Has("--all") && parsed.Value("--layout"))) {
     return Fail(kExitUsage, kUsage);
   }
-  if (parsed.Has("--all") && *output != Output::kPdf) {
+  if (parsed.Has("--all") && *output != Output::kPdf && *output != Output::kDxf) {
     return Fail(kExitUsage, "--all prints every layout on its own page: it needs a .pdf file");
+  }
+  if (*output == Output::kDxf && parsed.Value("--layout")) {
+    return Fail(kExitUsage, "a .dxf file holds every layout: use --all");
   }
   const int width =
       static_cast<int>(ReadDouble(parsed.Value("--width").value_or(GeneralText(kDefaultWidth))));
@@ -88,9 +94,14 @@ int RunRender(const Arguments& parsed) {
   look.settings = LoadDiaSettings(job.workspace, DiaSettings{});
   look.unit = ReportUnit(job);
   look.scrap = JobScrapCriteria(job);
+  look.cuts = LoadCutSettings(job.workspace);
 
   std::string bytes;
-  if (*output == Output::kPng) {
+  if (*output == Output::kDxf) {
+    DxfExport dxf = LayoutsDxf(result, look.scrap);
+    if (!dxf.error.empty()) return Fail(kExitUsage, dxf.error);
+    bytes = std::move(dxf.bytes);
+  } else if (*output == Output::kPng) {
     bytes = LayoutPngBytes(result, layout_no, look, width);
   } else if (*output == Output::kSvg) {
     bytes = LayoutSvgBytes(result, layout_no, look, width);

@@ -28,6 +28,14 @@ UserScale ScreenScale(float w, float h, bool stretch) {
   return scale;
 }
 
+UserScale ZoomAbout(const UserScale& view, const UserScale& base, float factor, float x, float y) {
+  if (!(factor > 0) || !(view.width > 0) || !(view.height > 0)) return view;
+  const float zoom = std::clamp(base.width / view.width * factor, kMinZoom, kMaxZoom);
+  const float shrink = base.width / zoom / view.width;
+  return UserScale{x - (x - view.left) * shrink, y - (y - view.top) * shrink, view.width * shrink,
+                   view.height * shrink};
+}
+
 UserScale PrintScale(float w, float h, float page_width, float page_height, bool stretch) {
   const float s = 1.5f * LargerSide(w, h);
   const float ratio = page_width > 0 && page_height > 0 ? page_height / page_width : 1.0f;

@@ -27,6 +27,14 @@ UserScale ScreenScale(float w, float h, bool stretch);
 // the page height from the top and 12.5 % of it from the left. Stretch mode as on the screen.
 UserScale PrintScale(float w, float h, float page_width, float page_height, bool stretch);
 
+// How far a view zooms, as the base view's width over the zoomed one's.
+inline constexpr float kMinZoom = 0.5f;
+inline constexpr float kMaxZoom = 64.0f;
+
+// The view zoomed by `factor` (above 1 closer) about the point (x, y) in millimetres, which stays
+// where it was on the view; the zoom stays within kMinZoom .. kMaxZoom of the base view.
+UserScale ZoomAbout(const UserScale& view, const UserScale& base, float factor, float x, float y);
+
 }  // namespace lumora
 
 #endif  // LUMORA_CORE_LAYOUTS_LAYOUT_SCALE_H_

@@ -7,11 +7,15 @@
 
 namespace lumora {
 
-LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
-                                 std::string_view unit) {
+LabelGrid WorkspaceLabelGrid(const Workspace& workspace) {
   const std::optional<std::string> definition =
       ReadFileBytes(workspace.SettingsFile(kLabelDefinitionFileName));
-  return ComposeLabels(result, ReadLabelGrid(definition.value_or("")), unit);
+  return ReadLabelGrid(definition.value_or(""));
+}
+
+LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
+                                 std::string_view unit) {
+  return ComposeLabels(result, WorkspaceLabelGrid(workspace), unit);
 }
 
 std::vector<std::vector<std::string>> LabelPages(std::string_view bytes, int lines_per_page) {

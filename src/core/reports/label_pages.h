@@ -12,6 +12,9 @@
 // Labels as they go to the printer: composed by the data folder's lbl.def and cut into pages.
 namespace lumora {
 
+// The page grid of the workspace's lbl.def (a missing file is a grid of zeros).
+LabelGrid WorkspaceLabelGrid(const Workspace& workspace);
+
 // The labels of a result by the page grid in the workspace's lbl.def (a missing file is a
 // grid of zeros).
 LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,

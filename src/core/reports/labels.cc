@@ -12,8 +12,6 @@
 namespace lumora {
 namespace {
 
-// The slots in the order their lines stand on a label.
-constexpr std::array<int, 11> kSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
 constexpr int kLargestColumn = 32767;
 
 int NearestShort(std::string_view text) {
@@ -42,7 +40,7 @@ class LabelWriter {
       if (out_.Size() > 0) out_.Line("*");
     }
     if (row_ == 1) EmptyLines(grid_.top_lines);
-    for (const int slot : kSlotOrder) {
+    for (const int slot : kLabelSlotOrder) {
       for (size_t j = 0; j < labels.size(); ++j) {
         const long long column =
             static_cast<long long>(grid_.first_col) + static_cast<long long>(j) * grid_.pitch;
@@ -100,15 +98,11 @@ LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_nu
                     "ADDRESS  :" + glass.address};
 }
 
-LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit) {
-  const size_t cols = static_cast<size_t>(std::max(1, grid.cols));
-  LabelWriter writer(grid);
+bool ForEachLabelPiece(const LoadedResult& result,
+                       const std::function<bool(const LabelPiece&)>& visit) {
   OneBasedList<int> counters;
   counters.Resize(result.glasses.Count());
-  std::vector<LabelTexts> row;
   std::vector<int> pieces;
-  const LabelFile too_big{{}, "Too many labels: lbl.tlf would pass 16 MB."};
-
   for (int n = 1; n <= result.LayoutCount(); ++n) {
     pieces.clear();
     for (int i = result.FirstOfLayout(n); i <= result.LastOfLayout(n); ++i) {
@@ -117,14 +111,28 @@ LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::
     if (pieces.empty()) continue;
     const int sheets = ClampToInt(result.shown[result.FirstOfLayout(n)].repeat, 0, INT32_MAX);
     for (int sheet = 0; sheet < sheets; ++sheet) {
-      for (const int kind : pieces) {
-        row.push_back(MakeLabel(result, kind, ++counters[kind], unit));
-        if (row.size() < cols) continue;
-        if (!writer.WriteRow(row)) return too_big;
-        row.clear();
+      for (size_t p = 0; p < pieces.size(); ++p) {
+        const int kind = pieces[p];
+        if (!visit({n, static_cast<int>(p) + 1, kind, ++counters[kind]})) return false;
       }
     }
   }
+  return true;
+}
+
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit) {
+  const size_t cols = static_cast<size_t>(std::max(1, grid.cols));
+  LabelWriter writer(grid);
+  std::vector<LabelTexts> row;
+  const LabelFile too_big{{}, "Too many labels: lbl.tlf would pass 16 MB."};
+  const bool written = ForEachLabelPiece(result, [&](const LabelPiece& piece) {
+    row.push_back(MakeLabel(result, piece.glass_index, piece.running_number, unit));
+    if (row.size() < cols) return true;
+    const bool fits = writer.WriteRow(row);
+    row.clear();
+    return fits;
+  });
+  if (!written) return too_big;
   if (!row.empty() && !writer.WriteRow(row)) return too_big;
   return LabelFile{writer.Take(), {}};
 }

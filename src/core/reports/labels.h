@@ -2,6 +2,7 @@
 #define LUMORA_CORE_REPORTS_LABELS_H_
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,8 @@ LabelGrid ReadLabelGrid(std::string_view bytes);
 // unit, QTY (the piece's running number among its glass size / the size's quantity),
 // CUSTOMER, A/C, SITE, REF, FROM, ADDRESS.
 using LabelTexts = std::array<std::string, 11>;
+// The slots in the order their lines stand on a label.
+inline constexpr std::array<int, 11> kLabelSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
 LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number,
                      std::string_view unit);
 
@@ -39,6 +42,20 @@ struct LabelFile {
   std::string bytes;
   std::string error;
 };
+
+// One piece to label: its layout, its number among the layout's pieces in element order, its
+// glass size and its running number among the pieces of that size.
+struct LabelPiece {
+  int layout_no = 0;
+  int position = 0;
+  int glass_index = 0;
+  int running_number = 0;
+};
+// Calls `visit` for every piece of every sheet cut: layout by layout, each of its Repeat sheets in
+// turn, the pieces in element order, numbered per glass size across all of them. Stops when
+// `visit` answers false, and then answers false too.
+bool ForEachLabelPiece(const LoadedResult& result,
+                       const std::function<bool(const LabelPiece&)>& visit);
 
 // A label file past this size is refused: far more than any printer run, and a sheet count
 // from a damaged layout file must not fill the memory.

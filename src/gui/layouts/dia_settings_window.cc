@@ -32,6 +32,8 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
       workspace_(std::move(workspace)),
       prompter_(prompter),
       width_(new QComboBox(this)),
+      cut_order_(new QCheckBox(QString::fromLatin1(kCutOrderCaption), this)),
+      all_dimensions_(new QCheckBox(QString::fromLatin1(kAllDimensionsCaption), this)),
       apply_(new QPushButton(QStringLiteral("Apply"), this)) {
   setObjectName(QStringLiteral("DiaSet"));
   setWindowTitle(QStringLiteral("Layout Settings"));
@@ -53,6 +55,13 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
   for (const DiaFlag flag : kDrawingFlags) {
     drawing_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
   }
+  cut_order_->setObjectName(QStringLiteral("chkCutOrder"));
+  all_dimensions_->setObjectName(QStringLiteral("chkAllDimensions"));
+  const CutSettings cut_settings = LoadCutSettings(workspace_);
+  cut_order_->setChecked(cut_settings.cut_order);
+  all_dimensions_->setChecked(cut_settings.all_dimensions);
+  drawing_layout->addWidget(cut_order_);
+  drawing_layout->addWidget(all_dimensions_);
   auto* printout = new QGroupBox(QStringLiteral("Printout"), this);
   auto* print_layout = new QVBoxLayout(printout);
   for (const DiaFlag flag : kPrintFlags) print_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
@@ -99,6 +108,11 @@ DiaSettings DiaSettingsWindow::Chosen() const {
 void DiaSettingsWindow::Apply() {
   if (const auto reason = SaveDiaSettings(workspace_, Chosen())) {
     TellSaveFailure(prompter_, {workspace_.SettingsFile(kDiaSettingsFileName), *reason});
+    return;
+  }
+  if (const auto reason = SaveCutSettings(
+          workspace_, CutSettings{cut_order_->isChecked(), all_dimensions_->isChecked()})) {
+    TellSaveFailure(prompter_, {workspace_.SettingsFile(kCutSettingsFileName), *reason});
     return;
   }
   accept();

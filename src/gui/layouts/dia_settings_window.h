@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+#include "core/cuts/cut_settings.h"
 #include "core/layouts/dia_settings.h"
 #include "core/shell/prompter.h"
 #include "core/shell/workspace.h"
@@ -17,7 +18,9 @@ namespace lumora {
 // "Layout Settings" ("DiaSet"): the eleven check boxes "chk0" to "chk10" in the order of
 // dia.set and the print line width in "cmb" ("1" to "5"). It shows dia.set when the data folder
 // has one (else every box off and no width chosen); "Apply" ("cmdApply") writes dia.set and
-// closes the window accepted. Closed any other way, it leaves dia.set as it was.
+// closes the window accepted. Closed any other way, it leaves dia.set as it was. "Cut order"
+// ("chkCutOrder") and "All dimensions" ("chkAllDimensions") beside them show and write cuts.set
+// the same way.
 class DiaSettingsWindow : public QDialog {
   Q_OBJECT
 
@@ -34,6 +37,8 @@ class DiaSettingsWindow : public QDialog {
   Prompter& prompter_;
   std::array<QCheckBox*, kDiaFlagCount> boxes_{};
   QComboBox* width_;
+  QCheckBox* cut_order_;
+  QCheckBox* all_dimensions_;
   QPushButton* apply_;
 };
 

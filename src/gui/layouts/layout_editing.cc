@@ -39,23 +39,12 @@ LayoutPicture* PictureOf(const LayoutsWindow& layouts) {
   return layout_no >= 1 && layout_no <= layouts.view().result.LayoutCount() ? picture : nullptr;
 }
 
-// The millimetres the picture shows, as it draws them.
-UserScale ViewScale(const LayoutsWindow& layouts, const LayoutPicture& picture) {
-  const Box sheet = FrameBox(layouts.view().result, picture.layout_no());
-  return ScreenScale(sheet.Width(), sheet.Height(), picture.look().stretch);
-}
-
 // The picked element outlined on the drawing, with its top-left corner marked, while the Edit
 // dialog is open.
 class EditMark : public QWidget {
  public:
-  EditMark(LayoutPicture& picture, const UserScale& scale, const LayoutElement& element)
-      : QWidget(&picture) {
-    const auto map = [&](float x, float y) {
-      return QPointF((x - scale.left) * picture.width() / scale.width,
-                     (y - scale.top) * picture.height() / scale.height);
-    };
-    box_ = QRectF(map(element.x1, element.y1), map(element.x2, element.y2));
+  EditMark(LayoutPicture& picture, const LayoutElement& element) : QWidget(&picture) {
+    box_ = QRectF(picture.Pixel(element.x1, element.y1), picture.Pixel(element.x2, element.y2));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(picture.rect());
     show();
@@ -180,9 +169,7 @@ std::optional<QPointF> LayoutEditing::Millimetres(const LayoutsWindow& layouts,
                                                   QPointF pixel) const {
   const LayoutPicture* picture = PictureOf(layouts);
   if (picture == nullptr) return std::nullopt;
-  const UserScale scale = ViewScale(layouts, *picture);
-  return QPointF(scale.left + pixel.x() * scale.width / picture->width(),
-                 scale.top + pixel.y() * scale.height / picture->height());
+  return picture->Millimetres(pixel);
 }
 
 bool LayoutEditing::eventFilter(QObject* watched, QEvent* event) {
@@ -244,7 +231,7 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
       HitTest(result.shown, range, static_cast<float>(at.x()), static_cast<float>(at.y()));
   if (hit != 0) {
     if (LayoutPicture* picture = PictureOf(*layouts)) {
-      mark = std::make_unique<EditMark>(*picture, ViewScale(*layouts, *picture), result.shown[hit]);
+      mark = std::make_unique<EditMark>(*picture, result.shown[hit]);
     }
     target = EditTargetOf(result.elements, hit);
   } else {
@@ -284,7 +271,7 @@ void LayoutEditing::AddToLayout() {
   LayoutsWindow* layouts = Current();
   const LayoutPicture* picture = layouts == nullptr ? nullptr : PictureOf(*layouts);
   if (picture == nullptr) return;
-  const UserScale scale = ViewScale(*layouts, *picture);
+  const UserScale scale = picture->Scale();
   EditAt(picture->layout_no(), QPointF(scale.left, scale.top), Qt::LeftButton);
 }
 

@@ -3,16 +3,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
 
+#include "core/cuts/cut_list.h"
+#include "core/exports/layouts_dxf.h"
 #include "core/layouts/layout_print.h"
 #include "core/reports/number_text.h"
 #include "core/reports/report_section.h"
@@ -20,6 +25,7 @@
 #include "core/version.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
+#include "gui/shell/print_preview.h"
 
 namespace lumora {
 namespace {
@@ -68,8 +74,10 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
       scrap_(JobScrapCriteria(context_.job)),
       toolbar_(new QToolBar(this)),
       chooser_(new QComboBox(this)),
-      picture_(new LayoutPicture(this)),
-      section_(new QTextEdit(this)) {
+      splitter_(new QSplitter(this)),
+      pane_(new QWidget(splitter_)),
+      picture_(new LayoutPicture(pane_)),
+      section_(new QTextEdit(splitter_)) {
   setObjectName(QStringLiteral("DiaView"));
   setWindowTitle(QStringLiteral("Layouts"));
   BuildToolBar();
@@ -80,6 +88,9 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
   for (int n = 1; n <= count; ++n) {
     chooser_->addItem(QStringLiteral("%1 / %2").arg(n).arg(count));
   }
+  splitter_->setChildrenCollapsible(false);
+  pane_->installEventFilter(this);
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] { user_split_ = true; });
   section_->setObjectName(QStringLiteral("txt"));
   section_->setReadOnly(true);
   section_->setLineWrapMode(QTextEdit::NoWrap);
@@ -89,6 +100,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
 
   if (context_.show_totals) context_.show_totals(view_.status);
   settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+  cut_settings_ = LoadCutSettings(context_.job.workspace);
   connect(chooser_, &QComboBox::currentIndexChanged, this, &LayoutsWindow::ChooseFromList);
   chooser_->setCurrentIndex(-1);
   if (count > 0) chooser_->setCurrentIndex(0);
@@ -106,6 +118,40 @@ void LayoutsWindow::BuildToolBar() {
     connect(action, &QAction::triggered, this, [this, index = button.index] { RunButton(index); });
     buttons_[static_cast<size_t>(button.index)] = action;
   }
+  toolbar_->addSeparator();
+  QAction* fit = toolbar_->addAction(QStringLiteral("Fit"));
+  fit->setObjectName(QStringLiteral("TBFit"));
+  fit->setToolTip(QStringLiteral("Back to the whole sheet (Ctrl + wheel, + and - zoom)"));
+  connect(fit, &QAction::triggered, this, [this] { picture_->Fit(); });
+  for (const auto& [key, factor] :
+       {std::pair{Qt::Key_Plus, 1.25f}, {Qt::Key_Equal, 1.25f}, {Qt::Key_Minus, 0.8f}}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, factor] { ZoomByKey(factor); });
+  }
+  QAction* preview = toolbar_->addAction(QStringLiteral("Preview"));
+  preview->setObjectName(QStringLiteral("TBPreview"));
+  preview->setToolTip(QStringLiteral("Print Preview of every layout"));
+  connect(preview, &QAction::triggered, this, [this] {
+    ShowPrintPreview(this, QStringLiteral("Print Preview"),
+                     [this](QPrinter& printer) { (void)Print(printer, true); });
+    chooser_->setFocus();
+  });
+  QAction* labels_preview = toolbar_->addAction(QStringLiteral("Labels Preview"));
+  labels_preview->setObjectName(QStringLiteral("TBLabelsPreview"));
+  labels_preview->setToolTip(QStringLiteral("Print Preview of the labels"));
+  labels_preview->setEnabled(static_cast<bool>(context_.preview_labels));
+  connect(labels_preview, &QAction::triggered, this, [this] {
+    if (context_.preview_labels) context_.preview_labels(*this);
+    chooser_->setFocus();
+  });
+  export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
+  export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
+  export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));
+  connect(export_dxf_, &QAction::triggered, this, [this] {
+    ExportDxfWithDialog();
+    chooser_->setFocus();
+  });
   Button(1)->setCheckable(true);
   Button(3)->setEnabled(static_cast<bool>(context_.print_labels));
   Button(5)->setEnabled(static_cast<bool>(context_.edit_layout));
@@ -152,7 +198,7 @@ void LayoutsWindow::SelectLayout(int layout_no) {
 }
 
 LayoutLook LayoutsWindow::Look() const {
-  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_};
+  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_, cut_settings_};
 }
 
 void LayoutsWindow::ChooseFromList() { Redraw(); }
@@ -161,6 +207,13 @@ void LayoutsWindow::Redraw() {
   const int layout_no = CurrentLayout();
   picture_->Show(&view_.result, layout_no, Look());
   ShowSection();
+}
+
+void LayoutsWindow::ZoomByKey(float factor) {
+  // About the pointer when it is over the picture, else about the picture's middle.
+  const QPoint pointer = picture_->mapFromGlobal(QCursor::pos());
+  picture_->ZoomAt(
+      factor, picture_->rect().contains(pointer) ? QPointF(pointer) : picture_->rect().center());
 }
 
 void LayoutsWindow::ToggleStretch() {
@@ -185,7 +238,14 @@ void LayoutsWindow::ShowSection() {
   // The section is kept as a working file too, as the printout of other tools expects it.
   (void)WriteFileAtomically(context_.job.workspace.WorkingFile(kReportSectionFileName), section);
 
-  section_->setPlainText(QString::fromLatin1(section).remove(QLatin1Char('\r')));
+  std::string shown = section;
+  if (cut_settings_.cut_order) {
+    for (const std::string& line :
+         LayoutCutList(view_.result, layout_no, ReportUnit(context_.job))) {
+      shown += "\n" + line;
+    }
+  }
+  section_->setPlainText(QString::fromLatin1(shown).remove(QLatin1Char('\r')));
   for (QTextBlock block = section_->document()->begin(); block.isValid(); block = block.next()) {
     if (!block.text().contains(QStringLiteral("Sheet"))) continue;
     QTextCursor cursor(block);
@@ -235,8 +295,28 @@ void LayoutsWindow::ShowSettings() {
   DiaSettingsWindow window(context_.job.workspace, context_.prompter, this);
   if (window.exec() == QDialog::Accepted) {
     settings_ = LoadDiaSettings(context_.job.workspace, settings_);
+    cut_settings_ = LoadCutSettings(context_.job.workspace);
   }
   Redraw();
+}
+
+bool LayoutsWindow::ExportDxf(const std::string& path) {
+  const DxfExport dxf = LayoutsDxf(view_.result, scrap_);
+  std::optional<std::string> error =
+      dxf.error.empty() ? SaveFile(path, dxf.bytes) : std::optional<std::string>(dxf.error);
+  if (!error) return true;
+  context_.prompter.Ask({.title = kApplicationTitle,
+                         .text = *error,
+                         .icon = PromptIcon::kExclamation,
+                         .buttons = PromptButtons::kOk,
+                         .default_answer = PromptAnswer::kOk});
+  return false;
+}
+
+void LayoutsWindow::ExportDxfWithDialog() {
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export DXF"), QString(),
+                                                    QStringLiteral("DXF drawings (*.dxf)"));
+  if (!path.isEmpty()) (void)ExportDxf(path.toStdString());
 }
 
 void LayoutsWindow::resizeEvent(QResizeEvent* event) {
@@ -250,19 +330,18 @@ void LayoutsWindow::resizeEvent(QResizeEvent* event) {
 
   const QRect body(kMargin, kMargin * 2 + row, std::max(1, width() - 2 * kMargin),
                    std::max(1, height() - row - 3 * kMargin));
-  // The picture is square, so that millimetres are square on screen; the section takes the
-  // rest, beside the picture when the window is wide and below it when it is tall.
-  if (body.width() - kSectionMinWidth >= body.height() * 3 / 4) {
-    const int side = std::max(1, std::min(body.height(), body.width() - kSectionMinWidth));
-    picture_->setGeometry(body.left(), body.top(), side, side);
-    section_->setGeometry(body.left() + side + kMargin, body.top(),
-                          std::max(1, body.width() - side - kMargin), body.height());
-  } else {
-    const int side = std::max(1, std::min(body.width(), body.height() - kSectionMinHeight));
-    picture_->setGeometry(body.left(), body.top(), side, side);
-    section_->setGeometry(body.left(), body.top() + side + kMargin, body.width(),
-                          std::max(1, body.height() - side - kMargin));
-  }
+  splitter_->setGeometry(body);
+  // The section takes what the square picture leaves, beside the picture when the window is wide
+  // and below it when it is tall, until the user drags the split.
+  const bool beside = body.width() - kSectionMinWidth >= body.height() * 3 / 4;
+  const Qt::Orientation orientation = beside ? Qt::Horizontal : Qt::Vertical;
+  if (orientation != splitter_->orientation()) user_split_ = false;
+  splitter_->setOrientation(orientation);
+  if (user_split_) return;
+  const int along = beside ? body.width() : body.height();
+  const int side = beside ? std::min(body.height(), body.width() - kSectionMinWidth)
+                          : std::min(body.width(), body.height() - kSectionMinHeight);
+  splitter_->setSizes({std::max(1, side), std::max(1, along - side - splitter_->handleWidth())});
 }
 
 void LayoutsWindow::showEvent(QShowEvent* event) {
@@ -278,6 +357,11 @@ void LayoutsWindow::showEvent(QShowEvent* event) {
 }
 
 bool LayoutsWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The picture stays square, so that millimetres are square on screen.
+  if (watched == pane_ && event->type() == QEvent::Resize) {
+    const int side = std::max(1, std::min(pane_->width(), pane_->height()));
+    picture_->setGeometry(0, 0, side, side);
+  }
   if ((watched == section_ || watched == section_->viewport()) &&
       event->type() == QEvent::FocusIn) {
     chooser_->setFocus();

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/cuts/cut_settings.h"
 #include "core/job/job.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layouts_load.h"
@@ -15,6 +16,7 @@
 class QAction;
 class QComboBox;
 class QPrinter;
+class QSplitter;
 class QTextEdit;
 class QToolBar;
 
@@ -34,12 +36,17 @@ struct LayoutsWindowContext {
   std::function<void(LayoutsWindow&)> print_labels;
   std::function<void(LayoutsWindow&)> edit_layout;
   std::function<void(LayoutsWindow&)> alternate_arrangement;
+  // "Labels Preview" shows the printed labels; without it the button is disabled.
+  std::function<void(LayoutsWindow&)> preview_labels;
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
-// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate), the picture "pic" and the
-// layout's report section in "txt". Opening it loads the result and writes the balance and
-// scrap table and the report, as the other result windows read them.
+// 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate; then "Fit" "TBFit" back
+// from a zoom, "Preview" "TBPreview" of every layout's page, "Labels Preview" "TBLabelsPreview"
+// and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the user may drag,
+// the layout's report section in "txt", followed by the layout's cut list when "Cut order" is
+// on. + and - zoom the picture about the pointer. Opening it loads the result and writes the
+// balance and scrap table and the report, as the other result windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 
@@ -67,6 +74,12 @@ class LayoutsWindow : public QWidget {
   // Shows "Layout Settings"; after "Apply" the settings are read again and the layout redrawn.
   void ShowSettings();
   void ToggleStretch();
+  // + and -: zoom the picture about the pointer.
+  void ZoomByKey(float factor);
+  // Writes every layout as one DXF drawing; a failure is told. Answers whether it was written.
+  bool ExportDxf(const std::string& path);
+  // "Export DXF...": asks for the file, then exports.
+  void ExportDxfWithDialog();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -86,13 +99,19 @@ class LayoutsWindow : public QWidget {
   LayoutsWindowContext context_;
   LayoutsView view_;
   DiaSettings settings_;
+  CutSettings cut_settings_;
   ScrapLimits scrap_;
   bool stretch_ = false;
   bool sized_ = false;
+  // Set once the user has dragged the split between picture and section.
+  bool user_split_ = false;
 
   QToolBar* toolbar_;
   std::array<QAction*, 7> buttons_{};
+  QAction* export_dxf_;
   QComboBox* chooser_;
+  QSplitter* splitter_;
+  QWidget* pane_;
   LayoutPicture* picture_;
   QTextEdit* section_;
 };

@@ -1,17 +1,25 @@
 #include "gui/reports/labels_window.h"
 
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 
 #include "core/job/job_grids.h"
+#include "core/job/job_messages.h"
+#include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
+#include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
-#include "render/label_print.h"
 #include "gui/shell/help.h"
+#include "render/coded_label_print.h"
+#include "render/label_print.h"
 
 namespace lumora {
 namespace {
@@ -32,6 +40,29 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
   setObjectName(QStringLiteral("LABELS"));
   apply_button()->setText(QStringLiteral("Close"));
   apply_button()->setObjectName(QStringLiteral("cmdClose"));
+
+  const LabelCodeSettings codes = LoadLabelCodeSettings(workspace);
+  auto* position = new QCheckBox(QString::fromLatin1(kLayoutPositionCaption), this);
+  position->setObjectName(QStringLiteral("chkLayoutPosition"));
+  position->setChecked(codes.layout_position);
+  auto* code = new QComboBox(this);
+  code->setObjectName(QStringLiteral("cmbCode"));
+  for (const std::string_view name : kLabelCodeNames) code->addItem(QString::fromLatin1(name));
+  code->setCurrentIndex(static_cast<int>(codes.code));
+  auto* row = new QHBoxLayout;
+  row->addWidget(position);
+  row->addStretch(1);
+  row->addWidget(new QLabel(QString::fromLatin1(kCodeCaption), this));
+  row->addWidget(code);
+  if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertLayout(1, row);
+  // Stored with lbl.def when the window closes by "Close".
+  connect(this, &QDialog::accepted, this, [this, workspace, position, code, &prompter] {
+    const LabelCodeSettings chosen{position->isChecked(),
+                                   static_cast<LabelCode>(code->currentIndex())};
+    if (const auto error = SaveLabelCodeSettings(workspace, chosen)) {
+      TellSaveFailure(prompter, {workspace.SettingsFile(kLabelCodeFileName), *error});
+    }
+  });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(help, &QShortcut::activated, this,
           [this, folder = QString::fromStdString(workspace.data_folder)] {
@@ -52,7 +83,14 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
     return false;
   }
   SetLabelPageLayout(printer);
-  return PrintLabelPages(printer, labels.bytes);
+  const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
+  if (!codes.Any()) return PrintLabelPages(printer, labels.bytes);
+  const CodedLabels coded = MakeCodedLabels(result, ReportUnit(job), FileTitle(job.file_name));
+  if (!coded.error.empty()) {
+    TellRefusal(prompter, coded.error);
+    return false;
+  }
+  return PrintCodedLabels(printer, coded.labels, WorkspaceLabelGrid(job.workspace), codes);
 }
 
 void PrintLabelsWithDialog(QWidget* parent, const LoadedResult& result, const Job& job,

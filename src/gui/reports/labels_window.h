@@ -14,7 +14,9 @@ namespace lumora {
 
 // "Define Labels": lbl.def's one row (ROWS, COLS, HS, HP, VS, VP) in the grid "FG"; "Close"
 // ("cmdClose") stores lbl.def and closes the window, closing it otherwise leaves the file as it
-// was. F1 opens the labels page of the manual. Object name "LABELS".
+// was. F1 opens the labels page of the manual. Object name "LABELS". Beside lbl.def it shows and,
+// on "Close", stores lblcode.set: "Layout and position" ("chkLayoutPosition") and the code
+// ("cmbCode": None, Code 128, QR) printed on every label.
 class LabelsWindow : public SettingsRowWindow {
   Q_OBJECT
 
@@ -22,7 +24,8 @@ class LabelsWindow : public SettingsRowWindow {
   LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidget* parent = nullptr);
 };
 
-// Writes the working lbl.tlf for the result by lbl.def and prints it on the printer. Answers
+// Writes the working lbl.tlf for the result by lbl.def and prints it on the printer, or, when
+// lblcode.set asks for additions, the labels with them. Answers
 // false when nothing could be printed: the labels could not be composed or written (the
 // prompter tells why) or the printer did not start.
 bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job, Prompter& prompter);

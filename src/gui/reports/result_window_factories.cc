@@ -7,6 +7,7 @@
 #include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
 #include "gui/shell/job_exchange.h"
+#include "gui/shell/print_preview.h"
 #include "gui/tables/grid_toolbar.h"
 
 namespace lumora {
@@ -29,7 +30,7 @@ QWidget* WithExportButton(QWidget* content, MainWindow& window, ExportPart part)
 
 void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
-    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}};
+    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}};
     context.show_totals = [&window](const StatusTexts& totals) {
       window.SetStatusText(1, QString::fromStdString(totals.yield));
       window.SetStatusText(2, QString::fromStdString(totals.layouts));
@@ -37,6 +38,11 @@ void AddResultWindows(MainWindowSetup& setup) {
     };
     context.print_labels = [&window](LayoutsWindow& layouts) {
       PrintLabelsWithDialog(&layouts, layouts.view().result, window.job(), window.prompter());
+    };
+    context.preview_labels = [&window](LayoutsWindow& layouts) {
+      ShowPrintPreview(&layouts, QStringLiteral("Print Preview"), [&](QPrinter& printer) {
+        (void)PrintLabels(printer, layouts.view().result, window.job(), window.prompter());
+      });
     };
     return OpenEditableLayoutsWindow(window, std::move(context));
   };

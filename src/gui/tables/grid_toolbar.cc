@@ -64,6 +64,15 @@ void DrawClipboard(QPainter& painter) {
   DrawPage(painter, QRectF(10.5, 9.5, 10.5, 12.5));
 }
 
+// A page under a magnifying glass.
+void DrawPreview(QPainter& painter) {
+  DrawPage(painter, QRectF(3.5, 2.5, 12, 16));
+  painter.setPen(QPen(kInk, 2));
+  painter.setBrush(QColor(255, 255, 255, 160));
+  painter.drawEllipse(QPointF(14, 13), 5, 5);
+  painter.drawLine(QPointF(17.5, 16.5), QPointF(21.5, 20.5));
+}
+
 void DrawButton(QPainter& painter, int index) {
   switch (index) {
     case 1:
@@ -79,6 +88,9 @@ void DrawButton(QPainter& painter, int index) {
       break;
     case 7:
       DrawClipboard(painter);
+      break;
+    case kPreviewButton:
+      DrawPreview(painter);
       break;
     default:
       break;
@@ -116,6 +128,7 @@ GridToolBar::GridToolBar(GridWidget* grid, QWidget* parent) : QToolBar(parent) {
       {1, "Sort Ascending", &GridWidget::SortAscending},
       {2, "Sort Descending", &GridWidget::SortDescending},
       {4, "Print", &GridWidget::PrintWithDialog},
+      {kPreviewButton, "Print Preview", &GridWidget::PrintPreview},
       {6, "Copy", &GridWidget::CopySelection},
       {7, "Paste", &GridWidget::PasteClipboard},
   };

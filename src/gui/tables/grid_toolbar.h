@@ -10,8 +10,10 @@ namespace lumora {
 class GridWidget;
 
 // The toolbar every grid window carries: 1 "Sort Ascending", 2 "Sort Descending", 4 "Print",
-// 6 "Copy", 7 "Paste", with separators at 3 and 5. Its buttons run the grid's commands. Its
-// object name is "TB".
+// 6 "Copy", 7 "Paste", with separators at 3 and 5, and after "Print" the added "Print Preview"
+// (kPreviewButton). Its buttons run the grid's commands. Its object name is "TB".
+inline constexpr int kPreviewButton = 8;
+
 class GridToolBar : public QToolBar {
   Q_OBJECT
 

@@ -13,6 +13,7 @@
 #include "core/tables/grid_print.h"
 #include "core/tables/table_file.h"
 #include "gui/shell/message_box_prompter.h"
+#include "gui/shell/print_preview.h"
 #include "gui/tables/grid_printing.h"
 
 namespace lumora {
@@ -508,6 +509,11 @@ bool GridWidget::Print(QPrinter& printer, bool selection_only) {
   }
   request.selection_only = selection_only;
   return PrintOnPrinter(printer, PrintGrid(grid_, request));
+}
+
+void GridWidget::PrintPreview() {
+  ShowPrintPreview(this, QStringLiteral("Print Preview"),
+                   [this](QPrinter& printer) { (void)Print(printer, false); });
 }
 
 void GridWidget::PrintWithDialog() {

@@ -91,6 +91,8 @@ class GridWidget : public QAbstractScrollArea {
   void SortDescending();
   // Shows the print dialog, with all rows preselected, and prints.
   void PrintWithDialog();
+  // Shows every row as printed in the print preview.
+  void PrintPreview();
   // Puts the selected block on the system clipboard as tab-separated rows.
   void CopySelection();
   // Writes the system clipboard's rows into the grid from the current cell on.

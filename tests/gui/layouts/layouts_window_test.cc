@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 #include <regex>
@@ -210,6 +211,52 @@ class LayoutsWindowTest : public QObject {
     QCOMPARE(FindWidget<QComboBox>(&fresh, "cmb")->count(), 5);
     fresh.reject();
     QVERIFY(!FileExists(workspace.SettingsFile("dia.set")));
+  }
+
+  void CutOrderListsTheCutsAndEveryLayoutExportsToDxf() {
+    const Workspace workspace{folder_->File("data"), "3.5"};
+    {
+      DiaSettingsWindow window(workspace, *prompter_);
+      auto* cut_order = FindWidget<QCheckBox>(&window, "chkCutOrder");
+      QVERIFY(!cut_order->isChecked());
+      cut_order->setChecked(true);
+      FindWidget<QPushButton>(&window, "cmdApply")->click();
+    }
+    QCOMPARE(ReadFileBytes(workspace.SettingsFile("cuts.set")).value_or(""),
+             std::string("1\r\n0\r\n"));
+    auto window = OpenWithJob("sheet_job.opt");
+    QTRY_VERIFY(window->FindChildWindow(ChildWindow::kReport) != nullptr);
+    LayoutsWindow* layouts = Layouts(*window);
+    QVERIFY(layouts != nullptr);
+    const QString section = FindWidget<QTextEdit>(layouts, "txt")->toPlainText();
+    QVERIFY(section.contains(QStringLiteral("\nCut Order\n")));
+    QVERIFY(section.contains(QStringLiteral("Cuts: 6   Total Length: 9244")));
+    // The designed section file stays without the list.
+    QVERIFY(ReadFileBytes(window->job().workspace.WorkingFile("DiaCur.tlf"))->find("Cut Order") ==
+            std::string::npos);
+
+    FindWidget<QAction>(layouts, "TBExportDxf");
+    QVERIFY(layouts->ExportDxf(folder_->File("plan.dxf")));
+    QVERIFY(ReadFileBytes(folder_->File("plan.dxf"))->find("\nENTITIES\n") != std::string::npos);
+    QVERIFY(!layouts->ExportDxf(folder_->File("no folder/plan.dxf")));
+    QVERIFY(prompter_->Texts().back().starts_with("Could not save"));
+  }
+
+  void CtrlWheelZoomsAboutThePointerAndFitGoesBack() {
+    auto window = OpenWithJob("sheet_job.opt");
+    QTRY_VERIFY(window->FindChildWindow(ChildWindow::kReport) != nullptr);
+    LayoutsWindow* layouts = Layouts(*window);
+    auto* picture = FindWidget<LayoutPicture>(layouts, "pic");
+    const UserScale designed = picture->Scale();
+    const QPointF pointer(picture->width() * 0.3, picture->height() * 0.2);
+    const QPointF under = picture->Millimetres(pointer);
+    QWheelEvent wheel(pointer, picture->mapToGlobal(pointer), {}, {0, 240}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(picture, &wheel);
+    QCOMPARE(designed.width / picture->Scale().width, 1.5625f);
+    QVERIFY((picture->Millimetres(pointer) - under).manhattanLength() < 0.01);
+    FindWidget<QAction>(layouts, "TBFit")->trigger();
+    QCOMPARE(picture->Scale().width, designed.width);
   }
 };
 

@@ -1,6 +1,9 @@
 #include "gui/reports/labels_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
 #include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
@@ -63,8 +66,10 @@ class LabelsWindowTest : public QObject {
     QTest::keyClick(grid, Qt::Key_Backspace);
     QTest::keyClicks(grid, "3");
     QCOMPARE(grid->grid().Rows(), 2);
+    testing::FindWidget<QCheckBox>(labels, "chkLayoutPosition")->setChecked(true);
 
     labels->close();
+    QVERIFY(!QFile::exists(QString::fromStdString(folder.File("lblcode.set"))));
     QCOMPARE(folder.Read("lbl.def"), std::string("\"4\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n"));
     QTRY_VERIFY(configure.findChild<LabelsWindow*>() == nullptr);
 
@@ -73,10 +78,14 @@ class LabelsWindowTest : public QObject {
     grid = testing::FindWidget<GridWidget>(labels, "FG");
     QTest::keyClick(grid, Qt::Key_Delete);
     QTest::keyClick(grid, Qt::Key_2);
+    auto* code = testing::FindWidget<QComboBox>(labels, "cmbCode");
+    QCOMPARE(code->itemText(2), QStringLiteral("QR"));
+    code->setCurrentIndex(2);
     auto* close = testing::FindWidget<QPushButton>(labels, "cmdClose");
     QCOMPARE(close->text(), QStringLiteral("Close"));
     close->click();
     QCOMPARE(folder.Read("lbl.def"), std::string("\"2\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n"));
+    QCOMPARE(folder.Read("lblcode.set"), std::string("0\r\n2\r\n"));
     QVERIFY(prompter.Texts().empty());
   }
 

@@ -1,0 +1,23 @@
+#ifndef LUMORA_CORE_CUTS_CUT_DRAWING_H_
+#define LUMORA_CORE_CUTS_CUT_DRAWING_H_
+
+#include "core/cuts/cut_settings.h"
+#include "core/layouts/layout_canvas.h"
+#include "core/layouts/layout_drawing.h"
+#include "core/layouts/loaded_result.h"
+
+// A layout's drawing with what the cut settings add to it.
+namespace lumora {
+
+// Draws layout n as DrawLayout does, then with "Cut order" every cut as a red line with its
+// number in a white box at its middle (or further along, where it covers no other text; none on a
+// cut shorter than the number), and with "All dimensions" the position of every cut from the
+// sheet's origin: X positions above the sheet, Y positions left of it, each with a tick to the
+// sheet edge, in the row nearest the sheet where the text overlaps no text drawn before; a text no
+// row has room for is left out.
+void DrawLayoutAndCuts(const LoadedResult& result, int layout_no, const DrawOptions& options,
+                       const CutSettings& cut_settings, LayoutCanvas& canvas);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_CUTS_CUT_DRAWING_H_

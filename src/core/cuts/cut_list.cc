@@ -1,0 +1,103 @@
+#include "core/cuts/cut_list.h"
+
+#include "core/reports/number_text.h"
+
+namespace lumora {
+namespace {
+
+std::string Length(double mm, std::string_view unit) {
+  return ToUnitText(TrimZeros(static_cast<float>(mm)), unit);
+}
+
+std::string_view AxisName(CutAxis axis) { return axis == CutAxis::kX ? "X" : "Y"; }
+std::string_view OtherAxisName(CutAxis axis) { return axis == CutAxis::kX ? "Y" : "X"; }
+
+std::string PadRight(std::string text, size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string PadTo(const std::string& text, size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+}  // namespace
+
+ResultCuts CutOrderOfResult(const LoadedResult& result) {
+  ResultCuts all;
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    const int first = result.FirstOfLayout(n);
+    all.layouts.push_back(CutOrder(result.shown, first, result.LastOfLayout(n)));
+    const float sheets = result.shown[first].repeat;
+    all.sheets.push_back(sheets);
+    all.cut_count += sheets * static_cast<double>(all.layouts.back().cuts.size());
+    all.total_length += sheets * all.layouts.back().total_length;
+  }
+  return all;
+}
+
+std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit) {
+  std::vector<std::string> lines = {"Cut Order", "  No Stage  Position      Start         Length"};
+  for (const Cut& cut : cuts.cuts) {
+    lines.push_back(
+        PadTo(GeneralText(cut.number), 4) + PadTo(GeneralText(cut.stage), 6) + "  " +
+        PadRight(std::string(AxisName(cut.axis)) + " " + Length(cut.position, unit), 14) +
+        PadRight(std::string(OtherAxisName(cut.axis)) + " " + Length(cut.start, unit), 14) +
+        Length(cut.length, unit));
+  }
+  lines.push_back("Cuts: " + GeneralText(static_cast<int>(cuts.cuts.size())) +
+                  "   Total Length: " + Length(cuts.total_length, unit));
+  if (!cuts.Guillotine()) {
+    std::string names;
+    for (int piece : cuts.blocking_pieces) {
+      names += (names.empty() ? "" : ", ") + GeneralText(piece);
+    }
+    lines.push_back("Not guillotine: no straight cut parts the pieces " + names);
+  }
+  return lines;
+}
+
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
+                                       std::string_view unit) {
+  if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
+  return CutListLines(
+      CutOrder(result.shown, result.FirstOfLayout(layout_no), result.LastOfLayout(layout_no)),
+      unit);
+}
+
+std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit) {
+  return "All sheets: " + FormatDouble(cuts.cut_count, "0") +
+         " cuts   Total Length: " + Length(cuts.total_length, unit);
+}
+
+std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit) {
+  const int count = static_cast<int>(cuts.layouts.size());
+  std::string text;
+  for (int n = 1; n <= count; ++n) {
+    if (only != 0 && n != only) continue;
+    const float sheets = cuts.sheets[static_cast<size_t>(n - 1)];
+    text += "Layout " + GeneralText(n) + " / " + GeneralText(count) + ": " + GeneralText(sheets) +
+            (sheets == 1 ? " sheet\n" : " sheets\n");
+    for (const std::string& line : CutListLines(cuts.layouts[static_cast<size_t>(n - 1)], unit)) {
+      text += line + "\n";
+    }
+    text += "\n";
+  }
+  return text + ResultCutsLine(cuts, unit) + "\n";
+}
+
+std::string CutsCsv(const ResultCuts& cuts, int only) {
+  std::string csv = "layout,cut,stage,axis,position,start,length\n";
+  for (size_t n = 1; n <= cuts.layouts.size(); ++n) {
+    if (only != 0 && static_cast<int>(n) != only) continue;
+    for (const Cut& cut : cuts.layouts[n - 1].cuts) {
+      csv += GeneralText(static_cast<int>(n)) + "," + GeneralText(cut.number) + "," +
+             GeneralText(cut.stage) + "," + std::string(AxisName(cut.axis)) + "," +
+             GeneralText(cut.position) + "," + GeneralText(cut.start) + "," +
+             GeneralText(cut.length) + "\n";
+    }
+  }
+  return csv;
+}
+
+}  // namespace lumora

@@ -1,0 +1,45 @@
+#ifndef LUMORA_CORE_CUTS_CUT_LIST_H_
+#define LUMORA_CORE_CUTS_CUT_LIST_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/cuts/cut_order.h"
+#include "core/layouts/loaded_result.h"
+
+// The cut order of a whole result, and its texts for the screen, paper and the command line.
+namespace lumora {
+
+struct ResultCuts {
+  // Layout n at index n - 1.
+  std::vector<LayoutCuts> layouts;
+  // The sheets cut to layout n, at index n - 1.
+  std::vector<float> sheets;
+  // Over every sheet: a layout's cuts count once per sheet cut to it.
+  double cut_count = 0;
+  double total_length = 0;
+};
+
+ResultCuts CutOrderOfResult(const LoadedResult& result);
+
+// The cut list of one layout as lines of text, lengths in the unit ("MM" or "IN"): a heading,
+// one line per cut, the totals, and why a layout cannot be cut when it is not guillotine.
+std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit);
+
+// CutListLines of layout n of the result; none for a layout the result lacks.
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
+                                       std::string_view unit);
+
+// The totals of the job in the unit, one line.
+std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit);
+
+// The cut lists of every layout (or of layout `only` when it is not 0), each under the line
+// "Layout n / N: s sheet(s)", then the job's totals; lines end in LF.
+std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit);
+// The same as CSV: a header, then one line per cut with the lengths in millimetres.
+std::string CutsCsv(const ResultCuts& cuts, int only);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_CUTS_CUT_LIST_H_

@@ -1,0 +1,45 @@
+#ifndef LUMORA_CORE_CUTS_CUT_ORDER_H_
+#define LUMORA_CORE_CUTS_CUT_ORDER_H_
+
+#include <vector>
+
+#include "core/engine2d/engine_records.h"
+
+// The order in which a cutter scores a layout: guillotine cuts from edge to edge of the piece of
+// glass in hand, all first-stage cuts of the sheet, then the cuts of each strip, and so on.
+namespace lumora {
+
+// The axis a cut's position is measured on: a kX cut is the line X = position, running along Y.
+enum class CutAxis { kX, kY };
+
+struct Cut {
+  int number = 0;  // 1 for the first cut of the layout
+  int stage = 0;   // 1 for the cuts across the whole sheet
+  CutAxis axis = CutAxis::kX;
+  float position = 0;
+  // Where the cut starts on the other axis, and how far it runs.
+  float start = 0;
+  float length = 0;
+
+  bool operator==(const Cut&) const = default;
+};
+
+struct LayoutCuts {
+  std::vector<Cut> cuts;
+  double total_length = 0;
+  // The pieces no straight cut can part, by their number on the layout (its pieces counted in
+  // element order from 1); empty for a guillotine layout.
+  std::vector<int> blocking_pieces;
+
+  bool Guillotine() const { return blocking_pieces.empty(); }
+};
+
+// The cuts of the layout whose elements are elements[first..last], first its StockFrame, in file
+// coordinates. Pieces are cut out with their kerf, so neighbours part on their shared edge;
+// leftovers are not cut up. The first stage runs like the layout's full-length cuts, or across
+// the sheet's shorter side when it has none; every later stage turns across the one before.
+LayoutCuts CutOrder(const ElementList& elements, int first, int last);
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_CUTS_CUT_ORDER_H_

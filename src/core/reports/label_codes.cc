@@ -1,0 +1,56 @@
+#include "core/reports/label_codes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/reports/number_text.h"
+#include "core/tables/field_reader.h"
+#include "core/tables/file_routines.h"
+
+namespace lumora {
+
+LabelCodeSettings ReadLabelCodeSettings(std::string_view bytes) {
+  FieldReader reader(bytes);
+  LabelCodeSettings settings;
+  settings.layout_position = ReadDouble(reader.Next()) != 0;
+  const double code = ReadDouble(reader.Next());
+  if (code == 1) settings.code = LabelCode::kCode128;
+  if (code == 2) settings.code = LabelCode::kQr;
+  return settings;
+}
+
+std::string LabelCodeSettingsBytes(const LabelCodeSettings& settings) {
+  return std::string(settings.layout_position ? "1\r\n" : "0\r\n") +
+         GeneralText(static_cast<int>(settings.code)) + "\r\n";
+}
+
+LabelCodeSettings LoadLabelCodeSettings(const Workspace& workspace) {
+  const std::optional<std::string> bytes =
+      ReadFileBytes(workspace.SettingsFile(kLabelCodeFileName));
+  return bytes ? ReadLabelCodeSettings(*bytes) : LabelCodeSettings{};
+}
+
+std::optional<std::string> SaveLabelCodeSettings(const Workspace& workspace,
+                                                 const LabelCodeSettings& settings) {
+  return WriteFileAtomically(workspace.SettingsFile(kLabelCodeFileName),
+                             LabelCodeSettingsBytes(settings));
+}
+
+CodedLabels MakeCodedLabels(const LoadedResult& result, std::string_view unit,
+                            std::string_view job_name) {
+  CodedLabels coded;
+  const bool all = ForEachLabelPiece(result, [&](const LabelPiece& piece) {
+    if (coded.labels.size() == kMaxCodedLabels) return false;
+    const GlassRecord& glass = result.glasses[piece.glass_index];
+    coded.labels.push_back(
+        {MakeLabel(result, piece.glass_index, piece.running_number, unit),
+         "LAYOUT   :" + GeneralText(piece.layout_no) + "  POS :" + GeneralText(piece.position),
+         std::string(job_name) + ";" + GeneralText(piece.layout_no) + ";" + GeneralText(glass.l1) +
+             "x" + GeneralText(glass.l2) + ";" + glass.customer + ";" + glass.sr_no});
+    return true;
+  });
+  if (!all) return {{}, "Too many labels: more than 100000 pieces."};
+  return coded;
+}
+
+}  // namespace lumora
