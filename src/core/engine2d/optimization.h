@@ -63,8 +63,8 @@ enum class OptimizationEnd { kRefused, kDone, kStopped };
 struct OptimizationResult {
   OptimizationEnd end = OptimizationEnd::kRefused;
   // The progress window's last message: a check message, or kDoneMessage or kStoppedMessage,
-  // followed by a line break and kLimitMessage when the run has no result and a pass ended at
-  // the bound of a result.
+  // followed, when the run has no result, by a line break and kLimitMessage when a pass ended
+  // at the bound of a result, else by what the passes tell of why none was complete.
   std::string message;
   // The best result in file coordinates, empty when no pass placed every piece: dia.tlf, to be
   // written unless the run was refused (then dia.tlf stays as it was).
