@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,20 @@ TEST(RunOptimization, NoPassRunsWhenTheEfficiencyGivesNoPasses) {
                                   std::to_string(efficiency) + " runs no pass.");
     EXPECT_EQ(progress_calls, 0);
   }
+}
+
+TEST(RunOptimization, AStopFlagGivesUpThePassRunningOnTheCallingThread) {
+  std::atomic<bool> stop{true};
+  int progress_calls = 0;
+  OptimizationCallbacks callbacks;
+  callbacks.progress = [&](const ProgressFigures&) { ++progress_calls; };
+  callbacks.stop_flag = &stop;
+  const OptimizationResult result = TwoLayoutJob().Run(3, callbacks, 1);
+  EXPECT_EQ(result.end, OptimizationEnd::kStopped);
+  EXPECT_EQ(result.message, kStoppedMessage);
+  EXPECT_EQ(result.resume_pass, 1);  // continuing runs pass 1 again
+  EXPECT_TRUE(result.best.Empty());
+  EXPECT_EQ(progress_calls, 0);
 }
 
 TEST(RunOptimization, WithoutAnObjectiveTheFirstCompletePassIsKept) {
