@@ -5,10 +5,10 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
-#include <memory>
 #include <utility>
 
 #include "core/layouts/alternate_arrangement.h"
@@ -218,20 +218,22 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     if (LayoutsWindow* layouts = Current()) layouts->SelectLayout(layout_no);
   }
   if (button != Qt::LeftButton) return;
-  LayoutsWindow* layouts = Current();
-  if (layouts == nullptr) return;
-  const LoadedResult& result = layouts->view().result;
+  // The dialogs and questions below run event loops of their own, in which the window may
+  // close: the pointers are guarded and the result is this edit's own copy.
+  QPointer<LayoutsWindow> layouts = Current();
+  if (layouts.isNull()) return;
+  const LoadedResult result = layouts->view().result;
   const LayoutRange range = RangeOfLayout(result, layout_no);
   const Workspace& workspace = job.workspace;
   const std::string edit_path = workspace.WorkingFile(kEditFileName);
 
   std::optional<EditTarget> target;
-  std::unique_ptr<EditMark> mark;
+  QPointer<EditMark> mark;
   const int hit =
       HitTest(result.shown, range, static_cast<float>(at.x()), static_cast<float>(at.y()));
   if (hit != 0) {
     if (LayoutPicture* picture = PictureOf(*layouts)) {
-      mark = std::make_unique<EditMark>(*picture, result.shown[hit]);
+      mark = new EditMark(*picture, result.shown[hit]);
     }
     target = EditTargetOf(result.elements, hit);
   } else {
@@ -243,9 +245,9 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     AddNewDialog chooser(list_path, prompter, layouts);
     chooser.exec();
     target = AdditionOf(result.glasses, chooser.choice());
-    if (!target) {
+    if (!target || layouts.isNull()) {
       DeleteFiles(edit_path);
-      layouts->setFocus();
+      if (!layouts.isNull()) layouts->setFocus();
       return;
     }
   }
@@ -255,13 +257,14 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
   }
   EditDialog dialog(target->mode, workspace, prompter, layouts);
   dialog.exec();
-  mark.reset();
+  delete mark.data();
+  if (layouts.isNull()) return;
   if (!FileExists(edit_path)) {
     layouts->setFocus();
     return;
   }
   if (dialog.job_changed()) job.settings.job_changed = true;
-  if (const auto error = CommitEdit(workspace, result, layout_no, *target, history_)) {
+  if (const auto error = CommitEdit(workspace, result, layout_no, *target, history_, prompter)) {
     Tell(*error);
   }
   Reopen(layout_no);
