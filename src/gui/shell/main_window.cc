@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
 #include "core/deep/deep_settings_file.h"
@@ -79,6 +81,19 @@ bool IsResultView(ChildWindow kind) {
          kind == ChildWindow::kBalance;
 }
 
+// Keeps a result view inside the visible MDI area, its top below the title bars of the views
+// that open before it (Layouts, then Report, then Balance), so that none hides another's.
+void PlaceResultView(QMdiSubWindow& window, ChildWindow kind, const QRect& area) {
+  const int order = kind == ChildWindow::kLayouts ? 0 : kind == ChildWindow::kReport ? 1 : 2;
+  const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+  QRect place = window.geometry();
+  place.moveTop(std::max(place.top(), order * title));
+  place.setWidth(std::min(place.width(), area.width()));
+  place.moveLeft(std::clamp(place.left(), 0, area.width() - place.width()));
+  place.setBottom(std::min(place.bottom(), area.bottom()));
+  window.setGeometry(place);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
@@ -146,6 +161,7 @@ QMdiSubWindow* MainWindow::OpenChildWindow(ChildWindow kind) {
   mdi_area_->addSubWindow(window);
   children_[kind] = window;
   window->show();
+  if (IsResultView(kind)) PlaceResultView(*window, kind, mdi_area_->viewport()->rect());
   mdi_area_->setActiveSubWindow(window);
   return window;
 }
