@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <utility>
 
+#include "core/engine2d/result_files.h"
 #include "core/layouts/alternate_arrangement.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/layouts/layout_drawing.h"
@@ -134,7 +135,7 @@ void LayoutEditing::Enable(LayoutsWindowContext& context) {
 
 void LayoutEditing::Attach(LayoutsWindow& layouts) {
   // Our own commands show states between the ones they record (the arrangements tried).
-  if (!busy_) history_.ClearIfReplaced(window_.job().workspace.WorkingFile("dia.tlf"));
+  if (!busy_) history_.ClearIfReplaced(window_.job().workspace.WorkingFile(kLayoutFileName));
   last_pointer_.reset();
   if (auto* picture = layouts.findChild<LayoutPicture*>(QStringLiteral("pic"))) {
     picture->setMouseTracking(true);
@@ -332,7 +333,7 @@ void LayoutEditing::Step(HistoryStep (LayoutHistory::*step)(const std::string&))
   LayoutsWindow* layouts = Current();
   if (busy_ || layouts == nullptr) return;
   Busy busy(busy_);
-  const HistoryStep done = (history_.*step)(window_.job().workspace.WorkingFile("dia.tlf"));
+  const HistoryStep done = (history_.*step)(window_.job().workspace.WorkingFile(kLayoutFileName));
   if (!done.error.empty()) Tell(done.error);
   if (done.layout_no != 0) window_.job().settings.job_changed = true;
   // Also when nothing could be done: the window's buttons show what is left.

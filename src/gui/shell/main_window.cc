@@ -15,8 +15,10 @@
 #include <optional>
 
 #include "core/deep/deep_settings_file.h"
+#include "core/engine2d/result_files.h"
 #include "core/job/job_messages.h"
 #include "core/layouts/layouts_load.h"
+#include "core/layouts/loaded_result.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
@@ -81,6 +83,11 @@ bool IsResultView(ChildWindow kind) {
          kind == ChildWindow::kBalance;
 }
 
+constexpr QLatin1StringView kSheetButton("TB6");
+constexpr QLatin1StringView kCoilButton("TB7");
+constexpr QLatin1StringView kInchButton("TB16");
+constexpr QLatin1StringView kMillimetreButton("TB17");
+
 // Keeps a result view inside the visible MDI area, its top below the title bars of the views
 // that open before it (Layouts, then Report, then Balance), so that none hides another's.
 void PlaceResultView(QMdiSubWindow& window, ChildWindow kind, const QRect& area) {
@@ -119,9 +126,9 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
 
   if (job_.settings.coil_mode) {
     edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
-    ToolbarButton(6)->setVisible(false);
+    ToolbarButton(kSheetButton)->setVisible(false);
   } else {
-    ToolbarButton(7)->setVisible(false);
+    ToolbarButton(kCoilButton)->setVisible(false);
   }
   ShowUnitPair(job_.settings.unit);
   ResetStatusTexts();
@@ -230,9 +237,9 @@ void MainWindow::LoadJobViews() {
 }
 
 void MainWindow::ShowView(ChildWindow kind) {
-  if (IsFileEmpty(job_.workspace.WorkingFile("dia.tlf"))) {
+  if (IsFileEmpty(job_.workspace.WorkingFile(kLayoutFileName))) {
     prompter().Ask({.title = std::string(kAttentionTitle),
-                    .text = "This file was not optimized.",
+                    .text = std::string(kNotOptimizedMessage),
                     .icon = PromptIcon::kQuestion,
                     .buttons = PromptButtons::kOk,
                     .default_answer = PromptAnswer::kOk});
@@ -481,8 +488,7 @@ void MainWindow::ChangeUnit(const std::string& unit) {
 
 void MainWindow::ShowUnitPair(const std::string& unit) {
   // Exactly one of the pair is pressed: millimetres until a job says inches.
-  const int pressed = unit == "IN" ? 16 : 17;
-  ToolbarButton(pressed)->setChecked(true);
+  ToolbarButton(unit == "IN" ? kInchButton : kMillimetreButton)->setChecked(true);
   toolbar_->repaint();
 }
 
