@@ -117,7 +117,7 @@ class GridWidgetTest : public QObject {
     RenumberRows(sheet);
     grid->SetGrid(sheet);
     grid->SetWindowName("SHEET");
-    GridEnvironment environment{"MM", "FULL", ""};
+    GridEnvironment environment{"MM", MoveSetting::kFull, ""};
     grid->SetEnvironment([&environment] { return environment; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
