@@ -13,7 +13,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libg
 # Only to look at real windows and printed pages by hand.
 LOOK_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: all deps look-deps configure build test asan-test fuzz-smoke demo package clean format
+.PHONY: all deps look-deps configure build test asan-test tsan-test fuzz-smoke demo package clean format
 
 all: build
 
@@ -44,6 +44,15 @@ asan-test: deps
 	cmake --preset asan -DLUMORA_BUILD_GUI=OFF -DLUMORA_WERROR=ON
 	cmake --build --preset asan -j2
 	ctest --preset asan -j2
+
+# The tests that run passes, the deep engine and the command line's runs on several threads,
+# once more under the thread sanitizer, in build/tsan without the desktop. Only the core and
+# cli tests are built, and only the threaded ones run: the whole suite would take long.
+TSAN_TESTS ?= PassPipeline|RunOptimization|PinnedExampleRun|BigJobs|Deep|OptimizeCommand|StartStampClaim
+tsan-test: deps
+	cmake --preset tsan -DLUMORA_WERROR=ON
+	cmake --build --preset tsan -j2 --target lumora_core_tests lumora_cli_tests lumora-cli
+	ctest --preset tsan -j2 -R '$(TSAN_TESTS)'
 
 # Every fuzz target for FUZZ_SECONDS on its corpus (build/fuzz/corpus/<target>, seeded from
 # tests/data); a finding stops with the input kept in build/fuzz/artifacts.

@@ -1,9 +1,12 @@
 #include "cli/cli.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/commands/commands.h"
 #include "cli/help.h"
+#include "core/reports/text_charset.h"
 #include "core/version.h"
 
 namespace lumora::cli {
@@ -61,6 +64,11 @@ const std::vector<Command>& Commands() {
        kExportOptions, RunExport},
   };
   return commands;
+}
+
+std::string StdoutText(std::string_view latin1) {
+  static const std::string charset = isatty(STDOUT_FILENO) == 1 ? LocaleCharset() : "UTF-8";
+  return TextInCharset(latin1, charset);
 }
 
 int Fail(int exit_code, std::string_view message) {

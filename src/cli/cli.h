@@ -1,6 +1,7 @@
 #ifndef LUMORA_CLI_CLI_H_
 #define LUMORA_CLI_CLI_H_
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ int Run(int argc, char** argv);
 
 // Prints "lumora-cli: <message>" on stderr and returns the exit code.
 int Fail(int exit_code, std::string_view message);
+
+// Latin-1 text of the files as standard output takes it: in the locale's character set on a
+// terminal, else in UTF-8. The files themselves keep their bytes.
+std::string StdoutText(std::string_view latin1);
 
 }  // namespace lumora::cli
 

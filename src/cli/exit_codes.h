@@ -10,6 +10,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitDriverCheck = 3;
+inline constexpr int kExitNoResult = 4;
 
 struct ExitCode {
   std::string_view name;
@@ -25,6 +26,9 @@ inline constexpr ExitCode kExitCodes[] = {
      "The checks refused the run, or nothing was left to do (stock, arrangement, job)."},
     {"driver-check", kExitDriverCheck,
      "optimize: the run itself refused the job (\"No valid GLASS SIZES.\" ...)."},
+    {"no-result", kExitNoResult,
+     "optimize: the run ended, and the job was saved, without a result that places every "
+     "piece; the line under \"Optimization done.\" says why."},
 };
 
 }  // namespace lumora::cli

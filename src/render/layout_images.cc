@@ -26,12 +26,13 @@ std::string StringOf(const QByteArray& bytes) {
 std::string LayoutPngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look,
                            int width) {
   PaintingApplication application;
-  QImage image(width, width, QImage::Format_RGB32);
+  const int height = LayoutImageHeight(result, layout_no, width);
+  QImage image(width, height, QImage::Format_RGB32);
   image.setDotsPerMeterX(kScreenDotsPerMetre);
   image.setDotsPerMeterY(kScreenDotsPerMetre);
   {
     QPainter painter(&image);
-    PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+    PaintLayoutImage(painter, QRectF(0, 0, width, height), result, layout_no, look);
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -48,12 +49,13 @@ std::string LayoutSvgBytes(const LoadedResult& result, int layout_no, const Layo
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(width, width));
-  generator.setViewBox(QRect(0, 0, width, width));
+  const int height = LayoutImageHeight(result, layout_no, width);
+  generator.setSize(QSize(width, height));
+  generator.setViewBox(QRect(0, 0, width, height));
   generator.setResolution(96);
   generator.setTitle(QStringLiteral("Layout %1").arg(layout_no));
   QPainter painter(&generator);
-  PaintLayoutView(painter, QRectF(0, 0, width, width), result, layout_no, look);
+  PaintLayoutImage(painter, QRectF(0, 0, width, height), result, layout_no, look);
   painter.end();
   return StringOf(bytes);
 }

@@ -10,8 +10,8 @@
 // Layouts drawn to files by a program without windows; each call runs its own offscreen Qt.
 namespace lumora {
 
-// Layout n as the Layouts window shows it, in a square PNG image of width pixels (at 96 dots
-// per inch); empty when it could not be drawn.
+// Layout n as the Layouts window draws it, in a PNG image of width pixels (at 96 dots per
+// inch) of the layout's own shape; empty when it could not be drawn.
 std::string LayoutPngBytes(const LoadedResult& result, int layout_no, const LayoutLook& look,
                            int width);
 

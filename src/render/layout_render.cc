@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "core/cuts/cut_drawing.h"
 #include "core/cuts/cut_list.h"
@@ -34,18 +35,43 @@ UserScale DrawOnPage(QPainter& painter, const QRectF& page, const LayoutPrintJob
   return scale;
 }
 
+bool HasLayout(const LoadedResult& result, int layout_no) {
+  return layout_no >= 1 && layout_no <= result.LayoutCount();
+}
+
+void PaintInScale(QPainter& painter, const QRectF& area, const LoadedResult& result, int layout_no,
+                  const LayoutLook& look, const UserScale& scale) {
+  PainterCanvas canvas(painter, area, scale);
+  const DrawOptions options = ScreenDrawOptions(look.settings, look.unit, look.scrap, scale,
+                                                PointsAcross(painter, area.width()));
+  DrawLayoutAndCuts(result, layout_no, options, look.cuts, canvas);
+}
+
 }  // namespace
 
 void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& result,
                      int layout_no, const LayoutLook& look) {
   painter.fillRect(area, kViewBackground);
-  if (layout_no < 1 || layout_no > result.LayoutCount()) return;
+  if (!HasLayout(result, layout_no)) return;
   const Box sheet = FrameBox(result, layout_no);
-  const UserScale scale = ScreenScale(sheet.Width(), sheet.Height(), look.stretch);
-  PainterCanvas canvas(painter, area, scale);
-  const DrawOptions options = ScreenDrawOptions(look.settings, look.unit, look.scrap, scale,
-                                                PointsAcross(painter, area.width()));
-  DrawLayoutAndCuts(result, layout_no, options, look.cuts, canvas);
+  PaintInScale(painter, area, result, layout_no, look,
+               ScreenScale(sheet.Width(), sheet.Height(), look.stretch));
+}
+
+int LayoutImageHeight(const LoadedResult& result, int layout_no, int width) {
+  if (!HasLayout(result, layout_no)) return width;
+  const Box sheet = FrameBox(result, layout_no);
+  const UserScale scale = ImageScale(sheet.Width(), sheet.Height());
+  const double height = std::round(static_cast<double>(width) * scale.height / scale.width);
+  return static_cast<int>(std::clamp(height, 1.0, static_cast<double>(width) * 64));
+}
+
+void PaintLayoutImage(QPainter& painter, const QRectF& area, const LoadedResult& result,
+                      int layout_no, const LayoutLook& look) {
+  painter.fillRect(area, kViewBackground);
+  if (!HasLayout(result, layout_no)) return;
+  const Box sheet = FrameBox(result, layout_no);
+  PaintInScale(painter, area, result, layout_no, look, ImageScale(sheet.Width(), sheet.Height()));
 }
 
 QFont SectionFont(float size_pt) {

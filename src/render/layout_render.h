@@ -37,6 +37,12 @@ inline const QColor kViewBackground(236, 236, 236);
 void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& result,
                      int layout_no, const LayoutLook& look);
 
+// The height of an image `width` pixels wide that shows layout n in its own shape (ImageScale),
+// and the drawing into it; a layout that is not there gets a square of background.
+int LayoutImageHeight(const LoadedResult& result, int layout_no, int width);
+void PaintLayoutImage(QPainter& painter, const QRectF& area, const LoadedResult& result,
+                      int layout_no, const LayoutLook& look);
+
 // "Courier New" at a size in points, or the typewriter font standing in for it.
 QFont SectionFont(float size_pt);
 

@@ -78,7 +78,7 @@ TEST_F(BigJobsCommandTest, OddJobsEndWithAMessageThatSaysWhy) {
   const std::string strip = folder_.Write(
       "strip.opt", JobBytes({{"1", "100000", "", "", "10"}}, {{"1", "1", "", "", "40000"}}, "0"));
   const auto unplaced = Run("optimize", strip, {"--eff", "1"});
-  EXPECT_EQ(unplaced.exit_code, 0) << unplaced.err;
+  EXPECT_EQ(unplaced.exit_code, 4) << unplaced.err;
   EXPECT_THAT(unplaced.out,
               HasSubstr("Optimization done.\nNo complete result: a result holds at most 32767 "
                         "layouts and 32767 layout elements.\n"));

@@ -98,15 +98,33 @@ TEST_F(OptimizeCommandTest, StopAfterPassFiveThenResumeGivesTheUninterruptedJob)
   EXPECT_EQ(folder_.Read("part.opt"), folder_.Read("whole.opt"));
 }
 
-TEST_F(OptimizeCommandTest, EfficiencyComesFromMiscSetAndNoPassLeavesNoResult) {
-  std::filesystem::create_directories(folder_.File("data"));
-  folder_.Write("data/misc.set", "\"MM\",\"0\",\"FULL\"\r\n");
-  const std::string job = Example("small.opt", "small.opt");
-  const auto result = Optimize(job);
-  EXPECT_EQ(result.exit_code, 0) << result.err;
-  EXPECT_THAT(result.out, HasSubstr("Optimization done.\n"
-                                    "Overall Yield (%) = NA  Total Layouts = NA  Profit = NA\n"));
-  EXPECT_EQ(Section("small.opt", kDiaTable), "");
+TEST_F(OptimizeCommandTest, ARunWithoutResultSaysWhyAndExitsWithFour) {
+  // EFF 0 from misc.set runs no pass; B (MM) 300 leaves every layout of the example a narrower
+  // balance.
+  struct Case {
+    std::string misc_set;
+    std::string b_mm;
+    std::string why;
+  };
+  const Case cases[] = {
+      {"\"MM\",\"0\",\"FULL\"\r\n", "0", "EFF 0 runs no pass."},
+      {"\"MM\",\"2\",\"FULL\"\r\n", "300", "no layout for the glass left keeps every balance"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    std::filesystem::create_directories(folder_.File("data"));
+    folder_.Write("data/misc.set", c.misc_set);
+    std::string bytes = ExampleBytes("small.opt");
+    bytes.replace(bytes.find("\"2\",\"0\""), 7, "\"2\",\"" + c.b_mm + "\"");
+    const std::string job = folder_.Write("small.opt", bytes);
+    const auto result = Optimize(job);
+    EXPECT_EQ(result.exit_code, 4) << result.err;
+    EXPECT_THAT(result.out, HasSubstr("Optimization done.\nNo complete result: "));
+    EXPECT_THAT(result.out, HasSubstr(c.why));
+    EXPECT_THAT(result.out,
+                HasSubstr("\nOverall Yield (%) = NA  Total Layouts = NA  Profit = NA\n"));
+    EXPECT_EQ(Section("small.opt", kDiaTable), "");
+  }
 }
 
 TEST_F(OptimizeCommandTest, DriverChecksExitWithThreeAndLeaveTheJob) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <string>
 #include <vector>
@@ -47,7 +48,12 @@ class RenderCommandTest : public ::testing::Test {
 
 // Every example job renders as a PNG of the view, an SVG, and a PDF with one page per layout.
 TEST_F(RenderCommandTest, RendersTheExampleJobs) {
-  for (const std::string name : {"small.opt", "medium.opt", "large.opt", "coil.sdr"}) {
+  // A PNG has the shape of its layout with a border of an eighth of the larger side: small's
+  // last layout, a 2440 x 1830 sheet, is 1600 x 1280; the coil's last, a short length of the
+  // 1520 coil, is taller than wide.
+  const std::map<std::string, uint32_t> heights = {
+      {"small.opt", 1280}, {"medium.opt", 1280}, {"large.opt", 1126}, {"coil.sdr", 1283}};
+  for (const auto& [name, height] : heights) {
     SCOPED_TRACE(name);
     const int layouts = Optimized(name);
     ASSERT_GT(layouts, 0);
@@ -62,7 +68,7 @@ TEST_F(RenderCommandTest, RendersTheExampleJobs) {
     EXPECT_EQ(image.substr(0, 8), "\x89PNG\r\n\x1a\n");
     EXPECT_EQ(image.substr(12, 4), "IHDR");
     EXPECT_EQ(BigEndian(image, 16), 1600u);
-    EXPECT_EQ(BigEndian(image, 20), 1600u);
+    EXPECT_EQ(BigEndian(image, 20), height);
 
     const auto pdf =
         Run({"render", job, "--all", "--unit", "IN", "-o", folder_.File(name + ".pdf")});

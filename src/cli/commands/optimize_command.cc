@@ -187,7 +187,7 @@ int RunOptimize(const Arguments& parsed) {
   if (const auto error = StoreRunResult(job, result)) return Fail(kExitUsage, *error);
   if (!SaveJob(job, options.out_file, prompter)) return kExitUsage;
   std::cout << StatusLine(job) << "\n";
-  return kExitOk;
+  return result.best.Empty() ? kExitNoResult : kExitOk;
 }
 
 }  // namespace lumora::cli

@@ -8,7 +8,6 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "core/layouts/layouts_load.h"
-#include "core/tables/delimited_text.h"
 #include "core/tables/file_routines.h"
 
 namespace lumora::cli {
@@ -52,8 +51,7 @@ int RunReport(const Arguments& parsed) {
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
   const std::optional<std::string> report = ReadFileBytes(paths.report);
   if (!report) return Fail(kExitUsage, "cannot read " + paths.report);
-  // Report files are Latin-1; a terminal wants UTF-8.
-  std::cout << Latin1ToUtf8(*report);
+  std::cout << StdoutText(*report);
   std::cerr << load.view.status.yield << "\n"
             << load.view.status.layouts << "\n"
             << load.view.status.profit << "\n";

@@ -66,7 +66,7 @@ int RunSummary(const Arguments& parsed) {
   const int layout_lines = tables[kDiaTable].empty() ? 0 : CountLines(tables[kDiaTable]);
 
   std::cout << "Job: " << job << "\n"
-            << "Item: " << basic.Text(1, basic_col::kItem) << "\n"
+            << "Item: " << StdoutText(basic.Text(1, basic_col::kItem)) << "\n"
             << "Kerf: " << GeneralText(ReadFloat(basic.Text(1, basic_col::kKerf)))
             << "  Tolerance: " << GeneralText(ReadFloat(basic.Text(1, basic_col::kTolerance)))
             << "\n"

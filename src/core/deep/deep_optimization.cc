@@ -356,6 +356,8 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
     return best.valid && best.key.cost <= least_possible * (1 + 1e-9);
   };
   std::atomic<bool> stop = stop_asked() || time_up() || (timed && cannot_be_beaten());
+  // The chains' step counts as the progress reads them while the workers step on.
+  std::vector<std::atomic<int64_t>> steps_taken(chains.size());
   std::atomic<int> running = threads;
   std::mutex done_mutex;
   std::condition_variable done;
@@ -370,6 +372,7 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
           if (!timed && chain.Steps() >= quota(c)) continue;
           worked = true;
           if (chain.Step(stop)) shared.Offer(chain.by_cost);
+          steps_taken[static_cast<size_t>(c)].store(chain.Steps(), std::memory_order_relaxed);
         }
       }
       std::lock_guard lock(done_mutex);
@@ -388,7 +391,9 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
         progress.elapsed_seconds = elapsed();
         progress.remaining_seconds = remaining();
         progress.budget = settings.budget;
-        for (const Chain& chain : chains) progress.constructions += chain.Steps();
+        for (const auto& steps : steps_taken) {
+          progress.constructions += steps.load(std::memory_order_relaxed);
+        }
         callbacks.progress(progress);
       }
       lock.lock();

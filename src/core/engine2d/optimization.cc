@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/engine2d/layout_evaluation.h"
+#include "core/engine2d/no_result.h"
 #include "core/engine2d/pass_pipeline.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
@@ -102,14 +103,22 @@ OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSetti
   ProgressClock progress_clock;
   bool stopped = false;
   bool limit_reached = false;
+  NoResultEvidence evidence(input.glasses);
   {
-    PassPipeline pipeline(setup, first, total, PassThreads(settings.threads), best.area_sum);
+    PassPipeline pipeline(setup, first, total, PassThreads(settings.threads), best.area_sum,
+                          callbacks.stop_flag);
     for (int64_t next = first; next <= total; ++next) {
       const auto pass = static_cast<int32_t>(next);
       result.resume_pass = pass;
       PassOutcome& outcome = pipeline.Next(best.area_sum);
+      if (outcome.cancelled) {
+        // Continuing runs this pass again from its start.
+        stopped = true;
+        break;
+      }
       result.candidates += outcome.candidates;
       if (outcome.limit_reached) limit_reached = true;
+      if (best.elements.Empty() && !outcome.complete) evidence.Note(outcome);
       if (MergePass(outcome, best, input.objective, job.coil_mode)) {
         result.improvements = std::min(result.improvements + 1, kMaxListCount);
       }
@@ -129,7 +138,12 @@ OptimizationResult RunOptimization(const EngineJob& job, const OptimizationSetti
   result.best = std::move(best.elements);
   result.end = stopped ? OptimizationEnd::kStopped : OptimizationEnd::kDone;
   result.message = std::string(stopped ? kStoppedMessage : kDoneMessage);
-  if (limit_reached && result.best.Empty()) result.message += "\n" + std::string(kLimitMessage);
+  // A stopped run was cut short by the user, not by the job.
+  if (result.best.Empty() && (limit_reached || !stopped)) {
+    result.message += "\n" + (limit_reached ? std::string(kLimitMessage)
+                                            : evidence.Explanation(input.basic.b_mm, job.coil_mode,
+                                                                   settings.efficiency));
+  }
   return result;
 }
 

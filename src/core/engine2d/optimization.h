@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_ENGINE2D_OPTIMIZATION_H_
 #define LUMORA_CORE_ENGINE2D_OPTIMIZATION_H_
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -56,6 +57,9 @@ struct OptimizationCallbacks {
   std::function<bool()> stop_requested;
   // Whole seconds of a clock that does not jump; the steady clock when empty.
   std::function<int64_t()> clock_seconds;
+  // The flag behind stop_requested, when there is one: a pass computed on the calling thread
+  // is given up as soon as it is set, and the run ends stopped after the pass before it.
+  const std::atomic<bool>* stop_flag = nullptr;
 };
 
 enum class OptimizationEnd { kRefused, kDone, kStopped };
@@ -63,8 +67,8 @@ enum class OptimizationEnd { kRefused, kDone, kStopped };
 struct OptimizationResult {
   OptimizationEnd end = OptimizationEnd::kRefused;
   // The progress window's last message: a check message, or kDoneMessage or kStoppedMessage,
-  // followed by a line break and kLimitMessage when the run has no result and a pass ended at
-  // the bound of a result.
+  // followed, when the run has no result, by a line break and kLimitMessage when a pass ended
+  // at the bound of a result, else by what the passes tell of why none was complete.
   std::string message;
   // The best result in file coordinates, empty when no pass placed every piece: dia.tlf, to be
   // written unless the run was refused (then dia.tlf stays as it was).

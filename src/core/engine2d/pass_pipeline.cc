@@ -1,7 +1,6 @@
 #include "core/engine2d/pass_pipeline.h"
 
 #include <algorithm>
-#include <system_error>
 
 namespace lumora {
 
@@ -11,10 +10,11 @@ int PassThreads(int requested) {
 }
 
 PassPipeline::PassPipeline(const RunSetup& setup, int32_t first, int32_t last, int threads,
-                           float best_area_sum)
+                           float best_area_sum, const std::atomic<bool>* stop)
     : setup_(setup),
       first_(first),
       last_(last),
+      stop_(stop),
       next_out_(first),
       next_claim_(first),
       abandon_sum_(best_area_sum) {
@@ -27,10 +27,12 @@ PassPipeline::PassPipeline(const RunSetup& setup, int32_t first, int32_t last, i
   // Two slots a thread keep every thread busy while the asking thread merges in order.
   slots_.resize(static_cast<size_t>(2 * workers));
   try {
+    workers_.reserve(static_cast<size_t>(workers));
     for (int64_t i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
-  } catch (const std::system_error&) {
-    // Fewer threads than asked for still give the same outcomes; with none at all the passes
-    // run on the asking thread.
+  } catch (...) {
+    // A thread or its storage refused (std::system_error, std::bad_alloc): fewer threads than
+    // asked for still give the same outcomes; with none at all the passes run on the asking
+    // thread.
   }
 }
 
@@ -91,7 +93,7 @@ PassOutcome& PassPipeline::Next(float best_area_sum) {
   const int64_t pass = next_out_++;
   Slot& slot = SlotOf(pass);
   if (workers_.empty()) {
-    RunPass(setup_, static_cast<int32_t>(pass), best_area_sum, own_buffers_, slot.outcome);
+    RunPass(setup_, static_cast<int32_t>(pass), best_area_sum, own_buffers_, slot.outcome, stop_);
   } else {
     {
       std::unique_lock lock(mutex_);
@@ -100,7 +102,7 @@ PassOutcome& PassPipeline::Next(float best_area_sum) {
     }
     const PassOutcome& outcome = slot.outcome;
     if (outcome.cut_short && !AreaSumIsWorse(outcome.largest_area_sum, best_area_sum)) {
-      RunPass(setup_, static_cast<int32_t>(pass), best_area_sum, own_buffers_, slot.outcome);
+      RunPass(setup_, static_cast<int32_t>(pass), best_area_sum, own_buffers_, slot.outcome, stop_);
     }
   }
   holding_ = true;

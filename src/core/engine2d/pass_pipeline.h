@@ -20,9 +20,10 @@ namespace lumora {
 // changed since, and that the current one would not abandon, runs again when it is asked for.
 class PassPipeline {
  public:
-  // best_area_sum: the stock-area sum of the best result the run starts with.
-  PassPipeline(const RunSetup& setup, int32_t first, int32_t last, int threads,
-               float best_area_sum);
+  // best_area_sum: the stock-area sum of the best result the run starts with. A pass run on the
+  // asking thread is given up (its outcome cancelled) once *stop is set, from any thread.
+  PassPipeline(const RunSetup& setup, int32_t first, int32_t last, int threads, float best_area_sum,
+               const std::atomic<bool>* stop = nullptr);
   // Cancels the passes still running and waits for their threads.
   ~PassPipeline();
   PassPipeline(const PassPipeline&) = delete;
@@ -48,8 +49,9 @@ class PassPipeline {
   const int32_t last_;
   std::vector<Slot> slots_;
   PassBuffers own_buffers_;  // for passes run on the asking thread
-  int64_t next_out_;         // the pass Next hands out next
-  bool holding_ = false;     // whether the caller still holds the previous outcome
+  const std::atomic<bool>* stop_;
+  int64_t next_out_;      // the pass Next hands out next
+  bool holding_ = false;  // whether the caller still holds the previous outcome
 
   std::mutex mutex_;
   std::condition_variable outcome_ready_;

@@ -34,7 +34,7 @@ bool HoldsPiece(const ElementList& elements) {
 // kept. The winner ends up in buffers.best and buffers.best_glass; answers its stock index, or
 // 0 when no candidate qualified.
 int BestCandidate(const RunSetup& setup, const PlacementSetup& placement, bool random_phase,
-                  PassBuffers& buffers, int64_t& candidates) {
+                  PassBuffers& buffers, PassOutcome& outcome) {
   int best_stock = 0;
   CandidateStatistics best_stats;
   const int first_pattern = setup.only_pattern == 0 ? 1 : setup.only_pattern;
@@ -46,9 +46,11 @@ int BestCandidate(const RunSetup& setup, const PlacementSetup& placement, bool r
                           buffers.random, buffers.working_glass, buffers.working)) {
         continue;
       }
-      ++candidates;
-      if (setup.coil_mode ? !HoldsPiece(buffers.working)
-                          : !LeftoversAtLeastB(buffers.working, setup.min_leftover)) {
+      ++outcome.candidates;
+      if (setup.coil_mode) {
+        if (!HoldsPiece(buffers.working)) continue;
+      } else if (!LeftoversAtLeastB(buffers.working, setup.min_leftover)) {
+        ++outcome.narrow_refusals;
         continue;
       }
       const CandidateStatistics stats = CandidateStats(buffers.working);
@@ -114,11 +116,13 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
   outcome.cut_short = false;
   outcome.cancelled = false;
   outcome.limit_reached = false;
+  outcome.shortfall = PassShortfall::kNone;
   outcome.largest_area_sum = -std::numeric_limits<float>::infinity();
   outcome.area_sum = 0;
   outcome.stats = {};
   outcome.result.Clear();
   outcome.candidates = 0;
+  outcome.narrow_refusals = 0;
 
   if (setup.reseed_each_pass) ResetRandom(buffers.random, pass);
   CopyStockList(setup.stock_qty, buffers.pass_stock);
@@ -129,12 +133,18 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
       outcome.cancelled = true;
       return;
     }
-    const int stock = BestCandidate(setup, placement, random_phase, buffers, outcome.candidates);
+    const int64_t refused_before = outcome.narrow_refusals;
+    const int stock = BestCandidate(setup, placement, random_phase, buffers, outcome);
     float repeat =
         stock == 0 ? 0
                    : RepeatCount(buffers.pass_stock[stock], buffers.pass_glass, buffers.best_glass);
     // Only a positive count takes anything away; anything else would never end the loop.
-    if (!(repeat > 0)) break;
+    if (!(repeat > 0)) {
+      outcome.shortfall = stock == 0 && outcome.narrow_refusals > refused_before
+                              ? PassShortfall::kNarrowBalance
+                              : PassShortfall::kNothingFits;
+      break;
+    }
     if (setup.commit_once) repeat = 1;
     CompactLayout(buffers.best);
     if (layout_no >= kMaxListCount ||
@@ -154,7 +164,11 @@ void RunPass(const RunSetup& setup, int32_t pass, float abandon_sum, PassBuffers
     }
   }
   outcome.complete = AllGlassPlaced(buffers.pass_glass);
-  if (outcome.complete) outcome.stats = ResultStats(outcome.result);
+  if (outcome.complete) {
+    outcome.stats = ResultStats(outcome.result);
+  } else if (outcome.shortfall == PassShortfall::kNone && !outcome.limit_reached) {
+    outcome.shortfall = PassShortfall::kStockUsedUp;
+  }
 }
 
 }  // namespace lumora

@@ -46,6 +46,14 @@ struct RunSetup {
 RunSetup MakeRunSetup(const StockList& stocks, const GlassList& glasses, float trim_allowance,
                       float blade, float min_leftover, bool coil_mode, int32_t total_passes);
 
+// Why a pass ended with glass unplaced, other than at the bound of a result.
+enum class PassShortfall {
+  kNone,
+  kStockUsedUp,    // every sheet was cut while glass remained
+  kNothingFits,    // no candidate could be built on the stock left
+  kNarrowBalance,  // every candidate built left a balance side shorter than B (MM)
+};
+
 // What one pass left: its result in engine coordinates and what merging it needs.
 struct PassOutcome {
   int32_t pass = 0;
@@ -54,13 +62,15 @@ struct PassOutcome {
   bool cancelled = false;  // stopped by the cancel flag; never to be merged
   // Ended with glass unplaced because its layouts or elements would have passed kMaxListCount.
   bool limit_reached = false;
+  PassShortfall shortfall = PassShortfall::kNone;
   // The largest stock-area sum after any committed layout (-infinity before the first one): a
   // pass is abandoned against a best result exactly when this sum is worse than the best's.
   float largest_area_sum = 0;
   float area_sum = 0;      // StockAreaSum of the result
   ResultStatistics stats;  // of the result, when complete
   ElementList result;
-  int64_t candidates = 0;  // candidate layouts built
+  int64_t candidates = 0;       // candidate layouts built
+  int64_t narrow_refusals = 0;  // of them, turned down for a balance side shorter than B (MM)
 };
 
 // The working lists of one thread. They keep their storage from pass to pass, so a thread that

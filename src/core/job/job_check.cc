@@ -44,6 +44,44 @@ int FirstQuantityAbove(const std::vector<SizeRecord>& records, float largest) {
   return 0;
 }
 
+// The first glass row whose ORN is not empty, 0, 1 or 2, or 0. The engine only knows those,
+// and a text like "1e20" that reads as 1 by its leading number was not meant as 1.
+int FirstWrongOrn(const Grid& glass) {
+  for (int r = 1; r <= glass.Rows() - 2; ++r) {
+    const std::string& text = glass.Text(r, glass_col::kOrn);
+    if (text.find_first_not_of(' ') == std::string::npos) continue;
+    const float orn = ReadFloat(text);
+    if (!IsNumberText(text) || (orn != 0.0f && orn != 1.0f && orn != 2.0f)) return r;
+  }
+  return 0;
+}
+
+// Whether a piece of the glass row, its size and the stock's taken as the engine takes them
+// (the kerf added, the trim allowance off the piece, the margins off the stock), fits a stock
+// row in an orientation its ORN allows. True too when no stock row is usable at all: the run's
+// own check names that.
+bool FitsSomeStock(const Grid& sheet, const Grid& glass, int glass_row, float kerf, float t) {
+  const float l1 = ReadFloat(glass.Text(glass_row, glass_col::kL1)) + kerf;
+  const float l2 = ReadFloat(glass.Text(glass_row, glass_col::kL2)) + kerf;
+  const float orn = ReadFloat(glass.Text(glass_row, glass_col::kOrn));
+  bool any_usable = false;
+  for (int r = 1; r <= sheet.Rows() - 2; ++r) {
+    const auto number = [&](int col) { return ReadFloat(sheet.Text(r, col)); };
+    const float left = number(sheet_col::kMarginLeft);
+    const float top = number(sheet_col::kMarginTop);
+    const float width = (number(sheet_col::kL2) + kerf - number(sheet_col::kMarginRight)) - left;
+    const float height = (number(sheet_col::kL1) + kerf - number(sheet_col::kMarginBottom)) - top;
+    if (!(number(sheet_col::kQty) > 0.0f && width > 0.0f && height > 0.0f)) continue;
+    any_usable = true;
+    // Orientation 1 lays L2 along the width, 2 lays L1 along it.
+    const auto fits = [&](float along_x, float along_y) {
+      return width / (along_x - t) >= 1.0f && height / (along_y - t) >= 1.0f;
+    };
+    if ((orn != 2.0f && fits(l2, l1)) || (orn != 1.0f && fits(l1, l2))) return true;
+  }
+  return !any_usable;
+}
+
 void MakeCurrentRow(Grid& grid, int row) {
   grid.row = row;
   grid.row_sel = row;
@@ -117,6 +155,12 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
   const float t = job.settings.trim_allowance;
   job.basic.SetText(1, basic_col::kBlade, BladeText(t, largest_side));
 
+  if (const int row = FirstWrongOrn(job.glass)) {
+    Refuse(prompter, "ORN of glass size (" + GeneralText(row) + ") is not 1 or 2!");
+    MakeCurrentRow(job.glass, row);
+    return {.focus = JobGridId::kGlass};
+  }
+
   for (size_t i = 0; i < glass.size(); ++i) {
     const float l1_less_trim = glass[i].l1 - t;
     const float l2_less_trim = glass[i].l2 - t;
@@ -143,6 +187,20 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
       MakeCurrentRow(job.glass, row);
       return {.focus = JobGridId::kGlass};
     }
+  }
+
+  // Caught here, such a row would leave every pass without a result and the user guessing.
+  for (size_t i = 0; i < glass.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    if (!(glass[i].l1 > 0.0f && glass[i].l2 > 0.0f && glass[i].qty > 0.0f) ||
+        FitsSomeStock(job.sheet, job.glass, row, kerf, t)) {
+      continue;
+    }
+    Refuse(prompter, "Glass size (" + GeneralText(row) + ") fits no " +
+                         (job.settings.coil_mode ? "coil" : "sheet") +
+                         " once margins and trim allowance are taken off!");
+    MakeCurrentRow(job.glass, row);
+    return {.focus = JobGridId::kGlass};
   }
 
   // A quantity cell takes five digits; a larger one from an edited file would be counted in

@@ -73,7 +73,7 @@ Grid LoadLabelsGrid(const Workspace& workspace) {
 Grid LoadChargeGrid(const Workspace& workspace) {
   Grid grid = MakeGrid({"L > (IN)", "L <= (IN)", "ChL (IN)"}, workspace.SettingsFile("charge.dat"));
   LoadTable(grid);
-  grid.tag = workspace.WorkingFile("charge.tlf");
+  grid.tag = workspace.WorkingFile(kChargeWorkingFileName);
   return grid;
 }
 

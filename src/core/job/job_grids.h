@@ -2,6 +2,7 @@
 #define LUMORA_CORE_JOB_JOB_GRIDS_H_
 
 #include <array>
+#include <string_view>
 
 #include "core/shell/prompter.h"
 #include "core/shell/workspace.h"
@@ -31,6 +32,7 @@ Grid LoadScrapGrid(const Workspace& workspace);
 Grid LoadLabelsGrid(const Workspace& workspace);
 // The chargeable size grid shows charge.dat but stores into the working charge.tlf, so that
 // sorting and other intermediate stores never touch charge.dat.
+inline constexpr std::string_view kChargeWorkingFileName = "charge.tlf";
 Grid LoadChargeGrid(const Workspace& workspace);
 // Closing the chargeable size window: asks "Save Changes?"; Yes moves to the first cell and
 // stores the grid into charge.dat. Answers false only when that store failed (and was told).

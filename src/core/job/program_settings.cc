@@ -18,7 +18,7 @@ void ReadMiscSettings(const Workspace& workspace, ProgramSettings& settings) {
   // beyond the 16-bit range are held at its ends instead of failing.
   const double efficiency = std::nearbyint(ReadDouble(reader.Next()));
   settings.efficiency = static_cast<int16_t>(std::clamp(efficiency, -32768.0, 32767.0));
-  settings.move = reader.Next();
+  settings.move = ReadMoveSetting(reader.Next());
 }
 
 ScrapCriteria ReadScrapCriteria(const Workspace& workspace) {

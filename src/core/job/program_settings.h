@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/shell/workspace.h"
+#include "core/tables/grid_keys.h"
 
 namespace lumora {
 
@@ -15,8 +16,8 @@ struct ProgramSettings {
   std::string unit;
   // The efficiency setting, the EFF value of misc.set.
   int16_t efficiency = 0;
-  // The move setting: "FULL" or "HALF".
-  std::string move;
+  // The move setting, read from its text in misc.set.
+  MoveSetting move = MoveSetting::kOther;
   // The mode flag: coil mode instead of sheet mode.
   bool coil_mode = false;
   // The job changed flag: the job input changed since it was last saved.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/engine2d/result_files.h"
+#include "core/reports/number_text.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
 
@@ -33,6 +34,35 @@ ElementList WithSlotAfter(const ElementList& elements, int index) {
     if (i == index) grown.Append(LayoutElement{});
   }
   return grown;
+}
+
+// The first other piece of the edited element's layout whose area the edited piece shares, or
+// 0. Neighbours that only touch along an edge do not overlap.
+int OverlappedPiece(const ElementList& elements, int edited) {
+  const LayoutElement& e = elements[edited];
+  if (e.kind <= 0) return 0;
+  for (int i = 1; i <= elements.Count(); ++i) {
+    const LayoutElement& o = elements[i];
+    if (i == edited || o.kind <= 0 || o.layout_no != e.layout_no) continue;
+    if (e.x1 < o.x2 && o.x1 < e.x2 && e.y1 < o.y2 && o.y1 < e.y2) return i;
+  }
+  return 0;
+}
+
+// A layout whose pieces overlap is a cut plan nobody can cut: asked before it is stored.
+bool KeepOverlap(const LoadedResult& result, const LayoutElement& other, Prompter& prompter) {
+  const std::string size = result.glasses.Contains(other.kind)
+                               ? GeneralText(result.glasses[other.kind].l1_as_read) + " x " +
+                                     GeneralText(result.glasses[other.kind].l2_as_read) + " "
+                               : "";
+  const std::string text = std::string(kOverlapQuestionStart) + size + "piece at XS " +
+                           GeneralText(other.x1) + ", YS " + GeneralText(other.y1) +
+                           ". Store it there?";
+  return prompter.Ask({.title = kApplicationTitle,
+                       .text = text,
+                       .icon = PromptIcon::kQuestion,
+                       .buttons = PromptButtons::kYesNo,
+                       .default_answer = PromptAnswer::kNo}) == PromptAnswer::kYes;
 }
 
 }  // namespace
@@ -120,14 +150,17 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
 
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
-                                      LayoutHistory& history) {
+                                      LayoutHistory& history, Prompter& prompter) {
   const std::string edit_path = workspace.WorkingFile(kEditFileName);
   const std::optional<std::string> edit_bytes = ReadFileBytes(edit_path);
   if (!edit_bytes) return "Could not read " + edit_path;
 
   ElementList elements = result.elements;
-  if (ApplyEdit(elements, RangeOfLayout(result, layout_no), target, ReadEditValues(*edit_bytes),
-                result.basic.kerf) == 0) {
+  const int edited = ApplyEdit(elements, RangeOfLayout(result, layout_no), target,
+                               ReadEditValues(*edit_bytes), result.basic.kerf);
+  if (edited == 0) return std::nullopt;
+  if (const int other = OverlappedPiece(elements, edited);
+      other != 0 && !KeepOverlap(result, elements[other], prompter)) {
     return std::nullopt;
   }
   const std::string dia_path = workspace.WorkingFile(kLayoutFileName);

@@ -15,12 +15,14 @@
 #include "core/shell/workspace.h"
 
 // Editing a layout by hand: what a click on the drawing opens, and how the Edit dialog's answer
-// is written into the element list and dia.tlf. Nothing checks overlaps or recomputes the
-// leftovers; keeping the layout sound is the user's part.
+// is written into the element list and dia.tlf. A piece put onto another is asked about; the
+// leftovers are never recomputed, keeping them sound is the user's part.
 namespace lumora {
 
 inline constexpr std::string_view kEditUnitQuestion =
     "In order to edit the layout current unit need to be MM, Change now ?";
+// Followed by "<L1> x <L2> piece at XS <x>, YS <y>. Store it there?".
+inline constexpr std::string_view kOverlapQuestionStart = "It would overlap the ";
 
 // Whether a click on the drawing may go on to edit. With the unit "IN" the user is asked to
 // switch to millimetres first; true then means the caller switches the unit before going on.
@@ -56,11 +58,12 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
               const EditValues& values, float kerf);
 
 // After the Edit dialog closed with edit.tlf in place: applies its values to the result's
-// elements, replaces dia.tlf and records the change in the history. The reason when a file
-// could not be read or written; nothing changes then.
+// elements, replaces dia.tlf and records the change in the history. A piece that would overlap
+// another piece of its layout asks first (default No); No changes nothing. The reason when a
+// file could not be read or written; nothing changes then.
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
-                                      LayoutHistory& history);
+                                      LayoutHistory& history, Prompter& prompter);
 
 }  // namespace lumora
 

@@ -36,6 +36,11 @@ UserScale ZoomAbout(const UserScale& view, const UserScale& base, float factor, 
                    view.height * shrink};
 }
 
+UserScale ImageScale(float w, float h) {
+  const float border = 0.125f * LargerSide(w, h);
+  return {-border, -border, std::max(w, 0.0f) + 2 * border, std::max(h, 0.0f) + 2 * border};
+}
+
 UserScale PrintScale(float w, float h, float page_width, float page_height, bool stretch) {
   const float s = 1.5f * LargerSide(w, h);
   const float ratio = page_width > 0 && page_height > 0 ? page_height / page_width : 1.0f;

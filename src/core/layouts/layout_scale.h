@@ -22,6 +22,11 @@ struct UserScale {
 // sheet's height plus a fifth of the square, still with a tenth of it above the sheet.
 UserScale ScreenScale(float w, float h, bool stretch);
 
+// The view of a sheet in an image of its own shape: the sheet with the border of the screen's
+// square view (an eighth of its larger side) all round, so that a long coil layout does not
+// become a thin strip in a square.
+UserScale ImageScale(float w, float h);
+
 // The page of a sheet: 1.5 times its larger side across the page, as much down the page as
 // keeps millimetres square on a page of page_width x page_height (any unit), the sheet 5 % of
 // the page height from the top and 12.5 % of it from the left. Stretch mode as on the screen.

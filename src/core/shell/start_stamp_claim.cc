@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "core/shell/crashed_runs.h"
 #include "core/shell/workspace.h"
 
 namespace lumora {
@@ -38,6 +39,10 @@ Claim TryClaim(const std::string& folder, const std::string& stamp) {
   const std::string path = Workspace{folder, stamp}.WorkingFile(kStampClaimFile);
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd >= 0) {
+    // A claim without its record is only ever taken for a live run's: a short write costs
+    // nothing but the cleaning after a crash.
+    const std::string record = ClaimRecord();
+    [[maybe_unused]] const ssize_t written = ::write(fd, record.data(), record.size());
     ::close(fd);
     return Claim::kClaimed;
   }
@@ -49,6 +54,7 @@ Claim TryClaim(const std::string& folder, const std::string& stamp) {
 std::string ClaimStartStamp(const std::string& data_folder, int centiseconds_since_midnight) {
   const int moment = (centiseconds_since_midnight % kCentisecondsPerDay + kCentisecondsPerDay) %
                      kCentisecondsPerDay;
+  RemoveCrashedRunFiles(data_folder);
   const std::unordered_set<std::string> in_use = StampsInUse(data_folder);
   for (int step = 0; step < kCentisecondsPerDay; ++step) {
     const std::string stamp = StartStampAt((moment + step) % kCentisecondsPerDay);

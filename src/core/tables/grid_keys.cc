@@ -48,6 +48,12 @@ bool KindAccepts(char kind, const std::string& text, char key) {
 
 }  // namespace
 
+MoveSetting ReadMoveSetting(std::string_view text) {
+  if (text == "FULL") return MoveSetting::kFull;
+  if (text == "HALF") return MoveSetting::kHalf;
+  return MoveSetting::kOther;
+}
+
 KeyOutcome GridKeyDown(Grid& grid, int key_code) {
   KeyOutcome outcome;
   if (!InDataArea(grid)) return outcome;
@@ -161,8 +167,8 @@ CellPosition EnterNavigation(const Grid& grid, const EnterContext& context) {
     }
     return at;
   }
-  const bool full = context.move_setting == "FULL";
-  const bool half = context.move_setting == "HALF";
+  const bool full = context.move_setting == MoveSetting::kFull;
+  const bool half = context.move_setting == MoveSetting::kHalf;
   if (context.unit_setting == "MM") {
     if (last_column) {
       home_down();

@@ -44,14 +44,18 @@ KeyOutcome GridKeyPress(Grid& grid, char key);
 // new rows, an input row added once the last row holds text.
 KeyOutcome TypeKey(Grid& grid, char key, bool takes_new_rows);
 
+// The move setting of misc.set: whether Enter after QTY goes right ("FULL") or to the next row
+// ("HALF"); any other text does neither.
+enum class MoveSetting { kOther, kFull, kHalf };
+MoveSetting ReadMoveSetting(std::string_view text);
+
 // What Enter navigation needs to know besides the grid.
 struct EnterContext {
   // The window's name: "SHEET" and "CUT" follow the unit and move settings.
   std::string_view window;
   // "MM" or "IN".
   std::string_view unit_setting;
-  // "FULL" or "HALF".
-  std::string_view move_setting;
+  MoveSetting move_setting = MoveSetting::kOther;
 };
 
 struct CellPosition {

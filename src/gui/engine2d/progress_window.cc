@@ -213,6 +213,7 @@ void ProgressWindow::RunStandard(const OptimizationSettings& settings) {
   };
   callbacks.progress = [this](const ProgressFigures& figures) { PostFigures(figures); };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
+  callbacks.stop_flag = &stop_requested_;
   result_ = RunOptimization(EngineJobOf(*run_job_), settings, callbacks);
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/engine2d/result_files.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
@@ -165,7 +166,7 @@ void JobGridWindow::RefreshCaption() { setWindowTitle(Caption()); }
 bool JobGridWindow::ConfirmChange() {
   const ResultViewActions actions =
       context_.result_actions ? context_.result_actions() : ResultViewActions{};
-  return ConfirmDataChange(job().workspace.WorkingFile("dia.tlf"), prompter(), actions);
+  return ConfirmDataChange(job().workspace.WorkingFile(kLayoutFileName), prompter(), actions);
 }
 
 bool JobGridWindow::AllowKey(const QKeyEvent& event) {

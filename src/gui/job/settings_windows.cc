@@ -112,7 +112,7 @@ void ChargeableSizeWindow::done(int result) {
   grid_->Refresh();
   if (!stored) {
     // Further sorts must go on storing into the working table, not into charge.dat.
-    grid_->grid().tag = workspace_.WorkingFile("charge.tlf");
+    grid_->grid().tag = workspace_.WorkingFile(kChargeWorkingFileName);
     return;
   }
   QDialog::done(result);

@@ -5,12 +5,13 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
-#include <memory>
 #include <utility>
 
+#include "core/engine2d/result_files.h"
 #include "core/layouts/alternate_arrangement.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/layouts/layout_drawing.h"
@@ -134,7 +135,7 @@ void LayoutEditing::Enable(LayoutsWindowContext& context) {
 
 void LayoutEditing::Attach(LayoutsWindow& layouts) {
   // Our own commands show states between the ones they record (the arrangements tried).
-  if (!busy_) history_.ClearIfReplaced(window_.job().workspace.WorkingFile("dia.tlf"));
+  if (!busy_) history_.ClearIfReplaced(window_.job().workspace.WorkingFile(kLayoutFileName));
   last_pointer_.reset();
   if (auto* picture = layouts.findChild<LayoutPicture*>(QStringLiteral("pic"))) {
     picture->setMouseTracking(true);
@@ -218,20 +219,22 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     if (LayoutsWindow* layouts = Current()) layouts->SelectLayout(layout_no);
   }
   if (button != Qt::LeftButton) return;
-  LayoutsWindow* layouts = Current();
-  if (layouts == nullptr) return;
-  const LoadedResult& result = layouts->view().result;
+  // The dialogs and questions below run event loops of their own, in which the window may
+  // close: the pointers are guarded and the result is this edit's own copy.
+  QPointer<LayoutsWindow> layouts = Current();
+  if (layouts.isNull()) return;
+  const LoadedResult result = layouts->view().result;
   const LayoutRange range = RangeOfLayout(result, layout_no);
   const Workspace& workspace = job.workspace;
   const std::string edit_path = workspace.WorkingFile(kEditFileName);
 
   std::optional<EditTarget> target;
-  std::unique_ptr<EditMark> mark;
+  QPointer<EditMark> mark;
   const int hit =
       HitTest(result.shown, range, static_cast<float>(at.x()), static_cast<float>(at.y()));
   if (hit != 0) {
     if (LayoutPicture* picture = PictureOf(*layouts)) {
-      mark = std::make_unique<EditMark>(*picture, result.shown[hit]);
+      mark = new EditMark(*picture, result.shown[hit]);
     }
     target = EditTargetOf(result.elements, hit);
   } else {
@@ -243,9 +246,9 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     AddNewDialog chooser(list_path, prompter, layouts);
     chooser.exec();
     target = AdditionOf(result.glasses, chooser.choice());
-    if (!target) {
+    if (!target || layouts.isNull()) {
       DeleteFiles(edit_path);
-      layouts->setFocus();
+      if (!layouts.isNull()) layouts->setFocus();
       return;
     }
   }
@@ -255,13 +258,14 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
   }
   EditDialog dialog(target->mode, workspace, prompter, layouts);
   dialog.exec();
-  mark.reset();
+  delete mark.data();
+  if (layouts.isNull()) return;
   if (!FileExists(edit_path)) {
     layouts->setFocus();
     return;
   }
   if (dialog.job_changed()) job.settings.job_changed = true;
-  if (const auto error = CommitEdit(workspace, result, layout_no, *target, history_)) {
+  if (const auto error = CommitEdit(workspace, result, layout_no, *target, history_, prompter)) {
     Tell(*error);
   }
   Reopen(layout_no);
@@ -329,7 +333,7 @@ void LayoutEditing::Step(HistoryStep (LayoutHistory::*step)(const std::string&))
   LayoutsWindow* layouts = Current();
   if (busy_ || layouts == nullptr) return;
   Busy busy(busy_);
-  const HistoryStep done = (history_.*step)(window_.job().workspace.WorkingFile("dia.tlf"));
+  const HistoryStep done = (history_.*step)(window_.job().workspace.WorkingFile(kLayoutFileName));
   if (!done.error.empty()) Tell(done.error);
   if (done.layout_no != 0) window_.job().settings.job_changed = true;
   // Also when nothing could be done: the window's buttons show what is left.

@@ -141,10 +141,9 @@ MainWindow* Launcher::OpenMainWindow(bool coil_mode, const std::string& job_file
     activateWindow();
   });
   setEnabled(false);
-  // The main window takes the launcher's place on the work area.
-  window->move(frameGeometry().topLeft());
-  window->resize(size());
-  window->show();
+  // The main window takes the work area the launcher fills; maximised, the window manager keeps
+  // its frame and status bar on the screen whatever their size.
+  window->showMaximized();
   return window;
 }
 

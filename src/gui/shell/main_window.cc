@@ -8,13 +8,17 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <optional>
 
 #include "core/deep/deep_settings_file.h"
+#include "core/engine2d/result_files.h"
 #include "core/job/job_messages.h"
 #include "core/layouts/layouts_load.h"
+#include "core/layouts/loaded_result.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/file_routines.h"
 #include "core/version.h"
@@ -79,6 +83,24 @@ bool IsResultView(ChildWindow kind) {
          kind == ChildWindow::kBalance;
 }
 
+constexpr QLatin1StringView kSheetButton("TB6");
+constexpr QLatin1StringView kCoilButton("TB7");
+constexpr QLatin1StringView kInchButton("TB16");
+constexpr QLatin1StringView kMillimetreButton("TB17");
+
+// Keeps a result view inside the visible MDI area, its top below the title bars of the views
+// that open before it (Layouts, then Report, then Balance), so that none hides another's.
+void PlaceResultView(QMdiSubWindow& window, ChildWindow kind, const QRect& area) {
+  const int order = kind == ChildWindow::kLayouts ? 0 : kind == ChildWindow::kReport ? 1 : 2;
+  const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+  QRect place = window.geometry();
+  place.moveTop(std::max(place.top(), order * title));
+  place.setWidth(std::min(place.width(), area.width()));
+  place.moveLeft(std::clamp(place.left(), 0, area.width() - place.width()));
+  place.setBottom(std::min(place.bottom(), area.bottom()));
+  window.setGeometry(place);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
@@ -104,9 +126,9 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
 
   if (job_.settings.coil_mode) {
     edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
-    ToolbarButton(6)->setVisible(false);
+    ToolbarButton(kSheetButton)->setVisible(false);
   } else {
-    ToolbarButton(7)->setVisible(false);
+    ToolbarButton(kCoilButton)->setVisible(false);
   }
   ShowUnitPair(job_.settings.unit);
   ResetStatusTexts();
@@ -146,6 +168,7 @@ QMdiSubWindow* MainWindow::OpenChildWindow(ChildWindow kind) {
   mdi_area_->addSubWindow(window);
   children_[kind] = window;
   window->show();
+  if (IsResultView(kind)) PlaceResultView(*window, kind, mdi_area_->viewport()->rect());
   mdi_area_->setActiveSubWindow(window);
   return window;
 }
@@ -214,9 +237,9 @@ void MainWindow::LoadJobViews() {
 }
 
 void MainWindow::ShowView(ChildWindow kind) {
-  if (IsFileEmpty(job_.workspace.WorkingFile("dia.tlf"))) {
+  if (IsFileEmpty(job_.workspace.WorkingFile(kLayoutFileName))) {
     prompter().Ask({.title = std::string(kAttentionTitle),
-                    .text = "This file was not optimized.",
+                    .text = std::string(kNotOptimizedMessage),
                     .icon = PromptIcon::kQuestion,
                     .buttons = PromptButtons::kOk,
                     .default_answer = PromptAnswer::kOk});
@@ -465,8 +488,7 @@ void MainWindow::ChangeUnit(const std::string& unit) {
 
 void MainWindow::ShowUnitPair(const std::string& unit) {
   // Exactly one of the pair is pressed: millimetres until a job says inches.
-  const int pressed = unit == "IN" ? 16 : 17;
-  ToolbarButton(pressed)->setChecked(true);
+  ToolbarButton(unit == "IN" ? kInchButton : kMillimetreButton)->setChecked(true);
   toolbar_->repaint();
 }
 

@@ -105,8 +105,8 @@ class MainWindow : public QMainWindow {
   // = 89.45" ...), or the "= NA" texts when there is no result to show.
   void ShowResultStatus();
 
-  // A toolbar button by its index 1 to 17; null for the separators 4, 9, 11 and 15.
-  QAction* ToolbarButton(int index) const;
+  // A toolbar button by its object name ("TB6"); null when there is none.
+  QAction* ToolbarButton(QLatin1StringView name) const;
 
   // Set by the optimization runner while its run goes on: how to stop the run and close its
   // window. Closing the main window during the run asks first and then uses it.
@@ -178,7 +178,6 @@ class MainWindow : public QMainWindow {
   QAction* maximum_yield_ = nullptr;
   QAction* minimum_layouts_ = nullptr;
   QToolBar* toolbar_ = nullptr;
-  std::array<QAction*, 18> toolbar_buttons_{};
   QActionGroup* unit_pair_ = nullptr;
   std::array<QLabel*, 4> status_panels_{};
 };

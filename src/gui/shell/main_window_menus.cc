@@ -135,7 +135,6 @@ void MainWindow::BuildToolBar() {
       action->setCheckable(true);
       unit_pair_->addAction(action);
     }
-    toolbar_buttons_[button.index] = action;
     next = button.index + 1;
   }
 }
@@ -153,9 +152,8 @@ void MainWindow::BuildStatusBar() {
   }
 }
 
-QAction* MainWindow::ToolbarButton(int index) const {
-  if (index < 1 || index >= static_cast<int>(toolbar_buttons_.size())) return nullptr;
-  return toolbar_buttons_[index];
+QAction* MainWindow::ToolbarButton(QLatin1StringView name) const {
+  return toolbar_->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace lumora

@@ -112,8 +112,11 @@ void GridWidget::Relayout() {
   for (int c = 0; c < grid_.Cols(); ++c) {
     if (grid_.ColWidth(c) == 0) continue;
     const int header = metrics.horizontalAdvance(QString::fromLatin1(grid_.Text(0, c)));
+    // Glyph advances are fractional: a run of characters is wider than their rounded width
+    // times their count, and the last ones of a full cell would be cut off.
+    const int run = metrics.horizontalAdvance(QString(grid_.ColWidth(c), QLatin1Char('0')));
     col_width_[static_cast<size_t>(c)] =
-        std::max(grid_.ColWidth(c) * char_width_, header) + 2 * kPad;
+        std::max({grid_.ColWidth(c) * char_width_, run, header}) + 2 * kPad;
   }
   col_x_.assign(static_cast<size_t>(std::max(1, grid_.Cols())) + 1, 0);
   int x = 0;

@@ -21,8 +21,7 @@ namespace lumora {
 struct GridEnvironment {
   // The unit setting, "MM" or "IN".
   std::string unit_setting;
-  // The move setting, "FULL" or "HALF".
-  std::string move_setting;
+  MoveSetting move_setting = MoveSetting::kOther;
   // The name of the job file printed in grid headings; empty when the job has none.
   std::string job_file;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/progress.h"
 #include "core/engine2d/result_files.h"
+#include "core/job/job_tables.h"
 
 namespace lumora {
 namespace {
@@ -59,6 +61,34 @@ struct HandJob {
     return RunOptimization(Engine(), settings, callbacks);
   }
 };
+
+TEST(RunOptimization, ARunWithoutResultSaysWhyUnderItsEndMessage) {
+  struct Case {
+    HandJob job;
+    std::string b_mm;
+    std::string why;
+  };
+  const std::vector<Case> cases = {
+      {HandJob("1001", "0", {{"1000", "1000", "5"}}, {{"800", "800", "1", "0"}}), "300",
+       "no glass piece could be placed; no layout for the glass left keeps every balance side "
+       "at least B (MM) 300"},
+      {HandJob("1001", "0", {{"1000", "1000", "5"}},
+               {{"500", "500", "1", "0"}, {"900", "1200", "1", "0"}, {"1200", "900", "1", "1"}}),
+       "0",
+       "glass sizes never placed: 1200 x 900, 900 x 1200; the glass left fits no sheet left "
+       "once margins and trim allowance are taken off"},
+      {HandJob("1001", "0", {{"1000", "1000", "5"}}, {{"400", "400", "3", "0"}}), "100", ""},
+  };
+  for (Case c : cases) {
+    SCOPED_TRACE(c.why);
+    c.job.basic.SetText(1, basic_col::kB, c.b_mm);
+    const OptimizationResult result = c.job.Run(2);
+    EXPECT_EQ(result.best.Empty(), !c.why.empty());
+    EXPECT_EQ(result.message, c.why.empty()
+                                  ? "Optimization done."
+                                  : "Optimization done.\nNo complete result: " + c.why + ".");
+  }
+}
 
 // A sheet that takes one 700 piece and a remainder no 400 piece fits, so the two 700s make
 // layout 1 (cut twice) and the 400 layout 2:
@@ -155,7 +185,7 @@ TEST(RunOptimization, GlassThatCannotAllBePlacedGivesAnEmptyResult) {
   };
   const OptimizationResult result = job.Run(3, callbacks);
   EXPECT_EQ(result.end, OptimizationEnd::kDone);
-  EXPECT_EQ(result.message, "Optimization done.");
+  EXPECT_EQ(result.message, "Optimization done.\nNo complete result: the sheets ran out.");
   EXPECT_TRUE(result.best.Empty());
   EXPECT_EQ(LayoutFileBytes(result.best), "");
   EXPECT_EQ(result.resume_pass, 3);
@@ -172,8 +202,24 @@ TEST(RunOptimization, NoPassRunsWhenTheEfficiencyGivesNoPasses) {
     EXPECT_EQ(result.end, OptimizationEnd::kDone);
     EXPECT_TRUE(result.best.Empty());
     EXPECT_EQ(result.resume_pass, 1);
+    EXPECT_EQ(result.message, "Optimization done.\nNo complete result: EFF " +
+                                  std::to_string(efficiency) + " runs no pass.");
     EXPECT_EQ(progress_calls, 0);
   }
+}
+
+TEST(RunOptimization, AStopFlagGivesUpThePassRunningOnTheCallingThread) {
+  std::atomic<bool> stop{true};
+  int progress_calls = 0;
+  OptimizationCallbacks callbacks;
+  callbacks.progress = [&](const ProgressFigures&) { ++progress_calls; };
+  callbacks.stop_flag = &stop;
+  const OptimizationResult result = TwoLayoutJob().Run(3, callbacks, 1);
+  EXPECT_EQ(result.end, OptimizationEnd::kStopped);
+  EXPECT_EQ(result.message, kStoppedMessage);
+  EXPECT_EQ(result.resume_pass, 1);  // continuing runs pass 1 again
+  EXPECT_TRUE(result.best.Empty());
+  EXPECT_EQ(progress_calls, 0);
 }
 
 TEST(RunOptimization, WithoutAnObjectiveTheFirstCompletePassIsKept) {

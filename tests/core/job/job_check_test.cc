@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "core/job/job_tables.h"
 #include "core/tables/file_routines.h"
 #include "job_test_support.h"
@@ -107,6 +111,42 @@ TEST_F(CheckJobTest, FitTestAllowsTheTrimAllowanceAndReportsTheFirstRowOnly) {
   EXPECT_EQ(result.focus, JobGridId::kGlass);
   EXPECT_EQ(job_.glass.row, 2);
   EXPECT_EQ(job_.basic.Text(1, basic_col::kBlade), "3005.002");
+}
+
+TEST_F(CheckJobTest, AnOrnOtherThan1Or2OrAGlassThatFitsNoSheetIsRefused) {
+  // Sheet 1000 (L1, down) x 300 (L2, across), no kerf, t = 2.001; ORN 1 lays L2 across.
+  struct Case {
+    std::vector<std::string> sheet;  // L1, L2, QTY, margin left
+    std::vector<std::string> glass;  // L1, L2, QTY, ORN
+    std::string refusal;             // empty: the start question follows
+  };
+  const std::vector<Case> cases = {
+      {{"1000", "300", "1", ""}, {"900", "200", "1", ""}, ""},
+      {{"1000", "300", "1", ""}, {"200", "900", "1", "2.0"}, ""},
+      {{"1000", "300", "1", ""}, {"200", "900", "1", "0"}, ""},
+      {{"1000", "300", "1", ""}, {"200", "900", "1", "1"}, "fits no sheet"},
+      {{"1000", "300", "1", "10"}, {"1000", "300", "1", ""}, "fits no sheet"},
+      {{"1000", "300", "1", ""}, {"900", "200", "1", "3"}, "ORN"},
+      {{"1000", "300", "1", ""}, {"900", "200", "1", "-1"}, "ORN"},
+      {{"1000", "300", "1", ""}, {"900", "200", "1", "1e20"}, "ORN"},
+      {{"1000", "300", "1", ""}, {"900", "200", "1", "1.5"}, "ORN"},
+  };
+  const std::map<std::string, std::string> texts = {
+      {"ORN", "ORN of glass size (2) is not 1 or 2!"},
+      {"fits no sheet",
+       "Glass size (2) fits no sheet once margins and trim allowance are taken off!"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.glass[3] + " " + c.sheet[2] + " " + c.sheet[3]);
+    const auto& s = c.sheet;
+    FillRows(job_.sheet, {{s[0], s[1], "", "", s[2], s[3]}});
+    FillRows(job_.glass,
+             {{"10", "10", "", "", "1"}, {c.glass[0], c.glass[1], "", "", c.glass[2], c.glass[3]}});
+    ScriptedPrompter prompter({kYes, kNo});
+    const CheckResult result = CheckJob(job_, prompter);
+    const std::string expected = c.refusal.empty() ? "Start OPTIMIZATION?" : texts.at(c.refusal);
+    EXPECT_EQ(prompter.Texts().back(), expected);
+    EXPECT_EQ(result.focus, c.refusal.empty() ? JobGridId::kBasic : JobGridId::kGlass);
+  }
 }
 
 TEST_F(CheckJobTest, EqualAreasPassAndMoreGlassRefuses) {

@@ -109,7 +109,7 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
                                "\"\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]"));
   EXPECT_EQ(job_.settings.unit, "IN");
   EXPECT_EQ(job_.settings.efficiency, 12);
-  EXPECT_EQ(job_.settings.move, "HALF");
+  EXPECT_EQ(job_.settings.move, MoveSetting::kHalf);
   EXPECT_EQ(job_.sheet.col, 3);
   EXPECT_EQ(job_.glass.col, 3);
 }

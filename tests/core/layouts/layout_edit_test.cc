@@ -67,9 +67,10 @@ class LayoutEditTest : public ::testing::Test {
     const EditButtonOutcome outcome = PressEditButton(form, button, prompter);
     ASSERT_TRUE(outcome.close);
     EXPECT_TRUE(outcome.job_changed);
-    EXPECT_TRUE(prompter.prompts().empty());
     ASSERT_EQ(CloseEditForm(form), std::nullopt);
-    ASSERT_EQ(CommitEdit(job_.workspace, result_, layout_no, target_, history_), std::nullopt);
+    ASSERT_EQ(CommitEdit(job_.workspace, result_, layout_no, target_, history_, prompter),
+              std::nullopt);
+    EXPECT_TRUE(prompter.prompts().empty());
     result_ = LoadOrFail(job_);
   }
   // Keys as the dialog's grid takes them: the key rules, then the orientation rule.
@@ -150,6 +151,35 @@ TEST_F(LayoutEditTest, AGlassPieceAddedToTheLastLayoutTakesItsGlassSizeAndOrient
   EXPECT_EQ(result_.elements[10], testing::Element(2, 0, 604, 604, 1408, 2, 1, 1, 1));
 }
 
+TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
+  struct Case {
+    int layout_no;
+    int add_glass;  // 0 moves piece 1 of layout 1
+    PromptAnswer answer;
+  };
+  const Case cases[] = {
+      {1, 0, PromptAnswer::kNo}, {1, 0, PromptAnswer::kYes}, {2, 2, PromptAnswer::kNo}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.add_glass);
+    EditForm form = c.add_glass == 0 ? ClickAt(1, 500, 250) : Add(c.layout_no, c.add_glass);
+    if (c.add_glass == 0) Type(form, edit_col::kXs, "1000");
+    ScriptedPrompter prompter({c.answer});
+    ASSERT_TRUE(PressEditButton(form, EditButton::kConfirm, prompter).close);
+    ASSERT_EQ(CloseEditForm(form), std::nullopt);
+    ASSERT_EQ(CommitEdit(job_.workspace, result_, c.layout_no, target_, history_, prompter),
+              std::nullopt);
+    ASSERT_EQ(prompter.prompts().size(), 1u);
+    EXPECT_EQ(prompter.Texts()[0],
+              c.layout_no == 1 ? "It would overlap the 800 x 600 piece at XS 1004, YS 0. Store it "
+                                 "there?"
+                               : "It would overlap the 800 x 600 piece at XS 0, YS 0. Store it "
+                                 "there?");
+    EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
+    EXPECT_EQ(DiaBytes(job_) == kLayouts, c.answer == PromptAnswer::kNo);
+    WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), std::string(kLayouts));
+  }
+}
+
 TEST_F(LayoutEditTest, ThePositionMustStayOnTheSheet) {
   EditForm form = Add(1, 0);
   Type(form, edit_col::kXs, "2001");
@@ -183,7 +213,8 @@ TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
   EditForm form = ClickAt(1, 500, 250);
   Type(form, edit_col::kOrn, "");
   ASSERT_EQ(CloseEditForm(form), std::nullopt);  // the window's own close: no button rules
-  ASSERT_EQ(CommitEdit(job_.workspace, result_, 1, target_, history_), std::nullopt);
+  ScriptedPrompter prompter;
+  ASSERT_EQ(CommitEdit(job_.workspace, result_, 1, target_, history_, prompter), std::nullopt);
   result_ = LoadOrFail(job_);
   EXPECT_EQ(result_.elements[2].orientation, 1);
 }

@@ -1,12 +1,16 @@
 #include "core/shell/start_stamp_claim.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "core/shell/crashed_runs.h"
 #include "core/shell/workspace.h"
 #include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
@@ -22,7 +26,7 @@ TEST(StartStampClaim, TheMomentsStampUnlessTheFolderAlreadyCarriesIt) {
   folder.Write("Defaults", "x");
   EXPECT_EQ(ClaimStartStamp(folder.path(), 4512345), "45123.45");
   EXPECT_TRUE(FileExists(folder.File("45123.45run.lst")));
-  EXPECT_TRUE(IsFileEmpty(folder.File("45123.45run.lst")));
+  EXPECT_EQ(folder.Read("45123.45run.lst"), ClaimRecord());
   // A second process in the same centisecond passes on to the next one.
   EXPECT_EQ(ClaimStartStamp(folder.path(), 4512345), "45123.46");
 
@@ -41,6 +45,39 @@ TEST(StartStampClaim, TheMomentsStampUnlessTheFolderAlreadyCarriesIt) {
   EXPECT_FALSE(FileExists(folder.File("4513run.lst")));
   EXPECT_FALSE(FileExists(folder.File("4513cut.tlf")));
   EXPECT_TRUE(FileExists(folder.File("4513.5dia.tlf")));
+}
+
+TEST(StartStampClaim, AStartRemovesTheWorkingFilesOfRunsWhoseClaimerIsGone) {
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  ASSERT_GT(child, 0);
+  waitpid(child, nullptr, 0);
+  std::istringstream mine(ClaimRecord());
+  std::string pid, ticks, host;
+  mine >> pid >> ticks >> host;
+  const std::string dead = std::to_string(child);
+  const struct {
+    std::string record;
+    bool removed;
+  } cases[] = {
+      {ClaimRecord(), false},
+      {dead + " 0 " + host + "\n", true},
+      {pid + " 1" + ticks + " " + host, true},  // the id runs again, started later
+      {dead + " 0 another-host\n", false},
+      {"", false},
+      {"\xff 12 \"\n", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.record);
+    TempFolder folder;
+    folder.Write("100run.lst", c.record);
+    folder.Write("100dia.tlf", "left");
+    folder.Write("100.5dia.tlf", "another run");
+    ClaimStartStamp(folder.path(), 20000);
+    EXPECT_EQ(FileExists(folder.File("100dia.tlf")), !c.removed);
+    EXPECT_EQ(FileExists(folder.File("100run.lst")), !c.removed);
+    EXPECT_TRUE(FileExists(folder.File("100.5dia.tlf")));
+  }
 }
 
 TEST(StartStampClaim, WrapsAtMidnightAndEveryCentisecondHasItsOwnStamp) {

@@ -159,40 +159,40 @@ CellPosition EnterFrom(Grid& grid, int row, int col, const EnterContext& context
 
 TEST(EnterNavigation, SheetInMillimetres) {
   Grid grid = SheetGrid();
-  const EnterContext full{"SHEET", "MM", "FULL"};
+  const EnterContext full{"SHEET", "MM", MoveSetting::kFull};
   EXPECT_EQ(EnterFrom(grid, 1, 1, full), (CellPosition{1, 2}));
   EXPECT_EQ(EnterFrom(grid, 1, 2, full), (CellPosition{1, 5}));   // over the inch columns
   EXPECT_EQ(EnterFrom(grid, 1, 5, full), (CellPosition{1, 10}));  // over the hidden margins
   EXPECT_EQ(EnterFrom(grid, 1, 10, full), (CellPosition{2, 1}));
-  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", "HALF"}), (CellPosition{2, 1}));
-  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", ""}), (CellPosition{1, 5}));
+  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", MoveSetting::kHalf}), (CellPosition{2, 1}));
+  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", MoveSetting::kOther}), (CellPosition{1, 5}));
   // Down in the last row stays in it.
   EXPECT_EQ(EnterFrom(grid, 2, 10, full), (CellPosition{2, 1}));
 }
 
 TEST(EnterNavigation, GlassInInches) {
   Grid grid = GridWith(GlassHeaders());
-  const EnterContext full{"CUT", "IN", "FULL"};
+  const EnterContext full{"CUT", "IN", MoveSetting::kFull};
   EXPECT_EQ(EnterFrom(grid, 1, 3, full), (CellPosition{1, 4}));
   EXPECT_EQ(EnterFrom(grid, 1, 4, full), (CellPosition{1, 5}));
   EXPECT_EQ(EnterFrom(grid, 1, 5, full), (CellPosition{1, 6}));
   EXPECT_EQ(EnterFrom(grid, 1, 16, full), (CellPosition{2, 3}));
-  const EnterContext half{"CUT", "IN", "HALF"};
+  const EnterContext half{"CUT", "IN", MoveSetting::kHalf};
   EXPECT_EQ(EnterFrom(grid, 1, 5, half), (CellPosition{2, 3}));
   EXPECT_EQ(EnterFrom(grid, 1, 2, half), (CellPosition{1, 3}));
-  EXPECT_EQ(EnterFrom(grid, 1, 4, {"CUT", "", "FULL"}), (CellPosition{1, 4}));
+  EXPECT_EQ(EnterFrom(grid, 1, 4, {"CUT", "", MoveSetting::kFull}), (CellPosition{1, 4}));
 }
 
 TEST(EnterNavigation, OtherWindowsGoRightThenToTheNextRow) {
   Grid grid = GridWith({"L > (IN)", "L <= (IN)", "ChL (IN)"});
-  const EnterContext charge{"CHARGE", "IN", "HALF"};
+  const EnterContext charge{"CHARGE", "IN", MoveSetting::kHalf};
   EXPECT_EQ(EnterFrom(grid, 1, 2, charge), (CellPosition{1, 3}));
   EXPECT_EQ(EnterFrom(grid, 1, 3, charge), (CellPosition{2, 1}));
   // Basic Details hides columns 2 to 7: Enter in ITEM goes straight to "T (MM)".
   Grid basic = GridWith(BasicDetailsHeaders(), 2);
   for (int c = basic_col::kGrade; c <= basic_col::kNote; ++c) basic.SetColWidth(c, 0);
-  EXPECT_EQ(EnterFrom(basic, 1, 1, {"BASIC", "MM", "FULL"}), (CellPosition{1, 8}));
-  EXPECT_EQ(EnterFrom(basic, 1, 11, {"BASIC", "MM", "FULL"}), (CellPosition{1, 1}));
+  EXPECT_EQ(EnterFrom(basic, 1, 1, {"BASIC", "MM", MoveSetting::kFull}), (CellPosition{1, 8}));
+  EXPECT_EQ(EnterFrom(basic, 1, 11, {"BASIC", "MM", MoveSetting::kFull}), (CellPosition{1, 1}));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ constexpr const char* kChangeQuestion =
 // A job in a fresh data folder, the prompter that answers for it, and counts of what the
 // change confirmation asked the windows around the job to do.
 struct JobFixture {
-  explicit JobFixture(const std::string& unit = "MM", const std::string& move = "FULL",
+  explicit JobFixture(const std::string& unit = "MM", MoveSetting move = MoveSetting::kFull,
                       bool coil_mode = false) {
     ProgramSettings settings;
     settings.unit = unit;
@@ -214,14 +214,14 @@ class JobWindowsTest : public QObject {
   }
 
   void EnterFollowsWindowUnitAndMove() {
-    JobFixture fixture("MM", "FULL");
+    JobFixture fixture("MM", MoveSetting::kFull);
     fixture.job.sheet.SetRows(4);
     RenumberRows(fixture.job.sheet);
     SheetWindow sheet(fixture.Context());
     GridWidget* grid = Show(sheet);
     QCOMPARE(EnterFrom(grid, 1, 2), QPoint(5, 1));
     QCOMPARE(EnterFrom(grid, 1, 10), QPoint(1, 2));
-    fixture.job.settings.move = "HALF";
+    fixture.job.settings.move = MoveSetting::kHalf;
     QCOMPARE(EnterFrom(grid, 2, 5), QPoint(1, 3));
 
     fixture.job.settings.unit = "IN";
@@ -231,7 +231,7 @@ class JobWindowsTest : public QObject {
     grid = Show(glass);
     QCOMPARE(EnterFrom(grid, 1, 5), QPoint(3, 2));
     QCOMPARE(EnterFrom(grid, 2, 16), QPoint(3, 3));
-    fixture.job.settings.move = "FULL";
+    fixture.job.settings.move = MoveSetting::kFull;
     QCOMPARE(EnterFrom(grid, 2, 5), QPoint(6, 2));
   }
 
@@ -294,7 +294,7 @@ class JobWindowsTest : public QObject {
   }
 
   void CoilModeHidesTheQuantity() {
-    JobFixture fixture("IN", "FULL", true);
+    JobFixture fixture("IN", MoveSetting::kFull, true);
     SheetWindow sheet(fixture.Context());
     GridWidget* grid = Show(sheet);
     QCOMPARE(sheet.windowTitle(), QStringLiteral("Coil Specifications     Unit: IN"));

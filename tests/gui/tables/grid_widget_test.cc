@@ -117,7 +117,7 @@ class GridWidgetTest : public QObject {
     RenumberRows(sheet);
     grid->SetGrid(sheet);
     grid->SetWindowName("SHEET");
-    GridEnvironment environment{"MM", "FULL", ""};
+    GridEnvironment environment{"MM", MoveSetting::kFull, ""};
     grid->SetEnvironment([&environment] { return environment; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -130,12 +130,12 @@ class GridWidgetTest : public QObject {
     QCOMPARE(enter_from(1, 2), QPoint(5, 1));
     QCOMPARE(enter_from(1, 5), QPoint(10, 1));
     QCOMPARE(enter_from(1, 10), QPoint(1, 2));
-    environment.move_setting = "HALF";
+    environment.move_setting = MoveSetting::kHalf;
     QCOMPARE(enter_from(1, 5), QPoint(1, 2));
     environment.unit_setting = "IN";
     QCOMPARE(enter_from(1, 5), QPoint(3, 2));
     QCOMPARE(enter_from(2, 10), QPoint(3, 3));
-    environment.move_setting = "FULL";
+    environment.move_setting = MoveSetting::kFull;
     QCOMPARE(enter_from(1, 4), QPoint(5, 1));
     QCOMPARE(enter_from(1, 5), QPoint(10, 1));
   }
