@@ -124,8 +124,9 @@ TEST_F(ExchangeCommandsTest, ExportWritesNumbersAsNumbersInAWorkbookOrCsv) {
        "report.xlsx",
        0,
        "Layouts 4 str 126 3/8 Sheet Area(ft\xC2\xB2)\nGlass Sizes 5 str 71 1/4 Area(ft\xC2\xB2)\n"},
+      {{"--what", "cuts"}, "cuts.xlsx", 0, "Cuts 22 int 1 Length(MM)\n"},
       {{"--what", "balances"}, "balances.csv", 0, "\xEF\xBB\xBFLAYOUT,L1,L2,QTY,TAG\r\n1,"},
-      {{"--what", "cuts"}, "x.csv", 1, "--what takes glass, stock, report, balances"},
+      {{"--what", "cuts,labels"}, "x.csv", 1, "--what takes glass, stock, report, balances, cuts"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

@@ -11,13 +11,13 @@ namespace lumora::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: export JOB -o FILE.xlsx|FILE.csv [--what glass,stock,report,balances] "
+    "usage: export JOB -o FILE.xlsx|FILE.csv [--what glass,stock,report,balances,cuts] "
     "[--unit MM|IN]\n       [--coil] [--data-dir DIR]";
 
 constexpr Option kOptions[] = {
     {"-o", "FILE", "The file to write: .xlsx a workbook with a sheet per table, else CSV."},
     {"--what", "PARTS",
-     "glass, stock, report, balances, comma separated (default: all the job has)."},
+     "glass, stock, report, balances, cuts, comma separated (default: all the job has)."},
     kUnitOption,
     kCoilOption,
     kDataDirOption,
@@ -36,7 +36,9 @@ int RunExport(const Arguments& parsed) {
   std::optional<std::vector<ExportPart>> parts;
   if (const auto what = parsed.Value("--what")) {
     parts = ParseExportParts(*what);
-    if (!parts) return Fail(kExitUsage, "--what takes glass, stock, report, balances: " + *what);
+    if (!parts) {
+      return Fail(kExitUsage, "--what takes glass, stock, report, balances, cuts: " + *what);
+    }
   }
   AnsweringPrompter prompter(std::cerr, false);
   CommandJob command_job;

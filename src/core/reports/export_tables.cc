@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/cuts/cut_list.h"
 #include "core/engine2d/engine_math.h"
 #include "core/reports/balance_table.h"
 #include "core/reports/number_text.h"
@@ -17,6 +18,7 @@ constexpr double kSquareMetre = 1e6;
 
 ExportCell Number(double value) { return {FormatDouble(value, "0.00"), value, true}; }
 ExportCell Text(std::string text) { return {std::move(text), std::nullopt, false}; }
+ExportCell Whole(int value) { return {GeneralText(value), static_cast<double>(value)}; }
 
 struct Units {
   bool inch;
@@ -33,6 +35,10 @@ struct Units {
   // A length as entered in inches, or the millimetres as a number.
   ExportCell Length(float mm, const std::string& inch_text) const {
     return inch ? Text(inch_text) : ExportCell{GeneralText(mm), mm};
+  }
+  // A length the result worked out, in inches as the cut list shows it.
+  ExportCell Length(float mm) const {
+    return Length(mm, inch ? ToUnitText(TrimZeros(mm), "IN") : std::string());
   }
   ExportCell Area(double square_mm) const { return Number(square_mm / area_divisor); }
 };
@@ -83,8 +89,8 @@ ExportTable LayoutSummaryTable(const LoadedResult& result, std::string_view unit
     }
     const float yield = MinSingle(glass_area / (stock.l1 * stock.l2), 1);
     table.rows.push_back(
-        {ExportCell{GeneralText(n), static_cast<double>(n)}, units.Length(stock.l1, stock.l1_in),
-         units.Length(stock.l2, stock.l2_in), ExportCell{GeneralText(frame.repeat), frame.repeat},
+        {Whole(n), units.Length(stock.l1, stock.l1_in), units.Length(stock.l2, stock.l2_in),
+         ExportCell{GeneralText(frame.repeat), frame.repeat},
          ExportCell{GeneralText(pieces * frame.repeat), pieces * frame.repeat},
          Number(yield * 100.0), units.Area(double{stock.l1} * stock.l2 * frame.repeat),
          units.Area(double{glass_area} * frame.repeat)});
@@ -124,6 +130,23 @@ ExportTable BalanceExportTable(const LoadedResult& result, std::string_view unit
   ApplyFormatString(grid, BuildFormatString(BalanceTableHeaders()));
   LoadTableFromBytes(grid, BalanceTableBytes(result, unit, scrap));
   return GridExportTable(grid, "Balances");
+}
+
+ExportTable CutExportTable(const LoadedResult& result, std::string_view unit) {
+  const Units units(unit);
+  ExportTable table{"Cuts",
+                    {"Layout No.", "No", "Stage", "Axis", "Position" + units.tag,
+                     "Start" + units.tag, "Length" + units.tag},
+                    {}};
+  const ResultCuts cuts = CutOrderOfResult(result);
+  for (size_t n = 1; n <= cuts.layouts.size(); ++n) {
+    for (const Cut& cut : cuts.layouts[n - 1].cuts) {
+      table.rows.push_back({Whole(static_cast<int>(n)), Whole(cut.number), Whole(cut.stage),
+                            Text(cut.axis == CutAxis::kX ? "X" : "Y"), units.Length(cut.position),
+                            units.Length(cut.start), units.Length(cut.length)});
+    }
+  }
+  return table;
 }
 
 }  // namespace lumora

@@ -41,6 +41,9 @@ ExportTable GlassSummaryTable(const LoadedResult& result, std::string_view unit)
 // The Balance And Scrap Table as its window shows it.
 ExportTable BalanceExportTable(const LoadedResult& result, std::string_view unit,
                                const ScrapLimits& scrap);
+// The cut order of every layout, a row per cut as the Layouts window lists it: the layout, the
+// cut's number and stage, the axis its position is measured on, the position, start and length.
+ExportTable CutExportTable(const LoadedResult& result, std::string_view unit);
 
 }  // namespace lumora
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/cuts/cut_settings.h"
 #include "core/layouts/layouts_load.h"
 #include "core/reports/spreadsheet_files.h"
 #include "core/tables/file_routines.h"
@@ -14,6 +15,7 @@ constexpr std::pair<std::string_view, ExportPart> kPartNames[] = {
     {"stock", ExportPart::kStock},
     {"report", ExportPart::kReport},
     {"balances", ExportPart::kBalances},
+    {"cuts", ExportPart::kCuts},
 };
 
 bool EndsWithXlsx(const std::string& path) {
@@ -46,7 +48,10 @@ std::vector<ExportPart> AvailableExportParts(const Job& job) {
   if (IsFileEmpty(job.workspace.WorkingFile("dia.tlf"))) {
     return {ExportPart::kGlass, ExportPart::kStock};
   }
-  return {ExportPart::kGlass, ExportPart::kStock, ExportPart::kReport, ExportPart::kBalances};
+  std::vector<ExportPart> parts = {ExportPart::kGlass, ExportPart::kStock, ExportPart::kReport,
+                                   ExportPart::kBalances};
+  if (LoadCutSettings(job.workspace).cut_order) parts.push_back(ExportPart::kCuts);
+  return parts;
 }
 
 JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
@@ -64,6 +69,7 @@ JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
         continue;
       case ExportPart::kReport:
       case ExportPart::kBalances:
+      case ExportPart::kCuts:
         break;
     }
     if (!load) load = LoadResult(job);
@@ -74,8 +80,10 @@ JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
     if (part == ExportPart::kReport) {
       result.tables.push_back(LayoutSummaryTable(load->result, unit));
       result.tables.push_back(GlassSummaryTable(load->result, unit));
-    } else {
+    } else if (part == ExportPart::kBalances) {
       result.tables.push_back(BalanceExportTable(load->result, unit, JobScrapCriteria(job)));
+    } else {
+      result.tables.push_back(CutExportTable(load->result, unit));
     }
   }
   return result;

@@ -12,12 +12,13 @@
 // What of a job goes out to a spreadsheet, and into which file.
 namespace lumora {
 
-enum class ExportPart { kGlass, kStock, kReport, kBalances };
+enum class ExportPart { kGlass, kStock, kReport, kBalances, kCuts };
 
-// "glass", "stock", "report", "balances", comma separated; nullopt names an unknown part.
+// "glass", "stock", "report", "balances", "cuts", comma separated; nullopt names an unknown part.
 std::optional<std::vector<ExportPart>> ParseExportParts(std::string_view text);
 
-// Every part the job has: the two lists, and the report and balances once it was optimized.
+// Every part the job has: the two lists, and the report and balances once it was optimized, with
+// the cut list when the layouts show the cut order.
 std::vector<ExportPart> AvailableExportParts(const Job& job);
 
 struct JobExport {

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/cuts/cut_list.h"
+#include "core/cuts/cut_settings.h"
 #include "core/job/job_tables.h"
 #include "core/layouts/layouts_load.h"
 #include "core/reports/balance_table.h"
+#include "core/reports/job_export.h"
 #include "core/reports/report.h"
 #include "core/reports/spreadsheet_files.h"
 #include "core/tables/column_dictionary.h"
@@ -54,6 +57,24 @@ TEST(ExportTables, SummariesAddUpToTheReportInTheJobsAreaUnit) {
     const ExportTable balances = BalanceExportTable(load.result, c.unit, {500, 300});
     EXPECT_EQ(balances.headers, BalanceTableHeaders());
     EXPECT_FALSE(balances.rows.empty()) << c.job;
+
+    const ExportTable cuts = CutExportTable(load.result, c.unit);
+    double cut_length = 0;
+    size_t cut_count = 0;
+    for (const LayoutCuts& layout : CutOrderOfResult(load.result).layouts) {
+      cut_length += layout.total_length;
+      cut_count += layout.cuts.size();
+    }
+    ASSERT_EQ(cuts.rows.size(), cut_count) << c.job;
+    ASSERT_GT(cut_count, 0u) << c.job;
+    EXPECT_EQ(cuts.rows[0][4].number.has_value(), c.lengths_are_numbers) << c.job << c.unit;
+    if (c.lengths_are_numbers) {
+      EXPECT_NEAR(ColumnSum(cuts, 6), cut_length, 0.5) << c.job;
+    }
+    // Exported with all the rest only when the layouts show the cut order.
+    EXPECT_NE(AvailableExportParts(job).back(), ExportPart::kCuts);
+    ASSERT_EQ(SaveCutSettings(job.workspace, {true, false}), std::nullopt);
+    EXPECT_EQ(AvailableExportParts(job).back(), ExportPart::kCuts);
   }
 }
 
