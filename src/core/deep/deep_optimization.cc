@@ -226,6 +226,13 @@ std::string GlassSizeList(const GlassList& glasses, const DeepProblem& problem,
   return text;
 }
 
+// Names the glass sizes left unplaced under an end message that does not tell why yet.
+void AddUnplacedLine(std::string& message, const std::string& sizes) {
+  if (message.find('\n') == std::string::npos) {
+    message += "\n" + std::string(kUnplacedGlassMessage) + sizes;
+  }
+}
+
 // The pieces that fit no stock size in any orientation their ORN allows.
 std::vector<int> PiecesFittingNowhere(const DeepProblem& problem) {
   std::vector<int> nowhere;
@@ -325,8 +332,7 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
 
   const std::vector<int> nowhere = PiecesFittingNowhere(problem);
   if (std::any_of(nowhere.begin(), nowhere.end(), [](int n) { return n > 0; })) {
-    result.message = std::string(kDoneMessage) + "\n" + std::string(kUnplacedGlassMessage) +
-                     GlassSizeList(input.glasses, problem, nowhere);
+    AddUnplacedLine(result.message, GlassSizeList(input.glasses, problem, nowhere));
     return result;
   }
 
@@ -426,14 +432,21 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
     if (better) chosen = candidate;
   }
 
+  // Without a result the standard run's explanation stays under the end message.
+  const size_t line_break = result.message.find('\n');
+  const std::string why =
+      line_break == std::string::npos ? std::string() : result.message.substr(line_break);
   result.end = user_stopped ? OptimizationEnd::kStopped : OptimizationEnd::kDone;
   result.message = std::string(user_stopped ? kDeepStoppedMessage : kDoneMessage);
   if (chosen) {
     result.best = chosen->elements;
     TransposeElements(result.best);
-  } else if (!chains.front().Unplaced().empty()) {
-    result.message += "\n" + std::string(kUnplacedGlassMessage) +
-                      GlassSizeList(input.glasses, problem, chains.front().Unplaced());
+  } else {
+    result.message += why;
+    if (!chains.front().Unplaced().empty()) {
+      AddUnplacedLine(result.message,
+                      GlassSizeList(input.glasses, problem, chains.front().Unplaced()));
+    }
   }
   for (const Chain& chain : chains) result.candidates += chain.Steps();
   return result;

@@ -84,7 +84,8 @@ TEST(DeepOptimization, NamesTheGlassSizesNoStockHolds) {
   const OptimizationResult result = RunDeepOptimization(job, settings);
   EXPECT_TRUE(result.best.Empty());
   EXPECT_EQ(result.message,
-            "Optimization done.\nThese glass sizes could not be placed: 1500 x 2500");
+            "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the "
+            "glass left fits no sheet left once margins and trim allowance are taken off.");
 }
 
 }  // namespace
