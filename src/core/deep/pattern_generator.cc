@@ -11,7 +11,6 @@ constexpr double kValueEpsilon = 1e-9;
 // The knapsack's table of choices holds a byte per item and width; beyond this many bytes a
 // strip is filled greedily, most valuable columns per width first.
 constexpr size_t kMaxTableBytes = size_t{16} << 20;
-constexpr int kMostTypesToLookUnder = 300;
 
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
@@ -66,21 +65,14 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       const int count = std::min(height / h, bound);
       const int columns_fitting = frame.width / w;
       int full_columns = std::min(bound / count, columns_fitting);
-      // A column counts with what the space under it will take when it is filled; with many
-      // sizes that look-ahead costs more than it finds.
-      const auto under = [&](int columns, int pieces) {
-        if (types > kMostTypesToLookUnder) return 0.0;
-        return FillValue(frame, {0, 0, columns * w, height - pieces * h}, values, bounds);
-      };
       for (int chunk = 1; full_columns > 0; chunk *= 2) {
         const int take = std::min(chunk, full_columns);
-        items_.push_back(
-            {take * w, take * count * value + under(take, count), {p, o, count, take, w, h}});
+        items_.push_back({take * w, take * count * value, {p, o, count, take, w, h}});
         full_columns -= take;
       }
       const int rest = bound % count;
       if (rest > 0 && bound / count < columns_fitting) {
-        items_.push_back({w, rest * value + under(1, rest), {p, o, rest, 1, w, h}});
+        items_.push_back({w, rest * value, {p, o, rest, 1, w, h}});
       }
     }
   }
@@ -170,19 +162,6 @@ const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame,
   }
   Strip strip = SolveStrip(frame, height, values, bounds);
   return strip_cache_.insert_or_assign(key, std::move(strip)).first->second;
-}
-
-double PatternGenerator::FillValue(const Frame& frame, UnitRect space,
-                                   const std::vector<double>& values, std::vector<int> bounds) {
-  if (space.width <= 0 || space.height <= 0) return 0;
-  scratch_.pieces.clear();
-  scratch_.free_rects.clear();
-  Fill(frame, space, values, bounds, scratch_);
-  double value = 0;
-  for (const PlacedPiece& placed : scratch_.pieces) {
-    value += values[static_cast<size_t>(placed.piece)];
-  }
-  return value;
 }
 
 // Fills a space with the most valuable piece that fits, as a block of as many as the bound

@@ -77,9 +77,6 @@ class PatternGenerator {
                      std::vector<int> bounds);
   void Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
             std::vector<int>& bounds, SheetPattern& pattern);
-  // What Fill would place in the space, as a sum of values.
-  double FillValue(const Frame& frame, UnitRect space, const std::vector<double>& values,
-                   std::vector<int> bounds);
   bool Acceptable(const SheetPattern& pattern) const;
 
   const DeepProblem& problem_;
@@ -88,7 +85,6 @@ class PatternGenerator {
   std::vector<KnapsackItem> items_;
   std::vector<double> best_;
   std::vector<uint8_t> taken_;
-  SheetPattern scratch_;
   std::map<std::tuple<bool, int, int, int>, Strip> strip_cache_;
 };
 
