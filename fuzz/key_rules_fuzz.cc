@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Grid* grids[] = {&job.basic, &job.sheet, &job.glass};
   Grid& grid = *grids[data[0] % 3];
   const EnterContext context{data[0] & 4 ? "SHEET" : "CUT", data[0] & 8 ? "IN" : "MM",
-                             data[0] & 16 ? "HALF" : "FULL"};
+                             data[0] & 16 ? MoveSetting::kHalf : MoveSetting::kFull};
   for (size_t i = 1; i + 1 < size; i += 2) {
     const uint8_t key = data[i + 1];
     switch (data[i] % 5) {
