@@ -122,6 +122,13 @@ class ResultWindowsTest : public QObject {
     QTest::mouseClick(FindWidget<LayoutPicture>(Layouts(), "pic"), Qt::LeftButton, {}, Pixel(x, y));
   }
 
+  // Presses a toolbar button of the Layouts window, built again after each change, once it is
+  // enabled.
+  void Press(const char* button) {
+    QTRY_VERIFY(Layouts() != nullptr && FindWidget<QAction>(Layouts(), button)->isEnabled());
+    FindWidget<QAction>(Layouts(), button)->trigger();
+  }
+
  private slots:
   void init() { program_ = std::make_unique<testing::ProgramWindow>(); }
   void cleanup() { program_.reset(); }
@@ -330,11 +337,9 @@ class ResultWindowsTest : public QObject {
 
     // Undo and redo from the toolbar.
     const std::string added = Working("dia.tlf");
-    QTRY_VERIFY(Layouts() != nullptr && FindWidget<QAction>(Layouts(), "TB7")->isEnabled());
-    FindWidget<QAction>(Layouts(), "TB7")->trigger();
+    Press("TB7");
     QTRY_COMPARE(Working("dia.tlf"), deleted);
-    QTRY_VERIFY(Layouts() != nullptr && FindWidget<QAction>(Layouts(), "TB8")->isEnabled());
-    FindWidget<QAction>(Layouts(), "TB8")->trigger();
+    Press("TB8");
     QTRY_COMPARE(Working("dia.tlf"), added);
   }
 
@@ -365,11 +370,9 @@ class ResultWindowsTest : public QObject {
     QVERIFY(Working("diaalt.tlf") == edited);
 
     // The arrangements tried on the way do not cut the history short.
-    QTRY_VERIFY(Layouts() != nullptr && FindWidget<QAction>(Layouts(), "TB7")->isEnabled());
-    FindWidget<QAction>(Layouts(), "TB7")->trigger();
+    Press("TB7");
     QTRY_COMPARE(Working("dia.tlf"), edited);
-    QTRY_VERIFY(Layouts() != nullptr && FindWidget<QAction>(Layouts(), "TB7")->isEnabled());
-    FindWidget<QAction>(Layouts(), "TB7")->trigger();
+    Press("TB7");
     QTRY_COMPARE(Working("dia.tlf"), original);
   }
 
