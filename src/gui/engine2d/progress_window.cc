@@ -314,7 +314,6 @@ void ProgressWindow::FinishRun() {
   message_label_->setText(message);
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
-  emit RunFinished();
   if (close_when_finished_) accept();
 }
 

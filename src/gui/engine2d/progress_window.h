@@ -45,10 +45,6 @@ class ProgressWindow : public QDialog {
   // when it has already ended).
   void StopAndClose();
 
- signals:
-  // The run has ended and the job holds its result.
-  void RunFinished();
-
  public slots:
   void reject() override;
 

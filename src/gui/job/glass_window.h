@@ -16,7 +16,6 @@ class GlassWindow : public JobGridWindow {
  public:
   explicit GlassWindow(JobWindowContext context, QWidget* parent = nullptr);
 
-  QLabel* orientation_label(int orn) const { return orn == 1 ? orn1_ : orn2_; }
   QLabel* quantity_label() const { return quantity_; }
 
   QSize sizeHint() const override;

@@ -82,7 +82,6 @@ class JobGridWindow : public QWidget, public JobView {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  Grid& JobGrid(Job& job) const;
   bool AllowKey(const QKeyEvent& event);
   void CellEdited(int row, int col);
   void ContentsChanged();

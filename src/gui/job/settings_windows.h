@@ -62,7 +62,6 @@ class ChargeableSizeWindow : public QDialog {
   ChargeableSizeWindow(Workspace workspace, Prompter& prompter, QWidget* parent = nullptr);
 
   GridWidget* grid_widget() const { return grid_; }
-  QPushButton* done_button() const { return done_; }
 
   // Asks the save question first; a store that failed keeps the window open.
   void done(int result) override;

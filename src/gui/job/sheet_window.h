@@ -21,10 +21,6 @@ class SheetWindow : public JobGridWindow {
  public:
   explicit SheetWindow(JobWindowContext context, QWidget* parent = nullptr);
 
-  // The indicator of margin 0 (left), 1 (top), 2 (right) or 3 (bottom).
-  QLabel* margin_indicator(int index) const { return margins_.at(static_cast<size_t>(index)); }
-  QPushButton* import_button() const { return import_; }
-
   QSize sizeHint() const override;
 
  private:

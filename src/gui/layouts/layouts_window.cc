@@ -257,7 +257,6 @@ void LayoutsWindow::ShowSection() {
   }
 }
 
-QString LayoutsWindow::SectionText() const { return section_->toPlainText(); }
 
 bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
   LayoutPrintJob job;

@@ -63,8 +63,6 @@ class LayoutsWindow : public QWidget {
   // A toolbar button by its index 1 to 6.
   QAction* Button(int index) const;
   LayoutLook Look() const;
-  // The layout's report section as the text box shows it.
-  QString SectionText() const;
 
   // Prints the current layout, or every layout one per page, on the printer.
   bool Print(QPrinter& printer, bool all_layouts);

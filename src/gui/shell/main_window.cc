@@ -29,7 +29,6 @@
 #include "gui/shell/help.h"
 #include "gui/shell/job_exchange.h"
 #include "gui/shell/message_box_prompter.h"
-#include "gui/shell/notices.h"
 #include "gui/tables/grid_widget.h"
 #include "gui/tools/unit_conversion_window.h"
 
@@ -247,10 +246,6 @@ void MainWindow::ShowView(ChildWindow kind) {
   }
   // The Layouts window puts its figures on the status bar as it opens.
   ShowResultStatus();
-  if (factories_.count(kind) == 0) {
-    TellNotAvailable(ChildCaption(kind));
-    return;
-  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   FocusJobGrid(JobGridId::kBasic);
   // The Layouts window writes the report and the balance table as it opens.
@@ -366,23 +361,11 @@ void MainWindow::FileSaveAsDefaultsCommand() {
   FileSaveAsDefaults(job_, prompter());
 }
 
-void MainWindow::EditBasicDetails() {
-  if (OpenChildWindow(ChildWindow::kBasicDetails) == nullptr) {
-    TellNotAvailable(ChildCaption(ChildWindow::kBasicDetails));
-  }
-}
+void MainWindow::EditBasicDetails() { OpenChildWindow(ChildWindow::kBasicDetails); }
 
-void MainWindow::EditSheet() {
-  if (OpenChildWindow(ChildWindow::kSheet) == nullptr) {
-    TellNotAvailable(ChildCaption(ChildWindow::kSheet));
-  }
-}
+void MainWindow::EditSheet() { OpenChildWindow(ChildWindow::kSheet); }
 
-void MainWindow::EditGlass() {
-  if (OpenChildWindow(ChildWindow::kGlass) == nullptr) {
-    TellNotAvailable(ChildCaption(ChildWindow::kGlass));
-  }
-}
+void MainWindow::EditGlass() { OpenChildWindow(ChildWindow::kGlass); }
 
 void MainWindow::StartOptimizationCommand() {
   StoreJobViews();
@@ -391,10 +374,6 @@ void MainWindow::StartOptimizationCommand() {
   LoadJobViews();
   FocusJobGrid(checks.focus);
   if (!checks.start) return;
-  if (!runner_) {
-    TellNotAvailable(QStringLiteral("The optimization run"));
-    return;
-  }
   optimization_running_ = true;
   runner_(*this);
   optimization_running_ = false;
@@ -533,10 +512,6 @@ void MainWindow::ShowAbout() {
   about->setAttribute(Qt::WA_DeleteOnClose);
   about->setWindowModality(Qt::ApplicationModal);
   about->show();
-}
-
-void MainWindow::TellNotAvailable(const QString& what) {
-  lumora::TellNotAvailable(prompter(), what);
 }
 
 }  // namespace lumora

@@ -47,9 +47,9 @@ struct MainWindowSetup {
   Prompter* prompter = nullptr;
   // The open/save dialog; the desktop's file dialog when empty.
   FileDialog file_dialog;
-  // The child windows that are part of the program; the others answer a command with a notice.
+  // The child windows; every window the program opens has all of them.
   std::map<ChildWindow, ChildFactory> child_factories;
-  // What F5 runs after the checks; without a runner the start ends with a notice.
+  // What F5 runs after the checks; required.
   OptimizationRunner optimization_runner;
 };
 
@@ -72,7 +72,8 @@ class MainWindow : public QMainWindow {
   const FileDialog& file_dialog() const { return file_dialog_; }
 
   // Shows and activates a child window, building it when it is not open; a new job window is
-  // loaded from the job first. Null when the window is not part of the program yet.
+  // loaded from the job first. Null when its factory builds nothing (a result view without
+  // the Layouts window).
   QMdiSubWindow* OpenChildWindow(ChildWindow kind);
   QMdiSubWindow* FindChildWindow(ChildWindow kind) const;
   // Closes a child window; the job takes the grid of a job window.
@@ -157,7 +158,6 @@ class MainWindow : public QMainWindow {
   void RefreshFromJob();
   void FocusJobGrid(JobGridId grid);
   void ChildClosing(ChildWindow kind, QWidget* content);
-  void TellNotAvailable(const QString& what);
 
   Job job_;
   Prompter* prompter_;

@@ -137,10 +137,9 @@ GridToolBar::GridToolBar(GridWidget* grid, QWidget* parent) : QToolBar(parent) {
     QAction* action = addAction(ButtonIcon(button.index), QString::fromLatin1(button.tooltip));
     action->setToolTip(QString::fromLatin1(button.tooltip));
     action->setData(button.index);
-    connect(action, &QAction::triggered, this, [this, target = QPointer<GridWidget>(grid), button] {
+    connect(action, &QAction::triggered, this, [target = QPointer<GridWidget>(grid), button] {
       if (target == nullptr) return;
       (target->*button.command)();
-      emit ButtonClicked(button.index);
     });
   }
 }

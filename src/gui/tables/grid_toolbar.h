@@ -22,10 +22,6 @@ class GridToolBar : public QToolBar {
 
   // The button with the index; nullptr for a separator or an index without a button.
   QAction* Button(int index) const;
-
- signals:
-  // Emitted after the grid ran the button's command.
-  void ButtonClicked(int index);
 };
 
 }  // namespace lumora

@@ -1,22 +1,84 @@
 #include "gui/shell/launcher.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/shell/data_folder.h"
 #include "core/tables/file_routines.h"
+#include "gui/job/settings_windows.h"
+#include "gui/library/library_windows.h"
+#include "gui/library/load_products_window.h"
+#include "gui/reports/labels_window.h"
 #include "gui/shell/about_window.h"
-#include "gui/shell/help.h"
+#include "gui/shell/configure_window.h"
 #include "gui/shell/main_window.h"
-#include "gui/support/find_widget.h"
+#include "gui/shell/single_instance.h"
+#include "gui/support/program_window.h"
+#include "gui/tables/grid_widget.h"
+#include "support/folder_snapshot.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
+namespace {
 
+using testing::FindWidget;
+
+constexpr const char* kRefusal = "Lumora is already running";
+
+// Starts the desktop program with its runtime folder and data folder.
+void Start(QProcess& process, const QString& runtime_folder, const QString& data_folder) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_folder);
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(LUMORA_DESKTOP_PATH), {QStringLiteral("--data-dir"), data_folder});
+}
+
+// Starts the program again and waits until it has refused to run beside the lock's holder;
+// false when it does not say so in time. The refusal then waits for its message box: the
+// process is killed.
+bool RefusedSecondStart(const QString& runtime_folder, const QString& data_folder) {
+  QProcess second;
+  Start(second, runtime_folder, data_folder);
+  if (!second.waitForStarted()) return false;
+  QByteArray told;
+  const bool refused = QTest::qWaitFor(
+      [&] {
+        told += second.readAllStandardError();
+        return told.contains(kRefusal);
+      },
+      20000);
+  second.kill();
+  second.waitForFinished();
+  return refused;
+}
+
+GridWidget* Show(QDialog& window) {
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not exposed");
+  return FindWidget<GridWidget>(&window, "FG");
+}
+
+}  // namespace
+
+// The launcher, the only program of a user that runs at a time, and the library and settings
+// windows it opens.
 class LauncherTest : public QObject {
   Q_OBJECT
 
@@ -33,7 +95,7 @@ class LauncherTest : public QObject {
   }
 
   static QPushButton* Button(QWidget* window, int index) {
-    return testing::FindWidget<QPushButton>(window, QStringLiteral("cmd%1").arg(index));
+    return FindWidget<QPushButton>(window, QStringLiteral("cmd%1").arg(index));
   }
 
   // The start-up screen, once the launcher was shown.
@@ -43,8 +105,7 @@ class LauncherTest : public QObject {
       about = launcher.findChild<AboutWindow*>(QStringLiteral("About"));
       return about != nullptr && about->isVisible();
     };
-    if (!QTest::qWaitFor(shown)) return nullptr;
-    return about;
+    return QTest::qWaitFor(shown) ? about : nullptr;
   }
 
  private slots:
@@ -54,41 +115,16 @@ class LauncherTest : public QObject {
     QVERIFY(!SeedDataFolder(folder_->File("data")).has_value());
   }
 
-  void FillsTheWorkAreaWithItsButtons() {
-    Launcher launcher(Setup());
+  // Without a job to open (the one named is gone) About is the start-up screen.
+  void FillsTheWorkAreaAndShowsAboutFirst() {
+    Launcher launcher(Setup(folder_->File("gone.opt")));
     launcher.show();
     QVERIFY(QTest::qWaitForWindowExposed(&launcher));
     QCOMPARE(launcher.frameGeometry(), launcher.screen()->availableGeometry());
-    QCOMPARE(launcher.palette().color(QPalette::Window), QColor(35, 101, 53));
-    QCOMPARE(
-        testing::FindWidget<QLabel>(&launcher, "TitleLbl")->palette().color(QPalette::WindowText),
-        QColor(Qt::white));
-    const QStringList captions = {"Base Module",   "S D R",     "M L M",    "P L M",
-                                  "Load Products", "Configure", "About...", "Exit"};
-    const QStringList tooltips = {"Base Module",
-                                  "Strandor",
-                                  "Material Library Manager",
-                                  "Product Library Manager",
-                                  "Load Products",
-                                  "Modify Settings",
-                                  "About LUMORA",
-                                  "Close LUMORA"};
-    for (int index = 0; index < 8; ++index) {
-      QCOMPARE(Button(&launcher, index)->text(), captions[index]);
-      QCOMPARE(Button(&launcher, index)->toolTip(), tooltips[index]);
-    }
-  }
-
-  void AboutIsTheStartUpScreen() {
-    Launcher launcher(Setup());
-    launcher.show();
     AboutWindow* about = WaitForAbout(launcher);
     QVERIFY(about != nullptr);
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Lumora"));
     QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(testing::FindWidget<QLabel>(about, "VersionLbl")->text(),
-             QStringLiteral("Lumora version 0.1.0"));
-    testing::FindWidget<QPushButton>(about, "cmdOK")->click();
+    FindWidget<QPushButton>(about, "cmdOK")->click();
     QTRY_VERIFY(launcher.findChild<AboutWindow*>() == nullptr);
     QVERIFY(launcher.main_window() == nullptr);
   }
@@ -106,81 +142,43 @@ class LauncherTest : public QObject {
     QVERIFY(launcher.findChild<AboutWindow*>() == nullptr);
     // The launcher stays while a main window is open.
     QVERIFY(!launcher.close());
-
     QVERIFY(window->close());
     QVERIFY(launcher.isEnabled());
     QTRY_VERIFY(launcher.main_window() == nullptr);
   }
 
-  void AMissingCommandLineJobShowsTheStartUpScreen() {
-    Launcher launcher(Setup(folder_->File("gone.opt")));
-    launcher.show();
-    QVERIFY(WaitForAbout(launcher) != nullptr);
-    QVERIFY(launcher.main_window() == nullptr);
-  }
-
-  void ModuleButtonsOpenTheirModes() {
+  // Every main window the launcher opens has every window and the optimization run.
+  void ModuleButtonsOpenTheirWindows() {
     Launcher launcher(Setup());
     launcher.show();
     QVERIFY(WaitForAbout(launcher) != nullptr);
-    Button(&launcher, 1)->click();
-    QCOMPARE(launcher.main_window()->windowTitle(), QStringLiteral("Strandor"));
-    QVERIFY(launcher.main_window()->job().settings.coil_mode);
-    // The job windows are part of the main windows the launcher opens.
-    QVERIFY(launcher.main_window()->OpenChildWindow(ChildWindow::kSheet) != nullptr);
-    // The job took the settings of misc.set; they come back when the window closes.
-    QVERIFY(launcher.main_window()->close());
-    QCOMPARE(launcher.settings().unit, std::string("MM"));
-    QTRY_VERIFY(launcher.main_window() == nullptr);
-
-    Button(&launcher, 0)->click();
-    QCOMPARE(launcher.main_window()->windowTitle(), QStringLiteral("Base Module"));
-    QVERIFY(!launcher.main_window()->job().settings.coil_mode);
-    QVERIFY(launcher.main_window()->close());
-
-    const std::vector<std::pair<int, QString>> modules = {{2, "MLM"}, {3, "PLM"}, {4, "LOADPROD"}};
-    for (const auto& [index, name] : modules) {
+    for (const int index : {0, 1}) {
       Button(&launcher, index)->click();
-      auto* window = testing::FindWidget<QDialog>(&launcher, name);
-      QVERIFY(window->isVisible());
-      QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+      MainWindow* window = launcher.main_window();
+      QCOMPARE(window->job().settings.coil_mode, index == 1);
+      for (const ChildWindow kind :
+           {ChildWindow::kBasicDetails, ChildWindow::kSheet, ChildWindow::kGlass}) {
+        QVERIFY(window->OpenChildWindow(kind) != nullptr);
+      }
       prompter_.Plan(PromptAnswer::kNo);
-      window->reject();
-      QTRY_VERIFY(launcher.findChild<QDialog*>(name) == nullptr);
+      QVERIFY(window->close());
+      QTRY_VERIFY(launcher.main_window() == nullptr);
     }
-    QCOMPARE(prompter_.Texts(), (std::vector<std::string>{"Save Changes?", "Save Changes?"}));
-  }
-
-  void ConfigureOffersTheSettingsWindows() {
-    Launcher launcher(Setup());
-    launcher.show();
-    QVERIFY(WaitForAbout(launcher) != nullptr);
     Button(&launcher, 5)->click();
-    auto* configure = testing::FindWidget<QDialog>(&launcher, "Configure");
-    QVERIFY(configure->isVisible());
-    QCOMPARE(configure->windowTitle(), QStringLiteral("Configure"));
-    QCOMPARE(configure->windowModality(), Qt::ApplicationModal);
-    const QStringList captions = {"Chargeable Size", "Scrap Criteria", "Labels", "Misc", "Close"};
-    for (int index = 0; index < 5; ++index) {
-      QCOMPARE(Button(configure, index)->text(), captions[index]);
+    QWidget* configure = FindWidget<QDialog>(&launcher, "Configure");
+    const std::tuple<QWidget*, int, const char*> windows[] = {
+        {&launcher, 2, "MLM"},    {&launcher, 3, "PLM"},   {&launcher, 4, "LOADPROD"},
+        {configure, 0, "CHARGE"}, {configure, 1, "SCRAP"}, {configure, 2, "LABELS"},
+        {configure, 3, "MISC"}};
+    for (const auto& [parent, index, name] : windows) {
+      Button(parent, index)->click();
+      QVERIFY(FindWidget<QDialog>(parent, name)->isVisible());
     }
-    const std::vector<std::pair<int, QString>> windows = {
-        {0, "CHARGE"}, {1, "SCRAP"}, {2, "LABELS"}, {3, "MISC"}};
-    for (const auto& [index, name] : windows) {
-      Button(configure, index)->click();
-      auto* window = testing::FindWidget<QDialog>(configure, name);
-      QVERIFY(window->isVisible());
-      QCOMPARE(window->windowModality(), Qt::ApplicationModal);
-    }
-    QVERIFY(prompter_.Texts().empty());
-    Button(configure, 4)->click();
-    QTRY_VERIFY(launcher.findChild<QDialog*>(QStringLiteral("Configure")) == nullptr);
   }
 
   void ExitRemovesTheWorkingFiles() {
     folder_->Write("data/12.5sheet.tlf", "\"1\"\r\n");
     folder_->Write("data/12.5products.lst", "X\r\n");
-    folder_->Write("data/12.5tmp.tlf", "");
     Launcher launcher(Setup());
     launcher.show();
     QVERIFY(WaitForAbout(launcher) != nullptr);
@@ -190,15 +188,183 @@ class LauncherTest : public QObject {
         QDir(QString::fromStdString(folder_->File("data"))).entryList(QDir::Files);
     QVERIFY2(left.filter(QStringLiteral("12.5")).isEmpty(), qPrintable(left.join(' ')));
     QVERIFY(left.contains(QStringLiteral("misc.set")));
-    QVERIFY(left.contains(QStringLiteral("Defaults")));
   }
 
-  void HelpIsFoundInTheDataFolderFirst() {
-    QVERIFY(QFileInfo(FindHelpFile(QString())).isFile());
-    QVERIFY(QDir().mkpath(QString::fromStdString(folder_->File("data/help"))));
-    folder_->Write("data/help/index.html", "<html></html>");
-    QCOMPARE(FindHelpFile(QString::fromStdString(folder_->File("data"))),
-             QString::fromStdString(folder_->File("data/help/index.html")));
+  // Runs the program twice with the same runtime folder: the second start says so and never
+  // gets as far as preparing a data folder or claiming a start stamp in one; the first runs
+  // on. A first instance that is killed leaves its lock behind, and the next start takes it
+  // over.
+  void ASecondStartIsRefused() {
+    QTemporaryDir runtime;
+    QTemporaryDir data;
+    const QString first_data = data.filePath(QStringLiteral("first"));
+    const QString lock_file =
+        SingleInstanceLock::LockFilePath(runtime.path(), QStringLiteral("Lumora"));
+    QProcess first;
+    Start(first, runtime.path(), first_data);
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lock_file), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        QDir(first_data).entryList({QStringLiteral("*run.lst")}, QDir::Files).size(), 1, 20000);
+
+    QVERIFY(RefusedSecondStart(runtime.path(), data.filePath(QStringLiteral("second"))));
+    QVERIFY(!QFileInfo::exists(data.filePath(QStringLiteral("second"))));
+    const testing::FolderSnapshot before = testing::SnapshotFolder(first_data.toStdString());
+    QVERIFY(RefusedSecondStart(runtime.path(), first_data));
+    QCOMPARE(testing::FolderChanges(before, testing::SnapshotFolder(first_data.toStdString())),
+             std::vector<std::string>());
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.kill();
+    QVERIFY(first.waitForFinished());
+    QVERIFY(QFileInfo::exists(lock_file));
+    SingleInstanceLock after_crash(runtime.path());
+    QVERIFY(after_crash.CheckMutex(QStringLiteral("Lumora")));
+  }
+
+  // Misc and Scrap Criteria store their one row on Apply only.
+  void MiscAndScrapStoreOnApplyOnly() {
+    testing::TempFolder folder;
+    const Workspace workspace{folder.path(), "1."};
+    folder.Write("misc.set", "\"MM\",\"16\",\"FULL\"\r\n\"IN\",\"3\",\"HALF\"\r\n");
+    testing::ScriptedPrompter prompter;
+    {
+      ScrapCriteriaWindow window(workspace, prompter);
+      QTest::keyClicks(Show(window), "300");
+      window.close();
+      QVERIFY(!FileExists(folder.File("scrap.dat")));
+    }
+    ScrapCriteriaWindow scrap(workspace, prompter);
+    QTest::keyClicks(Show(scrap), "300\r250\r");
+    FindWidget<QPushButton>(&scrap, "cmd")->click();
+    QCOMPARE(folder.Read("scrap.dat"), std::string("\"300\",\"250\"\r\n"));
+
+    MiscWindow misc(workspace, prompter);
+    GridWidget* grid = Show(misc);
+    QTest::keyClick(grid, Qt::Key_Q);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClicks(grid, "4");
+    FindWidget<QPushButton>(&misc, "cmd")->click();
+    QCOMPARE(misc.result(), int(QDialog::Accepted));
+    QCOMPARE(folder.Read("misc.set"), std::string("\"IN\",\"164\",\"FULL\"\r\n"));
+    QVERIFY(prompter.Texts().empty());
+  }
+
+  void ChargeableSizesAreSavedOnlyWhenAsked() {
+    testing::TempFolder folder;
+    const Workspace workspace{folder.path(), "1."};
+    const std::string original = "\"0\",\"24\",\"24\"\r\n";
+    folder.Write("charge.dat", original);
+    testing::ScriptedPrompter prompter;
+    for (const PromptAnswer answer : {PromptAnswer::kNo, PromptAnswer::kYes}) {
+      ChargeableSizeWindow window(workspace, prompter);
+      GridWidget* grid = Show(window);
+      grid->SetCurrentCell(2, 1);
+      QTest::keyClicks(grid, "24\r48\r48");
+      prompter.Plan(answer);
+      FindWidget<QPushButton>(&window, "cmd")->click();
+      QVERIFY(!window.isVisible());
+    }
+    QCOMPARE(prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
+    QCOMPARE(folder.Read("charge.dat"), original + "\"24\",\"48\",\"48\"\r\n");
+  }
+
+  // Configure opens Define Labels, which stores lbl.def and the code setting when closed with
+  // its button only.
+  void DefineLabelsStoresOnCloseOnly() {
+    testing::TempFolder folder;
+    const std::string original = "\"4\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n";
+    folder.Write("lbl.def", original);
+    testing::ScriptedPrompter prompter;
+    ConfigureWindow configure(Workspace{folder.path(), "1."}, prompter);
+    configure.show();
+    for (const bool with_button : {false, true}) {
+      FindWidget<QPushButton>(&configure, "cmd2")->click();
+      auto* labels = FindWidget<LabelsWindow>(&configure, "LABELS");
+      QVERIFY(QTest::qWaitForWindowExposed(labels));
+      auto* grid = FindWidget<GridWidget>(labels, "FG");
+      QCOMPARE(grid->grid().Text(1, 4), std::string("40"));
+      QTest::keyClick(grid, Qt::Key_Delete);
+      QTest::keyClick(grid, Qt::Key_3);
+      FindWidget<QComboBox>(labels, "cmbCode")->setCurrentIndex(2);
+      if (with_button) {
+        FindWidget<QPushButton>(labels, "cmdClose")->click();
+      } else {
+        labels->close();
+        QCOMPARE(folder.Read("lbl.def"), original);
+        QVERIFY(!QFile::exists(QString::fromStdString(folder.File("lblcode.set"))));
+        QTRY_VERIFY(configure.findChild<LabelsWindow*>() == nullptr);
+      }
+    }
+    QCOMPARE(folder.Read("lbl.def"), std::string("\"3\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n"));
+    QCOMPARE(folder.Read("lblcode.set"), std::string("0\r\n2\r\n"));
+    QVERIFY(prompter.Texts().empty());
+  }
+
+  // Done asks, then the material library merges equal sizes and the product library lists its
+  // products.
+  void LibraryManagersStoreOnDone() {
+    testing::TempFolder folder;
+    folder.Write("mlm.dat", "\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n");
+    folder.Write("plm.dat",
+                 "\"TOP\",\"\",\"FLOAT\",\"\",\"6\",\"1200\",\"800\",\"1\"\r\n"
+                 "\"DOOR\",\"\",\"FLOAT\",\"\",\"6\",\"2000\",\"700\",\"2\"\r\n");
+    testing::ScriptedPrompter prompter({PromptAnswer::kYes, PromptAnswer::kYes});
+    MaterialLibraryWindow materials(Workspace{folder.path(), "3."}, prompter);
+    GridWidget* grid = Show(materials);
+    grid->SetCurrentCell(2, 1);
+    QTest::keyClicks(grid, "float");
+    for (const auto& [col, text] : {std::pair{4, "1830"}, {5, "2440"}, {6, "4"}, {7, "12"}}) {
+      grid->SetCurrentCell(2, col);
+      QTest::keyClicks(grid, text);
+    }
+    grid->grid().SetText(2, 3, "5");
+    materials.done_button()->click();
+    QVERIFY(!materials.isVisible());
+    QCOMPARE(folder.Read("mlm.dat"),
+             std::string("\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"14\",\"12\"\r\n"));
+
+    ProductLibraryWindow products(Workspace{folder.path(), "3."}, prompter);
+    products.show();
+    products.reject();
+    QCOMPARE(prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
+    QCOMPARE(folder.Read("products.lst"), std::string("\"DOOR\"\r\n\"TOP\"\r\n"));
+  }
+
+  void LoadProductsChoosesProductsAndGeneratesJobs() {
+    testing::TempFolder folder;
+    folder.Write("plm.dat",
+                 "\"DOOR\",\"\",\"FLOAT\",\"\",\"6\",\"2000\",\"700\",\"2\"\r\n"
+                 "\"TOP\",\"\",\"FLOAT\",\"\",\"6\",\"1200\",\"800\",\"1\"\r\n");
+    // Left over from an item choice: the window must not offer these.
+    folder.Write("products.lst", "\"FLOAT\"\r\n");
+    folder.Write("loadprod.tlf", "\"OLD\",\"1\",\"\"\r\n");
+    testing::ScriptedPrompter prompter;
+    {
+      LoadProductsWindow window(Workspace{folder.path(), "5."}, prompter);
+      GridWidget* grid = Show(window);
+      QCOMPARE(grid->grid().Text(1, 1), std::string());
+      QStringList offered;
+      for (const auto& [row, key, product, quantity] :
+           {std::tuple{1, Qt::Key_T, "TOP", "3"}, {2, Qt::Key_D, "DOOR", "2"}}) {
+        grid->SetCurrentCell(row, 1);
+        testing::ChooseEntry(QString::fromLatin1(product), &offered);
+        QTest::keyClick(grid, key);
+        grid->SetCurrentCell(row, 2);
+        QTest::keyClicks(grid, quantity);
+      }
+      QCOMPARE(offered, QStringList({"DOOR", "TOP", "DOOR", "TOP"}));
+      FindWidget<QLineEdit>(&window, "txt")->setText(QStringLiteral(" ORD "));
+      window.load_button()->click();
+      QCOMPARE(prompter.Texts(),
+               std::vector<std::string>{
+                   "1 'ORD' file(s) starting from ORD[MAT=FLOAT,GRADE=,THICK=6].OPT generated."});
+      const std::string job = folder.Read("ORD[MAT=FLOAT,GRADE=,THICK=6].OPT");
+      QVERIFY(job.find("\"1200\",\"800\",\"\",\"\",\"3\"") != std::string::npos);
+      QVERIFY(job.find("\"2000\",\"700\",\"\",\"\",\"4\"") != std::string::npos);
+      window.close();
+    }
+    QVERIFY(!FileExists(folder.File("loadprod.tlf")));
   }
 };
 

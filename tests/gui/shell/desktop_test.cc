@@ -1,0 +1,171 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <string>
+
+#include "gui/job/job_file_dialog.h"
+#include "gui/reports/labels_window.h"
+#include "gui/shell/help.h"
+#include "gui/shell/message_box_prompter.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+namespace lumora {
+
+// Takes the place of the desktop's browser.
+class PageRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QStringList pages;
+
+ public slots:
+  void Open(const QUrl& url) {
+    // Only pages of the manual that are there.
+    if (QFileInfo(url.toLocalFile()).isFile()) pages << url.fileName() + "#" + url.fragment();
+  }
+};
+
+// What the program asks of the desktop: message boxes, file dialogs and the manual's pages.
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Each prompt shows its title, text, icon, buttons and default, and answers the button
+  // pressed.
+  void ShowsTheBoxAsAsked() {
+    using Box = QMessageBox;
+    struct Case {
+      Prompt prompt;
+      Box::Icon icon;
+      Box::StandardButtons buttons;
+      Box::StandardButton default_button;
+      Box::StandardButton press;
+      PromptAnswer answer;
+    };
+    const Case cases[] = {
+        {{"Attention!", "Save changes in current file?", PromptIcon::kQuestion,
+          PromptButtons::kYesNoCancel, PromptAnswer::kYes},
+         Box::Question,
+         Box::Yes | Box::No | Box::Cancel,
+         Box::Yes,
+         Box::Cancel,
+         PromptAnswer::kCancel},
+        {{"Lumora", "L1 missing in sheet number (1), Proceed?", PromptIcon::kQuestion,
+          PromptButtons::kYesNo, PromptAnswer::kNo},
+         Box::Question,
+         Box::Yes | Box::No,
+         Box::No,
+         Box::Yes,
+         PromptAnswer::kYes},
+        {{"Lumora", "Total Glass Size Area is MORE then Total Sheet Area!",
+          PromptIcon::kExclamation, PromptButtons::kOk, PromptAnswer::kOk},
+         Box::Warning,
+         Box::Ok,
+         Box::Ok,
+         Box::Ok,
+         PromptAnswer::kOk},
+        {{"Lumora", "Lumora is already running", PromptIcon::kInformation, PromptButtons::kOk,
+          PromptAnswer::kOk},
+         Box::Information,
+         Box::Ok,
+         Box::Ok,
+         Box::Ok,
+         PromptAnswer::kOk},
+    };
+    for (const Case& c : cases) {
+      QVariantList seen;
+      QTimer::singleShot(0, [&seen, press = c.press] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+          auto* box = qobject_cast<QMessageBox*>(window);
+          if (box == nullptr || !box->isVisible()) continue;
+          seen << box->windowTitle() << box->text() << box->icon() << int(box->standardButtons())
+               << box->standardButton(box->defaultButton());
+          box->button(press)->click();
+        }
+      });
+      MessageBoxPrompter prompter;
+      QCOMPARE(prompter.Ask(c.prompt), c.answer);
+      QCOMPARE(seen, (QVariantList{QString::fromStdString(c.prompt.title),
+                                   QString::fromStdString(c.prompt.text), c.icon, int(c.buttons),
+                                   c.default_button}));
+    }
+  }
+
+  // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
+  // name without one takes; a filter without its pattern gives no broken one.
+  void FiltersAndSuffixes() {
+    const struct {
+      const char* filter;
+      QString qt_filter;
+      QString suffix;
+    } cases[] = {
+        {"*.opt|*.opt", "*.opt", "opt"},
+        {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
+        {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
+        {"All|*.*", "All (*.*)", ""},
+        {"*.opt", "*.opt", "opt"},
+        {"", "", ""},
+        {"|", "", ""},
+    };
+    for (const auto& c : cases) {
+      QCOMPARE(QtFileFilter(c.filter), c.qt_filter);
+      QCOMPARE(DefaultSuffix(c.filter), c.suffix);
+    }
+  }
+
+  // The window in front chooses the page: in the main window its active child window.
+  void F1AndTheEditTopicsOpenTheirPages() {
+    testing::TempFolder folder;
+    testing::ScriptedPrompter prompter;
+    PageRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+    {
+      LabelsWindow labels(Workspace{folder.path(), "1."}, prompter);
+      labels.show();
+      labels.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&labels));
+      QTest::keyClick(&labels, Qt::Key_F1);
+    }
+    OpenHelpTopic(QString(), 38);
+    OpenHelpTopic(QString(), 39);
+    QMainWindow main;
+    main.setObjectName(QStringLiteral("BaseModule"));
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    OpenHelpFile(QString(), &main);
+    auto* child = area->addSubWindow(new QWidget);
+    child->setObjectName(QStringLiteral("CUT"));
+    main.show();
+    area->setActiveSubWindow(child);
+    OpenHelpFile(QString(), &main);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(browser.pages, QStringList({"labels.html#define-labels", "edit-glass-piece.html#",
+                                         "edit-balance.html#", "getting-started.html#main-window",
+                                         "job-windows.html#glass-size-specifications"}));
+  }
+
+  // A manual in the data folder takes the place of the one that came with the program.
+  void PagesComeFromTheManualThatIsFound() {
+    QVERIFY(QFileInfo(FindHelpFile(QString())).isFile());
+    testing::TempFolder folder;
+    QVERIFY(QDir().mkpath(QString::fromStdString(folder.File("help"))));
+    folder.Write("help/index.html", "<html></html>");
+    const QUrl own = HelpUrl(QString::fromStdString(folder.path()), "settings.html#misc");
+    QCOMPARE(own.toLocalFile(), QString::fromStdString(folder.File("help/settings.html")));
+    QCOMPARE(own.fragment(), QStringLiteral("misc"));
+  }
+};
+
+}  // namespace lumora
+
+QTEST_MAIN(lumora::DesktopTest)
+#include "desktop_test.moc"

@@ -1,0 +1,125 @@
+#include "gui/support/program_window.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/shell/data_folder.h"
+#include "core/tables/file_routines.h"
+#include "gui/engine2d/optimization_runner.h"
+#include "gui/engine2d/progress_window.h"
+#include "gui/job/job_window_factories.h"
+#include "gui/reports/result_window_factories.h"
+#include "gui/tables/grid_widget.h"
+
+namespace lumora::testing {
+
+ProgramWindow::ProgramWindow() {
+  if (SeedDataFolder(folder.File("data")).has_value()) qFatal("cannot seed the data folder");
+}
+
+void ProgramWindow::Open(bool coil_mode, const std::string& job) {
+  window.reset();
+  MainWindowSetup setup;
+  setup.workspace = {folder.File("data"), "7.25"};
+  setup.settings.coil_mode = coil_mode;
+  setup.command_line_file = job;
+  setup.prompter = &prompter;
+  setup.file_dialog = dialog.Callback();
+  AddJobWindows(setup);
+  AddResultWindows(setup);
+  AddOptimizationRunner(setup, [this](ProgressWindow& progress) {
+    QTimer::singleShot(0, &progress, [this, &progress] {
+      if (during_run) {
+        during_run(progress);
+      } else {
+        EndAndConfirm(progress);
+      }
+      // A failed check above must not leave the modal loop running.
+      if (progress.isVisible()) progress.StopAndClose();
+    });
+  });
+  window = std::make_unique<MainWindow>(std::move(setup));
+  window->show();
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window.get())) qFatal("main window not active");
+}
+
+bool ProgramWindow::OpenReportJob(const std::string& name) {
+  const auto job = ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/reports/" + name);
+  if (!job) return false;
+  Open(name.ends_with(".sdr"), folder.Write(name, *job));
+  return QTest::qWaitFor([this] { return window->FindChildWindow(ChildWindow::kReport); });
+}
+
+void ProgramWindow::OpenSmallJob(int efficiency) {
+  folder.Write("data/misc.set", "\"MM\",\"" + std::to_string(efficiency) + "\",\"FULL\"\r\n");
+  const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
+  if (!example) qFatal("no small.opt");
+  Open(false, folder.Write("small.opt", *example));
+  QTRY_COMPARE(prompter.prompts().size(), size_t{2});
+}
+
+void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act) {
+  during_run = std::move(act);
+  prompter.Plan(PromptAnswer::kYes);
+  QTest::keyClick(window.get(), Qt::Key_F5);
+  during_run = nullptr;
+  // The keys go to the main window again once it is active.
+  if (window->isVisible()) QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+GridWidget* ProgramWindow::OpenGrid(Qt::Key key, ChildWindow kind) {
+  QTest::keyClick(window.get(), key);
+  return FindWidget<GridWidget>(window->FindChildWindow(kind), "FG");
+}
+
+std::string ProgramWindow::Working(const std::string& name) const {
+  return ReadFileBytes(folder.File("data/7.25" + name)).value_or("");
+}
+
+bool EndAndConfirm(ProgressWindow& progress) {
+  auto* command = FindWidget<QPushButton>(&progress, "cmd");
+  if (!QTest::qWaitFor([command] { return command->text() == QStringLiteral("OK"); }, 20000)) {
+    return false;
+  }
+  QTest::mouseClick(command, Qt::LeftButton);
+  return true;
+}
+
+void Type(GridWidget* grid, int row, int col, const char* keys) {
+  grid->SetCurrentCell(row, col);
+  QTest::keyClicks(grid, keys);
+}
+
+void ChooseEntry(const QString& entry, QStringList* offered) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, entry, offered] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || dialog->objectName() != "ItemChoice" || !dialog->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    auto* list = FindWidget<QListWidget>(dialog, "Lst");
+    for (int i = 0; i < list->count(); ++i) {
+      offered->append(list->item(i)->text());
+      if (list->item(i)->text() == entry) list->setCurrentRow(i);
+    }
+    FindWidget<QPushButton>(dialog, "cmd")->click();
+  });
+  timer->start();
+}
+
+void DropOn(QWidget* target, const QMimeData& data) {
+  const QPoint middle = target->rect().center();
+  QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
+
+}  // namespace lumora::testing

@@ -1,0 +1,82 @@
+#ifndef LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
+#define LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "gui/shell/main_window.h"
+#include "support/scripted_dialog.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_folder.h"
+
+class QMimeData;
+class QWidget;
+
+namespace lumora {
+class GridWidget;
+class ProgressWindow;
+}  // namespace lumora
+
+namespace lumora::testing {
+
+// The descendant of root with the object name; fails the test with the names that were found
+// when there is none.
+template <typename T>
+T* FindWidget(QObject* root, const QString& name) {
+  T* found = root->findChild<T*>(name);
+  if (found == nullptr) {
+    QStringList names;
+    for (const QObject* child : root->findChildren<QObject*>()) names << child->objectName();
+    qFatal("no %s named '%s' under '%s'; found: %s", T::staticMetaObject.className(),
+           qPrintable(name), qPrintable(root->objectName()), qPrintable(names.join(", ")));
+  }
+  return found;
+}
+
+// A main window as the launcher opens it (every window and the optimization run), over a data
+// folder of its own ("data", stamp "7.25") with a scripted prompter and file dialog.
+struct ProgramWindow {
+  ProgramWindow();
+
+  // Opens a fresh main window in the mode, with the job file named on the command line.
+  void Open(bool coil_mode = false, const std::string& job = {});
+  // Opens a copy of a job of tests/data/reports and waits for its Report view; false when it
+  // does not come.
+  bool OpenReportJob(const std::string& name);
+  // Opens a copy of small.opt with `efficiency` passes per stock size, once its start-up views
+  // told that it was not optimized.
+  void OpenSmallJob(int efficiency);
+  // F5 with the checks' question answered Yes; `during_run` acts in the Progress window, which
+  // else is waited for and confirmed.
+  void Optimize(std::function<void(ProgressWindow&)> during_run = {});
+  // The grid of a job window, opened by its key.
+  GridWidget* OpenGrid(Qt::Key key, ChildWindow kind);
+  // The bytes of a working file of the data folder ("dia.tlf"); empty when there is none.
+  std::string Working(const std::string& name) const;
+  MainWindow* operator->() const { return window.get(); }
+
+  TempFolder folder;
+  ScriptedPrompter prompter;
+  ScriptedDialog dialog;
+  std::function<void(ProgressWindow&)> during_run;
+  // Last, so that it goes first.
+  std::unique_ptr<MainWindow> window;
+};
+
+// Waits until the run has ended and the window offers "OK", and presses it.
+bool EndAndConfirm(ProgressWindow& progress);
+// Types the keys into a cell of the grid.
+void Type(GridWidget* grid, int row, int col, const char* keys);
+// Chooses the entry of the Item Choice window once it shows, and notes the entries it offered.
+void ChooseEntry(const QString& entry, QStringList* offered);
+// Drags the data onto the middle of the widget and drops it there, as a drag from a file manager
+// would: the drop reaches only the widget that took the drag.
+void DropOn(QWidget* target, const QMimeData& data);
+
+}  // namespace lumora::testing
+
+#endif  // LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
