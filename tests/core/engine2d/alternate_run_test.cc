@@ -16,9 +16,9 @@ using testing::Stock;
 
 // The job's grids supply only the basic details and the objective.
 AlternateRunResult Arrange(const std::vector<StockRecord>& stocks,
-                       const std::vector<GlassRecord>& glasses, int pattern,
-                       const std::string& blade = "5000", const std::string& kerf = "0",
-                       bool coil = false) {
+                           const std::vector<GlassRecord>& glasses, int pattern,
+                           const std::string& blade = "5000", const std::string& kerf = "0",
+                           bool coil = false) {
   const Grid basic = JobGrid(11, {{"ITEM", "", "", blade, "", kerf}});
   const Grid sheet = JobGrid(10, {});
   const Grid glass = JobGrid(16, {});
@@ -51,16 +51,16 @@ TEST(AlternateRun, LaysEveryPieceOnOneSheetOnceInFileCoordinates) {
     ASSERT_FALSE(run.best.Empty());
     EXPECT_EQ(run.best[1], testing::Element(kStockFrame, 0, 0, 3004, 2004, 1, 1, 2, 0));
     EXPECT_EQ(Pieces(run.best), 6);
-    for (const LayoutElement& e : run.best) EXPECT_EQ(std::pair(e.layout_no, e.repeat), std::pair(1, 1.0f));
+    for (const LayoutElement& e : run.best)
+      EXPECT_EQ(std::pair(e.layout_no, e.repeat), std::pair(1, 1.0f));
     // The same input always gives the same answer.
     EXPECT_EQ(Arrange(stocks, glasses, pattern, "5000", "4").best, run.best);
   }
   // An arrangement needing two sheets is never offered.
   EXPECT_TRUE(Arrange({Stock(3000, 2000, 1)}, {Glass(2000, 1500, 3)}, 1).best.Empty());
   // The narrower coil would give the better yield, but the layout was cut from the wider one.
-  const AlternateRunResult coil =
-      Arrange({Stock(30000, 2000, 1), Stock(30000, 1000, 0)}, {Glass(500, 500, 2)}, 1, "5000", "0",
-          true);
+  const AlternateRunResult coil = Arrange({Stock(30000, 2000, 1), Stock(30000, 1000, 0)},
+                                          {Glass(500, 500, 2)}, 1, "5000", "0", true);
   ASSERT_FALSE(coil.best.Empty());
   EXPECT_EQ(coil.best[1].stock_index, 1);
   EXPECT_EQ(Pieces(coil.best), 2);

@@ -38,8 +38,8 @@ struct HandJob {
   static Grid GlassGrid(const Rows& rows) {
     Rows cells;
     for (const auto& r : rows) {
-      cells.push_back({r[0], r[1], "", "", r[2], r.size() > 3 ? r[3] : "", "", "",
-                       r.size() > 4 ? r[4] : ""});
+      cells.push_back(
+          {r[0], r[1], "", "", r[2], r.size() > 3 ? r[3] : "", "", "", r.size() > 4 ? r[4] : ""});
     }
     return JobGrid(16, cells);
   }

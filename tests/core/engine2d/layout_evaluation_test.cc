@@ -89,7 +89,8 @@ TEST(CommitLayout, TakesTheCopiesAndStampsTheLayout) {
   CommitLayout(2, 2, stock, pass_glass, best_glass, layout, 4);
   EXPECT_EQ(stock, ListOf<float>({1, 3}));
   EXPECT_EQ(pass_glass, ListOf<float>({4, 1, 3}));
-  for (const LayoutElement& e : layout) EXPECT_EQ(std::pair(e.layout_no, e.repeat), std::pair(4, 2.0f));
+  for (const LayoutElement& e : layout)
+    EXPECT_EQ(std::pair(e.layout_no, e.repeat), std::pair(4, 2.0f));
   ElementList result = ListOf<LayoutElement>({Element(kStockFrame, 0, 0, 1, 1, 3)});
   AppendLayout(layout, result);
   ASSERT_EQ(result.Count(), 3);

@@ -85,7 +85,8 @@ TEST(PlaceBlock, TheEightPatternsOnOneFreeRectangle) {
     EXPECT_EQ(bench.elements[8].y1, 0.0f);
     const int right = 6 + c.nx * c.ny + 1;
     const int right_kind = block_x < 1000 ? kFreeRect : kSpent;
-    EXPECT_EQ(bench.elements[right], Element(right_kind, block_x, 0, 1000, c.across ? block_y : 700));
+    EXPECT_EQ(bench.elements[right],
+              Element(right_kind, block_x, 0, 1000, c.across ? block_y : 700));
     EXPECT_EQ(bench.elements[right + 1],
               Element(kFreeRect, 0, block_y, c.across ? 1000 : block_x, 700));
     EXPECT_EQ(bench.elements[right + 2], c.across ? Element(kFullCut, 0, block_y, 1000, block_y)
@@ -113,62 +114,54 @@ TEST(PlaceBlock, MarginRuleOfPatternsOneToFour) {
   }
 }
 
-// Room for 3 x 3 (900 x 600, glass 300 x 200 laid one way only): 5 wanted make rows first
-// 3 x 1, columns first 1 x 3; 7 wanted rows first 3 x 2.
-TEST(PlaceBlock, TrimsTheBlockToTheQuantityWanted) {
-  for (const int pattern : {1, 2, 3, 4, 5, 6, 7, 8}) {
-    SCOPED_TRACE(pattern);
-    const bool rows_first = pattern == 1 || pattern == 2 || pattern == 5 || pattern == 6;
-    Bench five(Stock(600, 900), Glass(200, 300, 5, 1));
-    const BlockSize five_block = five.Place(pattern);
-    EXPECT_EQ(five_block.nx, rows_first ? 3 : 1);
-    EXPECT_EQ(five_block.ny, rows_first ? 1 : 3);
-    EXPECT_EQ(five.qty[1], 2.0f);
-    Bench seven(Stock(600, 900), Glass(200, 300, 7, 1));
-    const BlockSize seven_block = seven.Place(pattern);
-    EXPECT_EQ(seven_block.nx * seven_block.ny, 6);
-    EXPECT_EQ(seven_block.nx, rows_first ? 3 : 2);
-  }
-}
-
-// Each case in every pattern, as the first block of its pass.
+// Each case in patterns 1 to 8, as the first block of its pass: the block made in each ("-"
+// for none), what is left wanted, the first piece's right edge and orientation when they matter.
 TEST(PlaceBlock, WhatFits) {
   const float trim = static_cast<float>(2.0 + 0.001);  // T (MM) = 2
-  const Bench jumbo(Stock(1000, 1000), Glass(100, 100, 100, 1));
+  const std::string none = "- - - - - - - -", all_1x1 = "1x1 1x1 1x1 1x1 1x1 1x1 1x1 1x1";
+  Bench capped(Stock(1000, 1000), Glass(100, 100, 100, 1));
+  capped.blade = 250;
   struct Case {
     const char* name;
     Bench bench;
     int pass;
-    int nx, ny;  // 0 when nothing is placed
+    std::string blocks;
     float qty_left;
-    float x2_of_first = 0;  // when it matters
+    float x2_of_first = 0;
     int orientation = 0;
   };
-  Case cases[] = {
-      // A rectangle exactly 3 x (500 - 2) wide takes three 500 pieces squeezed to 498.
-      {"exact fit", Bench(Stock(600, 1494), Glass(600, 500, 3, 1), trim), 1, 3, 1, 0, 498},
-      {"a hair short", Bench(Stock(600, 1493.99f), Glass(600, 500, 3, 1), trim), 1, 2, 1, 1},
-      {"the blade caps the rows", jumbo, 1, 10, 2, 80},
-      {"a fraction gets one piece", Bench(Stock(600, 900), Glass(200, 300, 0.5f, 1)), 1, 1, 1,
+  const Case cases[] = {
+      // Room for 3 x 3 (900 x 600, glass 300 x 200 laid one way only): rows first (patterns 1,
+      // 2, 5, 6) lowers ny, columns first nx.
+      {"5 wanted", Bench(Stock(600, 900), Glass(200, 300, 5, 1)), 1,
+       "3x1 3x1 1x3 1x3 3x1 3x1 1x3 1x3", 2},
+      {"7 wanted", Bench(Stock(600, 900), Glass(200, 300, 7, 1)), 1,
+       "3x2 3x2 2x3 2x3 3x2 3x2 2x3 2x3", 1},
+      {"a fraction gets one piece", Bench(Stock(600, 900), Glass(200, 300, 0.5f, 1)), 1, all_1x1,
        -0.5f},
+      // A rectangle exactly 3 x (500 - 2) wide takes three 500 pieces squeezed to 498.
+      {"exact fit", Bench(Stock(600, 1494), Glass(600, 500, 3, 1), trim), 1,
+       "3x1 3x1 3x1 3x1 3x1 3x1 3x1 3x1", 0, 498},
+      {"a hair short", Bench(Stock(600, 1493.99f), Glass(600, 500, 3, 1), trim), 1,
+       "2x1 2x1 2x1 2x1 2x1 2x1 2x1 2x1", 1},
+      {"the blade caps the rows", capped, 1, "10x2 10x2 10x2 10x2 10x2 10x2 10x2 10x2", 80},
       // Glass L1 300 x L2 600 fits the sheet 400 wide only with its L1 across.
-      {"ORN 1", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 1, 0, 0, 1},
-      {"ORN 1, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 40, 0, 0, 1},
-      {"ORN 2", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 2, 1, 1, 0, 300, 2},
-      {"ORN 2, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 17, 1, 1, 0, 300, 2},
+      {"ORN 1", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 1, none, 1},
+      {"ORN 1, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 40, none, 1},
+      {"ORN 2", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 2, all_1x1, 0, 300, 2},
+      {"ORN 2, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 17, all_1x1, 0, 300, 2},
       // Neither 0, 1 nor 2: never placed, and no draw is made.
-      {"ORN 3", Bench(Stock(700, 400), Glass(300, 600, 1, 3)), 20, 0, 0, 1},
-  };
-  cases[2].bench.blade = 250;
+      {"ORN 3", Bench(Stock(700, 400), Glass(300, 600, 1, 3)), 20, none, 1}};
   for (const Case& c : cases) {
+    std::string blocks;
     for (int pattern = 1; pattern <= 8; ++pattern) {
       SCOPED_TRACE(::testing::Message() << c.name << ", pattern " << pattern);
       Bench bench = c.bench;
       ResetRandom(bench.random, 5);
       const RandomState before = bench.random;
-      const BlockSize block = bench.Place(pattern, c.pass, true);
-      EXPECT_EQ(block.Placed() ? std::pair(block.nx, block.ny) : std::pair(0, 0),
-                std::pair(c.nx, c.ny));
+      const BlockSize block = bench.Place(pattern, c.pass, c.pass > 1);
+      blocks += block.Placed() ? std::to_string(block.nx) + "x" + std::to_string(block.ny) : "-";
+      blocks += pattern < 8 ? " " : "";
       EXPECT_EQ(bench.qty[1], c.qty_left);
       if (!block.Placed()) {
         EXPECT_EQ(bench.elements.Count(), 6);
@@ -177,6 +170,7 @@ TEST(PlaceBlock, WhatFits) {
       EXPECT_EQ(c.x2_of_first > 0 ? bench.elements[7].x2 : 0, c.x2_of_first);
       EXPECT_EQ(c.orientation > 0 ? bench.elements[7].orientation : 0, c.orientation);
     }
+    EXPECT_EQ(blocks, c.blocks) << c.name;
   }
 }
 
@@ -359,9 +353,8 @@ TEST_F(BuildCandidateTest, WholeLayoutOfEachPatternOnAJumboSheet) {
   ASSERT_EQ(input.glasses.Count(), 6);
   for (int pattern = 1; pattern <= 8; ++pattern) {
     SCOPED_TRACE(pattern);
-    EXPECT_EQ(CandidateLines(pattern, 1),
-              testing::TestDataBytes("engine2d/candidate_pattern" + std::to_string(pattern) +
-                                     ".tlf"));
+    EXPECT_EQ(CandidateLines(pattern, 1), testing::TestDataBytes("engine2d/candidate_pattern" +
+                                                                 std::to_string(pattern) + ".tlf"));
   }
 }
 

@@ -44,7 +44,7 @@ TEST(GridKeys, WhatEachColumnTakes) {
     const std::vector<std::string>& headers;
     int row, col;
     std::string before, keys, after;
-    KeyAction action;  // of the last key
+    KeyAction action;      // of the last key
     int job_changed = -1;  // -1: not asked; else of the last key
     int cell_changed = -1;
   };
@@ -58,10 +58,10 @@ TEST(GridKeys, WhatEachColumnTakes) {
       {"one slash", sheet, 1, sheet_col::kL1Inch, "48 3/4", "/", "48 3/4", swallow},
       {"one blank", sheet, 1, sheet_col::kL1Inch, "48 3/4", " ", "48 3/4", swallow},
       {"one point", sheet, 1, sheet_col::kL1Inch, "48 3/4", ".5.", "48 3/4.5", swallow},
-      {"text in upper case, no separators", basic, 1, basic_col::kItem, "",
-       "float, \"6mm\"\t~", "FLOAT 6MM~", accept},
-      {"text up to 28", basic, 1, basic_col::kItem, "", std::string(40, 'x'),
-       std::string(28, 'X'), swallow},
+      {"text in upper case, no separators", basic, 1, basic_col::kItem, "", "float, \"6mm\"\t~",
+       "FLOAT 6MM~", accept},
+      {"text up to 28", basic, 1, basic_col::kItem, "", std::string(40, 'x'), std::string(28, 'X'),
+       swallow},
       {"UNIT toggles", unit_move, 1, 1, "", "7", "MM", swallow, 0},
       {"UNIT to IN", unit_move, 1, 1, "MM", "x", "IN", swallow, 0},
       {"UNIT to MM", unit_move, 1, 1, "IN", "x", "MM", swallow, 0},

@@ -59,15 +59,22 @@ TEST(TableFile, LoadsAnyFileIntoItsColumnsAndSavesItBack) {
     std::string saved;
   };
   const Case cases[] = {
-      {"fewer fields per line run into the next line", {"L1", "L2", "QTY"},
-       "\"1\",\"2\"\r\n\"3\",\"4\"\r\n\"5\",\"6\"\r\n", {{"1", "2", "3"}, {"4", "5", "6"},
-       {"", "", ""}, {"", "", ""}}, "\"1\",\"2\",\"3\"\r\n\"4\",\"5\",\"6\"\r\n"},
+      {"fewer fields per line run into the next line",
+       {"L1", "L2", "QTY"},
+       "\"1\",\"2\"\r\n\"3\",\"4\"\r\n\"5\",\"6\"\r\n",
+       {{"1", "2", "3"}, {"4", "5", "6"}, {"", "", ""}, {"", "", ""}},
+       "\"1\",\"2\",\"3\"\r\n\"4\",\"5\",\"6\"\r\n"},
       // Later fields keep their places when saved.
-      {"a quote in a bare field is left out", {"ITEM", "THICK", "QTY"},
-       "\"FLOAT\",6\"mm,\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n", {{"FLOAT", "6mm", "3"},
-       {"TINT", "4", "2"}, {"", "", ""}}, "\"FLOAT\",\"6mm\",\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n"},
-      {"more fields than rows never overflow the grid", {"QTY"},
-       "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\n", {{"1"}, {"2"}}, "\"1\"\r\n\"2\"\r\n"},
+      {"a quote in a bare field is left out",
+       {"ITEM", "THICK", "QTY"},
+       "\"FLOAT\",6\"mm,\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n",
+       {{"FLOAT", "6mm", "3"}, {"TINT", "4", "2"}, {"", "", ""}},
+       "\"FLOAT\",\"6mm\",\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n"},
+      {"more fields than rows never overflow the grid",
+       {"QTY"},
+       "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\n",
+       {{"1"}, {"2"}},
+       "\"1\"\r\n\"2\"\r\n"},
       {"a missing file is an empty grid", {"QTY"}, std::nullopt, {{""}}, ""},
       {"an empty grid is a zero-length file", {"QTY"}, "", {{""}}, ""},
   };
