@@ -29,20 +29,14 @@ struct Bench {
     qty = GlassQuantities(glasses);
     StartLayout(stocks, 1, elements);
   }
-  BlockSize Place(int pattern, int pass = 1, bool first_block = false, int total = 100,
-                  int rect = 6) {
+  BlockSize Place(int pattern, int pass = 1, bool first_block = false, int total = 100) {
     const PlacementSetup setup{.stocks = stocks,
                                .glasses = glasses,
                                .trim_allowance = trim,
                                .blade = blade,
                                .pass = pass,
                                .total_passes = total};
-    return PlaceBlock(setup, qty, 1, elements, rect, pattern, first_block, random);
-  }
-  int CountKind(int kind) const {
-    int count = 0;
-    for (const LayoutElement& e : elements) count += e.kind == kind ? 1 : 0;
-    return count;
+    return PlaceBlock(setup, qty, 1, elements, 6, pattern, first_block, random);
   }
 
   StockList stocks;
@@ -53,47 +47,6 @@ struct Bench {
   ElementList elements;
   RandomState random;
 };
-
-// Sheet 1000 wide (L2, along X) by 700 long (L1, along Y), glass L1 200 x L2 300: orientation 1
-// (300 across) makes 3 x 3 with remainders 100 wide and 100 long, orientation 2 (200 across)
-// 5 x 2 with a spent right remainder of width 0 and a lower one 100 long. Across-first patterns
-// cut the lower remainder off the whole width, down-first ones the right remainder.
-TEST(PlaceBlock, TheEightPatternsOnOneFreeRectangle) {
-  struct PatternCase {
-    int pattern, orientation, nx, ny;
-    bool across;
-  };
-  for (const PatternCase c : {PatternCase{1, 1, 3, 3, true}, PatternCase{2, 2, 5, 2, true},
-                              PatternCase{3, 1, 3, 3, false}, PatternCase{4, 2, 5, 2, false},
-                              PatternCase{5, 1, 3, 3, true}, PatternCase{6, 2, 5, 2, true},
-                              PatternCase{7, 1, 3, 3, false}, PatternCase{8, 2, 5, 2, false}}) {
-    SCOPED_TRACE(c.pattern);
-    Bench bench(Stock(700, 1000), Glass(200, 300, 100));
-    const BlockSize block = bench.Place(c.pattern);
-    ASSERT_EQ(block.nx, c.nx);
-    ASSERT_EQ(block.ny, c.ny);
-    EXPECT_EQ(bench.qty[1], 100.0f - static_cast<float>(c.nx * c.ny));
-    EXPECT_EQ(bench.elements[6].kind, kSpent);
-    const float block_x = c.orientation == 1 ? 900 : 1000;
-    const float block_y = 600;
-    // Pieces row by row, left to right.
-    const float piece_x = c.orientation == 1 ? 300 : 200;
-    const float piece_y = c.orientation == 1 ? 200 : 300;
-    EXPECT_EQ(bench.elements[6 + c.nx * c.ny], Element(1, block_x - piece_x, block_y - piece_y,
-                                                       block_x, block_y, 0, 0, 1, c.orientation));
-    EXPECT_EQ(bench.elements[8].x1, piece_x);
-    EXPECT_EQ(bench.elements[8].y1, 0.0f);
-    const int right = 6 + c.nx * c.ny + 1;
-    const int right_kind = block_x < 1000 ? kFreeRect : kSpent;
-    EXPECT_EQ(bench.elements[right],
-              Element(right_kind, block_x, 0, 1000, c.across ? block_y : 700));
-    EXPECT_EQ(bench.elements[right + 1],
-              Element(kFreeRect, 0, block_y, c.across ? 1000 : block_x, 700));
-    EXPECT_EQ(bench.elements[right + 2], c.across ? Element(kFullCut, 0, block_y, 1000, block_y)
-                                                  : Element(kFullCut, block_x, 0, block_x, 700));
-    EXPECT_EQ(bench.elements.Count(), right + 2);
-  }
-}
 
 // Patterns 1 and 2 cut across only from the left margin, 3 and 4 down only from the top margin.
 // A 100 x 100 piece goes into a rectangle off one margin (x1 = 50 or y1 = 50); its right
@@ -218,28 +171,6 @@ TEST(PlaceBlock, ThinsTheFirstBlockAfterPassOne) {
   }
 }
 
-// A 100-margin sheet 1000 x 800 and 200 x 200 glass. The first block spans the usable width,
-// so across-first cuts the whole sheet, margins included, at y = 300; a block in the right
-// remainder adds no cut, one in the lower remainder (again the whole usable width) does.
-TEST(PlaceBlock, FullCutsOnlyAcrossTheWholeUsableStock) {
-  Bench bench(Stock(800, 1000, 1, 100, 100, 100, 100), Glass(200, 200, 3, 1));
-  EXPECT_EQ(bench.Place(5).nx, 3);
-  ASSERT_EQ(bench.CountKind(kFullCut), 1);
-  EXPECT_EQ(bench.elements.Back(), Element(kFullCut, 0, 300, 1000, 300));
-  EXPECT_EQ(bench.elements[10], Element(kFreeRect, 700, 100, 900, 300));
-  EXPECT_EQ(bench.elements[11], Element(kFreeRect, 100, 300, 900, 700));
-  bench.qty[1] = 5;
-  bench.Place(5, 1, false, 100, 10);
-  EXPECT_EQ(bench.CountKind(kFullCut), 1);
-  bench.Place(5, 1, false, 100, 11);
-  EXPECT_EQ(bench.CountKind(kFullCut), 2);
-  EXPECT_EQ(bench.elements.Back(), Element(kFullCut, 0, 500, 1000, 500));
-
-  Bench down(Stock(800, 1000, 1, 100, 100, 100, 100), Glass(200, 300, 1, 1));
-  EXPECT_TRUE(down.Place(7).Placed());
-  EXPECT_EQ(down.elements.Back(), Element(kFullCut, 400, 0, 400, 800));
-}
-
 TEST(FreeRects, NextIsTopMostOrLeftMostAndOnlyPositiveSizesStayFree) {
   ElementList elements = ListOf<LayoutElement>({
       Element(kFreeRect, 50, 10, 60, 20),  // 1
@@ -255,6 +186,7 @@ TEST(FreeRects, NextIsTopMostOrLeftMostAndOnlyPositiveSizesStayFree) {
   ResetNoFit(elements);
   EXPECT_EQ(NextFreeRect(elements, 1), 2);
   EXPECT_EQ(NextFreeRect(ElementList(), 1), 0);
+  EXPECT_EQ(NextFreeRect(ListOf<LayoutElement>({Element(kFreeRect, 0, 0, 1, 1)}), 1), 1);
 
   elements = ListOf<LayoutElement>({Element(kFreeRect, 0, 0, 1, 1), Element(kFreeRect, 5, 0, 5, 1),
                                     Element(kFreeRect, 0, 3, 1, 2)});
