@@ -49,7 +49,7 @@ TEST(GridKeys, WhatEachColumnTakes) {
     int cell_changed = -1;
   };
   const Case cases[] = {
-      {"QTY takes digits", glass, 1, glass_col::kQty, "", "12", "12", accept},
+      {"QTY takes digits", glass, 1, glass_col::kQty, "", "12", "12", accept, -1, 1},
       {"QTY refuses a point", glass, 1, glass_col::kQty, "12", ".", "12", swallow, 1, 0},
       {"QTY holds five", glass, 1, glass_col::kQty, "12", "5678", "12567", swallow},
       {"L1 takes one point", glass, 1, glass_col::kL1, "", "12.5.x-7", "12.57", accept},
