@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/engine2d/engine_builders.h"
+#include "core/engine2d/result_files.h"
+#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
@@ -73,6 +76,30 @@ TEST(AlternateRun, TheDriversChecksWithItsOwnGlassMessage) {
   EXPECT_EQ(Arrange({}, {Glass(100, 100, 1)}, 1, "5000", "0", true).refusal,
             "No valid COILS specified.");
   EXPECT_EQ(Arrange({Stock(3000, 2000, 1)}, {}, 1).refusal, "No valid GLASS SIZES specfied.");
+}
+
+// From the working s.tlf and c.tlf into dia.tlf; an answer that cannot be written is told and
+// not offered.
+TEST(AlternateRun, FromTheWorkingFiles) {
+  testing::TempFolder folder;
+  const Workspace workspace{folder.path(), "1.5"};
+  ASSERT_FALSE(WriteStockInput(workspace.WorkingFile(kStockInputFileName),
+                               testing::ListOf(std::vector{Stock(3000, 2000, 1)})));
+  ASSERT_FALSE(WriteGlassInput(workspace.WorkingFile(kGlassInputFileName),
+                               testing::ListOf(std::vector{Glass(1000, 500, 4)})));
+  const Grid basic = JobGrid(11, {{"ITEM", "", "", "5000", "", "0"}});
+  const Grid empty = JobGrid(16, {});
+  const EngineJob job{basic, empty, empty, false, true, false};
+  const std::string dia = workspace.WorkingFile(kLayoutFileName);
+  const AlternateRunResult run = AlternateRunFromFiles(job, workspace, 1, 0.001f);
+  EXPECT_EQ(run.refusal, "");
+  EXPECT_EQ(Pieces(run.best), 4);
+  EXPECT_EQ(ReadLayoutFile(dia).elements, run.best);
+  std::filesystem::remove(dia);
+  std::filesystem::create_directories(dia + "/x");
+  const AlternateRunResult unwritten = AlternateRunFromFiles(job, workspace, 1, 0.001f);
+  EXPECT_EQ(unwritten.refusal.rfind("Could not save " + dia + ": ", 0), 0u) << unwritten.refusal;
+  EXPECT_TRUE(unwritten.best.Empty());
 }
 
 }  // namespace
