@@ -8,7 +8,7 @@
 namespace lumora {
 namespace {
 
-TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefault) {
+TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
   struct Case {
     const char* bytes;  // nullptr: no file
     double seconds;
@@ -23,15 +23,10 @@ TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefault) {
       ASSERT_FALSE(WriteFileAtomically(workspace.SettingsFile("deep.set"), c.bytes));
     }
     EXPECT_EQ(ReadDeepSeconds(workspace), c.seconds);
+    ASSERT_FALSE(WriteDeepSeconds(workspace, 120));
+    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set")), "\"120\"\r\n");
+    EXPECT_EQ(ReadDeepSeconds(workspace), 120);
   }
-}
-
-TEST(DeepSettingsFile, KeepsWhatWasWritten) {
-  testing::TempFolder folder;
-  const Workspace workspace{folder.path(), "1.5"};
-  ASSERT_FALSE(WriteDeepSeconds(workspace, 120));
-  EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set")), "\"120\"\r\n");
-  EXPECT_EQ(ReadDeepSeconds(workspace), 120);
 }
 
 }  // namespace

@@ -26,10 +26,8 @@ ElementList Candidate(float free_y2, float free_x1, bool with_cut, float piece_x
   return list;
 }
 
-TEST(KeepBetterSheetCandidate, YieldThenLargestFreeRectThenFewerCuts) {
+TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength) {
   const ElementList best_layout = Candidate(4, 5, true);
-  const QuantityList best_glass = ListOf<float>({1});
-  const QuantityList current_glass = ListOf<float>({2});
   struct Case {
     const char* name;
     ElementList current;
@@ -46,32 +44,28 @@ TEST(KeepBetterSheetCandidate, YieldThenLargestFreeRectThenFewerCuts) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ElementList best = best_layout;
-    QuantityList best_qty = best_glass;
+    QuantityList best_qty = ListOf<float>({1});
     int best_stock = 1;
-    KeepBetterSheetCandidate(c.current, best, current_glass, best_qty, best_stock, 2);
+    KeepBetterSheetCandidate(c.current, best, ListOf<float>({2}), best_qty, best_stock, 2);
     EXPECT_EQ(best == best_layout, !c.wins);
     EXPECT_EQ(best_stock, c.wins ? 2 : 1);
     EXPECT_EQ(best_qty[1], c.wins ? 2.0f : 1.0f);
   }
   ElementList empty;
-  QuantityList empty_qty;
+  QuantityList qty;
   int stock = 0;
-  KeepBetterSheetCandidate(Candidate(4, 5, true), empty, current_glass, empty_qty, stock, 3);
+  KeepBetterSheetCandidate(best_layout, empty, ListOf<float>({2}), qty, stock, 3);
   EXPECT_EQ(stock, 3);
   EXPECT_EQ(empty.Count(), 5);
-}
 
-TEST(KeepBetterCoilCandidate, ShorterUsedLengthFirst) {
   ElementList best = ListOf<LayoutElement>(
       {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)});
+  const ElementList longer = best;
   const ElementList shorter_thinner = ListOf<LayoutElement>(
       {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 5, 30, 0, 0, 1, 1)});
-  QuantityList best_qty = ListOf<float>({0});
-  int stock = 1;
-  const ElementList longer = best;
-  KeepBetterCoilCandidate(shorter_thinner, best, ListOf<float>({1}), best_qty, stock, 2);
-  EXPECT_EQ(stock, 2);
-  KeepBetterCoilCandidate(longer, best, ListOf<float>({1}), best_qty, stock, 3);
+  stock = 1;
+  KeepBetterCoilCandidate(shorter_thinner, best, ListOf<float>({1}), qty, stock, 2);
+  KeepBetterCoilCandidate(longer, best, ListOf<float>({1}), qty, stock, 3);
   EXPECT_EQ(stock, 2);
   EXPECT_EQ(UsedLength(best), 30.0f);
 }
@@ -95,10 +89,8 @@ TEST(CommitLayout, TakesTheCopiesAndStampsTheLayout) {
   CommitLayout(2, 2, stock, pass_glass, best_glass, layout, 4);
   EXPECT_EQ(stock, ListOf<float>({1, 3}));
   EXPECT_EQ(pass_glass, ListOf<float>({4, 1, 3}));
-  for (const LayoutElement& e : layout) {
-    EXPECT_EQ(e.repeat, 2.0f);
-    EXPECT_EQ(e.layout_no, 4);
-  }
+  for (const LayoutElement& e : layout)
+    EXPECT_EQ(std::pair(e.layout_no, e.repeat), std::pair(4, 2.0f));
   ElementList result = ListOf<LayoutElement>({Element(kStockFrame, 0, 0, 1, 1, 3)});
   AppendLayout(layout, result);
   ASSERT_EQ(result.Count(), 3);

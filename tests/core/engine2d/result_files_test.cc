@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <bit>
 #include <cfloat>
-#include <cstdint>
-#include <random>
 #include <string>
 
 #include "core/engine2d/engine_builders.h"
@@ -21,12 +17,6 @@ using testing::ListOf;
 using testing::Stock;
 using testing::TempFolder;
 
-std::vector<uint32_t> Bits(const LayoutElement& e) {
-  return {std::bit_cast<uint32_t>(e.x1), std::bit_cast<uint32_t>(e.y1),
-          std::bit_cast<uint32_t>(e.x2), std::bit_cast<uint32_t>(e.y2),
-          std::bit_cast<uint32_t>(e.repeat)};
-}
-
 TEST(LayoutFile, WritesNineFieldsAndReadsEveryBitBack) {
   const ElementList elements = ListOf<LayoutElement>({
       Element(2, 0, 0, 1206, 906, 3, 4, 1, 1),
@@ -36,16 +26,10 @@ TEST(LayoutFile, WritesNineFieldsAndReadsEveryBitBack) {
   });
   const std::string bytes = LayoutFileBytes(elements);
   EXPECT_EQ(bytes.substr(0, bytes.find('\n') + 1), "3,2,1,0,0,1206,906,4,1\r\n");
-  EXPECT_EQ(bytes.find(' '), std::string::npos);
-  EXPECT_EQ(bytes.find('e'), std::string::npos);
-
+  EXPECT_EQ(bytes.find_first_of(" e"), std::string::npos);
   const LayoutFileRead read = ReadLayoutBytes(bytes);
   EXPECT_EQ(read.damage, "");
-  ASSERT_EQ(read.elements.Count(), elements.Count());
-  for (int i = 1; i <= elements.Count(); ++i) {
-    EXPECT_EQ(read.elements[i], elements[i]);
-    EXPECT_EQ(Bits(read.elements[i]), Bits(elements[i]));
-  }
+  EXPECT_EQ(read.elements, elements);
 
   TempFolder folder;
   ASSERT_EQ(WriteLayoutFile(folder.File("dia.tlf"), elements), std::nullopt);
@@ -65,46 +49,24 @@ TEST(LayoutFile, ReadsByPositionAndReportsDamage) {
   ASSERT_EQ(loose.elements.Count(), 2);
   EXPECT_EQ(loose.elements[1].x1, 0.5f);
   EXPECT_EQ(loose.elements[2].orientation, 2);
-
   // A short line takes its missing fields from the next line; the last record falls short.
   const LayoutFileRead short_line = ReadLayoutBytes("1,-4,1,0,0\r\n10,20,1,0\r\n1,1,1\r\n");
   ASSERT_EQ(short_line.elements.Count(), 1);
   EXPECT_EQ(short_line.elements[1].y2, 20.0f);
   EXPECT_EQ(short_line.damage, "record 2 ends after field 3");
-
   const LayoutFileRead words = ReadLayoutBytes("1,-4,one,0,0,x10,20,1.5,0\r\n");
   ASSERT_EQ(words.elements.Count(), 1);
   EXPECT_EQ(words.elements[1].stock_index, 0);
   EXPECT_EQ(words.damage, "record 1, field 3 \"one\" is not a whole number");
   EXPECT_EQ(ReadLayoutBytes("1,-4,1,0,0,x10,20,1,0.5\r\n").damage,
             "record 1, field 6 \"x10\" is not a number");
-}
 
-// Every record needs a delimiter after each field but its last.
-TEST(LayoutFile, SurvivesAnyBytes) {
-  std::mt19937 generator(7);
-  constexpr char kBytes[] = "0123456789,,,\"\"\r\n\n.-+e \0\xff\xa0x";
-  const std::string alphabet(kBytes, sizeof(kBytes) - 1);
-  for (int round = 0; round < 2000; ++round) {
-    std::string bytes(generator() % 200, ' ');
-    for (char& c : bytes) c = alphabet[generator() % alphabet.size()];
-    const int delimiters = static_cast<int>(std::count(bytes.begin(), bytes.end(), ',') +
-                                            std::count(bytes.begin(), bytes.end(), '\n'));
-    const LayoutFileRead read = ReadLayoutBytes(bytes);
-    EXPECT_LE(read.elements.Count() * 9, delimiters + 1) << bytes;
-    FindIndexDamage(read.elements, 1, 1);
-    EXPECT_LE(ReadStockInputBytes(bytes).stocks.Count() * 10, delimiters + 1) << bytes;
-    EXPECT_LE(ReadGlassInputBytes(bytes).glasses.Count() * 16, delimiters + 1) << bytes;
-  }
-}
-
-TEST(LayoutFile, IndicesOutsideTheListsAreDamage) {
-  const ElementList sound = ListOf<LayoutElement>(
+  // Indices outside the lists are damage too.
+  ElementList odd = ListOf<LayoutElement>(
       {Element(kStockFrame, 0, 0, 1, 1, 1, 1, 2), Element(3, 0, 0, 1, 1, 1, 1, 2, 2)});
-  EXPECT_EQ(FindIndexDamage(sound, 2, 3), "");
-  EXPECT_EQ(FindIndexDamage(sound, 1, 3), "element 1: stock index 2 is not in the stock list");
-  EXPECT_EQ(FindIndexDamage(sound, 2, 2), "element 2: glass index 3 is not in the glass list");
-  ElementList odd = sound;
+  EXPECT_EQ(FindIndexDamage(odd, 2, 3), "");
+  EXPECT_EQ(FindIndexDamage(odd, 1, 3), "element 1: stock index 2 is not in the stock list");
+  EXPECT_EQ(FindIndexDamage(odd, 2, 2), "element 2: glass index 3 is not in the glass list");
   odd[2].orientation = 0;
   EXPECT_EQ(FindIndexDamage(odd, 2, 3), "element 2: orientation 0 is neither 1 nor 2");
   odd[1].kind = -7;
@@ -122,10 +84,9 @@ TEST(StockAndGlassInput, EveryRecordInOrderAndBack) {
   const StockInputRead stock_read = ReadStockInputBytes(stock_bytes);
   EXPECT_EQ(stock_read.damage, "");
   ASSERT_EQ(stock_read.stocks.Count(), 2);
-  EXPECT_EQ(stock_read.stocks[2].l1_in, "96 1/16");
-  EXPECT_EQ(stock_read.stocks[2].cp_sft, 1.45f);
-  EXPECT_EQ(stock_read.stocks[2].m_b, 8.0f);
+  EXPECT_EQ(StockInputBytes(stock_read.stocks), stock_bytes);
   EXPECT_EQ(stock_read.stocks[2].l1_as_read, 2440.0f);
+  EXPECT_EQ(StockInputBytes(StockList()), "");
 
   GlassList glasses = ListOf<GlassRecord>({Glass(1200, 800.5f, 12, 2)});
   GlassRecord& g = glasses[1];
@@ -142,11 +103,8 @@ TEST(StockAndGlassInput, EveryRecordInOrderAndBack) {
   const GlassInputRead glass_read = ReadGlassInput(folder.File("c.tlf"));
   EXPECT_EQ(glass_read.damage, "");
   ASSERT_EQ(glass_read.glasses.Count(), 1);
-  EXPECT_EQ(glass_read.glasses[1].customer, "ACME, GLAZING");
-  EXPECT_EQ(glass_read.glasses[1].orn, 2.0f);
-  EXPECT_EQ(glass_read.glasses[1].address, "Main St");
+  EXPECT_EQ(GlassInputBytes(glass_read.glasses), glass_bytes);
   EXPECT_EQ(glass_read.glasses[1].l2_as_read, 800.5f);
-  EXPECT_EQ(StockInputBytes(StockList()), "");
 }
 
 }  // namespace

@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/job/job_tables.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
+
+// Key-downs in a key sequence; every other character is typed.
+constexpr char kDelete = '\x7f';
+constexpr char kRight = '\x1b';
+constexpr char kLetterDown = '\x01';
 
 Grid GridWith(const std::vector<std::string>& headers, int rows = 3) {
   Grid grid;
@@ -17,182 +25,128 @@ Grid GridWith(const std::vector<std::string>& headers, int rows = 3) {
   return grid;
 }
 
-// The Sheet grid as the window shows it: the four margin columns hidden.
-Grid SheetGrid() {
-  Grid grid = GridWith(SheetHeaders());
-  for (int c = sheet_col::kMarginLeft; c <= sheet_col::kMarginBottom; ++c) grid.SetColWidth(c, 0);
-  return grid;
+KeyOutcome Press(Grid& grid, char key, bool takes_new_rows) {
+  if (key == kDelete) return GridKeyDown(grid, kKeyDelete);
+  if (key == kRight) return GridKeyDown(grid, 39);
+  if (key == kLetterDown) return GridKeyDown(grid, 'A');
+  return TypeKey(grid, key, takes_new_rows);
 }
 
-// Types every character into the current cell; returns the outcome of the last.
-KeyOutcome Type(Grid& grid, std::string_view keys, bool takes_new_rows = false) {
-  KeyOutcome outcome;
-  for (const char key : keys) outcome = TypeKey(grid, key, takes_new_rows);
-  return outcome;
+TEST(GridKeys, WhatEachColumnTakes) {
+  const std::vector<std::string> glass = GlassHeaders(), sheet = SheetHeaders();
+  const std::vector<std::string> basic = BasicDetailsHeaders();
+  const std::vector<std::string> unit_move = {"UNIT", "EFF", "MOVE"}, qty = {"QTY", "REPORT"};
+  const std::vector<std::string> list = {"PRODUCTS", "QTY"};
+  const KeyAction pass = KeyAction::kPass, swallow = KeyAction::kSwallow;
+  const KeyAction accept = KeyAction::kAccept;
+  struct Case {
+    const char* name;
+    const std::vector<std::string>& headers;
+    int row, col;
+    std::string before, keys, after;
+    KeyAction action;      // of the last key
+    int job_changed = -1;  // -1: not asked; else of the last key
+    int cell_changed = -1;
+  };
+  const Case cases[] = {
+      {"QTY takes digits", glass, 1, glass_col::kQty, "", "12", "12", accept, -1, 1},
+      {"QTY refuses a point", glass, 1, glass_col::kQty, "12", ".", "12", swallow, 1, 0},
+      {"QTY holds five", glass, 1, glass_col::kQty, "12", "5678", "12567", swallow},
+      {"L1 takes one point", glass, 1, glass_col::kL1, "", "12.5.x-7", "12.57", accept},
+      {"ORN takes 0 to 2", glass, 1, glass_col::kOrn, "", "3a21", "2", swallow},
+      {"inches", sheet, 1, sheet_col::kL1Inch, "", "48 3/4", "48 3/4", accept},
+      {"one slash", sheet, 1, sheet_col::kL1Inch, "48 3/4", "/", "48 3/4", swallow},
+      {"one blank", sheet, 1, sheet_col::kL1Inch, "48 3/4", " ", "48 3/4", swallow},
+      {"one point", sheet, 1, sheet_col::kL1Inch, "48 3/4", ".5.", "48 3/4.5", swallow},
+      {"text in upper case, no separators", basic, 1, basic_col::kItem, "", "float, \"6mm\"\t~",
+       "FLOAT 6MM~", accept},
+      {"text up to 28", basic, 1, basic_col::kItem, "", std::string(40, 'x'), std::string(28, 'X'),
+       swallow},
+      {"UNIT toggles", unit_move, 1, 1, "", "7", "MM", swallow, 0},
+      {"UNIT to IN", unit_move, 1, 1, "MM", "x", "IN", swallow, 0},
+      {"UNIT to MM", unit_move, 1, 1, "IN", "x", "MM", swallow, 0},
+      {"UNIT swallows Delete and arrows", unit_move, 1, 1, "MM", {kDelete, kRight}, "MM", swallow},
+      {"MOVE from anything", unit_move, 1, 3, "ODD", "a", "HALF", swallow},
+      {"MOVE to FULL", unit_move, 1, 3, "HALF", "a", "FULL", swallow},
+      {"MOVE to HALF", unit_move, 1, 3, "FULL", "a", "HALF", swallow},
+      {"Backspace", qty, 1, 1, "123", "\b", "12", swallow, -1, 1},
+      {"Backspace on empty", qty, 1, 1, "12", "\b\b\b", "", swallow},
+      {"Delete", qty, 1, 1, "55", {kDelete}, "", swallow, 1},
+      {"other key-downs", qty, 1, 1, "55", {kLetterDown}, "55", pass},
+      {"read-only column", qty, 1, 2, "Layout No. 1", {'\b', 'Z', kDelete}, "Layout No. 1", pass},
+      {"list column", list, 1, 1, "", "a", "", KeyAction::kOpenList},
+      {"Sr No", qty, 1, 0, "1", "1", "1", swallow},
+      {"below the rows: typing", qty, 7, 2, "", "1", "", swallow},
+      {"below the rows: Delete", qty, 7, 2, "", {kDelete}, "", pass},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Grid grid = GridWith(c.headers);
+    grid.row = c.row;
+    grid.col = c.col;
+    if (c.row < grid.Rows()) grid.SetText(c.row, c.col, c.before);
+    KeyOutcome outcome;
+    for (const char key : c.keys) outcome = Press(grid, key, true);
+    EXPECT_EQ(c.row < grid.Rows() ? grid.Text(c.row, c.col) : "", c.after);
+    EXPECT_EQ(outcome.action, c.action);
+    EXPECT_EQ(c.job_changed < 0 ? -1 : outcome.job_changed, c.job_changed);
+    EXPECT_EQ(c.cell_changed < 0 ? -1 : outcome.cell_changed, c.cell_changed);
+  }
 }
 
-TEST(GridKeyPress, NumberColumnsRefuseWhatTheirKindCannotHold) {
-  Grid grid = GridWith(GlassHeaders());
-  grid.col = glass_col::kQty;
-  EXPECT_EQ(Type(grid, "12").action, KeyAction::kAccept);
-  const KeyOutcome point = TypeKey(grid, '.', false);
-  EXPECT_EQ(point.action, KeyAction::kSwallow);
-  EXPECT_TRUE(point.job_changed);
-  EXPECT_FALSE(point.cell_changed);
-  Type(grid, "5678");
-  EXPECT_EQ(grid.Text(1, glass_col::kQty), "12567");  // five characters at most
-
-  grid.col = glass_col::kL1;
-  Type(grid, "12.5.x-7");
-  EXPECT_EQ(grid.Text(1, glass_col::kL1), "12.57");
-
-  grid.col = glass_col::kOrn;
-  Type(grid, "3a21");
-  EXPECT_EQ(grid.Text(1, glass_col::kOrn), "2");
+TEST(GridKeys, TypingAddsAnInputRowOnlyWhereTheGridTakesNewRows) {
+  for (const bool takes_new_rows : {true, false}) {
+    Grid grid = GridWith({"QTY"}, 2);
+    TypeKey(grid, '4', takes_new_rows);
+    TypeKey(grid, '4', takes_new_rows);
+    EXPECT_EQ(grid.Rows(), takes_new_rows ? 3 : 2);
+    EXPECT_EQ(grid.Text(2, 0), takes_new_rows ? "2" : "");
+  }
 }
 
-TEST(GridKeyPress, InchColumnTakesOneBlankOneSlashOnePoint) {
-  Grid grid = GridWith(SheetHeaders());
-  grid.col = sheet_col::kL1Inch;
-  Type(grid, "48 3/4");
-  EXPECT_EQ(grid.Text(1, sheet_col::kL1Inch), "48 3/4");
-  EXPECT_EQ(TypeKey(grid, '/', false).action, KeyAction::kSwallow);
-  EXPECT_EQ(TypeKey(grid, ' ', false).action, KeyAction::kSwallow);
-  Type(grid, ".5.");
-  EXPECT_EQ(grid.Text(1, sheet_col::kL1Inch), "48 3/4.5");
-}
-
-TEST(GridKeyPress, TextColumnsUpperCaseAndRefuseSeparators) {
-  Grid grid = GridWith(BasicDetailsHeaders());
-  grid.col = basic_col::kItem;
-  Type(grid, "float, \"6mm\"\t~");
-  EXPECT_EQ(grid.Text(1, basic_col::kItem), "FLOAT 6MM~");
-  Type(grid, std::string(40, 'x'));
-  EXPECT_EQ(grid.Text(1, basic_col::kItem).size(), 28u);
-}
-
-TEST(GridKeyPress, UnitAndMoveToggleWithoutChangingTheJob) {
-  Grid grid = GridWith({"UNIT", "EFF", "MOVE"});
-  grid.col = 1;
-  KeyOutcome outcome = TypeKey(grid, '7', false);
-  EXPECT_EQ(outcome.action, KeyAction::kSwallow);
-  EXPECT_FALSE(outcome.job_changed);
-  EXPECT_EQ(grid.Text(1, 1), "MM");
-  Type(grid, "x");
-  EXPECT_EQ(grid.Text(1, 1), "IN");
-  Type(grid, "x");
-  EXPECT_EQ(grid.Text(1, 1), "MM");
-  // Every key-down in a UNIT cell is swallowed, Delete and arrows alike.
-  EXPECT_EQ(GridKeyDown(grid, kKeyDelete).action, KeyAction::kSwallow);
-  EXPECT_EQ(GridKeyDown(grid, 39).action, KeyAction::kSwallow);
-  EXPECT_EQ(grid.Text(1, 1), "MM");
-
-  grid.col = 3;
-  grid.SetText(1, 3, "ODD");
-  Type(grid, "a");
-  EXPECT_EQ(grid.Text(1, 3), "HALF");
-  Type(grid, "a");
-  EXPECT_EQ(grid.Text(1, 3), "FULL");
-  Type(grid, "a");
-  EXPECT_EQ(grid.Text(1, 3), "HALF");
-}
-
-TEST(GridKeyPress, BackspaceAndDelete) {
-  Grid grid = GridWith({"QTY", "REPORT"});
-  grid.col = 1;
-  Type(grid, "123");
-  KeyOutcome outcome = TypeKey(grid, kKeyBackspace, false);
-  EXPECT_EQ(outcome.action, KeyAction::kSwallow);
-  EXPECT_TRUE(outcome.cell_changed);
-  EXPECT_EQ(grid.Text(1, 1), "12");
-  Type(grid, "\b\b\b");
-  EXPECT_EQ(grid.Text(1, 1), "");
-
-  grid.SetText(1, 1, "55");
-  outcome = GridKeyDown(grid, kKeyDelete);
-  EXPECT_EQ(outcome.action, KeyAction::kSwallow);
-  EXPECT_TRUE(outcome.job_changed);
-  EXPECT_EQ(grid.Text(1, 1), "");
-  EXPECT_EQ(GridKeyDown(grid, 'A').action, KeyAction::kPass);
-
-  // A read-only column keeps its text against Backspace, Delete and typing.
-  grid.col = 2;
-  grid.SetText(1, 2, "Layout No. 1");
-  Type(grid, "\bZ");
-  EXPECT_EQ(GridKeyDown(grid, kKeyDelete).action, KeyAction::kPass);
-  EXPECT_EQ(grid.Text(1, 2), "Layout No. 1");
-}
-
-TEST(GridKeyPress, ListColumnsAskForTheListAndCellsOutsideTakeNothing) {
-  Grid grid = GridWith({"PRODUCTS", "QTY"});
-  grid.col = 1;
-  EXPECT_EQ(TypeKey(grid, 'a', true).action, KeyAction::kOpenList);
-  EXPECT_EQ(grid.Text(1, 1), "");
-
-  grid.col = 0;
-  EXPECT_EQ(TypeKey(grid, '1', true).action, KeyAction::kSwallow);
-  EXPECT_EQ(grid.Text(1, 0), "1");
-  grid.row = 7;
-  grid.col = 2;
-  EXPECT_EQ(GridKeyDown(grid, kKeyDelete).action, KeyAction::kPass);
-  EXPECT_EQ(TypeKey(grid, '1', true).action, KeyAction::kSwallow);
-}
-
-TEST(TypeKey, AddsAnInputRowOnlyWhereTheGridTakesNewRows) {
-  Grid grid = GridWith({"QTY"}, 2);
-  Type(grid, "4", true);
-  ASSERT_EQ(grid.Rows(), 3);
-  EXPECT_EQ(grid.Text(2, 0), "2");
-  Type(grid, "4", true);
-  EXPECT_EQ(grid.Rows(), 3);
-
-  Grid one_row = GridWith({"QTY"}, 2);
-  Type(one_row, "4", false);
-  EXPECT_EQ(one_row.Rows(), 2);
-}
-
-CellPosition EnterFrom(Grid& grid, int row, int col, const EnterContext& context) {
-  grid.row = row;
-  grid.col = col;
-  return EnterNavigation(grid, context);
-}
-
-TEST(EnterNavigation, SheetInMillimetres) {
-  Grid grid = SheetGrid();
-  const EnterContext full{"SHEET", "MM", MoveSetting::kFull};
-  EXPECT_EQ(EnterFrom(grid, 1, 1, full), (CellPosition{1, 2}));
-  EXPECT_EQ(EnterFrom(grid, 1, 2, full), (CellPosition{1, 5}));   // over the inch columns
-  EXPECT_EQ(EnterFrom(grid, 1, 5, full), (CellPosition{1, 10}));  // over the hidden margins
-  EXPECT_EQ(EnterFrom(grid, 1, 10, full), (CellPosition{2, 1}));
-  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", MoveSetting::kHalf}), (CellPosition{2, 1}));
-  EXPECT_EQ(EnterFrom(grid, 1, 5, {"SHEET", "MM", MoveSetting::kOther}), (CellPosition{1, 5}));
-  // Down in the last row stays in it.
-  EXPECT_EQ(EnterFrom(grid, 2, 10, full), (CellPosition{2, 1}));
-}
-
-TEST(EnterNavigation, GlassInInches) {
-  Grid grid = GridWith(GlassHeaders());
-  const EnterContext full{"CUT", "IN", MoveSetting::kFull};
-  EXPECT_EQ(EnterFrom(grid, 1, 3, full), (CellPosition{1, 4}));
-  EXPECT_EQ(EnterFrom(grid, 1, 4, full), (CellPosition{1, 5}));
-  EXPECT_EQ(EnterFrom(grid, 1, 5, full), (CellPosition{1, 6}));
-  EXPECT_EQ(EnterFrom(grid, 1, 16, full), (CellPosition{2, 3}));
-  const EnterContext half{"CUT", "IN", MoveSetting::kHalf};
-  EXPECT_EQ(EnterFrom(grid, 1, 5, half), (CellPosition{2, 3}));
-  EXPECT_EQ(EnterFrom(grid, 1, 2, half), (CellPosition{1, 3}));
-  EXPECT_EQ(EnterFrom(grid, 1, 4, {"CUT", "", MoveSetting::kFull}), (CellPosition{1, 4}));
-}
-
-TEST(EnterNavigation, OtherWindowsGoRightThenToTheNextRow) {
-  Grid grid = GridWith({"L > (IN)", "L <= (IN)", "ChL (IN)"});
-  const EnterContext charge{"CHARGE", "IN", MoveSetting::kHalf};
-  EXPECT_EQ(EnterFrom(grid, 1, 2, charge), (CellPosition{1, 3}));
-  EXPECT_EQ(EnterFrom(grid, 1, 3, charge), (CellPosition{2, 1}));
-  // Basic Details hides columns 2 to 7: Enter in ITEM goes straight to "T (MM)".
+// Enter moves over visible columns only; the Sheet grid hides its four margins, Basic Details
+// its columns 2 to 7.
+TEST(GridKeys, EnterMovesOnByWindowUnitAndMoveSetting) {
+  Grid sheet = GridWith(SheetHeaders());
+  for (int c = sheet_col::kMarginLeft; c <= sheet_col::kMarginBottom; ++c) sheet.SetColWidth(c, 0);
+  const Grid glass = GridWith(GlassHeaders());
+  const Grid charge = GridWith({"L > (IN)", "L <= (IN)", "ChL (IN)"});
   Grid basic = GridWith(BasicDetailsHeaders(), 2);
   for (int c = basic_col::kGrade; c <= basic_col::kNote; ++c) basic.SetColWidth(c, 0);
-  EXPECT_EQ(EnterFrom(basic, 1, 1, {"BASIC", "MM", MoveSetting::kFull}), (CellPosition{1, 8}));
-  EXPECT_EQ(EnterFrom(basic, 1, 11, {"BASIC", "MM", MoveSetting::kFull}), (CellPosition{1, 1}));
+  const MoveSetting full = MoveSetting::kFull, half = MoveSetting::kHalf;
+  struct Case {
+    const Grid& grid;
+    CellPosition from;
+    EnterContext context;
+    CellPosition to;
+  };
+  const Case cases[] = {
+      {sheet, {1, 1}, {"SHEET", "MM", full}, {1, 2}},
+      {sheet, {1, 2}, {"SHEET", "MM", full}, {1, 5}},   // over the inch columns
+      {sheet, {1, 5}, {"SHEET", "MM", full}, {1, 10}},  // over the hidden margins
+      {sheet, {1, 10}, {"SHEET", "MM", full}, {2, 1}},
+      {sheet, {1, 5}, {"SHEET", "MM", half}, {2, 1}},
+      {sheet, {1, 5}, {"SHEET", "MM", MoveSetting::kOther}, {1, 5}},
+      {sheet, {2, 10}, {"SHEET", "MM", full}, {2, 1}},  // down in the last row stays in it
+      {glass, {1, 3}, {"CUT", "IN", full}, {1, 4}},
+      {glass, {1, 4}, {"CUT", "IN", full}, {1, 5}},
+      {glass, {1, 5}, {"CUT", "IN", full}, {1, 6}},
+      {glass, {1, 16}, {"CUT", "IN", full}, {2, 3}},
+      {glass, {1, 5}, {"CUT", "IN", half}, {2, 3}},
+      {glass, {1, 2}, {"CUT", "IN", half}, {1, 3}},
+      {glass, {1, 4}, {"CUT", "", full}, {1, 4}},
+      {charge, {1, 2}, {"CHARGE", "IN", half}, {1, 3}},
+      {charge, {1, 3}, {"CHARGE", "IN", half}, {2, 1}},
+      {basic, {1, 1}, {"BASIC", "MM", full}, {1, 8}},
+      {basic, {1, 11}, {"BASIC", "MM", full}, {1, 1}},
+  };
+  for (const Case& c : cases) {
+    Grid grid = c.grid;
+    grid.row = c.from.row;
+    grid.col = c.from.col;
+    EXPECT_EQ(EnterNavigation(grid, c.context), c.to)
+        << c.context.window << " " << c.from.row << "," << c.from.col;
+  }
 }
 
 }  // namespace

@@ -4,66 +4,52 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lumora {
 namespace {
 
-constexpr int kMM = 0;
-constexpr int kCM = 1;
-constexpr int kMT = 2;
-constexpr int kIN = 3;
-constexpr int kFT = 4;
+constexpr int kMM = 0, kCM = 1, kMT = 2, kIN = 3, kFT = 4;
 
-TEST(UnitConversionTest, ConvertsThroughSinglePrecisionFactors) {
-  EXPECT_EQ(ConvertLength("1", kFT, kMM), "304.8000");
-  EXPECT_EQ(ConvertLength("100", kMM, kIN), "3.9370");
-  EXPECT_EQ(ConvertLength("48 3/4", kIN, kMM), "1238.2500");
-  EXPECT_EQ(ConvertLength("1200", kMM, kIN), "47.2441");
-  EXPECT_EQ(ConvertLength("2.5", kMT, kCM), "250.0000");
-  EXPECT_EQ(ConvertLength("12", kIN, kFT), "1.0000");
-  EXPECT_EQ(ConvertLength("7", kCM, kCM), "7.0000");
-  EXPECT_EQ(ConvertLength("-25.4", kMM, kIN), "-1.0000");
-}
-
-TEST(UnitConversionTest, ReadsFractionsWithAndWithoutAWholePart) {
+// Through single-precision factors; text that is no number converts as zero, a zero
+// denominator leaves the output alone (no text). Numerator and denominator are leading numbers:
+// what follows them is not read.
+TEST(UnitConversionTest, ConvertsTypedLengths) {
+  struct Case {
+    std::string input;
+    int from, to;
+    std::optional<std::string> output;
+  };
+  for (const Case& c :
+       std::vector<Case>{{"1", kFT, kMM, "304.8000"},        {"100", kMM, kIN, "3.9370"},
+                         {"48 3/4", kIN, kMM, "1238.2500"},  {"1200", kMM, kIN, "47.2441"},
+                         {"2.5", kMT, kCM, "250.0000"},      {"12", kIN, kFT, "1.0000"},
+                         {"7", kCM, kCM, "7.0000"},          {"-25.4", kMM, kIN, "-1.0000"},
+                         {"3/4", kIN, kIN, "0.7500"},        {"  10 1/2  ", kIN, kIN, "10.5000"},
+                         {"10  1/2", kIN, kIN, "10.5000"},   {"1 1/2 in", kIN, kIN, "1.5000"},
+                         {"48 /4", kIN, kIN, "48.0000"},     {"", kIN, kMM, "0.0000"},
+                         {"abc", kIN, kMM, "0.0000"},        {".", kFT, kMM, "0.0000"},
+                         {"12abc", kMM, kMM, "12.0000"},     {"1", 99, -3, "1.0000"},
+                         {"48 3/0", kIN, kMM, std::nullopt}, {"3/", kIN, kMM, std::nullopt},
+                         {"/", kIN, kMM, std::nullopt},      {"1/x", kIN, kMM, std::nullopt}}) {
+    EXPECT_EQ(ConvertLength(c.input, c.from, c.to), c.output) << c.input;
+  }
   EXPECT_EQ(ReadLengthInput("48 3/4"), 48.75);
-  EXPECT_EQ(ReadLengthInput("3/4"), 0.75);
-  EXPECT_EQ(ReadLengthInput("  10 1/2  "), 10.5);
-  EXPECT_EQ(ReadLengthInput("10  1/2"), 10.5);
-  // The numerator and denominator are leading numbers: what follows them is not read.
-  EXPECT_EQ(ReadLengthInput("1 1/2 in"), 1.5);
-  EXPECT_EQ(ReadLengthInput("48 /4"), 48.0);
-}
-
-TEST(UnitConversionTest, TextThatIsNoNumberConvertsAsZero) {
-  EXPECT_EQ(ConvertLength("", kIN, kMM), "0.0000");
-  EXPECT_EQ(ConvertLength("abc", kIN, kMM), "0.0000");
-  EXPECT_EQ(ConvertLength(".", kFT, kMM), "0.0000");
-  EXPECT_EQ(ConvertLength("12abc", kMM, kMM), "12.0000");
-}
-
-TEST(UnitConversionTest, AZeroDenominatorLeavesTheOutputAlone) {
-  EXPECT_EQ(ConvertLength("48 3/0", kIN, kMM), std::nullopt);
-  EXPECT_EQ(ConvertLength("3/", kIN, kMM), std::nullopt);
-  EXPECT_EQ(ConvertLength("/", kIN, kMM), std::nullopt);
-  EXPECT_EQ(ConvertLength("1/x", kIN, kMM), std::nullopt);
-}
-
-TEST(UnitConversionTest, HugeValuesStillGiveAText) {
-  const std::optional<std::string> huge = ConvertLength("1/0.0000000000000000001", kFT, kMM);
-  ASSERT_TRUE(huge.has_value());
-  EXPECT_TRUE(huge->ends_with(".0000"));
-  EXPECT_EQ(ConvertLength("1", 99, -3), "1.0000");
+  // Huge values still give a text.
+  EXPECT_TRUE(ConvertLength("1/0.0000000000000000001", kFT, kMM).value_or("").ends_with(".0000"));
 }
 
 TEST(UnitPairTest, RemembersTheTwoListsInUnitTlf) {
   EXPECT_EQ(UnitPairBytes({kIN, kMM}), "\"in\",\"mm\"\r\n");
-  EXPECT_EQ(ReadUnitPair("\"in\",\"mm\"\r\n"), (UnitPair{kIN, kMM}));
-  EXPECT_EQ(ReadUnitPair("\"ft\",\"cm\""), (UnitPair{kFT, kCM}));
-  EXPECT_EQ(ReadUnitPair(std::nullopt), (UnitPair{kMM, kMM}));
-  EXPECT_EQ(ReadUnitPair("\"yd\",\"mt\"\r\n"), (UnitPair{kMM, kMT}));
-  EXPECT_EQ(ReadUnitPair("\"in\""), (UnitPair{kIN, kMM}));
-  EXPECT_EQ(ReadUnitPair(std::string("\0\xff\"", 3)), (UnitPair{kMM, kMM}));
+  for (const auto& [bytes, pair] : std::vector<std::pair<std::optional<std::string>, UnitPair>>{
+           {"\"in\",\"mm\"\r\n", {kIN, kMM}},
+           {"\"ft\",\"cm\"", {kFT, kCM}},
+           {std::nullopt, {kMM, kMM}},
+           {"\"yd\",\"mt\"\r\n", {kMM, kMT}},
+           {"\"in\"", {kIN, kMM}},
+           {std::string("\0\xff\"", 3), {kMM, kMM}}}) {
+    EXPECT_EQ(ReadUnitPair(bytes), pair) << bytes.value_or("no file");
+  }
 }
 
 }  // namespace
