@@ -1,69 +1,52 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "core/job/job_sections.h"
+#include "cli/cli_fixture.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/workspace.h"
 #include "core/tables/file_routines.h"
 #include "support/folder_snapshot.h"
-#include "support/run_process.h"
-#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
 
 using testing::FolderChanges;
 using ::testing::IsEmpty;
-using testing::RunProcess;
 using testing::SnapshotFolder;
-using testing::TempFolder;
 using testing::TestDataBytes;
 
 constexpr int kCentisecondsPerDay = 24 * 3600 * 100;
 
-class SharedDataFolderTest : public ::testing::Test {
+class SharedDataFolderTest : public testing::CliTest {
  protected:
   void SetUp() override {
     ASSERT_FALSE(SeedDataFolder(folder_.File("data")).has_value());
     ASSERT_FALSE(SeedDataFolder(folder_.File("clean")).has_value());
-    const auto example = ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt");
-    ASSERT_TRUE(example.has_value());
-    example_ = *example;
-  }
-
-  testing::ProcessResult Cli(std::vector<std::string> args, const std::string& data) {
-    args.insert(args.end(), {"--data-dir", folder_.File(data)});
-    return RunProcess(LUMORA_CLI_PATH, args);
+    example_ = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt").value_or("");
   }
 
   // Optimizes a copy of the example job into <name>.opt, then writes its report into the folder
   // <name> and its labels into <name>.lbl, all with the data folder `data`.
   void OptimizeReportAndLabel(const std::string& name, const std::string& data) {
-    const std::string job = folder_.Write(name + ".in.opt", example_);
-    const std::string out = folder_.File(name + ".opt");
-    std::filesystem::create_directories(folder_.File(name));
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"optimize", job, "-o", out},
-             {"report", out, "--out-dir", folder_.File(name)},
-             {"labels", out, "-o", folder_.File(name + ".lbl")}}) {
-      const auto result = Cli(args, data);
+    folder_.Write(name + ".in.opt", example_);
+    const std::string out = "%" + name + ".opt";
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"optimize", "%" + name + ".in.opt", "-o", out},
+                                               {"report", out, "--out-dir", "%" + name},
+                                               {"labels", out, "-o", "%" + name + ".lbl"}}) {
+      const auto result = Run(args, data);
       EXPECT_EQ(result.exit_code, 0) << args[0] << ": " << result.err;
     }
   }
 
   void ExpectSameOutputs(const std::string& name, const std::string& reference) {
     for (const std::string suffix : {".opt", "/report.tlf", "/offcut.tlf", "/sheets.Adj", ".lbl"}) {
-      EXPECT_FALSE(folder_.Read(reference + suffix).empty()) << reference + suffix;
       EXPECT_EQ(folder_.Read(name + suffix), folder_.Read(reference + suffix)) << name + suffix;
     }
   }
 
-  TempFolder folder_;
   std::string example_;
 };
 

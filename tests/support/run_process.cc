@@ -36,8 +36,7 @@ void DrainPipes(int out_fd, int err_fd, std::string& out, std::string& err) {
 
 }  // namespace
 
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& environment) {
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args) {
   ProcessResult result;
   int out_pipe[2];
   int err_pipe[2];
@@ -57,20 +56,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
   for (std::string& arg : argv_strings) argv.push_back(arg.data());
   argv.push_back(nullptr);
 
-  std::vector<std::string> env_strings;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    const std::string variable = *entry;
-    const std::string name = variable.substr(0, variable.find('='));
-    if (environment.count(name) == 0) env_strings.push_back(variable);
-  }
-  for (const auto& [name, value] : environment) env_strings.push_back(name + "=" + value);
-  std::vector<char*> envp;
-  for (std::string& variable : env_strings) envp.push_back(variable.data());
-  envp.push_back(nullptr);
-
   pid_t pid = 0;
-  const int spawned =
-      ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
+  const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(out_pipe[1]);
   ::close(err_pipe[1]);

@@ -1,7 +1,6 @@
 #ifndef LUMORA_TESTS_SUPPORT_RUN_PROCESS_H_
 #define LUMORA_TESTS_SUPPORT_RUN_PROCESS_H_
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,10 +13,8 @@ struct ProcessResult {
   std::string err;
 };
 
-// Runs a program with arguments and extra environment variables, feeding it no input, and
-// waits for it.
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
-                         const std::map<std::string, std::string>& environment = {});
+// Runs a program with arguments, feeding it no input, and waits for it.
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args);
 
 }  // namespace lumora::testing
 

@@ -1,10 +1,9 @@
 #include <iostream>
 
-#include "cli/answering_prompter.h"
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
-#include "cli/job_start.h"
+#include "cli/result_job.h"
 #include "core/layouts/layout_print.h"
 #include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
@@ -34,18 +33,12 @@ const OptionTable kLabelsOptions = kOptions;
 int RunLabels(const Arguments& parsed) {
   constexpr std::string_view kUsage =
       "usage: labels JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]";
-  const std::optional<std::string> unit = parsed.Value("--unit");
-  if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
-    return Fail(kExitUsage, kUsage);
-  }
-  AnsweringPrompter prompter(std::cerr, false);
-  CommandJob command_job;
-  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
-  Job& job = command_job.job();
+  ResultJob result_job;
+  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  Job& job = result_job.job();
+  const LoadedResult& result = result_job.result();
 
-  const ResultLoad load = LoadResult(job);
-  if (!load.error.empty()) return Fail(kExitUsage, load.error);
-  const LabelFile labels = ComposeWorkspaceLabels(load.result, job.workspace, ReportUnit(job));
+  const LabelFile labels = ComposeWorkspaceLabels(result, job.workspace, ReportUnit(job));
   if (!labels.error.empty()) return Fail(kExitUsage, labels.error);
 
   const std::optional<std::string> pdf_file = parsed.Value("--pdf");
@@ -59,8 +52,7 @@ int RunLabels(const Arguments& parsed) {
   const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
   std::optional<std::string> pdf;
   if (codes.Any()) {
-    const CodedLabels coded =
-        MakeCodedLabels(load.result, ReportUnit(job), FileTitle(job.file_name));
+    const CodedLabels coded = MakeCodedLabels(result, ReportUnit(job), FileTitle(job.file_name));
     if (!coded.error.empty()) return Fail(kExitUsage, coded.error);
     pdf = CodedLabelPdfBytes(coded.labels, WorkspaceLabelGrid(job.workspace), codes);
   } else {

@@ -2,11 +2,10 @@
 #include <iostream>
 #include <system_error>
 
-#include "cli/answering_prompter.h"
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
-#include "cli/job_start.h"
+#include "cli/result_job.h"
 #include "core/layouts/layouts_load.h"
 #include "core/tables/file_routines.h"
 
@@ -28,21 +27,12 @@ const OptionTable kReportOptions = kOptions;
 int RunReport(const Arguments& parsed) {
   constexpr std::string_view kUsage =
       "usage: report JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]";
-  const std::optional<std::string> unit = parsed.Value("--unit");
-  if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
-    return Fail(kExitUsage, kUsage);
-  }
-  // Message boxes of the opening go to stderr: stdout carries the report.
-  AnsweringPrompter prompter(std::cerr, false);
-  CommandJob command_job;
-  if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
-  Job& job = command_job.job();
+  // A damaged result writes nothing, not even the folder.
+  ResultJob result_job;
+  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  Job& job = result_job.job();
 
   const std::string out_dir = parsed.Value("--out-dir").value_or(".");
-  // A damaged result writes nothing, not even the folder.
-  if (const ResultLoad result = LoadResult(job); !result.error.empty()) {
-    return Fail(kExitUsage, result.error);
-  }
   std::error_code made;
   std::filesystem::create_directories(out_dir, made);
   if (made) return Fail(kExitUsage, "cannot make the folder " + out_dir + ": " + made.message());

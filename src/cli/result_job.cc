@@ -1,0 +1,23 @@
+#include "cli/result_job.h"
+
+#include <iostream>
+#include <utility>
+
+#include "cli/answering_prompter.h"
+
+namespace lumora::cli {
+
+std::optional<std::string> ResultJob::Open(const Arguments& parsed, std::string_view usage) {
+  const std::optional<std::string> unit = parsed.Value("--unit");
+  if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
+    return std::string(usage);
+  }
+  AnsweringPrompter prompter(std::cerr, false);
+  if (const auto error = command_job_.Open(parsed, prompter)) return error;
+  ResultLoad load = LoadResult(command_job_.job());
+  if (!load.error.empty()) return std::move(load.error);
+  result_ = std::move(load.result);
+  return std::nullopt;
+}
+
+}  // namespace lumora::cli
