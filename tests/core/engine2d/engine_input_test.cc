@@ -47,7 +47,7 @@ TEST(PrepareEngineInput, KeepsOnlyUsableRowsWithEveryField) {
   EXPECT_EQ(s.l1_in + s.l2_in, "ab");
   ASSERT_EQ(input.glasses.Count(), 1);
   const GlassRecord& g = input.glasses[1];
-  EXPECT_EQ((std::vector{g.l1, g.l2, g.qty, g.orn, g.sp_sft, g.l2_as_read}),
+  EXPECT_EQ((std::vector{g.l1, g.l2, g.qty, OrnNumber(g.orn), g.sp_sft, g.l2_as_read}),
             (std::vector<float>{500, 400, 2, 1, 4.5f, 400}));
   EXPECT_EQ(
       g.chl1_in + g.chl2_in + g.customer + g.sr_no + g.ref + g.site + g.ac + g.from + g.address,

@@ -99,7 +99,7 @@ TEST_F(JobFileTest, AnEarlierVersionFileIsRepaired) {
 
 TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   folder_.Write("misc.set", "\"IN\",\"12.5\",\"HALF\"\r\n");
-  job_.settings.unit = "MM";
+  job_.settings.unit = Unit::kMm;
   const std::string two_rows =
       "[BASIC.TLF]\r\n\"A\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\",\"\"\r\n"
       "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"2\",\"\",\"\",\"\"\r\n[END]\r\n";
@@ -107,7 +107,7 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   EXPECT_EQ(job_.basic.Rows(), 2);
   EXPECT_THAT(saved, HasSubstr("[BASIC.TLF]\r\n\"A\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\","
                                "\"\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]"));
-  EXPECT_EQ(job_.settings.unit, "IN");
+  EXPECT_EQ(job_.settings.unit, Unit::kIn);
   EXPECT_EQ(job_.settings.efficiency, 12);
   EXPECT_EQ(job_.settings.move, MoveSetting::kHalf);
   EXPECT_EQ(job_.sheet.col, 3);
@@ -116,10 +116,10 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
 
 TEST_F(JobFileTest, MissingSettingsFilesChangeNothing) {
   ProgramSettings settings;
-  settings.unit = "MM";
+  settings.unit = Unit::kMm;
   settings.efficiency = 7;
   ReadMiscSettings(job_.workspace, settings);
-  EXPECT_EQ(settings.unit, "MM");
+  EXPECT_EQ(settings.unit, Unit::kMm);
   EXPECT_EQ(settings.efficiency, 7);
   folder_.Write("misc.set", "\"MM\",\"99999\",\"FULL\"");
   ReadMiscSettings(job_.workspace, settings);

@@ -110,7 +110,7 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
   };
   for (const ImportCase& c : cases) {
     const DelimitedText text = ReadDelimitedText(c.bytes);
-    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, c.unit);
+    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, ReadUnit(c.unit));
     ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, c.map)) << c.name;
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kGlass, GlassHeaders());
     TempFolder folder;
@@ -129,7 +129,7 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
 TEST(ListImport, MapTextNamesWhatIsWrong) {
   const DelimitedText text = ReadDelimitedText("Width,Height\n1,2\n");
   for (const char* map : {"L9=Width", "L1=Depth", "L1=3", "L1"}) {
-    ImportMapping mapping = GuessMapping(text, ListKind::kStock, "MM");
+    ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     EXPECT_TRUE(ApplyMapText(mapping, text, ListKind::kStock, map)) << map;
   }
 }
@@ -161,9 +161,9 @@ TEST(ListImport, AsksBeforeTheGridChanges) {
     const std::string dia = job.workspace.WorkingFile("dia.tlf");
     folder.Write("100.5dia.tlf", c.optimized ? "\"1\"\r\n" : "");
     ScriptedPrompter prompter({c.answers.begin(), c.answers.end()});
-    const ImportMapping mapping = GuessMapping(text, ListKind::kStock, "MM");
+    const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, "MM", "stock.csv", {}, dia, {}, {}},
+    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}},
                    prompter);
     EXPECT_EQ(prompter.prompts().size(), c.questions) << c.name;
     std::vector<std::string> got;

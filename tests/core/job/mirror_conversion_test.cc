@@ -35,9 +35,9 @@ TEST(ChargeableLength, ReadsChargeDatOfTheDataFolder) {
 
 TEST(ColumnLock, TheUnitLocksTheOtherUnitsColumns) {
   for (int col = 1; col <= 5; ++col) {
-    EXPECT_EQ(IsColumnLockedByUnit("IN", col), col == 1 || col == 2) << col;
-    EXPECT_EQ(IsColumnLockedByUnit("MM", col), col == 3 || col == 4) << col;
-    EXPECT_FALSE(IsColumnLockedByUnit("", col)) << col;
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kIn, col), col == 1 || col == 2) << col;
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kMm, col), col == 3 || col == 4) << col;
+    EXPECT_FALSE(IsColumnLockedByUnit(Unit::kOther, col)) << col;
   }
 }
 

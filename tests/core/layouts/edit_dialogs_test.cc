@@ -60,14 +60,14 @@ TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
   ASSERT_EQ(load.error, "");
   const LoadedResult& result = load.result;
   const ScrapLimits scrap{500, 300};
-  EXPECT_EQ(ElementToolTip(result, 2, "MM", scrap), "1200 x 800  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 3, "MM", scrap), "Balance 1200 x 2196");
-  EXPECT_EQ(ElementToolTip(result, 4, "MM", scrap), "Scrap 296 x 400");
-  EXPECT_EQ(ElementToolTip(result, 5, "MM", scrap), "100 x 100    ");
-  EXPECT_EQ(ElementToolTip(result, 0, "MM", scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, "IN", scrap), "47 1/4 x 31 1/2  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 0, "IN", scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, "", scrap), "");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kMm, scrap), "1200 x 800  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 3, Unit::kMm, scrap), "Balance 1200 x 2196");
+  EXPECT_EQ(ElementToolTip(result, 4, Unit::kMm, scrap), "Scrap 296 x 400");
+  EXPECT_EQ(ElementToolTip(result, 5, Unit::kMm, scrap), "100 x 100    ");
+  EXPECT_EQ(ElementToolTip(result, 0, Unit::kMm, scrap), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kIn, scrap), "47 1/4 x 31 1/2  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 0, Unit::kIn, scrap), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kOther, scrap), "");
 }
 
 TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {

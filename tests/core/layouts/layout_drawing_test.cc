@@ -131,8 +131,8 @@ Drawing Draw(const LoadedResult& result, const DiaSettings& settings, float view
              bool paper = false) {
   const Box sheet = FrameBox(result, 1);
   const UserScale scale = ScreenScale(sheet.Width(), sheet.Height(), false);
-  DrawOptions options = paper ? PaperDrawOptions(settings, "MM", kScrap, scale, view_pt)
-                              : ScreenDrawOptions(settings, "MM", kScrap, scale, view_pt);
+  DrawOptions options = paper ? PaperDrawOptions(settings, Unit::kMm, kScrap, scale, view_pt)
+                              : ScreenDrawOptions(settings, Unit::kMm, kScrap, scale, view_pt);
   Drawing drawing{RecordingCanvas(scale.width / view_pt), options};
   DrawLayout(result, 1, options, drawing.canvas);
   return drawing;
@@ -262,7 +262,7 @@ TEST(LayoutDrawingTest, EveryTextStaysInsideItsElementAtAnyScale) {
   for (const float view_pt : {60.0f, 150.0f, 300.0f, 600.0f, 1200.0f, 4000.0f}) {
     for (const bool stretch : {false, true}) {
       const UserScale scale = ScreenScale(sheet.Width(), sheet.Height(), stretch);
-      const DrawOptions options = ScreenDrawOptions(AllOn(), "IN", kScrap, scale, view_pt);
+      const DrawOptions options = ScreenDrawOptions(AllOn(), Unit::kIn, kScrap, scale, view_pt);
       RecordingCanvas canvas(scale.width / view_pt);
       DrawLayout(result, 1, options, canvas);
       const Box view{scale.left, scale.top, scale.Right(), scale.Bottom()};

@@ -31,7 +31,7 @@ Grid OffcutGrid(std::string_view bytes) {
 class BalanceExportTest : public ::testing::Test {
  protected:
   BalanceExportTest() : job_(MakeJob(Workspace{folder_.path(), "8.5"}, {})) {
-    job_.settings.unit = "MM";
+    job_.settings.unit = Unit::kMm;
     job_.settings.imported_stock = true;
     job_.basic.SetText(1, basic_col::kItem, "FLOAT");
     job_.basic.SetText(1, basic_col::kGrade, "A");
@@ -99,7 +99,7 @@ TEST_F(BalanceExportTest, InInchesTheLibraryStillGetsMillimetres) {
   ScriptedPrompter prompter;
   ASSERT_TRUE(
       OpenJob(job_, std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt", prompter));
-  job_.settings.unit = "IN";
+  job_.settings.unit = Unit::kIn;
   folder_.Write("scrap.dat", "\"500\",\"300\"\r\n");
   ASSERT_EQ(LoadLayouts(job_, WorkingReportPaths(job_.workspace)).error, "");
   const Grid offcut_in = OffcutGrid(folder_.Read("8.5offcut.tlf"));
@@ -131,7 +131,7 @@ TEST(BalanceExportFailure, AnUnwritableLibraryStaysAsItWasAndIsNamed) {
   ASSERT_EQ(ReadFileBytes(library_path), library);
 
   Job job = MakeJob(Workspace{folder, "8.5"}, {});
-  job.settings.unit = "MM";
+  job.settings.unit = Unit::kMm;
   job.settings.imported_stock = true;
   job.basic.SetText(1, basic_col::kItem, "FLOAT");
   ScriptedPrompter prompter({PromptAnswer::kYes});

@@ -103,7 +103,7 @@ TEST_P(LibrarySaveFaultTest, ProductLibraryCloseKeepsTheLibraryAndItsList) {
 
 TEST_P(LibrarySaveFaultTest, BalanceExportKeepsTheLibraryAndTheImportedStockFlag) {
   Job job = MakeJob(workspace(), {});
-  job.settings.unit = "MM";
+  job.settings.unit = Unit::kMm;
   job.settings.imported_stock = true;
   job.basic.SetText(1, basic_col::kItem, "FLOAT");
   job.basic.SetText(1, basic_col::kGrade, "A");

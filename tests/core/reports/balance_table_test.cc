@@ -50,13 +50,13 @@ TEST(BalanceTableTest, ListsLeftoversAndMarginStripsWithoutTheKerf) {
                                        "2,-2,1,0,504,1204,1004,3,0\r\n"  // stock index as stored
                                        "2,-4,2,504,0,1204,504,3,0\r\n");
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(BalanceTableBytes(load.result, "MM", {500, 300}),
+  EXPECT_EQ(BalanceTableBytes(load.result, Unit::kMm, {500, 300}),
             "1,\"1496\",\"500\",1,\"1.5\"\r\n"
             "1,\"804\",\"300\",1,\"SCRAP\"\r\n"
             "1,\"2000\",\"100\",1,\"SCRAP\"\r\n"
             "2,\"1200\",\"496\",3,\"1.5\"\r\n"
             "2,\"696\",\"500\",3,\"2.25\"\r\n");
-  EXPECT_EQ(BalanceTableBytes(load.result, "IN", {500, 300}),
+  EXPECT_EQ(BalanceTableBytes(load.result, Unit::kIn, {500, 300}),
             "1,\"58 7/8\",\"19 11/16\",1,\"1.5\"\r\n"
             "1,\"31 5/8\",\"11 13/16\",1,\"SCRAP\"\r\n"
             "1,\"78 3/4\",\"3 15/16\",1,\"SCRAP\"\r\n"
@@ -69,7 +69,7 @@ TEST(BalanceTableTest, SidesAreShownToThreeDecimalsInSevenCharacters) {
                                        "1,-1,1,0,0,2004,1504,1,0\r\n"
                                        "1,-4,1,0,0,1004.12345,604.0004,1,0\r\n");
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(BalanceTableBytes(load.result, "MM", {500, 300}),
+  EXPECT_EQ(BalanceTableBytes(load.result, Unit::kMm, {500, 300}),
             "1,\"1000.12\",\"600\",1,\"1.5\"\r\n");
 }
 

@@ -39,26 +39,27 @@ TEST(ExportTables, SummariesAddUpToTheReportInTheJobsAreaUnit) {
                         Case{"coil_job.sdr", "MM", 1e6, "Sheet Area(m\xB2)", true}}) {
     TempFolder folder;
     const Job job = OpenReportJob(folder, c.job, c.unit);
+    const Unit unit = ReadUnit(c.unit);
     const ResultLoad load = LoadResult(job);
     ASSERT_EQ(load.error, "") << c.job;
-    const ReportFigures figures = GenerateReport(load.result, c.unit, {500, 300}).figures;
+    const ReportFigures figures = GenerateReport(load.result, unit, {500, 300}).figures;
     const double to_square_feet = c.square_mm_per_area / 92903.04;
 
-    const ExportTable layouts = LayoutSummaryTable(load.result, c.unit);
+    const ExportTable layouts = LayoutSummaryTable(load.result, unit);
     EXPECT_EQ(layouts.headers[6], c.area_header) << c.job << c.unit;
     EXPECT_EQ(static_cast<int>(layouts.rows.size()), figures.layout_count) << c.job;
     EXPECT_NEAR(ColumnSum(layouts, 6) * to_square_feet, figures.sheet_area, 0.01) << c.job;
     EXPECT_EQ(layouts.rows[0][1].number.has_value(), c.lengths_are_numbers) << c.job << c.unit;
 
-    const ExportTable glass = GlassSummaryTable(load.result, c.unit);
+    const ExportTable glass = GlassSummaryTable(load.result, unit);
     EXPECT_NEAR(ColumnSum(glass, 6) * to_square_feet, figures.glass_area, 0.01) << c.job;
     EXPECT_NEAR(ColumnSum(glass, 8), figures.glass_amount, 1) << c.job;
 
-    const ExportTable balances = BalanceExportTable(load.result, c.unit, {500, 300});
+    const ExportTable balances = BalanceExportTable(load.result, unit, {500, 300});
     EXPECT_EQ(balances.headers, BalanceTableHeaders());
     EXPECT_FALSE(balances.rows.empty()) << c.job;
 
-    const ExportTable cuts = CutExportTable(load.result, c.unit);
+    const ExportTable cuts = CutExportTable(load.result, unit);
     double cut_length = 0;
     size_t cut_count = 0;
     for (const LayoutCuts& layout : CutOrderOfResult(load.result).layouts) {

@@ -40,7 +40,7 @@ class LabelPagesTest : public ::testing::Test {
  protected:
   LabelFile Compose(const ResultLoad& load, const std::string& definition) {
     folder_.Write("lbl.def", definition);
-    return ComposeWorkspaceLabels(load.result, Workspace{folder_.path(), "1"}, "MM");
+    return ComposeWorkspaceLabels(load.result, Workspace{folder_.path(), "1"}, Unit::kMm);
   }
 
   testing::TempFolder folder_;
@@ -79,7 +79,7 @@ TEST_F(LabelPagesTest, WithoutADefinitionEveryLabelIsAPageAndTheFirstHasNoBreakB
   const ResultLoad load = PiecesOnOneSheet(2, "2");
   ASSERT_EQ(load.error, "");
   const LabelFile labels =
-      ComposeWorkspaceLabels(load.result, Workspace{folder_.path(), "1"}, "MM");
+      ComposeWorkspaceLabels(load.result, Workspace{folder_.path(), "1"}, Unit::kMm);
   EXPECT_FALSE(labels.bytes.starts_with("*"));
   const Pages pages = LabelPages(labels.bytes, 100);
   ASSERT_EQ(pages.size(), 2u);

@@ -44,7 +44,7 @@ TEST(LabelsTest, SevenLabelsInRowsOfThreeTwoRowsToAPage) {
   for (int i = 0; i < 7; ++i) dia += Piece(1, 1, 1);
   const ResultLoad load = LoadHandMade(LabelJob("7", "1"), dia);
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, "MM");
+  const LabelFile labels = ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, Unit::kMm);
   ASSERT_EQ(labels.error, "");
 
   // The eleven lines of a row of labels numbered first .. last, each text in a 20-column cell.
@@ -73,7 +73,7 @@ TEST(LabelsTest, EverySheetOfALayoutGetsItsLabelsNumberedOnAcrossLayouts) {
                           "2,-1,1,0,0,1000,1000,1,0\r\n" + Piece(2, 1, 1);
   const ResultLoad load = LoadHandMade(LabelJob("5", "2"), dia);
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {100, 1, 1, 0, 0, 0}, "MM");
+  const LabelFile labels = ComposeLabels(load.result, {100, 1, 1, 0, 0, 0}, Unit::kMm);
   EXPECT_THAT(QtyLines(labels.bytes),
               ElementsAre("QTY      :1/5", "QTY      :2/5", "QTY      :1/2", "QTY      :3/5",
                           "QTY      :4/5", "QTY      :2/2", "QTY      :5/5"));
@@ -83,7 +83,7 @@ TEST(LabelsTest, InInchesTheInchSizeComesFirst) {
   const ResultLoad load =
       LoadHandMade(LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1,0\r\n" + Piece(1, 1, 1));
   ASSERT_EQ(load.error, "");
-  EXPECT_THAT(ComposeLabels(load.result, {1, 1, 1, 40, 0, 0}, "IN").bytes,
+  EXPECT_THAT(ComposeLabels(load.result, {1, 1, 1, 40, 0, 0}, Unit::kIn).bytes,
               HasSubstr("SIZE(IN) :10 x 5\r\nSIZE(MM) :254 x 127\r\n"));
 }
 
@@ -91,7 +91,7 @@ TEST(LabelsTest, ADefinitionWithoutColumnsStillPutsOneLabelInARow) {
   const ResultLoad load = LoadHandMade(
       LabelJob("2", "1"), "1,-1,1,0,0,1000,1000,1,0\r\n" + Piece(1, 1, 1) + Piece(1, 1, 1));
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, ReadLabelGrid(""), "MM");
+  const LabelFile labels = ComposeLabels(load.result, ReadLabelGrid(""), Unit::kMm);
   EXPECT_EQ(labels.error, "");
   EXPECT_THAT(QtyLines(labels.bytes), ElementsAre("QTY      :1/2", "QTY      :2/2"));
 }
@@ -100,7 +100,7 @@ TEST(LabelsTest, AnEndlessSheetCountIsRefusedInsteadOfFillingMemory) {
   const ResultLoad load = LoadHandMade(
       LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1000000000,0\r\n1,1,1,0,0,10,10,1000000000,1\r\n");
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {4, 2, 1, 40, 2, 2}, "MM");
+  const LabelFile labels = ComposeLabels(load.result, {4, 2, 1, 40, 2, 2}, Unit::kMm);
   EXPECT_EQ(labels.error, "Too many labels: lbl.tlf would pass 16 MB.");
   EXPECT_EQ(labels.bytes, "");
 }

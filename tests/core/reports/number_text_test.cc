@@ -160,8 +160,8 @@ TEST(TrimmedNumbers, TrimZerosAndThreeDecimals) {
   EXPECT_EQ(To3Decimals(12345.678f), 12345.6f);
   EXPECT_EQ(To3Decimals(-1234.5678f), -1234.5f);
   EXPECT_EQ(To3Decimals(123456789.0f), 123456789.0f);
-  EXPECT_EQ(ToUnitText("1000", "IN"), "39 3/8");
-  EXPECT_EQ(ToUnitText("1000", "MM"), "1000");
+  EXPECT_EQ(ToUnitText("1000", Unit::kIn), "39 3/8");
+  EXPECT_EQ(ToUnitText("1000", Unit::kMm), "1000");
 }
 
 }  // namespace

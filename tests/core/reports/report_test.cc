@@ -122,7 +122,7 @@ TEST(ReportTest, OverproductionIsMarkedLikeShortfall) {
                                        "1,-1,1,0,0,1002,1002,3,0\r\n"
                                        "1,1,1,0,0,1002,1002,3,1\r\n");
   ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, "MM", kScrap);
+  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
   EXPECT_THAT(report.report, HasSubstr(FmtQty("3") + "*"));
   EXPECT_THAT(report.report, HasSubstr("* indicates shortfall"));
   EXPECT_TRUE(report.figures.shortfall);
@@ -135,7 +135,7 @@ TEST(ReportTest, TheLayoutYieldStopsAtOneHundred) {
                                        "1,1,1,0,0,1002,1002,1,1\r\n"
                                        "1,1,1,0,0,1002,1002,1,1\r\n");
   ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, "MM", kScrap);
+  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
   EXPECT_THAT(Section(report, 1), HasSubstr("Yield(%)   : 100.00\r\n"));
 }
 
@@ -163,7 +163,7 @@ TEST(ReportTest, BalancesGoThreeToALineAndTheFourthStartsTheNext) {
                                        "1,-4,1,502,652,1002,1002,1,0\r\n"
                                        "1,-2,1,0,0,1002,321.5,1,0\r\n");
   ASSERT_EQ(load.error, "");
-  const std::string section = Section(GenerateReport(load.result, "MM", kScrap), 1);
+  const std::string section = Section(GenerateReport(load.result, Unit::kMm, kScrap), 1);
   EXPECT_TRUE(section.ends_with(kBalanceHeading + FmtDimMM("598") + "    x " + FmtDimMM("300") +
                                 "       " + FmtDimMM("1000") + "    x " + FmtDimMM("348") +
                                 "       " + FmtDimMM("500") + "    x " + FmtDimMM("348") + "\r\n" +
@@ -176,7 +176,7 @@ TEST(ReportTest, ALayoutWithoutBalancesKeepsItsHeadingsAndTwoEmptyLines) {
                                        "1,-1,1,0,0,1002,1002,2,0\r\n"
                                        "1,1,1,0,0,1002,1002,2,1\r\n");
   ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, "MM", kScrap);
+  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
   EXPECT_TRUE(Section(report, 1).ends_with(kDashes + "\r\n" + kTotal + FmtQty("1") + "\r\n\r\n" +
                                            kBalanceHeading + "\r\n\r\n"));
   EXPECT_EQ(report.figures.balance_area, 0);
@@ -194,7 +194,7 @@ TEST(ReportTest, SheetsUsedQuotesLandAtTheirColumnsUnlessTheLineIsPastThem) {
                                        "2,-1,2,0,0,12345.25,1000.125,1,0\r\n"
                                        "2,1,2,0,0,100,100,1,1\r\n");
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(GenerateReport(load.result, "MM", kScrap).sheets_adj,
+  EXPECT_EQ(GenerateReport(load.result, Unit::kMm, kScrap).sheets_adj,
             "\"123456.125\",\"1000.125\",\"1\",     \"0.5\"\r\n"
             "\"12345.25\", \"1000.125\", \"1\",     \"0.5\"\r\n");
 }
@@ -202,7 +202,7 @@ TEST(ReportTest, SheetsUsedQuotesLandAtTheirColumnsUnlessTheLineIsPastThem) {
 TEST(ReportTest, WithoutSheetAreaThePercentagesShowNothing) {
   const ResultLoad load = LoadHandMade(SmallJob(), "1,-1,1,0,0,1002,1002,0,0\r\n");
   ASSERT_EQ(load.error, "");
-  const std::string report = GenerateReport(load.result, "MM", kScrap).report;
+  const std::string report = GenerateReport(load.result, Unit::kMm, kScrap).report;
   EXPECT_THAT(report, HasSubstr("Sheet      " + FmtArea("0") + " " + FmtAmount("0") + "        " +
                                 FmtPercent("0") + "\r\n"));
 }
@@ -210,19 +210,20 @@ TEST(ReportTest, WithoutSheetAreaThePercentagesShowNothing) {
 TEST(ReportSectionTest, CopiesTheLayoutsLinesWithTheChosenParts) {
   const std::string report = TestDataBytes("reports/sheet_mm/report.tlf");
   const int32_t layout2 = static_cast<int32_t>(report.find("Layout No. 2/3") + 1);
-  const std::string full = ReportSectionBytes(report, layout2, {true, true}, "FLOAT", "MM");
+  const std::string full = ReportSectionBytes(report, layout2, {true, true}, "FLOAT", Unit::kMm);
   EXPECT_TRUE(
       full.starts_with("Layout No. 2/3\r\n\r\nItem: FLOAT     Unit: MM\r\n\r\n"
                        "Yield(%)   : 22.43\r\nSheet Size : 3210 x 2250 - 1 Pcs\r\n"));
   EXPECT_TRUE(full.ends_with(FmtDimMM("3210") + "    x " + FmtDimMM("1346") + "\r\n\r\n"));
 
-  const std::string short_section = ReportSectionBytes(report, layout2, {}, "FLOAT", "MM");
+  const std::string short_section = ReportSectionBytes(report, layout2, {}, "FLOAT", Unit::kMm);
   EXPECT_TRUE(short_section.starts_with("Layout No. 2/3\r\n\r\nYield(%)"));
   EXPECT_TRUE(short_section.ends_with(kTotal + FmtQty("6") + "\r\n\r\n"));
   EXPECT_NE(full.find(short_section.substr(16)), std::string::npos);
 
-  EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", "MM"), "");
-  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", "MM"), "");
+  EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", Unit::kMm), "");
+  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm),
+            "");
 }
 
 TEST(ColumnWriterTest, PlacesAtTheColumnOrOnANewLineWhenPastIt) {

@@ -121,24 +121,24 @@ TEST(GridKeys, EnterMovesOnByWindowUnitAndMoveSetting) {
     CellPosition to;
   };
   const Case cases[] = {
-      {sheet, {1, 1}, {"SHEET", "MM", full}, {1, 2}},
-      {sheet, {1, 2}, {"SHEET", "MM", full}, {1, 5}},   // over the inch columns
-      {sheet, {1, 5}, {"SHEET", "MM", full}, {1, 10}},  // over the hidden margins
-      {sheet, {1, 10}, {"SHEET", "MM", full}, {2, 1}},
-      {sheet, {1, 5}, {"SHEET", "MM", half}, {2, 1}},
-      {sheet, {1, 5}, {"SHEET", "MM", MoveSetting::kOther}, {1, 5}},
-      {sheet, {2, 10}, {"SHEET", "MM", full}, {2, 1}},  // down in the last row stays in it
-      {glass, {1, 3}, {"CUT", "IN", full}, {1, 4}},
-      {glass, {1, 4}, {"CUT", "IN", full}, {1, 5}},
-      {glass, {1, 5}, {"CUT", "IN", full}, {1, 6}},
-      {glass, {1, 16}, {"CUT", "IN", full}, {2, 3}},
-      {glass, {1, 5}, {"CUT", "IN", half}, {2, 3}},
-      {glass, {1, 2}, {"CUT", "IN", half}, {1, 3}},
-      {glass, {1, 4}, {"CUT", "", full}, {1, 4}},
-      {charge, {1, 2}, {"CHARGE", "IN", half}, {1, 3}},
-      {charge, {1, 3}, {"CHARGE", "IN", half}, {2, 1}},
-      {basic, {1, 1}, {"BASIC", "MM", full}, {1, 8}},
-      {basic, {1, 11}, {"BASIC", "MM", full}, {1, 1}},
+      {sheet, {1, 1}, {"SHEET", Unit::kMm, full}, {1, 2}},
+      {sheet, {1, 2}, {"SHEET", Unit::kMm, full}, {1, 5}},   // over the inch columns
+      {sheet, {1, 5}, {"SHEET", Unit::kMm, full}, {1, 10}},  // over the hidden margins
+      {sheet, {1, 10}, {"SHEET", Unit::kMm, full}, {2, 1}},
+      {sheet, {1, 5}, {"SHEET", Unit::kMm, half}, {2, 1}},
+      {sheet, {1, 5}, {"SHEET", Unit::kMm, MoveSetting::kOther}, {1, 5}},
+      {sheet, {2, 10}, {"SHEET", Unit::kMm, full}, {2, 1}},  // down in the last row stays in it
+      {glass, {1, 3}, {"CUT", Unit::kIn, full}, {1, 4}},
+      {glass, {1, 4}, {"CUT", Unit::kIn, full}, {1, 5}},
+      {glass, {1, 5}, {"CUT", Unit::kIn, full}, {1, 6}},
+      {glass, {1, 16}, {"CUT", Unit::kIn, full}, {2, 3}},
+      {glass, {1, 5}, {"CUT", Unit::kIn, half}, {2, 3}},
+      {glass, {1, 2}, {"CUT", Unit::kIn, half}, {1, 3}},
+      {glass, {1, 4}, {"CUT", Unit::kOther, full}, {1, 4}},
+      {charge, {1, 2}, {"CHARGE", Unit::kIn, half}, {1, 3}},
+      {charge, {1, 3}, {"CHARGE", Unit::kIn, half}, {2, 1}},
+      {basic, {1, 1}, {"BASIC", Unit::kMm, full}, {1, 8}},
+      {basic, {1, 11}, {"BASIC", Unit::kMm, full}, {1, 1}},
   };
   for (const Case& c : cases) {
     Grid grid = c.grid;

@@ -229,12 +229,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(stock->windowTitle(), QStringLiteral("Coil Specifications     Unit: MM"));
     GridWidget* sheet = FindWidget<GridWidget>(stock, "FG");
     QTest::keyClick(program.window.get(), Qt::Key_F11);
-    QCOMPARE(program->job().settings.unit, std::string("IN"));
+    QCOMPARE(program->job().settings.unit, Unit::kIn);
     QVERIFY(program->ToolbarButton(QLatin1StringView("TB16"))->isChecked());
     QVERIFY(!program->ToolbarButton(QLatin1StringView("TB17"))->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1Inch);
     program->ToolbarButton(QLatin1StringView("TB17"))->trigger();
-    QCOMPARE(program->job().settings.unit, std::string("MM"));
+    QCOMPARE(program->job().settings.unit, Unit::kMm);
     QVERIFY(!program->ToolbarButton(QLatin1StringView("TB16"))->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1);
 
