@@ -240,14 +240,6 @@ std::string GlassInputBytes(const GlassList& glasses) {
   return writer.Take();
 }
 
-std::optional<std::string> WriteStockInput(const std::string& path, const StockList& stocks) {
-  return WriteFileAtomically(path, StockInputBytes(stocks));
-}
-
-std::optional<std::string> WriteGlassInput(const std::string& path, const GlassList& glasses) {
-  return WriteFileAtomically(path, GlassInputBytes(glasses));
-}
-
 StockInputRead ReadStockInputBytes(std::string_view bytes) {
   StockInputRead read;
   RecordReader reader(bytes);

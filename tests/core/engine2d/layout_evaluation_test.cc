@@ -26,8 +26,8 @@ ElementList Candidate(float free_y2, float free_x1, bool with_cut, float piece_x
   return list;
 }
 
-TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength) {
-  const ElementList best_layout = Candidate(4, 5, true);
+TEST(CandidateIsBetter, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength) {
+  const CandidateStatistics best = CandidateStats(Candidate(4, 5, true));
   struct Case {
     const char* name;
     ElementList current;
@@ -42,32 +42,16 @@ TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength
       {"complete tie", Candidate(4, 5, true), false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ElementList best = best_layout;
-    QuantityList best_qty = ListOf<float>({1});
-    int best_stock = 1;
-    KeepBetterSheetCandidate(c.current, best, ListOf<float>({2}), best_qty, best_stock, 2);
-    EXPECT_EQ(best == best_layout, !c.wins);
-    EXPECT_EQ(best_stock, c.wins ? 2 : 1);
-    EXPECT_EQ(best_qty[1], c.wins ? 2.0f : 1.0f);
+    EXPECT_EQ(SheetCandidateIsBetter(CandidateStats(c.current), best), c.wins) << c.name;
   }
-  ElementList empty;
-  QuantityList qty;
-  int stock = 0;
-  KeepBetterSheetCandidate(best_layout, empty, ListOf<float>({2}), qty, stock, 3);
-  EXPECT_EQ(stock, 3);
-  EXPECT_EQ(empty.Count(), 5);
 
-  ElementList best = ListOf<LayoutElement>(
-      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)});
-  const ElementList longer = best;
-  const ElementList shorter_thinner = ListOf<LayoutElement>(
-      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 5, 30, 0, 0, 1, 1)});
-  stock = 1;
-  KeepBetterCoilCandidate(shorter_thinner, best, ListOf<float>({1}), qty, stock, 2);
-  KeepBetterCoilCandidate(longer, best, ListOf<float>({1}), qty, stock, 3);
-  EXPECT_EQ(stock, 2);
-  EXPECT_EQ(UsedLength(best), 30.0f);
+  const CandidateStatistics longer = CandidateStats(ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)}));
+  const CandidateStatistics shorter_thinner = CandidateStats(ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 5, 30, 0, 0, 1, 1)}));
+  EXPECT_EQ(shorter_thinner.used_length, 30.0f);
+  EXPECT_TRUE(CoilCandidateIsBetter(shorter_thinner, longer));
+  EXPECT_FALSE(CoilCandidateIsBetter(longer, shorter_thinner));
 }
 
 // 3 pieces of a size of which 10 are wanted: three copies at most, fewer when stock is short.
@@ -172,23 +156,20 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
 }
 
 // Used length 1000 cut twice and 500 once: 2500 of coil, which beats 2600.
-TEST(KeepBetterCoilResult, ShorterTotalCoilLengthUnderMaximumYield) {
+TEST(CoilResultIsBetter, ShorterTotalCoilLengthUnderMaximumYield) {
   const ElementList shorter = Result({{5000, 1000, 2}, {5000, 500, 1}});
   const ElementList longer = Result({{5000, 1300, 2}});
   EXPECT_EQ(TotalCoilLength(shorter), 2500.0f);
   EXPECT_EQ(TotalCoilLength(longer), 2600.0f);
   EXPECT_EQ(TotalCoilLength(ElementList()), 0.0f);
 
-  ElementList best = longer;
-  int improvements = 0;
-  KeepBetterCoilResult(shorter, best, Objective::kMaximumYield, improvements);
-  EXPECT_EQ(best, shorter);
-  KeepBetterCoilResult(longer, best, Objective::kMaximumYield, improvements);
-  EXPECT_EQ(best, shorter);
+  const auto better = [](const ElementList& current, const ElementList& best, Objective objective) {
+    return CoilResultIsBetter(ResultStats(current), ResultStats(best), objective);
+  };
+  EXPECT_TRUE(better(shorter, longer, Objective::kMaximumYield));
+  EXPECT_FALSE(better(longer, shorter, Objective::kMaximumYield));
   // Minimum layouts ranks coil results as sheet results: one layout beats two.
-  KeepBetterCoilResult(longer, best, Objective::kMinimumLayouts, improvements);
-  EXPECT_EQ(best, longer);
-  EXPECT_EQ(improvements, 2);
+  EXPECT_TRUE(better(longer, shorter, Objective::kMinimumLayouts));
 }
 
 }  // namespace
