@@ -43,59 +43,35 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
     const char* unit;
     const char* map;
     const char* rows;  // the glass rows it gives, "|" between them
-    std::vector<int> issue_lines;
+    int issue_line;    // 0: none
   };
   const Case cases[] = {
       // Semicolons, a decimal comma, the header in another order.
-      {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48", {}},
-      {"L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n",
-       "MM",
-       "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,Smith John",
-       {}},
+      {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48", 0},
+      {"L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,Smith John", 0},
       // Tabs, inch fractions by the header's unit.
-      {"Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n",
-       "MM",
-       "",
-       "1238.25,622.3,48 3/4,24.5,3,,,48",
-       {}},
-      {"\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n",
-       "MM",
-       "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller",
-       {}},
-      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n",
-       "MM",
-       "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller",
-       {}},
+      {"Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n", "MM", "",
+       "1238.25,622.3,48 3/4,24.5,3,,,48", 0},
+      {"\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
       // Blank lines, letters in QTY.
-      {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n",
-       "MM",
-       "",
-       "900,400,35 7/16,15 3/4,2,,48,24",
-       {3}},
+      {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n", "MM", "", "900,400,35 7/16,15 3/4,2,,48,24",
+       3},
       // No header: the grid's order.
-      {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24", {}},
+      {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24", 0},
       // A text cut to its column.
-      {"L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n",
-       "MM",
-       "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL",
-       {2}},
+      {"L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL", 2},
       // Unknown header words mapped by hand.
-      {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n",
-       "MM",
-       "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung",
-       "",
-       {2}},
-      {Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"),
-       "MM",
-       "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller",
-       {}},
+      {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n", "MM",
+       "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung", "", 2},
+      {Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
       // Unit IN for a file without one.
-      {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", {}},
+      {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rows);
@@ -108,9 +84,10 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
     AddImportedRows(job.glass, rows, ListKind::kGlass, mapping.unit, false, kCharges);
     EXPECT_EQ(Rows(job.glass), c.rows);
     EXPECT_EQ(RowText(job.glass, job.glass.Rows() - 1), "");
-    std::vector<int> lines;
-    for (const ImportIssue& issue : rows.issues) lines.push_back(issue.line);
-    EXPECT_EQ(lines, c.issue_lines);
+    ASSERT_EQ(rows.issues.size(), c.issue_line > 0 ? 1u : 0u);
+    if (c.issue_line > 0) {
+      EXPECT_EQ(rows.issues[0].line, c.issue_line);
+    }
   }
 }
 
