@@ -62,6 +62,9 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
        3},
       // No header: the grid's order.
       {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24", 0},
+      // A first line of numbers from 9 is data too, and every row gets a grid row.
+      {"900;950;9\n800;400;1\n", "MM", "",
+       "900,950,35 7/16,37 3/8,9,,48,48|800,400,31 1/2,15 3/4,1,,48,24", 0},
       // A text cut to its column.
       {"L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n", "MM", "",
        "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL", 2},
