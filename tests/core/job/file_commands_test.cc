@@ -36,13 +36,6 @@ class FileCommandsTest : public ::testing::Test {
   ScriptedDialog dialog_;
 };
 
-TEST_F(FileCommandsTest, AnUnchangedJobIsNotAskedAbout) {
-  ScriptedPrompter prompter;
-  EXPECT_EQ(AskSaveChanges(job_, prompter, dialog_.Callback()), kNo);
-  EXPECT_THAT(prompter.prompts(), IsEmpty());
-  EXPECT_THAT(dialog_.requests, IsEmpty());
-}
-
 TEST_F(FileCommandsTest, YesToSaveChangesGoesOnEvenWhenTheDialogIsCancelled) {
   folder_.Write("Defaults", "[BASIC.TLF]\r\n\"DEFAULT ITEM\"\r\n[END]\r\n");
   job_.settings.job_changed = true;
@@ -52,12 +45,8 @@ TEST_F(FileCommandsTest, YesToSaveChangesGoesOnEvenWhenTheDialogIsCancelled) {
   ScriptedPrompter prompter({kYes});
   EXPECT_TRUE(FileNew(job_, prompter, dialog_.Callback()));
 
-  ASSERT_EQ(prompter.prompts().size(), 1u);
-  const Prompt& question = prompter.prompts()[0];
-  EXPECT_EQ(question.text, "Save changes in current file?");
-  EXPECT_EQ(question.title, "Attention!");
-  EXPECT_EQ(question.buttons, PromptButtons::kYesNoCancel);
-  EXPECT_EQ(question.icon, PromptIcon::kQuestion);
+  EXPECT_THAT(prompter.Texts(), ElementsAre("Save changes in current file?"));
+  EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kYesNoCancel);
   ASSERT_EQ(dialog_.requests.size(), 1u);
   EXPECT_EQ(dialog_.requests[0].kind, FileDialogKind::kSave);
   EXPECT_EQ(dialog_.requests[0].title, "Save File...");
@@ -73,6 +62,10 @@ TEST_F(FileCommandsTest, YesToSaveChangesGoesOnEvenWhenTheDialogIsCancelled) {
 }
 
 TEST_F(FileCommandsTest, CancelKeepsTheJobAndNewWithoutDefaultsKeepsTheRows) {
+  ScriptedPrompter unchanged;  // an unchanged job is not asked about
+  EXPECT_EQ(AskSaveChanges(job_, unchanged, dialog_.Callback()), kNo);
+  EXPECT_THAT(unchanged.prompts(), IsEmpty());
+  EXPECT_THAT(dialog_.requests, IsEmpty());
   job_.settings.job_changed = true;
   job_.file_name = "a.opt";
   ScriptedPrompter cancel({kCancel, kCancel});
@@ -133,9 +126,9 @@ TEST_F(FileCommandsTest, AFailedSaveAsKeepsTheNameAndTheChangeFlag) {
   EXPECT_FALSE(FileSaveAs(job_, prompter, dialog_.Callback()));
   EXPECT_EQ(job_.file_name, folder_.File("kept.opt"));
   EXPECT_TRUE(job_.settings.job_changed);
-  ASSERT_EQ(prompter.prompts().size(), 1u);
-  EXPECT_EQ(prompter.prompts()[0].text, "Could not save " + folder_.File("no-such-folder/new.opt") +
-                                            ": No such file or directory");
+  EXPECT_THAT(prompter.Texts(),
+              ElementsAre("Could not save " + folder_.File("no-such-folder/new.opt") +
+                          ": No such file or directory"));
 }
 
 TEST_F(FileCommandsTest, SaveAsDefaultsCarriesNoStockAndNoGlass) {
@@ -148,12 +141,8 @@ TEST_F(FileCommandsTest, SaveAsDefaultsCarriesNoStockAndNoGlass) {
 
   ScriptedPrompter no({kNo});
   EXPECT_FALSE(FileSaveAsDefaults(job_, no));
-  ASSERT_EQ(no.prompts().size(), 1u);
-  EXPECT_EQ(no.prompts()[0].text,
-            "Current Data in Basic Details and Optimization Options will be saved as DEFAULTS. "
-            "Do you want to continue?");
-  EXPECT_EQ(no.prompts()[0].title, "Attention!");
-  EXPECT_EQ(no.prompts()[0].default_answer, kNo);
+  EXPECT_THAT(no.Texts(), ElementsAre("Current Data in Basic Details and Optimization Options "
+                                      "will be saved as DEFAULTS. Do you want to continue?"));
   EXPECT_FALSE(FileExists(folder_.File("Defaults")));
 
   ScriptedPrompter yes({kYes});

@@ -39,21 +39,16 @@ class JobFileTest : public ::testing::Test {
   ScriptedPrompter prompter_;
 };
 
-TEST_F(JobFileTest, AJobWrittenByUsOpensUnchanged) {
-  const std::string example =
+TEST_F(JobFileTest, AJobWrittenByUsOpensUnchangedAndEmptySectionsStayEmpty) {
+  std::string example =
       ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt").value();
   // Layout lines are copied as they are, also one that starts with "[".
-  std::string job = example;
-  job.replace(job.find("[DIA.TLF]\r\n[END]"), 16,
-              "[DIA.TLF]\r\n[1,-1]\r\n1,-4,1,0,0,10.5,20,1,0\r\n[END]");
-  EXPECT_EQ(RoundTrip(job), job);
+  example.replace(example.find("[DIA.TLF]\r\n[END]"), 16,
+                  "[DIA.TLF]\r\n[1,-1]\r\n1,-4,1,0,0,10.5,20,1,0\r\n[END]");
+  EXPECT_EQ(RoundTrip(example), example);
   EXPECT_EQ(job_.sheet.Rows(), 4);
   EXPECT_EQ(job_.glass.Rows(), 12);
   EXPECT_EQ(folder_.Read("100.5dia.tlf"), "[1,-1]\r\n1,-4,1,0,0,10.5,20,1,0\r\n");
-  EXPECT_TRUE(prompter_.prompts().empty());
-}
-
-TEST_F(JobFileTest, EmptySectionsStayEmpty) {
   const std::string empty =
       "[BASIC.TLF]\r\n[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
       "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n";
@@ -62,6 +57,7 @@ TEST_F(JobFileTest, EmptySectionsStayEmpty) {
   EXPECT_EQ(job_.glass.Rows(), 2);
   EXPECT_FALSE(job_.maximum_yield);
   EXPECT_TRUE(job_.minimum_layouts);
+  EXPECT_TRUE(prompter_.prompts().empty());
 }
 
 TEST_F(JobFileTest, AFileCutShortLeavesTheRestEmpty) {
@@ -83,13 +79,9 @@ TEST_F(JobFileTest, AnEarlierVersionFileIsRepaired) {
   ASSERT_TRUE(OpenJob(job_, path, prompter_));
   EXPECT_EQ(job_.basic.Text(1, basic_col::kTolerance), "0");
   EXPECT_TRUE(IsFileEmpty(folder_.File("100.5dia.tlf")));
-  ASSERT_EQ(prompter_.prompts().size(), 1u);
-  const Prompt& notice = prompter_.prompts()[0];
-  EXPECT_EQ(notice.text,
-            "Earlier version data file detected. Set the required tolerance and optimize.");
-  EXPECT_EQ(notice.icon, PromptIcon::kInformation);
-  EXPECT_EQ(notice.buttons, PromptButtons::kOk);
-  EXPECT_EQ(notice.title, "Lumora");
+  EXPECT_THAT(prompter_.Texts(),
+              ElementsAre("Earlier version data file detected. Set the required tolerance and "
+                          "optimize."));
 
   ASSERT_TRUE(SaveJob(job_, folder_.File("new.opt"), prompter_));
   const std::string saved = folder_.Read("new.opt");
@@ -124,8 +116,7 @@ TEST_F(JobFileTest, MissingSettingsFilesChangeNothing) {
   folder_.Write("misc.set", "\"MM\",\"99999\",\"FULL\"");
   ReadMiscSettings(job_.workspace, settings);
   EXPECT_EQ(settings.efficiency, 32767);
-  const ScrapCriteria none = ReadScrapCriteria(job_.workspace);
-  EXPECT_EQ(none.first, 0.0f);
+  EXPECT_EQ(ReadScrapCriteria(job_.workspace).first, 0.0f);
   folder_.Write("scrap.dat", "\"500\",\"300.5\"\r\n");
   const ScrapCriteria criteria = ReadScrapCriteria(job_.workspace);
   EXPECT_EQ(criteria.first, 500.0f);
@@ -137,13 +128,9 @@ TEST_F(JobFileTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
   // although the old file is there.
   const std::string name = std::string(250, 'j') + ".opt";
   const std::string path = folder_.Write(name, "my only copy\r\n");
-  ASSERT_EQ(folder_.Read(name), "my only copy\r\n");
   EXPECT_FALSE(SaveJob(job_, path, prompter_));
   EXPECT_EQ(folder_.Read(name), "my only copy\r\n");
-  ASSERT_EQ(prompter_.prompts().size(), 1u);
-  EXPECT_EQ(prompter_.prompts()[0].text, "Could not save " + path + ": File name too long");
-  EXPECT_EQ(prompter_.prompts()[0].icon, PromptIcon::kExclamation);
-  EXPECT_EQ(prompter_.prompts()[0].title, "Lumora");
+  EXPECT_THAT(prompter_.Texts(), ElementsAre("Could not save " + path + ": File name too long"));
 }
 
 TEST_F(JobFileTest, AnyBytesOpenSaveAndCheckWithoutHarm) {

@@ -59,15 +59,15 @@ TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
   const ResultLoad load = LoadHandMade(kJob, kLayout);
   ASSERT_EQ(load.error, "");
   const LoadedResult& result = load.result;
-  const ScrapLimits scrap{500, 300};
-  EXPECT_EQ(ElementToolTip(result, 2, "MM", scrap), "1200 x 800  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 3, "MM", scrap), "Balance 1200 x 2196");
-  EXPECT_EQ(ElementToolTip(result, 4, "MM", scrap), "Scrap 296 x 400");
-  EXPECT_EQ(ElementToolTip(result, 5, "MM", scrap), "100 x 100    ");
-  EXPECT_EQ(ElementToolTip(result, 0, "MM", scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, "IN", scrap), "47 1/4 x 31 1/2  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 0, "IN", scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, "", scrap), "");
+  const char* tips[] = {"ADD Balance / Glass-Piece", "",
+                        "1200 x 800  ACME  12",      "Balance 1200 x 2196",
+                        "Scrap 296 x 400",           "100 x 100    "};
+  for (int element : {0, 2, 3, 4, 5}) {
+    EXPECT_EQ(ElementToolTip(result, element, "MM", {500, 300}), tips[element]) << element;
+  }
+  EXPECT_EQ(ElementToolTip(result, 2, "IN", {500, 300}), "47 1/4 x 31 1/2  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 0, "IN", {500, 300}), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, "", {500, 300}), "");
 }
 
 TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
@@ -87,41 +87,19 @@ TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
 TEST(EditFormTest, EachModeShowsItsCaptionsColumnsAndHelp) {
   struct Case {
     EditMode mode;
-    std::string caption;
-    std::string confirm;
+    const char* caption;
+    const char* confirm;
     bool delete_enabled;
     std::vector<int> hidden;
-    int hidden_help_line;
-    int help_topic;
+    int hidden_help_line, help_topic;
   };
-  const std::vector<Case> cases = {
-      {EditMode::kMove,
-       "Delete / Move Existing Glass-Piece",
-       "Move",
-       true,
-       {edit_col::kDimX, edit_col::kDimY},
-       2,
-       38},
-      {EditMode::kModify,
-       "Delete / Modify Existing Balance",
-       "Modify",
-       true,
-       {edit_col::kOrn},
-       3,
-       39},
-      {EditMode::kAddBalance,
-       "Define Position & Size of New Balance",
-       "Add",
-       false,
-       {edit_col::kOrn},
-       3,
-       39},
-      {EditMode::kAddGlassPiece,
-       "Define Position & Orientation of New Glass-Piece",
-       "Add",
-       false,
-       {edit_col::kDimX, edit_col::kDimY},
-       2,
+  using enum EditMode;
+  const std::vector<int> sizes = {edit_col::kDimX, edit_col::kDimY}, orn = {edit_col::kOrn};
+  const Case cases[] = {
+      {kMove, "Delete / Move Existing Glass-Piece", "Move", true, sizes, 2, 38},
+      {kModify, "Delete / Modify Existing Balance", "Modify", true, orn, 3, 39},
+      {kAddBalance, "Define Position & Size of New Balance", "Add", false, orn, 3, 39},
+      {kAddGlassPiece, "Define Position & Orientation of New Glass-Piece", "Add", false, sizes, 2,
        38},
   };
   testing::TempFolder folder;

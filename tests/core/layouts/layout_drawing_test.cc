@@ -19,6 +19,10 @@ using testing::Glass;
 using ::testing::Not;
 using testing::Stock;
 
+bool operator==(const Box& a, const Box& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
+
 enum class Op { kFill, kOutline, kLine, kHatch, kText };
 
 struct Drawn {
@@ -61,6 +65,16 @@ class RecordingCanvas : public LayoutCanvas {
                  [op](const Drawn& d) { return d.op == op; });
     return of;
   }
+  int Count(Op op, Rgb colour) const {
+    return static_cast<int>(std::count_if(drawn.begin(), drawn.end(), [&](const Drawn& d) {
+      return d.op == op && d.colour == colour;
+    }));
+  }
+  bool Has(Op op, Rgb colour, const Box& box) const {
+    return std::any_of(drawn.begin(), drawn.end(), [&](const Drawn& d) {
+      return d.op == op && d.colour == colour && d.box == box;
+    });
+  }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const Drawn& d : Of(Op::kText)) texts.push_back(d.text);
@@ -72,10 +86,6 @@ class RecordingCanvas : public LayoutCanvas {
  private:
   float mm_per_pt_;
 };
-
-bool operator==(const Box& a, const Box& b) {
-  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
-}
 
 // Sheet 2440 x 1830 (kerf 4) with a 10 mm left margin and a top margin of no depth:
 //
@@ -138,67 +148,45 @@ Drawing Draw(const LoadedResult& result, const DiaSettings& settings, float view
   return drawing;
 }
 
-TEST(LayoutDrawingTest, FillsTheSheetMarginsAndGlassByTheColourTable) {
+TEST(LayoutDrawingTest, FillsTheSheetMarginsGlassAndScrapByTheColourTable) {
   const LoadedResult result = SmallResult();
   const Drawing drawing = Draw(result, AllOn());
   const std::vector<Drawn> fills = drawing.canvas.Of(Op::kFill);
   ASSERT_GE(fills.size(), 5u);
   EXPECT_EQ(drawing.canvas.drawn[0].op, Op::kFill);
-  EXPECT_EQ(drawing.canvas.drawn[0].colour, kWhite);
-  EXPECT_TRUE(drawing.canvas.drawn[0].box == (Box{0, 0, 2444, 1834}));
+  EXPECT_TRUE(drawing.canvas.Has(Op::kFill, kWhite, Box{0, 0, 2444, 1834}));
   EXPECT_EQ(drawing.canvas.drawn[1].op, Op::kHatch);
   EXPECT_EQ(drawing.canvas.drawn[1].colour, kLightGrey);
-
   // The margin strip without depth is left out.
-  std::vector<Drawn> yellow;
-  std::copy_if(fills.begin(), fills.end(), std::back_inserter(yellow),
-               [](const Drawn& d) { return d.colour == kYellow; });
-  ASSERT_EQ(yellow.size(), 1u);
-  EXPECT_TRUE(yellow[0].box == (Box{0, 0, 10, 1834}));
-
+  EXPECT_EQ(drawing.canvas.Count(Op::kFill, kYellow), 1);
+  EXPECT_TRUE(drawing.canvas.Has(Op::kFill, kYellow, Box{0, 0, 10, 1834}));
   EXPECT_EQ(fills[2].colour, kGlassColours[1]);
   EXPECT_EQ(fills[3].colour, kGlassColours[1]);
   EXPECT_EQ(fills[4].colour, kGlassColours[1]) << "size 23 shares the colour of size 1";
   EXPECT_NE(kGlassColours[2], kGlassColours[1]);
-
   DiaSettings one_colour = AllOn();
   one_colour.Set(DiaFlag::kGlassColor, false);
   EXPECT_EQ(Draw(result, one_colour).canvas.Of(Op::kFill)[4].colour, kLightCyan);
-
   // On paper the glass is white and the hatching dark blue.
   const Drawing paper = Draw(result, AllOn(), 600, true);
   EXPECT_EQ(paper.canvas.drawn[1].colour, kDarkBlue);
   EXPECT_EQ(paper.canvas.Of(Op::kFill)[2].colour, kWhite);
   EXPECT_GT(paper.options.line_width_pt, 0);
-}
 
-TEST(LayoutDrawingTest, ScrapAndBalancesShowOnlyWithBalanceBoundries) {
-  const LoadedResult result = SmallResult();
+  // Scrap and balances show only with "Balance Boundries".
   const Box balance{214, 804, 2444, 1834};
   const Box scrap{2418, 0, 2444, 804};
-  const Drawing on = Draw(result, AllOn());
-  std::vector<Drawn> grey;
-  for (const Drawn& d : on.canvas.Of(Op::kFill)) {
-    if (d.colour == kDarkGrey) grey.push_back(d);
-  }
-  ASSERT_EQ(grey.size(), 1u);
-  EXPECT_TRUE(grey[0].box == scrap);
-  const auto outlined = [](const Drawing& drawing, const Box& box) {
-    for (const Drawn& d : drawing.canvas.Of(Op::kOutline)) {
-      if (d.box == box && d.colour == kBlack) return true;
-    }
-    return false;
-  };
-  EXPECT_TRUE(outlined(on, balance));
-  EXPECT_FALSE(outlined(on, scrap));
-
+  EXPECT_EQ(drawing.canvas.Count(Op::kFill, kDarkGrey), 1);
+  EXPECT_TRUE(drawing.canvas.Has(Op::kFill, kDarkGrey, scrap));
+  EXPECT_TRUE(drawing.canvas.Has(Op::kOutline, kBlack, balance));
+  EXPECT_FALSE(drawing.canvas.Has(Op::kOutline, kBlack, scrap));
   DiaSettings off = AllOn();
   off.Set(DiaFlag::kBalanceBoundries, false);
   const Drawing without = Draw(result, off);
-  for (const Drawn& d : without.canvas.Of(Op::kFill)) EXPECT_NE(d.colour, kDarkGrey);
-  EXPECT_FALSE(outlined(without, balance));
-  EXPECT_TRUE(outlined(without, Box{0, 0, 2444, 1834}));
-  EXPECT_TRUE(outlined(without, Box{10, 0, 1214, 804}));
+  EXPECT_EQ(without.canvas.Count(Op::kFill, kDarkGrey), 0);
+  EXPECT_FALSE(without.canvas.Has(Op::kOutline, kBlack, balance));
+  EXPECT_TRUE(without.canvas.Has(Op::kOutline, kBlack, Box{0, 0, 2444, 1834}));
+  EXPECT_TRUE(without.canvas.Has(Op::kOutline, kBlack, Box{10, 0, 1214, 804}));
 }
 
 TEST(LayoutDrawingTest, FullCutsAreLinesWithAMarkAndTheirPositionBeyondTheEdge) {

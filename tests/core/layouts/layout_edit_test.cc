@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/engine2d/engine_builders.h"
+#include "core/job/job_test_support.h"
 #include "core/layouts/edit_fixtures.h"
 #include "core/tables/grid_keys.h"
 #include "support/scripted_prompter.h"
@@ -90,65 +91,63 @@ class LayoutEditTest : public ::testing::Test {
   LayoutHistory history_;
 };
 
-TEST_F(LayoutEditTest, MovingAPieceOpensItByTheOrnRuleAndStoresItTurned) {
-  // The piece lies 1000 across and 500 down with ORN 1: the rule puts the smaller size across.
-  EditForm form = ClickAt(1, 500, 250);
-  EXPECT_EQ(target_.element, 2);
-  EXPECT_EQ(form.caption, "Delete / Move Existing Glass-Piece");
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "500");
-  EXPECT_EQ(Cell(form, edit_col::kDimY), "1000");
-  Type(form, edit_col::kXs, "100");
-  Confirm(form, EditButton::kConfirm, 1);
-
-  const LayoutElement& moved = result_.elements[2];
-  EXPECT_EQ(moved, testing::Element(1, 100, 0, 604, 1004, 1, 2, 1, 1));
-  EXPECT_EQ(result_.elements[6].kind, kSpent);  // the layout's full-length cut
-  EXPECT_EQ(result_.elements[9], testing::Element(kFreeRect, 804, 0, 3004, 2004, 2, 1, 1, 0));
-}
-
-TEST_F(LayoutEditTest, TypingOrnTwoTurnsThePieceBack) {
-  EditForm form = ClickAt(1, 500, 250);
-  Type(form, edit_col::kOrn, "2");
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "1000");
-  EXPECT_EQ(Cell(form, edit_col::kDimY), "500");
-  Confirm(form, EditButton::kConfirm, 1);
-  EXPECT_EQ(result_.elements[2], testing::Element(1, 0, 0, 1004, 504, 1, 2, 1, 2));
-}
-
-TEST_F(LayoutEditTest, DeletingAPieceLeavesAKerfSquareLeftoverWithTheLayoutsRepeat) {
-  EditForm form = ClickAt(1, 1500, 300);
-  EXPECT_EQ(target_.element, 3);
-  Confirm(form, EditButton::kDelete, 1);
-  EXPECT_EQ(result_.elements.Count(), 9);
-  EXPECT_EQ(result_.elements[3], testing::Element(kFreeRect, 0, 0, 4, 4, 1, 2, 1, 0));
-}
-
-TEST_F(LayoutEditTest, ABalanceAddedToAnEarlierLayoutEndsThatLayout) {
-  const ElementList before = result_.elements;
-  EditForm form = Add(1, 0);
-  EXPECT_EQ(form.caption, "Define Position & Size of New Balance");
-  EXPECT_FALSE(form.delete_enabled);
-  Type(form, edit_col::kXs, "2000");
-  Type(form, edit_col::kYs, "1000");
-  Type(form, edit_col::kDimX, "1000");  // ends exactly at LENGTH 3000
-  Type(form, edit_col::kDimY, "1000");  // and at WIDTH 2000
-  Confirm(form, EditButton::kConfirm, 1);
-
-  ASSERT_EQ(result_.elements.Count(), 10);
-  EXPECT_EQ(result_.elements[7], testing::Element(kFreeRect, 2000, 1000, 3004, 2004, 1, 2, 1, 1));
-  for (int i = 7; i <= 9; ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
-  EXPECT_EQ(result_.LastOfLayout(1), 7);
-}
-
-TEST_F(LayoutEditTest, AGlassPieceAddedToTheLastLayoutTakesItsGlassSizeAndOrientation) {
-  EditForm form = Add(2, 2);
-  EXPECT_EQ(form.caption, "Define Position & Orientation of New Glass-Piece");
-  EXPECT_EQ(Cell(form, edit_col::kOrn), "1");  // ORN 0 of the glass size opens as 1
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "600");
-  Type(form, edit_col::kYs, "604");
-  Confirm(form, EditButton::kConfirm, 2);
-  ASSERT_EQ(result_.elements.Count(), 10);
-  EXPECT_EQ(result_.elements[10], testing::Element(2, 0, 604, 604, 1408, 2, 1, 1, 1));
+// Each edit as the Layouts window makes it: a click on a piece or leftover of layout n (or a
+// choice of Add New), keys typed into the dialog, a button, and the element it leaves.
+TEST_F(LayoutEditTest, EditsStoreWhatTheDialogHolds) {
+  struct Case {
+    int layout_no;
+    float x, y;
+    int add;            // the Add New choice, -1 for a click at (x, y)
+    const char* typed;  // "column=text;..." typed into the dialog's row
+    const char* shown;  // DIM-X x DIM-Y and ORN as the dialog opens
+    EditButton button;
+    int count, index;
+    LayoutElement expected;
+    int spent;  // an element the edit spends, 0 for none
+  };
+  using enum EditButton;
+  using testing::Element;
+  const Case cases[] = {
+      // The piece lies 1000 across and 500 down with ORN 1: the rule puts the smaller across.
+      {1, 500, 250, -1, "1=100", "500x1000 1", kConfirm, 9, 2,
+       Element(1, 100, 0, 604, 1004, 1, 2, 1, 1), 6},
+      {1, 500, 250, -1, "5=2", "500x1000 1", kConfirm, 9, 2,
+       Element(1, 0, 0, 1004, 504, 1, 2, 1, 2), 0},
+      // A deleted piece leaves a kerf-square leftover with the layout's repeat.
+      {1, 1500, 300, -1, "", "800x600 2", kDelete, 9, 3, Element(kFreeRect, 0, 0, 4, 4, 1, 2, 1, 0),
+       0},
+      // A balance added to an earlier layout ends exactly at LENGTH 3000 and WIDTH 2000 and
+      // ends that layout.
+      {1, 0, 0, 0, "1=2000;2=1000;3=1000;4=1000", "0x0 0", kConfirm, 10, 7,
+       Element(kFreeRect, 2000, 1000, 3004, 2004, 1, 2, 1, 1), 0},
+      // A piece added to the last layout takes its glass size; ORN 0 of the size opens as 1.
+      {2, 0, 0, 2, "2=604", "600x800 1", kConfirm, 10, 10,
+       Element(2, 0, 604, 604, 1408, 2, 1, 1, 1), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ASSERT_EQ(WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), kLayouts),
+              std::nullopt);
+    result_ = LoadOrFail(job_);
+    const ElementList before = result_.elements;
+    EditForm form = c.add < 0 ? ClickAt(c.layout_no, c.x, c.y) : Add(c.layout_no, c.add);
+    EXPECT_EQ(Cell(form, edit_col::kDimX) + "x" + Cell(form, edit_col::kDimY) + " " +
+                  Cell(form, edit_col::kOrn),
+              c.shown);
+    for (const std::string& cell : testing::Split(c.typed, ';')) {
+      Type(form, std::stoi(cell), cell.substr(cell.find('=') + 1));
+    }
+    Confirm(form, c.button, c.layout_no);
+    ASSERT_EQ(result_.elements.Count(), c.count);
+    EXPECT_EQ(result_.elements[c.index], c.expected);
+    if (c.spent > 0) {
+      EXPECT_EQ(result_.elements[c.spent].kind, kSpent);
+    }
+    if (c.count > before.Count()) {
+      for (int i = c.index; i <= before.Count(); ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
+      EXPECT_EQ(result_.LastOfLayout(c.layout_no), c.index);
+    }
+  }
 }
 
 TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {

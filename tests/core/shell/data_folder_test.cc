@@ -16,7 +16,8 @@ TEST(DataFolder, SeedsOnceAndNeverClobbers) {
   TempFolder folder;
   const std::string data = folder.File("nested/data");
   ASSERT_FALSE(SeedDataFolder(data));
-  for (const char* name : {"misc.set", "scrap.dat", "charge.dat", "dia.set", "lbl.def", "Defaults"}) {
+  for (const char* name :
+       {"misc.set", "scrap.dat", "charge.dat", "dia.set", "lbl.def", "Defaults"}) {
     EXPECT_FALSE(IsFileEmpty(data + "/" + name)) << name;
   }
   EXPECT_EQ(folder.Read("nested/data/scrap.dat"), "\"500\",\"300\"\r\n");
@@ -46,14 +47,14 @@ TEST(Workspace, StampAndWorkingFiles) {
   TempFolder folder;
   const Workspace workspace{folder.path(), "45123.4"};
   EXPECT_EQ(workspace.WorkingFile("sheet.tlf"), folder.File("45123.4sheet.tlf"));
-  for (const char* name : {"45123.4sheet.tlf", "45123.4sheets.Adj", "45123.4edit.TMP",
-                           "45123.4products.lst", "45123.45sheet.tlf", "99sheet.tlf",
-                           "45123.4notes.txt", "misc.set"}) {
+  for (const char* name :
+       {"45123.4sheet.tlf", "45123.4sheets.Adj", "45123.4edit.TMP", "45123.4products.lst",
+        "45123.45sheet.tlf", "99sheet.tlf", "45123.4notes.txt", "misc.set"}) {
     folder.Write(name, "x");
   }
   workspace.RemoveWorkingFiles();
-  for (const char* gone : {"45123.4sheet.tlf", "45123.4sheets.Adj", "45123.4edit.TMP",
-                           "45123.4products.lst"}) {
+  for (const char* gone :
+       {"45123.4sheet.tlf", "45123.4sheets.Adj", "45123.4edit.TMP", "45123.4products.lst"}) {
     EXPECT_FALSE(FileExists(folder.File(gone))) << gone;
   }
   for (const char* kept : {"45123.45sheet.tlf", "99sheet.tlf", "45123.4notes.txt", "misc.set"}) {
