@@ -1,9 +1,12 @@
 #ifndef LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 #define LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 
+#include <QApplication>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,6 +40,25 @@ T* FindWidget(QObject* root, const QString& name) {
   return found;
 }
 
+inline void Click(QObject* root, const QString& button) {
+  FindWidget<QPushButton>(root, button)->click();
+}
+
+// Runs `act` on the modal dialog of type T as soon as it shows (its exec() blocks the caller).
+template <typename T, typename Act>
+void WhenShown(Act act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    timer->stop();
+    timer->deleteLater();
+    act(*dialog);
+  });
+  timer->start();
+}
+
 // A main window as the launcher opens it (every window and the optimization run), over a data
 // folder of its own ("data", stamp "7.25") with a scripted prompter and file dialog.
 struct ProgramWindow {
@@ -57,6 +79,8 @@ struct ProgramWindow {
   GridWidget* OpenGrid(Qt::Key key, ChildWindow kind);
   // The bytes of a working file of the data folder ("dia.tlf"); empty when there is none.
   std::string Working(const std::string& name) const;
+  // The yield, layouts and profit of the status bar.
+  QStringList StatusTexts() const;
   MainWindow* operator->() const { return window.get(); }
 
   TempFolder folder;
@@ -67,6 +91,8 @@ struct ProgramWindow {
   std::unique_ptr<MainWindow> window;
 };
 
+// The bytes of the example job small.opt.
+std::string SmallJobBytes();
 // Waits until the run has ended and the window offers "OK", and presses it.
 bool EndAndConfirm(ProgressWindow& progress);
 // Types the keys into a cell of the grid.
