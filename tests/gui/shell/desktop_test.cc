@@ -3,11 +3,7 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QtTest>
-#include <string>
 #include <tuple>
 
 #include "gui/job/job_file_dialog.h"
@@ -15,8 +11,6 @@
 #include "gui/shell/help.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/support/program_window.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_folder.h"
 
 namespace lumora {
 

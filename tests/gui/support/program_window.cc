@@ -2,17 +2,13 @@
 
 #include <QDropEvent>
 #include <QListWidget>
-#include <QMdiSubWindow>
-#include <QtTest>
 
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/engine2d/progress_window.h"
 #include "gui/job/job_window_factories.h"
 #include "gui/library/item_choice_window.h"
 #include "gui/reports/result_window_factories.h"
-#include "gui/tables/grid_widget.h"
 
 namespace lumora::testing {
 

@@ -1,17 +1,27 @@
 #ifndef LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 #define LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 
+// Brings the Qt test and widget headers the gui tests share.
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QObject>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QtTest>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "core/job/job_tables.h"
+#include "core/tables/file_routines.h"
 #include "gui/shell/main_window.h"
+#include "gui/tables/grid_widget.h"
 #include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -20,7 +30,6 @@ class QMimeData;
 class QWidget;
 
 namespace lumora {
-class GridWidget;
 class ProgressWindow;
 }  // namespace lumora
 
@@ -38,6 +47,10 @@ T* FindWidget(QObject* root, const QString& name) {
            qPrintable(name), qPrintable(root->objectName()), qPrintable(names.join(", ")));
   }
   return found;
+}
+
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
 }
 
 inline void Click(QObject* root, const QString& button) {
