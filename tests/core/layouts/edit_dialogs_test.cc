@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/engine2d/engine_builders.h"
@@ -23,15 +24,11 @@ using testing::ScriptedPrompter;
 
 TEST(HitTestTest, TheLaterOfOverlappingElementsWinsAndOnlyPiecesAndLeftoversCount) {
   // A leftover drawn over part of a piece, then a piece over part of that leftover.
-  const ElementList elements = ListOf<LayoutElement>({
-      Element(kStockFrame, 0, 0, 3000, 2000),
-      Element(1, 0, 0, 1000, 500),
-      Element(kFreeRect, 800, 0, 2000, 600),
-      Element(2, 1800, 0, 2200, 400),
-      Element(kFullCut, 0, 1000, 3000, 1000),
-      Element(kStockFrame, 0, 0, 3000, 2000),
-      Element(1, 0, 0, 3000, 2000),
-  });
+  const ElementList elements =
+      ListOf<LayoutElement>({Element(kStockFrame, 0, 0, 3000, 2000), Element(1, 0, 0, 1000, 500),
+                             Element(kFreeRect, 800, 0, 2000, 600), Element(2, 1800, 0, 2200, 400),
+                             Element(kFullCut, 0, 1000, 3000, 1000),
+                             Element(kStockFrame, 0, 0, 3000, 2000), Element(1, 0, 0, 3000, 2000)});
   const LayoutRange first{1, 5};
   EXPECT_EQ(HitTest(elements, first, 500, 250), 2);
   EXPECT_EQ(HitTest(elements, first, 900, 250), 3);
@@ -49,11 +46,8 @@ const HandMadeJob kJob{
     {{"3000", "2000", "", "", "1"}},
     {{"1200", "800", "", "", "1", "", "", "", "ACME", "", "12"}, {"100", "100", "", "", "1"}}};
 constexpr std::string_view kLayout =
-    "1,-1,1,0,0,3004,2004,1,0\r\n"
-    "1,1,1,0,0,804,1204,1,1\r\n"
-    "1,-4,1,804,0,3004,1204,1,0\r\n"
-    "1,-4,1,0,1204,404,1504,1,0\r\n"
-    "1,2,1,404,1204,508,1308,1,1\r\n";
+    "1,-1,1,0,0,3004,2004,1,0\r\n1,1,1,0,0,804,1204,1,1\r\n1,-4,1,804,0,3004,1204,1,0\r\n"
+    "1,-4,1,0,1204,404,1504,1,0\r\n1,2,1,404,1204,508,1308,1,1\r\n";
 
 TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
   const ResultLoad load = LoadHandMade(kJob, kLayout);
@@ -127,40 +121,41 @@ TEST(EditFormTest, EachModeShowsItsCaptionsColumnsAndHelp) {
   EXPECT_EQ(EditHelpTopic(kEditDesignCaption), 39);
 }
 
+// ORN 1 puts the smaller size across, ORN 2 the larger; other values and a hidden ORN leave them.
 TEST(EditFormTest, TheOrnRuleOnlyWorksWhileOrnIsShown) {
-  Grid grid;
-  ApplyFormatString(grid, BuildFormatString({"XS", "YS", "DIM-X", "DIM-Y", "ORN"}));
-  grid.SetText(1, edit_col::kDimX, "1000");
-  grid.SetText(1, edit_col::kDimY, "500.5");
-  grid.SetText(1, edit_col::kOrn, "1");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "500.5");
-  EXPECT_EQ(grid.Text(1, edit_col::kDimY), "1000");
-  grid.SetText(1, edit_col::kOrn, "2");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1000");
-  grid.SetText(1, edit_col::kOrn, "3");
-  grid.SetText(1, edit_col::kDimX, "1");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
-  grid.SetText(1, edit_col::kOrn, "2");
-  grid.SetColWidth(edit_col::kOrn, 0);
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
+  struct Case {
+    const char *dim_x, *dim_y, *orn;
+    bool shown;
+    const char *x_after, *y_after;
+  };
+  const Case cases[] = {{"1000", "500.5", "1", true, "500.5", "1000"},
+                        {"500.5", "1000", "2", true, "1000", "500.5"},
+                        {"1", "1000", "3", true, "1", "1000"},
+                        {"1", "1000", "2", false, "1", "1000"}};
+  for (const Case& c : cases) {
+    Grid grid;
+    ApplyFormatString(grid, BuildFormatString({"XS", "YS", "DIM-X", "DIM-Y", "ORN"}));
+    grid.SetText(1, edit_col::kDimX, c.dim_x);
+    grid.SetText(1, edit_col::kDimY, c.dim_y);
+    grid.SetText(1, edit_col::kOrn, c.orn);
+    if (!c.shown) grid.SetColWidth(edit_col::kOrn, 0);
+    ApplyOrnRule(grid);
+    EXPECT_EQ(grid.Text(1, edit_col::kDimX) + " " + grid.Text(1, edit_col::kDimY),
+              std::string(c.x_after) + " " + c.y_after);
+  }
 }
 
 TEST(AddNewTest, OneLinePerChoiceWithTheSizesInColumns) {
   GlassList glasses;
-  GlassRecord g;
-  g.l1 = 2420;
-  g.l2 = 1810.5f;
-  g.customer = "ACME";
-  g.sr_no = "6";
-  glasses.Append(g);
-  g.l1 = 12345.125f;
-  g.customer = "A VERY LONG CUSTOMER\r\nNAME";
-  g.sr_no = "7";
-  glasses.Append(g);
+  for (const auto& [l1, customer, sr_no] :
+       {std::tuple{2420.0f, "ACME", "6"}, {12345.125f, "A VERY LONG CUSTOMER\r\nNAME", "7"}}) {
+    GlassRecord g;
+    g.l1 = l1;
+    g.l2 = 1810.5f;
+    g.customer = customer;
+    g.sr_no = sr_no;
+    glasses.Append(g);
+  }
   const std::string bytes = AddNewListBytes(glasses);
   const std::vector<std::string> lines = AddNewLines(bytes);
   ASSERT_EQ(lines.size(), 3u);

@@ -35,30 +35,24 @@ const HandMadeJob kJob{
     {{"3000", "2000", "", "", "5"}},
     {{"500", "1000", "", "", "2"}, {"800", "600", "", "", "3", "", "", "", "ACME", "", "7"}}};
 constexpr std::string_view kLayouts =
-    "1,-1,1,0,0,3004,2004,2,0\r\n"
-    "1,1,1,0,0,1004,504,2,1\r\n"
-    "1,2,1,1004,0,1808,604,2,2\r\n"
-    "1,-4,1,1808,0,3004,604,2,0\r\n"
-    "1,-4,1,0,604,3004,2004,2,0\r\n"
-    "1,-6,1,0,604,3004,604,2,0\r\n"
-    "2,-1,1,0,0,3004,2004,1,0\r\n"
-    "2,2,1,0,0,804,604,1,2\r\n"
-    "2,-4,1,804,0,3004,2004,1,0\r\n";
+    "1,-1,1,0,0,3004,2004,2,0\r\n1,1,1,0,0,1004,504,2,1\r\n1,2,1,1004,0,1808,604,2,2\r\n"
+    "1,-4,1,1808,0,3004,604,2,0\r\n1,-4,1,0,604,3004,2004,2,0\r\n1,-6,1,0,604,3004,604,2,0\r\n"
+    "2,-1,1,0,0,3004,2004,1,0\r\n2,2,1,0,0,804,604,1,2\r\n2,-4,1,804,0,3004,2004,1,0\r\n";
 
 class LayoutEditTest : public ::testing::Test {
  protected:
   LayoutEditTest() : job_(MakeEditJob(folder_, kJob, kLayouts)), result_(LoadOrFail(job_)) {}
-
   // A click on layout n at (x, y) and the Edit dialog it opens, as the Layouts window does it.
   EditForm ClickAt(int layout_no, float x, float y) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y));
-    EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
-    return OpenEditForm(target_.mode, job_.workspace);
+    return Open(EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y)));
   }
   EditForm Add(int layout_no, int choice) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = AdditionOf(result_.glasses, choice).value();
+    return Open(AdditionOf(result_.glasses, choice).value());
+  }
+  EditForm Open(const EditTarget& target) {
+    target_ = target;
     EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
     return OpenEditForm(target_.mode, job_.workspace);
   }
@@ -82,7 +76,6 @@ class LayoutEditTest : public ::testing::Test {
     ApplyOrnRule(form.grid);
   }
   static std::string Cell(const EditForm& form, int col) { return form.grid.Text(1, col); }
-
   TempFolder folder_;
   Job job_;
   LoadedResult result_;
@@ -168,11 +161,9 @@ TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
     ASSERT_EQ(CommitEdit(job_.workspace, result_, c.layout_no, target_, history_, prompter),
               std::nullopt);
     ASSERT_EQ(prompter.prompts().size(), 1u);
-    EXPECT_EQ(prompter.Texts()[0],
-              c.layout_no == 1 ? "It would overlap the 800 x 600 piece at XS 1004, YS 0. Store it "
-                                 "there?"
-                               : "It would overlap the 800 x 600 piece at XS 0, YS 0. Store it "
-                                 "there?");
+    EXPECT_EQ(prompter.Texts()[0], std::string("It would overlap the 800 x 600 piece at XS ") +
+                                       (c.layout_no == 1 ? "1004" : "0") +
+                                       ", YS 0. Store it there?");
     EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
     EXPECT_EQ(DiaBytes(job_) == kLayouts, c.answer == PromptAnswer::kNo);
     WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), std::string(kLayouts));
@@ -224,7 +215,6 @@ TEST_F(LayoutEditTest, UndoAndRedoGiveBackBothStatesByteForByte) {
   const std::string edited = DiaBytes(job_);
   ASSERT_NE(edited, kLayouts);
   const std::string dia = job_.workspace.WorkingFile(kLayoutFileName);
-
   ASSERT_TRUE(history_.CanUndo());
   EXPECT_EQ(history_.Undo(dia).layout_no, 1);
   EXPECT_EQ(DiaBytes(job_), kLayouts);
@@ -243,6 +233,50 @@ TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(prompter.prompts()[0].text, kEditUnitQuestion);
   EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kOkCancel);
+}
+
+// A change of dia.tlf is written, then recorded, as an edit makes it.
+TEST(LayoutHistoryTest, StepsThroughTheLatestChangesUntilTheFileIsReplaced) {
+  TempFolder folder;
+  const std::string dia = folder.Write("dia.tlf", "A");
+  LayoutHistory history;
+  const auto change = [&](const std::string& after, int layout_no) {
+    const std::string before = folder.Read("dia.tlf");
+    folder.Write("dia.tlf", after);
+    history.Record(before, after, layout_no);
+  };
+  change("A", 1);  // changes nothing
+  EXPECT_FALSE(history.CanUndo());
+  change("B", 1);
+  change("C", 3);
+  EXPECT_EQ(history.Undo(dia).layout_no, 3);
+  EXPECT_EQ(folder.Read("dia.tlf"), "B");
+  EXPECT_EQ(history.Undo(dia).layout_no, 1);
+  EXPECT_EQ(folder.Read("dia.tlf"), "A");
+  EXPECT_EQ(history.Undo(dia).layout_no, 0);  // nothing left to undo
+  EXPECT_EQ(history.Redo(dia).layout_no, 1);
+  EXPECT_EQ(folder.Read("dia.tlf"), "B");
+  change("D", 2);  // forgets what had been undone
+  EXPECT_FALSE(history.CanRedo());
+  EXPECT_EQ(history.Undo(dia).layout_no, 2);
+  EXPECT_EQ(folder.Read("dia.tlf"), "B");
+  // A layout file replaced behind its back ends the history.
+  history.ClearIfReplaced(dia);
+  EXPECT_TRUE(history.CanUndo());
+  folder.Write("dia.tlf", "new optimization");
+  EXPECT_EQ(history.Undo(dia).layout_no, 0);
+  EXPECT_EQ(folder.Read("dia.tlf"), "new optimization");
+  EXPECT_FALSE(history.CanUndo());
+  change("C", 1);
+  folder.Write("dia.tlf", "");
+  history.ClearIfReplaced(dia);
+  EXPECT_FALSE(history.CanUndo());
+  // Only the latest changes are kept.
+  for (int i = 1; i <= LayoutHistory::kMaxChanges + 5; ++i) change(std::to_string(i), i);
+  int undone = 0;
+  while (history.Undo(dia).layout_no != 0) ++undone;
+  EXPECT_EQ(undone, LayoutHistory::kMaxChanges);
+  EXPECT_EQ(folder.Read("dia.tlf"), "5");
 }
 
 }  // namespace
