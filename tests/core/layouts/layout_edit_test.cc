@@ -140,6 +140,12 @@ TEST_F(LayoutEditTest, EditsStoreWhatTheDialogHolds) {
       for (int i = c.index; i <= before.Count(); ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
       EXPECT_EQ(result_.LastOfLayout(c.layout_no), c.index);
     }
+    // Undo and redo give back both states byte for byte.
+    const std::string edited = DiaBytes(job_), dia = job_.workspace.WorkingFile(kLayoutFileName);
+    EXPECT_EQ(history_.Undo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), kLayouts);
+    EXPECT_EQ(history_.Redo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), edited);
   }
 }
 
@@ -209,21 +215,6 @@ TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
   EXPECT_EQ(result_.elements[2].orientation, 1);
 }
 
-TEST_F(LayoutEditTest, UndoAndRedoGiveBackBothStatesByteForByte) {
-  EditForm form = ClickAt(1, 1500, 300);
-  Confirm(form, EditButton::kDelete, 1);
-  const std::string edited = DiaBytes(job_);
-  ASSERT_NE(edited, kLayouts);
-  const std::string dia = job_.workspace.WorkingFile(kLayoutFileName);
-  ASSERT_TRUE(history_.CanUndo());
-  EXPECT_EQ(history_.Undo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), kLayouts);
-  EXPECT_FALSE(history_.CanUndo());
-  EXPECT_EQ(history_.Redo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), edited);
-  EXPECT_FALSE(history_.CanRedo());
-}
-
 TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ScriptedPrompter prompter({PromptAnswer::kCancel, PromptAnswer::kOk});
   EXPECT_EQ(AskEditUnit("MM", prompter), EditUnitAnswer::kGoOn);
@@ -235,44 +226,47 @@ TEST(EditUnitTest, InchesAskToSwitchFirst) {
   EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kOkCancel);
 }
 
-// A change of dia.tlf is written, then recorded, as an edit makes it.
+// Steps over dia.tlf, its contents after each: a change written, then recorded, as an edit
+// makes it ('c'), undo ('u') and redo ('r') with the layout they return, the file replaced
+// behind the history's back ('w') and a check for replacement ('x'). Writing the same bytes is no
+// change, and a change after an undo forgets what had been undone.
 TEST(LayoutHistoryTest, StepsThroughTheLatestChangesUntilTheFileIsReplaced) {
+  struct Step {
+    char op;
+    const char* text;  // written, or the contents after an undo or redo
+    int layout_no;     // recorded, or returned by an undo or redo
+    bool can_undo;
+  };
+  // clang-format off
+  const Step steps[] = {
+      {'c', "A", 1, false}, {'c', "B", 1, true}, {'c', "C", 3, true}, {'u', "B", 3, true},
+      {'u', "A", 1, false}, {'u', "A", 0, false}, {'r', "B", 1, true}, {'c', "D", 2, true},
+      {'r', "D", 0, true}, {'u', "B", 2, true}, {'x', "B", 0, true},
+      {'w', "new optimization", 0, true}, {'u', "new optimization", 0, false},
+      {'c', "C", 1, true}, {'w', "", 0, true}, {'x', "", 0, false}};
+  // clang-format on
   TempFolder folder;
   const std::string dia = folder.Write("dia.tlf", "A");
   LayoutHistory history;
-  const auto change = [&](const std::string& after, int layout_no) {
+  for (const Step& s : steps) {
+    SCOPED_TRACE(std::string(1, s.op) + s.text);
     const std::string before = folder.Read("dia.tlf");
-    folder.Write("dia.tlf", after);
-    history.Record(before, after, layout_no);
-  };
-  change("A", 1);  // changes nothing
-  EXPECT_FALSE(history.CanUndo());
-  change("B", 1);
-  change("C", 3);
-  EXPECT_EQ(history.Undo(dia).layout_no, 3);
-  EXPECT_EQ(folder.Read("dia.tlf"), "B");
-  EXPECT_EQ(history.Undo(dia).layout_no, 1);
-  EXPECT_EQ(folder.Read("dia.tlf"), "A");
-  EXPECT_EQ(history.Undo(dia).layout_no, 0);  // nothing left to undo
-  EXPECT_EQ(history.Redo(dia).layout_no, 1);
-  EXPECT_EQ(folder.Read("dia.tlf"), "B");
-  change("D", 2);  // forgets what had been undone
-  EXPECT_FALSE(history.CanRedo());
-  EXPECT_EQ(history.Undo(dia).layout_no, 2);
-  EXPECT_EQ(folder.Read("dia.tlf"), "B");
-  // A layout file replaced behind its back ends the history.
-  history.ClearIfReplaced(dia);
-  EXPECT_TRUE(history.CanUndo());
-  folder.Write("dia.tlf", "new optimization");
-  EXPECT_EQ(history.Undo(dia).layout_no, 0);
-  EXPECT_EQ(folder.Read("dia.tlf"), "new optimization");
-  EXPECT_FALSE(history.CanUndo());
-  change("C", 1);
-  folder.Write("dia.tlf", "");
-  history.ClearIfReplaced(dia);
-  EXPECT_FALSE(history.CanUndo());
+    if (s.op == 'c' || s.op == 'w') folder.Write("dia.tlf", s.text);
+    if (s.op == 'c') history.Record(before, s.text, s.layout_no);
+    const int returned = s.op == 'u'   ? history.Undo(dia).layout_no
+                         : s.op == 'r' ? history.Redo(dia).layout_no
+                                       : s.layout_no;
+    EXPECT_EQ(returned, s.layout_no);
+    if (s.op == 'x') history.ClearIfReplaced(dia);
+    EXPECT_EQ(folder.Read("dia.tlf"), s.text);
+    EXPECT_EQ(history.CanUndo(), s.can_undo);
+  }
   // Only the latest changes are kept.
-  for (int i = 1; i <= LayoutHistory::kMaxChanges + 5; ++i) change(std::to_string(i), i);
+  for (int i = 1; i <= LayoutHistory::kMaxChanges + 5; ++i) {
+    const std::string before = folder.Read("dia.tlf"), after = std::to_string(i);
+    folder.Write("dia.tlf", after);
+    history.Record(before, after, i);
+  }
   int undone = 0;
   while (history.Undo(dia).layout_no != 0) ++undone;
   EXPECT_EQ(undone, LayoutHistory::kMaxChanges);
