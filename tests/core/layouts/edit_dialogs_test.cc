@@ -78,43 +78,33 @@ TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
   EXPECT_EQ(short_file.orn, 0);
 }
 
+// Each mode's dialog: caption; buttons; Delete enabled; help topic and the help lines shown;
+// the grid columns shown (1 XS, 2 YS, 3 DIM-X, 4 DIM-Y, 5 ORN).
 TEST(EditFormTest, EachModeShowsItsCaptionsColumnsAndHelp) {
-  struct Case {
-    EditMode mode;
-    const char* caption;
-    const char* confirm;
-    bool delete_enabled;
-    std::vector<int> hidden;
-    int hidden_help_line, help_topic;
+  const auto shown = [](const EditForm& form) {
+    std::string text = form.caption + ";";
+    for (const std::string& button : form.button_captions) text += " " + button;
+    text += "; " + std::to_string(form.delete_enabled) + "; " + std::to_string(form.help_topic);
+    for (const bool line : form.help_line_visible) text += line ? " 1" : " 0";
+    text += ";";
+    for (int col = 0; col <= edit_col::kWidth; ++col) {
+      if (form.grid.ColWidth(col) != 0) text += " " + std::to_string(col);
+    }
+    return text;
   };
   using enum EditMode;
-  const std::vector<int> sizes = {edit_col::kDimX, edit_col::kDimY}, orn = {edit_col::kOrn};
-  const Case cases[] = {
-      {kMove, "Delete / Move Existing Glass-Piece", "Move", true, sizes, 2, 38},
-      {kModify, "Delete / Modify Existing Balance", "Modify", true, orn, 3, 39},
-      {kAddBalance, "Define Position & Size of New Balance", "Add", false, orn, 3, 39},
-      {kAddGlassPiece, "Define Position & Orientation of New Glass-Piece", "Add", false, sizes, 2,
-       38},
-  };
+  const std::pair<EditMode, const char*> cases[] = {
+      {kMove, "Delete / Move Existing Glass-Piece; Cancel Delete Move; 1; 38 1 1 0 1; 1 2 5"},
+      {kModify, "Delete / Modify Existing Balance; Cancel Delete Modify; 1; 39 1 1 1 0; 1 2 3 4"},
+      {kAddBalance,
+       "Define Position & Size of New Balance; Cancel Delete Add; 0; 39 1 1 1 0; 1 2 3 4"},
+      {kAddGlassPiece,
+       "Define Position & Orientation of New Glass-Piece; Cancel Delete Add; 0; 38 1 1 0 1; 1 2 "
+       "5"}};
   testing::TempFolder folder;
-  const Workspace workspace{folder.path(), "1"};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.caption);
-    const EditForm form = OpenEditForm(c.mode, workspace);
-    EXPECT_EQ(form.caption, c.caption);
-    EXPECT_EQ(form.button_captions[0], "Cancel");
-    EXPECT_EQ(form.button_captions[1], "Delete");
-    EXPECT_EQ(form.button_captions[2], c.confirm);
-    EXPECT_EQ(form.delete_enabled, c.delete_enabled);
-    EXPECT_EQ(form.help_topic, c.help_topic);
-    for (int line = 0; line < 4; ++line) {
-      EXPECT_EQ(form.help_line_visible[static_cast<size_t>(line)], line != c.hidden_help_line);
-    }
-    for (int col = 0; col <= edit_col::kWidth; ++col) {
-      const bool hidden = col == 0 || col == edit_col::kLength || col == edit_col::kWidth ||
-                          std::find(c.hidden.begin(), c.hidden.end(), col) != c.hidden.end();
-      EXPECT_EQ(form.grid.ColWidth(col) == 0, hidden) << "column " << col;
-    }
+  for (const auto& [mode, expected] : cases) {
+    const EditForm form = OpenEditForm(mode, Workspace{folder.path(), "1"});
+    EXPECT_EQ(shown(form), expected);
     EXPECT_EQ(form.grid.Text(0, edit_col::kDimX), "DIM-X");
     EXPECT_EQ(form.grid.Rows(), 2);
   }
