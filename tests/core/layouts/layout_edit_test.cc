@@ -35,30 +35,24 @@ const HandMadeJob kJob{
     {{"3000", "2000", "", "", "5"}},
     {{"500", "1000", "", "", "2"}, {"800", "600", "", "", "3", "", "", "", "ACME", "", "7"}}};
 constexpr std::string_view kLayouts =
-    "1,-1,1,0,0,3004,2004,2,0\r\n"
-    "1,1,1,0,0,1004,504,2,1\r\n"
-    "1,2,1,1004,0,1808,604,2,2\r\n"
-    "1,-4,1,1808,0,3004,604,2,0\r\n"
-    "1,-4,1,0,604,3004,2004,2,0\r\n"
-    "1,-6,1,0,604,3004,604,2,0\r\n"
-    "2,-1,1,0,0,3004,2004,1,0\r\n"
-    "2,2,1,0,0,804,604,1,2\r\n"
-    "2,-4,1,804,0,3004,2004,1,0\r\n";
+    "1,-1,1,0,0,3004,2004,2,0\r\n1,1,1,0,0,1004,504,2,1\r\n1,2,1,1004,0,1808,604,2,2\r\n"
+    "1,-4,1,1808,0,3004,604,2,0\r\n1,-4,1,0,604,3004,2004,2,0\r\n1,-6,1,0,604,3004,604,2,0\r\n"
+    "2,-1,1,0,0,3004,2004,1,0\r\n2,2,1,0,0,804,604,1,2\r\n2,-4,1,804,0,3004,2004,1,0\r\n";
 
 class LayoutEditTest : public ::testing::Test {
  protected:
   LayoutEditTest() : job_(MakeEditJob(folder_, kJob, kLayouts)), result_(LoadOrFail(job_)) {}
-
   // A click on layout n at (x, y) and the Edit dialog it opens, as the Layouts window does it.
   EditForm ClickAt(int layout_no, float x, float y) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y));
-    EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
-    return OpenEditForm(target_.mode, job_.workspace);
+    return Open(EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y)));
   }
   EditForm Add(int layout_no, int choice) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = AdditionOf(result_.glasses, choice).value();
+    return Open(AdditionOf(result_.glasses, choice).value());
+  }
+  EditForm Open(const EditTarget& target) {
+    target_ = target;
     EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
     return OpenEditForm(target_.mode, job_.workspace);
   }
@@ -82,7 +76,6 @@ class LayoutEditTest : public ::testing::Test {
     ApplyOrnRule(form.grid);
   }
   static std::string Cell(const EditForm& form, int col) { return form.grid.Text(1, col); }
-
   TempFolder folder_;
   Job job_;
   LoadedResult result_;
@@ -147,6 +140,12 @@ TEST_F(LayoutEditTest, EditsStoreWhatTheDialogHolds) {
       for (int i = c.index; i <= before.Count(); ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
       EXPECT_EQ(result_.LastOfLayout(c.layout_no), c.index);
     }
+    // Undo and redo give back both states byte for byte.
+    const std::string edited = DiaBytes(job_), dia = job_.workspace.WorkingFile(kLayoutFileName);
+    EXPECT_EQ(history_.Undo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), kLayouts);
+    EXPECT_EQ(history_.Redo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), edited);
   }
 }
 
@@ -168,11 +167,9 @@ TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
     ASSERT_EQ(CommitEdit(job_.workspace, result_, c.layout_no, target_, history_, prompter),
               std::nullopt);
     ASSERT_EQ(prompter.prompts().size(), 1u);
-    EXPECT_EQ(prompter.Texts()[0],
-              c.layout_no == 1 ? "It would overlap the 800 x 600 piece at XS 1004, YS 0. Store it "
-                                 "there?"
-                               : "It would overlap the 800 x 600 piece at XS 0, YS 0. Store it "
-                                 "there?");
+    EXPECT_EQ(prompter.Texts()[0], std::string("It would overlap the 800 x 600 piece at XS ") +
+                                       (c.layout_no == 1 ? "1004" : "0") +
+                                       ", YS 0. Store it there?");
     EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
     EXPECT_EQ(DiaBytes(job_) == kLayouts, c.answer == PromptAnswer::kNo);
     WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), std::string(kLayouts));
@@ -218,22 +215,6 @@ TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
   EXPECT_EQ(result_.elements[2].orientation, 1);
 }
 
-TEST_F(LayoutEditTest, UndoAndRedoGiveBackBothStatesByteForByte) {
-  EditForm form = ClickAt(1, 1500, 300);
-  Confirm(form, EditButton::kDelete, 1);
-  const std::string edited = DiaBytes(job_);
-  ASSERT_NE(edited, kLayouts);
-  const std::string dia = job_.workspace.WorkingFile(kLayoutFileName);
-
-  ASSERT_TRUE(history_.CanUndo());
-  EXPECT_EQ(history_.Undo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), kLayouts);
-  EXPECT_FALSE(history_.CanUndo());
-  EXPECT_EQ(history_.Redo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), edited);
-  EXPECT_FALSE(history_.CanRedo());
-}
-
 TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ScriptedPrompter prompter({PromptAnswer::kCancel, PromptAnswer::kOk});
   EXPECT_EQ(AskEditUnit("MM", prompter), EditUnitAnswer::kGoOn);
@@ -243,6 +224,53 @@ TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(prompter.prompts()[0].text, kEditUnitQuestion);
   EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kOkCancel);
+}
+
+// Steps over dia.tlf, its contents after each: a change written, then recorded, as an edit
+// makes it ('c'), undo ('u') and redo ('r') with the layout they return, the file replaced
+// behind the history's back ('w') and a check for replacement ('x'). Writing the same bytes is no
+// change, and a change after an undo forgets what had been undone.
+TEST(LayoutHistoryTest, StepsThroughTheLatestChangesUntilTheFileIsReplaced) {
+  struct Step {
+    char op;
+    const char* text;  // written, or the contents after an undo or redo
+    int layout_no;     // recorded, or returned by an undo or redo
+    bool can_undo;
+  };
+  // clang-format off
+  const Step steps[] = {
+      {'c', "A", 1, false}, {'c', "B", 1, true}, {'c', "C", 3, true}, {'u', "B", 3, true},
+      {'u', "A", 1, false}, {'u', "A", 0, false}, {'r', "B", 1, true}, {'c', "D", 2, true},
+      {'r', "D", 0, true}, {'u', "B", 2, true}, {'x', "B", 0, true},
+      {'w', "new optimization", 0, true}, {'u', "new optimization", 0, false},
+      {'c', "C", 1, true}, {'w', "", 0, true}, {'x', "", 0, false}};
+  // clang-format on
+  TempFolder folder;
+  const std::string dia = folder.Write("dia.tlf", "A");
+  LayoutHistory history;
+  for (const Step& s : steps) {
+    SCOPED_TRACE(std::string(1, s.op) + s.text);
+    const std::string before = folder.Read("dia.tlf");
+    if (s.op == 'c' || s.op == 'w') folder.Write("dia.tlf", s.text);
+    if (s.op == 'c') history.Record(before, s.text, s.layout_no);
+    const int returned = s.op == 'u'   ? history.Undo(dia).layout_no
+                         : s.op == 'r' ? history.Redo(dia).layout_no
+                                       : s.layout_no;
+    EXPECT_EQ(returned, s.layout_no);
+    if (s.op == 'x') history.ClearIfReplaced(dia);
+    EXPECT_EQ(folder.Read("dia.tlf"), s.text);
+    EXPECT_EQ(history.CanUndo(), s.can_undo);
+  }
+  // Only the latest changes are kept.
+  for (int i = 1; i <= LayoutHistory::kMaxChanges + 5; ++i) {
+    const std::string before = folder.Read("dia.tlf"), after = std::to_string(i);
+    folder.Write("dia.tlf", after);
+    history.Record(before, after, i);
+  }
+  int undone = 0;
+  while (history.Undo(dia).layout_no != 0) ++undone;
+  EXPECT_EQ(undone, LayoutHistory::kMaxChanges);
+  EXPECT_EQ(folder.Read("dia.tlf"), "5");
 }
 
 }  // namespace
