@@ -44,16 +44,6 @@ class CheckJobTest : public ::testing::Test {
   Job job_;
 };
 
-TEST(TrimAllowance, AddsInDoubleAndRoundsOnceAndBladeSumsInFloat) {
-  Grid basic(2, 12);
-  basic.SetText(1, basic_col::kTolerance, "1.1");
-  EXPECT_EQ(TrimAllowance(basic), 1.10099995f);
-  basic.SetText(1, basic_col::kTolerance, "IN");
-  EXPECT_EQ(TrimAllowance(basic), 0.001f);
-  EXPECT_EQ(BladeText(2.001f, 3660.0f), "3665.002");
-  EXPECT_EQ(BladeText(0.001f, 0.0f), "1.002");
-}
-
 // The checks before a run, in the order they ask: each refusal names its row and puts the
 // cursor there. T (MM) 2 gives a trim allowance t of 2.001.
 TEST_F(CheckJobTest, RefusesOrAsksInRowAndFieldOrder) {
@@ -141,7 +131,6 @@ TEST_F(CheckJobTest, AreasAndCoils) {
   EXPECT_EQ(more.prompts()[0].icon, PromptIcon::kExclamation);
   EXPECT_FALSE(result.start);
   EXPECT_EQ(result.focus, JobGridId::kNone);
-
   // Coil rows get an unlimited quantity whatever was typed, even when the job is refused.
   SetBasic("2", "0");
   job_.settings.coil_mode = true;
@@ -160,7 +149,11 @@ TEST_F(CheckJobTest, AreasAndCoils) {
   EXPECT_TRUE(CheckJob(job_, big).start);
 }
 
+// The trim allowance adds 0.001 in double and rounds once; BLADE sums in float.
 TEST_F(CheckJobTest, StartOptimizationSavesTmpAndMarksTheJobChanged) {
+  job_.basic.SetText(1, basic_col::kTolerance, "IN");
+  EXPECT_EQ(TrimAllowance(job_.basic), 0.001f);
+  EXPECT_EQ(BladeText(0.001f, 0.0f), "1.002");
   testing::FillRows(job_.sheet, {{"3000", "2000", "", "", "5"}});
   testing::FillRows(job_.glass, {{"1000", "500", "", "", "2"}});
   job_.basic.SetText(1, basic_col::kTolerance, "1.1");
@@ -212,7 +205,6 @@ TEST_F(CheckJobTest, TextsOfTheLongestLengthInEveryColumnRunSaveAndReport) {
   const OptimizationResult result = RunOptimization(EngineJobOf(job_), settings);
   ASSERT_EQ(result.end, OptimizationEnd::kDone);
   ASSERT_FALSE(StoreRunResult(job_, result).has_value());
-
   const std::string saved = folder_.path() + "/longest.opt";
   ASSERT_TRUE(SaveJob(job_, saved, prompter));
   Job reopened = MakeJob(Workspace{folder_.path(), "200.5"}, ProgramSettings{});

@@ -4,6 +4,7 @@
 
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
+#include "core/job/mirror_conversion.h"
 #include "job_test_support.h"
 #include "support/scripted_prompter.h"
 
@@ -35,6 +36,58 @@ std::string Utf16Le(std::string_view latin1) {
   std::string bytes = "\xFF\xFE";
   for (const char c : latin1) bytes += {c, '\0'};
   return bytes;
+}
+
+TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"24", "24"}, {"24.5", "48"}, {"24 1/16", "48"}, {"0", ""}, {"48 1/16", ""}};
+  for (const auto& [inches, charged] : cases) {
+    EXPECT_EQ(ChargeableLength(inches, kCharges), charged) << inches;
+  }
+  EXPECT_EQ(ChargeableLength("24", std::nullopt), "");
+  TempFolder folder;
+  const Workspace workspace{folder.path(), "1"};
+  EXPECT_FALSE(LoadChargeTable(workspace).has_value());
+  folder.Write("charge.dat", "\"0\",\"12 1/2\",\"13\"\r\n\"12 1/2\",\"20\"");
+  const ChargeTable charges = LoadChargeTable(workspace);
+  EXPECT_EQ(ChargeableLength("12 1/2", charges), "13");
+  EXPECT_EQ(ChargeableLength("13", charges), "");
+}
+
+TEST(ColumnLock, TheUnitLocksTheOtherUnitsColumns) {
+  for (int col = 1; col <= 5; ++col) {
+    EXPECT_EQ(IsColumnLockedByUnit("IN", col), col == 1 || col == 2) << col;
+    EXPECT_EQ(IsColumnLockedByUnit("MM", col), col == 3 || col == 4) << col;
+    EXPECT_FALSE(IsColumnLockedByUnit("", col)) << col;
+  }
+}
+
+// Typing into one row, in turn: each unit fills the other (a length that is not positive clears
+// it) and the chargeable lengths; typing elsewhere changes nothing else.
+TEST(MirrorConversion, EachUnitFillsTheOtherAndTheChargeableLengths) {
+  TempFolder folder;
+  Grid glass = testing::MakeTestJob(folder).glass;
+  glass.SetRows(3);
+  const struct {
+    int col;
+    const char* text;
+    const char* row;
+  } cases[] = {
+      {glass_col::kL1, "1200", "1200,,47 1/4,,,,48"},
+      {glass_col::kL2, "2438.4", "1200,2438.4,47 1/4,96,,,48"},
+      {glass_col::kL1, "", ",2438.4,,96"},
+      {glass_col::kQty, "5", ",2438.4,,96,5"},
+      {glass_col::kL2Inch, "24 1/2", ",622.3,,24 1/2,5,,,48"},
+      {glass_col::kL1, "609.6", "609.6,622.3,24,24 1/2,5,,24,48"},
+      {glass_col::kL1Inch, "-3", ",622.3,-3,24 1/2,5,,,48"},
+      {glass_col::kChargeL2, "50", ",622.3,-3,24 1/2,5,,,50"},
+  };
+  for (const auto& c : cases) {
+    glass.SetText(1, c.col, c.text);
+    ApplyMirrorConversion(glass, 1, c.col);
+    UpdateChargeableLengths(glass, 1, c.col, kCharges);
+    EXPECT_EQ(RowText(glass, 1), c.row) << c.col << " " << c.text;
+  }
 }
 
 TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {

@@ -29,9 +29,6 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 using testing::WriteFault;
 
-constexpr std::string_view kEarlierJob =
-    "[BASIC.TLF]\r\n\"OLD\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
-    "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n";
 // Two records of one stock size out of ITEM order, so that a save would both sort and merge.
 constexpr std::string_view kMaterials =
     "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
@@ -57,8 +54,8 @@ class SaveFaultTest : public testing::FaultyFolderTest {
       Write(std::string("100.5") + table, std::string("\"earlier ") + table + "\"\r\n");
     }
     for (const char* name : {"100.5sheet.tlf", "100.5cut.tlf"}) Write(name, "");
-    Write("job.opt", kEarlierJob);
-    Write("Defaults", kEarlierJob);
+    Write("job.opt", testing::TestDataBytes("jobs/no_glass.opt"));
+    Write("Defaults", testing::TestDataBytes("jobs/cut_short.opt"));
     Write("mlm.dat", kMaterials);
     Write("plm.dat", kProducts);
     Write("products.lst", "\"TABLE\"\r\n");
@@ -78,11 +75,8 @@ class SaveFaultTest : public testing::FaultyFolderTest {
 
 TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
   TempFolder elsewhere;
-  const std::string other = elsewhere.Write(
-      "other.opt",
-      "[BASIC.TLF]\r\n\"OTHER\"\r\n[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n"
-      "\"100\",\"100\"\r\n[END]\r\n[CUT.TLF]\r\n\"50\",\"50\"\r\n[END]\r\n[DIA.TLF]\r\n"
-      "\"other layouts\"\r\n[END]\r\n");
+  const std::string other =
+      elsewhere.Write("other.opt", testing::TestDataBytes("reports/sheet_job.opt"));
   Grid materials = LoadMaterialLibraryGrid(workspace());
   materials.SetText(2, mlm_col::kQty, "99");
   Grid products = LoadProductLibraryGrid(workspace());
@@ -97,27 +91,19 @@ TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
 
   using Run = std::function<bool(Prompter&, const FileDialog&)>;
   const std::map<std::string, Run> commands = {
-      {"Save", [&](Prompter& p, const FileDialog& d) { return FileSave(job_, p, d); }},
-      {"SaveAs", [&](Prompter& p, const FileDialog& d) { return FileSaveAs(job_, p, d); }},
-      {"Defaults", [&](Prompter& p, const FileDialog&) { return FileSaveAsDefaults(job_, p); }},
-      {"New", [&](Prompter& p, const FileDialog& d) { return FileNew(job_, p, d); }},
-      {"Open", [&](Prompter& p, const FileDialog& d) { return FileOpen(job_, p, d); }},
-      {"CloseMLM",
-       [&](Prompter& p, const FileDialog&) {
-         return CloseMaterialLibrary(materials, workspace(), p);
-       }},
-      {"Merge", [&](Prompter& p, const FileDialog&) { return AutoMergeLibrary(workspace(), p); }},
-      {"ClosePLM",
-       [&](Prompter& p, const FileDialog&) {
-         return CloseProductLibrary(products, workspace(), p);
-       }},
+      {"Save", [&](auto& p, auto& d) { return FileSave(job_, p, d); }},
+      {"SaveAs", [&](auto& p, auto& d) { return FileSaveAs(job_, p, d); }},
+      {"Defaults", [&](auto& p, auto&) { return FileSaveAsDefaults(job_, p); }},
+      {"New", [&](auto& p, auto& d) { return FileNew(job_, p, d); }},
+      {"Open", [&](auto& p, auto& d) { return FileOpen(job_, p, d); }},
+      {"CloseMLM", [&](auto& p, auto&) { return CloseMaterialLibrary(materials, workspace(), p); }},
+      {"Merge", [&](auto& p, auto&) { return AutoMergeLibrary(workspace(), p); }},
+      {"ClosePLM", [&](auto& p, auto&) { return CloseProductLibrary(products, workspace(), p); }},
       {"Export",
-       [&](Prompter& p, const FileDialog&) {
-         return ExportBalances(job_, offcut, p) != ExportOutcome::kFailed;
-       }},
-      {"StoreOrders", [&](Prompter& p, const FileDialog&) { return StoreGrid(orders, p); }},
+       [&](auto& p, auto&) { return ExportBalances(job_, offcut, p) != ExportOutcome::kFailed; }},
+      {"StoreOrders", [&](auto& p, auto&) { return StoreGrid(orders, p); }},
       {"Generate",
-       [&](Prompter& p, const FileDialog&) {
+       [&](auto& p, auto&) {
          const GeneratedJobs generated = GenerateJobs(workspace(), orders, {path(), "ORD"}, p);
          EXPECT_EQ(generated.planned, 2);
          return !generated.files.empty();
@@ -201,9 +187,7 @@ TEST_P(SaveFaultTest, DataChangesAfterAnOptimizationOnlyWhenItsLayoutsCanBeDropp
   EXPECT_EQ(forgotten, !read_only);
   EXPECT_EQ(Read("100.5dia.tlf"), read_only ? layouts : "");
   ASSERT_EQ(prompter.Texts().size(), read_only ? 2u : 1u);
-  if (read_only) {
-    EXPECT_EQ(prompter.Texts()[1], Told("100.5dia.tlf"));
-  }
+  if (read_only) EXPECT_EQ(prompter.Texts()[1], Told("100.5dia.tlf"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest,
