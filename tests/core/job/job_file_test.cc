@@ -114,6 +114,16 @@ TEST_F(JobFileTest, AnEarlierVersionFileIsRepaired) {
 }
 
 TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
+  ProgramSettings settings{.unit = "MM", .efficiency = 7};
+  ReadMiscSettings(job_.workspace, settings);  // without misc.set nothing changes
+  EXPECT_EQ(settings.unit + std::to_string(settings.efficiency), "MM7");
+  EXPECT_EQ(ReadScrapCriteria(job_.workspace).first, 0.0f);
+  folder_.Write("scrap.dat", "\"500\",\"300.5\"\r\n");
+  const ScrapCriteria criteria = ReadScrapCriteria(job_.workspace);
+  EXPECT_EQ(std::pair(criteria.first, criteria.second), std::pair(500.0f, 300.5f));
+  folder_.Write("misc.set", "\"MM\",\"99999\",\"FULL\"");
+  ReadMiscSettings(job_.workspace, settings);
+  EXPECT_EQ(settings.efficiency, 32767);
   folder_.Write("misc.set", "\"IN\",\"12.5\",\"HALF\"\r\n");
   job_.settings.unit = "MM";
   const std::string two_rows =
@@ -128,19 +138,6 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   EXPECT_EQ(job_.settings.move, MoveSetting::kHalf);
   EXPECT_EQ(job_.sheet.col, 3);
   EXPECT_EQ(job_.glass.col, 3);
-}
-
-TEST_F(JobFileTest, MissingSettingsFilesChangeNothing) {
-  ProgramSettings settings{.unit = "MM", .efficiency = 7};
-  ReadMiscSettings(job_.workspace, settings);
-  EXPECT_EQ(settings.unit + std::to_string(settings.efficiency), "MM7");
-  folder_.Write("misc.set", "\"MM\",\"99999\",\"FULL\"");
-  ReadMiscSettings(job_.workspace, settings);
-  EXPECT_EQ(settings.efficiency, 32767);
-  EXPECT_EQ(ReadScrapCriteria(job_.workspace).first, 0.0f);
-  folder_.Write("scrap.dat", "\"500\",\"300.5\"\r\n");
-  const ScrapCriteria criteria = ReadScrapCriteria(job_.workspace);
-  EXPECT_EQ(std::pair(criteria.first, criteria.second), std::pair(500.0f, 300.5f));
 }
 
 TEST(JobSections, SplitByPositionJoinUnderTheirNamesAndAShortFileLeavesTheRestEmpty) {
