@@ -73,9 +73,7 @@ TEST_F(JobFileTest, AJobWrittenByUsOpensUnchangedAndEmptySectionsStayEmpty) {
   EXPECT_EQ(job_.sheet.Rows(), 4);
   EXPECT_EQ(job_.glass.Rows(), 12);
   EXPECT_EQ(folder_.Read("100.5dia.tlf"), "[1,-1]\r\n1,-4,1,0,0,10.5,20,1,0\r\n");
-  const std::string empty =
-      "[BASIC.TLF]\r\n[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
-      "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n";
+  const std::string empty = JoinJobFile({"", "0,-1\r\n", "", "", ""});
   EXPECT_EQ(RoundTrip(empty), empty);
   EXPECT_EQ(job_.basic.Rows(), 2);
   EXPECT_EQ(job_.glass.Rows(), 2);
@@ -106,7 +104,6 @@ TEST_F(JobFileTest, AnEarlierVersionFileIsRepaired) {
   EXPECT_THAT(prompter_.Texts(),
               ElementsAre("Earlier version data file detected. Set the required tolerance and "
                           "optimize."));
-
   ASSERT_TRUE(SaveJob(job_, folder_.File("new.opt"), prompter_));
   const std::string saved = folder_.Read("new.opt");
   EXPECT_THAT(saved, HasSubstr("\"3700\",\"\",\"0\",\"\",\"0\",\"0\",\"\",\"\"\r\n[END]"));

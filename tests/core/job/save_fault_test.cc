@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
@@ -109,16 +110,10 @@ TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
          return !generated.files.empty();
        }},
   };
-  struct Case {
-    const char* command;
-    const char* answers;
-    std::vector<std::optional<std::string>> dialog;
-    bool done;
-    size_t prompts;    // the last one tells of the failure
-    const char* told;  // the file it names
-    size_t dialogs;
-  };
-  const Case cases[] = {
+  // The command, the answers, the dialog's answers, whether it is done, how many prompts (the
+  // last one tells of the failure), the file it names, how many dialogs.
+  using Dialog = std::vector<std::optional<std::string>>;
+  const std::tuple<const char*, const char*, Dialog, bool, size_t, const char*, size_t> cases[] = {
       {"Save", "", {}, false, 1, "job.opt", 0},
       {"SaveAs", "", {File("new.opt")}, false, 1, "new.opt", 1},
       {"Defaults", "Y", {}, false, 2, "Defaults", 0},
@@ -138,22 +133,22 @@ TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
       // A job file written elsewhere still tells of the working tables it could not store.
       {"SaveAs", "", {elsewhere.File("away.opt")}, true, 1, "100.5basic.tlf", 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.command) + " " + c.told);
+  for (const auto& [command, answers, dialogs, done, prompts, told, asked] : cases) {
+    SCOPED_TRACE(std::string(command) + " " + told);
     job_.file_name = File("job.opt");
     job_.settings.job_changed = true;
-    ScriptedPrompter prompter(testing::Answers(c.answers));
-    ScriptedDialog dialog{{c.dialog.begin(), c.dialog.end()}, {}};
-    EXPECT_EQ(commands.at(c.command)(prompter, dialog.Callback()), c.done);
+    ScriptedPrompter prompter(testing::Answers(answers));
+    ScriptedDialog dialog{{dialogs.begin(), dialogs.end()}, {}};
+    EXPECT_EQ(commands.at(command)(prompter, dialog.Callback()), done);
     EXPECT_EQ(Contents(), before);
-    ASSERT_EQ(prompter.prompts().size(), c.prompts);
-    EXPECT_EQ(prompter.Texts().back(), Told(c.told));
+    ASSERT_EQ(prompter.prompts().size(), prompts);
+    EXPECT_EQ(prompter.Texts().back(), Told(told));
     EXPECT_EQ(prompter.prompts().back().icon, PromptIcon::kExclamation);
-    EXPECT_EQ(dialog.requests.size(), c.dialogs);
+    EXPECT_EQ(dialog.requests.size(), asked);
     // The unsaved job and the user's edits are still there for another try.
-    EXPECT_EQ(job_.file_name == File("job.opt"), !c.done);
+    EXPECT_EQ(job_.file_name == File("job.opt"), !done);
     // No to "Save changes" drops the change flag.
-    EXPECT_EQ(job_.settings.job_changed, !c.done && std::string_view(c.answers) != "N");
+    EXPECT_EQ(job_.settings.job_changed, !done && std::string_view(answers) != "N");
     EXPECT_EQ(job_.basic.Text(1, basic_col::kItem), "FLOAT");
     EXPECT_EQ(job_.glass.Text(1, glass_col::kL1), "1000");
   }
