@@ -52,45 +52,48 @@ TEST_F(CheckJobTest, RefusesOrAsksInRowAndFieldOrder) {
   // Kerf; sheet rows as "L1,L2,L1 (IN),L2 (IN),QTY,margin;..."; glass rows as "L1,L2,L1 (IN),
   // L2 (IN),QTY,ORN;..."; answers; the prompts, "|" between them; whether it starts; the grid
   // focused and its row (0: not checked); BLADE after.
-  const std::tuple<const char*, const char*, const char*, const char*, const char*, bool, JobGridId,
-                   int, const char*>
-      cases[] = {
-          {"0", "0,0,,,0", "", "", "", true, kNone, 0, ""},
-          // A negative quantity is not missing; the glass row asks twice.
-          {"0", "3000,2000,,,5;0,1000,,,-1", "0,500,,,0", "YYY",
-           "L1 missing in sheet number (2), Proceed?|L1 missing in glass size (1), Proceed?|"
-           "QTY missing in glass size (1), Proceed?|Start OPTIMIZATION?",
-           true, kBasic, 0, "3005.002"},
-          // No stops on the row; BLADE comes after the glass questions.
-          {"0", "3000,2000,,,5", "100,100,,,1;0,500,,,0", "N",
-           "L1 missing in glass size (2), Proceed?", false, kGlass, 2, ""},
-          // A side of 3000 + t fits, anything longer does not; only the first row is told.
-          {"0", "3000,2000,,,100", "3002.001,100,,,1;100,3002.002,,,1;3100,100,,,1", "",
-           big.c_str(), false, kGlass, 2, "3005.002"},
-          {"0", narrow, "10,10,,,1;900,200,,,1", "Y", start.c_str(), true, kBasic, 0, "1005.002"},
-          {"0", narrow, "10,10,,,1;200,900,,,1,2.0", "Y", start.c_str(), true, kBasic, 0,
-           "1005.002"},
-          {"0", narrow, "10,10,,,1;200,900,,,1,0", "Y", start.c_str(), true, kBasic, 0, "1005.002"},
-          {"0", narrow, "10,10,,,1;200,900,,,1,1", "", fits.c_str(), false, kGlass, 2, "1005.002"},
-          {"0", "1000,300,,,1,10", "10,10,,,1;1000,300,,,1", "", fits.c_str(), false, kGlass, 2,
-           "1005.002"},
-          {"0", narrow, "10,10,,,1;900,200,,,1,3", "", orn.c_str(), false, kGlass, 2, "1005.002"},
-          {"0", narrow, "10,10,,,1;900,200,,,1,-1", "", orn.c_str(), false, kGlass, 2, "1005.002"},
-          {"0", narrow, "10,10,,,1;900,200,,,1,1e20", "", orn.c_str(), false, kGlass, 2,
-           "1005.002"},
-          {"0", narrow, "10,10,,,1;900,200,,,1,1.5", "", orn.c_str(), false, kGlass, 2, "1005.002"},
-          // Row 2 is never read by the engine (its quantity is negative).
-          {"0", "3660,2440,,,10", "500,400,,,2;1,1,,,-3;300,2,,,4;1,1,,,5", "",
-           "Glass size (3) is smaller than the trim allowance!", false, kGlass, 3, "3665.002"},
-          // 2 + kerf 1 - 2.001 leaves a cell of 0.999: the piece can be cut.
-          {"1", "3660,2440,,,10", "2,2,,,4", "Y", start.c_str(), true, kBasic, 0, "3665.002"},
-          {"1", "3660,2440,,,10", "1,1,,,4;5000,10,,,1", "", big.c_str(), false, kGlass, 2,
-           "3665.002"},
-          {"0", "3660,2440,,,99999;2440,1830,,,100000", "500,400,,,99999", "",
-           "QTY of sheet number (2) is more than 99999!", false, kSheet, 2, "3665.002"},
-          {"0", "3660,2440,,,99999", "500,400,,,99999;300,200,,,123456789", "",
-           "QTY of glass size (2) is more than 99999!", false, kGlass, 2, "3665.002"},
-      };
+  using Case = std::tuple<const char*, const char*, const char*, const char*, const char*, bool,
+                          JobGridId, int, const char*>;
+  const std::string big = "Glass size (2) is bigger then the largest sheet dimension!";
+  const std::string orn = "ORN of glass size (2) is not 1 or 2!";
+  const std::string fits =
+      "Glass size (2) fits no sheet once margins and trim allowance are taken off!";
+  const std::string ask = "Start OPTIMIZATION?";
+  const char* narrow = "1000,300,,,1";  // ORN 1 lays L2 across
+  const Case cases[] = {
+      {"0", "0,0,,,0", "", "", "", true, kNone, 0, ""},
+      // A negative quantity is not missing; the glass row asks twice.
+      {"0", "3000,2000,,,5;0,1000,,,-1", "0,500,,,0", "YYY",
+       "L1 missing in sheet number (2), Proceed?|L1 missing in glass size (1), Proceed?|"
+       "QTY missing in glass size (1), Proceed?|Start OPTIMIZATION?",
+       true, kBasic, 0, "3005.002"},
+      // No stops on the row; BLADE comes after the glass questions.
+      {"0", "3000,2000,,,5", "100,100,,,1;0,500,,,0", "N", "L1 missing in glass size (2), Proceed?",
+       false, kGlass, 2, ""},
+      // A side of 3000 + t fits, anything longer does not; only the first row is told.
+      {"0", "3000,2000,,,100", "3002.001,100,,,1;100,3002.002,,,1;3100,100,,,1", "", big.c_str(),
+       false, kGlass, 2, "3005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;200,900,,,1,2.0", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;200,900,,,1,0", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;200,900,,,1,1", "", fits.c_str(), false, kGlass, 2, "1005.002"},
+      {"0", "1000,300,,,1,10", "10,10,,,1;1000,300,,,1", "", fits.c_str(), false, kGlass, 2,
+       "1005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1,3", "", orn.c_str(), false, kGlass, 2, "1005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1,-1", "", orn.c_str(), false, kGlass, 2, "1005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1,1e20", "", orn.c_str(), false, kGlass, 2, "1005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1,1.5", "", orn.c_str(), false, kGlass, 2, "1005.002"},
+      // Row 2 is never read by the engine (its quantity is negative).
+      {"0", "3660,2440,,,10", "500,400,,,2;1,1,,,-3;300,2,,,4;1,1,,,5", "",
+       "Glass size (3) is smaller than the trim allowance!", false, kGlass, 3, "3665.002"},
+      // 2 + kerf 1 - 2.001 leaves a cell of 0.999: the piece can be cut.
+      {"1", "3660,2440,,,10", "2,2,,,4", "Y", ask.c_str(), true, kBasic, 0, "3665.002"},
+      {"1", "3660,2440,,,10", "1,1,,,4;5000,10,,,1", "", big.c_str(), false, kGlass, 2, "3665.002"},
+      {"0", "3660,2440,,,99999;2440,1830,,,100000", "500,400,,,99999", "",
+       "QTY of sheet number (2) is more than 99999!", false, kSheet, 2, "3665.002"},
+      {"0", "3660,2440,,,99999", "500,400,,,99999;300,200,,,123456789", "",
+       "QTY of glass size (2) is more than 99999!", false, kGlass, 2, "3665.002"},
+  };
   for (const auto& [kerf, sheet, glass, answers, texts, start, focus, row, blade] : cases) {
     SCOPED_TRACE(std::string(sheet) + " / " + glass);
     SetBasic("2", kerf);
