@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/engine2d/job_run.h"
@@ -44,36 +45,20 @@ class CheckJobTest : public ::testing::Test {
   Job job_;
 };
 
-TEST(TrimAllowance, AddsInDoubleAndRoundsOnceAndBladeSumsInFloat) {
-  Grid basic(2, 12);
-  basic.SetText(1, basic_col::kTolerance, "1.1");
-  EXPECT_EQ(TrimAllowance(basic), 1.10099995f);
-  basic.SetText(1, basic_col::kTolerance, "IN");
-  EXPECT_EQ(TrimAllowance(basic), 0.001f);
-  EXPECT_EQ(BladeText(2.001f, 3660.0f), "3665.002");
-  EXPECT_EQ(BladeText(0.001f, 0.0f), "1.002");
-}
-
 // The checks before a run, in the order they ask: each refusal names its row and puts the
 // cursor there. T (MM) 2 gives a trim allowance t of 2.001.
 TEST_F(CheckJobTest, RefusesOrAsksInRowAndFieldOrder) {
   using enum JobGridId;
-  struct Case {
-    const char* kerf;
-    const char* sheet;  // rows as "L1,L2,L1 (IN),L2 (IN),QTY,margin;..."
-    const char* glass;  // rows as "L1,L2,L1 (IN),L2 (IN),QTY,ORN;..."
-    const char* answers;
-    const char* texts;  // "|" between prompts
-    bool start;
-    JobGridId focus;
-    int row;  // of the focused grid; 0: not checked
-    const char* blade;
-  };
+  // Kerf; sheet rows as "L1,L2,L1 (IN),L2 (IN),QTY,margin;..."; glass rows as "L1,L2,L1 (IN),
+  // L2 (IN),QTY,ORN;..."; answers; the prompts, "|" between them; whether it starts; the grid
+  // focused and its row (0: not checked); BLADE after.
+  using Case = std::tuple<const char*, const char*, const char*, const char*, const char*, bool,
+                          JobGridId, int, const char*>;
   const std::string big = "Glass size (2) is bigger then the largest sheet dimension!";
   const std::string orn = "ORN of glass size (2) is not 1 or 2!";
   const std::string fits =
       "Glass size (2) fits no sheet once margins and trim allowance are taken off!";
-  const std::string start = "Start OPTIMIZATION?";
+  const std::string ask = "Start OPTIMIZATION?";
   const char* narrow = "1000,300,,,1";  // ORN 1 lays L2 across
   const Case cases[] = {
       {"0", "0,0,,,0", "", "", "", true, kNone, 0, ""},
@@ -88,9 +73,9 @@ TEST_F(CheckJobTest, RefusesOrAsksInRowAndFieldOrder) {
       // A side of 3000 + t fits, anything longer does not; only the first row is told.
       {"0", "3000,2000,,,100", "3002.001,100,,,1;100,3002.002,,,1;3100,100,,,1", "", big.c_str(),
        false, kGlass, 2, "3005.002"},
-      {"0", narrow, "10,10,,,1;900,200,,,1", "Y", start.c_str(), true, kBasic, 0, "1005.002"},
-      {"0", narrow, "10,10,,,1;200,900,,,1,2.0", "Y", start.c_str(), true, kBasic, 0, "1005.002"},
-      {"0", narrow, "10,10,,,1;200,900,,,1,0", "Y", start.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;900,200,,,1", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;200,900,,,1,2.0", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
+      {"0", narrow, "10,10,,,1;200,900,,,1,0", "Y", ask.c_str(), true, kBasic, 0, "1005.002"},
       {"0", narrow, "10,10,,,1;200,900,,,1,1", "", fits.c_str(), false, kGlass, 2, "1005.002"},
       {"0", "1000,300,,,1,10", "10,10,,,1;1000,300,,,1", "", fits.c_str(), false, kGlass, 2,
        "1005.002"},
@@ -102,27 +87,27 @@ TEST_F(CheckJobTest, RefusesOrAsksInRowAndFieldOrder) {
       {"0", "3660,2440,,,10", "500,400,,,2;1,1,,,-3;300,2,,,4;1,1,,,5", "",
        "Glass size (3) is smaller than the trim allowance!", false, kGlass, 3, "3665.002"},
       // 2 + kerf 1 - 2.001 leaves a cell of 0.999: the piece can be cut.
-      {"1", "3660,2440,,,10", "2,2,,,4", "Y", start.c_str(), true, kBasic, 0, "3665.002"},
+      {"1", "3660,2440,,,10", "2,2,,,4", "Y", ask.c_str(), true, kBasic, 0, "3665.002"},
       {"1", "3660,2440,,,10", "1,1,,,4;5000,10,,,1", "", big.c_str(), false, kGlass, 2, "3665.002"},
       {"0", "3660,2440,,,99999;2440,1830,,,100000", "500,400,,,99999", "",
        "QTY of sheet number (2) is more than 99999!", false, kSheet, 2, "3665.002"},
       {"0", "3660,2440,,,99999", "500,400,,,99999;300,200,,,123456789", "",
        "QTY of glass size (2) is more than 99999!", false, kGlass, 2, "3665.002"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.sheet) + " / " + c.glass);
-    SetBasic("2", c.kerf);
-    testing::Fill(job_.sheet, c.sheet);
-    testing::Fill(job_.glass, c.glass);
-    ScriptedPrompter prompter(testing::Answers(c.answers));
+  for (const auto& [kerf, sheet, glass, answers, texts, start, focus, row, blade] : cases) {
+    SCOPED_TRACE(std::string(sheet) + " / " + glass);
+    SetBasic("2", kerf);
+    testing::Fill(job_.sheet, sheet);
+    testing::Fill(job_.glass, glass);
+    ScriptedPrompter prompter(testing::Answers(answers));
     const CheckResult result = CheckJob(job_, prompter);
-    EXPECT_EQ(testing::Join(prompter.Texts()), c.texts);
-    EXPECT_EQ(result.start, c.start);
-    EXPECT_EQ(result.focus, c.focus);
-    if (c.row > 0) {
-      EXPECT_EQ((c.focus == kSheet ? job_.sheet : job_.glass).row, c.row);
+    EXPECT_EQ(testing::Join(prompter.Texts()), texts);
+    EXPECT_EQ(result.start, start);
+    EXPECT_EQ(result.focus, focus);
+    if (row > 0) {
+      EXPECT_EQ((focus == kSheet ? job_.sheet : job_.glass).row, row);
     }
-    EXPECT_EQ(job_.basic.Text(1, basic_col::kBlade), c.blade);
+    EXPECT_EQ(job_.basic.Text(1, basic_col::kBlade), blade);
   }
 }
 
@@ -141,7 +126,6 @@ TEST_F(CheckJobTest, AreasAndCoils) {
   EXPECT_EQ(more.prompts()[0].icon, PromptIcon::kExclamation);
   EXPECT_FALSE(result.start);
   EXPECT_EQ(result.focus, JobGridId::kNone);
-
   // Coil rows get an unlimited quantity whatever was typed, even when the job is refused.
   SetBasic("2", "0");
   job_.settings.coil_mode = true;
@@ -160,7 +144,11 @@ TEST_F(CheckJobTest, AreasAndCoils) {
   EXPECT_TRUE(CheckJob(job_, big).start);
 }
 
+// The trim allowance adds 0.001 in double and rounds once; BLADE sums in float.
 TEST_F(CheckJobTest, StartOptimizationSavesTmpAndMarksTheJobChanged) {
+  job_.basic.SetText(1, basic_col::kTolerance, "IN");
+  EXPECT_EQ(TrimAllowance(job_.basic), 0.001f);
+  EXPECT_EQ(BladeText(0.001f, 0.0f), "1.002");
   testing::FillRows(job_.sheet, {{"3000", "2000", "", "", "5"}});
   testing::FillRows(job_.glass, {{"1000", "500", "", "", "2"}});
   job_.basic.SetText(1, basic_col::kTolerance, "1.1");
@@ -212,7 +200,6 @@ TEST_F(CheckJobTest, TextsOfTheLongestLengthInEveryColumnRunSaveAndReport) {
   const OptimizationResult result = RunOptimization(EngineJobOf(job_), settings);
   ASSERT_EQ(result.end, OptimizationEnd::kDone);
   ASSERT_FALSE(StoreRunResult(job_, result).has_value());
-
   const std::string saved = folder_.path() + "/longest.opt";
   ASSERT_TRUE(SaveJob(job_, saved, prompter));
   Job reopened = MakeJob(Workspace{folder_.path(), "200.5"}, ProgramSettings{});

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
+#include "core/job/mirror_conversion.h"
 #include "job_test_support.h"
 #include "support/scripted_prompter.h"
 
@@ -37,15 +40,59 @@ std::string Utf16Le(std::string_view latin1) {
   return bytes;
 }
 
-TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
-  struct Case {
-    std::string bytes;
-    const char* unit;
-    const char* map;
-    const char* rows;  // the glass rows it gives, "|" between them
-    int issue_line;    // 0: none
+TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"24", "24"}, {"24.5", "48"}, {"24 1/16", "48"}, {"0", ""}, {"48 1/16", ""}};
+  for (const auto& [inches, charged] : cases) {
+    EXPECT_EQ(ChargeableLength(inches, kCharges), charged) << inches;
+  }
+  EXPECT_EQ(ChargeableLength("24", std::nullopt), "");
+  TempFolder folder;
+  const Workspace workspace{folder.path(), "1"};
+  EXPECT_FALSE(LoadChargeTable(workspace).has_value());
+  folder.Write("charge.dat", "\"0\",\"12 1/2\",\"13\"\r\n\"12 1/2\",\"20\"");
+  const ChargeTable charges = LoadChargeTable(workspace);
+  EXPECT_EQ(ChargeableLength("12 1/2", charges), "13");
+  EXPECT_EQ(ChargeableLength("13", charges), "");
+}
+
+TEST(ColumnLock, TheUnitLocksTheOtherUnitsColumns) {
+  for (int col = 1; col <= 5; ++col) {
+    EXPECT_EQ(IsColumnLockedByUnit("IN", col), col == 1 || col == 2) << col;
+    EXPECT_EQ(IsColumnLockedByUnit("MM", col), col == 3 || col == 4) << col;
+    EXPECT_FALSE(IsColumnLockedByUnit("", col)) << col;
+  }
+}
+
+// Typing into one row, in turn: each unit fills the other (a length that is not positive clears
+// it) and the chargeable lengths; typing elsewhere changes nothing else.
+TEST(MirrorConversion, EachUnitFillsTheOtherAndTheChargeableLengths) {
+  TempFolder folder;
+  Grid glass = testing::MakeTestJob(folder).glass;
+  glass.SetRows(3);
+  const std::tuple<int, const char*, const char*> cases[] = {
+      // column, text typed, row after
+      {glass_col::kL1, "1200", "1200,,47 1/4,,,,48"},
+      {glass_col::kL2, "2438.4", "1200,2438.4,47 1/4,96,,,48"},
+      {glass_col::kL1, "", ",2438.4,,96"},
+      {glass_col::kQty, "5", ",2438.4,,96,5"},
+      {glass_col::kL2Inch, "24 1/2", ",622.3,,24 1/2,5,,,48"},
+      {glass_col::kL1, "609.6", "609.6,622.3,24,24 1/2,5,,24,48"},
+      {glass_col::kL1Inch, "-3", ",622.3,-3,24 1/2,5,,,48"},
+      {glass_col::kChargeL2, "50", ",622.3,-3,24 1/2,5,,,50"},
   };
-  const Case cases[] = {
+  for (const auto& [col, text, row] : cases) {
+    glass.SetText(1, col, text);
+    ApplyMirrorConversion(glass, 1, col);
+    UpdateChargeableLengths(glass, 1, col, kCharges);
+    EXPECT_EQ(RowText(glass, 1), row) << col << " " << text;
+  }
+}
+
+TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
+  // The file, the unit, a --map text, the glass rows it gives ("|" between them), the line told
+  // of (0: none).
+  const std::tuple<std::string, const char*, const char*, const char*, int> cases[] = {
       // Semicolons, a decimal comma, the header in another order.
       {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48", 0},
       {"L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n", "MM", "",
@@ -76,20 +123,20 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
       // Unit IN for a file without one.
       {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.rows);
-    const DelimitedText text = ReadDelimitedText(c.bytes);
-    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, c.unit);
-    ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, c.map));
+  for (const auto& [bytes, unit, map, glass_rows, issue_line] : cases) {
+    SCOPED_TRACE(glass_rows);
+    const DelimitedText text = ReadDelimitedText(bytes);
+    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, unit);
+    ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, map));
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kGlass, GlassHeaders());
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
     AddImportedRows(job.glass, rows, ListKind::kGlass, mapping.unit, false, kCharges);
-    EXPECT_EQ(Rows(job.glass), c.rows);
+    EXPECT_EQ(Rows(job.glass), glass_rows);
     EXPECT_EQ(RowText(job.glass, job.glass.Rows() - 1), "");
-    ASSERT_EQ(rows.issues.size(), c.issue_line > 0 ? 1u : 0u);
-    if (c.issue_line > 0) {
-      EXPECT_EQ(rows.issues[0].line, c.issue_line);
+    ASSERT_EQ(rows.issues.size(), issue_line > 0 ? 1u : 0u);
+    if (issue_line > 0) {
+      EXPECT_EQ(rows.issues[0].line, issue_line);
     }
   }
 }
@@ -104,13 +151,8 @@ TEST(ListImport, MapTextNamesWhatIsWrong) {
 
 // Answers in the order asked: change confirmation, lines that do not fit, replace.
 TEST(ListImport, AsksBeforeTheGridChanges) {
-  struct Case {
-    bool optimized;
-    const char* answers;
-    size_t questions;
-    const char* rows;
-  };
-  const Case cases[] = {
+  // Whether there are layouts, the answers, how many were asked, the rows after.
+  const std::tuple<bool, const char*, size_t, const char*> cases[] = {
       {true, "N", 1, "1,1,,,1"},                             // optimized, No keeps all
       {true, "YYN", 3, "1,1,,,1|900,400,35 7/16,15 3/4,2"},  // optimized, Yes, go on, append
       {false, "N", 1, "1,1,,,1"},                            // bad lines refused
@@ -118,19 +160,19 @@ TEST(ListImport, AsksBeforeTheGridChanges) {
       {false, "YC", 2, "1,1,,,1"},                           // cancel at replace
   };
   const DelimitedText text = ReadDelimitedText("L1,L2,QTY\n900,400,2\nx,1,1\n");
-  for (const Case& c : cases) {
+  for (const auto& [optimized, answers, questions, sheet_rows] : cases) {
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
     testing::FillRows(job.sheet, {{"1", "1", "", "", "1"}});
     const std::string dia = job.workspace.WorkingFile("dia.tlf");
-    folder.Write("100.5dia.tlf", c.optimized ? "\"1\"\r\n" : "");
-    ScriptedPrompter prompter(testing::Answers(c.answers));
+    folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
+    ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, "MM");
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
     ImportIntoGrid(job.sheet, rows, {ListKind::kStock, "MM", "stock.csv", {}, dia, {}, {}},
                    prompter);
-    EXPECT_EQ(prompter.prompts().size(), c.questions) << c.answers;
-    EXPECT_EQ(Rows(job.sheet), c.rows) << c.answers;
+    EXPECT_EQ(prompter.prompts().size(), questions) << answers;
+    EXPECT_EQ(Rows(job.sheet), sheet_rows) << answers;
   }
 }
 

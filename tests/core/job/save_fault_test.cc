@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
@@ -29,9 +30,6 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 using testing::WriteFault;
 
-constexpr std::string_view kEarlierJob =
-    "[BASIC.TLF]\r\n\"OLD\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n"
-    "[CUT.TLF]\r\n[END]\r\n[DIA.TLF]\r\n[END]\r\n";
 // Two records of one stock size out of ITEM order, so that a save would both sort and merge.
 constexpr std::string_view kMaterials =
     "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
@@ -57,8 +55,8 @@ class SaveFaultTest : public testing::FaultyFolderTest {
       Write(std::string("100.5") + table, std::string("\"earlier ") + table + "\"\r\n");
     }
     for (const char* name : {"100.5sheet.tlf", "100.5cut.tlf"}) Write(name, "");
-    Write("job.opt", kEarlierJob);
-    Write("Defaults", kEarlierJob);
+    Write("job.opt", testing::TestDataBytes("jobs/no_glass.opt"));
+    Write("Defaults", testing::TestDataBytes("jobs/cut_short.opt"));
     Write("mlm.dat", kMaterials);
     Write("plm.dat", kProducts);
     Write("products.lst", "\"TABLE\"\r\n");
@@ -78,11 +76,8 @@ class SaveFaultTest : public testing::FaultyFolderTest {
 
 TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
   TempFolder elsewhere;
-  const std::string other = elsewhere.Write(
-      "other.opt",
-      "[BASIC.TLF]\r\n\"OTHER\"\r\n[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n"
-      "\"100\",\"100\"\r\n[END]\r\n[CUT.TLF]\r\n\"50\",\"50\"\r\n[END]\r\n[DIA.TLF]\r\n"
-      "\"other layouts\"\r\n[END]\r\n");
+  const std::string other =
+      elsewhere.Write("other.opt", testing::TestDataBytes("reports/sheet_job.opt"));
   Grid materials = LoadMaterialLibraryGrid(workspace());
   materials.SetText(2, mlm_col::kQty, "99");
   Grid products = LoadProductLibraryGrid(workspace());
@@ -97,42 +92,28 @@ TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
 
   using Run = std::function<bool(Prompter&, const FileDialog&)>;
   const std::map<std::string, Run> commands = {
-      {"Save", [&](Prompter& p, const FileDialog& d) { return FileSave(job_, p, d); }},
-      {"SaveAs", [&](Prompter& p, const FileDialog& d) { return FileSaveAs(job_, p, d); }},
-      {"Defaults", [&](Prompter& p, const FileDialog&) { return FileSaveAsDefaults(job_, p); }},
-      {"New", [&](Prompter& p, const FileDialog& d) { return FileNew(job_, p, d); }},
-      {"Open", [&](Prompter& p, const FileDialog& d) { return FileOpen(job_, p, d); }},
-      {"CloseMLM",
-       [&](Prompter& p, const FileDialog&) {
-         return CloseMaterialLibrary(materials, workspace(), p);
-       }},
-      {"Merge", [&](Prompter& p, const FileDialog&) { return AutoMergeLibrary(workspace(), p); }},
-      {"ClosePLM",
-       [&](Prompter& p, const FileDialog&) {
-         return CloseProductLibrary(products, workspace(), p);
-       }},
+      {"Save", [&](auto& p, auto& d) { return FileSave(job_, p, d); }},
+      {"SaveAs", [&](auto& p, auto& d) { return FileSaveAs(job_, p, d); }},
+      {"Defaults", [&](auto& p, auto&) { return FileSaveAsDefaults(job_, p); }},
+      {"New", [&](auto& p, auto& d) { return FileNew(job_, p, d); }},
+      {"Open", [&](auto& p, auto& d) { return FileOpen(job_, p, d); }},
+      {"CloseMLM", [&](auto& p, auto&) { return CloseMaterialLibrary(materials, workspace(), p); }},
+      {"Merge", [&](auto& p, auto&) { return AutoMergeLibrary(workspace(), p); }},
+      {"ClosePLM", [&](auto& p, auto&) { return CloseProductLibrary(products, workspace(), p); }},
       {"Export",
-       [&](Prompter& p, const FileDialog&) {
-         return ExportBalances(job_, offcut, p) != ExportOutcome::kFailed;
-       }},
-      {"StoreOrders", [&](Prompter& p, const FileDialog&) { return StoreGrid(orders, p); }},
+       [&](auto& p, auto&) { return ExportBalances(job_, offcut, p) != ExportOutcome::kFailed; }},
+      {"StoreOrders", [&](auto& p, auto&) { return StoreGrid(orders, p); }},
       {"Generate",
-       [&](Prompter& p, const FileDialog&) {
+       [&](auto& p, auto&) {
          const GeneratedJobs generated = GenerateJobs(workspace(), orders, {path(), "ORD"}, p);
          EXPECT_EQ(generated.planned, 2);
          return !generated.files.empty();
        }},
   };
-  struct Case {
-    const char* command;
-    const char* answers;
-    std::vector<std::optional<std::string>> dialog;
-    bool done;
-    size_t prompts;    // the last one tells of the failure
-    const char* told;  // the file it names
-    size_t dialogs;
-  };
-  const Case cases[] = {
+  // The command, the answers, the dialog's answers, whether it is done, how many prompts (the
+  // last one tells of the failure), the file it names, how many dialogs.
+  using Dialog = std::vector<std::optional<std::string>>;
+  const std::tuple<const char*, const char*, Dialog, bool, size_t, const char*, size_t> cases[] = {
       {"Save", "", {}, false, 1, "job.opt", 0},
       {"SaveAs", "", {File("new.opt")}, false, 1, "new.opt", 1},
       {"Defaults", "Y", {}, false, 2, "Defaults", 0},
@@ -152,22 +133,22 @@ TEST_P(SaveFaultTest, EveryFileStaysAsItWasAndTheFailedFileIsNamed) {
       // A job file written elsewhere still tells of the working tables it could not store.
       {"SaveAs", "", {elsewhere.File("away.opt")}, true, 1, "100.5basic.tlf", 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.command) + " " + c.told);
+  for (const auto& [command, answers, dialogs, done, prompts, told, asked] : cases) {
+    SCOPED_TRACE(std::string(command) + " " + told);
     job_.file_name = File("job.opt");
     job_.settings.job_changed = true;
-    ScriptedPrompter prompter(testing::Answers(c.answers));
-    ScriptedDialog dialog{{c.dialog.begin(), c.dialog.end()}, {}};
-    EXPECT_EQ(commands.at(c.command)(prompter, dialog.Callback()), c.done);
+    ScriptedPrompter prompter(testing::Answers(answers));
+    ScriptedDialog dialog{{dialogs.begin(), dialogs.end()}, {}};
+    EXPECT_EQ(commands.at(command)(prompter, dialog.Callback()), done);
     EXPECT_EQ(Contents(), before);
-    ASSERT_EQ(prompter.prompts().size(), c.prompts);
-    EXPECT_EQ(prompter.Texts().back(), Told(c.told));
+    ASSERT_EQ(prompter.prompts().size(), prompts);
+    EXPECT_EQ(prompter.Texts().back(), Told(told));
     EXPECT_EQ(prompter.prompts().back().icon, PromptIcon::kExclamation);
-    EXPECT_EQ(dialog.requests.size(), c.dialogs);
+    EXPECT_EQ(dialog.requests.size(), asked);
     // The unsaved job and the user's edits are still there for another try.
-    EXPECT_EQ(job_.file_name == File("job.opt"), !c.done);
+    EXPECT_EQ(job_.file_name == File("job.opt"), !done);
     // No to "Save changes" drops the change flag.
-    EXPECT_EQ(job_.settings.job_changed, !c.done && std::string_view(c.answers) != "N");
+    EXPECT_EQ(job_.settings.job_changed, !done && std::string_view(answers) != "N");
     EXPECT_EQ(job_.basic.Text(1, basic_col::kItem), "FLOAT");
     EXPECT_EQ(job_.glass.Text(1, glass_col::kL1), "1000");
   }
@@ -201,9 +182,7 @@ TEST_P(SaveFaultTest, DataChangesAfterAnOptimizationOnlyWhenItsLayoutsCanBeDropp
   EXPECT_EQ(forgotten, !read_only);
   EXPECT_EQ(Read("100.5dia.tlf"), read_only ? layouts : "");
   ASSERT_EQ(prompter.Texts().size(), read_only ? 2u : 1u);
-  if (read_only) {
-    EXPECT_EQ(prompter.Texts()[1], Told("100.5dia.tlf"));
-  }
+  EXPECT_EQ(prompter.Texts().back() == Told("100.5dia.tlf"), read_only);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest,
