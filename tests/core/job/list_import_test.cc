@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
+#include "core/job/mirror_conversion.h"
 #include "job_test_support.h"
 #include "support/scripted_prompter.h"
 
@@ -23,6 +26,13 @@ std::string RowText(const Grid& grid, int row) {
   return text.substr(0, text.find_last_not_of(',') + 1);
 }
 
+// The data rows of a grid, "|" between them, without its empty input row.
+std::string Rows(const Grid& grid) {
+  std::vector<std::string> rows;
+  for (int r = 1; r + 1 < grid.Rows(); ++r) rows.push_back(RowText(grid, r));
+  return testing::Join(rows);
+}
+
 // Text as a spreadsheet's "Unicode text" saves it: UTF-16 little endian after its byte order mark.
 std::string Utf16Le(std::string_view latin1) {
   std::string bytes = "\xFF\xFE";
@@ -30,99 +40,104 @@ std::string Utf16Le(std::string_view latin1) {
   return bytes;
 }
 
-struct ImportCase {
-  const char* name;
-  std::string bytes;
-  const char* unit;
-  const char* map;
-  std::vector<std::string> rows;
-  std::vector<int> issue_lines;
-};
+TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"24", "24"}, {"24.5", "48"}, {"24 1/16", "48"}, {"0", ""}, {"48 1/16", ""}};
+  for (const auto& [inches, charged] : cases) {
+    EXPECT_EQ(ChargeableLength(inches, kCharges), charged) << inches;
+  }
+  EXPECT_EQ(ChargeableLength("24", std::nullopt), "");
+  TempFolder folder;
+  const Workspace workspace{folder.path(), "1"};
+  EXPECT_FALSE(LoadChargeTable(workspace).has_value());
+  folder.Write("charge.dat", "\"0\",\"12 1/2\",\"13\"\r\n\"12 1/2\",\"20\"");
+  const ChargeTable charges = LoadChargeTable(workspace);
+  EXPECT_EQ(ChargeableLength("12 1/2", charges), "13");
+  EXPECT_EQ(ChargeableLength("13", charges), "");
+}
+
+TEST(ColumnLock, TheUnitLocksTheOtherUnitsColumns) {
+  for (int col = 1; col <= 5; ++col) {
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kIn, col), col == 1 || col == 2) << col;
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kMm, col), col == 3 || col == 4) << col;
+    EXPECT_FALSE(IsColumnLockedByUnit(Unit::kOther, col)) << col;
+  }
+}
+
+// Typing into one row, in turn: each unit fills the other (a length that is not positive clears
+// it) and the chargeable lengths; typing elsewhere changes nothing else.
+TEST(MirrorConversion, EachUnitFillsTheOtherAndTheChargeableLengths) {
+  TempFolder folder;
+  Grid glass = testing::MakeTestJob(folder).glass;
+  glass.SetRows(3);
+  const std::tuple<int, const char*, const char*> cases[] = {
+      // column, text typed, row after
+      {glass_col::kL1, "1200", "1200,,47 1/4,,,,48"},
+      {glass_col::kL2, "2438.4", "1200,2438.4,47 1/4,96,,,48"},
+      {glass_col::kL1, "", ",2438.4,,96"},
+      {glass_col::kQty, "5", ",2438.4,,96,5"},
+      {glass_col::kL2Inch, "24 1/2", ",622.3,,24 1/2,5,,,48"},
+      {glass_col::kL1, "609.6", "609.6,622.3,24,24 1/2,5,,24,48"},
+      {glass_col::kL1Inch, "-3", ",622.3,-3,24 1/2,5,,,48"},
+      {glass_col::kChargeL2, "50", ",622.3,-3,24 1/2,5,,,50"},
+  };
+  for (const auto& [col, text, row] : cases) {
+    glass.SetText(1, col, text);
+    ApplyMirrorConversion(glass, 1, col);
+    UpdateChargeableLengths(glass, 1, col, kCharges);
+    EXPECT_EQ(RowText(glass, 1), row) << col << " " << text;
+  }
+}
 
 TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
-  const std::vector<ImportCase> cases = {
-      {"semicolons, decimal comma, header in another order",
-       "Qty;Height;Width\r\n2;800,5;1200\r\n",
-       "MM",
-       "",
-       {"1200,800.5,47 1/4,31 1/2,2,,48,48"},
-       {}},
-      {"quoted customer with a comma",
-       "L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n",
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,1,,48,24,Smith John"},
-       {}},
-      {"tabs, inch fractions by the header's unit",
-       "Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n",
-       "MM",
-       "",
-       {"1238.25,622.3,48 3/4,24.5,3,,,48"},
-       {}},
-      {"BOM and UTF-8 accents",
-       "\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n",
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller"},
-       {}},
-      {"Latin-1 stays",
-       "L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n",
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller"},
-       {}},
-      {"blank lines, letters in QTY",
-       "L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n",
-       "MM",
-       "",
-       {"900,400,35 7/16,15 3/4,2,,48,24"},
-       {3}},
-      {"no header, the grid's order",
-       "1000;500;2;2\n",
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,2,2,48,24"},
-       {}},
-      {"a text cut to its column",
-       "L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n",
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL"},
-       {2}},
-      {"unknown header words mapped by hand",
-       "Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n",
-       "MM",
-       "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung",
-       {},
-       {2}},
-      {"UTF-16 with tabs",
-       Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"),
-       "MM",
-       "",
-       {"1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller"},
-       {}},
-      {"unit IN for a file without one",
-       "L1,L2,QTY\n12 1/2,10,1\n",
-       "IN",
-       "",
-       {"317.5,254,12 1/2,10,1,,24,24"},
-       {}},
+  // The file, the unit, a --map text, the glass rows it gives ("|" between them), the line told
+  // of (0: none).
+  const std::tuple<std::string, const char*, const char*, const char*, int> cases[] = {
+      // Semicolons, a decimal comma, the header in another order.
+      {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48", 0},
+      {"L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,Smith John", 0},
+      // Tabs, inch fractions by the header's unit.
+      {"Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n", "MM", "",
+       "1238.25,622.3,48 3/4,24.5,3,,,48", 0},
+      {"\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      // Blank lines, letters in QTY.
+      {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n", "MM", "", "900,400,35 7/16,15 3/4,2,,48,24",
+       3},
+      // No header: the grid's order.
+      {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24", 0},
+      // A first line of numbers from 9 is data too, and every row gets a grid row.
+      {"900;950;9\n800;400;1\n", "MM", "",
+       "900,950,35 7/16,37 3/8,9,,48,48|800,400,31 1/2,15 3/4,1,,48,24", 0},
+      // A text cut to its column.
+      {"L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL", 2},
+      // Unknown header words mapped by hand.
+      {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n", "MM",
+       "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung", "", 2},
+      {Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      // Unit IN for a file without one.
+      {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
   };
-  for (const ImportCase& c : cases) {
-    const DelimitedText text = ReadDelimitedText(c.bytes);
-    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, ReadUnit(c.unit));
-    ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, c.map)) << c.name;
+  for (const auto& [bytes, unit, map, glass_rows, issue_line] : cases) {
+    SCOPED_TRACE(glass_rows);
+    const DelimitedText text = ReadDelimitedText(bytes);
+    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, ReadUnit(unit));
+    ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, map));
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kGlass, GlassHeaders());
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
     AddImportedRows(job.glass, rows, ListKind::kGlass, mapping.unit, false, kCharges);
-    std::vector<std::string> got;
-    for (int r = 1; r + 1 < job.glass.Rows(); ++r) got.push_back(RowText(job.glass, r));
-    EXPECT_EQ(got, c.rows) << c.name;
-    EXPECT_EQ(RowText(job.glass, job.glass.Rows() - 1), "") << c.name;
-    std::vector<int> lines;
-    for (const ImportIssue& issue : rows.issues) lines.push_back(issue.line);
-    EXPECT_EQ(lines, c.issue_lines) << c.name;
+    EXPECT_EQ(Rows(job.glass), glass_rows);
+    EXPECT_EQ(RowText(job.glass, job.glass.Rows() - 1), "");
+    ASSERT_EQ(rows.issues.size(), issue_line > 0 ? 1u : 0u);
+    if (issue_line > 0) {
+      EXPECT_EQ(rows.issues[0].line, issue_line);
+    }
   }
 }
 
@@ -135,40 +150,29 @@ TEST(ListImport, MapTextNamesWhatIsWrong) {
 }
 
 // Answers in the order asked: change confirmation, lines that do not fit, replace.
-struct RunCase {
-  const char* name;
-  bool optimized;
-  std::vector<PromptAnswer> answers;
-  size_t questions;
-  std::vector<std::string> rows;
-};
-
 TEST(ListImport, AsksBeforeTheGridChanges) {
-  using enum PromptAnswer;
-  const std::string kImported = "900,400,35 7/16,15 3/4,2";
-  const std::vector<RunCase> cases = {
-      {"optimized, No keeps all", true, {kNo}, 1, {"1,1,,,1"}},
-      {"optimized, Yes, go on, append", true, {kYes, kYes, kNo}, 3, {"1,1,,,1", kImported}},
-      {"bad lines refused", false, {kNo}, 1, {"1,1,,,1"}},
-      {"replace", false, {kYes, kYes}, 2, {kImported}},
-      {"cancel at replace", false, {kYes, kCancel}, 2, {"1,1,,,1"}},
+  // Whether there are layouts, the answers, how many were asked, the rows after.
+  const std::tuple<bool, const char*, size_t, const char*> cases[] = {
+      {true, "N", 1, "1,1,,,1"},                             // optimized, No keeps all
+      {true, "YYN", 3, "1,1,,,1|900,400,35 7/16,15 3/4,2"},  // optimized, Yes, go on, append
+      {false, "N", 1, "1,1,,,1"},                            // bad lines refused
+      {false, "YY", 2, "900,400,35 7/16,15 3/4,2"},          // replace
+      {false, "YC", 2, "1,1,,,1"},                           // cancel at replace
   };
   const DelimitedText text = ReadDelimitedText("L1,L2,QTY\n900,400,2\nx,1,1\n");
-  for (const RunCase& c : cases) {
+  for (const auto& [optimized, answers, questions, sheet_rows] : cases) {
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
     testing::FillRows(job.sheet, {{"1", "1", "", "", "1"}});
     const std::string dia = job.workspace.WorkingFile("dia.tlf");
-    folder.Write("100.5dia.tlf", c.optimized ? "\"1\"\r\n" : "");
-    ScriptedPrompter prompter({c.answers.begin(), c.answers.end()});
+    folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
+    ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
     ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}},
                    prompter);
-    EXPECT_EQ(prompter.prompts().size(), c.questions) << c.name;
-    std::vector<std::string> got;
-    for (int r = 1; r + 1 < job.sheet.Rows(); ++r) got.push_back(RowText(job.sheet, r));
-    EXPECT_EQ(got, c.rows) << c.name;
+    EXPECT_EQ(prompter.prompts().size(), questions) << answers;
+    EXPECT_EQ(Rows(job.sheet), sheet_rows) << answers;
   }
 }
 

@@ -22,33 +22,26 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 
 TEST(PatternCounterTest, CountsOneToEightAndOverAgain) {
-  EXPECT_EQ(NextPattern(0), 1);
-  EXPECT_EQ(NextPattern(1), 2);
-  EXPECT_EQ(NextPattern(7), 8);
-  EXPECT_EQ(NextPattern(8), 1);
+  for (const auto& [from, to] : {std::pair{0, 1}, {1, 2}, {7, 8}, {8, 1}}) {
+    EXPECT_EQ(NextPattern(static_cast<int16_t>(from)), to);
+  }
   EXPECT_EQ(AlternateCaption(3), "Alternate Arrangement - 3");
 }
 
 TEST(SpliceTest, TheArrangementTakesTheLayoutsPlaceNumberRepeatAndStock) {
-  const ElementList elements = ListOf<LayoutElement>({
-      Element(kStockFrame, 0, 0, 100, 100, 1, 2, 1),
-      Element(1, 0, 0, 50, 50, 1, 2, 1, 1),
-      Element(kStockFrame, 0, 0, 200, 100, 2, 5, 3),
-      Element(1, 0, 0, 50, 50, 2, 5, 3, 1),
-      Element(kStockFrame, 0, 0, 100, 100, 3, 1, 1),
-  });
-  const ElementList arrangement = ListOf<LayoutElement>({
-      Element(kStockFrame, 0, 0, 200, 100, 1, 1, 7),
-      Element(kFreeRect, 50, 0, 200, 100, 1, 1, 7),
-      Element(1, 0, 0, 50, 50, 1, 1, 7, 2),
-  });
+  const ElementList elements = ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 100, 100, 1, 2, 1), Element(1, 0, 0, 50, 50, 1, 2, 1, 1),
+       Element(kStockFrame, 0, 0, 200, 100, 2, 5, 3), Element(1, 0, 0, 50, 50, 2, 5, 3, 1),
+       Element(kStockFrame, 0, 0, 100, 100, 3, 1, 1)});
+  const ElementList arrangement = ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 200, 100, 1, 1, 7), Element(kFreeRect, 50, 0, 200, 100, 1, 1, 7),
+       Element(1, 0, 0, 50, 50, 1, 1, 7, 2)});
   const ElementList spliced = SpliceArrangement(elements, LayoutRange{3, 4}, arrangement);
   ASSERT_EQ(spliced.Count(), 6);
   EXPECT_EQ(spliced[2], elements[2]);
   EXPECT_EQ(spliced[3], Element(kStockFrame, 0, 0, 200, 100, 2, 5, 3));
   EXPECT_EQ(spliced[5], Element(1, 0, 0, 50, 50, 2, 5, 3, 2));
   EXPECT_EQ(spliced[6], elements[5]);
-
   StockList stocks = ListOf<StockRecord>(
       {testing::Stock(1, 1, 9), testing::Stock(1, 1, 9), testing::Stock(1, 1, 9)});
   GlassList glasses = ListOf<GlassRecord>({testing::Glass(1, 1, 9), testing::Glass(1, 1, 9)});
@@ -62,11 +55,8 @@ TEST(SpliceTest, TheArrangementTakesTheLayoutsPlaceNumberRepeatAndStock) {
 // One 1000 x 1000 layout of four 500 x 500 pieces, cut five times (kerf 0).
 const HandMadeJob kRepeatedJob{0, {{"1000", "1000", "", "", "5"}}, {{"500", "500", "", "", "20"}}};
 constexpr std::string_view kRepeatedLayout =
-    "1,-1,1,0,0,1000,1000,5,0\r\n"
-    "1,1,1,0,0,500,500,5,1\r\n"
-    "1,1,1,500,0,1000,500,5,1\r\n"
-    "1,1,1,0,500,500,1000,5,1\r\n"
-    "1,1,1,500,500,1000,1000,5,1\r\n";
+    "1,-1,1,0,0,1000,1000,5,0\r\n1,1,1,0,0,500,500,5,1\r\n1,1,1,500,0,1000,500,5,1\r\n"
+    "1,1,1,0,500,500,1000,5,1\r\n1,1,1,500,500,1000,1000,5,1\r\n";
 
 TEST(AlternateArrangementTest, AKeptArrangementKeepsTheLayoutsRepeatAndCanBeUndone) {
   TempFolder folder;
@@ -82,7 +72,6 @@ TEST(AlternateArrangementTest, AKeptArrangementKeepsTheLayoutsRepeatAndCanBeUndo
   EXPECT_TRUE(prompter.prompts().empty());
   LayoutHistory history;
   EXPECT_TRUE(KeepAlternateArrangement(job.workspace, 1, history));
-
   result = LoadOrFail(job);
   int pieces = 0;
   for (const LayoutElement& e : result.elements) {
@@ -121,9 +110,7 @@ TEST(AlternateArrangementTest, ALayoutThatFitsNoSheetIsToldAndLeftAsItWas) {
   // Two whole-sheet pieces put on one sheet by hand: no pattern gets them onto one sheet.
   const HandMadeJob job_data{0, {{"1000", "1000", "", "", "2"}}, {{"1000", "1000", "", "", "2"}}};
   constexpr std::string_view kOverfull =
-      "1,-1,1,0,0,1000,1000,1,0\r\n"
-      "1,1,1,0,0,1000,1000,1,1\r\n"
-      "1,1,1,0,0,1000,1000,1,1\r\n";
+      "1,-1,1,0,0,1000,1000,1,0\r\n1,1,1,0,0,1000,1000,1,1\r\n1,1,1,0,0,1000,1000,1,1\r\n";
   TempFolder folder;
   const Job job = MakeEditJob(folder, job_data, kOverfull);
   const LoadedResult result = LoadOrFail(job);

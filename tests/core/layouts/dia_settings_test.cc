@@ -44,10 +44,11 @@ TEST(DiaSettingsTest, DamagedFilesReadWithinBounds) {
   EXPECT_EQ(ReadDiaSettings("1\r\n1\r\n").line_width, 1);
   EXPECT_TRUE(ReadDiaSettings("-1\r\n").On(DiaFlag::kBasicDetailsList));
   EXPECT_FALSE(ReadDiaSettings("x\r\n").On(DiaFlag::kBasicDetailsList));
-  const std::string eleven = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-  EXPECT_EQ(ReadDiaSettings(eleven + "9\r\n").line_width, 5);
-  EXPECT_EQ(ReadDiaSettings(eleven + "-3\r\n").line_width, 1);
-  EXPECT_EQ(ReadDiaSettings(eleven + "\"3\",junk\r\n").line_width, 3);
+  std::string eleven;
+  for (int line = 0; line < kDiaFlagCount; ++line) eleven += "0\r\n";
+  for (const auto& [last, width] : {std::pair{"9", 5}, {"-3", 1}, {"\"3\",junk", 3}}) {
+    EXPECT_EQ(ReadDiaSettings(eleven + last + "\r\n").line_width, width) << last;
+  }
 }
 
 TEST(DiaSettingsTest, WithoutTheFileThePreviousSettingsStay) {
@@ -57,7 +58,6 @@ TEST(DiaSettingsTest, WithoutTheFileThePreviousSettingsStay) {
   previous.Set(DiaFlag::kGlassColor, true);
   EXPECT_FALSE(HasDiaSettings(workspace));
   EXPECT_EQ(LoadDiaSettings(workspace, previous), previous);
-
   DiaSettings saved;
   saved.Set(DiaFlag::kSheetDimensions, true);
   saved.line_width = 2;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/engine2d/engine_builders.h"
@@ -23,15 +23,11 @@ using testing::ScriptedPrompter;
 
 TEST(HitTestTest, TheLaterOfOverlappingElementsWinsAndOnlyPiecesAndLeftoversCount) {
   // A leftover drawn over part of a piece, then a piece over part of that leftover.
-  const ElementList elements = ListOf<LayoutElement>({
-      Element(kStockFrame, 0, 0, 3000, 2000),
-      Element(1, 0, 0, 1000, 500),
-      Element(kFreeRect, 800, 0, 2000, 600),
-      Element(2, 1800, 0, 2200, 400),
-      Element(kFullCut, 0, 1000, 3000, 1000),
-      Element(kStockFrame, 0, 0, 3000, 2000),
-      Element(1, 0, 0, 3000, 2000),
-  });
+  const ElementList elements =
+      ListOf<LayoutElement>({Element(kStockFrame, 0, 0, 3000, 2000), Element(1, 0, 0, 1000, 500),
+                             Element(kFreeRect, 800, 0, 2000, 600), Element(2, 1800, 0, 2200, 400),
+                             Element(kFullCut, 0, 1000, 3000, 1000),
+                             Element(kStockFrame, 0, 0, 3000, 2000), Element(1, 0, 0, 3000, 2000)});
   const LayoutRange first{1, 5};
   EXPECT_EQ(HitTest(elements, first, 500, 250), 2);
   EXPECT_EQ(HitTest(elements, first, 900, 250), 3);
@@ -49,25 +45,22 @@ const HandMadeJob kJob{
     {{"3000", "2000", "", "", "1"}},
     {{"1200", "800", "", "", "1", "", "", "", "ACME", "", "12"}, {"100", "100", "", "", "1"}}};
 constexpr std::string_view kLayout =
-    "1,-1,1,0,0,3004,2004,1,0\r\n"
-    "1,1,1,0,0,804,1204,1,1\r\n"
-    "1,-4,1,804,0,3004,1204,1,0\r\n"
-    "1,-4,1,0,1204,404,1504,1,0\r\n"
-    "1,2,1,404,1204,508,1308,1,1\r\n";
+    "1,-1,1,0,0,3004,2004,1,0\r\n1,1,1,0,0,804,1204,1,1\r\n1,-4,1,804,0,3004,1204,1,0\r\n"
+    "1,-4,1,0,1204,404,1504,1,0\r\n1,2,1,404,1204,508,1308,1,1\r\n";
 
 TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
   const ResultLoad load = LoadHandMade(kJob, kLayout);
   ASSERT_EQ(load.error, "");
   const LoadedResult& result = load.result;
-  const ScrapLimits scrap{500, 300};
-  EXPECT_EQ(ElementToolTip(result, 2, Unit::kMm, scrap), "1200 x 800  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 3, Unit::kMm, scrap), "Balance 1200 x 2196");
-  EXPECT_EQ(ElementToolTip(result, 4, Unit::kMm, scrap), "Scrap 296 x 400");
-  EXPECT_EQ(ElementToolTip(result, 5, Unit::kMm, scrap), "100 x 100    ");
-  EXPECT_EQ(ElementToolTip(result, 0, Unit::kMm, scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, Unit::kIn, scrap), "47 1/4 x 31 1/2  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 0, Unit::kIn, scrap), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, Unit::kOther, scrap), "");
+  const char* tips[] = {"ADD Balance / Glass-Piece", "",
+                        "1200 x 800  ACME  12",      "Balance 1200 x 2196",
+                        "Scrap 296 x 400",           "100 x 100    "};
+  for (int element : {0, 2, 3, 4, 5}) {
+    EXPECT_EQ(ElementToolTip(result, element, Unit::kMm, {500, 300}), tips[element]) << element;
+  }
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kIn, {500, 300}), "47 1/4 x 31 1/2  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 0, Unit::kIn, {500, 300}), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kOther, {500, 300}), "");
 }
 
 TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
@@ -84,105 +77,74 @@ TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {
   EXPECT_EQ(short_file.orn, 0);
 }
 
+// Each mode's dialog: caption; buttons; Delete enabled; help topic and the help lines shown;
+// the grid columns shown (1 XS, 2 YS, 3 DIM-X, 4 DIM-Y, 5 ORN).
 TEST(EditFormTest, EachModeShowsItsCaptionsColumnsAndHelp) {
-  struct Case {
-    EditMode mode;
-    std::string caption;
-    std::string confirm;
-    bool delete_enabled;
-    std::vector<int> hidden;
-    int hidden_help_line;
-    int help_topic;
-  };
-  const std::vector<Case> cases = {
-      {EditMode::kMove,
-       "Delete / Move Existing Glass-Piece",
-       "Move",
-       true,
-       {edit_col::kDimX, edit_col::kDimY},
-       2,
-       38},
-      {EditMode::kModify,
-       "Delete / Modify Existing Balance",
-       "Modify",
-       true,
-       {edit_col::kOrn},
-       3,
-       39},
-      {EditMode::kAddBalance,
-       "Define Position & Size of New Balance",
-       "Add",
-       false,
-       {edit_col::kOrn},
-       3,
-       39},
-      {EditMode::kAddGlassPiece,
-       "Define Position & Orientation of New Glass-Piece",
-       "Add",
-       false,
-       {edit_col::kDimX, edit_col::kDimY},
-       2,
-       38},
-  };
-  testing::TempFolder folder;
-  const Workspace workspace{folder.path(), "1"};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.caption);
-    const EditForm form = OpenEditForm(c.mode, workspace);
-    EXPECT_EQ(form.caption, c.caption);
-    EXPECT_EQ(form.button_captions[0], "Cancel");
-    EXPECT_EQ(form.button_captions[1], "Delete");
-    EXPECT_EQ(form.button_captions[2], c.confirm);
-    EXPECT_EQ(form.delete_enabled, c.delete_enabled);
-    EXPECT_EQ(form.help_topic, c.help_topic);
-    for (int line = 0; line < 4; ++line) {
-      EXPECT_EQ(form.help_line_visible[static_cast<size_t>(line)], line != c.hidden_help_line);
-    }
+  const auto shown = [](const EditForm& form) {
+    std::string text = form.caption + ";";
+    for (const std::string& button : form.button_captions) text += " " + button;
+    text += "; " + std::to_string(form.delete_enabled) + "; " + std::to_string(form.help_topic);
+    for (const bool line : form.help_line_visible) text += line ? " 1" : " 0";
+    text += ";";
     for (int col = 0; col <= edit_col::kWidth; ++col) {
-      const bool hidden = col == 0 || col == edit_col::kLength || col == edit_col::kWidth ||
-                          std::find(c.hidden.begin(), c.hidden.end(), col) != c.hidden.end();
-      EXPECT_EQ(form.grid.ColWidth(col) == 0, hidden) << "column " << col;
+      if (form.grid.ColWidth(col) != 0) text += " " + std::to_string(col);
     }
+    return text;
+  };
+  using enum EditMode;
+  const std::pair<EditMode, const char*> cases[] = {
+      {kMove, "Delete / Move Existing Glass-Piece; Cancel Delete Move; 1; 38 1 1 0 1; 1 2 5"},
+      {kModify, "Delete / Modify Existing Balance; Cancel Delete Modify; 1; 39 1 1 1 0; 1 2 3 4"},
+      {kAddBalance,
+       "Define Position & Size of New Balance; Cancel Delete Add; 0; 39 1 1 1 0; 1 2 3 4"},
+      {kAddGlassPiece,
+       "Define Position & Orientation of New Glass-Piece; Cancel Delete Add; 0; 38 1 1 0 1; 1 2 "
+       "5"}};
+  testing::TempFolder folder;
+  for (const auto& [mode, expected] : cases) {
+    const EditForm form = OpenEditForm(mode, Workspace{folder.path(), "1"});
+    EXPECT_EQ(shown(form), expected);
     EXPECT_EQ(form.grid.Text(0, edit_col::kDimX), "DIM-X");
     EXPECT_EQ(form.grid.Rows(), 2);
   }
   EXPECT_EQ(EditHelpTopic(kEditDesignCaption), 39);
 }
 
+// ORN 1 puts the smaller size across, ORN 2 the larger; other values and a hidden ORN leave them.
 TEST(EditFormTest, TheOrnRuleOnlyWorksWhileOrnIsShown) {
-  Grid grid;
-  ApplyFormatString(grid, BuildFormatString({"XS", "YS", "DIM-X", "DIM-Y", "ORN"}));
-  grid.SetText(1, edit_col::kDimX, "1000");
-  grid.SetText(1, edit_col::kDimY, "500.5");
-  grid.SetText(1, edit_col::kOrn, "1");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "500.5");
-  EXPECT_EQ(grid.Text(1, edit_col::kDimY), "1000");
-  grid.SetText(1, edit_col::kOrn, "2");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1000");
-  grid.SetText(1, edit_col::kOrn, "3");
-  grid.SetText(1, edit_col::kDimX, "1");
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
-  grid.SetText(1, edit_col::kOrn, "2");
-  grid.SetColWidth(edit_col::kOrn, 0);
-  ApplyOrnRule(grid);
-  EXPECT_EQ(grid.Text(1, edit_col::kDimX), "1");
+  struct Case {
+    const char *dim_x, *dim_y, *orn;
+    bool shown;
+    const char *x_after, *y_after;
+  };
+  const Case cases[] = {{"1000", "500.5", "1", true, "500.5", "1000"},
+                        {"500.5", "1000", "2", true, "1000", "500.5"},
+                        {"1", "1000", "3", true, "1", "1000"},
+                        {"1", "1000", "2", false, "1", "1000"}};
+  for (const Case& c : cases) {
+    Grid grid;
+    ApplyFormatString(grid, BuildFormatString({"XS", "YS", "DIM-X", "DIM-Y", "ORN"}));
+    grid.SetText(1, edit_col::kDimX, c.dim_x);
+    grid.SetText(1, edit_col::kDimY, c.dim_y);
+    grid.SetText(1, edit_col::kOrn, c.orn);
+    if (!c.shown) grid.SetColWidth(edit_col::kOrn, 0);
+    ApplyOrnRule(grid);
+    EXPECT_EQ(grid.Text(1, edit_col::kDimX) + " " + grid.Text(1, edit_col::kDimY),
+              std::string(c.x_after) + " " + c.y_after);
+  }
 }
 
 TEST(AddNewTest, OneLinePerChoiceWithTheSizesInColumns) {
   GlassList glasses;
-  GlassRecord g;
-  g.l1 = 2420;
-  g.l2 = 1810.5f;
-  g.customer = "ACME";
-  g.sr_no = "6";
-  glasses.Append(g);
-  g.l1 = 12345.125f;
-  g.customer = "A VERY LONG CUSTOMER\r\nNAME";
-  g.sr_no = "7";
-  glasses.Append(g);
+  for (const auto& [l1, customer, sr_no] :
+       {std::tuple{2420.0f, "ACME", "6"}, {12345.125f, "A VERY LONG CUSTOMER\r\nNAME", "7"}}) {
+    GlassRecord g;
+    g.l1 = l1;
+    g.l2 = 1810.5f;
+    g.customer = customer;
+    g.sr_no = sr_no;
+    glasses.Append(g);
+  }
   const std::string bytes = AddNewListBytes(glasses);
   const std::vector<std::string> lines = AddNewLines(bytes);
   ASSERT_EQ(lines.size(), 3u);

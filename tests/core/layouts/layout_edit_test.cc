@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/engine2d/engine_builders.h"
+#include "core/job/job_test_support.h"
 #include "core/layouts/edit_fixtures.h"
 #include "core/tables/grid_keys.h"
 #include "support/scripted_prompter.h"
@@ -34,30 +35,24 @@ const HandMadeJob kJob{
     {{"3000", "2000", "", "", "5"}},
     {{"500", "1000", "", "", "2"}, {"800", "600", "", "", "3", "", "", "", "ACME", "", "7"}}};
 constexpr std::string_view kLayouts =
-    "1,-1,1,0,0,3004,2004,2,0\r\n"
-    "1,1,1,0,0,1004,504,2,1\r\n"
-    "1,2,1,1004,0,1808,604,2,2\r\n"
-    "1,-4,1,1808,0,3004,604,2,0\r\n"
-    "1,-4,1,0,604,3004,2004,2,0\r\n"
-    "1,-6,1,0,604,3004,604,2,0\r\n"
-    "2,-1,1,0,0,3004,2004,1,0\r\n"
-    "2,2,1,0,0,804,604,1,2\r\n"
-    "2,-4,1,804,0,3004,2004,1,0\r\n";
+    "1,-1,1,0,0,3004,2004,2,0\r\n1,1,1,0,0,1004,504,2,1\r\n1,2,1,1004,0,1808,604,2,2\r\n"
+    "1,-4,1,1808,0,3004,604,2,0\r\n1,-4,1,0,604,3004,2004,2,0\r\n1,-6,1,0,604,3004,604,2,0\r\n"
+    "2,-1,1,0,0,3004,2004,1,0\r\n2,2,1,0,0,804,604,1,2\r\n2,-4,1,804,0,3004,2004,1,0\r\n";
 
 class LayoutEditTest : public ::testing::Test {
  protected:
   LayoutEditTest() : job_(MakeEditJob(folder_, kJob, kLayouts)), result_(LoadOrFail(job_)) {}
-
   // A click on layout n at (x, y) and the Edit dialog it opens, as the Layouts window does it.
   EditForm ClickAt(int layout_no, float x, float y) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y));
-    EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
-    return OpenEditForm(target_.mode, job_.workspace);
+    return Open(EditTargetOf(result_.elements, HitTest(result_.shown, range_, x, y)));
   }
   EditForm Add(int layout_no, int choice) {
     range_ = RangeOfLayout(result_, layout_no);
-    target_ = AdditionOf(result_.glasses, choice).value();
+    return Open(AdditionOf(result_.glasses, choice).value());
+  }
+  EditForm Open(const EditTarget& target) {
+    target_ = target;
     EXPECT_EQ(WriteEditFile(job_.workspace, result_, range_, target_), std::nullopt);
     return OpenEditForm(target_.mode, job_.workspace);
   }
@@ -81,7 +76,6 @@ class LayoutEditTest : public ::testing::Test {
     ApplyOrnRule(form.grid);
   }
   static std::string Cell(const EditForm& form, int col) { return form.grid.Text(1, col); }
-
   TempFolder folder_;
   Job job_;
   LoadedResult result_;
@@ -90,65 +84,69 @@ class LayoutEditTest : public ::testing::Test {
   LayoutHistory history_;
 };
 
-TEST_F(LayoutEditTest, MovingAPieceOpensItByTheOrnRuleAndStoresItTurned) {
-  // The piece lies 1000 across and 500 down with ORN 1: the rule puts the smaller size across.
-  EditForm form = ClickAt(1, 500, 250);
-  EXPECT_EQ(target_.element, 2);
-  EXPECT_EQ(form.caption, "Delete / Move Existing Glass-Piece");
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "500");
-  EXPECT_EQ(Cell(form, edit_col::kDimY), "1000");
-  Type(form, edit_col::kXs, "100");
-  Confirm(form, EditButton::kConfirm, 1);
-
-  const LayoutElement& moved = result_.elements[2];
-  EXPECT_EQ(moved, testing::Element(1, 100, 0, 604, 1004, 1, 2, 1, 1));
-  EXPECT_EQ(result_.elements[6].kind, kSpent);  // the layout's full-length cut
-  EXPECT_EQ(result_.elements[9], testing::Element(kFreeRect, 804, 0, 3004, 2004, 2, 1, 1, 0));
-}
-
-TEST_F(LayoutEditTest, TypingOrnTwoTurnsThePieceBack) {
-  EditForm form = ClickAt(1, 500, 250);
-  Type(form, edit_col::kOrn, "2");
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "1000");
-  EXPECT_EQ(Cell(form, edit_col::kDimY), "500");
-  Confirm(form, EditButton::kConfirm, 1);
-  EXPECT_EQ(result_.elements[2], testing::Element(1, 0, 0, 1004, 504, 1, 2, 1, 2));
-}
-
-TEST_F(LayoutEditTest, DeletingAPieceLeavesAKerfSquareLeftoverWithTheLayoutsRepeat) {
-  EditForm form = ClickAt(1, 1500, 300);
-  EXPECT_EQ(target_.element, 3);
-  Confirm(form, EditButton::kDelete, 1);
-  EXPECT_EQ(result_.elements.Count(), 9);
-  EXPECT_EQ(result_.elements[3], testing::Element(kFreeRect, 0, 0, 4, 4, 1, 2, 1, 0));
-}
-
-TEST_F(LayoutEditTest, ABalanceAddedToAnEarlierLayoutEndsThatLayout) {
-  const ElementList before = result_.elements;
-  EditForm form = Add(1, 0);
-  EXPECT_EQ(form.caption, "Define Position & Size of New Balance");
-  EXPECT_FALSE(form.delete_enabled);
-  Type(form, edit_col::kXs, "2000");
-  Type(form, edit_col::kYs, "1000");
-  Type(form, edit_col::kDimX, "1000");  // ends exactly at LENGTH 3000
-  Type(form, edit_col::kDimY, "1000");  // and at WIDTH 2000
-  Confirm(form, EditButton::kConfirm, 1);
-
-  ASSERT_EQ(result_.elements.Count(), 10);
-  EXPECT_EQ(result_.elements[7], testing::Element(kFreeRect, 2000, 1000, 3004, 2004, 1, 2, 1, 1));
-  for (int i = 7; i <= 9; ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
-  EXPECT_EQ(result_.LastOfLayout(1), 7);
-}
-
-TEST_F(LayoutEditTest, AGlassPieceAddedToTheLastLayoutTakesItsGlassSizeAndOrientation) {
-  EditForm form = Add(2, 2);
-  EXPECT_EQ(form.caption, "Define Position & Orientation of New Glass-Piece");
-  EXPECT_EQ(Cell(form, edit_col::kOrn), "1");  // ORN 0 of the glass size opens as 1
-  EXPECT_EQ(Cell(form, edit_col::kDimX), "600");
-  Type(form, edit_col::kYs, "604");
-  Confirm(form, EditButton::kConfirm, 2);
-  ASSERT_EQ(result_.elements.Count(), 10);
-  EXPECT_EQ(result_.elements[10], testing::Element(2, 0, 604, 604, 1408, 2, 1, 1, 1));
+// Each edit as the Layouts window makes it: a click on a piece or leftover of layout n (or a
+// choice of Add New), keys typed into the dialog, a button, and the element it leaves.
+TEST_F(LayoutEditTest, EditsStoreWhatTheDialogHolds) {
+  struct Case {
+    int layout_no;
+    float x, y;
+    int add;            // the Add New choice, -1 for a click at (x, y)
+    const char* typed;  // "column=text;..." typed into the dialog's row
+    const char* shown;  // DIM-X x DIM-Y and ORN as the dialog opens
+    EditButton button;
+    int count, index;
+    LayoutElement expected;
+    int spent;  // an element the edit spends, 0 for none
+  };
+  using enum EditButton;
+  using testing::Element;
+  const Case cases[] = {
+      // The piece lies 1000 across and 500 down with ORN 1: the rule puts the smaller across.
+      {1, 500, 250, -1, "1=100", "500x1000 1", kConfirm, 9, 2,
+       Element(1, 100, 0, 604, 1004, 1, 2, 1, 1), 6},
+      {1, 500, 250, -1, "5=2", "500x1000 1", kConfirm, 9, 2,
+       Element(1, 0, 0, 1004, 504, 1, 2, 1, 2), 0},
+      // A deleted piece leaves a kerf-square leftover with the layout's repeat.
+      {1, 1500, 300, -1, "", "800x600 2", kDelete, 9, 3, Element(kFreeRect, 0, 0, 4, 4, 1, 2, 1, 0),
+       0},
+      // A balance added to an earlier layout ends exactly at LENGTH 3000 and WIDTH 2000 and
+      // ends that layout.
+      {1, 0, 0, 0, "1=2000;2=1000;3=1000;4=1000", "0x0 0", kConfirm, 10, 7,
+       Element(kFreeRect, 2000, 1000, 3004, 2004, 1, 2, 1, 1), 0},
+      // A piece added to the last layout takes its glass size; ORN 0 of the size opens as 1.
+      {2, 0, 0, 2, "2=604", "600x800 1", kConfirm, 10, 10,
+       Element(2, 0, 604, 604, 1408, 2, 1, 1, 1), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ASSERT_EQ(WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), kLayouts),
+              std::nullopt);
+    result_ = LoadOrFail(job_);
+    const ElementList before = result_.elements;
+    EditForm form = c.add < 0 ? ClickAt(c.layout_no, c.x, c.y) : Add(c.layout_no, c.add);
+    EXPECT_EQ(Cell(form, edit_col::kDimX) + "x" + Cell(form, edit_col::kDimY) + " " +
+                  Cell(form, edit_col::kOrn),
+              c.shown);
+    for (const std::string& cell : testing::Split(c.typed, ';')) {
+      Type(form, std::stoi(cell), cell.substr(cell.find('=') + 1));
+    }
+    Confirm(form, c.button, c.layout_no);
+    ASSERT_EQ(result_.elements.Count(), c.count);
+    EXPECT_EQ(result_.elements[c.index], c.expected);
+    if (c.spent > 0) {
+      EXPECT_EQ(result_.elements[c.spent].kind, kSpent);
+    }
+    if (c.count > before.Count()) {
+      for (int i = c.index; i <= before.Count(); ++i) EXPECT_EQ(result_.elements[i + 1], before[i]);
+      EXPECT_EQ(result_.LastOfLayout(c.layout_no), c.index);
+    }
+    // Undo and redo give back both states byte for byte.
+    const std::string edited = DiaBytes(job_), dia = job_.workspace.WorkingFile(kLayoutFileName);
+    EXPECT_EQ(history_.Undo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), kLayouts);
+    EXPECT_EQ(history_.Redo(dia).layout_no, c.layout_no);
+    EXPECT_EQ(DiaBytes(job_), edited);
+  }
 }
 
 TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
@@ -169,11 +167,9 @@ TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
     ASSERT_EQ(CommitEdit(job_.workspace, result_, c.layout_no, target_, history_, prompter),
               std::nullopt);
     ASSERT_EQ(prompter.prompts().size(), 1u);
-    EXPECT_EQ(prompter.Texts()[0],
-              c.layout_no == 1 ? "It would overlap the 800 x 600 piece at XS 1004, YS 0. Store it "
-                                 "there?"
-                               : "It would overlap the 800 x 600 piece at XS 0, YS 0. Store it "
-                                 "there?");
+    EXPECT_EQ(prompter.Texts()[0], std::string("It would overlap the 800 x 600 piece at XS ") +
+                                       (c.layout_no == 1 ? "1004" : "0") +
+                                       ", YS 0. Store it there?");
     EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
     EXPECT_EQ(DiaBytes(job_) == kLayouts, c.answer == PromptAnswer::kNo);
     WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), std::string(kLayouts));
@@ -219,22 +215,6 @@ TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
   EXPECT_EQ(result_.elements[2].orientation, 1);
 }
 
-TEST_F(LayoutEditTest, UndoAndRedoGiveBackBothStatesByteForByte) {
-  EditForm form = ClickAt(1, 1500, 300);
-  Confirm(form, EditButton::kDelete, 1);
-  const std::string edited = DiaBytes(job_);
-  ASSERT_NE(edited, kLayouts);
-  const std::string dia = job_.workspace.WorkingFile(kLayoutFileName);
-
-  ASSERT_TRUE(history_.CanUndo());
-  EXPECT_EQ(history_.Undo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), kLayouts);
-  EXPECT_FALSE(history_.CanUndo());
-  EXPECT_EQ(history_.Redo(dia).layout_no, 1);
-  EXPECT_EQ(DiaBytes(job_), edited);
-  EXPECT_FALSE(history_.CanRedo());
-}
-
 TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ScriptedPrompter prompter({PromptAnswer::kCancel, PromptAnswer::kOk});
   EXPECT_EQ(AskEditUnit(Unit::kMm, prompter), EditUnitAnswer::kGoOn);
@@ -244,6 +224,53 @@ TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(prompter.prompts()[0].text, kEditUnitQuestion);
   EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kOkCancel);
+}
+
+// Steps over dia.tlf, its contents after each: a change written, then recorded, as an edit
+// makes it ('c'), undo ('u') and redo ('r') with the layout they return, the file replaced
+// behind the history's back ('w') and a check for replacement ('x'). Writing the same bytes is no
+// change, and a change after an undo forgets what had been undone.
+TEST(LayoutHistoryTest, StepsThroughTheLatestChangesUntilTheFileIsReplaced) {
+  struct Step {
+    char op;
+    const char* text;  // written, or the contents after an undo or redo
+    int layout_no;     // recorded, or returned by an undo or redo
+    bool can_undo;
+  };
+  // clang-format off
+  const Step steps[] = {
+      {'c', "A", 1, false}, {'c', "B", 1, true}, {'c', "C", 3, true}, {'u', "B", 3, true},
+      {'u', "A", 1, false}, {'u', "A", 0, false}, {'r', "B", 1, true}, {'c', "D", 2, true},
+      {'r', "D", 0, true}, {'u', "B", 2, true}, {'x', "B", 0, true},
+      {'w', "new optimization", 0, true}, {'u', "new optimization", 0, false},
+      {'c', "C", 1, true}, {'w', "", 0, true}, {'x', "", 0, false}};
+  // clang-format on
+  TempFolder folder;
+  const std::string dia = folder.Write("dia.tlf", "A");
+  LayoutHistory history;
+  for (const Step& s : steps) {
+    SCOPED_TRACE(std::string(1, s.op) + s.text);
+    const std::string before = folder.Read("dia.tlf");
+    if (s.op == 'c' || s.op == 'w') folder.Write("dia.tlf", s.text);
+    if (s.op == 'c') history.Record(before, s.text, s.layout_no);
+    const int returned = s.op == 'u'   ? history.Undo(dia).layout_no
+                         : s.op == 'r' ? history.Redo(dia).layout_no
+                                       : s.layout_no;
+    EXPECT_EQ(returned, s.layout_no);
+    if (s.op == 'x') history.ClearIfReplaced(dia);
+    EXPECT_EQ(folder.Read("dia.tlf"), s.text);
+    EXPECT_EQ(history.CanUndo(), s.can_undo);
+  }
+  // Only the latest changes are kept.
+  for (int i = 1; i <= LayoutHistory::kMaxChanges + 5; ++i) {
+    const std::string before = folder.Read("dia.tlf"), after = std::to_string(i);
+    folder.Write("dia.tlf", after);
+    history.Record(before, after, i);
+  }
+  int undone = 0;
+  while (history.Undo(dia).layout_no != 0) ++undone;
+  EXPECT_EQ(undone, LayoutHistory::kMaxChanges);
+  EXPECT_EQ(folder.Read("dia.tlf"), "5");
 }
 
 }  // namespace

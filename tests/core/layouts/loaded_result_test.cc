@@ -21,18 +21,16 @@ namespace {
 using testing::HandMadeJob;
 using testing::LoadHandMade;
 using testing::OpenReportJob;
-using ::testing::StartsWith;
 using testing::TempFolder;
 
 TEST(LoadedResultTest, IndicesReferToTheSortedListsAndSizesAreAsTyped) {
   // Typed smaller first; the run sorted the larger sizes to the front.
-  const HandMadeJob job{3,
-                        {{"1000", "800", "", "", "2"}, {"2000", "1500", "", "", "2"}},
-                        {{"100", "100", "", "", "1"}, {"700", "500", "", "", "1"}}};
-  const ResultLoad load = LoadHandMade(job,
-                                       "1,-1,1,0,0,2003,1503,1,0\r\n"
-                                       "1,1,1,0,0,703,503,1,2\r\n"
-                                       "1,2,1,703,0,806,103,1,2\r\n");
+  HandMadeJob job{3,
+                  {{"1000", "800", "", "", "2"}, {"2000", "1500", "", "", "2"}},
+                  {{"100", "100", "", "", "1"}, {"700", "500", "", "", "1"}}};
+  constexpr std::string_view kBytes =
+      "1,-1,1,0,0,2003,1503,1,0\r\n1,1,1,0,0,703,503,1,2\r\n1,2,1,703,0,806,103,1,2\r\n";
+  const ResultLoad load = LoadHandMade(job, kBytes);
   ASSERT_EQ(load.error, "");
   const LoadedResult& result = load.result;
   EXPECT_EQ(result.stocks[1].l1, 2000);
@@ -43,12 +41,14 @@ TEST(LoadedResultTest, IndicesReferToTheSortedListsAndSizesAreAsTyped) {
   EXPECT_EQ(result.LayoutCount(), 1);
   EXPECT_EQ(result.LastOfLayout(1), 3);
   EXPECT_EQ(result.shown, result.elements);
+  // As a coil layout it ends at its last element's X2.
+  job.coil_mode = true;
+  EXPECT_EQ(LoadHandMade(job, kBytes).result.stocks[1].l1, 806);
 }
 
 TEST(LoadedResultTest, CoilLayoutsGetTheirOwnRecordAndEndAtTheirUsedLength) {
   TempFolder folder;
-  const Job job = OpenReportJob(folder, "coil_job.sdr", "MM");
-  const ResultLoad load = LoadResult(job);
+  const ResultLoad load = LoadResult(OpenReportJob(folder, "coil_job.sdr", "MM"));
   ASSERT_EQ(load.error, "");
   const LoadedResult& result = load.result;
   ASSERT_EQ(result.stocks.Count(), 3);
@@ -59,7 +59,6 @@ TEST(LoadedResultTest, CoilLayoutsGetTheirOwnRecordAndEndAtTheirUsedLength) {
   EXPECT_EQ(result.stocks[3].l1, 474);
   EXPECT_EQ(result.stocks[3].cp_sft, 1.2f);
   EXPECT_EQ(&result.StockOf(result.elements[21]), &result.stocks[3]);
-
   // The frame and the coil left on the roll end at the used length; dia.tlf keeps its own.
   EXPECT_EQ(result.shown[1].x2, 2428);
   EXPECT_EQ(result.elements[1].x2, 30004);
@@ -69,44 +68,28 @@ TEST(LoadedResultTest, CoilLayoutsGetTheirOwnRecordAndEndAtTheirUsedLength) {
   EXPECT_EQ(result.shown[6], result.elements[6]);
 }
 
-struct DamageCase {
-  std::string bytes;
-  std::string error;
-};
-
-class DamagedLayoutTest : public ::testing::TestWithParam<DamageCase> {};
-
-TEST_P(DamagedLayoutTest, IsToldAndNothingIsLoaded) {
+TEST(LoadedResultTest, ADamagedFileIsToldAndNothingIsLoaded) {
+  const std::string frame = "1,-1,1,0,0,1000,1000,1,0\r\n";
+  // clang-format off
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "This file was not optimized."},
+      {frame + "1,2,1,0,0,100,100,1,1\r\n", "element 2: glass index 2 is not in the glass list"},
+      {"1,-1,2,0,0,1000,1000,1,0\r\n", "element 1: stock index 2 is not in the stock list"},
+      {"1,1,1,0,0,100,100,1,1\r\n", "element 1: layout 1 does not start with its stock frame"},
+      {frame + "2,1,1,0,0,100,100,1,1\r\n", "element 2: layout 2 does not start with its stock frame"},
+      {"0,-1,1,0,0,1000,1000,1,0\r\n", "element 1: the first layout number is 0, not 1"},
+      {frame + "3,-1,1,0,0,1000,1000,1,0\r\n", "element 2: layout number 3 follows layout 1"},
+      {frame + frame, "element 2: layout 1 has a second stock frame"},
+      {frame + "1,1,1,0,0,100", "record 2 ends after field 6"},
+      {frame + "1,1,1,0,0,1O0,100,1,1\r\n", "record 2, field 6 \"1O0\" is not a number"}};
+  // clang-format on
   const HandMadeJob job{0, {{"1000", "1000", "", "", "2"}}, {{"100", "100", "", "", "2"}}};
-  const ResultLoad load = LoadHandMade(job, GetParam().bytes);
-  EXPECT_EQ(load.error, GetParam().error);
-  EXPECT_TRUE(load.result.elements.Empty());
+  for (const auto& [bytes, error] : cases) {
+    const ResultLoad load = LoadHandMade(job, bytes);
+    EXPECT_EQ(load.error, bytes.empty() ? error : "The layout file is damaged: " + error);
+    EXPECT_TRUE(load.result.elements.Empty()) << error;
+  }
 }
-
-const std::string kFrame = "1,-1,1,0,0,1000,1000,1,0\r\n";
-const std::string kDamaged = "The layout file is damaged: ";
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, DamagedLayoutTest,
-    ::testing::Values(
-        DamageCase{"", "This file was not optimized."},
-        DamageCase{kFrame + "1,2,1,0,0,100,100,1,1\r\n",
-                   kDamaged + "element 2: glass index 2 is not in the glass list"},
-        DamageCase{"1,-1,2,0,0,1000,1000,1,0\r\n",
-                   kDamaged + "element 1: stock index 2 is not in the stock list"},
-        DamageCase{"1,1,1,0,0,100,100,1,1\r\n",
-                   kDamaged + "element 1: layout 1 does not start with its stock frame"},
-        DamageCase{kFrame + "2,1,1,0,0,100,100,1,1\r\n",
-                   kDamaged + "element 2: layout 2 does not start with its stock frame"},
-        DamageCase{"0,-1,1,0,0,1000,1000,1,0\r\n",
-                   kDamaged + "element 1: the first layout number is 0, not 1"},
-        DamageCase{kFrame + "3,-1,1,0,0,1000,1000,1,0\r\n",
-                   kDamaged + "element 2: layout number 3 follows layout 1"},
-        DamageCase{kFrame + "1,-1,1,0,0,1000,1000,1,0\r\n",
-                   kDamaged + "element 2: layout 1 has a second stock frame"},
-        DamageCase{kFrame + "1,1,1,0,0,100", kDamaged + "record 2 ends after field 6"},
-        DamageCase{kFrame + "1,1,1,0,0,1O0,100,1,1\r\n",
-                   kDamaged + "record 2, field 6 \"1O0\" is not a number"}));
 
 TEST(LoadLayoutsTest, ADamagedFileWritesNothing) {
   TempFolder folder;
@@ -117,9 +100,9 @@ TEST(LoadLayoutsTest, ADamagedFileWritesNothing) {
   const LayoutsLoad load = LoadLayouts(job, ReportPathsIn(folder.path()));
   EXPECT_EQ(load.error,
             "The layout file is damaged: element 2: glass index 9 is not in the glass list");
-  EXPECT_FALSE(FileExists(folder.File("report.tlf")));
-  EXPECT_FALSE(FileExists(folder.File("offcut.tlf")));
-  EXPECT_FALSE(FileExists(folder.File("sheets.Adj")));
+  for (const char* name : {"report.tlf", "offcut.tlf", "sheets.Adj"}) {
+    EXPECT_FALSE(FileExists(folder.File(name))) << name;
+  }
   EXPECT_EQ(ResultStatusTexts(job).error, load.error);
 }
 
@@ -141,24 +124,20 @@ TEST(LoadedResultTest, SurvivesAnyBytes) {
       const size_t line_start =
           bytes.rfind('\n', at) == std::string::npos ? 0 : bytes.rfind('\n', at) + 1;
       const size_t line_end = std::min(bytes.size(), bytes.find('\n', at) + 1);
+      const std::string line = bytes.substr(line_start, line_end - line_start);
+      // clang-format off
       switch (random() % 5) {
         case 0:  // another digit keeps the field a number
           bytes[at] = std::isdigit(static_cast<unsigned char>(bytes[at]))
                           ? static_cast<char>('0' + random() % 10)
                           : alphabet[random() % alphabet.size()];
           break;
-        case 1:
-          bytes.erase(line_start, line_end - line_start);
-          break;
-        case 2:
-          bytes.insert(line_end, bytes.substr(line_start, line_end - line_start));
-          break;
-        case 3:
-          bytes.insert(at, 1, alphabet[random() % alphabet.size()]);
-          break;
-        default:
-          bytes[at] = static_cast<char>(random() % 256);
+        case 1: bytes.erase(line_start, line.size()); break;
+        case 2: bytes.insert(line_end, line); break;
+        case 3: bytes.insert(at, 1, alphabet[random() % alphabet.size()]); break;
+        default: bytes[at] = static_cast<char>(random() % 256);
       }
+      // clang-format on
     }
     if (round % 10 == 0) {
       bytes.resize(random() % 200);
@@ -167,10 +146,9 @@ TEST(LoadedResultTest, SurvivesAnyBytes) {
     const ResultLoad load = LoadResultFromBytes(round % 3 == 0 ? coil_job : engine_job, bytes);
     if (!load.error.empty()) continue;
     ++loaded;
-    const Report report =
-        GenerateReport(load.result, round % 2 ? Unit::kIn : Unit::kMm, {500, 300});
+    const Report report = GenerateReport(load.result, round % 2 ? Unit::kIn : Unit::kMm, {500, 300});
     EXPECT_EQ(report.section_positions.Count(), load.result.LayoutCount());
-    EXPECT_THAT(report.report, StartsWith("Overall Yield(%)="));
+    EXPECT_TRUE(report.report.starts_with("Overall Yield(%)="));
     BalanceTableBytes(load.result, Unit::kIn, {500, 300});
     ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, Unit::kMm);
   }

@@ -8,6 +8,7 @@
 
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
+#include "core/job/job_test_support.h"
 #include "core/layouts/layouts_load.h"
 #include "core/library/material_library.h"
 #include "core/tables/file_routines.h"
@@ -18,6 +19,7 @@
 namespace lumora {
 namespace {
 
+using testing::Quoted;
 using testing::ScriptedPrompter;
 using testing::TempFolder;
 using testing::TestDataBytes;
@@ -36,9 +38,7 @@ class BalanceExportTest : public ::testing::Test {
     job_.basic.SetText(1, basic_col::kItem, "FLOAT");
     job_.basic.SetText(1, basic_col::kGrade, "A");
     job_.basic.SetText(1, basic_col::kThick, "5");
-    folder_.Write("mlm.dat",
-                  "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
-                  "\"CLEAR\",\"\",\"4\",\"2000\",\"1000\",\"1\",\"9\"\r\n");
+    folder_.Write("mlm.dat", Quoted("FLOAT,A,5,2440,1830,10,12;CLEAR,,4,2000,1000,1,9"));
     folder_.Write("8.5sheets.Adj", "\"2440\",     \"1830\",     \"3\",     \"12\"\r\n");
   }
 
@@ -49,34 +49,24 @@ class BalanceExportTest : public ::testing::Test {
       "\"12\"\r\n");
 };
 
-TEST_F(BalanceExportTest, AppendsBalancesScrapAndNegatedSheetsAndMergesThem) {
-  ScriptedPrompter prompter({PromptAnswer::kYes});
-  EXPECT_EQ(ExportBalances(job_, offcut_, prompter), ExportOutcome::kExported);
-  EXPECT_EQ(folder_.Read("mlm.dat"),
-            "\"CLEAR\",\"\",\"4\",\"2000\",\"1000\",\"1\",\"9\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"7\",\"12\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"3\",\"12\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"300\",\"186\",\"1\",\"SCRAP\"\r\n");
-  EXPECT_FALSE(job_.settings.imported_stock);
-  ASSERT_EQ(prompter.prompts().size(), 2u);
-  EXPECT_EQ(prompter.prompts()[0].text, "Update Material Library?");
-  EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
-  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kQuestion);
-  EXPECT_EQ(prompter.prompts()[1].text, "Material Library Updated!");
-  EXPECT_EQ(prompter.prompts()[1].title, "Attention!");
-}
-
-TEST_F(BalanceExportTest, NoChangesNothing) {
+TEST_F(BalanceExportTest, AppendsBalancesScrapAndNegatedSheetsAndMergesThemAfterYes) {
   const std::string before = folder_.Read("mlm.dat");
-  ScriptedPrompter prompter({PromptAnswer::kNo});
-  EXPECT_EQ(ExportBalances(job_, offcut_, prompter), ExportOutcome::kDeclined);
+  ScriptedPrompter no({PromptAnswer::kNo});
+  EXPECT_EQ(ExportBalances(job_, offcut_, no), ExportOutcome::kDeclined);
   EXPECT_EQ(folder_.Read("mlm.dat"), before);
   EXPECT_TRUE(job_.settings.imported_stock);
-  EXPECT_EQ(prompter.prompts().size(), 1u);
+  ScriptedPrompter prompter({PromptAnswer::kYes});
+  EXPECT_EQ(ExportBalances(job_, offcut_, prompter), ExportOutcome::kExported);
+  EXPECT_EQ(folder_.Read("mlm.dat"), Quoted("CLEAR,,4,2000,1000,1,9;FLOAT,A,5,2440,1830,7,12;"
+                                            "FLOAT,A,5,1200,800,3,12;FLOAT,A,5,300,186,1,SCRAP"));
+  EXPECT_FALSE(job_.settings.imported_stock);
+  EXPECT_EQ(prompter.Texts(),
+            (std::vector<std::string>{"Update Material Library?", "Material Library Updated!"}));
+  EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
 }
 
 TEST_F(BalanceExportTest, AppendedRecordsAreMergedBeforeTheLibraryIsCalledUpdated) {
-  folder_.Write("mlm.dat", "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"");
+  folder_.Write("mlm.dat", "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"");  // no CRLF
   std::string seen;
   ScriptedPrompter prompter({PromptAnswer::kYes});
   const auto merge = [&] {
@@ -84,12 +74,9 @@ TEST_F(BalanceExportTest, AppendedRecordsAreMergedBeforeTheLibraryIsCalledUpdate
     return false;
   };
   EXPECT_EQ(ExportBalances(job_, offcut_, prompter, merge), ExportOutcome::kFailed);
-  EXPECT_EQ(seen,
-            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"2\",\"12\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"300\",\"186\",\"1\",\"SCRAP\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"1200\",\"800\",\"1\",\"12\"\r\n"
-            "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"-3\",\"12\"\r\n");
+  EXPECT_EQ(seen, Quoted("FLOAT,A,5,2440,1830,10,12;FLOAT,A,5,1200,800,2,12;"
+                         "FLOAT,A,5,300,186,1,SCRAP;FLOAT,A,5,1200,800,1,12;"
+                         "FLOAT,A,5,2440,1830,-3,12"));
   // The records are in: a second export would count them twice.
   EXPECT_FALSE(job_.settings.imported_stock);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Update Material Library?"});

@@ -7,6 +7,7 @@
 #include "core/job/job_file.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
+#include "core/job/job_test_support.h"
 #include "core/library/product_library.h"
 #include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
@@ -15,16 +16,15 @@
 namespace lumora {
 namespace {
 
+using testing::Quoted;
 using testing::ScriptedPrompter;
 using testing::TempFolder;
 
 // TABLE is one float 6 piece; DOOR is two pieces of float 6 and one of tinted 4, the tinted
 // one made differently for ACME.
-constexpr std::string_view kProducts =
-    "\"TABLE\",\"\",\"FLOAT\",\"A\",\"6\",\"1200\",\"800\",\"1\"\r\n"
-    "\"DOOR\",\"\",\"FLOAT\",\"A\",\"6.0\",\"2000\",\"700\",\"2\"\r\n"
-    "\"DOOR\",\"\",\"TINT/G\",\"\",\"4\",\"600\",\"500\",\"1\"\r\n"
-    "\"DOOR\",\"ACME\",\"TINT/G\",\"\",\"4\",\"650\",\"500\",\"1\"\r\n";
+const std::string kProducts = Quoted(
+    "TABLE,,FLOAT,A,6,1200,800,1;DOOR,,FLOAT,A,6.0,2000,700,2;DOOR,,TINT/G,,4,600,500,1;"
+    "DOOR,ACME,TINT/G,,4,650,500,1");
 
 constexpr std::string_view kDefaults =
     "[BASIC.TLF]\r\n\"ITEM\",\"G\",\"1\",\"3000\",\"\",\"4\",\"note\",\"1\",\"0\",\"\",\"\"\r\n"
@@ -59,20 +59,14 @@ TEST_F(ProductLoadingTest, ProductsOfOneMaterialShareAJobAndAProductOfTwoGivesTw
   EXPECT_EQ(jobs[0].group, "[MAT=FLOAT,GRADE=A,THICK=6]");
   EXPECT_EQ(jobs[1].group, "[MAT=TINT/G,GRADE=,THICK=4]");
   const JobTables first = SplitJobFile(jobs[0].bytes);
-  EXPECT_EQ(first[kBasicTable],
-            "\"FLOAT\",\"A\",\"6\",\"3000\",\"\",\"4\",\"note\",\"1\",\"0\",\"\",\"\"\r\n");
+  EXPECT_EQ(first[kBasicTable], Quoted("FLOAT,A,6,3000,,4,note,1,0,,"));
   EXPECT_EQ(first[kOptionsTable], "0,-1\r\n");
   EXPECT_EQ(first[kCutTable],
-            "\"1200\",\"800\",\"\",\"\",\"3\",\"\",\"\",\"\",\"BOB\",\"\",\"\",\"TABLE\",\"\",\"\","
-            "\"\",\"\"\r\n"
-            "\"2000\",\"700\",\"\",\"\",\"4\",\"\",\"\",\"\",\"BOB\",\"\",\"\",\"DOOR\",\"\",\"\","
-            "\"\",\"\"\r\n");
+            Quoted("1200,800,,,3,,,,BOB,,,TABLE,,,,;2000,700,,,4,,,,BOB,,,DOOR,,,,"));
   // The template's layouts belong to other glass.
   EXPECT_EQ(first[kDiaTable], "");
   // BOB is not ACME: only the piece for every customer.
-  EXPECT_EQ(SplitJobFile(jobs[1].bytes)[kCutTable],
-            "\"600\",\"500\",\"\",\"\",\"2\",\"\",\"\",\"\",\"BOB\",\"\",\"\",\"DOOR\",\"\",\"\","
-            "\"\",\"\"\r\n");
+  EXPECT_EQ(SplitJobFile(jobs[1].bytes)[kCutTable], Quoted("600,500,,,2,,,,BOB,,,DOOR,,,,"));
 }
 
 TEST_F(ProductLoadingTest, TheOrdersCustomerSelectsItsOwnPiecesAndEmptyOrdersAreSkipped) {
@@ -82,13 +76,9 @@ TEST_F(ProductLoadingTest, TheOrdersCustomerSelectsItsOwnPiecesAndEmptyOrdersAre
   ASSERT_EQ(jobs.size(), 2u);
   const JobTables tinted = SplitJobFile(jobs[1].bytes);
   EXPECT_EQ(tinted[kCutTable],
-            "\"600\",\"500\",\"\",\"\",\"1\",\"\",\"\",\"\",\"ACME\",\"\",\"\",\"DOOR\",\"\",\"\","
-            "\"\",\"\"\r\n"
-            "\"650\",\"500\",\"\",\"\",\"1\",\"\",\"\",\"\",\"ACME\",\"\",\"\",\"DOOR\",\"ACME\","
-            "\"\",\"\",\"\"\r\n");
+            Quoted("600,500,,,1,,,,ACME,,,DOOR,,,,;650,500,,,1,,,,ACME,,,DOOR,ACME,,,"));
   // Without "Defaults": MAT, GRADE, THICK and empty fields, a fresh objective.
-  EXPECT_EQ(tinted[kBasicTable],
-            "\"TINT/G\",\"\",\"4\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+  EXPECT_EQ(tinted[kBasicTable], Quoted("TINT/G,,4,,,,,,,,"));
   EXPECT_EQ(tinted[kOptionsTable], "-1,0\r\n");
   EXPECT_TRUE(PlanJobs(kProducts, Orders({{"TABLE", "0"}, {"TABLE", "-1"}}), std::nullopt).empty());
 }
@@ -109,7 +99,6 @@ TEST_F(ProductLoadingTest, GeneratesFilesNamedByGroupAndTellsHowMany) {
   EXPECT_EQ(prompter.Texts(),
             std::vector<std::string>{
                 "2 'ORD' file(s) starting from ORD[MAT=FLOAT,GRADE=A,THICK=6].OPT generated."});
-  EXPECT_EQ(prompter.prompts()[0].title, "Attention!");
 
   // A generated job opens like any other, its pieces in the Glass Size Specifications.
   Job job = MakeJob(workspace(), {});
@@ -127,7 +116,6 @@ TEST_F(ProductLoadingTest, NothingToGenerateOrAFailedWriteIsTold) {
   ScriptedPrompter prompter;
   EXPECT_EQ(GenerateJobs(workspace(), Orders({{"NONE", "1"}}), Naming("X"), prompter).planned, 0);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Could not generate 'X' files."});
-  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kQuestion);
 
   ScriptedPrompter failing;
   const GeneratedJobs generated =

@@ -4,6 +4,7 @@
 
 #include "core/job/job_grids.h"
 #include "core/job/job_tables.h"
+#include "core/job/job_test_support.h"
 #include "core/library/material_library.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -15,14 +16,10 @@ using testing::ScriptedPrompter;
 using testing::TempFolder;
 
 // FLOAT grade A thickness 5 comes in two blocks; the second only follows a save.
-constexpr std::string_view kLibrary =
-    "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
-    "\"FLOAT\",\"B\",\"5\",\"2000\",\"1000\",\"3\",\"11\"\r\n"
-    "\"FLOAT\",\"A\",\"6\",\"2000\",\"1000\",\"3\",\"11\"\r\n"
-    "\"FLOAT\",\"A\",\"5.0\",\"1200\",\"800\",\"2\",\"SCRAP\"\r\n"
-    "\"FLOAT\",\"A\",\"5\",\"3210\",\"2250\",\"4\",\"13.5\"\r\n"
-    "\"TINTED\",\"A\",\"5\",\"3000\",\"2000\",\"1\",\"9\"\r\n"
-    "\"FLOAT\",\"A\",\"5\",\"1500\",\"1000\",\"6\",\"12\"\r\n";
+const std::string kLibrary = testing::Quoted(
+    "FLOAT,A,5,2440,1830,10,12;FLOAT,B,5,2000,1000,3,11;FLOAT,A,6,2000,1000,3,11;"
+    "FLOAT,A,5.0,1200,800,2,SCRAP;FLOAT,A,5,3210,2250,4,13.5;TINTED,A,5,3000,2000,1,9;"
+    "FLOAT,A,5,1500,1000,6,12");
 
 class StockImportTest : public ::testing::Test {
  protected:
@@ -55,17 +52,13 @@ TEST_F(StockImportTest, TakesTheFirstBlockOfTheItemWithoutScrapOrOtherGradesAndT
   EXPECT_EQ(result.count, 2);
   EXPECT_TRUE(settings_.imported_stock);
   EXPECT_EQ(folder_.Read("3.25sheet.tlf"),
-            "\"2440\",\"1830\",\"\",\"\",\"10\",\"\",\"\",\"\",\"\",\"12\"\r\n"
-            "\"3210\",\"2250\",\"\",\"\",\"4\",\"\",\"\",\"\",\"\",\"13.5\"\r\n");
+            testing::Quoted("2440,1830,,,10,,,,,12;3210,2250,,,4,,,,,13.5"));
   ASSERT_EQ(sheet_.Rows(), 4);
   EXPECT_EQ(sheet_.Text(1, sheet_col::kL1Inch), "96 1/16");
   EXPECT_EQ(sheet_.Text(2, sheet_col::kL2Inch), "88 9/16");
   EXPECT_EQ(sheet_.Text(2, sheet_col::kCostPerSqFt), "13.5");
   EXPECT_EQ(sheet_.Text(3, sheet_col::kL1), "");
-  ASSERT_EQ(prompter.prompts().size(), 1u);
-  EXPECT_EQ(prompter.prompts()[0].text, "2 size(s) imported from MLM");
-  EXPECT_EQ(prompter.prompts()[0].title, "Attention!");
-  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kInformation);
+  EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"2 size(s) imported from MLM"});
 }
 
 TEST_F(StockImportTest, ASaveRestoresTheGroupingSoTheWholeItemImports) {
@@ -85,9 +78,8 @@ TEST_F(StockImportTest, NothingFoundAsksToChooseAnItemAndLeavesTheSheetsAlone) {
   EXPECT_EQ(Import(prompter).outcome, ImportOutcome::kNotFound);
   EXPECT_EQ(Import(prompter).outcome, ImportOutcome::kSelectItem);
   ASSERT_EQ(prompter.prompts().size(), 2u);
-  EXPECT_EQ(prompter.prompts()[0].text,
+  EXPECT_EQ(prompter.Texts()[0],
             "Material specified was not found in stock. Do you want select item from the stock ?");
-  EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::kExclamation);
   EXPECT_EQ(sheet_.Text(1, sheet_col::kL1), "999");
   EXPECT_FALSE(settings_.imported_stock);
 

@@ -11,21 +11,21 @@ namespace {
 using testing::HandMadeJob;
 using testing::LoadHandMade;
 
-TEST(ScrapTest, CriteriaComeLargerFirst) {
+TEST(ScrapTest, ABalanceExceedsBothCriteriaStrictlyWhicheverWayItLies) {
   EXPECT_EQ(GetScrapCriteria({300, 500}).larger, 500);
   EXPECT_EQ(GetScrapCriteria({300, 500}).smaller, 300);
   EXPECT_EQ(GetScrapCriteria({500, 300}).larger, 500);
-}
-
-TEST(ScrapTest, ABalanceExceedsBothCriteriaStrictlyWhicheverWayItLies) {
-  const ScrapLimits limits{500, 300};
-  EXPECT_FALSE(IsScrap(0, 0, 501, 301, limits));
-  EXPECT_FALSE(IsScrap(10, 10, 311, 511, limits));  // turned: the longer side is along Y
-  EXPECT_TRUE(IsScrap(0, 0, 500, 400, limits));     // longer side exactly at the criterion
-  EXPECT_TRUE(IsScrap(0, 0, 800, 300, limits));     // shorter side exactly at the criterion
-  EXPECT_TRUE(IsScrap(0, 0, 450, 450, limits));
-  EXPECT_TRUE(IsScrap(5, 0, 5, 900, limits));  // no width
-  EXPECT_TRUE(IsScrap(0, 9, 900, 1, limits));  // negative height
+  struct Case {
+    float x1, y1, x2, y2;
+    bool scrap;
+  };
+  // Turned (longer along Y), each side exactly at its criterion, square, no width, negative
+  // height.
+  const Case cases[] = {{0, 0, 501, 301, false}, {10, 10, 311, 511, false}, {0, 0, 500, 400, true},
+                        {0, 0, 800, 300, true},  {0, 0, 450, 450, true},    {5, 0, 5, 900, true},
+                        {0, 9, 900, 1, true}};
+  for (const Case& c : cases)
+    EXPECT_EQ(IsScrap(c.x1, c.y1, c.x2, c.y2, {500, 300}), c.scrap) << c.x2;
   EXPECT_TRUE(IsScrap(0, 0, 1000, 1000, {2000, 0}));
 }
 

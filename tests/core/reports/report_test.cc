@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/engine2d/result_files.h"
+#include "core/job/job_test_support.h"
 #include "core/layouts/layouts_load.h"
 #include "core/reports/column_writer.h"
 #include "core/reports/number_text.h"
@@ -74,8 +75,6 @@ TEST(ReportLoadTest, TheLayoutsWindowWritesWorkingFilesAndGivesTheStatusTexts) {
   ASSERT_EQ(load.error, "");
   EXPECT_EQ(ReadFileBytes(job.workspace.WorkingFile("report.tlf")),
             TestDataBytes("reports/sheet_mm/report.tlf"));
-  EXPECT_TRUE(FileExists(job.workspace.WorkingFile("offcut.tlf")));
-  EXPECT_TRUE(FileExists(job.workspace.WorkingFile("sheets.Adj")));
   EXPECT_EQ(load.view.status.yield, "Overall Yield (%) = 59.39");
   EXPECT_EQ(load.view.status.layouts, "Total Layouts = 3");
   EXPECT_EQ(load.view.status.profit, "Profit = 898");
@@ -116,71 +115,62 @@ HandMadeJob SmallJob() {
                       {"1000", "1000", "", "", "2", "", "", "", "B", "3", "8"}}};
 }
 
-TEST(ReportTest, OverproductionIsMarkedLikeShortfall) {
-  // Glass size 1 is 1000 x 1000 after sorting; two of them are wanted and three are cut.
-  const ResultLoad load = LoadHandMade(SmallJob(),
-                                       "1,-1,1,0,0,1002,1002,3,0\r\n"
-                                       "1,1,1,0,0,1002,1002,3,1\r\n");
-  ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
-  EXPECT_THAT(report.report, HasSubstr(FmtQty("3") + "*"));
-  EXPECT_THAT(report.report, HasSubstr("* indicates shortfall"));
-  EXPECT_TRUE(report.figures.shortfall);
-}
-
-TEST(ReportTest, TheLayoutYieldStopsAtOneHundred) {
-  // Two whole-sheet pieces on one sheet, as a careless edit can leave them.
-  const ResultLoad load = LoadHandMade(SmallJob(),
-                                       "1,-1,1,0,0,1002,1002,1,0\r\n"
-                                       "1,1,1,0,0,1002,1002,1,1\r\n"
-                                       "1,1,1,0,0,1002,1002,1,1\r\n");
-  ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
-  EXPECT_THAT(Section(report, 1), HasSubstr("Yield(%)   : 100.00\r\n"));
-}
-
 const std::string kBalanceHeading =
     "Balance\r\n\xA0\xA0\xA0L1(MM) x    L2(MM)       L1(MM) x    L2(MM)       L1(MM) x    "
     "L2(MM)\r\n"
     "---------------------    ---------------------    ---------------------\r\n";
 
-TEST(ReportTest, BalancesGoThreeToALineAndTheFourthStartsTheNext) {
-  // Kerf 2, scrap criteria 500 and 300, raw sizes:
-  // +-------+-----------------+ 0
-  // | piece | 600 x 302 bal.  |
-  // +-------+-----------------+ 302
-  // |      1002 x 350 bal.    |
-  // +------------+------------+ 652
-  // | 502 x 350  | 500 x 350  |   the right one is exactly at the larger criterion: scrap
-  // +------------+------------+ 1002
-  // and a margin strip of 1002 x 321.5 over the top, listed as a balance too.
-  const ResultLoad load = LoadHandMade(SmallJob(),
-                                       "1,-1,1,0,0,1002,1002,1,0\r\n"
-                                       "1,2,1,0,0,402,302,1,2\r\n"
-                                       "1,-4,1,402,0,1002,302,1,0\r\n"
-                                       "1,-4,1,0,302,1002,652,1,0\r\n"
-                                       "1,-4,1,0,652,502,1002,1,0\r\n"
-                                       "1,-4,1,502,652,1002,1002,1,0\r\n"
-                                       "1,-2,1,0,0,1002,321.5,1,0\r\n");
-  ASSERT_EQ(load.error, "");
-  const std::string section = Section(GenerateReport(load.result, Unit::kMm, kScrap), 1);
-  EXPECT_TRUE(section.ends_with(kBalanceHeading + FmtDimMM("598") + "    x " + FmtDimMM("300") +
-                                "       " + FmtDimMM("1000") + "    x " + FmtDimMM("348") +
-                                "       " + FmtDimMM("500") + "    x " + FmtDimMM("348") + "\r\n" +
-                                FmtDimMM("1000") + "    x " + FmtDimMM("319.5") + "\r\n\r\n"))
-      << section;
-}
-
-TEST(ReportTest, ALayoutWithoutBalancesKeepsItsHeadingsAndTwoEmptyLines) {
-  const ResultLoad load = LoadHandMade(SmallJob(),
-                                       "1,-1,1,0,0,1002,1002,2,0\r\n"
-                                       "1,1,1,0,0,1002,1002,2,1\r\n");
-  ASSERT_EQ(load.error, "");
-  const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
-  EXPECT_TRUE(Section(report, 1).ends_with(kDashes + "\r\n" + kTotal + FmtQty("1") + "\r\n\r\n" +
-                                           kBalanceHeading + "\r\n\r\n"));
-  EXPECT_EQ(report.figures.balance_area, 0);
-  EXPECT_FALSE(report.figures.shortfall);
+// Layouts drawn by hand on SmallJob, and a part of the report they give: the end of layout 1's
+// section, or else a text anywhere in the report.
+TEST(ReportTest, HandDrawnLayoutsGiveTheirLines) {
+  const auto dim = [](const char* mm) { return FmtDimMM(mm); };
+  struct Case {
+    const char* layouts;  // dia.tlf lines, ";" between them
+    std::string text;
+    bool section_end;
+    bool shortfall;
+  };
+  const Case cases[] = {
+      // Glass size 1 is 1000 x 1000 after sorting; two of them are wanted and three are cut.
+      {"1,-1,1,0,0,1002,1002,3,0;1,1,1,0,0,1002,1002,3,1", FmtQty("3") + "*", false, true},
+      {"1,-1,1,0,0,1002,1002,3,0;1,1,1,0,0,1002,1002,3,1", "* indicates shortfall", false, true},
+      // Two whole-sheet pieces on one sheet, as a careless edit can leave them: the yield stops
+      // at 100.
+      {"1,-1,1,0,0,1002,1002,1,0;1,1,1,0,0,1002,1002,1,1;1,1,1,0,0,1002,1002,1,1",
+       "Yield(%)   : 100.00\r\n", false, false},
+      // Balances go three to a line. Kerf 2, scrap criteria 500 and 300: a piece with a 600 x 302
+      // balance beside it, 1002 x 350 below, then 502 x 350 and 500 x 350 (exactly at the larger
+      // criterion: scrap), and a margin strip of 1002 x 321.5 over the top, listed too.
+      {"1,-1,1,0,0,1002,1002,1,0;1,2,1,0,0,402,302,1,2;1,-4,1,402,0,1002,302,1,0;"
+       "1,-4,1,0,302,1002,652,1,0;1,-4,1,0,652,502,1002,1,0;1,-4,1,502,652,1002,1002,1,0;"
+       "1,-2,1,0,0,1002,321.5,1,0",
+       kBalanceHeading + dim("598") + "    x " + dim("300") + "       " + dim("1000") + "    x " +
+           dim("348") + "       " + dim("500") + "    x " + dim("348") + "\r\n" + dim("1000") +
+           "    x " + dim("319.5") + "\r\n\r\n",
+       true, true},
+      // Without balances the headings stay, with two empty lines.
+      {"1,-1,1,0,0,1002,1002,2,0;1,1,1,0,0,1002,1002,2,1",
+       kDashes + "\r\n" + kTotal + FmtQty("1") + "\r\n\r\n" + kBalanceHeading + "\r\n\r\n", true,
+       false},
+      // Without sheet area the percentages show nothing.
+      {"1,-1,1,0,0,1002,1002,0,0",
+       "Sheet      " + FmtArea("0") + " " + FmtAmount("0") + "        " + FmtPercent("0") + "\r\n",
+       false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layouts);
+    std::string layouts;
+    for (const std::string& line : testing::Split(c.layouts, ';')) layouts += line + "\r\n";
+    const ResultLoad load = LoadHandMade(SmallJob(), layouts);
+    ASSERT_EQ(load.error, "");
+    const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
+    if (c.section_end) {
+      EXPECT_TRUE(Section(report, 1).ends_with(c.text)) << Section(report, 1);
+    } else {
+      EXPECT_THAT(report.report, HasSubstr(c.text));
+    }
+    EXPECT_EQ(report.figures.shortfall, c.shortfall);
+  }
 }
 
 TEST(ReportTest, SheetsUsedQuotesLandAtTheirColumnsUnlessTheLineIsPastThem) {
@@ -222,8 +212,7 @@ TEST(ReportSectionTest, CopiesTheLayoutsLinesWithTheChosenParts) {
   EXPECT_NE(full.find(short_section.substr(16)), std::string::npos);
 
   EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", Unit::kMm), "");
-  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm),
-            "");
+  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm), "");
 }
 
 TEST(ColumnWriterTest, PlacesAtTheColumnOrOnANewLineWhenPastIt) {

@@ -1,22 +1,11 @@
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMdiSubWindow>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
-#include <QtTest>
-#include <string>
 
-#include "core/job/job_tables.h"
 #include "core/tables/table_file.h"
 #include "gui/job/glass_window.h"
 #include "gui/job/list_import_dialog.h"
 #include "gui/support/program_window.h"
 #include "gui/tables/grid_toolbar.h"
-#include "gui/tables/grid_widget.h"
 
 namespace lumora {
 namespace {
@@ -53,9 +42,8 @@ class JobWindowsTest : public QObject {
     program.prompter.Plan(PromptAnswer::kNo);
     QTest::keyClick(grid, Qt::Key_5);
     program.prompter.Plan(PromptAnswer::kNo);
-    FindWidget<GridToolBar>(program->FindChildWindow(ChildWindow::kSheet), "TB")
-        ->Button(1)
-        ->trigger();
+    auto* sort = FindWidget<GridToolBar>(program->FindChildWindow(ChildWindow::kSheet), "TB");
+    sort->Button(1)->trigger();
     QCOMPARE(grid->grid().Text(1, sheet_col::kL1), std::string("900"));
     GridWidget* basic = program.OpenGrid(Qt::Key_F4, ChildWindow::kBasicDetails);
     basic->SetCurrentCell(1, basic_col::kL1);
@@ -77,7 +65,9 @@ class JobWindowsTest : public QObject {
     QCOMPARE(program.prompter.Texts().size(), size_t{5});
   }
 
-  void GlassLabelsFollowTheQuantitiesAndTheCurrentRow() {
+  // The quantity and orientation labels of the Glass window and the margin marks of the Sheet
+  // window follow the grid.
+  void LabelsFollowTheQuantitiesAndTheCurrentRow() {
     testing::ProgramWindow program;
     program.Open();
     GridWidget* grid = program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass);
@@ -91,11 +81,7 @@ class JobWindowsTest : public QObject {
     testing::Type(grid, 2, glass_col::kQty, "30");
     QVERIFY(!orn2->isVisible());
     QCOMPARE(quantity->text(), QStringLiteral("42"));
-  }
 
-  void MarginIndicatorsFollowTheCurrentRow() {
-    testing::ProgramWindow program;
-    program.Open();
     Grid& stock = program->job().sheet;
     stock.SetRows(4);
     RenumberRows(stock);
@@ -103,16 +89,13 @@ class JobWindowsTest : public QObject {
     stock.SetText(1, sheet_col::kMarginBottom, "5");
     stock.SetText(2, sheet_col::kMarginTop, "3");
     stock.SetText(2, sheet_col::kMarginRight, "0.5");
-    GridWidget* grid = program.OpenGrid(Qt::Key_F2, ChildWindow::kSheet);
+    grid = program.OpenGrid(Qt::Key_F2, ChildWindow::kSheet);
     QVERIFY(grid->CellRect(0, sheet_col::kMarginLeft).isEmpty());
-    auto lit = [&program] {
+    auto lit = [sheet = program->FindChildWindow(ChildWindow::kSheet)] {
       QString marks;
       for (int i = 0; i < 4; ++i) {
-        marks += FindWidget<QLabel>(program->FindChildWindow(ChildWindow::kSheet),
-                                    QStringLiteral("MarginLbl%1").arg(i))
-                         ->isEnabled()
-                     ? "X"
-                     : "-";
+        const auto* mark = FindWidget<QLabel>(sheet, QStringLiteral("MarginLbl%1").arg(i));
+        marks += mark->isEnabled() ? 'X' : '-';
       }
       return marks;
     };
@@ -136,20 +119,20 @@ class JobWindowsTest : public QObject {
     // preview follows: two rows of Sr.No alone, then the one row that fits.
     QStringList previews;
     const auto map_by_hand = [&previews] {
-      auto* dialog = qobject_cast<ListImportDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      auto* preview = FindWidget<QTableWidget>(dialog, "Preview");
-      previews << QString::number(preview->rowCount());
-      for (const auto& [name, column] : {std::pair{"MapL1", 2}, {"MapL2", 3}, {"MapQTY", 4}}) {
-        FindWidget<QComboBox>(dialog, name)->setCurrentIndex(column);
-      }
-      previews << preview->item(0, glass_col::kL1Inch - 1)->text();
-      previews << QString::number(preview->rowCount());
-      dialog->accept();
+      testing::WhenShown<ListImportDialog>([&previews](ListImportDialog& dialog) {
+        auto* preview = FindWidget<QTableWidget>(&dialog, "Preview");
+        previews << QString::number(preview->rowCount());
+        for (const auto& [name, column] : {std::pair{"MapL1", 2}, {"MapL2", 3}, {"MapQTY", 4}}) {
+          FindWidget<QComboBox>(&dialog, name)->setCurrentIndex(column);
+        }
+        previews << preview->item(0, glass_col::kL1Inch - 1)->text();
+        previews << QString::number(preview->rowCount());
+        dialog.accept();
+      });
     };
     program.dialog.answers = {path};
     program.prompter.Plan(kYes);
-    QTimer::singleShot(0, window, map_by_hand);
+    map_by_hand();
     FindWidget<QAction>(window, "ImportList")->trigger();
     QCOMPARE(grid->grid().Text(1, glass_col::kL1), std::string("1000"));
     QCOMPARE(grid->grid().Rows(), 3);
@@ -161,7 +144,7 @@ class JobWindowsTest : public QObject {
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     program.prompter.Plan(kYes);
     program.prompter.Plan(kNo);
-    QTimer::singleShot(0, window, map_by_hand);
+    map_by_hand();
     testing::DropOn(window, data);
     QCOMPARE(grid->grid().Rows(), 4);
     QCOMPARE(window->quantity_label()->text(), QStringLiteral("4"));
@@ -183,16 +166,15 @@ class JobWindowsTest : public QObject {
     QTest::keyClicks(basic, "clear");
     QMdiSubWindow* sheet_window = main.OpenChildWindow(ChildWindow::kSheet);
     auto* sheet = FindWidget<GridWidget>(sheet_window, "FG");
-
     QStringList offered;
     testing::ChooseEntry(QStringLiteral("FLOAT"), &offered);
     program.prompter.Plan(PromptAnswer::kYes);
-    FindWidget<QPushButton>(sheet_window, "cmd")->click();
+    testing::Click(sheet_window, "cmd");
     QCOMPARE(offered, QStringList({"FLOAT", "TINTED"}));
     QCOMPARE(basic->grid().Text(1, basic_col::kItem), std::string("FLOAT"));
 
     main.OpenChildWindow(ChildWindow::kSheet);
-    FindWidget<QPushButton>(sheet_window, "cmd")->click();
+    testing::Click(sheet_window, "cmd");
     QCOMPARE(program.prompter.Texts().back(), std::string("2 size(s) imported from MLM"));
     QCOMPARE(sheet->grid().Text(2, sheet_col::kL1), std::string("3210"));
     QCOMPARE(sheet->grid().Text(2, sheet_col::kL1Inch), std::string("126 3/8"));

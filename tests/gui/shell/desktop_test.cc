@@ -1,22 +1,16 @@
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
-#include <string>
+#include <tuple>
 
 #include "gui/job/job_file_dialog.h"
 #include "gui/reports/labels_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/message_box_prompter.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_folder.h"
+#include "gui/support/program_window.h"
 
 namespace lumora {
 
@@ -43,82 +37,53 @@ class DesktopTest : public QObject {
   // pressed.
   void ShowsTheBoxAsAsked() {
     using Box = QMessageBox;
-    struct Case {
+    using enum PromptAnswer;
+    const struct {
       Prompt prompt;
-      Box::Icon icon;
-      Box::StandardButtons buttons;
-      Box::StandardButton default_button;
+      QVariantList shown;  // icon, buttons, default
       Box::StandardButton press;
       PromptAnswer answer;
+    } cases[] = {
+        // clang-format off
+        {{"Attention!", "Save changes?", PromptIcon::kQuestion, PromptButtons::kYesNoCancel, kYes},
+         {Box::Question, int(Box::Yes | Box::No | Box::Cancel), Box::Yes}, Box::Cancel, kCancel},
+        {{"Lumora", "Proceed?", PromptIcon::kQuestion, PromptButtons::kYesNo, kNo},
+         {Box::Question, int(Box::Yes | Box::No), Box::No}, Box::Yes, kYes},
+        {{"Lumora", "MORE area", PromptIcon::kExclamation, PromptButtons::kOk, kOk},
+         {Box::Warning, int(Box::Ok), Box::Ok}, Box::Ok, kOk},
+        {{"Lumora", "Running", PromptIcon::kInformation, PromptButtons::kOk, kOk},
+         {Box::Information, int(Box::Ok), Box::Ok}, Box::Ok, kOk},
+        // clang-format on
     };
-    const Case cases[] = {
-        {{"Attention!", "Save changes in current file?", PromptIcon::kQuestion,
-          PromptButtons::kYesNoCancel, PromptAnswer::kYes},
-         Box::Question,
-         Box::Yes | Box::No | Box::Cancel,
-         Box::Yes,
-         Box::Cancel,
-         PromptAnswer::kCancel},
-        {{"Lumora", "L1 missing in sheet number (1), Proceed?", PromptIcon::kQuestion,
-          PromptButtons::kYesNo, PromptAnswer::kNo},
-         Box::Question,
-         Box::Yes | Box::No,
-         Box::No,
-         Box::Yes,
-         PromptAnswer::kYes},
-        {{"Lumora", "Total Glass Size Area is MORE then Total Sheet Area!",
-          PromptIcon::kExclamation, PromptButtons::kOk, PromptAnswer::kOk},
-         Box::Warning,
-         Box::Ok,
-         Box::Ok,
-         Box::Ok,
-         PromptAnswer::kOk},
-        {{"Lumora", "Lumora is already running", PromptIcon::kInformation, PromptButtons::kOk,
-          PromptAnswer::kOk},
-         Box::Information,
-         Box::Ok,
-         Box::Ok,
-         Box::Ok,
-         PromptAnswer::kOk},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
       QVariantList seen;
-      QTimer::singleShot(0, [&seen, press = c.press] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-          auto* box = qobject_cast<QMessageBox*>(window);
-          if (box == nullptr || !box->isVisible()) continue;
-          seen << box->windowTitle() << box->text() << box->icon() << int(box->standardButtons())
-               << box->standardButton(box->defaultButton());
-          box->button(press)->click();
-        }
+      testing::WhenShown<QMessageBox>([&seen, press = c.press](QMessageBox& box) {
+        seen << box.windowTitle() << box.text() << box.icon() << int(box.standardButtons())
+             << box.standardButton(box.defaultButton());
+        box.button(press)->click();
       });
       MessageBoxPrompter prompter;
       QCOMPARE(prompter.Ask(c.prompt), c.answer);
-      QCOMPARE(seen, (QVariantList{QString::fromStdString(c.prompt.title),
-                                   QString::fromStdString(c.prompt.text), c.icon, int(c.buttons),
-                                   c.default_button}));
+      QCOMPARE(seen, QVariantList({QString::fromStdString(c.prompt.title),
+                                   QString::fromStdString(c.prompt.text)}) +
+                         c.shown);
     }
   }
 
   // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
   // name without one takes; a filter without its pattern gives no broken one.
   void FiltersAndSuffixes() {
-    const struct {
-      const char* filter;
-      QString qt_filter;
-      QString suffix;
-    } cases[] = {
+    const std::tuple<const char*, QString, QString> cases[] = {
         {"*.opt|*.opt", "*.opt", "opt"},
         {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
         {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
         {"All|*.*", "All (*.*)", ""},
         {"*.opt", "*.opt", "opt"},
         {"", "", ""},
-        {"|", "", ""},
-    };
-    for (const auto& c : cases) {
-      QCOMPARE(QtFileFilter(c.filter), c.qt_filter);
-      QCOMPARE(DefaultSuffix(c.filter), c.suffix);
+        {"|", "", ""}};
+    for (const auto& [filter, qt_filter, suffix] : cases) {
+      QCOMPARE(QtFileFilter(filter), qt_filter);
+      QCOMPARE(DefaultSuffix(filter), suffix);
     }
   }
 

@@ -1,42 +1,30 @@
 #include "gui/shell/launcher.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-#include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 #include "gui/job/settings_windows.h"
 #include "gui/library/library_windows.h"
 #include "gui/library/load_products_window.h"
 #include "gui/reports/labels_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/configure_window.h"
-#include "gui/shell/main_window.h"
 #include "gui/shell/single_instance.h"
 #include "gui/support/program_window.h"
-#include "gui/tables/grid_widget.h"
 #include "support/folder_snapshot.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
 
+using testing::Click;
 using testing::FindWidget;
 
 constexpr const char* kRefusal = "Lumora is already running";
@@ -75,6 +63,12 @@ GridWidget* Show(QDialog& window) {
   return FindWidget<GridWidget>(&window, "FG");
 }
 
+// A folder of settings files, as the windows over it see it.
+struct SettingsFolder : testing::TempFolder {
+  Workspace data{path(), "1."};
+  testing::ScriptedPrompter prompter;
+};
+
 }  // namespace
 
 // The launcher, the only program of a user that runs at a time, and the library and settings
@@ -98,16 +92,6 @@ class LauncherTest : public QObject {
     return FindWidget<QPushButton>(window, QStringLiteral("cmd%1").arg(index));
   }
 
-  // The start-up screen, once the launcher was shown.
-  static AboutWindow* WaitForAbout(Launcher& launcher) {
-    AboutWindow* about = nullptr;
-    const auto shown = [&] {
-      about = launcher.findChild<AboutWindow*>(QStringLiteral("About"));
-      return about != nullptr && about->isVisible();
-    };
-    return QTest::qWaitFor(shown) ? about : nullptr;
-  }
-
  private slots:
   void init() {
     folder_ = std::make_unique<testing::TempFolder>();
@@ -115,43 +99,23 @@ class LauncherTest : public QObject {
     QVERIFY(!SeedDataFolder(folder_->File("data")).has_value());
   }
 
-  // Without a job to open (the one named is gone) About is the start-up screen.
-  void FillsTheWorkAreaAndShowsAboutFirst() {
+  // Without a job to open (the one named is gone) About is the start-up screen. Every main
+  // window the buttons open has every window and the optimization run; Exit removes the
+  // working files.
+  void ShowsAboutFirstAndTheButtonsOpenTheirWindows() {
+    folder_->Write("data/12.5sheet.tlf", "\"1\"\r\n");
     Launcher launcher(Setup(folder_->File("gone.opt")));
     launcher.show();
     QVERIFY(QTest::qWaitForWindowExposed(&launcher));
     QCOMPARE(launcher.frameGeometry(), launcher.screen()->availableGeometry());
-    AboutWindow* about = WaitForAbout(launcher);
-    QVERIFY(about != nullptr);
+    AboutWindow* about = nullptr;
+    QVERIFY(QTest::qWaitFor([&] { return (about = launcher.findChild<AboutWindow*>()); }));
+    QTRY_VERIFY(about->isVisible());
     QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-    FindWidget<QPushButton>(about, "cmdOK")->click();
+    Click(about, "cmdOK");
     QTRY_VERIFY(launcher.findChild<AboutWindow*>() == nullptr);
     QVERIFY(launcher.main_window() == nullptr);
-  }
 
-  void ACommandLineJobOpensStraightIntoTheMainWindow() {
-    const std::string job = folder_->Write(
-        "Given Job.opt", *ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt"));
-    Launcher launcher(Setup(job));
-    launcher.show();
-    QTRY_VERIFY(launcher.main_window() != nullptr);
-    MainWindow* window = launcher.main_window();
-    QCOMPARE(window->windowTitle(),
-             QStringLiteral("Base Module - ") + QString::fromStdString(job).toLower());
-    QVERIFY(!launcher.isEnabled());
-    QVERIFY(launcher.findChild<AboutWindow*>() == nullptr);
-    // The launcher stays while a main window is open.
-    QVERIFY(!launcher.close());
-    QVERIFY(window->close());
-    QVERIFY(launcher.isEnabled());
-    QTRY_VERIFY(launcher.main_window() == nullptr);
-  }
-
-  // Every main window the launcher opens has every window and the optimization run.
-  void ModuleButtonsOpenTheirWindows() {
-    Launcher launcher(Setup());
-    launcher.show();
-    QVERIFY(WaitForAbout(launcher) != nullptr);
     for (const int index : {0, 1}) {
       Button(&launcher, index)->click();
       MainWindow* window = launcher.main_window();
@@ -166,28 +130,39 @@ class LauncherTest : public QObject {
     }
     Button(&launcher, 5)->click();
     QWidget* configure = FindWidget<QDialog>(&launcher, "Configure");
+    // clang-format off
     const std::tuple<QWidget*, int, const char*> windows[] = {
-        {&launcher, 2, "MLM"},    {&launcher, 3, "PLM"},   {&launcher, 4, "LOADPROD"},
+        {&launcher, 2, "MLM"}, {&launcher, 3, "PLM"}, {&launcher, 4, "LOADPROD"},
         {configure, 0, "CHARGE"}, {configure, 1, "SCRAP"}, {configure, 2, "LABELS"},
         {configure, 3, "MISC"}};
+    // clang-format on
     for (const auto& [parent, index, name] : windows) {
       Button(parent, index)->click();
       QVERIFY(FindWidget<QDialog>(parent, name)->isVisible());
+      FindWidget<QDialog>(parent, name)->close();
     }
-  }
-
-  void ExitRemovesTheWorkingFiles() {
-    folder_->Write("data/12.5sheet.tlf", "\"1\"\r\n");
-    folder_->Write("data/12.5products.lst", "X\r\n");
-    Launcher launcher(Setup());
-    launcher.show();
-    QVERIFY(WaitForAbout(launcher) != nullptr);
     Button(&launcher, 7)->click();
     QVERIFY(!launcher.isVisible());
     const QStringList left =
         QDir(QString::fromStdString(folder_->File("data"))).entryList(QDir::Files);
     QVERIFY2(left.filter(QStringLiteral("12.5")).isEmpty(), qPrintable(left.join(' ')));
     QVERIFY(left.contains(QStringLiteral("misc.set")));
+  }
+
+  void ACommandLineJobOpensStraightIntoTheMainWindow() {
+    const std::string job = folder_->Write("Given Job.opt", testing::SmallJobBytes());
+    Launcher launcher(Setup(job));
+    launcher.show();
+    QTRY_VERIFY(launcher.main_window() != nullptr);
+    MainWindow* window = launcher.main_window();
+    QCOMPARE(window->windowTitle(),
+             QStringLiteral("Base Module - ") + QString::fromStdString(job).toLower());
+    QVERIFY(!launcher.isEnabled() && launcher.findChild<AboutWindow*>() == nullptr);
+    // The launcher stays while a main window is open.
+    QVERIFY(!launcher.close());
+    QVERIFY(window->close());
+    QVERIFY(launcher.isEnabled());
+    QTRY_VERIFY(launcher.main_window() == nullptr);
   }
 
   // Runs the program twice with the same runtime folder: the second start says so and never
@@ -222,64 +197,52 @@ class LauncherTest : public QObject {
     QVERIFY(after_crash.CheckMutex(QStringLiteral("Lumora")));
   }
 
-  // Misc and Scrap Criteria store their one row on Apply only.
-  void MiscAndScrapStoreOnApplyOnly() {
-    testing::TempFolder folder;
-    const Workspace workspace{folder.path(), "1."};
+  // Misc and Scrap Criteria store their one row on Apply only; Chargeable Sizes asks.
+  void SettingsStoreOnApplyOnly() {
+    SettingsFolder folder;
     folder.Write("misc.set", "\"MM\",\"16\",\"FULL\"\r\n\"IN\",\"3\",\"HALF\"\r\n");
-    testing::ScriptedPrompter prompter;
+    const std::string charges = "\"0\",\"24\",\"24\"\r\n";
+    folder.Write("charge.dat", charges);
     {
-      ScrapCriteriaWindow window(workspace, prompter);
+      ScrapCriteriaWindow window(folder.data, folder.prompter);
       QTest::keyClicks(Show(window), "300");
       window.close();
       QVERIFY(!FileExists(folder.File("scrap.dat")));
     }
-    ScrapCriteriaWindow scrap(workspace, prompter);
+    ScrapCriteriaWindow scrap(folder.data, folder.prompter);
     QTest::keyClicks(Show(scrap), "300\r250\r");
-    FindWidget<QPushButton>(&scrap, "cmd")->click();
+    Click(&scrap, "cmd");
     QCOMPARE(folder.Read("scrap.dat"), std::string("\"300\",\"250\"\r\n"));
 
-    MiscWindow misc(workspace, prompter);
+    MiscWindow misc(folder.data, folder.prompter);
     GridWidget* grid = Show(misc);
-    QTest::keyClick(grid, Qt::Key_Q);
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTest::keyClicks(grid, "4");
-    FindWidget<QPushButton>(&misc, "cmd")->click();
+    QTest::keyClicks(grid, "q\r4");
+    Click(&misc, "cmd");
     QCOMPARE(misc.result(), int(QDialog::Accepted));
     QCOMPARE(folder.Read("misc.set"), std::string("\"IN\",\"164\",\"FULL\"\r\n"));
-    QVERIFY(prompter.Texts().empty());
-  }
+    QVERIFY(folder.prompter.Texts().empty());
 
-  void ChargeableSizesAreSavedOnlyWhenAsked() {
-    testing::TempFolder folder;
-    const Workspace workspace{folder.path(), "1."};
-    const std::string original = "\"0\",\"24\",\"24\"\r\n";
-    folder.Write("charge.dat", original);
-    testing::ScriptedPrompter prompter;
     for (const PromptAnswer answer : {PromptAnswer::kNo, PromptAnswer::kYes}) {
-      ChargeableSizeWindow window(workspace, prompter);
-      GridWidget* grid = Show(window);
-      grid->SetCurrentCell(2, 1);
-      QTest::keyClicks(grid, "24\r48\r48");
-      prompter.Plan(answer);
-      FindWidget<QPushButton>(&window, "cmd")->click();
+      ChargeableSizeWindow window(folder.data, folder.prompter);
+      testing::Type(Show(window), 2, 1, "24\r48\r48");
+      folder.prompter.Plan(answer);
+      Click(&window, "cmd");
       QVERIFY(!window.isVisible());
     }
-    QCOMPARE(prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
-    QCOMPARE(folder.Read("charge.dat"), original + "\"24\",\"48\",\"48\"\r\n");
+    QCOMPARE(folder.prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
+    QCOMPARE(folder.Read("charge.dat"), charges + "\"24\",\"48\",\"48\"\r\n");
   }
 
   // Configure opens Define Labels, which stores lbl.def and the code setting when closed with
   // its button only.
   void DefineLabelsStoresOnCloseOnly() {
-    testing::TempFolder folder;
+    SettingsFolder folder;
     const std::string original = "\"4\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n";
     folder.Write("lbl.def", original);
-    testing::ScriptedPrompter prompter;
-    ConfigureWindow configure(Workspace{folder.path(), "1."}, prompter);
+    ConfigureWindow configure(folder.data, folder.prompter);
     configure.show();
     for (const bool with_button : {false, true}) {
-      FindWidget<QPushButton>(&configure, "cmd2")->click();
+      Click(&configure, "cmd2");
       auto* labels = FindWidget<LabelsWindow>(&configure, "LABELS");
       QVERIFY(QTest::qWaitForWindowExposed(labels));
       auto* grid = FindWidget<GridWidget>(labels, "FG");
@@ -287,62 +250,51 @@ class LauncherTest : public QObject {
       QTest::keyClick(grid, Qt::Key_Delete);
       QTest::keyClick(grid, Qt::Key_3);
       FindWidget<QComboBox>(labels, "cmbCode")->setCurrentIndex(2);
-      if (with_button) {
-        FindWidget<QPushButton>(labels, "cmdClose")->click();
-      } else {
-        labels->close();
-        QCOMPARE(folder.Read("lbl.def"), original);
-        QVERIFY(!QFile::exists(QString::fromStdString(folder.File("lblcode.set"))));
-        QTRY_VERIFY(configure.findChild<LabelsWindow*>() == nullptr);
-      }
+      if (with_button) break;
+      labels->close();
+      QCOMPARE(folder.Read("lbl.def"), original);
+      QVERIFY(!FileExists(folder.File("lblcode.set")));
+      QTRY_VERIFY(configure.findChild<LabelsWindow*>() == nullptr);
     }
+    Click(FindWidget<LabelsWindow>(&configure, "LABELS"), "cmdClose");
     QCOMPARE(folder.Read("lbl.def"), std::string("\"3\",\"2\",\"1\",\"40\",\"2\",\"2\"\r\n"));
     QCOMPARE(folder.Read("lblcode.set"), std::string("0\r\n2\r\n"));
-    QVERIFY(prompter.Texts().empty());
+    QVERIFY(folder.prompter.Texts().empty());
   }
 
   // Done asks, then the material library merges equal sizes and the product library lists its
-  // products.
-  void LibraryManagersStoreOnDone() {
-    testing::TempFolder folder;
+  // products. Load Products offers them and generates the jobs.
+  void LibraryWindowsStoreAndLoadProducts() {
+    SettingsFolder folder;
     folder.Write("mlm.dat", "\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n");
     folder.Write("plm.dat",
                  "\"TOP\",\"\",\"FLOAT\",\"\",\"6\",\"1200\",\"800\",\"1\"\r\n"
                  "\"DOOR\",\"\",\"FLOAT\",\"\",\"6\",\"2000\",\"700\",\"2\"\r\n");
-    testing::ScriptedPrompter prompter({PromptAnswer::kYes, PromptAnswer::kYes});
-    MaterialLibraryWindow materials(Workspace{folder.path(), "3."}, prompter);
+    folder.prompter.Plan(PromptAnswer::kYes);
+    folder.prompter.Plan(PromptAnswer::kYes);
+    MaterialLibraryWindow materials(folder.data, folder.prompter);
     GridWidget* grid = Show(materials);
-    grid->SetCurrentCell(2, 1);
-    QTest::keyClicks(grid, "float");
-    for (const auto& [col, text] : {std::pair{4, "1830"}, {5, "2440"}, {6, "4"}, {7, "12"}}) {
-      grid->SetCurrentCell(2, col);
-      QTest::keyClicks(grid, text);
+    for (const auto& [col, text] :
+         {std::pair{1, "float"}, {4, "1830"}, {5, "2440"}, {6, "4"}, {7, "12"}}) {
+      testing::Type(grid, 2, col, text);
     }
     grid->grid().SetText(2, 3, "5");
     materials.done_button()->click();
     QVERIFY(!materials.isVisible());
     QCOMPARE(folder.Read("mlm.dat"),
              std::string("\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"14\",\"12\"\r\n"));
-
-    ProductLibraryWindow products(Workspace{folder.path(), "3."}, prompter);
+    ProductLibraryWindow products(folder.data, folder.prompter);
     products.show();
     products.reject();
-    QCOMPARE(prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
+    QCOMPARE(folder.prompter.Texts(), std::vector<std::string>(2, "Save Changes?"));
     QCOMPARE(folder.Read("products.lst"), std::string("\"DOOR\"\r\n\"TOP\"\r\n"));
-  }
 
-  void LoadProductsChoosesProductsAndGeneratesJobs() {
-    testing::TempFolder folder;
-    folder.Write("plm.dat",
-                 "\"DOOR\",\"\",\"FLOAT\",\"\",\"6\",\"2000\",\"700\",\"2\"\r\n"
-                 "\"TOP\",\"\",\"FLOAT\",\"\",\"6\",\"1200\",\"800\",\"1\"\r\n");
     // Left over from an item choice: the window must not offer these.
     folder.Write("products.lst", "\"FLOAT\"\r\n");
     folder.Write("loadprod.tlf", "\"OLD\",\"1\",\"\"\r\n");
-    testing::ScriptedPrompter prompter;
     {
-      LoadProductsWindow window(Workspace{folder.path(), "5."}, prompter);
-      GridWidget* grid = Show(window);
+      LoadProductsWindow window(folder.data, folder.prompter);
+      grid = Show(window);
       QCOMPARE(grid->grid().Text(1, 1), std::string());
       QStringList offered;
       for (const auto& [row, key, product, quantity] :
@@ -350,19 +302,17 @@ class LauncherTest : public QObject {
         grid->SetCurrentCell(row, 1);
         testing::ChooseEntry(QString::fromLatin1(product), &offered);
         QTest::keyClick(grid, key);
-        grid->SetCurrentCell(row, 2);
-        QTest::keyClicks(grid, quantity);
+        testing::Type(grid, row, 2, quantity);
       }
       QCOMPARE(offered, QStringList({"DOOR", "TOP", "DOOR", "TOP"}));
       FindWidget<QLineEdit>(&window, "txt")->setText(QStringLiteral(" ORD "));
       window.load_button()->click();
-      QCOMPARE(prompter.Texts(),
-               std::vector<std::string>{
-                   "1 'ORD' file(s) starting from ORD[MAT=FLOAT,GRADE=,THICK=6].OPT generated."});
+      QCOMPARE(folder.prompter.Texts().back(),
+               std::string(
+                   "1 'ORD' file(s) starting from ORD[MAT=FLOAT,GRADE=,THICK=6].OPT generated."));
       const std::string job = folder.Read("ORD[MAT=FLOAT,GRADE=,THICK=6].OPT");
-      QVERIFY(job.find("\"1200\",\"800\",\"\",\"\",\"3\"") != std::string::npos);
-      QVERIFY(job.find("\"2000\",\"700\",\"\",\"\",\"4\"") != std::string::npos);
-      window.close();
+      QVERIFY(testing::Contains(job, "\"1200\",\"800\",\"\",\"\",\"3\""));
+      QVERIFY(testing::Contains(job, "\"2000\",\"700\",\"\",\"\",\"4\""));
     }
     QVERIFY(!FileExists(folder.File("loadprod.tlf")));
   }

@@ -1,30 +1,19 @@
 #include "gui/shell/main_window.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QtTest>
 
 #include "core/deep/deep_optimization.h"
-#include "core/engine2d/result_files.h"
-#include "core/job/job.h"
-#include "core/job/job_tables.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 #include "gui/engine2d/progress_window.h"
 #include "gui/support/program_window.h"
-#include "gui/tables/grid_widget.h"
 #include "gui/tools/unit_conversion_window.h"
-#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
@@ -44,35 +33,6 @@ bool IsBrightRed(ProgressWindow& progress, const char* name) {
          QColor(255, 0, 0);
 }
 
-QStringList StatusTexts(const MainWindow& window) {
-  return {window.StatusText(1), window.StatusText(2), window.StatusText(3)};
-}
-
-constexpr int kIN = 3;
-
-// Two sheet sizes and eight glass sizes of five pieces each.
-Job SmallJob(const std::string& folder) {
-  Job job = MakeJob(Workspace{folder, "7.25"}, ProgramSettings{});
-  job.settings.trim_allowance = 2.001f;
-  job.maximum_yield = true;
-  job.basic.SetRows(3);
-  job.basic.SetText(1, basic_col::kBlade, "3000");
-  job.basic.SetText(1, basic_col::kTolerance, "2");
-  job.sheet.SetRows(4);
-  job.glass.SetRows(10);
-  for (int r = 1; r <= 8; ++r) {
-    if (r <= 2) {
-      job.sheet.SetText(r, sheet_col::kL1, std::to_string(1800 + 300 * r));
-      job.sheet.SetText(r, sheet_col::kL2, std::to_string(1200 + 200 * r));
-      job.sheet.SetText(r, sheet_col::kQty, "50");
-    }
-    job.glass.SetText(r, glass_col::kL1, std::to_string(200 + 90 * r));
-    job.glass.SetText(r, glass_col::kL2, std::to_string(150 + 70 * r));
-    job.glass.SetText(r, glass_col::kQty, "5");
-  }
-  return job;
-}
-
 }  // namespace
 
 // The main window as the launcher opens it: job windows, result views, tools and the
@@ -90,11 +50,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(program.prompter.Texts(), std::vector<std::string>{"This file was not optimized."});
     Type(program.OpenGrid(Qt::Key_F4, ChildWindow::kBasicDetails), 1, basic_col::kItem, "float");
     GridWidget* sheet = program.OpenGrid(Qt::Key_F2, ChildWindow::kSheet);
-    Type(sheet, 1, sheet_col::kL1, "2440");
-    Type(sheet, 1, sheet_col::kL2, "1830");
-    Type(sheet, 1, sheet_col::kQty, "5");
     GridWidget* glass = program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass);
+    Type(sheet, 1, sheet_col::kL2, "1830");
     Type(glass, 1, glass_col::kL1, "1200");
+    // Failed checks show the grid and start nothing.
+    program.prompter.Plan(PromptAnswer::kNo);
+    QTest::keyClick(program.window.get(), Qt::Key_F5);
+    QCOMPARE(program.prompter.Texts().back(),
+             std::string("L1 missing in sheet number (1), Proceed?"));
+    QCOMPARE(program->findChild<QMdiArea*>("mdi")->activeSubWindow(),
+             program->FindChildWindow(ChildWindow::kSheet));
+    QVERIFY(program->findChild<ProgressWindow*>() == nullptr);
+    Type(sheet, 1, sheet_col::kL1, "2440");
+    Type(sheet, 1, sheet_col::kQty, "5");
     Type(glass, 1, glass_col::kL2, "800");
     Type(glass, 1, glass_col::kQty, "6");
 
@@ -103,11 +71,11 @@ class MainWindowTest : public QObject {
     program.Optimize();
     QCOMPARE(program.prompter.Texts().back(), std::string(kStartQuestion));
     QCOMPARE(program.dialog.requests.back().title, std::string("Save File..."));
-    QVERIFY(program.folder.Read("typed.opt").find("\"2440\",\"1830\"") != std::string::npos);
+    QVERIFY(testing::Contains(program.folder.Read("typed.opt"), "\"2440\",\"1830\""));
     QVERIFY(program->windowTitle().endsWith(QStringLiteral("/typed.opt")));
     QVERIFY(program->FindChildWindow(ChildWindow::kLayouts) != nullptr);
     QVERIFY(program->FindChildWindow(ChildWindow::kReport) != nullptr);
-    const QStringList figures = StatusTexts(*program.window);
+    const QStringList figures = program.StatusTexts();
     QVERIFY(!figures[0].endsWith(QStringLiteral("NA")));
 
     QTest::keyClick(program.window.get(), Qt::Key_N, Qt::ControlModifier);
@@ -118,7 +86,7 @@ class MainWindowTest : public QObject {
     QTest::keyClick(program.window.get(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(sheet->grid().Text(1, sheet_col::kL1), std::string("2440"));
     QVERIFY(program->FindChildWindow(ChildWindow::kReport) != nullptr);
-    QCOMPARE(StatusTexts(*program.window), figures);
+    QCOMPARE(program.StatusTexts(), figures);
 
     // A change drops the result once the user agrees; Save keeps the name.
     program.prompter.Plan(PromptAnswer::kYes);
@@ -129,7 +97,7 @@ class MainWindowTest : public QObject {
     const size_t dialogs = program.dialog.requests.size();
     QTest::keyClick(program.window.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(program.dialog.requests.size(), dialogs);
-    QVERIFY(program.folder.Read("typed.opt").find("\"67\"") != std::string::npos);
+    QVERIFY(testing::Contains(program.folder.Read("typed.opt"), "\"67\""));
   }
 
   void RunsTheExampleToThePinnedResult() {
@@ -138,10 +106,12 @@ class MainWindowTest : public QObject {
     program.Optimize([](ProgressWindow& progress) {
       QCOMPARE(LabelText(progress, "Msglbl"), QStringLiteral("Preparing..."));
       QVERIFY(testing::EndAndConfirm(progress));
-      QCOMPARE(LabelText(progress, "Msglbl"), QStringLiteral("Optimization done."));
-      QCOMPARE(LabelText(progress, "NOLlbl"), QStringLiteral("8"));
-      QCOMPARE(LabelText(progress, "Yieldlbl"), QStringLiteral("89.45"));
-      QCOMPARE(LabelText(progress, "Comblbl"), QStringLiteral("0/1"));
+      for (const auto& [label, text] : {std::pair{"Msglbl", "Optimization done."},
+                                        {"NOLlbl", "8"},
+                                        {"Yieldlbl", "89.45"},
+                                        {"Comblbl", "0/1"}}) {
+        QCOMPARE(LabelText(progress, label), QString::fromLatin1(text));
+      }
       // "Maximum Yield" is the objective: its statistic is the red one.
       QVERIFY(IsBrightRed(progress, "Yieldlbl") && !IsBrightRed(progress, "NOLlbl"));
       QVERIFY(!FindWidget<QProgressBar>(&progress, "PBar")->isVisible());
@@ -149,26 +119,31 @@ class MainWindowTest : public QObject {
     // The same result as the command line's, written into the job's working dia.tlf.
     QCOMPARE(program.Working("dia.tlf"), testing::TestDataBytes("engine2d/runs/small_yield.tlf"));
     QCOMPARE(program->job().settings.resume_pass, 20);
-    QCOMPARE(StatusTexts(*program.window),
+    QCOMPARE(program.StatusTexts(),
              (QStringList{"Overall Yield (%) = 89.45", "Total Layouts = 8", "Profit = 3080"}));
   }
 
-  void ARefusedRunLeavesTheResultAlone() {
+  // Shift+F5 asks for the time limit and runs a deep optimization, which ends at Stop with the
+  // best result found so far in the job.
+  void ADeepRunStopsWithTheBestResult() {
     testing::ProgramWindow program;
     program.OpenSmallJob(10);
-    Grid& glass = program->job().glass;
-    glass.SetRows(2);
-    ClearTable(glass);
-    program.folder.Write("data/7.25dia.tlf", "earlier");
-    program->job().settings.resume_pass = 3;
-    // Without glass the checks start at once, before BLADE is written; the driver refuses.
+    program->job().settings.resume_pass = 7;
+    testing::WhenShown<QInputDialog>([](QInputDialog& dialog) {
+      dialog.setIntValue(600);
+      dialog.accept();
+    });
     program.during_run = [](ProgressWindow& progress) {
+      QTRY_COMPARE_WITH_TIMEOUT(FindWidget<QProgressBar>(&progress, "PBar")->maximum(), 600, 10000);
+      QTRY_VERIFY_WITH_TIMEOUT(!LabelText(progress, "NOLlbl").isEmpty(), 10000);
+      testing::Click(&progress, "cmd");
       QVERIFY(testing::EndAndConfirm(progress));
-      QCOMPARE(LabelText(progress, "Msglbl"), QStringLiteral("Wrong BLADE specfied."));
+      QCOMPARE(LabelText(progress, "Msglbl"), QString::fromLatin1(kDeepStoppedMessage.data()));
     };
-    QTest::keyClick(program.window.get(), Qt::Key_F5);
-    QCOMPARE(program.Working("dia.tlf"), std::string("earlier"));
-    QCOMPARE(program->job().settings.resume_pass, 3);
+    program.prompter.Plan(PromptAnswer::kYes);
+    QTest::keyClick(program.window.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QCOMPARE(program->job().settings.resume_pass, 0);
+    QVERIFY(!program.Working("dia.tlf").empty());
   }
 
   void ClosingDuringARunAsksAndStopsIt() {
@@ -203,39 +178,27 @@ class MainWindowTest : public QObject {
     QVERIFY(program.dialog.requests.empty());
   }
 
-  void FailedChecksShowTheGridAndStartNothing() {
-    testing::ProgramWindow program;
-    program.Open();
-    Type(program.OpenGrid(Qt::Key_F2, ChildWindow::kSheet), 1, sheet_col::kL2, "1830");
-    Type(program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass), 1, glass_col::kL1, "500");
-    program.prompter.Plan(PromptAnswer::kNo);
-    QTest::keyClick(program.window.get(), Qt::Key_F5);
-    QCOMPARE(program.prompter.Texts().back(),
-             std::string("L1 missing in sheet number (1), Proceed?"));
-    QCOMPARE(program->findChild<QMdiArea*>("mdi")->activeSubWindow(),
-             program->FindChildWindow(ChildWindow::kSheet));
-    QVERIFY(program->findChild<ProgressWindow*>() == nullptr);
-  }
-
   // Coil mode shows its own stock window and button; the unit and objective marks follow the
   // job.
   void ModeUnitAndObjectiveShowOnTheButtons() {
     testing::ProgramWindow program;
     program.Open(/*coil_mode=*/true);
+    const auto button = [&program](const char* name) {
+      return program->ToolbarButton(QLatin1StringView(name));
+    };
     QCOMPARE(program->windowTitle(), QStringLiteral("Strandor"));
-    QVERIFY(!program->ToolbarButton(QLatin1StringView("TB6"))->isVisible());
-    program->ToolbarButton(QLatin1StringView("TB7"))->trigger();
+    QVERIFY(!button("TB6")->isVisible());
+    button("TB7")->trigger();
     QMdiSubWindow* stock = program->FindChildWindow(ChildWindow::kSheet);
     QCOMPARE(stock->windowTitle(), QStringLiteral("Coil Specifications     Unit: MM"));
     GridWidget* sheet = FindWidget<GridWidget>(stock, "FG");
     QTest::keyClick(program.window.get(), Qt::Key_F11);
     QCOMPARE(program->job().settings.unit, Unit::kIn);
-    QVERIFY(program->ToolbarButton(QLatin1StringView("TB16"))->isChecked());
-    QVERIFY(!program->ToolbarButton(QLatin1StringView("TB17"))->isChecked());
+    QVERIFY(button("TB16")->isChecked() && !button("TB17")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1Inch);
-    program->ToolbarButton(QLatin1StringView("TB17"))->trigger();
+    button("TB17")->trigger();
     QCOMPARE(program->job().settings.unit, Unit::kMm);
-    QVERIFY(!program->ToolbarButton(QLatin1StringView("TB16"))->isChecked());
+    QVERIFY(!button("TB16")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1);
 
     auto* yield = FindWidget<QAction>(program.window.get(), "Optimize3");
@@ -246,11 +209,20 @@ class MainWindowTest : public QObject {
     QVERIFY(!program->job().maximum_yield && program->job().minimum_layouts);
   }
 
-  void ClosingAsksAndCancelKeepsTheWindow() {
+  // Closing asks (Cancel keeps the window); the window menu lists the children, whose places
+  // are kept.
+  void ClosingMenusAndDrops() {
     testing::ProgramWindow program;
     program.Open();
     QSignalSpy closed(program.window.get(), &MainWindow::Closed);
-    Type(program.OpenGrid(Qt::Key_F2, ChildWindow::kSheet), 1, sheet_col::kL1, "2440");
+    QMdiSubWindow* sheet = program->OpenChildWindow(ChildWindow::kSheet);
+    auto* menu = FindWidget<QMenu>(program.window.get(), "Window");
+    emit menu->aboutToShow();
+    QCOMPARE(menu->actions().back()->text(), sheet->windowTitle());
+    QVERIFY(menu->actions().back()->isChecked());
+    const QRect moved(40, 30, 420, 260);
+    sheet->setGeometry(moved);
+    Type(FindWidget<GridWidget>(sheet, "FG"), 1, sheet_col::kL1, "2440");
     program.prompter.Plan(PromptAnswer::kCancel);
     QVERIFY(!program->close());
     QVERIFY(program->isVisible() && program->FindChildWindow(ChildWindow::kSheet) != nullptr);
@@ -262,14 +234,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(program->job().sheet.Text(1, sheet_col::kL1), std::string("2440"));
     // Each job window writes its working table as it closes.
     QVERIFY(program.Working("sheet.tlf").starts_with("\"2440\",\"\",\"96 1/16\","));
-  }
-
-  void DroppedJobFileOpensAndExportWritesTheLists() {
-    testing::ProgramWindow program;
-    const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
-    QVERIFY(example.has_value());
-    program.folder.Write("dropped.opt", *example);
     program.Open();
+    QCOMPARE(program->OpenChildWindow(ChildWindow::kSheet)->geometry(), moved);
+
+    // A dropped job file opens; Export writes the lists.
+    program.folder.Write("dropped.opt", testing::SmallJobBytes());
     for (const auto& [name, opens] : {std::pair{"dropped.txt", false}, {"dropped.opt", true}}) {
       QMimeData data;
       data.setUrls({QUrl::fromLocalFile(QString::fromStdString(program.folder.File(name)))});
@@ -278,23 +247,8 @@ class MainWindowTest : public QObject {
     }
     program.dialog.answers = {program.folder.File("lists.csv")};
     FindWidget<QAction>(program.window.get(), "Export")->trigger();
-    QVERIFY(program.folder.Read("lists.csv").find("\r\n3660,2440,144 1/8,96 1/16,20,") !=
-            std::string::npos);
-  }
-
-  void WindowMenuListsTheChildrenAndTheirPlacesAreKept() {
-    testing::ProgramWindow program;
-    const QRect moved(40, 30, 420, 260);
-    program.Open();
-    QMdiSubWindow* sheet = program->OpenChildWindow(ChildWindow::kSheet);
-    auto* menu = FindWidget<QMenu>(program.window.get(), "Window");
-    emit menu->aboutToShow();
-    QCOMPARE(menu->actions().back()->text(), sheet->windowTitle());
-    QVERIFY(menu->actions().back()->isChecked());
-    sheet->setGeometry(moved);
-    sheet->close();
-    program.Open();
-    QCOMPARE(program->OpenChildWindow(ChildWindow::kSheet)->geometry(), moved);
+    QVERIFY(
+        testing::Contains(program.folder.Read("lists.csv"), "\r\n3660,2440,144 1/8,96 1/16,20,"));
   }
 
   // F9 in the main window: from a decimal cell of the Glass grid the tool is preset and pastes
@@ -304,19 +258,16 @@ class MainWindowTest : public QObject {
     program.Open();
     GridWidget* grid = program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass);
     grid->setFocus();
-    grid->SetCurrentCell(1, 1);
-    QTest::keyClicks(grid, "1200");
-
+    Type(grid, 1, 1, "1200");
     QTest::keyClick(program.window.get(), Qt::Key_F9);
-    auto* tool = program->findChild<UnitConversionWindow*>();
+    QPointer<UnitConversionWindow> tool = program->findChild<UnitConversionWindow*>();
     QVERIFY(tool != nullptr);
-    QPointer<UnitConversionWindow> alive(tool);
     QCOMPARE(tool->input()->text(), QStringLiteral("1200"));
     QCOMPARE(tool->button()->text(), QStringLiteral("Paste"));
     QVERIFY(QTest::qWaitForWindowActive(tool));
-    tool->unit_list(1)->setCurrentIndex(kIN);
+    tool->unit_list(1)->setCurrentIndex(3);  // in
     tool->button()->click();
-    QTRY_VERIFY(alive.isNull());
+    QTRY_VERIFY(tool.isNull());
     QCOMPARE(grid->grid().Text(1, 1), std::string("47.2441"));
     QCOMPARE(program.folder.Read("data/unit.tlf"), std::string("\"mm\",\"in\"\r\n"));
 
@@ -328,26 +279,6 @@ class MainWindowTest : public QObject {
     QVERIFY(tool != nullptr);
     QCOMPARE(tool->button()->text(), QStringLiteral("Close"));
     QCOMPARE(tool->input()->text(), QString());
-    tool->close();
-  }
-
-  // A deep optimization ends at Stop with the best result found so far in the job.
-  void ADeepRunStopsWithTheBestResult() {
-    testing::TempFolder folder;
-    Job job = SmallJob(folder.path());
-    job.settings.resume_pass = 7;
-    ProgressWindow progress(job);
-    progress.SetDeepRun(600);
-    progress.show();
-    auto* command = FindWidget<QPushButton>(&progress, "cmd");
-    QTRY_COMPARE_WITH_TIMEOUT(FindWidget<QProgressBar>(&progress, "PBar")->maximum(), 600, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!FindWidget<QLabel>(&progress, "NOLlbl")->text().isEmpty(), 10000);
-    QTest::mouseClick(command, Qt::LeftButton);
-    QVERIFY(testing::EndAndConfirm(progress));
-    QCOMPARE(FindWidget<QLabel>(&progress, "Msglbl")->text(),
-             QString::fromLatin1(kDeepStoppedMessage.data()));
-    QCOMPARE(job.settings.resume_pass, 0);
-    QVERIFY(!folder.Read("7.25" + std::string(kLayoutFileName)).empty());
   }
 };
 

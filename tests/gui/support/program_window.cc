@@ -1,20 +1,14 @@
 #include "gui/support/program_window.h"
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QListWidget>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
 
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/engine2d/progress_window.h"
 #include "gui/job/job_window_factories.h"
+#include "gui/library/item_choice_window.h"
 #include "gui/reports/result_window_factories.h"
-#include "gui/tables/grid_widget.h"
 
 namespace lumora::testing {
 
@@ -58,9 +52,7 @@ bool ProgramWindow::OpenReportJob(const std::string& name) {
 
 void ProgramWindow::OpenSmallJob(int efficiency) {
   folder.Write("data/misc.set", "\"MM\",\"" + std::to_string(efficiency) + "\",\"FULL\"\r\n");
-  const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
-  if (!example) qFatal("no small.opt");
-  Open(false, folder.Write("small.opt", *example));
+  Open(false, folder.Write("small.opt", SmallJobBytes()));
   QTRY_COMPARE(prompter.prompts().size(), size_t{2});
 }
 
@@ -82,6 +74,16 @@ std::string ProgramWindow::Working(const std::string& name) const {
   return ReadFileBytes(folder.File("data/7.25" + name)).value_or("");
 }
 
+QStringList ProgramWindow::StatusTexts() const {
+  return {window->StatusText(1), window->StatusText(2), window->StatusText(3)};
+}
+
+std::string SmallJobBytes() {
+  const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
+  if (!example) qFatal("no small.opt");
+  return *example;
+}
+
 bool EndAndConfirm(ProgressWindow& progress) {
   auto* command = FindWidget<QPushButton>(&progress, "cmd");
   if (!QTest::qWaitFor([command] { return command->text() == QStringLiteral("OK"); }, 20000)) {
@@ -97,21 +99,13 @@ void Type(GridWidget* grid, int row, int col, const char* keys) {
 }
 
 void ChooseEntry(const QString& entry, QStringList* offered) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, entry, offered] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || dialog->objectName() != "ItemChoice" || !dialog->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    auto* list = FindWidget<QListWidget>(dialog, "Lst");
-    for (int i = 0; i < list->count(); ++i) {
-      offered->append(list->item(i)->text());
-      if (list->item(i)->text() == entry) list->setCurrentRow(i);
+  WhenShown<ItemChoiceWindow>([entry, offered](ItemChoiceWindow& dialog) {
+    for (int i = 0; i < dialog.list()->count(); ++i) {
+      offered->append(dialog.list()->item(i)->text());
+      if (dialog.list()->item(i)->text() == entry) dialog.list()->setCurrentRow(i);
     }
-    FindWidget<QPushButton>(dialog, "cmd")->click();
+    Click(&dialog, "cmd");
   });
-  timer->start();
 }
 
 void DropOn(QWidget* target, const QMimeData& data) {

@@ -1,14 +1,27 @@
 #ifndef LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 #define LUMORA_TESTS_GUI_SUPPORT_PROGRAM_WINDOW_H_
 
+// Brings the Qt test and widget headers the gui tests share.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QtTest>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "core/job/job_tables.h"
+#include "core/tables/file_routines.h"
 #include "gui/shell/main_window.h"
+#include "gui/tables/grid_widget.h"
 #include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -17,7 +30,6 @@ class QMimeData;
 class QWidget;
 
 namespace lumora {
-class GridWidget;
 class ProgressWindow;
 }  // namespace lumora
 
@@ -35,6 +47,29 @@ T* FindWidget(QObject* root, const QString& name) {
            qPrintable(name), qPrintable(root->objectName()), qPrintable(names.join(", ")));
   }
   return found;
+}
+
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+inline void Click(QObject* root, const QString& button) {
+  FindWidget<QPushButton>(root, button)->click();
+}
+
+// Runs `act` on the modal dialog of type T as soon as it shows (its exec() blocks the caller).
+template <typename T, typename Act>
+void WhenShown(Act act) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    timer->stop();
+    timer->deleteLater();
+    act(*dialog);
+  });
+  timer->start();
 }
 
 // A main window as the launcher opens it (every window and the optimization run), over a data
@@ -57,6 +92,8 @@ struct ProgramWindow {
   GridWidget* OpenGrid(Qt::Key key, ChildWindow kind);
   // The bytes of a working file of the data folder ("dia.tlf"); empty when there is none.
   std::string Working(const std::string& name) const;
+  // The yield, layouts and profit of the status bar.
+  QStringList StatusTexts() const;
   MainWindow* operator->() const { return window.get(); }
 
   TempFolder folder;
@@ -67,6 +104,8 @@ struct ProgramWindow {
   std::unique_ptr<MainWindow> window;
 };
 
+// The bytes of the example job small.opt.
+std::string SmallJobBytes();
 // Waits until the run has ended and the window offers "OK", and presses it.
 bool EndAndConfirm(ProgressWindow& progress);
 // Types the keys into a cell of the grid.

@@ -3,14 +3,11 @@
 #include <QClipboard>
 #include <QPrinter>
 #include <QVBoxLayout>
-#include <QtTest>
 
-#include "core/job/job_tables.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
+#include "gui/support/program_window.h"
 #include "gui/tables/grid_toolbar.h"
-#include "support/scripted_prompter.h"
-#include "support/temp_folder.h"
 
 namespace lumora {
 
