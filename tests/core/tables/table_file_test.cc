@@ -33,7 +33,8 @@ std::string DataRows(const Grid& grid, int column = 0) {
   std::string rows;
   for (int r = 1; r < grid.Rows(); ++r) {
     for (int c = 1; c < grid.Cols(); ++c) {
-      if (column == 0 || c == column) rows += grid.Text(r, c) + (c + 1 < grid.Cols() ? "," : "");
+      if (column == 0) rows += grid.Text(r, c) + (c + 1 < grid.Cols() ? "," : "");
+      if (c == column) rows += grid.Text(r, c);
     }
     rows += "|";
   }
