@@ -33,14 +33,12 @@ TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength
     ElementList current;
     bool wins;
   };
-  const Case cases[] = {
-      {"higher yield, less free", Candidate(1, 6, true, 6), true},
-      {"lower yield, more free", Candidate(10, 4, false, 4), false},
-      {"larger free rectangle", Candidate(10, 5, true), true},
-      {"smaller free rectangle, no cut", Candidate(2, 5, false), false},
-      {"fewer full cuts", Candidate(4, 5, false), true},
-      {"complete tie", Candidate(4, 5, true), false},
-  };
+  const Case cases[] = {{"higher yield, less free", Candidate(1, 6, true, 6), true},
+                        {"lower yield, more free", Candidate(10, 4, false, 4), false},
+                        {"larger free rectangle", Candidate(10, 5, true), true},
+                        {"smaller free rectangle, no cut", Candidate(2, 5, false), false},
+                        {"fewer full cuts", Candidate(4, 5, false), true},
+                        {"complete tie", Candidate(4, 5, true), false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ElementList best = best_layout;
@@ -57,7 +55,6 @@ TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength
   KeepBetterSheetCandidate(best_layout, empty, ListOf<float>({2}), qty, stock, 3);
   EXPECT_EQ(stock, 3);
   EXPECT_EQ(empty.Count(), 5);
-
   ElementList best = ListOf<LayoutElement>(
       {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)});
   const ElementList longer = best;
@@ -131,7 +128,6 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
   // Same yield and count: the result whose last layout holds less glass.
   const ElementList less_in_last = Result({{500, 200, 1}, {500, 100, 1}, {500, 0, 1}});
   const ElementList more_in_last = Result({{500, 100, 1}, {500, 0, 1}, {500, 200, 1}});
-
   struct Case {
     const char* name;
     const ElementList& current;
@@ -139,23 +135,19 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
     Objective objective;
     bool accepted;
   };
+  const Objective yield = Objective::kMaximumYield, layouts = Objective::kMinimumLayouts;
+  // clang-format off
   const Case cases[] = {
-      {"yield: equal after rounding, fewer layouts", one_layout, two_layouts,
-       Objective::kMaximumYield, true},
-      {"yield: more layouts", two_layouts, one_layout, Objective::kMaximumYield, false},
-      {"yield: higher yield, more layouts", higher_yield, one_layout, Objective::kMaximumYield,
-       true},
-      {"yield: less in the last layout", less_in_last, more_in_last, Objective::kMaximumYield,
-       true},
-      {"yield: more in the last layout", more_in_last, less_in_last, Objective::kMaximumYield,
-       false},
-      {"layouts: fewer at lower yield", one_layout, higher_yield, Objective::kMinimumLayouts, true},
-      {"layouts: same count, higher yield", higher_yield, two_layouts, Objective::kMinimumLayouts,
-       true},
-      {"layouts: less in the last layout", less_in_last, more_in_last, Objective::kMinimumLayouts,
-       true},
-      {"no objective", higher_yield, two_layouts, Objective::kNone, false},
-  };
+      {"yield: equal after rounding, fewer layouts", one_layout, two_layouts, yield, true},
+      {"yield: more layouts", two_layouts, one_layout, yield, false},
+      {"yield: higher yield, more layouts", higher_yield, one_layout, yield, true},
+      {"yield: less in the last layout", less_in_last, more_in_last, yield, true},
+      {"yield: more in the last layout", more_in_last, less_in_last, yield, false},
+      {"layouts: fewer at lower yield", one_layout, higher_yield, layouts, true},
+      {"layouts: same count, higher yield", higher_yield, two_layouts, layouts, true},
+      {"layouts: less in the last layout", less_in_last, more_in_last, layouts, true},
+      {"no objective", higher_yield, two_layouts, Objective::kNone, false}};
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ElementList best = c.best;
@@ -178,7 +170,6 @@ TEST(KeepBetterCoilResult, ShorterTotalCoilLengthUnderMaximumYield) {
   EXPECT_EQ(TotalCoilLength(shorter), 2500.0f);
   EXPECT_EQ(TotalCoilLength(longer), 2600.0f);
   EXPECT_EQ(TotalCoilLength(ElementList()), 0.0f);
-
   ElementList best = longer;
   int improvements = 0;
   KeepBetterCoilResult(shorter, best, Objective::kMaximumYield, improvements);
