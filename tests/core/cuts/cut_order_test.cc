@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "core/cuts/cut_drawing.h"
 #include "core/cuts/cut_list.h"
+#include "core/cuts/cut_settings.h"
+#include "core/layouts/layout_colours.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/result_fixtures.h"
 
@@ -36,6 +40,7 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
     std::vector<Cut> cuts;
     std::vector<int> blocking;
   };
+  // clang-format off
   const std::vector<Case> cases = {
       // +-----+----+---------+
       // | A   | C  |         |
@@ -44,41 +49,25 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
       // | B   |  | |         |
       // +-----+--+-+---------+
       {"three stages, wider than high",
-       {{-1, 0, 0, 1000, 600},
-        {1, 0, 0, 400, 300},
-        {1, 0, 300, 400, 600},
-        {2, 400, 0, 700, 200},
-        {3, 400, 200, 550, 600},
-        {3, 550, 200, 700, 600}},
-       {{1, 1, X, 400, 0, 600},
-        {2, 1, X, 700, 0, 600},
-        {3, 2, Y, 300, 0, 400},
-        {4, 2, Y, 200, 400, 300},
-        {5, 3, X, 550, 200, 400}},
+       {{-1, 0, 0, 1000, 600}, {1, 0, 0, 400, 300}, {1, 0, 300, 400, 600}, {2, 400, 0, 700, 200},
+        {3, 400, 200, 550, 600}, {3, 550, 200, 700, 600}},
+       {{1, 1, X, 400, 0, 600}, {2, 1, X, 700, 0, 600}, {3, 2, Y, 300, 0, 400},
+        {4, 2, Y, 200, 400, 300}, {5, 3, X, 550, 200, 400}},
        {}},
       {"the full-length cut sets the first stage; margins are trimmed",
        {{-1, 0, 0, 1000, 600}, {-2, 0, 0, 10, 600}, {1, 10, 10, 990, 590}, {-6, 0, 590, 1000, 590}},
-       {{1, 1, Y, 10, 0, 1000},
-        {2, 1, Y, 590, 0, 1000},
-        {3, 2, X, 10, 10, 580},
+       {{1, 1, Y, 10, 0, 1000}, {2, 1, Y, 590, 0, 1000}, {3, 2, X, 10, 10, 580},
         {4, 2, X, 990, 10, 580}},
        {}},
       // A pinwheel round a middle piece beside a plain piece: only the sheet parts.
       {"not guillotine",
-       {{-1, 0, 0, 600, 300},
-        {1, 0, 0, 200, 100},
-        {1, 200, 0, 300, 200},
-        {1, 100, 200, 300, 300},
-        {1, 0, 100, 100, 300},
-        {1, 100, 100, 200, 200},
-        {1, 300, 0, 600, 300}},
-       {{1, 1, X, 300, 0, 300}},
-       {1, 2, 3, 4, 5}},
+       {{-1, 0, 0, 600, 300}, {1, 0, 0, 200, 100}, {1, 200, 0, 300, 200}, {1, 100, 200, 300, 300},
+        {1, 0, 100, 100, 300}, {1, 100, 100, 200, 200}, {1, 300, 0, 600, 300}},
+       {{1, 1, X, 300, 0, 300}}, {1, 2, 3, 4, 5}},
       {"overlapping pieces cannot be parted",
-       {{-1, 0, 0, 500, 500}, {1, 0, 0, 300, 300}, {1, 200, 200, 500, 500}},
-       {},
-       {1, 2}},
+       {{-1, 0, 0, 500, 500}, {1, 0, 0, 300, 300}, {1, 200, 200, 500, 500}}, {}, {1, 2}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const ElementList elements = Layout(c.rects);
     const LayoutCuts result = CutOrder(elements, 1, elements.Count());
@@ -94,20 +83,89 @@ TEST(CutOrderTest, ThePinnedSheetJobCountsEveryCutOncePerSheet) {
   TempFolder folder;
   const ResultLoad load = LoadResult(OpenReportJob(folder, "sheet_job.opt", "MM"));
   ASSERT_EQ(load.error, "");
-  const ResultCuts all = CutOrderOfResult(load.result);
-  // Layout 2: the full cut, the six columns of the block row, then the four short pieces off
-  // their waste.
-  const std::vector<std::pair<size_t, double>> per_layout = {{6, 9244}, {11, 10454}, {4, 8516}};
-  ASSERT_EQ(all.layouts.size(), per_layout.size());
-  for (size_t n = 0; n < per_layout.size(); ++n) {
-    EXPECT_EQ(all.layouts[n].cuts.size(), per_layout[n].first) << "layout " << n + 1;
-    EXPECT_EQ(all.layouts[n].total_length, per_layout[n].second) << "layout " << n + 1;
+  EXPECT_EQ(CutsText(CutOrderOfResult(load.result), 0, Unit::kMm),
+            testing::TestDataBytes("reports/sheet_mm/cuts.txt"));
+}
+
+TEST(CutSettingsTest, AnythingButANonZeroNumberIsOffAndSavedSettingsLoadBack) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"", false},  {"0\r\n", false}, {"1\r\n", true},
+      {"-1", true}, {"x\r\n", false}, {"\"1\",junk\r\n", true}};
+  for (const auto& [bytes, on] : cases) {
+    EXPECT_EQ(ReadCutSettings(bytes).cut_order, on) << bytes;
+    EXPECT_EQ(ReadCutSettings(CutSettingsBytes(ReadCutSettings(bytes))).cut_order, on) << bytes;
   }
-  EXPECT_EQ(all.layouts[1].cuts[0], (Cut{1, 1, Y, 904, 0, 3214}));
-  EXPECT_EQ(all.layouts[1].cuts[7], (Cut{8, 3, Y, 304, 1208, 454}));
-  // Cut 2, 1 and 3 times.
-  EXPECT_EQ(all.cut_count, 35);
-  EXPECT_EQ(all.total_length, 2 * 9244 + 10454 + 3 * 8516);
+  const TempFolder folder;
+  const Workspace workspace{folder.path(), "1.5"};
+  EXPECT_EQ(LoadCutSettings(workspace), CutSettings{});
+  ASSERT_EQ(SaveCutSettings(workspace, CutSettings{true}), std::nullopt);
+  EXPECT_TRUE(LoadCutSettings(workspace).cut_order);
+}
+
+// Keeps the texts with the room each takes along its line; measures as a fixed-pitch font, 0.6 of
+// the size wide and 1.2 deep, at 10 mm of the layout per point.
+class TextCanvas : public LayoutCanvas {
+ public:
+  struct Drawn {
+    Box box;
+    std::string text;
+    float along;
+    bool vertical;
+  };
+  void FillRect(const Box&, Rgb) override {}
+  void OutlineRect(const Box&, Rgb, float) override {}
+  void Line(Point, Point, Rgb, float) override {}
+  void Hatch(const Box&, Rgb, float, float) override {}
+  void Text(const Box& box, std::string_view text, const TextStyle& style, Rgb) override {
+    texts.push_back({box, std::string(text), MeasureText(text, style).along, style.vertical});
+  }
+  TextExtent MeasureText(std::string_view text, const TextStyle& style) const override {
+    return {6 * style.size_pt * static_cast<float>(text.size()), 12 * style.size_pt};
+  }
+  std::vector<Drawn> texts;
+};
+
+TEST(CutDrawingTest, TextsSpreadNoWiderThanTheyMeasureAndCutDimensionsOverlapNoText) {
+  TempFolder folder;
+  const ResultLoad load = LoadResult(OpenReportJob(folder, "sheet_job.opt", "MM"));
+  ASSERT_EQ(load.error, "");
+  DiaSettings settings;
+  settings.Set(DiaFlag::kSheetDimensions, true);
+  settings.Set(DiaFlag::kGlassDimensions, true);
+  const Box sheet = FrameBox(load.result, 2);
+  const DrawOptions options =
+      ScreenDrawOptions(settings, Unit::kMm, {500, 300}, ScreenScale(sheet.x2, sheet.y2, false), 600);
+  struct Case {
+    CutSettings cuts;
+    size_t added;  // texts beyond the plain drawing's
+    std::set<std::string> dimensions;
+  };
+  // Layout 2: X cuts at 604 1208 1662 2116 2570 3024, Y cuts at 304 and 904; 11 cuts.
+  const std::vector<Case> cases = {
+      {{false, false}, 0, {}},
+      {{true, false}, 11, {}},
+      {{false, true}, 8, {"604", "1208", "1662", "2116", "2570", "3024", "304", "904"}}};
+  TextCanvas plain;
+  DrawLayout(load.result, 2, options, plain);
+  for (const TextCanvas::Drawn& drawn : plain.texts) {
+    EXPECT_LE(drawn.vertical ? drawn.box.Height() : drawn.box.Width(), drawn.along * 1.001f)
+        << drawn.text;
+  }
+  for (const Case& c : cases) {
+    TextCanvas canvas;
+    DrawLayoutAndCuts(load.result, 2, options, c.cuts, canvas);
+    ASSERT_EQ(canvas.texts.size(), plain.texts.size() + c.added) << c.cuts.cut_order;
+    std::set<std::string> dimensions;
+    for (size_t i = plain.texts.size(); i < canvas.texts.size(); ++i) {
+      const TextCanvas::Drawn& added = canvas.texts[i];
+      if (c.cuts.all_dimensions) dimensions.insert(added.text);
+      for (size_t j = 0; j < i && c.cuts.all_dimensions; ++j) {
+        EXPECT_FALSE(added.box.Overlaps(canvas.texts[j].box))
+            << added.text << " on " << canvas.texts[j].text;
+      }
+    }
+    EXPECT_EQ(dimensions, c.dimensions);
+  }
 }
 
 }  // namespace

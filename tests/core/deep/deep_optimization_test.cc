@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
+#include "core/deep/deep_settings_file.h"
 #include "core/engine2d/engine_jobs.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
+#include "core/tables/file_routines.h"
+#include "support/temp_folder.h"
 
 namespace lumora {
 namespace {
@@ -43,14 +48,13 @@ TEST(DeepOptimization, ExampleResultsAreValidNeverWorseAndRepeatable) {
     Objective objective;
   };
   for (const ExampleCase& c : {ExampleCase{"small.opt", false, Objective::kMaximumYield},
-                               ExampleCase{"medium.opt", false, Objective::kMinimumLayouts},
-                               ExampleCase{"coil.sdr", true, Objective::kMaximumYield}}) {
+                               {"medium.opt", false, Objective::kMinimumLayouts},
+                               {"coil.sdr", true, Objective::kMaximumYield}}) {
     SCOPED_TRACE(c.job);
     const StartedExample example(c.job, c.coil, c.objective);
     const OptimizationResult one = RunDeep(example, 12, 1);
-    EXPECT_EQ(one.end, OptimizationEnd::kDone);
-    EXPECT_EQ(one.message, "Optimization done.");
-    EXPECT_EQ(one.resume_pass, 0);
+    EXPECT_EQ(std::tuple(one.end, one.message, one.resume_pass),
+              std::tuple(OptimizationEnd::kDone, "Optimization done.", 0));
     if (c.objective == Objective::kMaximumYield) {
       EXPECT_LE(Cost(one.best, c.coil), Cost(example.Run(10, 2).best, c.coil));
     }
@@ -63,8 +67,8 @@ TEST(DeepOptimization, StopKeepsAValidResult) {
   DeepCallbacks stop_at_once;
   stop_at_once.stop_requested = [] { return true; };
   const OptimizationResult result = RunDeep(example, 1000000, 2, stop_at_once);
-  EXPECT_EQ(result.end, OptimizationEnd::kStopped);
-  EXPECT_EQ(result.message, kDeepStoppedMessage);
+  EXPECT_EQ(std::pair(result.end, result.message),
+            std::pair(OptimizationEnd::kStopped, std::string(kDeepStoppedMessage)));
 }
 
 TEST(DeepOptimization, NamesTheGlassSizesNoStockHolds) {
@@ -77,6 +81,27 @@ TEST(DeepOptimization, NamesTheGlassSizesNoStockHolds) {
   EXPECT_EQ(result.message,
             "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the "
             "glass left fits no sheet left once margins and trim allowance are taken off.");
+}
+
+TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
+  struct Case {
+    const char* bytes;  // nullptr: no file
+    double seconds;
+  };
+  for (const Case& c :
+       {Case{nullptr, 30}, Case{"\"45\"\r\n", 45}, Case{"\"12.6\"\r\n", 13},
+        Case{"\"abc\"\r\n", 30}, Case{"\"0\"\r\n", 30}, Case{"\"1e9\"\r\n", 30}, Case{"", 30}}) {
+    SCOPED_TRACE(c.bytes ? c.bytes : "no file");
+    testing::TempFolder folder;
+    const Workspace workspace{folder.path(), "1.5"};
+    if (c.bytes) {
+      ASSERT_FALSE(WriteFileAtomically(workspace.SettingsFile("deep.set"), c.bytes));
+    }
+    EXPECT_EQ(ReadDeepSeconds(workspace), c.seconds);
+    ASSERT_FALSE(WriteDeepSeconds(workspace, 120));
+    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set")), "\"120\"\r\n");
+    EXPECT_EQ(ReadDeepSeconds(workspace), 120);
+  }
 }
 
 }  // namespace

@@ -12,15 +12,7 @@ namespace lumora::testing {
 
 inline StockRecord Stock(float l1, float l2, float qty = 1, float m_l = 0, float m_t = 0,
                          float m_r = 0, float m_b = 0) {
-  StockRecord s;
-  s.l1 = s.l1_as_read = l1;
-  s.l2 = s.l2_as_read = l2;
-  s.qty = qty;
-  s.m_l = m_l;
-  s.m_t = m_t;
-  s.m_r = m_r;
-  s.m_b = m_b;
-  return s;
+  return {l1, l2, {}, {}, qty, m_l, m_t, m_r, m_b, 0, l1, l2};
 }
 
 inline GlassRecord Glass(float l1, float l2, float qty, float orn = 0) {
@@ -41,17 +33,7 @@ OneBasedList<T> ListOf(const std::vector<T>& items) {
 
 inline LayoutElement Element(int kind, float x1, float y1, float x2, float y2, int layout_no = 0,
                              float repeat = 0, int stock_index = 1, int orientation = 0) {
-  LayoutElement e;
-  e.layout_no = layout_no;
-  e.kind = kind;
-  e.stock_index = stock_index;
-  e.x1 = x1;
-  e.y1 = y1;
-  e.x2 = x2;
-  e.y2 = y2;
-  e.repeat = repeat;
-  e.orientation = orientation;
-  return e;
+  return {layout_no, kind, stock_index, x1, y1, x2, y2, repeat, orientation};
 }
 
 // A job grid: the header row, the given data rows (cells from column 1), the blank entry row.

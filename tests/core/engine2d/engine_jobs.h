@@ -29,37 +29,26 @@ struct HandJob {
       : basic(JobGrid(11, {{"FLOAT", "CLR", "4", blade, "", kerf, "", "0", b_mm, "", ""}})),
         sheet(SheetGrid(stock)),
         glass(GlassGrid(glass_rows)) {}
-
-  static Grid SheetGrid(const Rows& rows) {
-    Rows cells;
-    for (const auto& r : rows) cells.push_back({r[0], r[1], "", "", r[2]});
-    return JobGrid(10, cells);
+  static Grid SheetGrid(Rows rows) {
+    for (auto& r : rows) r = {r[0], r[1], "", "", r[2]};
+    return JobGrid(10, rows);
   }
-  static Grid GlassGrid(const Rows& rows) {
-    Rows cells;
-    for (const auto& r : rows) {
-      cells.push_back(
-          {r[0], r[1], "", "", r[2], r.size() > 3 ? r[3] : "", "", "", r.size() > 4 ? r[4] : ""});
-    }
-    return JobGrid(16, cells);
+  static Grid GlassGrid(Rows rows) {
+    for (auto& r : rows)
+      r = {r[0], r[1], "", "", r[2], r.size() > 3 ? r[3] : "", "", "", r.size() > 4 ? r[4] : ""};
+    return JobGrid(16, rows);
   }
-
   EngineJob Engine() const {
-    return {.basic = basic,
-            .sheet = sheet,
-            .glass = glass,
-            .coil_mode = coil_mode,
-            .maximum_yield_checked = objective == Objective::kMaximumYield,
-            .minimum_layouts_checked = objective == Objective::kMinimumLayouts};
+    return {basic,
+            sheet,
+            glass,
+            coil_mode,
+            objective == Objective::kMaximumYield,
+            objective == Objective::kMinimumLayouts};
   }
   OptimizationResult Run(int16_t efficiency, const OptimizationCallbacks& callbacks = {},
                          int threads = 1, int32_t resume_pass = 0) const {
-    OptimizationSettings settings;
-    settings.efficiency = efficiency;
-    settings.trim_allowance = 0.001f;
-    settings.threads = threads;
-    settings.resume_pass = resume_pass;
-    return RunOptimization(Engine(), settings, callbacks);
+    return RunOptimization(Engine(), {efficiency, 0.001f, resume_pass, {}, threads}, callbacks);
   }
   // The lists as a run prepares them.
   EngineInput Prepared() const {
@@ -68,7 +57,6 @@ struct HandJob {
     SortByArea(input.stocks, input.glasses);
     return input;
   }
-
   Grid basic;
   Grid sheet;
   Grid glass;
@@ -90,18 +78,13 @@ class StartedExample {
     job_.minimum_layouts = objective == Objective::kMinimumLayouts;
     EXPECT_TRUE(StartOptimization(job_, prompter).start);
   }
-
   Job& job() { return job_; }
   const TempFolder& folder() const { return folder_; }
   EngineJob Engine() const { return EngineJobOf(job_); }
   float trim_allowance() const { return job_.settings.trim_allowance; }
   OptimizationResult Run(int16_t efficiency, int threads,
                          const OptimizationCallbacks& callbacks = {}) const {
-    OptimizationSettings settings;
-    settings.efficiency = efficiency;
-    settings.trim_allowance = trim_allowance();
-    settings.threads = threads;
-    return RunOptimization(Engine(), settings, callbacks);
+    return RunOptimization(Engine(), {efficiency, trim_allowance(), 0, {}, threads}, callbacks);
   }
 
  private:

@@ -86,7 +86,6 @@ TEST(JobRun, AStoppedRunContinuesToTheResultOfAWholeRun) {
   // A whole run leaves the last pass: the next run starts afresh.
   EXPECT_EQ(job.settings.resume_pass, 30);
   EXPECT_EQ(JobRunSettings(job).resume_pass, 30);
-
   for (const int threads : {1, 4}) {
     SCOPED_TRACE("threads " + std::to_string(threads));
     job.settings.resume_pass = 0;
@@ -98,7 +97,6 @@ TEST(JobRun, AStoppedRunContinuesToTheResultOfAWholeRun) {
     EXPECT_EQ(job.settings.resume_pass, 5);
     EXPECT_EQ(example.folder().Read("1.5dia.tlf"), LayoutFileBytes(stopped.best));
     EXPECT_EQ(JobRunSettings(job).saved_result, ReadLayoutFile(dia).elements);
-
     std::vector<ProgressFigures> progress;
     const OptimizationResult resumed = run(threads, 0, &progress);
     ASSERT_EQ(progress.size(), 26u);
@@ -108,20 +106,17 @@ TEST(JobRun, AStoppedRunContinuesToTheResultOfAWholeRun) {
     EXPECT_EQ(job.settings.resume_pass, 30);
     EXPECT_EQ(example.folder().Read("1.5dia.tlf"), whole);
   }
-
   // EFF comes from misc.set when there is one.
   job.settings.efficiency = 250;
   example.folder().Write("misc.set", "\"MM\",\"250\",\"FULL\"\r\n");
   EXPECT_EQ(JobRunSettings(job).efficiency, 250);
   EXPECT_EQ(JobRunSettings(job).trim_allowance, example.trim_allowance());
-
   // A refused run leaves the result and the resume point.
   OptimizationResult refused;
   refused.resume_pass = 4;
   EXPECT_FALSE(StoreRunResult(job, refused).has_value());
   EXPECT_EQ(example.folder().Read("1.5dia.tlf"), whole);
   EXPECT_EQ(job.settings.resume_pass, 30);
-
   // A result that cannot be written is told and not continued from: a folder where dia.tlf
   // belongs cannot be replaced by a file.
   std::filesystem::remove(dia);

@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/engine2d/engine_jobs.h"
@@ -41,40 +43,35 @@ TEST(RunOptimization, HowARunEnds) {
     bool stop_flag = false;
   };
   const OptimizationEnd refused = OptimizationEnd::kRefused, done = OptimizationEnd::kDone;
+  const std::string blade = "Wrong BLADE specfied.", sheets = "No valid SHEETS specified.";
+  const std::string ok = "Optimization done.", stopped(kStoppedMessage);
   const Case cases[] = {
-      {"BLADE 0, KERF 0", HandJob("0", "0", stock, glass), 10, refused, 7, 0,
-       "Wrong BLADE specfied."},
-      {"BLADE 0, no stock", HandJob("0", "0", {}, glass), 10, refused, 7, 0,
-       "Wrong BLADE specfied."},
+      // clang-format off
+      {"BLADE 0, KERF 0", HandJob("0", "0", stock, glass), 10, refused, 7, 0, blade},
+      {"BLADE 0, no stock", HandJob("0", "0", {}, glass), 10, refused, 7, 0, blade},
       // With a kerf BLADE passes, but no stock is narrower than a BLADE of 0.
-      {"BLADE 0, KERF 3", HandJob("0", "3", stock, glass), 10, refused, 7, 0,
-       "No valid SHEETS specified."},
-      {"no sheets", HandJob("1001", "0", {}, glass), 10, refused, 7, 0,
-       "No valid SHEETS specified."},
+      {"BLADE 0, KERF 3", HandJob("0", "3", stock, glass), 10, refused, 7, 0, sheets},
+      {"no sheets", HandJob("1001", "0", {}, glass), 10, refused, 7, 0, sheets},
       {"no coils", HandJob("1001", "0", {}, glass), 10, refused, 7, 0, "No valid COILS specified.",
        true},
-      {"stock too wide for BLADE", HandJob("999", "0", stock, glass), 10, refused, 7, 0,
-       "No valid SHEETS specified."},
+      {"stock too wide for BLADE", HandJob("999", "0", stock, glass), 10, refused, 7, 0, sheets},
       {"no glass", HandJob("1001", "0", stock, {{"400", "400", "0"}}), 10, refused, 7, 0,
        "No valid GLASS SIZES."},
       {"B too large", HandJob("1001", "0", stock, {{"800", "800", "1"}}, "300"), 2, done, 2, 2,
        no_result + "no glass piece could be placed; no layout for the glass left keeps every "
                    "balance side at least B (MM) 300."},
-      {"sizes too large",
-       HandJob("1001", "0", stock,
-               {{"500", "500", "1"}, {"900", "1200", "1"}, {"1200", "900", "1", "1"}}),
-       2, done, 2, 2,
+      {"sizes too large", HandJob("1001", "0", stock, {{"500", "500", "1"}, {"900", "1200", "1"},
+                                                      {"1200", "900", "1", "1"}}), 2, done, 2, 2,
        no_result + "glass sizes never placed: 1200 x 900, 900 x 1200; the glass left fits no "
                    "sheet left once margins and trim allowance are taken off."},
-      {"B kept", HandJob("1001", "0", stock, {{"400", "400", "3"}}, "100"), 2, done, 2, 2,
-       "Optimization done."},
+      {"B kept", HandJob("1001", "0", stock, {{"400", "400", "3"}}, "100"), 2, done, 2, 2, ok},
       {"sheets run out", HandJob("1001", "0", {{"1000", "1000", "1"}}, {{"600", "600", "2"}}), 3,
        done, 3, 3, no_result + "the sheets ran out."},
       {"EFF 0", TwoLayoutJob(), 0, done, 1, 0, no_result + "EFF 0 runs no pass."},
       {"EFF -4", TwoLayoutJob(), -4, done, 1, 0, no_result + "EFF -4 runs no pass."},
       // A set stop flag gives up the pass on the calling thread: continuing runs pass 1 again.
-      {"stop flag", TwoLayoutJob(), 3, OptimizationEnd::kStopped, 1, 0,
-       std::string(kStoppedMessage), false, true},
+      {"stop flag", TwoLayoutJob(), 3, OptimizationEnd::kStopped, 1, 0, stopped, false, true},
+      // clang-format on
   };
   for (Case c : cases) {
     SCOPED_TRACE(c.name);
@@ -107,8 +104,7 @@ TEST(RunOptimization, WithoutAnObjectiveTheFirstCompletePassIsKept) {
   const OptimizationResult first_pass_only = job.Run(1);
   ASSERT_FALSE(first_pass_only.best.Empty());
   const OptimizationResult many = job.Run(20, {}, 2);
-  EXPECT_EQ(many.improvements, 1);
-  EXPECT_EQ(many.best, first_pass_only.best);
+  EXPECT_EQ(std::pair(many.improvements, many.best), std::pair(1, first_pass_only.best));
 }
 
 TEST(RunOptimization, CoilCandidatesWithoutPiecesAreNotKept) {
@@ -168,13 +164,13 @@ TEST(Progress, FiguresAndTexts) {
                 figures.remaining + figures.yield + figures.layouts,
             "57/3[43.00%]00h 02m00h 04m00h 02m81.257");
   EXPECT_DOUBLE_EQ(figures.estimated_total_seconds, 120.0 / 43 * 100);
-  EXPECT_EQ(UpdateProgress({0.8125f, 7}, 1, 3, 0, 0, false).percent, "[33.33%]");
-  EXPECT_EQ(UpdateProgress({0.8125f, 7}, 2, 3, 0, 0, false).percent, "[66.67%]");
-  EXPECT_EQ(UpdateProgress({0.8125f, 7}, 2, 3, 0, 0, true).yield, "NA");
+  EXPECT_EQ(UpdateProgress({0.8125f, 7}, 1, 3, 0, 0, false).percent +
+                UpdateProgress({0.8125f, 7}, 2, 3, 0, 0, false).percent +
+                UpdateProgress({0.8125f, 7}, 2, 3, 0, 0, true).yield,
+            "[33.33%][66.67%]NA");
   const ProgressStart start = StartProgress(30, Objective::kMinimumLayouts);
-  EXPECT_EQ(start.total, 30);
-  EXPECT_EQ(start.objective, Objective::kMinimumLayouts);
-  EXPECT_EQ(start.message, "Optimizing...");
+  EXPECT_EQ(std::tuple(start.total, start.objective, start.message),
+            std::tuple(30, Objective::kMinimumLayouts, "Optimizing..."));
 }
 
 TEST(Progress, TheRunReportsEveryPassInOrderAndTimesFromTheFirst) {
@@ -187,13 +183,12 @@ TEST(Progress, TheRunReportsEveryPassInOrderAndTimesFromTheFirst) {
   callbacks.clock_seconds = [&] { return now += 60; };
   const OptimizationResult result = TwoLayoutJob().Run(4, callbacks, 3);
   ASSERT_EQ(starts.size(), 1u);
-  EXPECT_EQ(starts[0].total, 4);
-  EXPECT_EQ(starts[0].objective, Objective::kMaximumYield);
+  EXPECT_EQ(std::pair(starts[0].total, starts[0].objective),
+            std::pair(4, Objective::kMaximumYield));
   ASSERT_EQ(seen.size(), 4u);
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(seen[i].pass, i + 1);
-    EXPECT_EQ(seen[i].total, 4);
-    EXPECT_EQ(seen[i].elapsed_seconds, 60 * i);
+    EXPECT_EQ(std::tuple(seen[i].pass, seen[i].total, seen[i].elapsed_seconds),
+              std::tuple(i + 1, 4, 60 * i));
   }
   EXPECT_EQ(seen[0].passes_to_go + seen[0].estimated_total, "3/100h 00m");
   EXPECT_EQ(seen[3].percent + seen[3].estimated_total + seen[3].remaining + seen[3].layouts,
@@ -214,16 +209,12 @@ TEST(RunPass, IsCutShortRightAfterTheLayoutThatPassesTheBestStockArea) {
   RunPass(setup, 1, 0, buffers, whole);
   ASSERT_TRUE(whole.complete);
   ASSERT_EQ(whole.result.Back().layout_no, 2);
-  EXPECT_EQ(whole.area_sum, 3e6f);
-  EXPECT_EQ(whole.area_sum, StockAreaSum(whole.result));
-
+  EXPECT_EQ(std::pair(whole.area_sum, StockAreaSum(whole.result)), std::pair(3e6f, 3e6f));
   PassOutcome cut;
   RunPass(setup, 1, 1.5e6f, buffers, cut);
-  EXPECT_TRUE(cut.cut_short);
-  EXPECT_FALSE(cut.complete);
-  EXPECT_EQ(cut.largest_area_sum, 2e6f);
-  EXPECT_EQ(cut.result.Back().layout_no, 1);
-
+  EXPECT_EQ(
+      std::tuple(cut.cut_short, cut.complete, cut.largest_area_sum, cut.result.Back().layout_no),
+      std::tuple(true, false, 2e6f, 1));
   PassOutcome equal;
   RunPass(setup, 1, 3e6f, buffers, equal);
   EXPECT_FALSE(equal.cut_short);

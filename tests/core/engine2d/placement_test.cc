@@ -30,15 +30,9 @@ struct Bench {
     StartLayout(stocks, 1, elements);
   }
   BlockSize Place(int pattern, int pass = 1, bool first_block = false, int total = 100) {
-    const PlacementSetup setup{.stocks = stocks,
-                               .glasses = glasses,
-                               .trim_allowance = trim,
-                               .blade = blade,
-                               .pass = pass,
-                               .total_passes = total};
+    const PlacementSetup setup{stocks, glasses, trim, blade, pass, total};
     return PlaceBlock(setup, qty, 1, elements, 6, pattern, first_block, random);
   }
-
   StockList stocks;
   GlassList glasses;
   float trim;
@@ -67,11 +61,13 @@ TEST(PlaceBlock, MarginRuleOfPatternsOneToFour) {
   }
 }
 
-// Each case in patterns 1 to 8, as the first block of its pass: the block made in each ("-"
-// for none), what is left wanted, the first piece's right edge and orientation when they matter.
+// Each case in patterns 1 to 8, as the first block of its pass: the block made in patterns 1 to
+// 4 and again in 5 to 8 ("-" for none), what is left wanted, the first piece's right edge and
+// orientation when they matter.
 TEST(PlaceBlock, WhatFits) {
   const float trim = static_cast<float>(2.0 + 0.001);  // T (MM) = 2
-  const std::string none = "- - - - - - - -", all_1x1 = "1x1 1x1 1x1 1x1 1x1 1x1 1x1 1x1";
+  const std::string none = "- - - -", all_1x1 = "1x1 1x1 1x1 1x1";
+  const GlassRecord three = Glass(600, 500, 3, 1);
   Bench capped(Stock(1000, 1000), Glass(100, 100, 100, 1));
   capped.blade = 250;
   struct Case {
@@ -83,28 +79,24 @@ TEST(PlaceBlock, WhatFits) {
     float x2_of_first = 0;
     int orientation = 0;
   };
+  // Room for 3 x 3 (900 x 600, glass 300 x 200 laid one way only): rows first (patterns 1, 2)
+  // lowers ny, columns first nx. A rectangle exactly 3 x (500 - 2) wide takes three 500 pieces
+  // squeezed to 498. Glass L1 300 x L2 600 fits the sheet 400 wide only with its L1 across; ORN
+  // 3 is neither 0, 1 nor 2: never placed, and no draw is made.
+  // clang-format off
   const Case cases[] = {
-      // Room for 3 x 3 (900 x 600, glass 300 x 200 laid one way only): rows first (patterns 1,
-      // 2, 5, 6) lowers ny, columns first nx.
-      {"5 wanted", Bench(Stock(600, 900), Glass(200, 300, 5, 1)), 1,
-       "3x1 3x1 1x3 1x3 3x1 3x1 1x3 1x3", 2},
-      {"7 wanted", Bench(Stock(600, 900), Glass(200, 300, 7, 1)), 1,
-       "3x2 3x2 2x3 2x3 3x2 3x2 2x3 2x3", 1},
-      {"a fraction gets one piece", Bench(Stock(600, 900), Glass(200, 300, 0.5f, 1)), 1, all_1x1,
-       -0.5f},
-      // A rectangle exactly 3 x (500 - 2) wide takes three 500 pieces squeezed to 498.
-      {"exact fit", Bench(Stock(600, 1494), Glass(600, 500, 3, 1), trim), 1,
-       "3x1 3x1 3x1 3x1 3x1 3x1 3x1 3x1", 0, 498},
-      {"a hair short", Bench(Stock(600, 1493.99f), Glass(600, 500, 3, 1), trim), 1,
-       "2x1 2x1 2x1 2x1 2x1 2x1 2x1 2x1", 1},
-      {"the blade caps the rows", capped, 1, "10x2 10x2 10x2 10x2 10x2 10x2 10x2 10x2", 80},
-      // Glass L1 300 x L2 600 fits the sheet 400 wide only with its L1 across.
+      {"5 wanted", Bench(Stock(600, 900), Glass(200, 300, 5, 1)), 1, "3x1 3x1 1x3 1x3", 2},
+      {"7 wanted", Bench(Stock(600, 900), Glass(200, 300, 7, 1)), 1, "3x2 3x2 2x3 2x3", 1},
+      {"a fraction", Bench(Stock(600, 900), Glass(200, 300, 0.5f, 1)), 1, all_1x1, -0.5f},
+      {"exact fit", Bench(Stock(600, 1494), three, trim), 1, "3x1 3x1 3x1 3x1", 0, 498},
+      {"a hair short", Bench(Stock(600, 1493.99f), three, trim), 1, "2x1 2x1 2x1 2x1", 1},
+      {"the blade caps the rows", capped, 1, "10x2 10x2 10x2 10x2", 80},
       {"ORN 1", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 1, none, 1},
       {"ORN 1, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 1)), 40, none, 1},
       {"ORN 2", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 2, all_1x1, 0, 300, 2},
       {"ORN 2, late pass", Bench(Stock(700, 400), Glass(300, 600, 1, 2)), 17, all_1x1, 0, 300, 2},
-      // Neither 0, 1 nor 2: never placed, and no draw is made.
       {"ORN 3", Bench(Stock(700, 400), Glass(300, 600, 1, 3)), 20, none, 1}};
+  // clang-format on
   for (const Case& c : cases) {
     std::string blocks;
     for (int pattern = 1; pattern <= 8; ++pattern) {
@@ -123,7 +115,7 @@ TEST(PlaceBlock, WhatFits) {
       EXPECT_EQ(c.x2_of_first > 0 ? bench.elements[7].x2 : 0, c.x2_of_first);
       EXPECT_EQ(c.orientation > 0 ? bench.elements[7].orientation : 0, c.orientation);
     }
-    EXPECT_EQ(blocks, c.blocks) << c.name;
+    EXPECT_EQ(blocks, c.blocks + " " + c.blocks) << c.name;
   }
 }
 
@@ -152,12 +144,13 @@ TEST(PlaceBlock, ThinsTheFirstBlockAfterPassOne) {
     int pass, total, pattern;
     bool first, draws_nx, draws_ny;
   };
-  for (const ThinCase c :
-       {ThinCase{2, 30, 1, true, true, true}, ThinCase{16, 30, 3, true, true, true},
-        ThinCase{17, 30, 1, true, true, false}, ThinCase{17, 30, 3, true, false, true},
-        ThinCase{17, 50, 1, true, false, true}, ThinCase{28, 50, 7, true, true, false},
-        ThinCase{29, 50, 7, true, false, true}, ThinCase{1, 30, 1, true, false, false},
-        ThinCase{5, 30, 1, false, false, false}}) {
+  // clang-format off
+  for (const ThinCase c : {ThinCase{2, 30, 1, true, true, true}, {16, 30, 3, true, true, true},
+           {17, 30, 1, true, true, false}, {17, 30, 3, true, false, true},
+           {17, 50, 1, true, false, true}, {28, 50, 7, true, true, false},
+           {29, 50, 7, true, false, true}, {1, 30, 1, true, false, false},
+           {5, 30, 1, false, false, false}}) {
+    // clang-format on
     SCOPED_TRACE(::testing::Message() << "pass " << c.pass << " of " << c.total);
     Bench bench(Stock(1000, 1000), Glass(100, 100, 1000, 1));
     ResetRandom(bench.random, 99);
@@ -172,13 +165,11 @@ TEST(PlaceBlock, ThinsTheFirstBlockAfterPassOne) {
 }
 
 TEST(FreeRects, NextIsTopMostOrLeftMostAndOnlyPositiveSizesStayFree) {
-  ElementList elements = ListOf<LayoutElement>({
-      Element(kFreeRect, 50, 10, 60, 20),  // 1
-      Element(kNoFit, 0, 0, 10, 10),       // 2: not free
-      Element(kFreeRect, 20, 10, 30, 20),  // 3
-      Element(kFreeRect, 10, 30, 20, 40),  // 4
-      Element(kFreeRect, 20, 10, 40, 20),  // 5: same corner as 3
-  });
+  // 2 is not free, 5 has the same corner as 3.
+  ElementList elements =
+      ListOf<LayoutElement>({Element(kFreeRect, 50, 10, 60, 20), Element(kNoFit, 0, 0, 10, 10),
+                             Element(kFreeRect, 20, 10, 30, 20), Element(kFreeRect, 10, 30, 20, 40),
+                             Element(kFreeRect, 20, 10, 40, 20)});
   for (const int pattern : {1, 2, 5, 6}) EXPECT_EQ(NextFreeRect(elements, pattern), 3);
   for (const int pattern : {3, 4, 7, 8}) EXPECT_EQ(NextFreeRect(elements, pattern), 4);
   EXPECT_EQ(NextFreeRect(elements, 0), 0);
@@ -187,7 +178,6 @@ TEST(FreeRects, NextIsTopMostOrLeftMostAndOnlyPositiveSizesStayFree) {
   EXPECT_EQ(NextFreeRect(elements, 1), 2);
   EXPECT_EQ(NextFreeRect(ElementList(), 1), 0);
   EXPECT_EQ(NextFreeRect(ListOf<LayoutElement>({Element(kFreeRect, 0, 0, 1, 1)}), 1), 1);
-
   elements = ListOf<LayoutElement>({Element(kFreeRect, 0, 0, 1, 1), Element(kFreeRect, 5, 0, 5, 1),
                                     Element(kFreeRect, 0, 3, 1, 2)});
   for (int i = 1; i <= 3; ++i) DiscardIfEmpty(elements, i);
@@ -239,23 +229,18 @@ class BuildCandidateTest : public ::testing::Test {
     const Grid basic = JobGrid(11, {{"FLOAT", "CLR", "5", "3215.002", "", "3", "", "2", "0"}});
     const Grid sheet =
         JobGrid(10, {{"3210", "2250", "126 3/8", "88 5/8", "4", "10", "10", "10", "10", "1.45"}});
+    // clang-format off
     const Grid glass = JobGrid(16, {{"1200", "800", "", "", "4", "0"},
-                                    {"900", "600", "", "", "6", "0"},
-                                    {"1500", "1000", "", "", "2", "1"},
-                                    {"600", "450", "", "", "10", "0"},
-                                    {"750", "500", "", "", "5", "2"},
-                                    {"2000", "700", "", "", "2", "0"}});
+        {"900", "600", "", "", "6", "0"}, {"1500", "1000", "", "", "2", "1"},
+        {"600", "450", "", "", "10", "0"}, {"750", "500", "", "", "5", "2"},
+        {"2000", "700", "", "", "2", "0"}});
+    // clang-format on
     input = PrepareEngineInput({.basic = basic, .sheet = sheet, .glass = glass});
     AddKerf(input.stocks, input.glasses, input.basic.kerf);
     SortByArea(input.stocks, input.glasses);
   }
   PlacementSetup Setup(int pass) const {
-    return {.stocks = input.stocks,
-            .glasses = input.glasses,
-            .trim_allowance = trim,
-            .blade = input.basic.blade + input.basic.kerf,
-            .pass = pass,
-            .total_passes = 40};
+    return {input.stocks, input.glasses, trim, input.basic.blade + input.basic.kerf, pass, 40};
   }
   // Checked sound as well: within the stock, pieces of their size and ORN, cut edge to edge.
   std::string CandidateLines(int pattern, int pass) const {
@@ -276,7 +261,6 @@ class BuildCandidateTest : public ::testing::Test {
     TransposeElements(layout);
     return LayoutFileBytes(layout);
   }
-
   const float trim = static_cast<float>(2.0 + 0.001);
   EngineInput input;
 };

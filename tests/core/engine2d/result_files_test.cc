@@ -31,7 +31,6 @@ TEST(LayoutFile, WritesNineFieldsAndReadsEveryBitBack) {
   const LayoutFileRead read = ReadLayoutBytes(bytes);
   EXPECT_EQ(read.damage, "");
   EXPECT_EQ(read.elements, elements);
-
   TempFolder folder;
   ASSERT_EQ(WriteLayoutFile(folder.File("dia.tlf"), elements), std::nullopt);
   EXPECT_EQ(folder.Read("dia.tlf"), bytes);
@@ -61,7 +60,6 @@ TEST(LayoutFile, ReadsByPositionAndReportsDamage) {
   EXPECT_EQ(words.damage, "record 1, field 3 \"one\" is not a whole number");
   EXPECT_EQ(ReadLayoutBytes("1,-4,1,0,0,x10,20,1,0.5\r\n").damage,
             "record 1, field 6 \"x10\" is not a number");
-
   // Indices outside the lists are damage too.
   ElementList odd = ListOf<LayoutElement>(
       {Element(kStockFrame, 0, 0, 1, 1, 1, 1, 2), Element(3, 0, 0, 1, 1, 1, 1, 2, 2)});
@@ -88,7 +86,6 @@ TEST(StockAndGlassInput, EveryRecordInOrderAndBack) {
   EXPECT_EQ(StockInputBytes(stock_read.stocks), stock_bytes);
   EXPECT_EQ(stock_read.stocks[2].l1_as_read, 2440.0f);
   EXPECT_EQ(StockInputBytes(StockList()), "");
-
   GlassList glasses = ListOf<GlassRecord>({Glass(1200, 800.5f, 12, 2)});
   GlassRecord& g = glasses[1];
   g.customer = "ACME, \"GLAZING\"";

@@ -17,11 +17,8 @@ using testing::ListOf;
 using testing::Stock;
 
 // One 1000 x 2000 sheet with 10 mm margins (engine coordinates: x along L2), kerf already in
-// the sizes. Glass 1: 100 x 200, four pieces, either way; glass 2: 500 x 800, ORN 1.
-//
-//   +----------------------------------------------+
-//   | [ 2: 800 x 500  ][A1][A2][A3][A4]             |
-//   |                                               |
+// the sizes. Glass 1: 100 x 200, four pieces in a row, either way; glass 2: 500 x 800, ORN 1,
+// in the corner before them.
 EngineInput Job() {
   EngineInput input;
   input.stocks = ListOf(std::vector{Stock(1000, 2000, 1, 10, 10, 10, 10)});
@@ -30,18 +27,15 @@ EngineInput Job() {
 }
 
 ElementList ValidLayout() {
-  ElementList layout;
-  for (const LayoutElement& e :
-       {Element(kStockFrame, 0, 0, 2000, 1000, 1, 1), Element(kMarginStrip, 0, 0, 10, 1000, 1, 1),
-        Element(kMarginStrip, 10, 0, 2000, 10, 1, 1),
-        Element(kMarginStrip, 1990, 10, 2000, 1000, 1, 1),
-        Element(kMarginStrip, 10, 990, 1990, 1000, 1, 1), Element(2, 10, 10, 810, 510, 1, 1, 1, 1),
-        Element(1, 810, 10, 1010, 110, 1, 1, 1, 1), Element(1, 1010, 10, 1210, 110, 1, 1, 1, 1),
-        Element(1, 1210, 10, 1410, 110, 1, 1, 1, 1), Element(1, 1410, 10, 1610, 110, 1, 1, 1, 1),
-        Element(kFreeRect, 10, 510, 1990, 990, 1, 1)}) {
-    layout.Append(e);
-  }
-  return layout;
+  // clang-format off
+  return testing::ListOf<LayoutElement>({Element(kStockFrame, 0, 0, 2000, 1000, 1, 1),
+      Element(kMarginStrip, 0, 0, 10, 1000, 1, 1), Element(kMarginStrip, 10, 0, 2000, 10, 1, 1),
+      Element(kMarginStrip, 1990, 10, 2000, 1000, 1, 1),
+      Element(kMarginStrip, 10, 990, 1990, 1000, 1, 1), Element(2, 10, 10, 810, 510, 1, 1, 1, 1),
+      Element(1, 810, 10, 1010, 110, 1, 1, 1, 1),
+      Element(1, 1010, 10, 1210, 110, 1, 1, 1, 1), Element(1, 1210, 10, 1410, 110, 1, 1, 1, 1),
+      Element(1, 1410, 10, 1610, 110, 1, 1, 1, 1), Element(kFreeRect, 10, 510, 1990, 990, 1, 1)});
+  // clang-format on
 }
 
 struct Fault {

@@ -4,9 +4,7 @@
 
 #include <filesystem>
 
-#include "core/job/job_file.h"
 #include "core/job/job_sections.h"
-#include "core/job/job_tables.h"
 #include "core/job/job_test_support.h"
 #include "core/library/product_library.h"
 #include "core/tables/table_file.h"
@@ -31,15 +29,11 @@ constexpr std::string_view kDefaults =
     "[END]\r\n[OPTIONS.TLF]\r\n0,-1\r\n[END]\r\n[SHEET.TLF]\r\n[END]\r\n[CUT.TLF]\r\n[END]\r\n"
     "[DIA.TLF]\r\n1,-1,1\r\n[END]\r\n";
 
-Grid Orders(std::vector<std::vector<std::string>> lines) {
+// Order rows written as "product,qty,customer;...".
+Grid Orders(std::string_view rows) {
   Grid grid;
   ApplyFormatString(grid, "<Sr No|<PRODUCTS    |<QTY  |<CUSTOMER    ");
-  grid.SetRows(static_cast<int>(lines.size()) + 2);
-  for (size_t r = 0; r < lines.size(); ++r) {
-    for (size_t c = 0; c < lines[r].size(); ++c) {
-      grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c) + 1, lines[r][c]);
-    }
-  }
+  testing::Fill(grid, rows);
   return grid;
 }
 
@@ -53,8 +47,7 @@ class ProductLoadingTest : public ::testing::Test {
 };
 
 TEST_F(ProductLoadingTest, ProductsOfOneMaterialShareAJobAndAProductOfTwoGivesTwo) {
-  const auto jobs = PlanJobs(kProducts, Orders({{"TABLE", "3", "BOB"}, {"DOOR", "2", "BOB"}}),
-                             std::string(kDefaults));
+  const auto jobs = PlanJobs(kProducts, Orders("TABLE,3,BOB;DOOR,2,BOB"), std::string(kDefaults));
   ASSERT_EQ(jobs.size(), 2u);
   EXPECT_EQ(jobs[0].group, "[MAT=FLOAT,GRADE=A,THICK=6]");
   EXPECT_EQ(jobs[1].group, "[MAT=TINT/G,GRADE=,THICK=4]");
@@ -70,9 +63,7 @@ TEST_F(ProductLoadingTest, ProductsOfOneMaterialShareAJobAndAProductOfTwoGivesTw
 }
 
 TEST_F(ProductLoadingTest, TheOrdersCustomerSelectsItsOwnPiecesAndEmptyOrdersAreSkipped) {
-  const auto jobs = PlanJobs(
-      kProducts, Orders({{"DOOR", "1", "ACME"}, {"TABLE", "", "X"}, {"", "4", ""}, {"NONE", "1"}}),
-      std::nullopt);
+  const auto jobs = PlanJobs(kProducts, Orders("DOOR,1,ACME;TABLE,,X;,4,;NONE,1"), std::nullopt);
   ASSERT_EQ(jobs.size(), 2u);
   const JobTables tinted = SplitJobFile(jobs[1].bytes);
   EXPECT_EQ(tinted[kCutTable],
@@ -80,16 +71,20 @@ TEST_F(ProductLoadingTest, TheOrdersCustomerSelectsItsOwnPiecesAndEmptyOrdersAre
   // Without "Defaults": MAT, GRADE, THICK and empty fields, a fresh objective.
   EXPECT_EQ(tinted[kBasicTable], Quoted("TINT/G,,4,,,,,,,,"));
   EXPECT_EQ(tinted[kOptionsTable], "-1,0\r\n");
-  EXPECT_TRUE(PlanJobs(kProducts, Orders({{"TABLE", "0"}, {"TABLE", "-1"}}), std::nullopt).empty());
+  EXPECT_TRUE(PlanJobs(kProducts, Orders("TABLE,0;TABLE,-1"), std::nullopt).empty());
 }
 
 TEST_F(ProductLoadingTest, GeneratesFilesNamedByGroupAndTellsHowMany) {
+  // File names keep brackets and equals but not what file systems refuse.
+  EXPECT_EQ(FileNameSafe("[MAT=A/B\\C:D*E?F\"G<H>I|J\tK,GRADE=,THICK=5]"),
+            "[MAT=A_B_C_D_E_F_G_H_I_J_K,GRADE=,THICK=5]");
+  EXPECT_EQ(MaterialGroupName("M", "G", "05.50"), "[MAT=M,GRADE=G,THICK=5.5]");
   folder_.Write("Defaults", kDefaults);
   folder_.Write("ORD[MAT=OLD,GRADE=,THICK=1].OPT", "stale");
   folder_.Write("ORD1.opt", "a job of the user's");
   ScriptedPrompter prompter;
-  const GeneratedJobs generated = GenerateJobs(
-      workspace(), Orders({{"DOOR", "1", "BOB"}, {"TABLE", "2", "BOB"}}), Naming("ORD"), prompter);
+  const GeneratedJobs generated =
+      GenerateJobs(workspace(), Orders("DOOR,1,BOB;TABLE,2,BOB"), Naming("ORD"), prompter);
   ASSERT_EQ(generated.planned, 2);
   ASSERT_EQ(generated.files.size(), 2u);
   EXPECT_EQ(generated.files[0], folder_.File("ORD[MAT=FLOAT,GRADE=A,THICK=6].OPT"));
@@ -100,26 +95,19 @@ TEST_F(ProductLoadingTest, GeneratesFilesNamedByGroupAndTellsHowMany) {
             std::vector<std::string>{
                 "2 'ORD' file(s) starting from ORD[MAT=FLOAT,GRADE=A,THICK=6].OPT generated."});
 
-  // A generated job opens like any other, its pieces in the Glass Size Specifications.
-  Job job = MakeJob(workspace(), {});
-  ASSERT_TRUE(OpenJob(job, generated.files[0], prompter));
-  EXPECT_EQ(job.basic.Text(1, basic_col::kItem), "FLOAT");
-  EXPECT_EQ(job.basic.Text(1, basic_col::kBlade), "3000");
-  EXPECT_EQ(job.glass.Text(1, glass_col::kL1), "2000");
-  EXPECT_EQ(job.glass.Text(1, glass_col::kQty), "2");
-  EXPECT_EQ(job.glass.Text(2, glass_col::kRef), "TABLE");
-  EXPECT_EQ(job.glass.Text(2, glass_col::kCustomer), "BOB");
-  EXPECT_FALSE(job.minimum_layouts == job.maximum_yield);
+  // What is written is the planned job, with the Defaults file as its template.
+  EXPECT_EQ(folder_.Read("ORD[MAT=FLOAT,GRADE=A,THICK=6].OPT"),
+            PlanJobs(kProducts, Orders("DOOR,1,BOB;TABLE,2,BOB"), std::string(kDefaults))[0].bytes);
 }
 
 TEST_F(ProductLoadingTest, NothingToGenerateOrAFailedWriteIsTold) {
   ScriptedPrompter prompter;
-  EXPECT_EQ(GenerateJobs(workspace(), Orders({{"NONE", "1"}}), Naming("X"), prompter).planned, 0);
+  EXPECT_EQ(GenerateJobs(workspace(), Orders("NONE,1"), Naming("X"), prompter).planned, 0);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Could not generate 'X' files."});
 
   ScriptedPrompter failing;
   const GeneratedJobs generated =
-      GenerateJobs(workspace(), Orders({{"TABLE", "1"}}), {folder_.File("gone"), "X"}, failing);
+      GenerateJobs(workspace(), Orders("TABLE,1"), {folder_.File("gone"), "X"}, failing);
   EXPECT_EQ(generated.planned, 1);
   EXPECT_TRUE(generated.files.empty());
   ASSERT_EQ(failing.prompts().size(), 1u);
@@ -127,12 +115,6 @@ TEST_F(ProductLoadingTest, NothingToGenerateOrAFailedWriteIsTold) {
       failing.prompts()[0].text.rfind(
           "Could not save " + folder_.File("gone/X[MAT=FLOAT,GRADE=A,THICK=6].OPT") + ": ", 0),
       0u);
-}
-
-TEST_F(ProductLoadingTest, FileNamesKeepBracketsAndEqualsButNotWhatFileSystemsRefuse) {
-  EXPECT_EQ(FileNameSafe("[MAT=A/B\\C:D*E?F\"G<H>I|J\tK,GRADE=,THICK=5]"),
-            "[MAT=A_B_C_D_E_F_G_H_I_J_K,GRADE=,THICK=5]");
-  EXPECT_EQ(MaterialGroupName("M", "G", "05.50"), "[MAT=M,GRADE=G,THICK=5.5]");
 }
 
 TEST_F(ProductLoadingTest, TheOrderGridStartsEmptyAndItsFileGoesWhenClosed) {

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "core/reports/label_codes.h"
+#include "core/reports/label_pages.h"
 #include "result_fixtures.h"
 
 namespace lumora {
@@ -13,7 +15,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using testing::HandMadeJob;
-using ::testing::HasSubstr;
 using testing::LoadHandMade;
 
 // A 1000 x 1000 sheet, no kerf; glass size 1 is 254 x 127 (10 x 5 inches), size 2 is 100 x 100.
@@ -30,6 +31,13 @@ std::string Piece(int layout, int kind, int repeat) {
          ",1\r\n";
 }
 
+// One sheet with `count` pieces of glass size 1.
+ResultLoad LoadPieces(const HandMadeJob& job, int count) {
+  std::string dia = "1,-1,1,0,0,1000,1000,1,0\r\n";
+  for (int i = 0; i < count; ++i) dia += Piece(1, 1, 1);
+  return LoadHandMade(job, dia);
+}
+
 std::vector<std::string> QtyLines(const std::string& bytes) {
   std::vector<std::string> lines;
   std::istringstream in(bytes);
@@ -39,32 +47,21 @@ std::vector<std::string> QtyLines(const std::string& bytes) {
   return lines;
 }
 
-TEST(LabelsTest, SevenLabelsInRowsOfThreeTwoRowsToAPage) {
-  std::string dia = "1,-1,1,0,0,1000,1000,1,0\r\n";
-  for (int i = 0; i < 7; ++i) dia += Piece(1, 1, 1);
-  const ResultLoad load = LoadHandMade(LabelJob("7", "1"), dia);
+TEST(LabelsTest, SevenLabelsOfTheWorkspaceDefinitionInRowsOfThreeTwoRowsToAPage) {
+  const ResultLoad load = LoadPieces(LabelJob("7", "1"), 7);
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, Unit::kMm);
+  testing::TempFolder folder;
+  folder.Write("lbl.def", "\"2\",\"3\",\"1\",\"20\",\"1\",\"1\"\r\n");
+  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kMm);
   ASSERT_EQ(labels.error, "");
-
-  // The eleven lines of a row of labels numbered first .. last, each text in a 20-column cell.
-  auto row = [](int first, int last) {
-    const std::vector<std::string> texts = {
-        "FROM     :DEPOT",  "ADDRESS  :1 MAIN ST", "CUSTOMER :ACME", "A/C      :AC1",
-        "SITE     :SITE1",  "ITEM     :TEST ITEM", "SR.NO    :S1",   "SIZE(MM) :254 x 127",
-        "SIZE(IN) :10 x 5", "QTY      :",          "REF      :R1"};
-    std::string lines;
-    for (const std::string& text : texts) {
-      for (int k = first; k <= last; ++k) {
-        const std::string cell = text == "QTY      :" ? text + GeneralText(k) + "/7" : text;
-        lines += k < last ? cell + std::string(20 - cell.size(), ' ') : cell;
-      }
-      lines += "\r\n";
-    }
-    return lines;
-  };
-  EXPECT_EQ(labels.bytes,
-            "\r\n" + row(1, 3) + "\r\n" + row(4, 6) + "\r\n" + "*\r\n\r\n" + row(7, 7) + "\r\n");
+  EXPECT_EQ(labels.bytes, testing::TestDataBytes("reports/labels_seven_in_rows_of_three.tlf"));
+  // In inches the inch size comes first.
+  EXPECT_EQ(ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kIn).bytes,
+            testing::TestDataBytes("reports/labels_seven_in_inches.tlf"));
+  const auto pages = LabelPages(labels.bytes, 200);
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(pages[0].size(), 1u + 2u * (11u + 1u));
+  EXPECT_EQ(pages[1].size(), 1u + 11u + 1u);
 }
 
 TEST(LabelsTest, EverySheetOfALayoutGetsItsLabelsNumberedOnAcrossLayouts) {
@@ -79,21 +76,15 @@ TEST(LabelsTest, EverySheetOfALayoutGetsItsLabelsNumberedOnAcrossLayouts) {
                           "QTY      :4/5", "QTY      :2/2", "QTY      :5/5"));
 }
 
-TEST(LabelsTest, InInchesTheInchSizeComesFirst) {
-  const ResultLoad load =
-      LoadHandMade(LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1,0\r\n" + Piece(1, 1, 1));
+TEST(LabelsTest, WithoutADefinitionEveryLabelIsAPageAndTheFirstHasNoBreakBeforeIt) {
+  const ResultLoad load = LoadPieces(LabelJob("2", "1"), 2);
   ASSERT_EQ(load.error, "");
-  EXPECT_THAT(ComposeLabels(load.result, {1, 1, 1, 40, 0, 0}, Unit::kIn).bytes,
-              HasSubstr("SIZE(IN) :10 x 5\r\nSIZE(MM) :254 x 127\r\n"));
-}
-
-TEST(LabelsTest, ADefinitionWithoutColumnsStillPutsOneLabelInARow) {
-  const ResultLoad load = LoadHandMade(
-      LabelJob("2", "1"), "1,-1,1,0,0,1000,1000,1,0\r\n" + Piece(1, 1, 1) + Piece(1, 1, 1));
-  ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, ReadLabelGrid(""), Unit::kMm);
+  testing::TempFolder folder;
+  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kMm);
   EXPECT_EQ(labels.error, "");
+  EXPECT_FALSE(labels.bytes.starts_with("*"));
   EXPECT_THAT(QtyLines(labels.bytes), ElementsAre("QTY      :1/2", "QTY      :2/2"));
+  EXPECT_EQ(LabelPages(labels.bytes, 100).size(), 2u);
 }
 
 TEST(LabelsTest, AnEndlessSheetCountIsRefusedInsteadOfFillingMemory) {
@@ -105,14 +96,39 @@ TEST(LabelsTest, AnEndlessSheetCountIsRefusedInsteadOfFillingMemory) {
   EXPECT_EQ(labels.bytes, "");
 }
 
-TEST(LabelGridTest, ReadsTheNearestShortIntegers) {
+TEST(LabelPageSplitTest, AStarLineStartsAPageAndALongPageGoesOnOnTheNextSheet) {
+  EXPECT_THAT(LabelPages("a\r\nb\r\n*\r\nc\r\n", 10),
+              ElementsAre(ElementsAre("a", "b"), ElementsAre("c")));
+  EXPECT_THAT(LabelPages("a\nb\nc\nd\ne", 2),
+              ElementsAre(ElementsAre("a", "b"), ElementsAre("c", "d"), ElementsAre("e")));
+  // A full page that ends where a "*" stands gives no blank sheet; two "*" in a row do.
+  EXPECT_THAT(LabelPages("a\r\nb\r\n*\r\nc\r\n", 2),
+              ElementsAre(ElementsAre("a", "b"), ElementsAre("c")));
+  EXPECT_THAT(LabelPages("a\r\n*\r\n*\r\nb\r\n", 5),
+              ElementsAre(ElementsAre("a"), ElementsAre(), ElementsAre("b")));
+  EXPECT_THAT(LabelPages("\r\n\r\nx *\r\n", 0),
+              ElementsAre(ElementsAre(""), ElementsAre(""), ElementsAre("x *")));
+  EXPECT_TRUE(LabelPages("", 10).empty());
+  EXPECT_THAT(LabelPages(std::string("\0\r\r\n", 4), 10),
+              ElementsAre(ElementsAre(std::string("\0\r", 2))));
+}
+
+TEST(LabelSettingsTest, GridAndCodesReadWithinBoundsAndCodesWriteBack) {
+  // The label grid takes the nearest short integers.
   const LabelGrid grid = ReadLabelGrid("\"4.5\",\"2.5\",\"-1.6\",\"x\",\"70000\"\r\n");
-  EXPECT_EQ(grid.rows, 4);
-  EXPECT_EQ(grid.cols, 2);
-  EXPECT_EQ(grid.first_col, -2);
-  EXPECT_EQ(grid.pitch, 0);
-  EXPECT_EQ(grid.top_lines, 32767);
-  EXPECT_EQ(grid.gap_lines, 0);
+  EXPECT_EQ(std::vector<int>(
+                {grid.rows, grid.cols, grid.first_col, grid.pitch, grid.top_lines, grid.gap_lines}),
+            std::vector<int>({4, 2, -2, 0, 32767, 0}));
+  const std::pair<std::string, LabelCodeSettings> cases[] = {
+      {"", {false, LabelCode::kNone}},
+      {"1\r\n2\r\n", {true, LabelCode::kQr}},
+      {"0\r\n1\r\n", {false, LabelCode::kCode128}},
+      {"-1\r\n3\r\n", {true, LabelCode::kNone}},
+      {"x\r\n1.5\r\n", {false, LabelCode::kNone}}};
+  for (const auto& [bytes, settings] : cases) {
+    EXPECT_EQ(ReadLabelCodeSettings(bytes), settings) << bytes;
+    EXPECT_EQ(ReadLabelCodeSettings(LabelCodeSettingsBytes(settings)), settings) << bytes;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -64,12 +65,12 @@ TEST(FormatPatterns, RoundTheDecimalTextHalfAwayFromZero) {
                                    "-0.5 .00 -.50",
                                    "0 .00 .00",
                                    "0.9999999 .000000 1.000000",
-                                   "1.23825000000000e+03 0.00 1238.25",
-                                   "9.52500000000000e+00 0.00 9.53",
-                                   "5.00000000000000e-03 0.00 0.01",
                                    "abc 0.00 0.00",
                                    "5 00 05",
+                                   "1.23825000000000e+03 0.00 1238.25",
+                                   "9.52500000000000e+00 0.00 9.53",
                                    "0 00 00",
+                                   "5.00000000000000e-03 0.00 0.01",
                                    "123 00 123",
                                    "1e-2000000000 0.00 0.00"}) {
     const size_t one = c.find(' '), two = c.rfind(' ');
@@ -86,19 +87,22 @@ TEST(FormatPatterns, RoundTheDecimalTextHalfAwayFromZero) {
 }
 
 TEST(ColumnTexts, PadWithNoBreakSpaces) {
-  EXPECT_EQ(PadLeft("12345678", 6), Nbsp(3) + "12345678");
-  EXPECT_EQ(PadLeft("12", 2), "12");
-  EXPECT_EQ(PadLeft("1234", 2), "1234");
-  EXPECT_EQ(FmtDimMM("2440"), Nbsp(2) + "2440");
-  EXPECT_EQ(FmtDimMM("1219.5"), Nbsp(2) + "1219.50");
-  EXPECT_EQ(FmtArea("0.5"), Nbsp(6) + ".50");
-  EXPECT_EQ(FmtPercent("99.999"), "100.00");
-  EXPECT_EQ(FmtRate("4.5"), Nbsp(3) + "4.50");
-  EXPECT_EQ(FmtQty("12"), Nbsp(3) + "12");
-  EXPECT_EQ(FmtAmount("-1234"), Nbsp(5) + "-1234");
-  EXPECT_EQ(FmtDimIN("24 1/2"), Nbsp(1) + "24 " + Nbsp(1) + "1/2");
-  EXPECT_EQ(FmtDimIN("96"), Nbsp(1) + "96");
-  EXPECT_EQ(FmtDimIN("3/4"), Nbsp(3) + " " + Nbsp(1) + "3/4");
+  // clang-format off
+  const std::vector<std::string> cases = {
+      PadLeft("12345678", 6), Nbsp(3) + "12345678", PadLeft("12", 2), "12", PadLeft("1234", 2),
+      "1234", FmtDimMM("2440"), Nbsp(2) + "2440", FmtDimMM("1219.5"), Nbsp(2) + "1219.50",
+      FmtArea("0.5"), Nbsp(6) + ".50", FmtPercent("99.999"), "100.00", FmtRate("4.5"),
+      Nbsp(3) + "4.50", FmtQty("12"), Nbsp(3) + "12", FmtAmount("-1234"), Nbsp(5) + "-1234",
+      FmtDimIN("24 1/2"), Nbsp(1) + "24 " + Nbsp(1) + "1/2", FmtDimIN("96"), Nbsp(1) + "96",
+      FmtDimIN("3/4"), Nbsp(3) + " " + Nbsp(1) + "3/4", ToUnitText("1000", Unit::kIn), "39 3/8",
+      ToUnitText("1000", Unit::kMm), "1000", TrimZeros(12.5f), "12.5", TrimZeros(12.0f), "12",
+      TrimZeros(12.34f), "12.34", TrimZeros(0.004f), "0"};
+  // clang-format on
+  for (size_t i = 0; i + 1 < cases.size(); i += 2) EXPECT_EQ(cases[i], cases[i + 1]) << i;
+  const float table[] = {1219.5f,  1219.5f,     12.3456f, 12.346f,      12345.678f,
+                         12345.6f, -1234.5678f, -1234.5f, 123456789.0f, 123456789.0f};
+  for (size_t i = 0; i + 1 < std::size(table); i += 2)
+    EXPECT_EQ(To3Decimals(table[i]), table[i + 1]);
 }
 
 TEST(InchTexts, MillimetresToSixteenthsAndBack) {
@@ -111,38 +115,20 @@ TEST(InchTexts, MillimetresToSixteenthsAndBack) {
               {"48 3/4", "1238.25", "48.75", "1238.25", "3/4", "19.05", "0 3/8",  "9.53",
                " 1 ",    "25.4",    "2",     "50.8",    "10",  "254",   "-1 1/2", "-38.1",
                "5 1/0",  "127",     "",      "0",       "/",   "0"});
-  EXPECT_EQ(ToUnitText("1000", Unit::kIn), "39 3/8");
-  EXPECT_EQ(ToUnitText("1000", Unit::kMm), "1000");
 }
 
 // Every sixteenth up to 400 inches, both ways: the inch text of the millimetre text of an
 // inch text is that inch text again, and negative texts mirror positive ones.
 TEST(InchTexts, EverySixteenthRoundTrips) {
   for (int sixteenths = 1; sixteenths <= 400 * 16; ++sixteenths) {
-    int numerator = sixteenths % 16;
-    int denominator = 16;
-    while (numerator != 0 && numerator % 2 == 0) {
-      numerator /= 2;
-      denominator /= 2;
-    }
+    const int part = sixteenths % 16, common = std::gcd(part, 16);
     std::string inch = std::to_string(sixteenths / 16);
-    if (numerator != 0) inch += " " + std::to_string(numerator) + "/" + std::to_string(denominator);
+    if (part != 0) inch += " " + std::to_string(part / common) + "/" + std::to_string(16 / common);
     const std::string mm = InchTextToMM(inch);
     ASSERT_EQ(MMToInchText(mm), inch) << mm;
     ASSERT_EQ(MMToInchText("-" + mm), "-" + inch) << mm;
     ASSERT_EQ(InchTextToMM("-" + inch), "-" + mm) << inch;
   }
-}
-
-TEST(TrimmedNumbers, TrimZerosAndThreeDecimals) {
-  EXPECT_EQ(TrimZeros(12.5f), "12.5");
-  EXPECT_EQ(TrimZeros(12.0f), "12");
-  EXPECT_EQ(TrimZeros(12.34f), "12.34");
-  EXPECT_EQ(TrimZeros(0.004f), "0");
-  const float table[] = {1219.5f,  1219.5f,     12.3456f, 12.346f,      12345.678f,
-                         12345.6f, -1234.5678f, -1234.5f, 123456789.0f, 123456789.0f};
-  for (size_t i = 0; i + 1 < std::size(table); i += 2)
-    EXPECT_EQ(To3Decimals(table[i]), table[i + 1]);
 }
 
 }  // namespace

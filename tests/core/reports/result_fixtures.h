@@ -40,6 +40,14 @@ struct HandMadeJob {
   bool coil_mode = false;
 };
 
+// One 1000 x 1000 sheet (kerf 2) with two glass sizes, for layouts drawn by hand.
+inline HandMadeJob SmallJob() {
+  return HandMadeJob{2,
+                     {{"1000", "1000", "39 3/8", "39 3/8", "5", "", "", "", "", "2"}},
+                     {{"400", "300", "", "", "4", "", "", "", "A", "3", "7"},
+                      {"1000", "1000", "", "", "2", "", "", "", "B", "3", "8"}}};
+}
+
 inline ResultLoad LoadHandMade(const HandMadeJob& made, std::string_view layout_bytes) {
   const Grid basic = JobGrid(11, {{"TEST ITEM", "", "", "5000", "", GeneralText(made.kerf)}});
   const Grid sheet = JobGrid(10, made.stocks);

@@ -1,7 +1,11 @@
 #include "core/tables/table_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +19,7 @@ namespace lumora {
 namespace {
 
 using testing::TempFolder;
-using Rows = std::vector<std::vector<std::string>>;
+using ::testing::UnorderedElementsAre;
 
 Grid GridOver(const TempFolder& folder, const std::vector<std::string>& headers) {
   Grid grid;
@@ -24,14 +28,15 @@ Grid GridOver(const TempFolder& folder, const std::vector<std::string>& headers)
   return grid;
 }
 
-// Every row below the header, or one column of it.
-Rows DataRows(const Grid& grid, int column = 0) {
-  Rows rows;
+// Every row below the header, or one column of it: cells joined by ",", rows by "|".
+std::string DataRows(const Grid& grid, int column = 0) {
+  std::string rows;
   for (int r = 1; r < grid.Rows(); ++r) {
-    rows.emplace_back();
     for (int c = 1; c < grid.Cols(); ++c) {
-      if (column == 0 || c == column) rows.back().push_back(grid.Text(r, c));
+      if (column == 0) rows += grid.Text(r, c) + (c + 1 < grid.Cols() ? "," : "");
+      if (c == column) rows += grid.Text(r, c);
     }
+    rows += "|";
   }
   return rows;
 }
@@ -55,29 +60,23 @@ TEST(TableFile, LoadsAnyFileIntoItsColumnsAndSavesItBack) {
     const char* name;
     std::vector<std::string> headers;
     std::optional<std::string> file;
-    Rows rows;  // after loading
+    std::string rows;  // after loading
     std::string saved;
   };
+  // Later fields keep their places when saved.
+  // clang-format off
   const Case cases[] = {
-      {"fewer fields per line run into the next line",
-       {"L1", "L2", "QTY"},
-       "\"1\",\"2\"\r\n\"3\",\"4\"\r\n\"5\",\"6\"\r\n",
-       {{"1", "2", "3"}, {"4", "5", "6"}, {"", "", ""}, {"", "", ""}},
+      {"fewer fields per line run into the next line", {"L1", "L2", "QTY"},
+       "\"1\",\"2\"\r\n\"3\",\"4\"\r\n\"5\",\"6\"\r\n", "1,2,3|4,5,6|,,|,,|",
        "\"1\",\"2\",\"3\"\r\n\"4\",\"5\",\"6\"\r\n"},
-      // Later fields keep their places when saved.
-      {"a quote in a bare field is left out",
-       {"ITEM", "THICK", "QTY"},
-       "\"FLOAT\",6\"mm,\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n",
-       {{"FLOAT", "6mm", "3"}, {"TINT", "4", "2"}, {"", "", ""}},
+      {"a quote in a bare field is left out", {"ITEM", "THICK", "QTY"},
+       "\"FLOAT\",6\"mm,\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n", "FLOAT,6mm,3|TINT,4,2|,,|",
        "\"FLOAT\",\"6mm\",\"3\"\r\n\"TINT\",\"4\",\"2\"\r\n"},
-      {"more fields than rows never overflow the grid",
-       {"QTY"},
-       "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\n",
-       {{"1"}, {"2"}},
-       "\"1\"\r\n\"2\"\r\n"},
-      {"a missing file is an empty grid", {"QTY"}, std::nullopt, {{""}}, ""},
-      {"an empty grid is a zero-length file", {"QTY"}, "", {{""}}, ""},
-  };
+      {"more fields than rows never overflow the grid", {"QTY"},
+       "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\n", "1|2|", "\"1\"\r\n\"2\"\r\n"},
+      {"a missing file is an empty grid", {"QTY"}, std::nullopt, "|", ""},
+      {"an empty grid is a zero-length file", {"QTY"}, "", "|", ""}};
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempFolder folder;
@@ -118,27 +117,28 @@ TEST(TableFile, SortIsStableRenumbersAndKeepsOneInputRow) {
   TempFolder folder;
   Grid grid = GridOver(folder, {"ITEM", "QTY"});
   grid.SetRows(8);
-  const Rows rows = {{"b", "10"}, {"a", "9"}, {"", ""}, {"c", "x"}, {"d", "10"}, {"e", "1.5"}};
-  for (size_t i = 0; i < rows.size(); ++i) {
-    grid.SetText(static_cast<int>(i) + 1, 1, rows[i][0]);
-    grid.SetText(static_cast<int>(i) + 1, 2, rows[i][1]);
+  int row = 0;
+  for (const auto& [item, qty] : std::vector<std::pair<std::string, std::string>>{
+           {"b", "10"}, {"a", "9"}, {"", ""}, {"c", "x"}, {"d", "10"}, {"e", "1.5"}}) {
+    grid.SetText(++row, 1, item);
+    grid.SetText(row, 2, qty);
   }
   grid.col = 2;
   grid.row = 4;
   ASSERT_FALSE(SortTable(grid, SortOrder::kAscending));
-  EXPECT_EQ(DataRows(grid, 1), (Rows{{"e"}, {"a"}, {"b"}, {"d"}, {"c"}, {""}}));
+  EXPECT_EQ(DataRows(grid, 1), "e|a|b|d|c||");
   EXPECT_EQ(grid.Rows(), 7);
   EXPECT_EQ(grid.Text(5, 0), "5");
   EXPECT_EQ(std::pair(grid.row, grid.col), std::pair(1, 2));
   EXPECT_EQ(folder.Read("t.tlf").substr(0, 14), "\"e\",\"1.5\"\r\n\"a\"");
   ASSERT_FALSE(SortTable(grid, SortOrder::kDescending));
-  EXPECT_EQ(DataRows(grid, 1), (Rows{{"c"}, {"b"}, {"d"}, {"a"}, {"e"}, {""}}));
+  EXPECT_EQ(DataRows(grid, 1), "c|b|d|a|e||");
   grid.col = 1;
   grid.SetText(1, 1, "12 B");
   grid.SetText(2, 1, "12 A");
   grid.SetText(3, 1, "12 B");
   ASSERT_FALSE(SortTable(grid, SortOrder::kNumericAscending));
-  EXPECT_EQ(DataRows(grid, 1), (Rows{{"a"}, {"e"}, {"12 A"}, {"12 B"}, {"12 B"}, {""}}));
+  EXPECT_EQ(DataRows(grid, 1), "a|e|12 A|12 B|12 B||");
 }
 
 TEST(ColumnDictionary, WidthsAndFormatString) {
@@ -150,13 +150,79 @@ TEST(ColumnDictionary, WidthsAndFormatString) {
   EXPECT_EQ(grid.Text(0, 0) + "|" + grid.Text(0, 1), "Sr No|L1 (MM)");
   EXPECT_EQ((std::vector{grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3)}),
             (std::vector{9, 3, 79}));
-  const auto qty = DescribeColumn("QTY");
-  ASSERT_TRUE(qty);
-  EXPECT_EQ(qty->max_length, 5);
-  EXPECT_EQ(qty->kind, 'L');
-  EXPECT_EQ(DescribeColumn("PRODUCTS")->mode, 'L');
-  EXPECT_EQ(DescribeColumn("L > (IN)")->kind, 'I');
+  EXPECT_EQ(DescribeColumn("QTY").value().max_length, 5);
+  EXPECT_EQ(std::string() + DescribeColumn("QTY")->kind + DescribeColumn("PRODUCTS")->mode +
+                DescribeColumn("L > (IN)")->kind,
+            "LLI");
   EXPECT_FALSE(DescribeColumn("qty"));
+}
+
+std::vector<std::string> Names(const TempFolder& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(FileRoutinesTest, AReplacedFileKeepsItsPermissionsAndAFailureItsBytes) {
+  TempFolder folder;
+  const std::string path = folder.Write("job.opt", "earlier");
+  ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  EXPECT_EQ(WriteFileAtomically(path, "later"), std::nullopt);
+  EXPECT_EQ(folder.Read("job.opt"), "later");
+  struct stat info;
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+  EXPECT_EQ(SaveFile(folder.File("gone/job.opt"), "x"),
+            "Could not save " + folder.File("gone/job.opt") + ": No such file or directory");
+  EXPECT_EQ(SaveFile(path, "again"), std::nullopt);
+  EXPECT_EQ(Names(folder), std::vector<std::string>{"job.opt"});
+}
+
+TEST(FileRoutinesTest, ASetIsWrittenWhollyOrNotAtAll) {
+  TempFolder folder;
+  folder.Write("a.opt", "earlier a");
+  folder.Write("b.opt", "earlier b");
+  // The third file cannot even be started: the first two stay as they were.
+  const auto missing = WriteFilesAtomically({{folder.File("a.opt"), "new a"},
+                                             {folder.File("b.opt"), "new b"},
+                                             {folder.File("gone/c.opt"), "new c"}});
+  ASSERT_TRUE(missing.has_value());
+  EXPECT_EQ(missing->file + ": " + missing->reason,
+            folder.File("gone/c.opt") + ": No such file or directory");
+  EXPECT_EQ(folder.Read("a.opt") + folder.Read("b.opt"), "earlier aearlier b");
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"a.opt", "b.opt"}));
+  EXPECT_EQ(WriteFilesAtomically({{folder.File("a.opt"), "new a"}, {folder.File("c.opt"), ""}}),
+            std::nullopt);
+  EXPECT_EQ(folder.Read("a.opt") + folder.Read("b.opt"), "new aearlier b");
+  EXPECT_TRUE(FileExists(folder.File("c.opt")));
+}
+
+TEST(FileRoutinesTest, ATargetThatCannotBeReplacedLeavesNoTemporaryFiles) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.File("b.opt"));
+  folder.Write("b.opt/inside", "x");
+  const auto failure = WriteFilesAtomically({{folder.File("a.opt"), "new a"},
+                                             {folder.File("b.opt"), "new b"},
+                                             {folder.File("c.opt"), "new c"}});
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->file + ": " + failure->reason, folder.File("b.opt") + ": Is a directory");
+  // Renaming is the last step and cannot be undone for the file before.
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"a.opt", "b.opt"}));
+}
+
+TEST(FileRoutinesTest, MatchingFilesFindsWhatDeleteFilesDeletes) {
+  TempFolder folder;
+  for (const char* name : {"X[MAT=A].OPT", "X[MAT=B].opt", "X1.OPT", "X[MAT=C].sdr"}) {
+    folder.Write(name, "");
+  }
+  std::filesystem::create_directory(folder.File("X[MAT=D].OPT"));
+  EXPECT_THAT(MatchingFiles(folder.File("X[MAT=*.OPT")),
+              UnorderedElementsAre(folder.File("X[MAT=A].OPT"), folder.File("X[MAT=B].opt")));
+  DeleteFiles(folder.File("X[MAT=*.OPT"));
+  EXPECT_EQ(Names(folder), (std::vector<std::string>{"X1.OPT", "X[MAT=C].sdr", "X[MAT=D].OPT"}));
 }
 
 }  // namespace
