@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Job job = MakeJob(Workspace{fuzz::ScratchDataFolder(), "4.5"}, ProgramSettings{});
   Grid* grids[] = {&job.basic, &job.sheet, &job.glass};
   Grid& grid = *grids[data[0] % 3];
-  const EnterContext context{data[0] & 4 ? "SHEET" : "CUT", data[0] & 8 ? "IN" : "MM",
+  const EnterContext context{data[0] & 4 ? "SHEET" : "CUT", data[0] & 8 ? Unit::kIn : Unit::kMm,
                              data[0] & 16 ? MoveSetting::kHalf : MoveSetting::kFull};
   for (size_t i = 1; i + 1 < size; i += 2) {
     const uint8_t key = data[i + 1];

@@ -20,7 +20,7 @@ void ImportList(std::string_view bytes) {
   Job job = MakeJob(Workspace{ScratchDataFolder(), "1.5"}, ProgramSettings{});
   Grid& grid = kind == ListKind::kGlass ? job.glass : job.sheet;
   const DelimitedText text = ReadDelimitedText(bytes.substr(1));
-  const ImportMapping mapping = GuessMapping(text, kind, bytes[0] & 2 ? "IN" : "MM");
+  const ImportMapping mapping = GuessMapping(text, kind, bytes[0] & 2 ? Unit::kIn : Unit::kMm);
   const ImportRows rows = BuildImportRows(text, mapping, kind, DataHeaders(grid));
   AddImportedRows(grid, rows, kind, mapping.unit, false, std::nullopt);
   Require(grid.Rows() >= static_cast<int>(rows.rows.size()) + 2);

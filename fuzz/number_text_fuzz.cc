@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string mm = InchTextToMM(text);
   ReadDouble(inches);
   ReadDouble(mm);
-  ToUnitText(text, "IN");
+  ToUnitText(text, Unit::kIn);
   TrimBlanks(text);
   FormatDecimalText(text, "0.00");
   if (std::isfinite(value)) {

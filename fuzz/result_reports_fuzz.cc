@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   const ScrapLimits scrap{300, 100};
-  for (const std::string_view unit : {"MM", "IN"}) {
+  for (const Unit unit : {Unit::kMm, Unit::kIn}) {
     GenerateReport(load.result, unit, scrap);
     BalanceTableBytes(load.result, unit, scrap);
     ComposeLabels(load.result, LabelGrid{2, 2, 1, 30, 1, 1}, unit);

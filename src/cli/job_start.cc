@@ -6,6 +6,7 @@
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
 namespace {
@@ -46,8 +47,13 @@ std::optional<std::string> CommandJob::Open(const Arguments& parsed, Prompter& p
           Open(parsed.positional[0], parsed.Value("--data-dir"), parsed.Has("--coil"), prompter)) {
     return error;
   }
-  if (const auto unit = parsed.Value("--unit")) job_.settings.unit = *unit;
+  if (const auto unit = parsed.Value("--unit")) job_.settings.unit = ReadUnit(*unit);
   return std::nullopt;
+}
+
+bool UnitOptionValid(const Arguments& parsed) {
+  const std::optional<std::string> unit = parsed.Value("--unit");
+  return !unit || ReadUnit(*unit) != Unit::kOther;
 }
 
 CheckResult RunStartSequence(Job& job, Prompter& prompter, std::ostream& out) {

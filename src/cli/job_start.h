@@ -41,6 +41,9 @@ class CommandJob {
   bool opened_ = false;
 };
 
+// Whether the command's --unit, when it was given, names a unit ("MM" or "IN").
+bool UnitOptionValid(const Arguments& parsed);
+
 // Runs StartOptimization on the job, answering through the prompter (an AnsweringPrompter on
 // the command line). When the run would start, prints the trim allowance and the BLADE written
 // into Basic Details to out.

@@ -8,8 +8,7 @@
 namespace lumora::cli {
 
 std::optional<std::string> ResultJob::Open(const Arguments& parsed, std::string_view usage) {
-  const std::optional<std::string> unit = parsed.Value("--unit");
-  if (parsed.positional.size() != 1 || (unit && *unit != "MM" && *unit != "IN")) {
+  if (parsed.positional.size() != 1 || !UnitOptionValid(parsed)) {
     return std::string(usage);
   }
   AnsweringPrompter prompter(std::cerr, false);

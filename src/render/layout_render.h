@@ -12,6 +12,7 @@
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -23,7 +24,7 @@ namespace lumora {
 // What every drawing of a result needs besides the layout number.
 struct LayoutLook {
   DiaSettings settings;
-  std::string unit = "MM";
+  Unit unit = Unit::kMm;
   ScrapLimits scrap;
   bool stretch = false;
   // What the drawing and the printed section add of the cut order.

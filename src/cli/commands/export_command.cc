@@ -28,9 +28,8 @@ constexpr Option kOptions[] = {
 const OptionTable kExportOptions = kOptions;
 
 int RunExport(const Arguments& parsed) {
-  const std::optional<std::string> unit = parsed.Value("--unit");
   const std::optional<std::string> out = parsed.Value("-o");
-  if (parsed.positional.size() != 1 || !out || (unit && *unit != "MM" && *unit != "IN")) {
+  if (parsed.positional.size() != 1 || !out || !UnitOptionValid(parsed)) {
     return Fail(kExitUsage, kUsage);
   }
   std::optional<std::vector<ExportPart>> parts;

@@ -11,6 +11,7 @@
 #include "core/reports/number_text.h"
 #include "core/tables/delimited_text.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
 namespace {
@@ -41,7 +42,7 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
   const bool glass = kind == ListKind::kGlass;
   Grid& grid = glass ? job.glass : job.sheet;
   ImportMapping mapping = GuessMapping(text, kind, job.settings.unit);
-  if (const auto unit = parsed.Value("--unit")) mapping.unit = *unit;
+  if (const auto unit = parsed.Value("--unit")) mapping.unit = ReadUnit(*unit);
   if (const auto map = parsed.Value(glass ? "--map" : "--stock-map")) {
     if (const auto error = ApplyMapText(mapping, text, kind, *map)) return Fail(kExitUsage, *error);
   }
@@ -58,7 +59,7 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
                                 "); name them with " + (glass ? "--map" : "--stock-map") +
                                 " L1=...,L2=...");
   }
-  std::cout << path << ": " << shown << " (lengths in " << mapping.unit << ")\n";
+  std::cout << path << ": " << shown << " (lengths in " << UnitText(mapping.unit) << ")\n";
   const ImportRows rows = BuildImportRows(text, mapping, kind, DataHeaders(grid));
   const ImportRun run{kind,
                       mapping.unit,
@@ -82,9 +83,8 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
 const OptionTable kImportOptions = kOptions;
 
 int RunImport(const Arguments& parsed) {
-  const std::optional<std::string> unit = parsed.Value("--unit");
   if (parsed.positional.size() != 1 || (!parsed.Value("--glass") && !parsed.Value("--stock")) ||
-      (unit && *unit != "MM" && *unit != "IN")) {
+      !UnitOptionValid(parsed)) {
     return Fail(kExitUsage, kUsage);
   }
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));

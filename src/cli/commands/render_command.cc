@@ -55,10 +55,9 @@ std::optional<Output> OutputOf(const std::string& file) {
 const OptionTable kRenderOptions = kOptions;
 
 int RunRender(const Arguments& parsed) {
-  const std::optional<std::string> unit = parsed.Value("--unit");
   const std::optional<std::string> out = parsed.Value("-o");
   const std::optional<Output> output = out ? OutputOf(*out) : std::nullopt;
-  if (parsed.positional.size() != 1 || !output || (unit && *unit != "MM" && *unit != "IN") ||
+  if (parsed.positional.size() != 1 || !output || !UnitOptionValid(parsed) ||
       (parsed.Has("--all") && parsed.Value("--layout"))) {
     return Fail(kExitUsage, kUsage);
   }

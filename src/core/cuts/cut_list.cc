@@ -5,7 +5,7 @@
 namespace lumora {
 namespace {
 
-std::string Length(double mm, std::string_view unit) {
+std::string Length(double mm, Unit unit) {
   return ToUnitText(TrimZeros(static_cast<float>(mm)), unit);
 }
 
@@ -36,7 +36,7 @@ ResultCuts CutOrderOfResult(const LoadedResult& result) {
   return all;
 }
 
-std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit) {
+std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit) {
   std::vector<std::string> lines = {"Cut Order", "  No Stage  Position      Start         Length"};
   for (const Cut& cut : cuts.cuts) {
     lines.push_back(
@@ -57,20 +57,19 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view u
   return lines;
 }
 
-std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
-                                       std::string_view unit) {
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no, Unit unit) {
   if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
   return CutListLines(
       CutOrder(result.shown, result.FirstOfLayout(layout_no), result.LastOfLayout(layout_no)),
       unit);
 }
 
-std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit) {
+std::string ResultCutsLine(const ResultCuts& cuts, Unit unit) {
   return "All sheets: " + FormatDouble(cuts.cut_count, "0") +
          " cuts   Total Length: " + Length(cuts.total_length, unit);
 }
 
-std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit) {
+std::string CutsText(const ResultCuts& cuts, int only, Unit unit) {
   const int count = static_cast<int>(cuts.layouts.size());
   std::string text;
   for (int n = 1; n <= count; ++n) {

@@ -7,6 +7,7 @@
 
 #include "core/cuts/cut_order.h"
 #include "core/layouts/loaded_result.h"
+#include "core/tables/unit_and_orn.h"
 
 // The cut order of a whole result, and its texts for the screen, paper and the command line.
 namespace lumora {
@@ -23,20 +24,19 @@ struct ResultCuts {
 
 ResultCuts CutOrderOfResult(const LoadedResult& result);
 
-// The cut list of one layout as lines of text, lengths in the unit ("MM" or "IN"): a heading,
+// The cut list of one layout as lines of text, lengths in the unit: a heading,
 // one line per cut, the totals, and why a layout cannot be cut when it is not guillotine.
-std::vector<std::string> CutListLines(const LayoutCuts& cuts, std::string_view unit);
+std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit);
 
 // CutListLines of layout n of the result; none for a layout the result lacks.
-std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no,
-                                       std::string_view unit);
+std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no, Unit unit);
 
 // The totals of the job in the unit, one line.
-std::string ResultCutsLine(const ResultCuts& cuts, std::string_view unit);
+std::string ResultCutsLine(const ResultCuts& cuts, Unit unit);
 
 // The cut lists of every layout (or of layout `only` when it is not 0), each under the line
 // "Layout n / N: s sheet(s)", then the job's totals; lines end in LF.
-std::string CutsText(const ResultCuts& cuts, int only, std::string_view unit);
+std::string CutsText(const ResultCuts& cuts, int only, Unit unit);
 // The same as CSV: a header, then one line per cut with the lengths in millimetres.
 std::string CutsCsv(const ResultCuts& cuts, int only);
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/tables/unit_and_orn.h"
+
 namespace lumora::deep {
 namespace {
 
@@ -90,11 +92,11 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
     const int along_l1 = Up(glass.l1, problem.unit_mm);
     const int along_l2 = Up(glass.l2, problem.unit_mm);
     // Orientation 1 lays L2 along x, orientation 2 lays L1 along x.
-    if (glass.orn == 0 || glass.orn == 1) {
+    if (OrnAllows(glass.orn, 1)) {
       piece.x[1] = along_l2;
       piece.y[1] = along_l1;
     }
-    if (glass.orn == 0 || glass.orn == 2) {
+    if (OrnAllows(glass.orn, 2)) {
       piece.x[2] = along_l1;
       piece.y[2] = along_l2;
     }

@@ -6,6 +6,7 @@
 
 #include "core/engine2d/element_append.h"
 #include "core/engine2d/engine_math.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {
@@ -32,10 +33,6 @@ float AlongX(const GlassRecord& glass, int orientation) {
 }
 float AlongY(const GlassRecord& glass, int orientation) {
   return orientation == 1 ? glass.l1 : glass.l2;
-}
-
-bool OrnAllows(float orn, int orientation) {
-  return orn == 0 || orn == static_cast<float>(orientation);
 }
 
 int BlockCount(float quotient) { return ClampToInt(quotient, -kMaxBlockCount, kMaxBlockCount); }
@@ -195,7 +192,7 @@ BlockSize PlaceBlock(const PlacementSetup& setup, QuantityList& glass_qty, int g
   const LayoutElement rect = elements[rect_index];
   if (!setup.stocks.Contains(rect.stock_index)) return {};
   const GlassRecord& glass = setup.glasses[glass_index];
-  if (glass.orn != 0 && glass.orn != 1 && glass.orn != 2) return {};
+  if (glass.orn == Orn::kNeither) return {};
 
   BlockSize block;
   int orientation = 0;
@@ -209,7 +206,7 @@ BlockSize PlaceBlock(const PlacementSetup& setup, QuantityList& glass_qty, int g
       }
     }
   } else {
-    orientation = glass.orn == 0 ? RandomInt(random, 1, 2) : static_cast<int>(glass.orn);
+    orientation = glass.orn == Orn::kEither ? RandomInt(random, 1, 2) : static_cast<int>(glass.orn);
     block = FitBlock(setup, glass, orientation, rect);
   }
   if (!block.Placed()) return {};

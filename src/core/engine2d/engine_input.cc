@@ -58,7 +58,7 @@ GlassRecord ReadGlassRow(const Grid& grid, int row) {
   glass.l1_in = grid.Text(row, kL1Inch);
   glass.l2_in = grid.Text(row, kL2Inch);
   glass.qty = Number(grid, row, kQty);
-  glass.orn = Number(grid, row, kOrn);
+  glass.orn = OrnOfNumber(Number(grid, row, kOrn));
   glass.chl1_in = grid.Text(row, kChargeL1);
   glass.chl2_in = grid.Text(row, kChargeL2);
   glass.customer = grid.Text(row, kCustomer);

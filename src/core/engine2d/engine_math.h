@@ -9,8 +9,6 @@ namespace lumora {
 
 // a when a <= b, else b.
 inline float MinSingle(float a, float b) { return a <= b ? a : b; }
-// a when a >= b, else b.
-inline float MaxSingle(float a, float b) { return a >= b ? a : b; }
 
 // A float as an int: clamped to [lo, hi] first, then truncated toward zero; NaN gives 0
 // clamped, so no conversion is ever undefined.

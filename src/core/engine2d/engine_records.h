@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/engine2d/one_based_list.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 
@@ -47,7 +48,7 @@ struct GlassRecord {
   std::string l1_in;
   std::string l2_in;
   float qty = 0;
-  float orn = 0;  // 0 either orientation, 1 or 2 that orientation only
+  Orn orn = Orn::kEither;
   std::string customer;
   std::string chl1_in;
   std::string chl2_in;

@@ -39,18 +39,12 @@ void CopyStockList(const QuantityList& source, QuantityList& destination) { dest
 
 void CopyGlassList(const QuantityList& source, QuantityList& destination) { destination = source; }
 
-void CopyElementList(const ElementList& source, ElementList& destination) { destination = source; }
-
 bool AllStockUsed(const QuantityList& stock_qty) { return !AnyAboveZero(stock_qty); }
 
 bool AllGlassPlaced(const QuantityList& glass_qty) { return !AnyAboveZero(glass_qty); }
 
 bool StockAvailable(const QuantityList& stock_qty, int index) {
   return stock_qty.Contains(index) && stock_qty[index] > 0;
-}
-
-bool GlassAvailable(const QuantityList& glass_qty, int index) {
-  return glass_qty.Contains(index) && glass_qty[index] > 0;
 }
 
 float ElementArea(const LayoutElement& element) {
@@ -79,14 +73,6 @@ CandidateStatistics CandidateStats(const ElementList& elements) {
   // A frame without area (possible only with negative margins) yields nothing, not NaN.
   if (frame_area != 0) stats.yield = piece_area / frame_area;
   return stats;
-}
-
-float UsedLength(const ElementList& elements) {
-  float used = 0;
-  for (const LayoutElement& element : elements) {
-    if (IsPiece(element) && element.y2 > used) used = element.y2;
-  }
-  return used;
 }
 
 PassStatistics PassStats(const ElementList& result) {
@@ -154,28 +140,6 @@ bool CoilCandidateIsBetter(const CandidateStatistics& current, const CandidateSt
   return FreeAreaThenCutsBetter(current, best);
 }
 
-void KeepBetterSheetCandidate(const ElementList& current, ElementList& best,
-                              const QuantityList& current_glass, QuantityList& best_glass,
-                              int& best_stock_index, int current_stock_index) {
-  if (!best.Empty() && !SheetCandidateIsBetter(CandidateStats(current), CandidateStats(best))) {
-    return;
-  }
-  best = current;
-  best_glass = current_glass;
-  best_stock_index = current_stock_index;
-}
-
-void KeepBetterCoilCandidate(const ElementList& current, ElementList& best,
-                             const QuantityList& current_glass, QuantityList& best_glass,
-                             int& best_stock_index, int current_stock_index) {
-  if (!best.Empty() && !CoilCandidateIsBetter(CandidateStats(current), CandidateStats(best))) {
-    return;
-  }
-  best = current;
-  best_glass = current_glass;
-  best_stock_index = current_stock_index;
-}
-
 float RepeatCount(float stock_qty, const QuantityList& pass_glass, const QuantityList& best_glass) {
   float repeat = kNoRepeatYet;
   for (int i = 1; i <= CommonCount(pass_glass, best_glass); ++i) {
@@ -235,15 +199,6 @@ bool CoilResultIsBetter(const ResultStatistics& current, const ResultStatistics&
 void KeepBetterSheetResult(const ElementList& current, ElementList& best, Objective objective,
                            int& improvements) {
   if (!best.Empty() && !SheetResultIsBetter(ResultStats(current), ResultStats(best), objective)) {
-    return;
-  }
-  best = current;
-  ++improvements;
-}
-
-void KeepBetterCoilResult(const ElementList& current, ElementList& best, Objective objective,
-                          int& improvements) {
-  if (!best.Empty() && !CoilResultIsBetter(ResultStats(current), ResultStats(best), objective)) {
     return;
   }
   best = current;

@@ -9,14 +9,12 @@ namespace lumora {
 // had the size allocates nothing; stock and glass working lists hold quantities only.
 void CopyStockList(const QuantityList& source, QuantityList& destination);
 void CopyGlassList(const QuantityList& source, QuantityList& destination);
-void CopyElementList(const ElementList& source, ElementList& destination);
 
 // True when no quantity is above 0 (also for an empty list).
 bool AllStockUsed(const QuantityList& stock_qty);
 bool AllGlassPlaced(const QuantityList& glass_qty);
 // True when the index is in the list and its quantity is above 0.
 bool StockAvailable(const QuantityList& stock_qty, int index);
-bool GlassAvailable(const QuantityList& glass_qty, int index);
 
 // (Y2 - Y1) * (X2 - X1) in float.
 float ElementArea(const LayoutElement& element);
@@ -29,7 +27,6 @@ struct CandidateStatistics {
   float used_length = 0;  // largest piece Y2: the coil length a coil layout takes
 };
 CandidateStatistics CandidateStats(const ElementList& elements);
-float UsedLength(const ElementList& elements);
 
 // The figures by which pass results compete.
 struct ResultStatistics {
@@ -58,15 +55,6 @@ float LastLayoutPieceArea(const ElementList& result);
 bool SheetCandidateIsBetter(const CandidateStatistics& current, const CandidateStatistics& best);
 bool CoilCandidateIsBetter(const CandidateStatistics& current, const CandidateStatistics& best);
 
-// Copies the current candidate (elements, glass quantities, stock index) over the best when it
-// is better or the best is empty.
-void KeepBetterSheetCandidate(const ElementList& current, ElementList& best,
-                              const QuantityList& current_glass, QuantityList& best_glass,
-                              int& best_stock_index, int current_stock_index);
-void KeepBetterCoilCandidate(const ElementList& current, ElementList& best,
-                             const QuantityList& current_glass, QuantityList& best_glass,
-                             int& best_stock_index, int current_stock_index);
-
 // How often the best candidate can be cut: the fewest whole copies any of its glass sizes
 // still allows, capped by the stock quantity; 0 when the candidate holds no piece.
 float RepeatCount(float stock_qty, const QuantityList& pass_glass, const QuantityList& best_glass);
@@ -89,8 +77,6 @@ bool CoilResultIsBetter(const ResultStatistics& current, const ResultStatistics&
 // the best is empty.
 void KeepBetterSheetResult(const ElementList& current, ElementList& best, Objective objective,
                            int& improvements);
-void KeepBetterCoilResult(const ElementList& current, ElementList& best, Objective objective,
-                          int& improvements);
 
 }  // namespace lumora
 

@@ -84,10 +84,6 @@ float StockAreaSum(const ElementList& elements) { return AddFrames(0, elements);
 
 bool AreaSumIsWorse(float pass_sum, float best_sum) { return best_sum != 0 && pass_sum > best_sum; }
 
-bool IsWorseThanBest(const ElementList& pass_result, const ElementList& best_result) {
-  return AreaSumIsWorse(StockAreaSum(pass_result), StockAreaSum(best_result));
-}
-
 RunSetup MakeRunSetup(const StockList& stocks, const GlassList& glasses, float trim_allowance,
                       float blade, float min_leftover, bool coil_mode, int32_t total_passes) {
   return {.stocks = stocks,

@@ -21,8 +21,6 @@ float StockAreaSum(const ElementList& elements);
 // Whether a pass whose stock-area sum has reached pass_sum must be abandoned against a best
 // result of best_sum: never when best_sum is 0, else exactly when pass_sum > best_sum.
 bool AreaSumIsWorse(float pass_sum, float best_sum);
-// AreaSumIsWorse of the two lists' stock-area sums.
-bool IsWorseThanBest(const ElementList& pass_result, const ElementList& best_result);
 
 // What every pass of a run reads: the prepared lists (kerf added, sorted) and their quantities.
 struct RunSetup {

@@ -8,6 +8,7 @@
 #include "core/tables/field_reader.h"
 #include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {
@@ -18,6 +19,7 @@ class LineWriter {
  public:
   void Int(int value) { Field(GeneralText(value)); }
   void Float(float value) { Field(GeneralText(value)); }
+  void OrnField(Orn orn) { Float(OrnNumber(orn)); }
   void Text(std::string_view text) { Field(QuotedField(text)); }
   void EndLine() {
     bytes_ += "\r\n";
@@ -79,6 +81,7 @@ class RecordReader {
   void Text(std::string& value) { value = Text(); }
   void Float(float& value) { value = Float(); }
   void Int(int& value) { value = Int(); }
+  void OrnField(Orn& orn) { orn = OrnOfNumber(Float()); }
 
   const std::string& damage() const { return damage_; }
 
@@ -137,7 +140,7 @@ void GlassFields(Fields& f, Glass& g) {
   f.Text(g.l1_in);
   f.Text(g.l2_in);
   f.Float(g.qty);
-  f.Float(g.orn);
+  f.OrnField(g.orn);
   f.Text(g.customer);
   f.Text(g.chl1_in);
   f.Text(g.chl2_in);
@@ -235,14 +238,6 @@ std::string GlassInputBytes(const GlassList& glasses) {
     writer.EndLine();
   }
   return writer.Take();
-}
-
-std::optional<std::string> WriteStockInput(const std::string& path, const StockList& stocks) {
-  return WriteFileAtomically(path, StockInputBytes(stocks));
-}
-
-std::optional<std::string> WriteGlassInput(const std::string& path, const GlassList& glasses) {
-  return WriteFileAtomically(path, GlassInputBytes(glasses));
 }
 
 StockInputRead ReadStockInputBytes(std::string_view bytes) {

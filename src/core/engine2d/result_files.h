@@ -56,8 +56,6 @@ std::string FindIndexDamage(const ElementList& elements, int stock_count, int gl
 // them. A double quote cannot be stored inside a quoted text and is left out.
 std::string StockInputBytes(const StockList& stocks);
 std::string GlassInputBytes(const GlassList& glasses);
-std::optional<std::string> WriteStockInput(const std::string& path, const StockList& stocks);
-std::optional<std::string> WriteGlassInput(const std::string& path, const GlassList& glasses);
 
 // The sizes read count as the sizes as read (what RemoveKerf restores).
 StockInputRead ReadStockInputBytes(std::string_view bytes);

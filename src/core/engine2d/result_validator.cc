@@ -6,6 +6,7 @@
 
 #include "core/engine2d/result_files.h"
 #include "core/reports/number_text.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {
@@ -19,11 +20,6 @@ struct Box {
 };
 
 std::string LayoutText(int layout_no) { return "Layout " + GeneralText(layout_no) + ": "; }
-
-bool OrientationAllowed(float orn, int orientation) {
-  if (orientation != 1 && orientation != 2) return false;
-  return orn == 0 || orn == static_cast<float>(orientation);
-}
 
 // Pieces of one layout that overlap; sorted by X1, each is compared with those that start
 // before it ends.
@@ -140,7 +136,7 @@ void CheckLayout(const EngineInput& prepared, float trim_allowance, bool coil_mo
       continue;
     }
     const GlassRecord& glass = prepared.glasses[e.kind];
-    if (!OrientationAllowed(glass.orn, e.orientation)) {
+    if (!OrnAllows(glass.orn, e.orientation)) {
       problems.push_back(where + "piece " + GeneralText(i) +
                          " lies in an orientation its ORN does not allow.");
     }

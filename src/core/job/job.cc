@@ -44,9 +44,9 @@ std::string OptionsLine(const Job& job) {
          "\r\n";
 }
 
-void SwitchUnit(Job& job, const std::string& unit) {
+void SwitchUnit(Job& job, Unit unit) {
   job.settings.unit = unit;
-  const int col = unit == "IN" ? sheet_col::kL1Inch : sheet_col::kL1;
+  const int col = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
   MakeCurrentColumn(job.sheet, col);
   MakeCurrentColumn(job.glass, col);
 }

@@ -6,6 +6,7 @@
 #include "core/job/program_settings.h"
 #include "core/shell/workspace.h"
 #include "core/tables/grid.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 
@@ -38,9 +39,9 @@ void FlipObjective(Job& job);
 // The options.tlf line: the two check marks as -1 or 0, comma separated, CR LF.
 std::string OptionsLine(const Job& job);
 
-// The unit switch as far as the job goes: sets the unit setting ("IN" or "MM") and makes the
+// The unit switch as far as the job goes: sets the unit setting and makes the
 // first column of that unit current in the Sheet and Glass grids.
-void SwitchUnit(Job& job, const std::string& unit);
+void SwitchUnit(Job& job, Unit unit);
 
 }  // namespace lumora
 

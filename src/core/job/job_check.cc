@@ -8,6 +8,7 @@
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/reports/number_text.h"
+#include "core/tables/unit_and_orn.h"
 #include "core/version.h"
 
 namespace lumora {
@@ -50,8 +51,7 @@ int FirstWrongOrn(const Grid& glass) {
   for (int r = 1; r <= glass.Rows() - 2; ++r) {
     const std::string& text = glass.Text(r, glass_col::kOrn);
     if (text.find_first_not_of(' ') == std::string::npos) continue;
-    const float orn = ReadFloat(text);
-    if (!IsNumberText(text) || (orn != 0.0f && orn != 1.0f && orn != 2.0f)) return r;
+    if (!IsNumberText(text) || OrnOfNumber(ReadFloat(text)) == Orn::kNeither) return r;
   }
   return 0;
 }
@@ -63,7 +63,7 @@ int FirstWrongOrn(const Grid& glass) {
 bool FitsSomeStock(const Grid& sheet, const Grid& glass, int glass_row, float kerf, float t) {
   const float l1 = ReadFloat(glass.Text(glass_row, glass_col::kL1)) + kerf;
   const float l2 = ReadFloat(glass.Text(glass_row, glass_col::kL2)) + kerf;
-  const float orn = ReadFloat(glass.Text(glass_row, glass_col::kOrn));
+  const Orn orn = OrnOfNumber(ReadFloat(glass.Text(glass_row, glass_col::kOrn)));
   bool any_usable = false;
   for (int r = 1; r <= sheet.Rows() - 2; ++r) {
     const auto number = [&](int col) { return ReadFloat(sheet.Text(r, col)); };
@@ -77,7 +77,7 @@ bool FitsSomeStock(const Grid& sheet, const Grid& glass, int glass_row, float ke
     const auto fits = [&](float along_x, float along_y) {
       return width / (along_x - t) >= 1.0f && height / (along_y - t) >= 1.0f;
     };
-    if ((orn != 2.0f && fits(l2, l1)) || (orn != 1.0f && fits(l1, l2))) return true;
+    if ((OrnAllows(orn, 1) && fits(l2, l1)) || (OrnAllows(orn, 2) && fits(l1, l2))) return true;
   }
   return !any_usable;
 }

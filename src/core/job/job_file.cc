@@ -92,7 +92,7 @@ bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter) {
 
   ReadObjective(job, tables[kOptionsTable]);
   ReadMiscSettings(job.workspace, job.settings);
-  if (job.settings.unit == "IN" || job.settings.unit == "MM") SwitchUnit(job, job.settings.unit);
+  if (job.settings.unit != Unit::kOther) SwitchUnit(job, job.settings.unit);
   return true;
 }
 

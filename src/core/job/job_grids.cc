@@ -52,11 +52,6 @@ void KeepOneRow(Grid& grid) {
   if (grid.Rows() > 2) grid.SetRows(2);
 }
 
-void LoadBasicGrid(Grid& grid) {
-  LoadTable(grid);
-  KeepOneRow(grid);
-}
-
 Grid LoadMiscGrid(const Workspace& workspace) {
   return LoadOneRowSettingsGrid({"UNIT", "EFF", "MOVE"}, workspace.SettingsFile("misc.set"));
 }

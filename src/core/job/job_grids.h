@@ -21,8 +21,6 @@ Grid MakeGlassGrid(const Workspace& workspace);
 
 // Cuts a grid that holds exactly one record back to the header and that record.
 void KeepOneRow(Grid& grid);
-// LoadTable for Basic Details, which keeps exactly one row.
-void LoadBasicGrid(Grid& grid);
 
 // The settings grids, loaded from the data folder. misc.set and scrap.dat keep one row and hide
 // the number column.

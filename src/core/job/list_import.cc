@@ -55,7 +55,7 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // in brackets ("Width (mm)", "L1 [IN]") taken out.
 struct HeaderKey {
   std::string key;
-  std::string unit;
+  Unit unit = Unit::kOther;
 };
 
 HeaderKey KeyOf(std::string_view header) {
@@ -67,9 +67,8 @@ HeaderKey KeyOf(std::string_view header) {
   if (close != std::string::npos) {
     const std::string_view inside =
         TrimBlanks(std::string_view(upper).substr(open + 1, close - open - 1));
-    if (inside == "MM") result.unit = "MM";
-    if (inside == "IN" || inside == "INCH" || inside == "INCHES") result.unit = "IN";
-    if (!result.unit.empty()) upper.erase(open, close - open + 1);
+    result.unit = inside == "INCH" || inside == "INCHES" ? Unit::kIn : ReadUnit(inside);
+    if (result.unit != Unit::kOther) upper.erase(open, close - open + 1);
   }
   for (const char c : upper) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/') result.key += c;
@@ -173,10 +172,10 @@ const std::vector<std::string>& ImportTargets(ListKind kind) {
   return kind == ListKind::kGlass ? glass : stock;
 }
 
-ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, std::string_view unit) {
+ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, Unit unit) {
   const std::vector<Target>& targets = TargetsOf(kind);
   ImportMapping mapping;
-  mapping.unit = unit == "IN" ? "IN" : "MM";
+  mapping.unit = unit == Unit::kIn ? Unit::kIn : Unit::kMm;
   mapping.columns.assign(targets.size(), -1);
   if (text.rows.empty()) return mapping;
 
@@ -215,7 +214,7 @@ ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, std::string
       if (mapping.columns[t] >= 0) break;
     }
   }
-  if (mapping.columns[0] >= 0 && !keys[mapping.columns[0]].unit.empty()) {
+  if (mapping.columns[0] >= 0 && keys[mapping.columns[0]].unit != Unit::kOther) {
     mapping.unit = keys[mapping.columns[0]].unit;
   }
   return mapping;
@@ -276,7 +275,7 @@ std::string SourceColumnName(const DelimitedText& text, const ImportMapping& map
 ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mapping, ListKind kind,
                            const std::vector<std::string>& headers) {
   const std::vector<Target>& targets = TargetsOf(kind);
-  const bool inch = mapping.unit == "IN";
+  const bool inch = mapping.unit == Unit::kIn;
   ImportRows result;
   for (size_t r = mapping.has_header ? 1 : 0; r < text.rows.size(); ++r) {
     const DelimitedRow& record = text.rows[r];
@@ -316,8 +315,8 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
   return result;
 }
 
-void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, std::string_view unit,
-                     bool replace, const ChargeTable& charges) {
+void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
+                     const ChargeTable& charges) {
   if (replace) {
     grid.SetRows(2);
     for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
@@ -327,7 +326,7 @@ void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, std::str
   for (int r = 1; r < grid.Rows(); ++r) {
     if (RowHoldsText(grid, r)) next = r + 1;
   }
-  const int first_length = unit == "IN" ? sheet_col::kL1Inch : sheet_col::kL1;
+  const int first_length = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
   for (const std::vector<std::string>& cells : rows.rows) {
     const int row = next++;
     if (row >= kMaxGridRows - 1) break;

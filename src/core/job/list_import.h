@@ -9,6 +9,7 @@
 #include "core/job/mirror_conversion.h"
 #include "core/tables/delimited_text.h"
 #include "core/tables/grid.h"
+#include "core/tables/unit_and_orn.h"
 
 // Glass and stock lists read from spreadsheet text into the Glass and Sheet grids: which column
 // of the file fills which column of the grid, and every value held to the key rules of a typed
@@ -26,7 +27,7 @@ const std::vector<std::string>& ImportTargets(ListKind kind);
 struct ImportMapping {
   bool has_header = false;
   std::vector<int> columns;
-  std::string unit = "MM";
+  Unit unit = Unit::kMm;
 };
 
 // The mapping a file suggests. Its first record is a header when any field names a target, by
@@ -34,7 +35,7 @@ struct ImportMapping {
 // none of its fields starts with a digit and the next record's do. Header fields fill the
 // targets they name; "(MM)" or "(IN)" on the L1 column gives the unit, else `unit`. A file
 // without header fills the targets in order.
-ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, std::string_view unit);
+ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, Unit unit);
 
 // Applies a --map text such as "L1=Width,L2=Height,QTY=3": each target takes the file column of
 // that header (as GuessMapping compares headers) or that 1-based number. Returns what is wrong.
@@ -62,8 +63,8 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
 
 // Writes the rows into the grid after its last non-empty row, or in place of every row, and
 // fills the other unit's lengths and, in the Glass grid, the chargeable sizes as typing does.
-void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, std::string_view unit,
-                     bool replace, const ChargeTable& charges);
+void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
+                     const ChargeTable& charges);
 
 }  // namespace lumora
 

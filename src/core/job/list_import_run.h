@@ -7,14 +7,15 @@
 #include "core/job/data_change.h"
 #include "core/job/list_import.h"
 #include "core/shell/prompter.h"
+#include "core/tables/unit_and_orn.h"
 
 // The questions of an import, asked before the grid changes.
 namespace lumora {
 
 struct ImportRun {
   ListKind kind = ListKind::kGlass;
-  // The unit of the lengths the rows hold: "MM" or "IN".
-  std::string unit = "MM";
+  // The unit of the lengths the rows hold.
+  Unit unit = Unit::kMm;
   // The file's name as the messages show it.
   std::string file_name;
   // Replace the grid's rows (true) or add to them (false); nullopt asks when it holds any.

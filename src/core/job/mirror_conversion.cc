@@ -43,9 +43,9 @@ std::string ChargeableLength(std::string_view inch_text, const ChargeTable& char
   return "";
 }
 
-bool IsColumnLockedByUnit(std::string_view unit, int col) {
-  if (unit == "IN") return col == 1 || col == 2;
-  if (unit == "MM") return col == 3 || col == 4;
+bool IsColumnLockedByUnit(Unit unit, int col) {
+  if (unit == Unit::kIn) return col == 1 || col == 2;
+  if (unit == Unit::kMm) return col == 3 || col == 4;
   return false;
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/shell/workspace.h"
 #include "core/tables/grid.h"
+#include "core/tables/unit_and_orn.h"
 
 // The millimetre and inch columns of the Sheet and Glass grids kept in step, and the chargeable
 // lengths of the Glass grid.
@@ -33,9 +34,9 @@ ChargeTable ChargeTableFromBytes(const std::optional<std::string>& bytes);
 // lower < x <= upper, unchanged; empty without charge.dat or without a matching range.
 std::string ChargeableLength(std::string_view inch_text, const ChargeTable& charges);
 
-// Whether the unit setting locks a column of the Sheet or Glass grid: "IN" locks the
-// millimetre columns 1 and 2, "MM" the inch columns 3 and 4.
-bool IsColumnLockedByUnit(std::string_view unit, int col);
+// Whether the unit setting locks a column of the Sheet or Glass grid: inches lock the
+// millimetre columns 1 and 2, millimetres the inch columns 3 and 4.
+bool IsColumnLockedByUnit(Unit unit, int col);
 
 // After an accepted key in column col of the Sheet or Glass grid: the millimetre column 1 or 2
 // fills its inch twin 3 or 4 and the other way round; a result that reads as a number not

@@ -6,6 +6,7 @@
 #include "core/reports/number_text.h"
 #include "core/tables/field_reader.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 
@@ -13,7 +14,7 @@ void ReadMiscSettings(const Workspace& workspace, ProgramSettings& settings) {
   const auto bytes = ReadFileBytes(workspace.SettingsFile("misc.set"));
   if (!bytes) return;
   FieldReader reader(*bytes);
-  settings.unit = reader.Next();
+  settings.unit = ReadUnit(reader.Next());
   // Whole numbers round half to even, as a 16-bit conversion of the numeric value does; values
   // beyond the 16-bit range are held at its ends instead of failing.
   const double efficiency = std::nearbyint(ReadDouble(reader.Next()));

@@ -6,14 +6,16 @@
 
 #include "core/shell/workspace.h"
 #include "core/tables/grid_keys.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 
 // The program-wide settings and flags. One value lives as long as the program and is handed to
 // whatever reads or changes it.
 struct ProgramSettings {
-  // The unit setting: "MM" or "IN"; empty until the first job is opened or started new.
-  std::string unit;
+  // The unit setting, read from its text in misc.set; kOther until the first job is opened or
+  // started new.
+  Unit unit = Unit::kOther;
   // The efficiency setting, the EFF value of misc.set.
   int16_t efficiency = 0;
   // The move setting, read from its text in misc.set.

@@ -1,10 +1,9 @@
 #include "core/layouts/edit_exchange.h"
 
-#include <cmath>
-
 #include "core/reports/number_text.h"
 #include "core/tables/field_reader.h"
 #include "core/tables/file_routines.h"
+#include "core/tables/unit_and_orn.h"
 #include "core/version.h"
 
 namespace lumora {
@@ -56,8 +55,7 @@ EditRow NewBalanceRow(const LoadedResult& result, int first) {
 EditRow NewGlassPieceRow(const LoadedResult& result, int first, int glass) {
   if (!result.glasses.Contains(glass)) return NewBalanceRow(result, first);
   const GlassRecord& g = result.glasses[glass];
-  float orn = std::nearbyint(g.orn);
-  if (orn == 0) orn = 1;
+  const float orn = g.orn == Orn::kL1AlongX ? 2.0f : 1.0f;
   return OnStockOf(result, first, EditRow{.dim_x = g.l1, .dim_y = g.l2, .orn = orn});
 }
 

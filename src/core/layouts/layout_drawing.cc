@@ -134,9 +134,8 @@ void DrawFullCuts(const LoadedResult& result, int first, int last, const Box& sh
 
 }  // namespace
 
-DrawOptions ScreenDrawOptions(const DiaSettings& settings, std::string unit,
-                              const ScrapLimits& scrap, const UserScale& scale,
-                              float view_width_pt) {
+DrawOptions ScreenDrawOptions(const DiaSettings& settings, Unit unit, const ScrapLimits& scrap,
+                              const UserScale& scale, float view_width_pt) {
   DrawOptions options;
   options.settings = settings;
   options.unit = std::move(unit);
@@ -146,9 +145,8 @@ DrawOptions ScreenDrawOptions(const DiaSettings& settings, std::string unit,
   return options;
 }
 
-DrawOptions PaperDrawOptions(const DiaSettings& settings, std::string unit,
-                             const ScrapLimits& scrap, const UserScale& scale,
-                             float page_width_pt) {
+DrawOptions PaperDrawOptions(const DiaSettings& settings, Unit unit, const ScrapLimits& scrap,
+                             const UserScale& scale, float page_width_pt) {
   DrawOptions options = ScreenDrawOptions(settings, std::move(unit), scrap, scale, page_width_pt);
   options.paper = true;
   options.text.min_pt = 5;

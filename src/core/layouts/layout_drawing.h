@@ -9,6 +9,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/layouts/text_fit.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 // The one drawing of a layout, for the screen, the printer and images alike.
 namespace lumora {
@@ -18,7 +19,7 @@ inline constexpr float kHairlinePt = 0.75f;
 
 struct DrawOptions {
   DiaSettings settings;
-  std::string unit = "MM";
+  Unit unit = Unit::kMm;
   ScrapLimits scrap;
   // Paper: glass filled white and the sheet hatched dark blue.
   bool paper = false;
@@ -32,13 +33,12 @@ struct DrawOptions {
 
 // The options of a view `view_width_pt` points wide: hairlines and texts from 6 points up to a
 // size that grows with the view (8 points at least).
-DrawOptions ScreenDrawOptions(const DiaSettings& settings, std::string unit,
-                              const ScrapLimits& scrap, const UserScale& scale,
-                              float view_width_pt);
+DrawOptions ScreenDrawOptions(const DiaSettings& settings, Unit unit, const ScrapLimits& scrap,
+                              const UserScale& scale, float view_width_pt);
 // The options of a page `page_width_pt` wide: lines 0.15 mm wide per step of the settings' line
 // width, the hatching 0.1 mm, texts from 5 points up.
-DrawOptions PaperDrawOptions(const DiaSettings& settings, std::string unit,
-                             const ScrapLimits& scrap, const UserScale& scale, float page_width_pt);
+DrawOptions PaperDrawOptions(const DiaSettings& settings, Unit unit, const ScrapLimits& scrap,
+                             const UserScale& scale, float page_width_pt);
 
 // The sheet of layout n: its StockFrame's rectangle.
 Box FrameBox(const LoadedResult& result, int layout_no);

@@ -67,8 +67,8 @@ bool KeepOverlap(const LoadedResult& result, const LayoutElement& other, Prompte
 
 }  // namespace
 
-EditUnitAnswer AskEditUnit(std::string_view unit, Prompter& prompter) {
-  if (unit != "IN") return EditUnitAnswer::kGoOn;
+EditUnitAnswer AskEditUnit(Unit unit, Prompter& prompter) {
+  if (unit != Unit::kIn) return EditUnitAnswer::kGoOn;
   const PromptAnswer answer = prompter.Ask({.title = kApplicationTitle,
                                             .text = std::string(kEditUnitQuestion),
                                             .icon = PromptIcon::kQuestion,

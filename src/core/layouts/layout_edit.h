@@ -13,6 +13,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/shell/prompter.h"
 #include "core/shell/workspace.h"
+#include "core/tables/unit_and_orn.h"
 
 // Editing a layout by hand: what a click on the drawing opens, and how the Edit dialog's answer
 // is written into the element list and dia.tlf. A piece put onto another is asked about; the
@@ -24,10 +25,10 @@ inline constexpr std::string_view kEditUnitQuestion =
 // Followed by "<L1> x <L2> piece at XS <x>, YS <y>. Store it there?".
 inline constexpr std::string_view kOverlapQuestionStart = "It would overlap the ";
 
-// Whether a click on the drawing may go on to edit. With the unit "IN" the user is asked to
+// Whether a click on the drawing may go on to edit. In inches the user is asked to
 // switch to millimetres first; true then means the caller switches the unit before going on.
 enum class EditUnitAnswer { kGoOn, kSwitchToMM, kStop };
-EditUnitAnswer AskEditUnit(std::string_view unit, Prompter& prompter);
+EditUnitAnswer AskEditUnit(Unit unit, Prompter& prompter);
 
 // What the Edit dialog works on: the element hit (0 when adding) and, for a new piece, its
 // glass size.

@@ -5,9 +5,9 @@
 namespace lumora {
 namespace {
 
-std::string SizeText(float mm, std::string_view unit) {
+std::string SizeText(float mm, Unit unit) {
   const std::string text = GeneralText(mm);
-  return unit == "IN" ? MMToInchText(text) : text;
+  return unit == Unit::kIn ? MMToInchText(text) : text;
 }
 
 }  // namespace
@@ -28,9 +28,9 @@ int HitTest(const ElementList& elements, const LayoutRange& range, float x, floa
   return hit;
 }
 
-std::string ElementToolTip(const LoadedResult& result, int element, std::string_view unit,
+std::string ElementToolTip(const LoadedResult& result, int element, Unit unit,
                            const ScrapLimits& scrap) {
-  if (unit != "MM" && unit != "IN") return {};
+  if (unit == Unit::kOther) return {};
   if (!result.shown.Contains(element)) return std::string(kAddToolTip);
   const LayoutElement& e = result.shown[element];
   const float kerf = result.basic.kerf;

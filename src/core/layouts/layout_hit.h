@@ -7,6 +7,7 @@
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 // What lies under a point of the drawn layout, and what the drawing's tool tip says of it.
 namespace lumora {
@@ -27,9 +28,9 @@ int HitTest(const ElementList& elements, const LayoutRange& range, float x, floa
 
 // The tool tip for a hit element of the result's shown elements (0: nothing under the
 // pointer): the piece's size across and along with its customer and serial number, or the
-// leftover's kind and size, the sizes without the kerf. Sizes are general numbers for "MM" and
-// inch texts for "IN"; any other unit gives an empty tip.
-std::string ElementToolTip(const LoadedResult& result, int element, std::string_view unit,
+// leftover's kind and size, the sizes without the kerf. Sizes are general numbers in millimetres
+// and inch texts in inches; Unit::kOther gives an empty tip.
+std::string ElementToolTip(const LoadedResult& result, int element, Unit unit,
                            const ScrapLimits& scrap);
 
 }  // namespace lumora

@@ -54,7 +54,7 @@ std::string TodayMonthFirst() {
 
 std::vector<std::string> PrintedSectionLines(std::string_view report, int32_t position,
                                              const SectionOptions& options, std::string_view item,
-                                             std::string_view unit, std::string_view job_file,
+                                             Unit unit, std::string_view job_file,
                                              std::string_view month_first_date) {
   const std::string date = "Date: " + DayFirstDate(month_first_date);
   std::vector<std::string> lines;

@@ -9,6 +9,7 @@
 #include "core/layouts/layout_canvas.h"
 #include "core/layouts/layout_scale.h"
 #include "core/reports/report_section.h"
+#include "core/tables/unit_and_orn.h"
 
 // What a printed layout page holds besides the drawing: the layout's report section with the
 // file and date header, and where it goes on the page.
@@ -26,7 +27,7 @@ std::string TodayMonthFirst();
 // of the layout (as DiaCur.tlf holds it) without its trailing empty lines.
 std::vector<std::string> PrintedSectionLines(std::string_view report, int32_t position,
                                              const SectionOptions& options, std::string_view item,
-                                             std::string_view unit, std::string_view job_file,
+                                             Unit unit, std::string_view job_file,
                                              std::string_view month_first_date);
 
 // The room one character of the fixed-pitch print font takes per point of its size, in

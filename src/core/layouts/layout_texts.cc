@@ -20,7 +20,7 @@ std::string Lower(std::string text) {
 // One ordered dimension with its marks: "+" when the placed size differs, then the placed size
 // in brackets when the actual sizes are asked for.
 std::string MarkedDimension(float ordered, std::string_view inch_text, float placed, bool actual,
-                            std::string_view unit) {
+                            Unit unit) {
   std::string text = OrderedLengthText(ordered, inch_text, unit);
   if (To3Decimals(placed) != To3Decimals(ordered)) {
     text += "+";
@@ -40,19 +40,18 @@ std::string Description(const GlassRecord& glass) {
 
 }  // namespace
 
-std::string MeasuredLengthText(float mm, std::string_view unit) {
-  return ToUnitText(GeneralText(To3Decimals(mm)), unit == "IN" ? "IN" : "MM");
+std::string MeasuredLengthText(float mm, Unit unit) {
+  return ToUnitText(GeneralText(To3Decimals(mm)), unit);
 }
 
-std::string OrderedLengthText(float mm, std::string_view inch_text, std::string_view unit) {
-  if (unit != "IN") return TrimZeros(mm);
+std::string OrderedLengthText(float mm, std::string_view inch_text, Unit unit) {
+  if (unit != Unit::kIn) return TrimZeros(mm);
   const std::string_view entered = TrimBlanks(inch_text);
   return entered.empty() ? MMToInchText(GeneralText(mm)) : std::string(entered);
 }
 
 std::vector<TextArrangements> GlassTexts(const GlassRecord& glass, const LayoutElement& piece,
-                                         float kerf, const DiaSettings& settings,
-                                         std::string_view unit) {
+                                         float kerf, const DiaSettings& settings, Unit unit) {
   const bool dimensions = settings.On(DiaFlag::kGlassDimensions);
   const std::string description =
       settings.On(DiaFlag::kGlassDescription) ? Description(glass) : std::string();
@@ -77,7 +76,7 @@ std::vector<TextArrangements> GlassTexts(const GlassRecord& glass, const LayoutE
   return {with_description, dimension_lines};
 }
 
-TextArrangements BalanceTexts(const LayoutElement& balance, float kerf, std::string_view unit) {
+TextArrangements BalanceTexts(const LayoutElement& balance, float kerf, Unit unit) {
   float longer = std::abs(balance.y2 - balance.y1) - kerf;
   float shorter = std::abs(balance.x2 - balance.x1) - kerf;
   if (longer < shorter) std::swap(longer, shorter);
@@ -86,7 +85,7 @@ TextArrangements BalanceTexts(const LayoutElement& balance, float kerf, std::str
   return {{l + " x " + s}, {l, "x " + s}};
 }
 
-std::string MarginText(const LayoutElement& strip, std::string_view unit) {
+std::string MarginText(const LayoutElement& strip, Unit unit) {
   return MeasuredLengthText(std::min(std::abs(strip.x2 - strip.x1), std::abs(strip.y2 - strip.y1)),
                             unit);
 }

@@ -7,6 +7,7 @@
 
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/dia_settings.h"
+#include "core/tables/unit_and_orn.h"
 
 // What the layout drawing writes on its elements, as texts; where they go is the drawing's
 // business.
@@ -17,12 +18,12 @@ namespace lumora {
 using TextArrangements = std::vector<std::vector<std::string>>;
 
 // A length measured on the layout (mm) in the display unit: its general text at three decimals
-// in "MM", as an inch text in sixteenths in "IN".
-std::string MeasuredLengthText(float mm, std::string_view unit);
+// in millimetres, as an inch text in sixteenths in inches.
+std::string MeasuredLengthText(float mm, Unit unit);
 
 // A length as ordered (a sheet's or glass size's L1 or L2): the mm value shortened by TrimZeros
-// in "MM"; in "IN" the inch text as entered, or made from the mm value when there is none.
-std::string OrderedLengthText(float mm, std::string_view inch_text, std::string_view unit);
+// in millimetres; in inches the inch text as entered, or made from the mm value when there is none.
+std::string OrderedLengthText(float mm, std::string_view inch_text, Unit unit);
 
 // The texts of a glass piece by the settings, in stages: the arrangements of the first stage
 // hold every text asked for; the later ones leave the description out, for pieces too small to
@@ -31,14 +32,13 @@ std::string OrderedLengthText(float mm, std::string_view inch_text, std::string_
 // along its orientation) differs, and with "Glass Actual Dimensions" by the placed size in
 // brackets.
 std::vector<TextArrangements> GlassTexts(const GlassRecord& glass, const LayoutElement& piece,
-                                         float kerf, const DiaSettings& settings,
-                                         std::string_view unit);
+                                         float kerf, const DiaSettings& settings, Unit unit);
 
 // A balance's size, the longer side first, kerf taken off: "L x S", or broken before the "x".
-TextArrangements BalanceTexts(const LayoutElement& balance, float kerf, std::string_view unit);
+TextArrangements BalanceTexts(const LayoutElement& balance, float kerf, Unit unit);
 
 // A margin strip's width (its smaller extent).
-std::string MarginText(const LayoutElement& strip, std::string_view unit);
+std::string MarginText(const LayoutElement& strip, Unit unit);
 
 }  // namespace lumora
 

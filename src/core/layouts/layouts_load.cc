@@ -21,7 +21,7 @@ ReportPaths ReportPathsIn(const std::string& folder) {
                      prefix + std::string(kSheetsUsedFileName)};
 }
 
-std::string ReportUnit(const Job& job) { return job.settings.unit == "IN" ? "IN" : "MM"; }
+Unit ReportUnit(const Job& job) { return job.settings.unit == Unit::kIn ? Unit::kIn : Unit::kMm; }
 
 ScrapLimits JobScrapCriteria(const Job& job) {
   return GetScrapCriteria(ReadScrapCriteria(job.workspace));
@@ -31,7 +31,7 @@ LayoutsLoad LoadLayouts(const Job& job, const ReportPaths& paths) {
   ResultLoad load = LoadResult(job);
   if (!load.error.empty()) return LayoutsLoad{{}, std::move(load.error)};
 
-  const std::string unit = ReportUnit(job);
+  const Unit unit = ReportUnit(job);
   const ScrapLimits scrap = JobScrapCriteria(job);
   const std::string balance_table = BalanceTableBytes(load.result, unit, scrap);
   Report report = GenerateReport(load.result, unit, scrap);

@@ -8,6 +8,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/reports/report.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 // What the Layouts window does when it opens, without the window: load the result, write the
 // balance and scrap table and the report, and give the status-bar texts.
@@ -24,8 +25,8 @@ ReportPaths WorkingReportPaths(const Workspace& workspace);
 // offcut.tlf, report.tlf and sheets.Adj in a folder.
 ReportPaths ReportPathsIn(const std::string& folder);
 
-// The display unit of the job: "IN" when the unit setting says so, else "MM".
-std::string ReportUnit(const Job& job);
+// The display unit of the job: inches when the unit setting says so, else millimetres.
+Unit ReportUnit(const Job& job);
 // The scrap criteria of the data folder's scrap.dat, the larger first.
 ScrapLimits JobScrapCriteria(const Job& job);
 

@@ -38,7 +38,7 @@ std::vector<BalanceRow> BalanceRowsOfGrid(const Grid& offcut, bool sides_in_inch
 std::vector<BalanceRow> MillimetreBalanceRows(const Job& job) {
   const ResultLoad load = LoadResult(job);
   if (!load.error.empty()) return {};
-  const std::string bytes = BalanceTableBytes(load.result, "MM", JobScrapCriteria(job));
+  const std::string bytes = BalanceTableBytes(load.result, Unit::kMm, JobScrapCriteria(job));
   Grid grid(2, kTagCol + 1);
   LoadTableFromBytes(grid, bytes);
   return BalanceRowsOfGrid(grid, false);
@@ -65,7 +65,7 @@ ExportOutcome ExportBalances(Job& job, const Grid& offcut, Prompter& prompter,
                                             .default_answer = PromptAnswer::kNo});
   if (answer != PromptAnswer::kYes) return ExportOutcome::kDeclined;
 
-  const bool in_inches = ReportUnit(job) == "IN";
+  const bool in_inches = ReportUnit(job) == Unit::kIn;
   std::vector<BalanceRow> rows;
   if (in_inches) rows = MillimetreBalanceRows(job);
   if (rows.empty()) rows = BalanceRowsOfGrid(offcut, in_inches);

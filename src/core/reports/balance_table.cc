@@ -16,8 +16,7 @@ const std::vector<std::string>& BalanceTableHeaders() {
   return headers;
 }
 
-std::string BalanceTableBytes(const LoadedResult& result, std::string_view unit,
-                              const ScrapLimits& scrap) {
+std::string BalanceTableBytes(const LoadedResult& result, Unit unit, const ScrapLimits& scrap) {
   const float kerf = result.basic.kerf;
   std::string bytes;
   for (const LayoutElement& e : result.shown) {

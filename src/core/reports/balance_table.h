@@ -7,6 +7,7 @@
 
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 
@@ -19,8 +20,7 @@ const std::vector<std::string>& BalanceTableHeaders();
 // once the kerf is taken off, in element order: LAYOUT, L1 and L2 (the longer side first, in
 // the display unit), QTY (the layout's sheet count) and TAG (the sheet's CP/SFT for a balance,
 // "SCRAP" otherwise).
-std::string BalanceTableBytes(const LoadedResult& result, std::string_view unit,
-                              const ScrapLimits& scrap);
+std::string BalanceTableBytes(const LoadedResult& result, Unit unit, const ScrapLimits& scrap);
 
 }  // namespace lumora
 

@@ -26,8 +26,8 @@ struct Units {
   std::string area;  // "(m²)" or "(ft²)", Latin-1
   double area_divisor;
 
-  explicit Units(std::string_view unit)
-      : inch(unit == "IN"),
+  explicit Units(Unit unit)
+      : inch(unit == Unit::kIn),
         tag(inch ? "(IN)" : "(MM)"),
         area(inch ? "(ft\xB2)" : "(m\xB2)"),
         area_divisor(inch ? kSquareFoot : kSquareMetre) {}
@@ -38,7 +38,7 @@ struct Units {
   }
   // A length the result worked out, in inches as the cut list shows it.
   ExportCell Length(float mm) const {
-    return Length(mm, inch ? ToUnitText(TrimZeros(mm), "IN") : std::string());
+    return Length(mm, inch ? ToUnitText(TrimZeros(mm), Unit::kIn) : std::string());
   }
   ExportCell Area(double square_mm) const { return Number(square_mm / area_divisor); }
 };
@@ -70,7 +70,7 @@ ExportTable GridExportTable(const Grid& grid, std::string name) {
   return table;
 }
 
-ExportTable LayoutSummaryTable(const LoadedResult& result, std::string_view unit) {
+ExportTable LayoutSummaryTable(const LoadedResult& result, Unit unit) {
   const Units units(unit);
   ExportTable table{"Layouts",
                     {"Layout No.", "Sheet L1" + units.tag, "Sheet L2" + units.tag, "Sheets",
@@ -98,7 +98,7 @@ ExportTable LayoutSummaryTable(const LoadedResult& result, std::string_view unit
   return table;
 }
 
-ExportTable GlassSummaryTable(const LoadedResult& result, std::string_view unit) {
+ExportTable GlassSummaryTable(const LoadedResult& result, Unit unit) {
   const Units units(unit);
   ExportTable table{"Glass Sizes",
                     {"L1" + units.tag, "L2" + units.tag, "Qty", "QTY Wanted", "Customer", "Sr.No",
@@ -124,15 +124,14 @@ ExportTable GlassSummaryTable(const LoadedResult& result, std::string_view unit)
   return table;
 }
 
-ExportTable BalanceExportTable(const LoadedResult& result, std::string_view unit,
-                               const ScrapLimits& scrap) {
+ExportTable BalanceExportTable(const LoadedResult& result, Unit unit, const ScrapLimits& scrap) {
   Grid grid;
   ApplyFormatString(grid, BuildFormatString(BalanceTableHeaders()));
   LoadTableFromBytes(grid, BalanceTableBytes(result, unit, scrap));
   return GridExportTable(grid, "Balances");
 }
 
-ExportTable CutExportTable(const LoadedResult& result, std::string_view unit) {
+ExportTable CutExportTable(const LoadedResult& result, Unit unit) {
   const Units units(unit);
   ExportTable table{"Cuts",
                     {"Layout No.", "No", "Stage", "Axis", "Position" + units.tag,

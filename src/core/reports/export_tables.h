@@ -9,6 +9,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
 #include "core/tables/grid.h"
+#include "core/tables/unit_and_orn.h"
 
 // The lists and results of a job as tables for spreadsheets: one header row, then cells that are
 // numbers where the value is one.
@@ -32,18 +33,17 @@ struct ExportTable {
 ExportTable GridExportTable(const Grid& grid, std::string name);
 
 // One row per layout: its number, the sheet size, how many sheets are cut to it, the pieces it
-// gives, its yield and the sheet and glass areas, in m² for a job in millimetres ("MM") and ft²
-// for one in inches ("IN").
-ExportTable LayoutSummaryTable(const LoadedResult& result, std::string_view unit);
+// gives, its yield and the sheet and glass areas, in m² for a job in millimetres and ft² for
+// one in inches.
+ExportTable LayoutSummaryTable(const LoadedResult& result, Unit unit);
 // One row per glass size produced, as the report's glass summary: the sizes, the quantities
 // produced and wanted, customer, Sr.No, the chargeable area (m² or ft²), SP/SFT and the amount.
-ExportTable GlassSummaryTable(const LoadedResult& result, std::string_view unit);
+ExportTable GlassSummaryTable(const LoadedResult& result, Unit unit);
 // The Balance And Scrap Table as its window shows it.
-ExportTable BalanceExportTable(const LoadedResult& result, std::string_view unit,
-                               const ScrapLimits& scrap);
+ExportTable BalanceExportTable(const LoadedResult& result, Unit unit, const ScrapLimits& scrap);
 // The cut order of every layout, a row per cut as the Layouts window lists it: the layout, the
 // cut's number and stage, the axis its position is measured on, the position, start and length.
-ExportTable CutExportTable(const LoadedResult& result, std::string_view unit);
+ExportTable CutExportTable(const LoadedResult& result, Unit unit);
 
 }  // namespace lumora
 

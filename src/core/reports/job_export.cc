@@ -56,7 +56,7 @@ std::vector<ExportPart> AvailableExportParts(const Job& job) {
 
 JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
   JobExport result;
-  const std::string unit = ReportUnit(job);
+  const Unit unit = ReportUnit(job);
   std::optional<ResultLoad> load;
   for (const ExportPart part : parts) {
     switch (part) {

@@ -36,8 +36,7 @@ std::optional<std::string> SaveLabelCodeSettings(const Workspace& workspace,
                              LabelCodeSettingsBytes(settings));
 }
 
-CodedLabels MakeCodedLabels(const LoadedResult& result, std::string_view unit,
-                            std::string_view job_name) {
+CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name) {
   CodedLabels coded;
   const bool all = ForEachLabelPiece(result, [&](const LabelPiece& piece) {
     if (coded.labels.size() == kMaxCodedLabels) return false;

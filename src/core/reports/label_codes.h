@@ -9,6 +9,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/reports/labels.h"
 #include "core/shell/workspace.h"
+#include "core/tables/unit_and_orn.h"
 
 // Labels that a cutter can find and scan: beside the designed texts the piece's layout and
 // position on the sheet, and a code to scan. lbl.tlf stays as it is; these are printed instead of
@@ -55,8 +56,7 @@ struct CodedLabels {
   std::string error;
 };
 // Every label of the result in the order of lbl.tlf, with its additions.
-CodedLabels MakeCodedLabels(const LoadedResult& result, std::string_view unit,
-                            std::string_view job_name);
+CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name);
 
 }  // namespace lumora
 

@@ -14,7 +14,7 @@ LabelGrid WorkspaceLabelGrid(const Workspace& workspace) {
 }
 
 LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
-                                 std::string_view unit) {
+                                 Unit unit) {
   return ComposeLabels(result, WorkspaceLabelGrid(workspace), unit);
 }
 

@@ -8,6 +8,7 @@
 #include "core/layouts/loaded_result.h"
 #include "core/reports/labels.h"
 #include "core/shell/workspace.h"
+#include "core/tables/unit_and_orn.h"
 
 // Labels as they go to the printer: composed by the data folder's lbl.def and cut into pages.
 namespace lumora {
@@ -17,8 +18,7 @@ LabelGrid WorkspaceLabelGrid(const Workspace& workspace);
 
 // The labels of a result by the page grid in the workspace's lbl.def (a missing file is a
 // grid of zeros).
-LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
-                                 std::string_view unit);
+LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace, Unit unit);
 
 // The printed pages of lbl.tlf's bytes: every line is printed unchanged except a line "*",
 // which starts a new page; a page with more lines than the paper holds (lines_per_page, at

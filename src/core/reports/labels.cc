@@ -81,10 +81,9 @@ LabelGrid ReadLabelGrid(std::string_view bytes) {
   return grid;
 }
 
-LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number,
-                     std::string_view unit) {
+LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number, Unit unit) {
   const GlassRecord& glass = result.glasses[glass_index];
-  const bool inch = unit == "IN";
+  const bool inch = unit == Unit::kIn;
   return LabelTexts{"SR.NO    :" + glass.sr_no,
                     "ITEM     :" + result.basic.item,
                     SizeText(glass, inch),
@@ -120,7 +119,7 @@ bool ForEachLabelPiece(const LoadedResult& result,
   return true;
 }
 
-LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit) {
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit) {
   const size_t cols = static_cast<size_t>(std::max(1, grid.cols));
   LabelWriter writer(grid);
   std::vector<LabelTexts> row;

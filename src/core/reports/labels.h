@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/layouts/loaded_result.h"
+#include "core/tables/unit_and_orn.h"
 
 // The label text of a result: lbl.tlf, one label per cut piece, laid out by the page grid of
 // lbl.def.
@@ -34,8 +35,7 @@ LabelGrid ReadLabelGrid(std::string_view bytes);
 using LabelTexts = std::array<std::string, 11>;
 // The slots in the order their lines stand on a label.
 inline constexpr std::array<int, 11> kLabelSlotOrder = {9, 10, 5, 6, 7, 1, 0, 2, 3, 4, 8};
-LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number,
-                     std::string_view unit);
+LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_number, Unit unit);
 
 // The bytes of lbl.tlf, or why there are none.
 struct LabelFile {
@@ -65,7 +65,7 @@ inline constexpr size_t kMaxLabelBytes = 16 * 1024 * 1024;
 // turn, the pieces in element order, numbered per glass size across all of them. Rows of
 // labels go in groups of COLS, a line "*" before every page after the first. A grid of fewer
 // than one label per row counts as one; labels that would pass kMaxLabelBytes are refused.
-LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, std::string_view unit);
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit);
 
 }  // namespace lumora
 

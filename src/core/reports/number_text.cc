@@ -326,8 +326,8 @@ std::string InchTextToMM(std::string_view inch_text) {
   return text_mm;
 }
 
-std::string ToUnitText(std::string_view mm_text, std::string_view unit_setting) {
-  if (unit_setting == "IN") return MMToInchText(mm_text);
+std::string ToUnitText(std::string_view mm_text, Unit unit_setting) {
+  if (unit_setting == Unit::kIn) return MMToInchText(mm_text);
   return std::string(mm_text);
 }
 

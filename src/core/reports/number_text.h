@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/tables/unit_and_orn.h"
+
 // The one place where numbers become text and text becomes numbers. Texts are Latin-1 bytes;
 // report columns are right-aligned with the no-break space (byte 0xA0).
 namespace lumora {
@@ -51,8 +53,8 @@ std::string FmtAmount(std::string_view text);
 std::string MMToInchText(std::string_view mm_text);
 // Inch text ("48 3/4", "3/4", "48.75") to a millimetre text with at most two decimals.
 std::string InchTextToMM(std::string_view inch_text);
-// MMToInchText when the unit setting is "IN", the text unchanged otherwise.
-std::string ToUnitText(std::string_view mm_text, std::string_view unit_setting);
+// MMToInchText when the unit setting is inches, the text unchanged otherwise.
+std::string ToUnitText(std::string_view mm_text, Unit unit_setting);
 // The value formatted "0.00" with one trailing zero, then a trailing ".0", cut away.
 std::string TrimZeros(float value);
 // The value rounded to three decimals, fraction digits cut to keep at most 7 characters.

@@ -20,8 +20,11 @@ std::string Rule(char c) { return std::string(79, c); }
 // Writes the report and keeps the figures, for one unit and scrap criteria.
 class ReportWriter {
  public:
-  ReportWriter(const LoadedResult& result, std::string_view unit, const ScrapLimits& scrap)
-      : result_(result), inch_(unit == "IN"), unit_(inch_ ? "IN" : "MM"), scrap_(scrap) {}
+  ReportWriter(const LoadedResult& result, Unit unit, const ScrapLimits& scrap)
+      : result_(result),
+        unit_(unit == Unit::kIn ? Unit::kIn : Unit::kMm),
+        inch_(unit_ == Unit::kIn),
+        scrap_(scrap) {}
 
   Report Write() {
     WriteHeading();
@@ -34,7 +37,7 @@ class ReportWriter {
   }
 
  private:
-  std::string UnitTag() const { return "(" + unit_ + ")"; }
+  std::string UnitTag() const { return "(" + std::string(UnitText(unit_)) + ")"; }
 
   // A dimension column: the inch text as entered in inch mode, the millimetres otherwise.
   std::string DimColumn(float mm, const std::string& inch_text) const {
@@ -61,7 +64,7 @@ class ReportWriter {
     f.layout_count = stats.layout_count;
     out_.Line("Overall Yield(%)=" + FormatNumber(f.overall_yield * 100, "0.00") +
               "     Total Layouts=" + GeneralText(f.layout_count));
-    out_.Line("Item: " + result_.basic.item + "     Unit: " + unit_);
+    out_.Line("Item: " + result_.basic.item + "     Unit: " + std::string(UnitText(unit_)));
     out_.Line("");
     out_.Line(Rule('*'));
   }
@@ -344,8 +347,8 @@ class ReportWriter {
   }
 
   const LoadedResult& result_;
+  const Unit unit_;
   const bool inch_;
-  const std::string unit_;
   const ScrapLimits scrap_;
   ColumnWriter out_;
   Report report_;
@@ -353,7 +356,7 @@ class ReportWriter {
 
 }  // namespace
 
-Report GenerateReport(const LoadedResult& result, std::string_view unit, const ScrapLimits& scrap) {
+Report GenerateReport(const LoadedResult& result, Unit unit, const ScrapLimits& scrap) {
   return ReportWriter(result, unit, scrap).Write();
 }
 

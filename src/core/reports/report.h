@@ -7,6 +7,7 @@
 
 #include "core/layouts/loaded_result.h"
 #include "core/reports/scrap.h"
+#include "core/tables/unit_and_orn.h"
 
 // The printed report of a result (report.tlf) and the sheets it used (sheets.Adj).
 namespace lumora {
@@ -38,9 +39,9 @@ struct Report {
   ReportFigures figures;
 };
 
-// The report of a loaded result in a display unit ("MM" or "IN"), with the scrap criteria that
-// tell balance from wastage.
-Report GenerateReport(const LoadedResult& result, std::string_view unit, const ScrapLimits& scrap);
+// The report of a loaded result in a display unit (inches, else millimetres), with the scrap
+// criteria that tell balance from wastage.
+Report GenerateReport(const LoadedResult& result, Unit unit, const ScrapLimits& scrap);
 
 // The three status-bar texts: "Overall Yield (%) = ..", "Total Layouts = ..", "Profit = ..".
 struct StatusTexts {

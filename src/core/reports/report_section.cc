@@ -16,8 +16,7 @@ std::string_view NextLine(std::string_view bytes, size_t& position) {
 }  // namespace
 
 std::string ReportSectionBytes(std::string_view report, int32_t position,
-                               const SectionOptions& options, std::string_view item,
-                               std::string_view unit) {
+                               const SectionOptions& options, std::string_view item, Unit unit) {
   if (position < 1 || static_cast<size_t>(position) > report.size()) return {};
   size_t at = static_cast<size_t>(position) - 1;
   std::string section;
@@ -28,7 +27,7 @@ std::string ReportSectionBytes(std::string_view report, int32_t position,
   add(NextLine(report, at));
   if (options.basic_details_list) {
     add("");
-    add("Item: " + std::string(item) + "     Unit: " + std::string(unit));
+    add("Item: " + std::string(item) + "     Unit: " + std::string(UnitText(unit)));
   }
   while (at < report.size()) {
     const std::string_view line = NextLine(report, at);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/tables/unit_and_orn.h"
+
 namespace lumora {
 
 inline constexpr std::string_view kReportSectionFileName = "DiaCur.tlf";
@@ -21,8 +23,7 @@ struct SectionOptions {
 // line "Balance"); with the basic details, an empty line and the item and unit line after the
 // first line. A position outside the report gives no lines.
 std::string ReportSectionBytes(std::string_view report, int32_t position,
-                               const SectionOptions& options, std::string_view item,
-                               std::string_view unit);
+                               const SectionOptions& options, std::string_view item, Unit unit);
 
 }  // namespace lumora
 

@@ -82,7 +82,9 @@ KeyOutcome GridKeyPress(Grid& grid, char key) {
 
   if (header == "UNIT" || header == "MOVE") {
     const bool unit = header == "UNIT";
-    const char* next = unit ? (text == "MM" ? "IN" : "MM") : (text == "HALF" ? "FULL" : "HALF");
+    const std::string_view next =
+        unit ? UnitText(ReadUnit(text) == Unit::kMm ? Unit::kIn : Unit::kMm)
+             : (text == "HALF" ? "FULL" : "HALF");
     grid.SetText(grid.row, grid.col, next);
     outcome.cell_changed = text != next;
     return outcome;
@@ -169,7 +171,7 @@ CellPosition EnterNavigation(const Grid& grid, const EnterContext& context) {
   }
   const bool full = context.move_setting == MoveSetting::kFull;
   const bool half = context.move_setting == MoveSetting::kHalf;
-  if (context.unit_setting == "MM") {
+  if (context.unit_setting == Unit::kMm) {
     if (last_column) {
       home_down();
     } else if (at.col == 2) {
@@ -180,7 +182,7 @@ CellPosition EnterNavigation(const Grid& grid, const EnterContext& context) {
     } else {
       right(1);
     }
-  } else if (context.unit_setting == "IN") {
+  } else if (context.unit_setting == Unit::kIn) {
     if (last_column || (at.col == 5 && half)) {
       home_down();
       right(2);

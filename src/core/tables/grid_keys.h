@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/tables/grid.h"
+#include "core/tables/unit_and_orn.h"
 
 // The key rules every grid window applies to its grid's current cell: which keys a column takes,
 // how Delete, Backspace and Enter behave. The grid takes keys itself; there is no cell editor.
@@ -53,8 +54,7 @@ MoveSetting ReadMoveSetting(std::string_view text);
 struct EnterContext {
   // The window's name: "SHEET" and "CUT" follow the unit and move settings.
   std::string_view window;
-  // "MM" or "IN".
-  std::string_view unit_setting;
+  Unit unit_setting = Unit::kOther;
   MoveSetting move_setting = MoveSetting::kOther;
 };
 

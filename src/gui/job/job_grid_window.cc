@@ -136,7 +136,7 @@ void JobGridWindow::LoadFromJob(const Job& job) {
   if (kind_ == JobGridKind::kBasic) KeepOneRow(grid);
   // A cell the unit locks would take no keys: start in the first column of the unit instead.
   if (kind_ != JobGridKind::kBasic && IsColumnLockedByUnit(job.settings.unit, grid.col)) {
-    grid.col = grid.col_sel = job.settings.unit == "IN" ? sheet_col::kL1Inch : sheet_col::kL1;
+    grid.col = grid.col_sel = job.settings.unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
   }
   grid_->SetGrid(std::move(grid));
   RefreshCaption();
@@ -158,7 +158,9 @@ QString JobGridWindow::Caption() const {
       caption = QStringLiteral("Glass Size Specifications");
       break;
   }
-  return caption + QStringLiteral("     Unit: ") + QString::fromStdString(job().settings.unit);
+  const std::string_view unit = UnitText(job().settings.unit);
+  return caption + QStringLiteral("     Unit: ") +
+         QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size()));
 }
 
 void JobGridWindow::RefreshCaption() { setWindowTitle(Caption()); }

@@ -53,8 +53,10 @@ ListImportDialog::ListImportDialog(const DelimitedText& text, ListKind kind,
     columns->addRow(Latin1(target), choice);
   }
   unit_->setObjectName(QStringLiteral("UnitCmb"));
-  unit_->addItems({QStringLiteral("MM"), QStringLiteral("IN")});
-  unit_->setCurrentIndex(mapping.unit == "IN" ? 1 : 0);
+  for (const Unit unit : {Unit::kMm, Unit::kIn}) {
+    unit_->addItem(Latin1(std::string(UnitText(unit))));
+  }
+  unit_->setCurrentIndex(mapping.unit == Unit::kIn ? 1 : 0);
   columns->addRow(QStringLiteral("Lengths in"), unit_);
   header_->setObjectName(QStringLiteral("HeaderChk"));
   header_->setChecked(mapping.has_header);
@@ -96,7 +98,7 @@ ListImportDialog::ListImportDialog(const DelimitedText& text, ListKind kind,
 ImportMapping ListImportDialog::Mapping() const {
   ImportMapping mapping;
   mapping.has_header = header_->isChecked();
-  mapping.unit = unit_->currentText().toStdString();
+  mapping.unit = ReadUnit(unit_->currentText().toStdString());
   for (const QComboBox* choice : choices_) mapping.columns.push_back(choice->currentIndex() - 1);
   return mapping;
 }

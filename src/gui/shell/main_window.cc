@@ -435,10 +435,10 @@ void MainWindow::UnitConversionTool() {
   tool->activateWindow();
 }
 
-void MainWindow::ChangeUnitToInch() { ChangeUnit("IN"); }
-void MainWindow::ChangeUnitToMM() { ChangeUnit("MM"); }
+void MainWindow::ChangeUnitToInch() { ChangeUnit(Unit::kIn); }
+void MainWindow::ChangeUnitToMM() { ChangeUnit(Unit::kMm); }
 
-void MainWindow::ChangeUnit(const std::string& unit) {
+void MainWindow::ChangeUnit(Unit unit) {
   ShowUnitPair(unit);
   StoreJobViews();
   SwitchUnit(job_, unit);
@@ -465,9 +465,9 @@ void MainWindow::ChangeUnit(const std::string& unit) {
   }
 }
 
-void MainWindow::ShowUnitPair(const std::string& unit) {
+void MainWindow::ShowUnitPair(Unit unit) {
   // Exactly one of the pair is pressed: millimetres until a job says inches.
-  ToolbarButton(unit == "IN" ? kInchButton : kMillimetreButton)->setChecked(true);
+  ToolbarButton(unit == Unit::kIn ? kInchButton : kMillimetreButton)->setChecked(true);
   toolbar_->repaint();
 }
 
@@ -475,7 +475,7 @@ void MainWindow::RefreshFromJob() {
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
   maximum_yield_->setChecked(job_.maximum_yield);
   minimum_layouts_->setChecked(job_.minimum_layouts);
-  if (job_.settings.unit == "IN" || job_.settings.unit == "MM") ShowUnitPair(job_.settings.unit);
+  if (job_.settings.unit != Unit::kOther) ShowUnitPair(job_.settings.unit);
   LoadJobViews();
 }
 

@@ -16,6 +16,7 @@
 #include "core/job/job.h"
 #include "core/job/job_check.h"
 #include "core/shell/prompter.h"
+#include "core/tables/unit_and_orn.h"
 
 class QAction;
 class QActionGroup;
@@ -152,8 +153,8 @@ class MainWindow : public QMainWindow {
   void OpenHelp();
   void ShowAbout();
 
-  void ChangeUnit(const std::string& unit);
-  void ShowUnitPair(const std::string& unit);
+  void ChangeUnit(Unit unit);
+  void ShowUnitPair(Unit unit);
   // Shows the caption, the objective marks and the unit of the job after a job command.
   void RefreshFromJob();
   void FocusJobGrid(JobGridId grid);

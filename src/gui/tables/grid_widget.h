@@ -19,8 +19,7 @@ namespace lumora {
 
 // The program-wide values a grid reads at the moment it needs them.
 struct GridEnvironment {
-  // The unit setting, "MM" or "IN".
-  std::string unit_setting;
+  Unit unit_setting = Unit::kOther;
   MoveSetting move_setting = MoveSetting::kOther;
   // The name of the job file printed in grid headings; empty when the job has none.
   std::string job_file;

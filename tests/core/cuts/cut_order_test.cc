@@ -83,7 +83,7 @@ TEST(CutOrderTest, ThePinnedSheetJobCountsEveryCutOncePerSheet) {
   TempFolder folder;
   const ResultLoad load = LoadResult(OpenReportJob(folder, "sheet_job.opt", "MM"));
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(CutsText(CutOrderOfResult(load.result), 0, "MM"),
+  EXPECT_EQ(CutsText(CutOrderOfResult(load.result), 0, Unit::kMm),
             testing::TestDataBytes("reports/sheet_mm/cuts.txt"));
 }
 
@@ -134,7 +134,7 @@ TEST(CutDrawingTest, TextsSpreadNoWiderThanTheyMeasureAndCutDimensionsOverlapNoT
   settings.Set(DiaFlag::kGlassDimensions, true);
   const Box sheet = FrameBox(load.result, 2);
   const DrawOptions options =
-      ScreenDrawOptions(settings, "MM", {500, 300}, ScreenScale(sheet.x2, sheet.y2, false), 600);
+      ScreenDrawOptions(settings, Unit::kMm, {500, 300}, ScreenScale(sheet.x2, sheet.y2, false), 600);
   struct Case {
     CutSettings cuts;
     size_t added;  // texts beyond the plain drawing's

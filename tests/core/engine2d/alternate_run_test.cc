@@ -8,6 +8,7 @@
 
 #include "core/engine2d/engine_builders.h"
 #include "core/engine2d/result_files.h"
+#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -79,10 +80,12 @@ TEST(AlternateRun, TheDriversChecksWithItsOwnGlassMessage) {
 TEST(AlternateRun, FromTheWorkingFiles) {
   testing::TempFolder folder;
   const Workspace workspace{folder.path(), "1.5"};
-  ASSERT_FALSE(WriteStockInput(workspace.WorkingFile(kStockInputFileName),
-                               testing::ListOf(std::vector{Stock(3000, 2000, 1)})));
-  ASSERT_FALSE(WriteGlassInput(workspace.WorkingFile(kGlassInputFileName),
-                               testing::ListOf(std::vector{Glass(1000, 500, 4)})));
+  ASSERT_FALSE(
+      WriteFileAtomically(workspace.WorkingFile(kStockInputFileName),
+                          StockInputBytes(testing::ListOf(std::vector{Stock(3000, 2000, 1)}))));
+  ASSERT_FALSE(
+      WriteFileAtomically(workspace.WorkingFile(kGlassInputFileName),
+                          GlassInputBytes(testing::ListOf(std::vector{Glass(1000, 500, 4)}))));
   const Grid basic = JobGrid(11, {{"ITEM", "", "", "5000", "", "0"}}), empty = JobGrid(16, {});
   const EngineJob job{basic, empty, empty, false, true, false};
   const std::string dia = workspace.WorkingFile(kLayoutFileName);

@@ -20,7 +20,7 @@ inline GlassRecord Glass(float l1, float l2, float qty, float orn = 0) {
   g.l1 = g.l1_as_read = l1;
   g.l2 = g.l2_as_read = l2;
   g.qty = qty;
-  g.orn = orn;
+  g.orn = OrnOfNumber(orn);
   return g;
 }
 

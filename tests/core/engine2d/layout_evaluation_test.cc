@@ -26,45 +26,32 @@ ElementList Candidate(float free_y2, float free_x1, bool with_cut, float piece_x
   return list;
 }
 
-TEST(KeepBetterCandidate, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength) {
-  const ElementList best_layout = Candidate(4, 5, true);
+TEST(CandidateIsBetter, SheetsByYieldLargestFreeRectFewerCutsCoilsByUsedLength) {
+  const CandidateStatistics best = CandidateStats(Candidate(4, 5, true));
   struct Case {
     const char* name;
     ElementList current;
     bool wins;
   };
-  const Case cases[] = {{"higher yield, less free", Candidate(1, 6, true, 6), true},
-                        {"lower yield, more free", Candidate(10, 4, false, 4), false},
-                        {"larger free rectangle", Candidate(10, 5, true), true},
-                        {"smaller free rectangle, no cut", Candidate(2, 5, false), false},
-                        {"fewer full cuts", Candidate(4, 5, false), true},
-                        {"complete tie", Candidate(4, 5, true), false}};
+  const Case cases[] = {
+      {"higher yield, less free", Candidate(1, 6, true, 6), true},
+      {"lower yield, more free", Candidate(10, 4, false, 4), false},
+      {"larger free rectangle", Candidate(10, 5, true), true},
+      {"smaller free rectangle, no cut", Candidate(2, 5, false), false},
+      {"fewer full cuts", Candidate(4, 5, false), true},
+      {"complete tie", Candidate(4, 5, true), false},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ElementList best = best_layout;
-    QuantityList best_qty = ListOf<float>({1});
-    int best_stock = 1;
-    KeepBetterSheetCandidate(c.current, best, ListOf<float>({2}), best_qty, best_stock, 2);
-    EXPECT_EQ(best == best_layout, !c.wins);
-    EXPECT_EQ(best_stock, c.wins ? 2 : 1);
-    EXPECT_EQ(best_qty[1], c.wins ? 2.0f : 1.0f);
+    EXPECT_EQ(SheetCandidateIsBetter(CandidateStats(c.current), best), c.wins) << c.name;
   }
-  ElementList empty;
-  QuantityList qty;
-  int stock = 0;
-  KeepBetterSheetCandidate(best_layout, empty, ListOf<float>({2}), qty, stock, 3);
-  EXPECT_EQ(stock, 3);
-  EXPECT_EQ(empty.Count(), 5);
-  ElementList best = ListOf<LayoutElement>(
-      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)});
-  const ElementList longer = best;
-  const ElementList shorter_thinner = ListOf<LayoutElement>(
-      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 5, 30, 0, 0, 1, 1)});
-  stock = 1;
-  KeepBetterCoilCandidate(shorter_thinner, best, ListOf<float>({1}), qty, stock, 2);
-  KeepBetterCoilCandidate(longer, best, ListOf<float>({1}), qty, stock, 3);
-  EXPECT_EQ(stock, 2);
-  EXPECT_EQ(UsedLength(best), 30.0f);
+
+  const CandidateStatistics longer = CandidateStats(ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 10, 40, 0, 0, 1, 1)}));
+  const CandidateStatistics shorter_thinner = CandidateStats(ListOf<LayoutElement>(
+      {Element(kStockFrame, 0, 0, 10, 100), Element(1, 0, 0, 5, 30, 0, 0, 1, 1)}));
+  EXPECT_EQ(shorter_thinner.used_length, 30.0f);
+  EXPECT_TRUE(CoilCandidateIsBetter(shorter_thinner, longer));
+  EXPECT_FALSE(CoilCandidateIsBetter(longer, shorter_thinner));
 }
 
 // 3 pieces of a size of which 10 are wanted: three copies at most, fewer when stock is short.
@@ -128,6 +115,7 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
   // Same yield and count: the result whose last layout holds less glass.
   const ElementList less_in_last = Result({{500, 200, 1}, {500, 100, 1}, {500, 0, 1}});
   const ElementList more_in_last = Result({{500, 100, 1}, {500, 0, 1}, {500, 200, 1}});
+
   struct Case {
     const char* name;
     const ElementList& current;
@@ -135,19 +123,23 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
     Objective objective;
     bool accepted;
   };
-  const Objective yield = Objective::kMaximumYield, layouts = Objective::kMinimumLayouts;
-  // clang-format off
   const Case cases[] = {
-      {"yield: equal after rounding, fewer layouts", one_layout, two_layouts, yield, true},
-      {"yield: more layouts", two_layouts, one_layout, yield, false},
-      {"yield: higher yield, more layouts", higher_yield, one_layout, yield, true},
-      {"yield: less in the last layout", less_in_last, more_in_last, yield, true},
-      {"yield: more in the last layout", more_in_last, less_in_last, yield, false},
-      {"layouts: fewer at lower yield", one_layout, higher_yield, layouts, true},
-      {"layouts: same count, higher yield", higher_yield, two_layouts, layouts, true},
-      {"layouts: less in the last layout", less_in_last, more_in_last, layouts, true},
-      {"no objective", higher_yield, two_layouts, Objective::kNone, false}};
-  // clang-format on
+      {"yield: equal after rounding, fewer layouts", one_layout, two_layouts,
+       Objective::kMaximumYield, true},
+      {"yield: more layouts", two_layouts, one_layout, Objective::kMaximumYield, false},
+      {"yield: higher yield, more layouts", higher_yield, one_layout, Objective::kMaximumYield,
+       true},
+      {"yield: less in the last layout", less_in_last, more_in_last, Objective::kMaximumYield,
+       true},
+      {"yield: more in the last layout", more_in_last, less_in_last, Objective::kMaximumYield,
+       false},
+      {"layouts: fewer at lower yield", one_layout, higher_yield, Objective::kMinimumLayouts, true},
+      {"layouts: same count, higher yield", higher_yield, two_layouts, Objective::kMinimumLayouts,
+       true},
+      {"layouts: less in the last layout", less_in_last, more_in_last, Objective::kMinimumLayouts,
+       true},
+      {"no objective", higher_yield, two_layouts, Objective::kNone, false},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ElementList best = c.best;
@@ -164,22 +156,20 @@ TEST(KeepBetterSheetResult, ObjectivesAndTieBreaks) {
 }
 
 // Used length 1000 cut twice and 500 once: 2500 of coil, which beats 2600.
-TEST(KeepBetterCoilResult, ShorterTotalCoilLengthUnderMaximumYield) {
+TEST(CoilResultIsBetter, ShorterTotalCoilLengthUnderMaximumYield) {
   const ElementList shorter = Result({{5000, 1000, 2}, {5000, 500, 1}});
   const ElementList longer = Result({{5000, 1300, 2}});
   EXPECT_EQ(TotalCoilLength(shorter), 2500.0f);
   EXPECT_EQ(TotalCoilLength(longer), 2600.0f);
   EXPECT_EQ(TotalCoilLength(ElementList()), 0.0f);
-  ElementList best = longer;
-  int improvements = 0;
-  KeepBetterCoilResult(shorter, best, Objective::kMaximumYield, improvements);
-  EXPECT_EQ(best, shorter);
-  KeepBetterCoilResult(longer, best, Objective::kMaximumYield, improvements);
-  EXPECT_EQ(best, shorter);
+
+  const auto better = [](const ElementList& current, const ElementList& best, Objective objective) {
+    return CoilResultIsBetter(ResultStats(current), ResultStats(best), objective);
+  };
+  EXPECT_TRUE(better(shorter, longer, Objective::kMaximumYield));
+  EXPECT_FALSE(better(longer, shorter, Objective::kMaximumYield));
   // Minimum layouts ranks coil results as sheet results: one layout beats two.
-  KeepBetterCoilResult(longer, best, Objective::kMinimumLayouts, improvements);
-  EXPECT_EQ(best, longer);
-  EXPECT_EQ(improvements, 2);
+  EXPECT_TRUE(better(longer, shorter, Objective::kMinimumLayouts));
 }
 
 }  // namespace

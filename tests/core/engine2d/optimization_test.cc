@@ -134,7 +134,7 @@ TEST(LeftoversAtLeastB, RefusesAFreeRectangleWithASideBelowTheMinimum) {
   EXPECT_TRUE(LeftoversAtLeastB(layout(50, 400), 0));
 }
 
-TEST(IsWorseThanBest, ComparesStockAreaTimesRepeatStrictly) {
+TEST(AreaSumIsWorse, ComparesStockAreaTimesRepeatStrictly) {
   const auto result = [](std::vector<float> repeats) {
     ElementList list;
     int layout_no = 0;
@@ -144,10 +144,13 @@ TEST(IsWorseThanBest, ComparesStockAreaTimesRepeatStrictly) {
     }
     return list;
   };
-  EXPECT_TRUE(IsWorseThanBest(result({2, 2}), result({3})));
-  EXPECT_FALSE(IsWorseThanBest(result({1, 2}), result({3})));
-  EXPECT_FALSE(IsWorseThanBest(result({1}), result({3})));
-  EXPECT_FALSE(IsWorseThanBest(result({9}), ElementList()));
+  const auto worse = [](const ElementList& pass, const ElementList& best) {
+    return AreaSumIsWorse(StockAreaSum(pass), StockAreaSum(best));
+  };
+  EXPECT_TRUE(worse(result({2, 2}), result({3})));
+  EXPECT_FALSE(worse(result({1, 2}), result({3})));
+  EXPECT_FALSE(worse(result({1}), result({3})));
+  EXPECT_FALSE(worse(result({9}), ElementList()));
   EXPECT_FLOAT_EQ(StockAreaSum(result({2, 5})), 1400.0f);
 }
 

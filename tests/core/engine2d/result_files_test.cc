@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/engine2d/engine_builders.h"
+#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -96,7 +97,7 @@ TEST(StockAndGlassInput, EveryRecordInOrderAndBack) {
             "1200,800.5,\"\",\"\",12,2,\"ACME, GLAZING\",\"\",\"\",\"\",\"\",\"7\",\"\",\"\",4.5,"
             "\"Main St\"\r\n");
   TempFolder folder;
-  ASSERT_EQ(WriteGlassInput(folder.File("c.tlf"), glasses), std::nullopt);
+  ASSERT_EQ(WriteFileAtomically(folder.File("c.tlf"), glass_bytes), std::nullopt);
   const GlassInputRead glass_read = ReadGlassInput(folder.File("c.tlf"));
   EXPECT_EQ(glass_read.damage, "");
   ASSERT_EQ(glass_read.glasses.Count(), 1);

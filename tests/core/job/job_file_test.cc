@@ -111,9 +111,10 @@ TEST_F(JobFileTest, AnEarlierVersionFileIsRepaired) {
 }
 
 TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
-  ProgramSettings settings{.unit = "MM", .efficiency = 7};
+  ProgramSettings settings{.unit = Unit::kMm, .efficiency = 7};
   ReadMiscSettings(job_.workspace, settings);  // without misc.set nothing changes
-  EXPECT_EQ(settings.unit + std::to_string(settings.efficiency), "MM7");
+  EXPECT_EQ(settings.unit, Unit::kMm);
+  EXPECT_EQ(settings.efficiency, 7);
   EXPECT_EQ(ReadScrapCriteria(job_.workspace).first, 0.0f);
   folder_.Write("scrap.dat", "\"500\",\"300.5\"\r\n");
   const ScrapCriteria criteria = ReadScrapCriteria(job_.workspace);
@@ -122,7 +123,7 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   ReadMiscSettings(job_.workspace, settings);
   EXPECT_EQ(settings.efficiency, 32767);
   folder_.Write("misc.set", "\"IN\",\"12.5\",\"HALF\"\r\n");
-  job_.settings.unit = "MM";
+  job_.settings.unit = Unit::kMm;
   const std::string two_rows =
       "[BASIC.TLF]\r\n\"A\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\",\"\"\r\n"
       "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"2\",\"\",\"\",\"\"\r\n[END]\r\n";
@@ -130,7 +131,7 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   EXPECT_EQ(job_.basic.Rows(), 2);
   EXPECT_THAT(saved, HasSubstr("[BASIC.TLF]\r\n\"A\",\"\",\"\",\"\",\"\",\"\",\"\",\"1\",\"\",\"\","
                                "\"\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0\r\n[END]"));
-  EXPECT_EQ(job_.settings.unit, "IN");
+  EXPECT_EQ(job_.settings.unit, Unit::kIn);
   EXPECT_EQ(job_.settings.efficiency, 12);
   EXPECT_EQ(job_.settings.move, MoveSetting::kHalf);
   EXPECT_EQ(job_.sheet.col, 3);

@@ -58,9 +58,9 @@ TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
 
 TEST(ColumnLock, TheUnitLocksTheOtherUnitsColumns) {
   for (int col = 1; col <= 5; ++col) {
-    EXPECT_EQ(IsColumnLockedByUnit("IN", col), col == 1 || col == 2) << col;
-    EXPECT_EQ(IsColumnLockedByUnit("MM", col), col == 3 || col == 4) << col;
-    EXPECT_FALSE(IsColumnLockedByUnit("", col)) << col;
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kIn, col), col == 1 || col == 2) << col;
+    EXPECT_EQ(IsColumnLockedByUnit(Unit::kMm, col), col == 3 || col == 4) << col;
+    EXPECT_FALSE(IsColumnLockedByUnit(Unit::kOther, col)) << col;
   }
 }
 
@@ -126,7 +126,7 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
   for (const auto& [bytes, unit, map, glass_rows, issue_line] : cases) {
     SCOPED_TRACE(glass_rows);
     const DelimitedText text = ReadDelimitedText(bytes);
-    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, unit);
+    ImportMapping mapping = GuessMapping(text, ListKind::kGlass, ReadUnit(unit));
     ASSERT_FALSE(ApplyMapText(mapping, text, ListKind::kGlass, map));
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kGlass, GlassHeaders());
     TempFolder folder;
@@ -144,7 +144,7 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
 TEST(ListImport, MapTextNamesWhatIsWrong) {
   const DelimitedText text = ReadDelimitedText("Width,Height\n1,2\n");
   for (const char* map : {"L9=Width", "L1=Depth", "L1=3", "L1"}) {
-    ImportMapping mapping = GuessMapping(text, ListKind::kStock, "MM");
+    ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     EXPECT_TRUE(ApplyMapText(mapping, text, ListKind::kStock, map)) << map;
   }
 }
@@ -167,9 +167,9 @@ TEST(ListImport, AsksBeforeTheGridChanges) {
     const std::string dia = job.workspace.WorkingFile("dia.tlf");
     folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
     ScriptedPrompter prompter(testing::Answers(answers));
-    const ImportMapping mapping = GuessMapping(text, ListKind::kStock, "MM");
+    const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, "MM", "stock.csv", {}, dia, {}, {}},
+    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}},
                    prompter);
     EXPECT_EQ(prompter.prompts().size(), questions) << answers;
     EXPECT_EQ(Rows(job.sheet), sheet_rows) << answers;

@@ -56,11 +56,11 @@ TEST(ToolTipTest, TellsWhatLiesUnderThePointer) {
                         "1200 x 800  ACME  12",      "Balance 1200 x 2196",
                         "Scrap 296 x 400",           "100 x 100    "};
   for (int element : {0, 2, 3, 4, 5}) {
-    EXPECT_EQ(ElementToolTip(result, element, "MM", {500, 300}), tips[element]) << element;
+    EXPECT_EQ(ElementToolTip(result, element, Unit::kMm, {500, 300}), tips[element]) << element;
   }
-  EXPECT_EQ(ElementToolTip(result, 2, "IN", {500, 300}), "47 1/4 x 31 1/2  ACME  12");
-  EXPECT_EQ(ElementToolTip(result, 0, "IN", {500, 300}), "ADD Balance / Glass-Piece");
-  EXPECT_EQ(ElementToolTip(result, 2, "", {500, 300}), "");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kIn, {500, 300}), "47 1/4 x 31 1/2  ACME  12");
+  EXPECT_EQ(ElementToolTip(result, 0, Unit::kIn, {500, 300}), "ADD Balance / Glass-Piece");
+  EXPECT_EQ(ElementToolTip(result, 2, Unit::kOther, {500, 300}), "");
 }
 
 TEST(EditFileTest, TheWindowsRowIsPlainNumbersAndItReadsBackTheFirstFive) {

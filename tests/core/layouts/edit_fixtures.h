@@ -24,7 +24,7 @@ inline Job MakeEditJob(const TempFolder& folder, const HandMadeJob& made,
   EXPECT_EQ(SeedDataFolder(data), std::nullopt);
   ProgramSettings settings;
   settings.coil_mode = made.coil_mode;
-  settings.unit = "MM";
+  settings.unit = Unit::kMm;
   Job job = MakeJob(Workspace{data, "7.25"}, settings);
   job.basic = JobGrid(11, {{"TEST ITEM", "", "", "5000", "", GeneralText(made.kerf)}});
   job.sheet = JobGrid(10, made.stocks);

@@ -119,8 +119,8 @@ RecordingCanvas Draw(const LoadedResult& result, const DiaSettings& settings, bo
   const UserScale scale = ScreenScale(2444, 1834, false);
   RecordingCanvas canvas(scale.width / 600);
   DrawLayout(result, 1,
-             paper ? PaperDrawOptions(settings, "MM", kScrap, scale, 600)
-                   : ScreenDrawOptions(settings, "MM", kScrap, scale, 600),
+             paper ? PaperDrawOptions(settings, Unit::kMm, kScrap, scale, 600)
+                   : ScreenDrawOptions(settings, Unit::kMm, kScrap, scale, 600),
              canvas);
   return canvas;
 }
@@ -176,7 +176,7 @@ TEST(LayoutDrawingTest, EveryTextStaysInsideItsElementAtAnyScale) {
                               UserScale{-300, -300, 3000, 1110}};
   for (const float view_pt : {60.0f, 150.0f, 300.0f, 600.0f, 1200.0f, 4000.0f}) {
     for (const UserScale& scale : scales) {
-      const DrawOptions options = ScreenDrawOptions(AllOn(), "IN", kScrap, scale, view_pt);
+      const DrawOptions options = ScreenDrawOptions(AllOn(), Unit::kIn, kScrap, scale, view_pt);
       RecordingCanvas canvas(scale.width / view_pt);
       DrawLayout(result, 1, options, canvas);
       const Box view{scale.left, scale.top, scale.Right(), scale.Bottom()};

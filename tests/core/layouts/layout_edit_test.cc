@@ -217,10 +217,10 @@ TEST_F(LayoutEditTest, ADialogClosedWithoutOrnStillLeavesAReadableResult) {
 
 TEST(EditUnitTest, InchesAskToSwitchFirst) {
   ScriptedPrompter prompter({PromptAnswer::kCancel, PromptAnswer::kOk});
-  EXPECT_EQ(AskEditUnit("MM", prompter), EditUnitAnswer::kGoOn);
+  EXPECT_EQ(AskEditUnit(Unit::kMm, prompter), EditUnitAnswer::kGoOn);
   EXPECT_TRUE(prompter.prompts().empty());
-  EXPECT_EQ(AskEditUnit("IN", prompter), EditUnitAnswer::kStop);
-  EXPECT_EQ(AskEditUnit("IN", prompter), EditUnitAnswer::kSwitchToMM);
+  EXPECT_EQ(AskEditUnit(Unit::kIn, prompter), EditUnitAnswer::kStop);
+  EXPECT_EQ(AskEditUnit(Unit::kIn, prompter), EditUnitAnswer::kSwitchToMM);
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(prompter.prompts()[0].text, kEditUnitQuestion);
   EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::kOkCancel);

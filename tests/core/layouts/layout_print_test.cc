@@ -131,8 +131,8 @@ TEST(LayoutPrintTest, FileTitleAndDayFirstDate) {
 TEST(LayoutPrintTest, TheSectionUnderTheDrawing) {
   const std::string report = testing::TestDataBytes("reports/sheet_mm/report.tlf");
   const auto layout2 = static_cast<int32_t>(report.find("Layout No. 2/3") + 1);
-  const std::vector<std::string> full = PrintedSectionLines(report, layout2, {true, true}, "FLOAT",
-                                                            "MM", "/jobs/north.opt", "03/25/2024");
+  const std::vector<std::string> full = PrintedSectionLines(
+      report, layout2, {true, true}, "FLOAT", Unit::kMm, "/jobs/north.opt", "03/25/2024");
   ASSERT_GT(full.size(), 6u);
   EXPECT_EQ(full[0], "File: north.opt     Date: 25/03/2024");
   EXPECT_EQ(full[2], "Layout No. 2/3");
@@ -140,13 +140,13 @@ TEST(LayoutPrintTest, TheSectionUnderTheDrawing) {
   EXPECT_THAT(full, Contains("Balance"));
   // Without "Balance List" the section ends before the "Balance" heading.
   const std::vector<std::string> cut =
-      PrintedSectionLines(report, layout2, {false, false}, "FLOAT", "MM", "", "03/25/2024");
+      PrintedSectionLines(report, layout2, {false, false}, "FLOAT", Unit::kMm, "", "03/25/2024");
   EXPECT_EQ(cut[0], "Date: 25/03/2024");
   EXPECT_EQ(cut[2], "Layout No. 2/3");
   EXPECT_THAT(cut, Not(Contains("Balance")));
   EXPECT_THAT(cut, Not(Contains("Item: FLOAT     Unit: MM")));
   EXPECT_TRUE(cut.back().starts_with("TOTAL"));
-  EXPECT_THAT(PrintedSectionLines(report, 0, {}, "", "MM", "", "03/25/2024"),
+  EXPECT_THAT(PrintedSectionLines(report, 0, {}, "", Unit::kMm, "", "03/25/2024"),
               ElementsAre("Date: 25/03/2024"));
 }
 

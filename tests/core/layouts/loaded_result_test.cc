@@ -146,11 +146,11 @@ TEST(LoadedResultTest, SurvivesAnyBytes) {
     const ResultLoad load = LoadResultFromBytes(round % 3 == 0 ? coil_job : engine_job, bytes);
     if (!load.error.empty()) continue;
     ++loaded;
-    const Report report = GenerateReport(load.result, round % 2 ? "IN" : "MM", {500, 300});
+    const Report report = GenerateReport(load.result, round % 2 ? Unit::kIn : Unit::kMm, {500, 300});
     EXPECT_EQ(report.section_positions.Count(), load.result.LayoutCount());
     EXPECT_TRUE(report.report.starts_with("Overall Yield(%)="));
-    BalanceTableBytes(load.result, "IN", {500, 300});
-    ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, "MM");
+    BalanceTableBytes(load.result, Unit::kIn, {500, 300});
+    ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, Unit::kMm);
   }
   EXPECT_GT(loaded, 100);
 }

@@ -230,7 +230,7 @@ Grid OffcutGrid(std::string_view bytes) {
 class BalanceExportTest : public ::testing::Test {
  protected:
   BalanceExportTest() : job_(MakeJob(Workspace{folder_.path(), "8.5"}, {})) {
-    job_.settings.unit = "MM";
+    job_.settings.unit = Unit::kMm;
     job_.settings.imported_stock = true;
     job_.basic.SetText(1, basic_col::kItem, "FLOAT");
     job_.basic.SetText(1, basic_col::kGrade, "A");
@@ -283,7 +283,7 @@ TEST_F(BalanceExportTest, InInchesTheLibraryStillGetsMillimetresAndBlankRowsGo) 
   ScriptedPrompter prompter;
   ASSERT_TRUE(
       OpenJob(job_, std::string(LUMORA_TEST_DATA_DIR) + "/reports/sheet_job.opt", prompter));
-  job_.settings.unit = "IN";
+  job_.settings.unit = Unit::kIn;
   folder_.Write("scrap.dat", "\"500\",\"300\"\r\n");
   ASSERT_EQ(LoadLayouts(job_, WorkingReportPaths(job_.workspace)).error, "");
   const Grid offcut_in = OffcutGrid(folder_.Read("8.5offcut.tlf"));

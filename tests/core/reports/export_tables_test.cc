@@ -47,10 +47,10 @@ TEST(ExportTables, OverfullLayoutsStopAt100AndTheWorkbookHoldsTheFirstRow) {
       "1,-1,1,0,0,1002,1002,1,0\r\n1,1,1,0,0,1002,1002,1,1\r\n1,1,1,0,0,1002,1002,1,1\r\n"
       "1,2,1,0,0,402,302,1,2\r\n");
   ASSERT_EQ(load.error, "");
-  const ExportTable layouts = LayoutSummaryTable(load.result, "MM");
+  const ExportTable layouts = LayoutSummaryTable(load.result, Unit::kMm);
   ASSERT_EQ(layouts.rows.size(), 1u);
   EXPECT_EQ(layouts.rows[0][5].number, 100);
-  EXPECT_EQ(GlassSummaryTable(load.result, "MM").rows.size(), 2u);
+  EXPECT_EQ(GlassSummaryTable(load.result, Unit::kMm).rows.size(), 2u);
 
   TempFolder folder;
   ASSERT_EQ(WriteWorkbook({layouts}, folder.File("plan.xlsx")), std::nullopt);

@@ -52,11 +52,11 @@ TEST(LabelsTest, SevenLabelsOfTheWorkspaceDefinitionInRowsOfThreeTwoRowsToAPage)
   ASSERT_EQ(load.error, "");
   testing::TempFolder folder;
   folder.Write("lbl.def", "\"2\",\"3\",\"1\",\"20\",\"1\",\"1\"\r\n");
-  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, "MM");
+  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kMm);
   ASSERT_EQ(labels.error, "");
   EXPECT_EQ(labels.bytes, testing::TestDataBytes("reports/labels_seven_in_rows_of_three.tlf"));
   // In inches the inch size comes first.
-  EXPECT_EQ(ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, "IN").bytes,
+  EXPECT_EQ(ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kIn).bytes,
             testing::TestDataBytes("reports/labels_seven_in_inches.tlf"));
   const auto pages = LabelPages(labels.bytes, 200);
   ASSERT_EQ(pages.size(), 2u);
@@ -70,7 +70,7 @@ TEST(LabelsTest, EverySheetOfALayoutGetsItsLabelsNumberedOnAcrossLayouts) {
                           "2,-1,1,0,0,1000,1000,1,0\r\n" + Piece(2, 1, 1);
   const ResultLoad load = LoadHandMade(LabelJob("5", "2"), dia);
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {100, 1, 1, 0, 0, 0}, "MM");
+  const LabelFile labels = ComposeLabels(load.result, {100, 1, 1, 0, 0, 0}, Unit::kMm);
   EXPECT_THAT(QtyLines(labels.bytes),
               ElementsAre("QTY      :1/5", "QTY      :2/5", "QTY      :1/2", "QTY      :3/5",
                           "QTY      :4/5", "QTY      :2/2", "QTY      :5/5"));
@@ -80,7 +80,7 @@ TEST(LabelsTest, WithoutADefinitionEveryLabelIsAPageAndTheFirstHasNoBreakBeforeI
   const ResultLoad load = LoadPieces(LabelJob("2", "1"), 2);
   ASSERT_EQ(load.error, "");
   testing::TempFolder folder;
-  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, "MM");
+  const LabelFile labels = ComposeWorkspaceLabels(load.result, {folder.path(), "1"}, Unit::kMm);
   EXPECT_EQ(labels.error, "");
   EXPECT_FALSE(labels.bytes.starts_with("*"));
   EXPECT_THAT(QtyLines(labels.bytes), ElementsAre("QTY      :1/2", "QTY      :2/2"));
@@ -91,7 +91,7 @@ TEST(LabelsTest, AnEndlessSheetCountIsRefusedInsteadOfFillingMemory) {
   const ResultLoad load = LoadHandMade(
       LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1000000000,0\r\n1,1,1,0,0,10,10,1000000000,1\r\n");
   ASSERT_EQ(load.error, "");
-  const LabelFile labels = ComposeLabels(load.result, {4, 2, 1, 40, 2, 2}, "MM");
+  const LabelFile labels = ComposeLabels(load.result, {4, 2, 1, 40, 2, 2}, Unit::kMm);
   EXPECT_EQ(labels.error, "Too many labels: lbl.tlf would pass 16 MB.");
   EXPECT_EQ(labels.bytes, "");
 }

@@ -94,8 +94,8 @@ TEST(ColumnTexts, PadWithNoBreakSpaces) {
       FmtArea("0.5"), Nbsp(6) + ".50", FmtPercent("99.999"), "100.00", FmtRate("4.5"),
       Nbsp(3) + "4.50", FmtQty("12"), Nbsp(3) + "12", FmtAmount("-1234"), Nbsp(5) + "-1234",
       FmtDimIN("24 1/2"), Nbsp(1) + "24 " + Nbsp(1) + "1/2", FmtDimIN("96"), Nbsp(1) + "96",
-      FmtDimIN("3/4"), Nbsp(3) + " " + Nbsp(1) + "3/4", ToUnitText("1000", "IN"), "39 3/8",
-      ToUnitText("1000", "MM"), "1000", TrimZeros(12.5f), "12.5", TrimZeros(12.0f), "12",
+      FmtDimIN("3/4"), Nbsp(3) + " " + Nbsp(1) + "3/4", ToUnitText("1000", Unit::kIn), "39 3/8",
+      ToUnitText("1000", Unit::kMm), "1000", TrimZeros(12.5f), "12.5", TrimZeros(12.0f), "12",
       TrimZeros(12.34f), "12.34", TrimZeros(0.004f), "0"};
   // clang-format on
   for (size_t i = 0; i + 1 < cases.size(); i += 2) EXPECT_EQ(cases[i], cases[i + 1]) << i;

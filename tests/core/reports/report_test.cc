@@ -105,7 +105,7 @@ TEST(ReportTest, HandDrawnLayoutsGiveTheirReports) {
     for (const std::string& line : testing::Split(c.layouts, ';')) layouts += line + "\r\n";
     const ResultLoad load = LoadHandMade(SmallJob(), layouts);
     ASSERT_EQ(load.error, "") << c.report;
-    const Report report = GenerateReport(load.result, "MM", kScrap);
+    const Report report = GenerateReport(load.result, Unit::kMm, kScrap);
     EXPECT_EQ(report.report, TestDataBytes("reports/hand_drawn/" + std::string(c.report) + ".tlf"));
     EXPECT_EQ(report.figures.shortfall, c.shortfall) << c.report;
   }
@@ -122,7 +122,7 @@ TEST(ReportTest, SheetsUsedQuotesLandAtTheirColumnsUnlessTheLineIsPastThem) {
                                        "2,-1,2,0,0,12345.25,1000.125,1,0\r\n"
                                        "2,1,2,0,0,100,100,1,1\r\n");
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(GenerateReport(load.result, "MM", kScrap).sheets_adj,
+  EXPECT_EQ(GenerateReport(load.result, Unit::kMm, kScrap).sheets_adj,
             "\"123456.125\",\"1000.125\",\"1\",     \"0.5\"\r\n"
             "\"12345.25\", \"1000.125\", \"1\",     \"0.5\"\r\n");
 }
@@ -130,12 +130,12 @@ TEST(ReportTest, SheetsUsedQuotesLandAtTheirColumnsUnlessTheLineIsPastThem) {
 TEST(ReportSectionTest, CopiesTheLayoutsLinesWithTheChosenPartsAndPlacesTextsAtColumns) {
   const std::string report = TestDataBytes("reports/sheet_mm/report.tlf");
   const int32_t layout2 = static_cast<int32_t>(report.find("Layout No. 2/3") + 1);
-  EXPECT_EQ(ReportSectionBytes(report, layout2, {true, true}, "FLOAT", "MM"),
+  EXPECT_EQ(ReportSectionBytes(report, layout2, {true, true}, "FLOAT", Unit::kMm),
             TestDataBytes("reports/sheet_mm/layout2_section.tlf"));
-  EXPECT_EQ(ReportSectionBytes(report, layout2, {}, "FLOAT", "MM"),
+  EXPECT_EQ(ReportSectionBytes(report, layout2, {}, "FLOAT", Unit::kMm),
             TestDataBytes("reports/sheet_mm/layout2_section_short.tlf"));
-  EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", "MM"), "");
-  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", "MM"), "");
+  EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", Unit::kMm), "");
+  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm), "");
 
   ColumnWriter out;
   out.Place(3, "ab");  // pads to column 3
@@ -182,15 +182,15 @@ TEST(BalanceTableTest, ListsLeftoversAndMarginStripsWithoutTheKerf) {
                                        "2,-2,1,0,504,1204,1004,3,0\r\n"  // stock index as stored
                                        "2,-4,2,504,0,1204,504,3,0\r\n");
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(BalanceTableBytes(load.result, "MM", kScrap),
+  EXPECT_EQ(BalanceTableBytes(load.result, Unit::kMm, kScrap),
             TestDataBytes("reports/balance_two_sheets_mm.tlf"));
-  EXPECT_EQ(BalanceTableBytes(load.result, "IN", kScrap),
+  EXPECT_EQ(BalanceTableBytes(load.result, Unit::kIn, kScrap),
             TestDataBytes("reports/balance_two_sheets_in.tlf"));
   const ResultLoad odd = LoadHandMade(job,
                                       "1,-1,1,0,0,2004,1504,1,0\r\n"
                                       "1,-4,1,0,0,1004.12345,604.0004,1,0\r\n");
   ASSERT_EQ(odd.error, "");
-  EXPECT_EQ(BalanceTableBytes(odd.result, "MM", kScrap), "1,\"1000.12\",\"600\",1,\"1.5\"\r\n");
+  EXPECT_EQ(BalanceTableBytes(odd.result, Unit::kMm, kScrap), "1,\"1000.12\",\"600\",1,\"1.5\"\r\n");
 }
 
 TEST(ReportRowsTest, HeadingsShadedAndTheProfitBoldAndRedForALoss) {

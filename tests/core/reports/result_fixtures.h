@@ -28,7 +28,7 @@ inline Job OpenReportJob(const TempFolder& folder, std::string_view name, std::s
   ScriptedPrompter prompter;
   EXPECT_TRUE(
       OpenJob(job, std::string(LUMORA_TEST_DATA_DIR) + "/reports/" + std::string(name), prompter));
-  job.settings.unit = std::move(unit);
+  job.settings.unit = ReadUnit(unit);
   return job;
 }
 

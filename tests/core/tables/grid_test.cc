@@ -130,18 +130,18 @@ TEST(GridKeys, EnterMovesOnByWindowUnitAndMoveSetting) {
     EnterContext context;
     CellPosition to;
   };
-  const EnterContext sheet_mm{"SHEET", "MM", full}, cut_in{"CUT", "IN", full};
-  const EnterContext basic_mm{"BASIC", "MM", full}, charge_half{"CHARGE", "IN", half};
+  const EnterContext sheet_mm{"SHEET", Unit::kMm, full}, cut_in{"CUT", Unit::kIn, full};
+  const EnterContext basic_mm{"BASIC", Unit::kMm, full}, charge_half{"CHARGE", Unit::kIn, half};
   // Over the inch columns, over the hidden margins; down in the last row stays in it.
   // clang-format off
   const Case cases[] = {
       {sheet, {1, 1}, sheet_mm, {1, 2}}, {sheet, {1, 2}, sheet_mm, {1, 5}},
       {sheet, {1, 5}, sheet_mm, {1, 10}}, {sheet, {1, 10}, sheet_mm, {2, 1}},
-      {sheet, {1, 5}, {"SHEET", "MM", half}, {2, 1}}, {sheet, {1, 5}, {"SHEET", "MM"}, {1, 5}},
+      {sheet, {1, 5}, {"SHEET", Unit::kMm, half}, {2, 1}}, {sheet, {1, 5}, {"SHEET", Unit::kMm}, {1, 5}},
       {sheet, {2, 10}, sheet_mm, {2, 1}}, {glass, {1, 3}, cut_in, {1, 4}},
       {glass, {1, 4}, cut_in, {1, 5}}, {glass, {1, 5}, cut_in, {1, 6}},
-      {glass, {1, 16}, cut_in, {2, 3}}, {glass, {1, 5}, {"CUT", "IN", half}, {2, 3}},
-      {glass, {1, 2}, {"CUT", "IN", half}, {1, 3}}, {glass, {1, 4}, {"CUT", "", full}, {1, 4}},
+      {glass, {1, 16}, cut_in, {2, 3}}, {glass, {1, 5}, {"CUT", Unit::kIn, half}, {2, 3}},
+      {glass, {1, 2}, {"CUT", Unit::kIn, half}, {1, 3}}, {glass, {1, 4}, {"CUT", Unit::kOther, full}, {1, 4}},
       {charge, {1, 2}, charge_half, {1, 3}}, {charge, {1, 3}, charge_half, {2, 1}},
       {basic, {1, 1}, basic_mm, {1, 8}}, {basic, {1, 11}, basic_mm, {1, 1}}};
   // clang-format on

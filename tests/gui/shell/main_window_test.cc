@@ -193,11 +193,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(stock->windowTitle(), QStringLiteral("Coil Specifications     Unit: MM"));
     GridWidget* sheet = FindWidget<GridWidget>(stock, "FG");
     QTest::keyClick(program.window.get(), Qt::Key_F11);
-    QCOMPARE(program->job().settings.unit, std::string("IN"));
+    QCOMPARE(program->job().settings.unit, Unit::kIn);
     QVERIFY(button("TB16")->isChecked() && !button("TB17")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1Inch);
     button("TB17")->trigger();
-    QCOMPARE(program->job().settings.unit, std::string("MM"));
+    QCOMPARE(program->job().settings.unit, Unit::kMm);
     QVERIFY(!button("TB16")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1);
 
