@@ -1,10 +1,12 @@
 // A job file of any bytes: cut into its sections, and opened into a job of a scratch data
-// folder, which either loads it or says why not.
+// folder, which either loads it or says why not; a loaded job saves again and goes through the
+// checks before a run.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "core/job/job.h"
+#include "core/job/job_check.h"
 #include "core/job/job_file.h"
 #include "core/job/job_sections.h"
 #include "core/tables/file_routines.h"
@@ -22,6 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::AgreeingPrompter prompter;
   if (OpenJob(job, file_name, prompter)) {
     fuzz::Require(job.basic.Rows() >= 2 && job.sheet.Rows() >= 2 && job.glass.Rows() >= 2);
+    fuzz::Require(SaveJob(job, workspace.SettingsFile("saved.opt"), prompter));
+    job.settings.trim_allowance = TrimAllowance(job.basic);
+    CheckJob(job, prompter);
   }
   return 0;
 }

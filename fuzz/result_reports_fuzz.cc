@@ -1,5 +1,6 @@
 // A fuzzed dia.tlf read against a fixed optimized job: it loads as a result, from which the
-// report, the balance table and the labels are made, or it is told as not optimized or damaged.
+// report (a section per layout), the balance table and the labels are made, or it is told as not
+// optimized or damaged; read once as the sheet job and once as a coil job.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -37,18 +38,22 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace lumora;
   static const Job job = fuzz::FixedJob();
-  static const EngineJob engine_job = EngineJobOf(job);
-  const ResultLoad load = LoadResultFromBytes(engine_job, fuzz::BytesOf(data, size));
-  if (!load.error.empty()) {
-    fuzz::Require(load.error == kNotOptimizedMessage ||
-                  fuzz::StartsWith(load.error, kDamagedLayoutPrefix));
-    return 0;
-  }
-  const ScrapLimits scrap{300, 100};
-  for (const Unit unit : {Unit::kMm, Unit::kIn}) {
-    GenerateReport(load.result, unit, scrap);
-    BalanceTableBytes(load.result, unit, scrap);
-    ComposeLabels(load.result, LabelGrid{2, 2, 1, 30, 1, 1}, unit);
+  static const EngineJob sheet_job = EngineJobOf(job);
+  static const EngineJob coil_job{job.basic, job.sheet, job.glass, true};
+  for (const EngineJob* engine_job : {&sheet_job, &coil_job}) {
+    const ResultLoad load = LoadResultFromBytes(*engine_job, fuzz::BytesOf(data, size));
+    if (!load.error.empty()) {
+      fuzz::Require(load.error == kNotOptimizedMessage ||
+                    fuzz::StartsWith(load.error, kDamagedLayoutPrefix));
+      continue;
+    }
+    const ScrapLimits scrap{300, 100};
+    for (const Unit unit : {Unit::kMm, Unit::kIn}) {
+      const Report report = GenerateReport(load.result, unit, scrap);
+      fuzz::Require(report.section_positions.Count() == load.result.LayoutCount());
+      BalanceTableBytes(load.result, unit, scrap);
+      ComposeLabels(load.result, LabelGrid{2, 2, 1, 30, 1, 1}, unit);
+    }
   }
   return 0;
 }

@@ -1,6 +1,5 @@
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/cli_fixture.h"
@@ -74,21 +73,6 @@ TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone
   ExpectSameOutputs("shared", "reference");
   EXPECT_EQ(SplitJobFile(folder_.Read("shared.opt"))[kDiaTable],
             TestDataBytes("engine2d/runs/small_yield.tlf"));
-}
-
-// Commands started together on one data folder each work on their own stamp.
-TEST_F(SharedDataFolderTest, CommandsStartedTogetherKeepApart) {
-  const auto before = SnapshotFolder(folder_.File("data"));
-  constexpr int kRuns = 4;
-  {
-    std::vector<std::jthread> runs;
-    for (int i = 0; i < kRuns; ++i) {
-      runs.emplace_back([this, i] { OptimizeReportAndLabel("run" + std::to_string(i), "data"); });
-    }
-  }
-  OptimizeReportAndLabel("reference", "clean");
-  for (int i = 0; i < kRuns; ++i) ExpectSameOutputs("run" + std::to_string(i), "reference");
-  EXPECT_THAT(FolderChanges(before, SnapshotFolder(folder_.File("data"))), IsEmpty());
 }
 
 }  // namespace

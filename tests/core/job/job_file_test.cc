@@ -3,12 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <random>
-#include <string_view>
-
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
-#include "core/job/job_check.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/job/program_settings.h"
@@ -150,21 +146,6 @@ TEST(JobSections, SplitByPositionJoinUnderTheirNamesAndAShortFileLeavesTheRestEm
   EXPECT_EQ(JoinJobFile(tables), expected);
   EXPECT_EQ(SplitJobFile("[BASIC.TLF]\r\n\"A\"\r\n[END]\r\n[OPTIONS.TLF]\r\n-1,0"),
             (JobTables{"\"A\"\r\n", "-1,0\r\n", "", "", ""}));
-}
-
-TEST_F(JobFileTest, AnyBytesOpenSaveAndCheckWithoutHarm) {
-  constexpr std::string_view kAlphabet = "\"\",,,\r\n\n[]ENDIN 0123456789./-";
-  std::mt19937 random(4);
-  for (int round = 0; round < 200; ++round) {
-    std::string bytes;
-    const int length = static_cast<int>(random() % 400);
-    for (int i = 0; i < length; ++i) bytes += kAlphabet[random() % kAlphabet.size()];
-    const std::string path = folder_.Write("random.opt", bytes);
-    ASSERT_TRUE(OpenJob(job_, path, prompter_));
-    ASSERT_TRUE(SaveJob(job_, folder_.File("saved.opt"), prompter_));
-    job_.settings.trim_allowance = TrimAllowance(job_.basic);
-    CheckJob(job_, prompter_);
-  }
 }
 
 TEST_F(JobFileTest, YesToSaveChangesGoesOnEvenWhenTheDialogIsCancelled) {

@@ -3,15 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <random>
-
 #include "core/engine2d/result_files.h"
 #include "core/layouts/layouts_load.h"
-#include "core/reports/balance_table.h"
-#include "core/reports/labels.h"
-#include "core/reports/report.h"
 #include "core/reports/result_fixtures.h"
 #include "core/tables/file_routines.h"
 
@@ -104,55 +97,6 @@ TEST(LoadLayoutsTest, ADamagedFileWritesNothing) {
     EXPECT_FALSE(FileExists(folder.File(name))) << name;
   }
   EXPECT_EQ(ResultStatusTexts(job).error, load.error);
-}
-
-// Whatever the bytes, loading and everything made from a loaded result end normally.
-TEST(LoadedResultTest, SurvivesAnyBytes) {
-  TempFolder folder;
-  const Job sheet_job = OpenReportJob(folder, "sheet_job.opt", "MM");
-  const std::string sound = *ReadFileBytes(sheet_job.workspace.WorkingFile(kLayoutFileName));
-  const EngineJob engine_job{sheet_job.basic, sheet_job.sheet, sheet_job.glass, false, true, false};
-  const EngineJob coil_job{sheet_job.basic, sheet_job.sheet, sheet_job.glass, true, true, false};
-  const std::string alphabet = "0123456789,-.\r\n\" e";
-  std::mt19937 random(20240611);
-  int loaded = 0;
-  for (int round = 0; round < 600; ++round) {
-    std::string bytes = sound;
-    const int edits = 1 + static_cast<int>(random() % 6);
-    for (int e = 0; e < edits && !bytes.empty(); ++e) {
-      const size_t at = random() % bytes.size();
-      const size_t line_start =
-          bytes.rfind('\n', at) == std::string::npos ? 0 : bytes.rfind('\n', at) + 1;
-      const size_t line_end = std::min(bytes.size(), bytes.find('\n', at) + 1);
-      const std::string line = bytes.substr(line_start, line_end - line_start);
-      // clang-format off
-      switch (random() % 5) {
-        case 0:  // another digit keeps the field a number
-          bytes[at] = std::isdigit(static_cast<unsigned char>(bytes[at]))
-                          ? static_cast<char>('0' + random() % 10)
-                          : alphabet[random() % alphabet.size()];
-          break;
-        case 1: bytes.erase(line_start, line.size()); break;
-        case 2: bytes.insert(line_end, line); break;
-        case 3: bytes.insert(at, 1, alphabet[random() % alphabet.size()]); break;
-        default: bytes[at] = static_cast<char>(random() % 256);
-      }
-      // clang-format on
-    }
-    if (round % 10 == 0) {
-      bytes.resize(random() % 200);
-      for (char& c : bytes) c = static_cast<char>(random() % 256);
-    }
-    const ResultLoad load = LoadResultFromBytes(round % 3 == 0 ? coil_job : engine_job, bytes);
-    if (!load.error.empty()) continue;
-    ++loaded;
-    const Report report = GenerateReport(load.result, round % 2 ? Unit::kIn : Unit::kMm, {500, 300});
-    EXPECT_EQ(report.section_positions.Count(), load.result.LayoutCount());
-    EXPECT_TRUE(report.report.starts_with("Overall Yield(%)="));
-    BalanceTableBytes(load.result, Unit::kIn, {500, 300});
-    ComposeLabels(load.result, {2, 3, 1, 20, 1, 1}, Unit::kMm);
-  }
-  EXPECT_GT(loaded, 100);
 }
 
 }  // namespace

@@ -61,12 +61,6 @@ TEST(StartStampClaim, TheMomentsStampUnlessTheFolderAlreadyCarriesIt) {
   EXPECT_EQ(ClaimStartStamp(folder.path(), 451230), "4512.32");
   EXPECT_EQ(ClaimStartStamp(folder.path(), 451300), "4513");
   EXPECT_EQ(folder.Read("4512.3sheet.tlf"), "crashed");
-  // Exit removes the claim with the other working files.
-  folder.Write("4513cut.tlf", "mine");
-  Workspace{folder.path(), "4513"}.RemoveWorkingFiles();
-  EXPECT_FALSE(FileExists(folder.File("4513run.lst")));
-  EXPECT_FALSE(FileExists(folder.File("4513cut.tlf")));
-  EXPECT_TRUE(FileExists(folder.File("4513.5dia.tlf")));
 }
 
 TEST(StartStampClaim, AStartRemovesTheWorkingFilesOfRunsWhoseClaimerIsGone) {

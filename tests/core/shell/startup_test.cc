@@ -95,15 +95,13 @@ TEST(DataFolder, ShareBesideBinThenSourceTreeArgumentThenEnvironmentSeedsOnceNev
   EXPECT_EQ(folder.Read("nested/data/scrap.dat"), "");
 }
 
-TEST(Workspace, StampAndWorkingFiles) {
-  EXPECT_EQ(StartStampAt(4512345), "45123.45");
-  EXPECT_EQ(StartStampAt(4512300), "45123");
-  EXPECT_EQ(StartStampAt(0), "0");
+// Exit removes the run's claim with its other working files.
+TEST(Workspace, ExitRemovesTheWorkingFilesOfItsOwnStampOnly) {
   TempFolder folder;
   const Workspace workspace{folder.path(), "45123.4"};
   EXPECT_EQ(workspace.WorkingFile("sheet.tlf"), folder.File("45123.4sheet.tlf"));
   const char* gone[] = {"45123.4sheet.tlf", "45123.4sheets.Adj", "45123.4edit.TMP",
-                        "45123.4products.lst"};
+                        "45123.4products.lst", "45123.4run.lst"};
   const char* kept[] = {"45123.45sheet.tlf", "99sheet.tlf", "45123.4notes.txt", "misc.set"};
   for (const char* name : gone) folder.Write(name, "x");
   for (const char* name : kept) folder.Write(name, "x");
