@@ -123,25 +123,20 @@ TEST_F(OutputsTest, ImportAddsOrReplacesRowsAndRefusesWhatDoesNotFit) {
     std::string says;     // on stdout, or on stderr for a failure
     std::string summary;  // of the job file afterwards
   } cases[] = {
-      {{"--glass", "%order.csv"},
-       0,
-       "Line 3: QTY \"1x\" is not a whole number - line left out",
+      // clang-format off
+      {{"--glass", "%order.csv"}, 0, "Line 3: QTY \"1x\" is not a whole number - line left out",
        "Glass sizes: 6 (23 pieces)"},
       {{"--glass", "%order.csv"}, 0, "question: You are trying to change data.", "Optimized: no"},
       {{"--glass", "%order.csv", "--replace"}, 0, "2 rows imported", "Glass sizes: 2 (6 pieces)"},
-      {{"--glass", "%order.csv", "--strict"},
-       2,
-       "Import the other rows? -> No",
+      {{"--glass", "%order.csv", "--strict"}, 2, "Import the other rows? -> No",
        "Glass sizes: 4 (17 pieces)"},
-      {{"--glass", "%order.csv", "--map", "L1=Height,L2=2,QTY=", "--replace"},
-       0,
+      {{"--glass", "%order.csv", "--map", "L1=Height,L2=2,QTY=", "--replace"}, 0,
        "L1 <- Height, L2 <- Width, CUSTOMER <- Customer, SR.NO <- Pos",
        "Glass sizes: 3 (0 pieces)"},
-      {{"--glass", "%order.csv", "--map", "L1="},
-       1,
-       "name them with --map",
+      {{"--glass", "%order.csv", "--map", "L1="}, 1, "name them with --map",
        "Glass sizes: 4 (17 pieces)"},
       {{"--stock", "%order.csv", "--unit", "IN"}, 0, "(lengths in IN)", "Stock sizes: 4"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.says);
@@ -172,21 +167,17 @@ TEST_F(OutputsTest, ExportWritesNumbersAsNumbersInAWorkbookOrCsv) {
     int exit_code;
     std::string expected;  // the workbook's sheets, the CSV's start, or the message
   } cases[] = {
-      {{},
-       "all.xlsx",
-       0,
-       "Glass Size Specifications 5 int 1810 ChL1 (IN)\n"
-       "Sheet Specifications 3 int 2250 None\n"
-       "Layouts 4 int 3210 Sheet Area(m\xC2\xB2)\n"
-       "Glass Sizes 5 int 1810 Area(m\xC2\xB2)\n"
+      // clang-format off
+      {{}, "all.xlsx", 0,
+       "Glass Size Specifications 5 int 1810 ChL1 (IN)\nSheet Specifications 3 int 2250 None\n"
+       "Layouts 4 int 3210 Sheet Area(m\xC2\xB2)\nGlass Sizes 5 int 1810 Area(m\xC2\xB2)\n"
        "Balances 16 int 802 None\n"},
-      {{"--what", "report", "--unit", "IN"},
-       "report.xlsx",
-       0,
+      {{"--what", "report", "--unit", "IN"}, "report.xlsx", 0,
        "Layouts 4 str 126 3/8 Sheet Area(ft\xC2\xB2)\nGlass Sizes 5 str 71 1/4 Area(ft\xC2\xB2)\n"},
       {{"--what", "cuts"}, "cuts.xlsx", 0, "Cuts 22 int 1 Length(MM)\n"},
       {{"--what", "balances"}, "balances.csv", 0, "\xEF\xBB\xBFLAYOUT,L1,L2,QTY,TAG\r\n1,"},
       {{"--what", "cuts,labels"}, "x.csv", 1, "--what takes glass, stock, report, balances, cuts"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
