@@ -5,6 +5,7 @@
 
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
+#include "core/job/job_grids.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/job/program_settings.h"
@@ -132,6 +133,21 @@ TEST_F(JobFileTest, BasicDetailsKeepsOneRowAndMiscSetDecidesTheUnit) {
   EXPECT_EQ(job_.settings.move, MoveSetting::kHalf);
   EXPECT_EQ(job_.sheet.col, 3);
   EXPECT_EQ(job_.glass.col, 3);
+  for (int c = basic_col::kGrade; c <= basic_col::kNote; ++c) EXPECT_EQ(job_.basic.ColWidth(c), 0);
+}
+
+TEST_F(JobFileTest, ChargeableSizesAreStoredOnYesOnly) {
+  const std::string charges = "\"0\",\"24\",\"24\"\r\n";
+  folder_.Write("charge.dat", charges);
+  for (const PromptAnswer answer : {kNo, kYes}) {
+    Grid grid = LoadChargeGrid(job_.workspace);
+    FillRows(grid, {{"0", "24", "24"}, {"24", "48", "48"}});
+    ScriptedPrompter prompter({answer});
+    EXPECT_TRUE(CloseChargeGrid(grid, job_.workspace, prompter));
+    EXPECT_THAT(prompter.Texts(), ElementsAre("Save Changes?"));
+    EXPECT_EQ(folder_.Read("charge.dat"),
+              answer == kNo ? charges : charges + "\"24\",\"48\",\"48\"\r\n");
+  }
 }
 
 TEST(JobSections, SplitByPositionJoinUnderTheirNamesAndAShortFileLeavesTheRestEmpty) {
