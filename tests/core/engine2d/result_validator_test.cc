@@ -61,7 +61,7 @@ TEST(ResultValidator, CatchesEachFaultOfALayout) {
          l[9] = Element(1, 1100, 210, 1300, 310, 1, 1, 1, 1);
          l[10] = Element(1, 1000, 110, 1100, 310, 1, 1, 1, 2);
        },
-       "no edge-to-edge cut"},
+       "no edge-to-edge cut separates elements 7, 8, 10, 9."},
       {"an ORN 1 piece turned",
        [](EngineInput&, ElementList& l) { l[6] = Element(2, 10, 10, 510, 810, 1, 1, 1, 2); },
        "ORN"},
