@@ -43,25 +43,25 @@ class GridWidgetTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A click chooses the cell, Shift+click selects to it; the header selects its column, the
+  // number column its row. The last column scrolls into view beside the fixed number column.
   void MouseSelectsCellsAndColumns() {
     GridWindow window(GlassHeaders(), 6);
     GridWidget* grid = window.grid;
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, 2).center());
-    QCOMPARE(window.Current(), QPoint(2, 3));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                      grid->CellRect(1, 4).center());
-    QCOMPARE(window.Selected(), QPoint(4, 1));
-    QCOMPARE(window.Current(), QPoint(2, 3));
-    // The header selects its column, the number column its row.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(0, 5).center());
-    QCOMPARE(QRect(window.Current(), window.Selected()), QRect(QPoint(5, 1), QPoint(5, 5)));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 0).center());
-    QCOMPARE(QRect(window.Current(), window.Selected()), QRect(QPoint(1, 2), QPoint(16, 2)));
-    // Moving far right scrolls the last column into view, beside the fixed number column.
+    // clang-format off
+    const struct { int row, col; Qt::KeyboardModifiers keys; QPoint current, chosen; } clicks[] = {
+        {3, 2, {}, {2, 3}, {2, 3}}, {1, 4, Qt::ShiftModifier, {2, 3}, {4, 1}},
+        {0, 5, {}, {5, 1}, {5, 5}}, {2, 0, {}, {1, 2}, {16, 2}}};
+    // clang-format on
+    for (const auto& c : clicks) {
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, c.keys,
+                        grid->CellRect(c.row, c.col).center());
+      QCOMPARE(QRect(window.Current(), window.Selected()), QRect(c.current, c.chosen));
+    }
     QTest::keyClick(grid, Qt::Key_End);
     const QRect last = grid->CellRect(2, 16);
-    QVERIFY(last.right() < grid->viewport()->width());
-    QVERIFY(last.left() >= grid->CellRect(2, 0).right());
+    QVERIFY(last.right() < grid->viewport()->width() &&
+            last.left() >= grid->CellRect(2, 0).right());
   }
 
   void ClipboardRowsFromASpreadsheetLandInTheGrid() {
@@ -84,7 +84,6 @@ class GridWidgetTest : public QObject {
     window.prompter.Plan(PromptAnswer::kYes);
     grid->SetCurrentCell(2, 9);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(grid->grid().Rows(), 4);
     QCOMPARE(grid->grid().Text(3, 10), std::string("450"));
 
     // A refused change leaves the clipboard unpasted and asks nothing.
