@@ -174,41 +174,35 @@ class MainWindowTest : public QObject {
     QVERIFY(program.dialog.requests.empty());
   }
 
-  // Coil mode shows its own stock window and button; the unit and objective marks follow the
-  // job.
-  void ModeUnitAndObjectiveShowOnTheButtons() {
-    testing::ProgramWindow program;
-    program.Open(/*coil_mode=*/true);
-    const auto button = [&program](const char* name) {
-      return program->ToolbarButton(QLatin1StringView(name));
-    };
-    QCOMPARE(program->windowTitle(), QStringLiteral("Strandor"));
-    QVERIFY(!button("TB6")->isVisible());
-    button("TB7")->trigger();
-    QMdiSubWindow* stock = program->FindChildWindow(ChildWindow::kSheet);
-    QCOMPARE(stock->windowTitle(), QStringLiteral("Coil Specifications     Unit: MM"));
-    GridWidget* sheet = FindWidget<GridWidget>(stock, "FG");
-    QTest::keyClick(program.window.get(), Qt::Key_F11);
-    QCOMPARE(program->job().settings.unit, Unit::kIn);
-    QVERIFY(button("TB16")->isChecked() && !button("TB17")->isChecked());
-    QCOMPARE(sheet->grid().col, sheet_col::kL1Inch);
-    button("TB17")->trigger();
-    QVERIFY(program->job().settings.unit == Unit::kMm && !button("TB16")->isChecked());
-    QCOMPARE(sheet->grid().col, sheet_col::kL1);
-
-    auto* yield = FindWidget<QAction>(program.window.get(), "Optimize3");
-    auto* layouts = FindWidget<QAction>(program.window.get(), "Optimize4");
-    QVERIFY(yield->isChecked() && !layouts->isChecked());
-    yield->trigger();
-    QVERIFY(!yield->isChecked() && layouts->isChecked());
-    QVERIFY(!program->job().maximum_yield && program->job().minimum_layouts);
-  }
-
-  // Closing asks (Cancel keeps the window); the window menu lists the children, whose places
-  // are kept.
-  void ClosingMenusAndDrops() {
+  // F9 from a decimal cell of the Glass grid presets the unit tool, which pastes through the key
+  // rules of the cell; from a text cell it only converts. Closing asks (Cancel keeps the
+  // window); the window menu lists the children, whose places are kept. A dropped job opens.
+  // Coil mode shows its own stock window and button; the unit and objective marks follow the job.
+  void ToolsClosingDropsAndModes() {
     testing::ProgramWindow program;
     program.Open();
+    GridWidget* grid = program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass);
+    grid->setFocus();
+    Type(grid, 1, 1, "1200");
+    QTest::keyClick(program.window.get(), Qt::Key_F9);
+    QPointer<UnitConversionWindow> tool = program->findChild<UnitConversionWindow*>();
+    QVERIFY(tool != nullptr && tool->input()->text() == QStringLiteral("1200"));
+    QCOMPARE(tool->button()->text(), QStringLiteral("Paste"));
+    QVERIFY(QTest::qWaitForWindowActive(tool));
+    tool->unit_list(1)->setCurrentIndex(3);  // in
+    tool->button()->click();
+    QTRY_VERIFY(tool.isNull());
+    QCOMPARE(grid->grid().Text(1, 1), std::string("47.2441"));
+    QCOMPARE(program.folder.Read("data/unit.tlf"), std::string("\"mm\",\"in\"\r\n"));
+    grid->SetCurrentCell(1, grid->grid().Cols() - 1);
+    program->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    QTest::keyClick(program.window.get(), Qt::Key_F9);
+    tool = program->findChild<UnitConversionWindow*>();
+    QVERIFY(tool != nullptr && tool->input()->text().isEmpty());
+    QCOMPARE(tool->button()->text(), QStringLiteral("Close"));
+    tool->button()->click();
+
     QSignalSpy closed(program.window.get(), &MainWindow::Closed);
     QMdiSubWindow* sheet = program->OpenChildWindow(ChildWindow::kSheet);
     auto* menu = FindWidget<QMenu>(program.window.get(), "Window");
@@ -230,7 +224,6 @@ class MainWindowTest : public QObject {
     program.Open();
     QCOMPARE(program->OpenChildWindow(ChildWindow::kSheet)->geometry(), moved);
 
-    // A dropped job file opens; Export writes the lists.
     program.folder.Write("dropped.opt", testing::SmallJobBytes());
     for (const auto& [name, opens] : {std::pair{"dropped.txt", false}, {"dropped.opt", true}}) {
       QMimeData data;
@@ -242,34 +235,29 @@ class MainWindowTest : public QObject {
     FindWidget<QAction>(program.window.get(), "Export")->trigger();
     QVERIFY(
         testing::Contains(program.folder.Read("lists.csv"), "\r\n3660,2440,144 1/8,96 1/16,20,"));
-  }
 
-  // F9 in the main window: from a decimal cell of the Glass grid the tool is preset and pastes
-  // through the key rules of the cell; from a text cell it only converts.
-  void F9PresetsTheUnitConversionToolFromANumericCell() {
-    testing::ProgramWindow program;
-    program.Open();
-    GridWidget* grid = program.OpenGrid(Qt::Key_F3, ChildWindow::kGlass);
-    grid->setFocus();
-    Type(grid, 1, 1, "1200");
-    QTest::keyClick(program.window.get(), Qt::Key_F9);
-    QPointer<UnitConversionWindow> tool = program->findChild<UnitConversionWindow*>();
-    QVERIFY(tool != nullptr && tool->input()->text() == QStringLiteral("1200"));
-    QCOMPARE(tool->button()->text(), QStringLiteral("Paste"));
-    QVERIFY(QTest::qWaitForWindowActive(tool));
-    tool->unit_list(1)->setCurrentIndex(3);  // in
-    tool->button()->click();
-    QTRY_VERIFY(tool.isNull());
-    QCOMPARE(grid->grid().Text(1, 1), std::string("47.2441"));
-    QCOMPARE(program.folder.Read("data/unit.tlf"), std::string("\"mm\",\"in\"\r\n"));
-
-    grid->SetCurrentCell(1, grid->grid().Cols() - 1);
-    program->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
-    QTest::keyClick(program.window.get(), Qt::Key_F9);
-    tool = program->findChild<UnitConversionWindow*>();
-    QVERIFY(tool != nullptr && tool->input()->text().isEmpty());
-    QCOMPARE(tool->button()->text(), QStringLiteral("Close"));
+    program.Open(/*coil_mode=*/true);
+    const auto button = [&program](const char* name) {
+      return program->ToolbarButton(QLatin1StringView(name));
+    };
+    QCOMPARE(program->windowTitle(), QStringLiteral("Strandor"));
+    QVERIFY(!button("TB6")->isVisible());
+    button("TB7")->trigger();
+    QMdiSubWindow* stock = program->FindChildWindow(ChildWindow::kSheet);
+    QCOMPARE(stock->windowTitle(), QStringLiteral("Coil Specifications     Unit: MM"));
+    QTest::keyClick(program.window.get(), Qt::Key_F11);
+    QCOMPARE(program->job().settings.unit, Unit::kIn);
+    QVERIFY(button("TB16")->isChecked() && !button("TB17")->isChecked());
+    QCOMPARE(FindWidget<GridWidget>(stock, "FG")->grid().col, sheet_col::kL1Inch);
+    button("TB17")->trigger();
+    QVERIFY(program->job().settings.unit == Unit::kMm && !button("TB16")->isChecked());
+    QCOMPARE(FindWidget<GridWidget>(stock, "FG")->grid().col, sheet_col::kL1);
+    auto* yield = FindWidget<QAction>(program.window.get(), "Optimize3");
+    auto* layouts = FindWidget<QAction>(program.window.get(), "Optimize4");
+    QVERIFY(yield->isChecked() && !layouts->isChecked());
+    yield->trigger();
+    QVERIFY(!yield->isChecked() && layouts->isChecked());
+    QVERIFY(!program->job().maximum_yield && program->job().minimum_layouts);
   }
 };
 
