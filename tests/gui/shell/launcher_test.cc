@@ -1,7 +1,6 @@
 #include "gui/shell/launcher.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
@@ -88,11 +87,9 @@ class LauncherTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&launcher));
     QCOMPARE(launcher.frameGeometry(), launcher.screen()->availableGeometry());
     AboutWindow* about = nullptr;
-    QVERIFY(QTest::qWaitFor([&] { return (about = launcher.findChild<AboutWindow*>()); }));
-    QTRY_VERIFY(about->isVisible());
+    QTRY_VERIFY((about = launcher.findChild<AboutWindow*>()) != nullptr && about->isVisible());
     Click(about, "cmdOK");
     QTRY_VERIFY(launcher.findChild<AboutWindow*>() == nullptr);
-    QVERIFY(launcher.main_window() == nullptr);
 
     for (const int index : {0, 1}) {
       Button(&launcher, index)->click();
@@ -134,9 +131,7 @@ class LauncherTest : public QObject {
              QStringLiteral("Base Module - ") + QString::fromStdString(job).toLower());
     QVERIFY(!launcher.isEnabled() && launcher.findChild<AboutWindow*>() == nullptr);
     // The launcher stays while a main window is open.
-    QVERIFY(!launcher.close());
-    QVERIFY(window->close());
-    QVERIFY(launcher.isEnabled());
+    QVERIFY(!launcher.close() && window->close() && launcher.isEnabled());
     QTRY_VERIFY(launcher.main_window() == nullptr);
   }
 
