@@ -52,9 +52,12 @@ class ResultWindowsTest : public QObject {
   std::unique_ptr<testing::ProgramWindow> program_;
 
   MainWindow& Main() const { return *program_->window; }
-  // The main window over a job of tests/data/reports; the Layouts window once it opened.
-  LayoutsWindow* Open(const std::string& job = "sheet_job.opt") {
-    if (!program_->OpenReportJob(job)) return nullptr;
+  // The main window over the optimized sheet job; the Layouts window once it opened.
+  LayoutsWindow* Open() {
+    program_->Open(false, program_->folder.Write("sheet_job.opt",
+                                                 testing::TestDataBytes("reports/sheet_job.opt")));
+    // The Layouts window opens with the Report view.
+    (void)QTest::qWaitFor([this] { return Main().FindChildWindow(ChildWindow::kReport); });
     Main().resize(1200, 800);
     return Layouts();
   }

@@ -43,13 +43,6 @@ void ProgramWindow::Open(bool coil_mode, const std::string& job) {
   if (!QTest::qWaitForWindowActive(window.get())) qFatal("main window not active");
 }
 
-bool ProgramWindow::OpenReportJob(const std::string& name) {
-  const auto job = ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/reports/" + name);
-  if (!job) return false;
-  Open(name.ends_with(".sdr"), folder.Write(name, *job));
-  return QTest::qWaitFor([this] { return window->FindChildWindow(ChildWindow::kReport); });
-}
-
 void ProgramWindow::OpenSmallJob(int efficiency) {
   folder.Write("data/misc.set", "\"MM\",\"" + std::to_string(efficiency) + "\",\"FULL\"\r\n");
   Open(false, folder.Write("small.opt", SmallJobBytes()));

@@ -79,9 +79,6 @@ struct ProgramWindow {
 
   // Opens a fresh main window in the mode, with the job file named on the command line.
   void Open(bool coil_mode = false, const std::string& job = {});
-  // Opens a copy of a job of tests/data/reports and waits for its Report view; false when it
-  // does not come.
-  bool OpenReportJob(const std::string& name);
   // Opens a copy of small.opt with `efficiency` passes per stock size, once its start-up views
   // told that it was not optimized.
   void OpenSmallJob(int efficiency);
