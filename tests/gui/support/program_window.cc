@@ -49,13 +49,15 @@ void ProgramWindow::OpenSmallJob(int efficiency) {
   QTRY_COMPARE(prompter.prompts().size(), size_t{2});
 }
 
-void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act) {
+void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act, Qt::KeyboardModifiers keys) {
   during_run = std::move(act);
   prompter.Plan(PromptAnswer::kYes);
-  QTest::keyClick(window.get(), Qt::Key_F5);
+  QTest::keyClick(window.get(), Qt::Key_F5, keys);
   during_run = nullptr;
   // The keys go to the main window again once it is active.
-  if (window->isVisible()) QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  if (!window->isVisible()) return;
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 GridWidget* ProgramWindow::OpenGrid(Qt::Key key, ChildWindow kind) {
