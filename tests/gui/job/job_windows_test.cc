@@ -104,9 +104,17 @@ class JobWindowsTest : public QObject {
     QCOMPARE(lit(), QStringLiteral("----"));
   }
 
-  void ImportsAListFromTheToolbarAndFromADrop() {
+  // A list comes into the Glass window from the toolbar and from a drop. Import in the Sheet
+  // window: without the item in stock, Yes offers the library's items in Basic Details; with
+  // it, its sizes come into the grid.
+  void ImportsAListAndTheLibrarysStock() {
     using enum PromptAnswer;
     testing::ProgramWindow program;
+    program.folder.Write("data/mlm.dat",
+                         "\"FLOAT\",\"\",\"\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
+                         "\"FLOAT\",\"\",\"\",\"3210\",\"2250\",\"4\",\"13\"\r\n"
+                         "\"FLOAT\",\"\",\"\",\"900\",\"600\",\"2\",\"SCRAP\"\r\n"
+                         "\"TINTED\",\"\",\"\",\"3000\",\"2000\",\"1\",\"9\"\r\n");
     program.Open();
     program.folder.Write("order.csv", "Pos;Breite;Hoehe;Stk\r\n1;1000;500;2\r\n2;900;400;1x\r\n");
     const std::string path = program.folder.File("order.csv");
@@ -146,35 +154,21 @@ class JobWindowsTest : public QObject {
     QCOMPARE(grid->grid().Rows(), 4);
     QCOMPARE(window->quantity_label()->text(), QStringLiteral("4"));
     QCOMPARE(program.prompter.prompts().size(), 3u);
-  }
 
-  // Import in the Sheet window: without the item in stock, Yes offers the library's items in
-  // Basic Details; with it, its sizes come into the grid.
-  void ImportAndItemChoiceThroughTheJobWindows() {
-    testing::ProgramWindow program;
-    program.folder.Write("data/mlm.dat",
-                         "\"FLOAT\",\"\",\"\",\"2440\",\"1830\",\"10\",\"12\"\r\n"
-                         "\"FLOAT\",\"\",\"\",\"3210\",\"2250\",\"4\",\"13\"\r\n"
-                         "\"FLOAT\",\"\",\"\",\"900\",\"600\",\"2\",\"SCRAP\"\r\n"
-                         "\"TINTED\",\"\",\"\",\"3000\",\"2000\",\"1\",\"9\"\r\n");
-    program.Open();
-    MainWindow& main = *program.window;
-    auto* basic = FindWidget<GridWidget>(main.OpenChildWindow(ChildWindow::kBasicDetails), "FG");
+    auto* basic =
+        FindWidget<GridWidget>(program->OpenChildWindow(ChildWindow::kBasicDetails), "FG");
     QTest::keyClicks(basic, "clear");
-    QMdiSubWindow* sheet_window = main.OpenChildWindow(ChildWindow::kSheet);
+    QMdiSubWindow* sheet_window = program->OpenChildWindow(ChildWindow::kSheet);
     auto* sheet = FindWidget<GridWidget>(sheet_window, "FG");
     QStringList offered;
     testing::ChooseEntry(QStringLiteral("FLOAT"), &offered);
-    program.prompter.Plan(PromptAnswer::kYes);
+    program.prompter.Plan(kYes);
     testing::Click(sheet_window, "cmd");
     QCOMPARE(offered, QStringList({"FLOAT", "TINTED"}));
     QCOMPARE(basic->grid().Text(1, basic_col::kItem), std::string("FLOAT"));
-
-    main.OpenChildWindow(ChildWindow::kSheet);
     testing::Click(sheet_window, "cmd");
     QCOMPARE(program.prompter.Texts().back(), std::string("2 size(s) imported from MLM"));
     QCOMPARE(sheet->grid().Text(2, sheet_col::kL1), std::string("3210"));
-    main.job().settings.job_changed = false;
   }
 };
 
