@@ -60,7 +60,6 @@ class JobWindowsTest : public QObject {
     select->click();
     QCOMPARE(program.prompter.Texts().back(), std::string("Sheet Library is empty"));
     QVERIFY(program.Working("dia.tlf").empty());
-    QCOMPARE(program->StatusText(1), QStringLiteral("Overall Yield (%) = NA"));
   }
 
   // The quantity and orientation labels of the Glass window and the margin marks of the Sheet

@@ -43,12 +43,6 @@ void ProgramWindow::Open(bool coil_mode, const std::string& job) {
   if (!QTest::qWaitForWindowActive(window.get())) qFatal("main window not active");
 }
 
-void ProgramWindow::OpenSmallJob(int efficiency) {
-  folder.Write("data/misc.set", "\"MM\",\"" + std::to_string(efficiency) + "\",\"FULL\"\r\n");
-  Open(false, folder.Write("small.opt", SmallJobBytes()));
-  QTRY_COMPARE(prompter.prompts().size(), size_t{2});
-}
-
 void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act, Qt::KeyboardModifiers keys) {
   during_run = std::move(act);
   prompter.Plan(PromptAnswer::kYes);

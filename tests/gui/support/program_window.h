@@ -79,9 +79,6 @@ struct ProgramWindow {
 
   // Opens a fresh main window in the mode, with the job file named on the command line.
   void Open(bool coil_mode = false, const std::string& job = {});
-  // Opens a copy of small.opt with `efficiency` passes per stock size, once its start-up views
-  // told that it was not optimized.
-  void OpenSmallJob(int efficiency);
   // F5 (with Shift the deep run) with the checks' question answered Yes; `during_run` acts in
   // the Progress window, which else is waited for and confirmed.
   void Optimize(std::function<void(ProgressWindow&)> during_run = {},
