@@ -92,7 +92,6 @@ class ResultWindowsTest : public QObject {
     LayoutsWindow* layouts = Open();
     QVERIFY(layouts != nullptr && program_->prompter.prompts().empty());
     auto* chooser = FindWidget<QComboBox>(layouts, "cmb");
-    QCOMPARE(chooser->currentText(), QStringLiteral("1 / 3"));
     // The main window lends labels, editing and alternates.
     for (const int index : {1, 2, 3, 4, 5, 6}) QVERIFY(layouts->Button(index)->isEnabled());
     const std::tuple<float, float, QString> cases[] = {{600, 400, "800 x 1200  ACME GLAZING  2"},

@@ -36,13 +36,9 @@ class DesktopTest : public QObject {
   void ShowsTheBoxAsAsked() {
     using Box = QMessageBox;
     using enum PromptAnswer;
-    const struct {
-      Prompt prompt;
-      QVariantList shown;  // icon, buttons, default
-      Box::StandardButton press;
-      PromptAnswer answer;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { Prompt prompt; QVariantList shown /* icon, buttons, default */;
+                   Box::StandardButton press; PromptAnswer answer; } cases[] = {
         {{"Attention!", "Save changes?", PromptIcon::kQuestion, PromptButtons::kYesNoCancel, kYes},
          {Box::Question, int(Box::Yes | Box::No | Box::Cancel), Box::Yes}, Box::Cancel, kCancel},
         {{"Lumora", "Proceed?", PromptIcon::kQuestion, PromptButtons::kYesNo, kNo},
