@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "core/layouts/dia_settings.h"
 #include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_scale.h"
 #include "gui/layouts/add_new_dialog.h"
@@ -17,7 +16,6 @@
 #include "gui/layouts/layout_picture.h"
 #include "gui/layouts/layouts_window.h"
 #include "gui/reports/labels_window.h"
-#include "gui/reports/report_window.h"
 #include "gui/support/program_window.h"
 #include "support/pdf_info.h"
 
@@ -234,7 +232,6 @@ class ResultWindowsTest : public QObject {
       chooser.list()->setCurrentRow(0);
       WhenShown<EditDialog>([](EditDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Define Position & Size of New Balance"));
-        QVERIFY(!dialog.button(1)->isEnabled());
         testing::Type(dialog.grid(), 1, 3, "1200");
         testing::Type(dialog.grid(), 1, 4, "800");
         QTest::keyClick(dialog.grid(), Qt::Key_Return);  // the default button after typing

@@ -31,8 +31,7 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each prompt shows its title, text, icon, buttons and default, and answers the button
-  // pressed.
+  // Each prompt shows its title, text, icon, buttons and default, and answers the button pressed.
   void ShowsTheBoxAsAsked() {
     using Box = QMessageBox;
     using enum PromptAnswer;
@@ -67,14 +66,12 @@ class DesktopTest : public QObject {
   // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
   // name without one takes; a filter without its pattern gives no broken one.
   void FiltersAndSuffixes() {
+    // clang-format off
     const std::tuple<const char*, QString, QString> cases[] = {
-        {"*.opt|*.opt", "*.opt", "opt"},
+        {"*.opt|*.opt", "*.opt", "opt"}, {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
         {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
-        {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
-        {"All|*.*", "All (*.*)", ""},
-        {"*.opt", "*.opt", "opt"},
-        {"", "", ""},
-        {"|", "", ""}};
+        {"All|*.*", "All (*.*)", ""}, {"*.opt", "*.opt", "opt"}, {"", "", ""}, {"|", "", ""}};
+    // clang-format on
     for (const auto& [filter, qt_filter, suffix] : cases) {
       QCOMPARE(QtFileFilter(filter), qt_filter);
       QCOMPARE(DefaultSuffix(filter), suffix);

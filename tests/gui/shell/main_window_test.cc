@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 
 #include "core/deep/deep_optimization.h"
-#include "core/tables/table_file.h"
 #include "gui/engine2d/progress_window.h"
 #include "gui/support/program_window.h"
 #include "gui/tools/unit_conversion_window.h"
