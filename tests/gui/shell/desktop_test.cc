@@ -1,8 +1,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QMessageBox>
 #include <tuple>
 
@@ -33,18 +31,13 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each prompt shows its title, text, icon, buttons and default, and answers the button
-  // pressed.
+  // Each prompt shows its title, text, icon, buttons and default, and answers the button pressed.
   void ShowsTheBoxAsAsked() {
     using Box = QMessageBox;
     using enum PromptAnswer;
-    const struct {
-      Prompt prompt;
-      QVariantList shown;  // icon, buttons, default
-      Box::StandardButton press;
-      PromptAnswer answer;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { Prompt prompt; QVariantList shown /* icon, buttons, default */;
+                   Box::StandardButton press; PromptAnswer answer; } cases[] = {
         {{"Attention!", "Save changes?", PromptIcon::kQuestion, PromptButtons::kYesNoCancel, kYes},
          {Box::Question, int(Box::Yes | Box::No | Box::Cancel), Box::Yes}, Box::Cancel, kCancel},
         {{"Lumora", "Proceed?", PromptIcon::kQuestion, PromptButtons::kYesNo, kNo},
@@ -73,59 +66,42 @@ class DesktopTest : public QObject {
   // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
   // name without one takes; a filter without its pattern gives no broken one.
   void FiltersAndSuffixes() {
+    // clang-format off
     const std::tuple<const char*, QString, QString> cases[] = {
-        {"*.opt|*.opt", "*.opt", "opt"},
+        {"*.opt|*.opt", "*.opt", "opt"}, {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
         {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
-        {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
-        {"All|*.*", "All (*.*)", ""},
-        {"*.opt", "*.opt", "opt"},
-        {"", "", ""},
-        {"|", "", ""}};
+        {"All|*.*", "All (*.*)", ""}, {"*.opt", "*.opt", "opt"}, {"", "", ""}, {"|", "", ""}};
+    // clang-format on
     for (const auto& [filter, qt_filter, suffix] : cases) {
       QCOMPARE(QtFileFilter(filter), qt_filter);
       QCOMPARE(DefaultSuffix(filter), suffix);
     }
   }
 
-  // The window in front chooses the page: in the main window its active child window.
-  void F1AndTheEditTopicsOpenTheirPages() {
-    testing::TempFolder folder;
-    testing::ScriptedPrompter prompter;
+  // F1 opens the page of the window in front, in the main window that of its active child; a
+  // manual in the data folder takes the place of the one that came with the program.
+  void F1OpensThePageOfTheWindowInFront() {
+    testing::ProgramWindow program;
     PageRecorder browser;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "Open");
+    program.Open();
+    program->OpenChildWindow(ChildWindow::kGlass);
+    QTest::keyClick(program.window.get(), Qt::Key_F1);
     {
-      LabelsWindow labels(Workspace{folder.path(), "1."}, prompter);
+      LabelsWindow labels(Workspace{program.folder.path(), "1."}, program.prompter);
       labels.show();
       labels.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&labels));
       QTest::keyClick(&labels, Qt::Key_F1);
     }
-    OpenHelpTopic(QString(), 38);
-    OpenHelpTopic(QString(), 39);
-    QMainWindow main;
-    main.setObjectName(QStringLiteral("BaseModule"));
-    auto* area = new QMdiArea(&main);
-    main.setCentralWidget(area);
-    OpenHelpFile(QString(), &main);
-    auto* child = area->addSubWindow(new QWidget);
-    child->setObjectName(QStringLiteral("CUT"));
-    main.show();
-    area->setActiveSubWindow(child);
-    OpenHelpFile(QString(), &main);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(browser.pages, QStringList({"labels.html#define-labels", "edit-glass-piece.html#",
-                                         "edit-balance.html#", "getting-started.html#main-window",
-                                         "job-windows.html#glass-size-specifications"}));
-  }
+    QCOMPARE(browser.pages, QStringList({"job-windows.html#glass-size-specifications",
+                                         "labels.html#define-labels"}));
 
-  // A manual in the data folder takes the place of the one that came with the program.
-  void PagesComeFromTheManualThatIsFound() {
-    QVERIFY(QFileInfo(FindHelpFile(QString())).isFile());
-    testing::TempFolder folder;
-    QVERIFY(QDir().mkpath(QString::fromStdString(folder.File("help"))));
-    folder.Write("help/index.html", "<html></html>");
-    const QUrl own = HelpUrl(QString::fromStdString(folder.path()), "settings.html#misc");
-    QCOMPARE(own.toLocalFile(), QString::fromStdString(folder.File("help/settings.html")));
+    QVERIFY(QDir().mkpath(QString::fromStdString(program.folder.File("help"))));
+    program.folder.Write("help/index.html", "<html></html>");
+    const QUrl own = HelpUrl(QString::fromStdString(program.folder.path()), "settings.html#misc");
+    QCOMPARE(own.toLocalFile(), QString::fromStdString(program.folder.File("help/settings.html")));
     QCOMPARE(own.fragment(), QStringLiteral("misc"));
   }
 };

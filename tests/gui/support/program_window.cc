@@ -43,26 +43,15 @@ void ProgramWindow::Open(bool coil_mode, const std::string& job) {
   if (!QTest::qWaitForWindowActive(window.get())) qFatal("main window not active");
 }
 
-bool ProgramWindow::OpenReportJob(const std::string& name) {
-  const auto job = ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/reports/" + name);
-  if (!job) return false;
-  Open(name.ends_with(".sdr"), folder.Write(name, *job));
-  return QTest::qWaitFor([this] { return window->FindChildWindow(ChildWindow::kReport); });
-}
-
-void ProgramWindow::OpenSmallJob(int efficiency) {
-  folder.Write("data/misc.set", "\"MM\",\"" + std::to_string(efficiency) + "\",\"FULL\"\r\n");
-  Open(false, folder.Write("small.opt", SmallJobBytes()));
-  QTRY_COMPARE(prompter.prompts().size(), size_t{2});
-}
-
-void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act) {
+void ProgramWindow::Optimize(std::function<void(ProgressWindow&)> act, Qt::KeyboardModifiers keys) {
   during_run = std::move(act);
   prompter.Plan(PromptAnswer::kYes);
-  QTest::keyClick(window.get(), Qt::Key_F5);
+  QTest::keyClick(window.get(), Qt::Key_F5, keys);
   during_run = nullptr;
   // The keys go to the main window again once it is active.
-  if (window->isVisible()) QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  if (!window->isVisible()) return;
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 GridWidget* ProgramWindow::OpenGrid(Qt::Key key, ChildWindow kind) {

@@ -79,15 +79,10 @@ struct ProgramWindow {
 
   // Opens a fresh main window in the mode, with the job file named on the command line.
   void Open(bool coil_mode = false, const std::string& job = {});
-  // Opens a copy of a job of tests/data/reports and waits for its Report view; false when it
-  // does not come.
-  bool OpenReportJob(const std::string& name);
-  // Opens a copy of small.opt with `efficiency` passes per stock size, once its start-up views
-  // told that it was not optimized.
-  void OpenSmallJob(int efficiency);
-  // F5 with the checks' question answered Yes; `during_run` acts in the Progress window, which
-  // else is waited for and confirmed.
-  void Optimize(std::function<void(ProgressWindow&)> during_run = {});
+  // F5 (with Shift the deep run) with the checks' question answered Yes; `during_run` acts in
+  // the Progress window, which else is waited for and confirmed.
+  void Optimize(std::function<void(ProgressWindow&)> during_run = {},
+                Qt::KeyboardModifiers keys = {});
   // The grid of a job window, opened by its key.
   GridWidget* OpenGrid(Qt::Key key, ChildWindow kind);
   // The bytes of a working file of the data folder ("dia.tlf"); empty when there is none.
