@@ -18,42 +18,15 @@ using testing::TestDataBytes;
 
 constexpr int kCentisecondsPerDay = 24 * 3600 * 100;
 
-class SharedDataFolderTest : public testing::CliTest {
- protected:
-  void SetUp() override {
-    ASSERT_FALSE(SeedDataFolder(folder_.File("data")).has_value());
-    ASSERT_FALSE(SeedDataFolder(folder_.File("clean")).has_value());
-    example_ = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt").value_or("");
-  }
-
-  // Optimizes a copy of the example job into <name>.opt, then writes its report into the folder
-  // <name> and its labels into <name>.lbl, all with the data folder `data`.
-  void OptimizeReportAndLabel(const std::string& name, const std::string& data) {
-    folder_.Write(name + ".in.opt", example_);
-    const std::string out = "%" + name + ".opt";
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{"optimize", "%" + name + ".in.opt", "-o", out},
-                                               {"report", out, "--out-dir", "%" + name},
-                                               {"labels", out, "-o", "%" + name + ".lbl"}}) {
-      const auto result = Run(args, data);
-      EXPECT_EQ(result.exit_code, 0) << args[0] << ": " << result.err;
-    }
-  }
-
-  void ExpectSameOutputs(const std::string& name, const std::string& reference) {
-    for (const std::string suffix : {".opt", "/report.tlf", "/offcut.tlf", "/sheets.Adj", ".lbl"}) {
-      EXPECT_EQ(folder_.Read(name + suffix), folder_.Read(reference + suffix)) << name + suffix;
-    }
-  }
-
-  std::string example_;
-};
+class SharedDataFolderTest : public testing::CliTest {};
 
 // A desktop holds a full set of working files under the stamp of this very moment, and every
 // stamp of the next half minute is held by some other run, so each command starts on a stamp that
-// is already in use: none of them may write, read or remove a file of another stamp.
+// is already in use: none of them may write, read or remove a file of another stamp. What they
+// make there (the optimized job, its report and its labels) is what they make in a clean folder.
 TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone) {
   const int now = CentisecondsSinceMidnightNow();
+  for (const char* data : {"data", "clean"}) ASSERT_FALSE(SeedDataFolder(folder_.File(data)));
   const Workspace desktop{folder_.File("data"), StartStampAt(now)};
   for (const char* name :
        {"basic.tlf", "options.tlf", "sheet.tlf", "cut.tlf", "dia.tlf", "tmp.tlf", "s.tlf", "c.tlf",
@@ -65,13 +38,22 @@ TEST_F(SharedDataFolderTest, CommandsBesideALiveDesktopLeaveItsWorkingFilesAlone
                   "\"-1\",\"damaged");
   }
   const auto before = SnapshotFolder(folder_.File("data"));
-
-  OptimizeReportAndLabel("shared", "data");
-  OptimizeReportAndLabel("reference", "clean");
-
+  for (const std::string name : {"data", "clean"}) {
+    const std::string out = "%" + name + ".opt";
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"optimize", "=examples/small.opt", "-o", out},
+                                               {"report", out, "--out-dir", "%" + name + ".report"},
+                                               {"labels", out, "-o", "%" + name + ".lbl"}}) {
+      const auto result = Run(args, name);
+      EXPECT_EQ(result.exit_code, 0) << args[0] << ": " << result.err;
+    }
+  }
   EXPECT_THAT(FolderChanges(before, SnapshotFolder(folder_.File("data"))), IsEmpty());
-  ExpectSameOutputs("shared", "reference");
-  EXPECT_EQ(SplitJobFile(folder_.Read("shared.opt"))[kDiaTable],
+  for (const std::string suffix :
+       {".opt", ".report/report.tlf", ".report/offcut.tlf", ".report/sheets.Adj", ".lbl"}) {
+    EXPECT_EQ(folder_.Read("data" + suffix), folder_.Read("clean" + suffix)) << suffix;
+  }
+  EXPECT_EQ(SplitJobFile(folder_.Read("data.opt"))[kDiaTable],
             TestDataBytes("engine2d/runs/small_yield.tlf"));
 }
 

@@ -133,8 +133,8 @@ TEST(CutDrawingTest, TextsSpreadNoWiderThanTheyMeasureAndCutDimensionsOverlapNoT
   settings.Set(DiaFlag::kSheetDimensions, true);
   settings.Set(DiaFlag::kGlassDimensions, true);
   const Box sheet = FrameBox(load.result, 2);
-  const DrawOptions options =
-      ScreenDrawOptions(settings, Unit::kMm, {500, 300}, ScreenScale(sheet.x2, sheet.y2, false), 600);
+  const DrawOptions options = ScreenDrawOptions(settings, Unit::kMm, {500, 300},
+                                                ScreenScale(sheet.x2, sheet.y2, false), 600);
   struct Case {
     CutSettings cuts;
     size_t added;  // texts beyond the plain drawing's

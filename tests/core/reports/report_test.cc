@@ -135,7 +135,8 @@ TEST(ReportSectionTest, CopiesTheLayoutsLinesWithTheChosenPartsAndPlacesTextsAtC
   EXPECT_EQ(ReportSectionBytes(report, layout2, {}, "FLOAT", Unit::kMm),
             TestDataBytes("reports/sheet_mm/layout2_section_short.tlf"));
   EXPECT_EQ(ReportSectionBytes(report, 0, {true, true}, "", Unit::kMm), "");
-  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm), "");
+  EXPECT_EQ(ReportSectionBytes(report, static_cast<int32_t>(report.size()) + 1, {}, "", Unit::kMm),
+            "");
 
   ColumnWriter out;
   out.Place(3, "ab");  // pads to column 3
@@ -190,7 +191,8 @@ TEST(BalanceTableTest, ListsLeftoversAndMarginStripsWithoutTheKerf) {
                                       "1,-1,1,0,0,2004,1504,1,0\r\n"
                                       "1,-4,1,0,0,1004.12345,604.0004,1,0\r\n");
   ASSERT_EQ(odd.error, "");
-  EXPECT_EQ(BalanceTableBytes(odd.result, Unit::kMm, kScrap), "1,\"1000.12\",\"600\",1,\"1.5\"\r\n");
+  EXPECT_EQ(BalanceTableBytes(odd.result, Unit::kMm, kScrap),
+            "1,\"1000.12\",\"600\",1,\"1.5\"\r\n");
 }
 
 TEST(ReportRowsTest, HeadingsShadedAndTheProfitBoldAndRedForALoss) {
