@@ -33,10 +33,10 @@ std::string Rows(const Grid& grid) {
   return testing::Join(rows);
 }
 
-// Text as a spreadsheet's "Unicode text" saves it: UTF-16 little endian after its byte order mark.
-std::string Utf16Le(std::string_view latin1) {
-  std::string bytes = "\xFF\xFE";
-  for (const char c : latin1) bytes += {c, '\0'};
+// Text as a spreadsheet's "Unicode text" saves it: UTF-16 after its byte order mark.
+std::string Utf16(std::string_view latin1, bool big_endian = false) {
+  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : latin1) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
   return bytes;
 }
 
@@ -104,6 +104,8 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
        "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
       {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n", "MM", "",
        "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
       // Blank lines, letters in QTY.
       {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n", "MM", "", "900,400,35 7/16,15 3/4,2,,48,24",
        3},
@@ -118,8 +120,10 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
       // Unknown header words mapped by hand.
       {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n", "MM",
        "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung", "", 2},
-      {Utf16Le("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
+      {Utf16("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
        "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+      {Utf16("L1\tL2\tQTY\r\n1000\t500\t1\r\n", true), "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24", 0},
       // Unit IN for a file without one.
       {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
   };
