@@ -9,11 +9,13 @@
 
 #include "core/deep/deep_problem.h"
 #include "core/deep/sheet_pattern.h"
+#include "core/deep/strip_columns.h"
 
-// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen by
-// a knapsack over the sheet's length, each strip filled with stacks of identical pieces by a
-// knapsack over its width, and every space left over filled piece by piece. A piece type is
-// used at most as often as its bound allows.
+// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen one
+// by one by a knapsack over the length left, each strip filled with stacks of identical pieces
+// by a knapsack over its width or with columns of mixed pieces, whichever holds more value,
+// and every space left over filled piece by piece. A piece type is used at most as often as
+// its bound allows.
 namespace lumora::deep {
 
 struct PatternLimits {
@@ -57,7 +59,7 @@ class PatternGenerator {
   struct Strip {
     int height = 0;
     double value = 0;
-    std::vector<Stack> stacks;
+    std::vector<Column> columns;
   };
   struct KnapsackItem {
     int width = 0;
@@ -70,9 +72,15 @@ class PatternGenerator {
 
   Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
                    const std::vector<int>& bounds);
-  void ChooseByKnapsack(size_t capacity, Strip& strip);
+  std::vector<Stack> ChooseByKnapsack(size_t capacity);
+  // The strip's height and value from its columns.
+  static void Measure(Strip& strip, const std::vector<double>& values);
+  int PlaceStrip(const Frame& frame, int y, const Strip& strip, const std::vector<double>& values,
+                 std::vector<int>& bounds, SheetPattern& pattern);
   const Strip& CachedStrip(const Frame& frame, int height, const std::vector<double>& values,
                            const std::vector<int>& bounds);
+  std::vector<int> PlanStrips(const Frame& frame, int room, const std::vector<double>& values,
+                              const std::vector<int>& bounds);
   SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
                      std::vector<int> bounds);
   void Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
