@@ -121,6 +121,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
                              std::vector<StripPiece>(static_cast<size_t>(stack.count), piece)});
   }
   Measure(strip, values);
+  if (!limits_.mixed_strips) return strip;
 
   // Pieces of many sizes fill a strip better stacked on each other in columns.
   Strip mixed;
@@ -358,14 +359,17 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
   pattern.stock = stock;
   pattern.cuts_across = frame.across;
   int y = 0;
-  // The strips are planned again after each one placed: the pieces it took may be the very
-  // ones the plan counted on for the strips after it.
-  while (y < frame.height) {
-    const std::vector<int> plan = PlanStrips(frame, frame.height - y, values, bounds);
-    if (plan.empty()) break;
-    const Strip& strip = CachedStrip(frame, plan.front(), values, bounds);
-    if (strip.columns.empty()) break;
+  // With mixed strips the plan is made again after each strip placed: few of a kind, the pieces
+  // it took are likely the very ones the plan counted on for the strips after it.
+  std::vector<int> plan = PlanStrips(frame, frame.height, values, bounds);
+  while (!plan.empty()) {
+    const int height = plan.front();
+    plan.erase(plan.begin());
+    if (y + height > frame.height) continue;
+    const Strip& strip = CachedStrip(frame, height, values, bounds);
+    if (strip.columns.empty()) continue;
     y = PlaceStrip(frame, y, Strip(strip), values, bounds, pattern);
+    if (limits_.mixed_strips) plan = PlanStrips(frame, frame.height - y, values, bounds);
   }
   if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
   if (y < frame.height) Fill(frame, {0, y, frame.width, frame.height - y}, values, bounds, pattern);

@@ -11,16 +11,19 @@
 #include "core/deep/sheet_pattern.h"
 #include "core/deep/strip_columns.h"
 
-// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen one
-// by one by a knapsack over the length left, each strip filled with stacks of identical pieces
-// by a knapsack over its width or with columns of mixed pieces, whichever holds more value,
-// and every space left over filled piece by piece. A piece type is used at most as often as
-// its bound allows.
+// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen by
+// a knapsack over the sheet's length, each strip filled with stacks of identical pieces by a
+// knapsack over its width (or, if the limits ask, with columns of mixed pieces where they hold
+// more value), and every space left over filled piece by piece. A piece type is used at most as
+// often as its bound allows.
 namespace lumora::deep {
 
 struct PatternLimits {
   int max_strip_length = 0;  // the longest first-stage cut the blade allows, in units
   int min_free_side = 0;     // a free rectangle must be 0 or at least this in both directions
+  // Strips may also hold columns of mixed pieces, and a sheet's strips are planned again after
+  // each one placed: better where sizes are few of a kind, slower where there are many of each.
+  bool mixed_strips = false;
 };
 
 class PatternGenerator {
