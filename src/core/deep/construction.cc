@@ -4,6 +4,14 @@
 #include <cmath>
 
 namespace lumora::deep {
+namespace {
+
+// The most stock per piece area a correction counts: a piece left alone on a nearly empty sheet
+// would otherwise be worth many times its area, and the next plans would chase it at the cost
+// of every other piece.
+constexpr double kMostCostRatio = 1.5;
+
+}  // namespace
 
 Construction::Construction(const DeepProblem& problem, const PatternLimits& limits)
     : problem_(problem), generator_(problem, limits) {}
@@ -82,7 +90,8 @@ void CorrectValues(const DeepProblem& problem, const Construction& construction,
     for (const PlacedPiece& piece : layout.pattern.pieces) {
       piece_area += problem.pieces[static_cast<size_t>(piece.piece)].area * unit_area;
     }
-    const double ratio = construction.CostOf(layout.pattern) / std::max(piece_area, 1e-9);
+    const double ratio =
+        std::min(kMostCostRatio, construction.CostOf(layout.pattern) / std::max(piece_area, 1e-9));
     for (const PlacedPiece& piece : layout.pattern.pieces) {
       const auto p = static_cast<size_t>(piece.piece);
       cost[p] += ratio * layout.repeat;

@@ -48,8 +48,8 @@ class Construction {
 };
 
 // The values of the next construction: each piece type's value moves towards its area times
-// the stock it cost in the plan (stock area over piece area of the layouts that held it), so
-// that pieces left to poor layouts are placed earlier next time.
+// the stock it cost in the plan (stock area over piece area of the layouts that held it, up to
+// a limit), so that pieces left to poor layouts are placed earlier next time.
 void CorrectValues(const DeepProblem& problem, const Construction& construction, const Plan& plan,
                    double weight, std::vector<double>& values);
 

@@ -94,6 +94,13 @@ class ChainRandom {
   uint64_t state_;
 };
 
+// Every other chain packs strips with mixed columns too: jobs of few pieces of a kind need them,
+// jobs of many of each do better with the faster identical columns.
+deep::PatternLimits MixedOrNot(deep::PatternLimits limits, int chain) {
+  limits.mixed_strips = chain % 2 == 1;
+  return limits;
+}
+
 // One line of search: constructions under values corrected after each, with a little noise.
 class Chain {
  public:
@@ -102,7 +109,7 @@ class Chain {
       : problem_(problem),
         stocks_(stocks),
         glasses_(glasses),
-        construction_(problem, limits),
+        construction_(problem, MixedOrNot(limits, index)),
         random_(seed * 0x100000001B3ULL + static_cast<uint64_t>(index) + 1),
         noise_(0.04 * (index % 4)),
         weight_(index < kChains / 2 ? 0.5 : 0.3) {

@@ -52,6 +52,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
                                                      const std::vector<double>& values,
                                                      const std::vector<int>& bounds) {
   items_.clear();
+  std::vector<StripPiece> options;
   const int types = static_cast<int>(problem_.pieces.size());
   for (int p = 0; p < types; ++p) {
     const int bound = bounds[static_cast<size_t>(p)];
@@ -62,6 +63,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       const int h = AlongHeight(frame, p, o);
       if (w <= 0 || h <= 0 || w > frame.width || h > height) continue;
       if (o == 2 && w == AlongWidth(frame, p, 1) && h == AlongHeight(frame, p, 1)) continue;
+      options.push_back({p, o, w, h});
       const int count = std::min(height / h, bound);
       const int columns_fitting = frame.width / w;
       int full_columns = std::min(bound / count, columns_fitting);
@@ -78,7 +80,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
   }
 
   const auto capacity = static_cast<size_t>(frame.width);
-  Strip strip;
+  std::vector<Stack> stacks;
   if (items_.size() * (capacity + 1) > kMaxTableBytes) {
     std::stable_sort(items_.begin(), items_.end(),
                      [](const KnapsackItem& a, const KnapsackItem& b) {
@@ -87,18 +89,18 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
     size_t left = capacity;
     for (const KnapsackItem& item : items_) {
       if (static_cast<size_t>(item.width) > left) continue;
-      strip.stacks.push_back(item.stack);
+      stacks.push_back(item.stack);
       left -= static_cast<size_t>(item.width);
     }
   } else {
-    ChooseByKnapsack(capacity, strip);
+    stacks = ChooseByKnapsack(capacity);
   }
 
   // Both orientations of a type may have been taken: give back what passes the bound, and
   // make what is left of the bound a shorter column.
   std::vector<int> used(static_cast<size_t>(types), 0);
   std::vector<Stack> shortened;
-  for (Stack& stack : strip.stacks) {
+  for (Stack& stack : stacks) {
     int& type_used = used[static_cast<size_t>(stack.piece)];
     const int room = bounds[static_cast<size_t>(stack.piece)] - type_used;
     const int copies = std::min(stack.copies, room / stack.count);
@@ -110,17 +112,36 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
     stack.copies = copies;
     type_used += copies * stack.count;
   }
-  strip.stacks.insert(strip.stacks.end(), shortened.begin(), shortened.end());
-  std::erase_if(strip.stacks, [](const Stack& stack) { return stack.copies == 0; });
-  for (const Stack& stack : strip.stacks) {
-    strip.height = std::max(strip.height, stack.count * stack.height);
-    strip.value += stack.count * stack.copies * values[static_cast<size_t>(stack.piece)];
+  stacks.insert(stacks.end(), shortened.begin(), shortened.end());
+  Strip strip;
+  for (const Stack& stack : stacks) {
+    if (stack.copies == 0) continue;
+    const StripPiece piece{stack.piece, stack.orientation, stack.width, stack.height};
+    strip.columns.push_back({stack.width, stack.copies,
+                             std::vector<StripPiece>(static_cast<size_t>(stack.count), piece)});
   }
-  return strip;
+  Measure(strip, values);
+  if (!limits_.mixed_strips) return strip;
+
+  // Pieces of many sizes fill a strip better stacked on each other in columns.
+  Strip mixed;
+  std::vector<int> left = bounds;
+  mixed.columns = MixedColumns(options, frame.width, height, values, left);
+  Measure(mixed, values);
+  return mixed.value > strip.value + kValueEpsilon ? mixed : strip;
+}
+
+void PatternGenerator::Measure(Strip& strip, const std::vector<double>& values) {
+  for (const Column& column : strip.columns) {
+    strip.height = std::max(strip.height, column.StackHeight());
+    for (const StripPiece& piece : column.pieces) {
+      strip.value += column.copies * values[static_cast<size_t>(piece.piece)];
+    }
+  }
 }
 
 // The 0/1 knapsack of the strip's items over its width, exact.
-void PatternGenerator::ChooseByKnapsack(size_t capacity, Strip& strip) {
+std::vector<PatternGenerator::Stack> PatternGenerator::ChooseByKnapsack(size_t capacity) {
   best_.assign(capacity + 1, 0.0);
   taken_.assign(items_.size() * (capacity + 1), 0);
   for (size_t i = 0; i < items_.size(); ++i) {
@@ -137,13 +158,15 @@ void PatternGenerator::ChooseByKnapsack(size_t capacity, Strip& strip) {
     }
   }
 
+  std::vector<Stack> stacks;
   size_t c = capacity;
   for (size_t i = items_.size(); i-- > 0;) {
     if (taken_[i * (capacity + 1) + c]) {
-      strip.stacks.push_back(items_[i].stack);
+      stacks.push_back(items_[i].stack);
       c -= static_cast<size_t>(items_[i].width);
     }
   }
+  return stacks;
 }
 
 // Within one set of values the bounds only fall, so a strip found earlier that the bounds
@@ -155,8 +178,10 @@ const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame,
   const auto found = strip_cache_.find(key);
   if (found != strip_cache_.end()) {
     std::vector<int> used(problem_.pieces.size(), 0);
-    for (const Stack& stack : found->second.stacks) {
-      used[static_cast<size_t>(stack.piece)] += stack.count * stack.copies;
+    for (const Column& column : found->second.columns) {
+      for (const StripPiece& piece : column.pieces) {
+        used[static_cast<size_t>(piece.piece)] += column.copies;
+      }
     }
     if (WithinBounds(used, bounds)) return found->second;
   }
@@ -225,8 +250,12 @@ void PatternGenerator::Fill(const Frame& frame, UnitRect space, const std::vecto
   }
 }
 
-SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
-                                     const std::vector<double>& values, std::vector<int> bounds) {
+// Strip heights that fill `room` with the most value, strips as the bounds give them now,
+// denser strips first: they are the ones the bounds should serve before they run out. Empty
+// when Stop came.
+std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
+                                              const std::vector<double>& values,
+                                              const std::vector<int>& bounds) {
   // Heights a strip can take: the piece sides that can stand across it.
   std::vector<int> heights;
   for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
@@ -234,19 +263,19 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     for (int o = 1; o <= 2; ++o) {
       const int w = AlongWidth(frame, p, o);
       const int h = AlongHeight(frame, p, o);
-      if (w > 0 && h > 0 && w <= frame.width && h <= frame.height) heights.push_back(h);
+      if (w > 0 && h > 0 && w <= frame.width && h <= room) heights.push_back(h);
     }
   }
   std::sort(heights.begin(), heights.end());
   heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
 
-  // Unbounded knapsack of strips over the frame's height, strips as the bounds give them now.
+  // Unbounded knapsack of strips over the room.
   std::vector<double> strip_values;
   for (int h : heights) {
     if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
     strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
   }
-  const auto length = static_cast<size_t>(frame.height);
+  const auto length = static_cast<size_t>(room);
   std::vector<double> best(length + 1, 0.0);
   std::vector<int> choice(length + 1, -1);
   for (size_t c = 1; c <= length; ++c) {
@@ -269,7 +298,6 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     plan.push_back(h);
     c -= static_cast<size_t>(h);
   }
-  // Denser strips first: they are the ones the bounds should serve before they run out.
   std::stable_sort(plan.begin(), plan.end(), [&](int a, int b) {
     const auto density = [&](int h) {
       const auto at = std::lower_bound(heights.begin(), heights.end(), h) - heights.begin();
@@ -277,46 +305,73 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     };
     return density(a) > density(b);
   });
+  return plan;
+}
 
+// Places the strip at `y` with every space it leaves filled; answers where the next begins.
+int PatternGenerator::PlaceStrip(const Frame& frame, int y, const Strip& strip,
+                                 const std::vector<double>& values, std::vector<int>& bounds,
+                                 SheetPattern& pattern) {
+  int x = 0;
+  for (const Column& column : strip.columns) {
+    for (int copy = 0; copy < column.copies; ++copy) {
+      int top = y;
+      for (const StripPiece& piece : column.pieces) {
+        pattern.pieces.push_back(
+            {piece.piece, piece.orientation, {x, top, piece.width, piece.height}});
+        --bounds[static_cast<size_t>(piece.piece)];
+        top += piece.height;
+      }
+      x += column.width;
+    }
+  }
+  // What the strip leaves: beside the narrower pieces of a column, under each group of
+  // columns, and to the right of the last.
+  int left = 0;
+  for (const Column& column : strip.columns) {
+    const int group_width = column.width * column.copies;
+    int top = y;
+    for (const StripPiece& piece : column.pieces) {
+      for (int copy = 0; copy < column.copies && piece.width < column.width; ++copy) {
+        Fill(frame,
+             {left + copy * column.width + piece.width, top, column.width - piece.width,
+              piece.height},
+             values, bounds, pattern);
+      }
+      top += piece.height;
+    }
+    if (y + strip.height > top) {
+      Fill(frame, {left, top, group_width, y + strip.height - top}, values, bounds, pattern);
+    }
+    left += group_width;
+  }
+  if (frame.width > left) {
+    Fill(frame, {left, y, frame.width - left, strip.height}, values, bounds, pattern);
+  }
+  y += strip.height;
+  if (y < frame.height) pattern.stage_cuts.push_back(y);
+  return y;
+}
+
+SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
+                                     const std::vector<double>& values, std::vector<int> bounds) {
   SheetPattern pattern;
   pattern.stock = stock;
   pattern.cuts_across = frame.across;
   int y = 0;
-  const auto place_strip = [&](const Strip& strip) {
-    int x = 0;
-    for (const Stack& stack : strip.stacks) {
-      for (int copy = 0; copy < stack.copies; ++copy) {
-        for (int k = 0; k < stack.count; ++k) {
-          pattern.pieces.push_back({stack.piece,
-                                    stack.orientation,
-                                    {x, y + k * stack.height, stack.width, stack.height}});
-        }
-        x += stack.width;
-      }
-      bounds[static_cast<size_t>(stack.piece)] -= stack.count * stack.copies;
-    }
-    // What the strip leaves: under each group of columns, and to the right of the last.
-    int left = 0;
-    for (const Stack& stack : strip.stacks) {
-      const int group_width = stack.width * stack.copies;
-      const int under = strip.height - stack.count * stack.height;
-      if (under > 0) {
-        Fill(frame, {left, y + stack.count * stack.height, group_width, under}, values, bounds,
-             pattern);
-      }
-      left += group_width;
-    }
-    if (frame.width > left)
-      Fill(frame, {left, y, frame.width - left, strip.height}, values, bounds, pattern);
-    y += strip.height;
-    if (y < frame.height) pattern.stage_cuts.push_back(y);
-  };
-  for (int h : plan) {
-    if (y + h > frame.height) continue;
-    const Strip& strip = CachedStrip(frame, h, values, bounds);
-    if (strip.stacks.empty()) continue;
-    place_strip(Strip(strip));
+  // With mixed strips the plan is made again after each strip placed: few of a kind, the pieces
+  // it took are likely the very ones the plan counted on for the strips after it.
+  std::vector<int> plan = PlanStrips(frame, frame.height, values, bounds);
+  while (!plan.empty()) {
+    const int height = plan.front();
+    plan.erase(plan.begin());
+    if (y + height > frame.height) continue;
+    const Strip& strip = CachedStrip(frame, height, values, bounds);
+    if (strip.columns.empty()) continue;
+    y = PlaceStrip(frame, y, Strip(strip), values, bounds, pattern);
+    if (limits_.mixed_strips) plan = PlanStrips(frame, frame.height - y, values, bounds);
   }
+  if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
   if (y < frame.height) Fill(frame, {0, y, frame.width, frame.height - y}, values, bounds, pattern);
 
   if (!frame.across) {

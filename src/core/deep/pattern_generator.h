@@ -9,16 +9,21 @@
 
 #include "core/deep/deep_problem.h"
 #include "core/deep/sheet_pattern.h"
+#include "core/deep/strip_columns.h"
 
 // Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen by
 // a knapsack over the sheet's length, each strip filled with stacks of identical pieces by a
-// knapsack over its width, and every space left over filled piece by piece. A piece type is
-// used at most as often as its bound allows.
+// knapsack over its width (or, if the limits ask, with columns of mixed pieces where they hold
+// more value), and every space left over filled piece by piece. A piece type is used at most as
+// often as its bound allows.
 namespace lumora::deep {
 
 struct PatternLimits {
   int max_strip_length = 0;  // the longest first-stage cut the blade allows, in units
   int min_free_side = 0;     // a free rectangle must be 0 or at least this in both directions
+  // Strips may also hold columns of mixed pieces, and a sheet's strips are planned again after
+  // each one placed: better where sizes are few of a kind, slower where there are many of each.
+  bool mixed_strips = false;
 };
 
 class PatternGenerator {
@@ -57,7 +62,7 @@ class PatternGenerator {
   struct Strip {
     int height = 0;
     double value = 0;
-    std::vector<Stack> stacks;
+    std::vector<Column> columns;
   };
   struct KnapsackItem {
     int width = 0;
@@ -70,9 +75,15 @@ class PatternGenerator {
 
   Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
                    const std::vector<int>& bounds);
-  void ChooseByKnapsack(size_t capacity, Strip& strip);
+  std::vector<Stack> ChooseByKnapsack(size_t capacity);
+  // The strip's height and value from its columns.
+  static void Measure(Strip& strip, const std::vector<double>& values);
+  int PlaceStrip(const Frame& frame, int y, const Strip& strip, const std::vector<double>& values,
+                 std::vector<int>& bounds, SheetPattern& pattern);
   const Strip& CachedStrip(const Frame& frame, int height, const std::vector<double>& values,
                            const std::vector<int>& bounds);
+  std::vector<int> PlanStrips(const Frame& frame, int room, const std::vector<double>& values,
+                              const std::vector<int>& bounds);
   SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
                      std::vector<int> bounds);
   void Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
