@@ -39,24 +39,27 @@ float Cost(ElementList result, bool coil) {
   return coil ? TotalCoilLength(result) : StockAreaSum(result);
 }
 
-// A deep result is valid, takes no more stock than the standard engine's at EFF 10, and
-// with a budget is the same whatever the number of threads.
+// A deep result is valid, takes no more stock than the standard engine's at EFF 10 (less where
+// that one leaves room), and with a budget is the same whatever the number of threads.
 TEST(DeepOptimization, ExampleResultsAreValidNeverWorseAndRepeatable) {
   struct ExampleCase {
     const char* job;
     bool coil;
     Objective objective;
+    bool improves;  // on the standard engine's stock
   };
-  for (const ExampleCase& c : {ExampleCase{"small.opt", false, Objective::kMaximumYield},
-                               {"medium.opt", false, Objective::kMinimumLayouts},
-                               {"coil.sdr", true, Objective::kMaximumYield}}) {
+  for (const ExampleCase& c : {ExampleCase{"small.opt", false, Objective::kMaximumYield, false},
+                               {"medium.opt", false, Objective::kMinimumLayouts, false},
+                               {"coil.sdr", true, Objective::kMaximumYield, true}}) {
     SCOPED_TRACE(c.job);
     const StartedExample example(c.job, c.coil, c.objective);
     const OptimizationResult one = RunDeep(example, 12, 1);
     EXPECT_EQ(std::tuple(one.end, one.message, one.resume_pass),
               std::tuple(OptimizationEnd::kDone, "Optimization done.", 0));
     if (c.objective == Objective::kMaximumYield) {
-      EXPECT_LE(Cost(one.best, c.coil), Cost(example.Run(10, 2).best, c.coil));
+      const float standard = Cost(example.Run(10, 2).best, c.coil);
+      EXPECT_TRUE(c.improves ? Cost(one.best, c.coil) < standard
+                             : Cost(one.best, c.coil) <= standard);
     }
     EXPECT_EQ(LayoutFileBytes(one.best), LayoutFileBytes(RunDeep(example, 12, 2).best));
   }
