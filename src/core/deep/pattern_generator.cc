@@ -7,11 +7,6 @@
 namespace lumora::deep {
 namespace {
 
-constexpr double kValueEpsilon = 1e-9;
-// The knapsack's table of choices holds a byte per item and width; beyond this many bytes a
-// strip is filled greedily, most valuable columns per width first.
-constexpr size_t kMaxTableBytes = size_t{16} << 20;
-
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
 }  // namespace
@@ -81,6 +76,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
 
   const auto capacity = static_cast<size_t>(frame.width);
   std::vector<Stack> stacks;
+  // Beyond the table's size a strip is filled greedily, most valuable columns per width first.
   if (items_.size() * (capacity + 1) > kMaxTableBytes) {
     std::stable_sort(items_.begin(), items_.end(),
                      [](const KnapsackItem& a, const KnapsackItem& b) {

@@ -5,11 +5,6 @@
 namespace lumora::deep {
 namespace {
 
-constexpr double kValueEpsilon = 1e-9;
-// Beyond this many bytes of the knapsack's table of choices (a byte per chunk and height), a
-// strip of thousands of sizes gets no mixed columns: their cost would stall the search.
-constexpr size_t kMaxTableBytes = size_t{16} << 20;
-
 // `count` pieces of one option stacked: a bounded count is offered in powers of two.
 struct Chunk {
   size_t option = 0;
@@ -44,6 +39,7 @@ std::vector<Column> MixedColumns(std::vector<StripPiece> options, int width, int
         count -= chunks.back().count;
       }
     }
+    // A strip of thousands of sizes gets no mixed columns: their cost would stall the search.
     if (chunks.size() * (capacity + 1) > kMaxTableBytes) break;
     // One knapsack serves every column width: after the chunks no wider than a width, the
     // table holds that width's best stack.
