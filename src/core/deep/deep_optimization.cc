@@ -11,9 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "core/deep/chain_random.h"
 #include "core/deep/construction.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/plan_elements.h"
+#include "core/deep/sheet_ejection.h"
 #include "core/deep/sheet_emptying.h"
 #include "core/deep/tail_search.h"
 #include "core/engine2d/layout_evaluation.h"
@@ -24,6 +26,7 @@
 namespace lumora {
 namespace {
 
+using deep::ChainRandom;
 using deep::Construction;
 using deep::DeepProblem;
 using deep::Plan;
@@ -35,6 +38,9 @@ constexpr double kStandardEfficiency = 10;
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 constexpr int kEmptyingRounds = 8;
 constexpr int kTailRounds = 4;
+// A search for a plan of a sheet fewer makes this many moves from each start, so many a step.
+constexpr int kEjectionTries = 20000;
+constexpr int kEjectionTriesPerStep = 1000;
 
 // How a result is ranked: the stock it takes, then its layouts, then its largest leftover.
 struct ResultKey {
@@ -78,22 +84,6 @@ struct Candidate {
   bool valid = false;
 };
 
-// SplitMix64, so that a chain's draws depend on its seed only.
-class ChainRandom {
- public:
-  explicit ChainRandom(uint64_t seed) : state_(seed) {}
-  double Next() {
-    uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<double>(z >> 11) * 0x1.0p-53;
-  }
-
- private:
-  uint64_t state_;
-};
-
 // Every other chain packs strips with mixed columns too: jobs of few pieces of a kind need them,
 // jobs of many of each do better with the faster identical columns.
 deep::PatternLimits MixedOrNot(deep::PatternLimits limits, int chain) {
@@ -105,21 +95,35 @@ deep::PatternLimits MixedOrNot(deep::PatternLimits limits, int chain) {
 class Chain {
  public:
   Chain(const DeepProblem& problem, const deep::PatternLimits& limits, const StockList& stocks,
-        const GlassList& glasses, uint64_t seed, int index)
+        const GlassList& glasses, uint64_t seed, int index, double least_cost)
       : problem_(problem),
         stocks_(stocks),
         glasses_(glasses),
         construction_(problem, MixedOrNot(limits, index)),
         random_(seed * 0x100000001B3ULL + static_cast<uint64_t>(index) + 1),
         noise_(0.04 * (index % 4)),
-        weight_(index < kChains / 2 ? 0.5 : 0.3) {
+        weight_(index < kChains / 2 ? 0.5 : 0.3),
+        least_cost_(least_cost) {
     for (const deep::PieceSize& piece : problem.pieces) values_.push_back(piece.area);
   }
 
-  // One construction, or every other step once there is a best plan, a few replans of its
-  // tail; answers whether the chain's best changed.
+  // More of the search for a plan of a sheet fewer while it goes on, else a new plan; answers
+  // whether the chain's best changed.
   bool Step(const std::atomic<bool>& stop) {
     ++steps_;
+    return ejection_.Searching() ? SearchSheetFewer(stop) : FindPlan(stop);
+  }
+
+  int64_t Steps() const { return steps_; }
+  const std::vector<int>& Unplaced() const { return unplaced_; }
+
+  Candidate by_cost;
+  Candidate by_layouts;
+
+ private:
+  // One construction, or every other step once there is a best plan, a few replans of its tail;
+  // answers whether the chain's best changed.
+  bool FindPlan(const std::atomic<bool>& stop) {
     Plan plan;
     if (!best_plan_.layouts.empty() && steps_ % 2 == 0) {
       plan = best_plan_;
@@ -145,11 +149,27 @@ class Chain {
           break;
         }
       }
+      // Every plan as good as the best is a new start for the search for a sheet fewer.
+      if (PlanCost(plan) > least_cost_ * (1 + 1e-9)) {
+        ejection_.Start(plan, problem_, construction_, kEjectionTries);
+      }
     }
     return Offer(std::move(plan));
   }
 
-  int64_t Steps() const { return steps_; }
+  // Goes on with the search for a plan of a sheet fewer; once found, it is offered and the
+  // search starts again from it, for the next emptiest sheet.
+  bool SearchSheetFewer(const std::atomic<bool>& stop) {
+    if (!ejection_.Continue(kEjectionTriesPerStep, problem_, construction_.generator(), random_,
+                            stop)) {
+      return false;
+    }
+    Plan fewer = ejection_.Result();
+    if (PlanCost(fewer) > least_cost_ * (1 + 1e-9)) {
+      ejection_.Start(fewer, problem_, construction_, kEjectionTries);
+    }
+    return Offer(std::move(fewer));
+  }
 
   // The values with this step's noise.
   std::vector<double> Noisy() {
@@ -184,12 +204,7 @@ class Chain {
     }
     return cost;
   }
-  const std::vector<int>& Unplaced() const { return unplaced_; }
 
-  Candidate by_cost;
-  Candidate by_layouts;
-
- private:
   const DeepProblem& problem_;
   const StockList& stocks_;
   const GlassList& glasses_;
@@ -202,6 +217,8 @@ class Chain {
   int64_t steps_ = 0;
   Plan best_plan_;
   double best_plan_cost_ = 0;
+  double least_cost_ = 0;  // no plan can take less stock; 0 when unknown
+  deep::SheetEjection ejection_;
 };
 
 // The best so far, for the progress display only; the result is chosen after the chains end.
@@ -349,10 +366,13 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
     limits.min_free_side = static_cast<int>(std::ceil(input.basic.b_mm / problem.unit_mm - 1e-6));
   }
 
+  // A result at the least possible stock cannot be beaten: a timed search ends there.
+  const double least_possible = LeastPossibleCost(problem);
   std::vector<Chain> chains;
   chains.reserve(kChains);
   for (int c = 0; c < kChains; ++c) {
-    chains.emplace_back(problem, limits, input.stocks, input.glasses, settings.seed, c);
+    chains.emplace_back(problem, limits, input.stocks, input.glasses, settings.seed, c,
+                        least_possible);
   }
   const int hardware = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
   const int threads = std::clamp(settings.threads > 0 ? settings.threads : hardware, 1, kChains);
@@ -362,8 +382,6 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
 
   SharedBest shared;
   if (standard.valid) shared.Offer(standard);
-  // A result at the least possible stock cannot be beaten: a timed search ends there.
-  const double least_possible = LeastPossibleCost(problem);
   const auto cannot_be_beaten = [&] {
     const Candidate best = shared.Get();
     return best.valid && best.key.cost <= least_possible * (1 + 1e-9);

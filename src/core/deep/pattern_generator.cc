@@ -381,7 +381,10 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
   return pattern;
 }
 
-bool PatternGenerator::Acceptable(const SheetPattern& pattern) const {
+bool PatternGenerator::Allows(const SheetPattern& pattern) const {
+  const StockSize& size = problem_.stocks[static_cast<size_t>(pattern.stock)];
+  const int cut_length = pattern.cuts_across ? size.width : size.height;
+  if (limits_.max_strip_length > 0 && cut_length > limits_.max_strip_length) return false;
   if (limits_.min_free_side <= 0) return true;
   return std::all_of(pattern.free_rects.begin(), pattern.free_rects.end(), [&](const UnitRect& r) {
     return r.width <= 0 || r.height <= 0 ||
@@ -399,7 +402,7 @@ SheetPattern PatternGenerator::Generate(int stock, const std::vector<double>& va
     const Frame frame{across, across ? size.width : size.height, across ? size.height : size.width};
     if (limits_.max_strip_length > 0 && frame.width > limits_.max_strip_length) continue;
     SheetPattern pattern = Build(stock, frame, values, bounds);
-    if (pattern.Empty() || !Acceptable(pattern)) continue;
+    if (pattern.Empty() || !Allows(pattern)) continue;
     if (best.Empty() || pattern.value > best.value + kValueEpsilon) best = std::move(pattern);
   }
   return best;

@@ -36,6 +36,10 @@ class PatternGenerator {
   SheetPattern Generate(int stock, const std::vector<double>& values,
                         const std::vector<int>& bounds);
 
+  // Whether the limits allow the pattern: its first-stage cuts within the blade's reach, every
+  // free rectangle 0 or at least the smallest leftover side.
+  bool Allows(const SheetPattern& pattern) const;
+
   // To be called whenever the values change: strips found under the old values are forgotten.
   void ForgetStrips() { strip_cache_.clear(); }
 
@@ -88,7 +92,6 @@ class PatternGenerator {
                      std::vector<int> bounds);
   void Fill(const Frame& frame, UnitRect space, const std::vector<double>& values,
             std::vector<int>& bounds, SheetPattern& pattern);
-  bool Acceptable(const SheetPattern& pattern) const;
 
   const DeepProblem& problem_;
   PatternLimits limits_;

@@ -4,37 +4,13 @@
 #include <numeric>
 #include <vector>
 
+#include "core/deep/plan_edits.h"
+
 namespace lumora::deep {
 namespace {
 
 // Sheets tried as takers for each emptying: the emptiest first.
 constexpr size_t kTakers = 24;
-
-double PieceArea(const SheetPattern& pattern, const DeepProblem& problem) {
-  double area = 0;
-  for (const PlacedPiece& placed : pattern.pieces) {
-    area += problem.pieces[static_cast<size_t>(placed.piece)].area;
-  }
-  return area;
-}
-
-// a + sign * b, count by count.
-std::vector<int> Add(const std::vector<int>& a, const std::vector<int>& b, int sign = 1) {
-  std::vector<int> sum(a.size());
-  for (size_t i = 0; i < a.size(); ++i) sum[i] = a[i] + sign * b[i];
-  return sum;
-}
-
-bool AllZero(const std::vector<int>& counts) {
-  return std::all_of(counts.begin(), counts.end(), [](int c) { return c == 0; });
-}
-
-// Takes one sheet of the layout out of the plan; its other sheets stay.
-void TakeOneSheet(Plan& plan, size_t layout) {
-  if (--plan.layouts[layout].repeat == 0) {
-    plan.layouts.erase(plan.layouts.begin() + static_cast<std::ptrdiff_t>(layout));
-  }
-}
 
 }  // namespace
 
@@ -63,9 +39,9 @@ bool EmptyWorstSheet(Plan& plan, const DeepProblem& problem, const Construction&
     const SheetPattern& taker = plan.layouts[order[k]].pattern;
     const std::vector<int> own = PieceCounts(taker, types);
     generator.ForgetStrips();
-    SheetPattern bigger = generator.Generate(taker.stock, values, Add(own, homeless));
+    SheetPattern bigger = generator.Generate(taker.stock, values, AddCounts(own, homeless));
     if (bigger.Empty() || PieceArea(bigger, problem) <= PieceArea(taker, problem)) continue;
-    homeless = Add(Add(own, homeless), PieceCounts(bigger, types), -1);
+    homeless = AddCounts(AddCounts(own, homeless), PieceCounts(bigger, types), -1);
     recut.push_back({std::move(bigger), 1});
     taken_from.push_back(order[k]);
   }

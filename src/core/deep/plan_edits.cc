@@ -1,0 +1,31 @@
+#include "core/deep/plan_edits.h"
+
+#include <algorithm>
+
+namespace lumora::deep {
+
+double PieceArea(const SheetPattern& pattern, const DeepProblem& problem) {
+  double area = 0;
+  for (const PlacedPiece& placed : pattern.pieces) {
+    area += problem.pieces[static_cast<size_t>(placed.piece)].area;
+  }
+  return area;
+}
+
+std::vector<int> AddCounts(const std::vector<int>& a, const std::vector<int>& b, int sign) {
+  std::vector<int> sum(a.size());
+  for (size_t i = 0; i < a.size(); ++i) sum[i] = a[i] + sign * b[i];
+  return sum;
+}
+
+bool AllZero(const std::vector<int>& counts) {
+  return std::all_of(counts.begin(), counts.end(), [](int c) { return c == 0; });
+}
+
+void TakeOneSheet(Plan& plan, size_t layout) {
+  if (--plan.layouts[layout].repeat == 0) {
+    plan.layouts.erase(plan.layouts.begin() + static_cast<std::ptrdiff_t>(layout));
+  }
+}
+
+}  // namespace lumora::deep
