@@ -40,7 +40,7 @@ constexpr Option kOptions[] = {
     {"--engine", "standard|deep",
      "The standard passes (the default) or the deep optimization beyond them."},
     {"--time-limit", "S", "Deep: seconds to search (default: deep.set of the data folder, 30)."},
-    {"--budget", "N", "Deep: exactly N constructions instead of a time limit (repeatable)."},
+    {"--budget", "N", "Deep: exactly N search steps instead of a time limit (repeatable)."},
     {"--seed", "N", "Deep: the seed of the search's random draws (default 1)."},
     kDataDirOption,
     kStrictOption,

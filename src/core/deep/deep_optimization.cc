@@ -91,7 +91,8 @@ deep::PatternLimits MixedOrNot(deep::PatternLimits limits, int chain) {
   return limits;
 }
 
-// One line of search: constructions under values corrected after each, with a little noise.
+// One line of search: constructions under values corrected after each, with a little noise,
+// and from every plan as good as its best, a search for a plan of a sheet fewer.
 class Chain {
  public:
   Chain(const DeepProblem& problem, const deep::PatternLimits& limits, const StockList& stocks,
@@ -423,7 +424,7 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
         progress.remaining_seconds = remaining();
         progress.budget = settings.budget;
         for (const auto& steps : steps_taken) {
-          progress.constructions += steps.load(std::memory_order_relaxed);
+          progress.steps += steps.load(std::memory_order_relaxed);
         }
         callbacks.progress(progress);
       }

@@ -21,8 +21,9 @@ inline constexpr std::string_view kUnplacedGlassMessage = "These glass sizes cou
 
 struct DeepSettings {
   double time_limit_seconds = kDefaultDeepSeconds;
-  // With a budget the search makes exactly this many constructions and ignores the time
-  // limit: the same budget and seed give the same result on any number of threads.
+  // With a budget the search makes exactly this many steps (a construction, a replan of a plan's
+  // tail, or a thousand moves of the search for a sheet fewer) and ignores the time limit: the
+  // same budget and seed give the same result on any number of threads.
   int64_t budget = 0;
   uint64_t seed = 1;
   int threads = 0;  // 0 for every hardware thread
@@ -33,7 +34,7 @@ struct DeepSettings {
 struct DeepProgress {
   double elapsed_seconds = 0;
   double remaining_seconds = 0;  // of the time limit; 0 with a budget
-  int64_t constructions = 0;
+  int64_t steps = 0;  // of the chains together
   int64_t budget = 0;
   bool standard_phase = false;  // still running the standard engine's start
   int layout_count = 0;         // of the best result so far

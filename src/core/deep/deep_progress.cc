@@ -28,14 +28,14 @@ ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode
   const double total = progress.budget > 0 ? static_cast<double>(progress.budget)
                                            : progress.elapsed_seconds + progress.remaining_seconds;
   const double done =
-      progress.budget > 0 ? static_cast<double>(progress.constructions) : progress.elapsed_seconds;
+      progress.budget > 0 ? static_cast<double>(progress.steps) : progress.elapsed_seconds;
   figures.pass = static_cast<int32_t>(std::min(done, total));
   figures.total = static_cast<int32_t>(total);
   figures.elapsed_seconds = static_cast<int64_t>(progress.elapsed_seconds);
   figures.remaining_seconds = progress.remaining_seconds;
   figures.estimated_total_seconds = progress.elapsed_seconds + progress.remaining_seconds;
   figures.best = {progress.yield, progress.layout_count};
-  figures.passes_to_go = GeneralText(static_cast<float>(progress.constructions));
+  figures.passes_to_go = GeneralText(static_cast<float>(progress.steps));
   figures.percent =
       "[" + FormatNumber(static_cast<float>(total > 0 ? done * 100 / total : 0), "0.00") + "%]";
   figures.elapsed = SecondsText(progress.elapsed_seconds);

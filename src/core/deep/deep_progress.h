@@ -7,7 +7,7 @@
 #include "core/engine2d/progress.h"
 
 // The Progress window's figures for a deep run: its bar and times count seconds of the time
-// limit (or constructions of a budget), and the message names the stock the best result takes.
+// limit (or steps of a budget), and the message names the stock the best result takes.
 namespace lumora {
 
 inline constexpr std::string_view kDeepStartingMessage =
