@@ -16,7 +16,7 @@ TEST(PackInOrder, PutsEachPieceInTheTightestSpaceAndNamesTheWholeCuts) {
     std::string packed;
   };
   for (const Case& c : {Case{{{10, 6}, {4, 4}, {6, 4}, {5, 5}}, "0@0,0 1@0,6 2@4,6 across 6"},
-                        Case{{{4, 10}, {6, 5}, {6, 5}}, "0@0,0 1@4,0 2@4,5 down 4"}}) {
+                        Case{{{4, 8}, {6, 5}, {6, 5}, {4, 2}}, "0@0,0 1@4,0 2@4,5 3@0,8 down 4"}}) {
     DeepProblem problem;
     problem.stocks.push_back({0, 10, 10, 1, 100, 10, 0});
     std::vector<int> order;

@@ -40,7 +40,7 @@ TEST(SheetEjection, FindsAPlanOfASheetFewerWherePiecesCanMove) {
   // The first needs a trade: the half-sheet piece goes in for the 4 that then joins the 6.
   for (const Case& c : {Case{{5, 5, 4, 6}, {{0, 2}, {1}, {3}}, {1, 1, 1}, true, true},
                         Case{{8, 7}, {{0}, {1}}, {1, 1}, true, false},
-                        Case{{8, 7}, {{0}, {1}}, {3, 1}, false, false}}) {
+                        Case{{8, 7, 6}, {{0}, {1}, {2}}, {3, 1, 1}, false, false}}) {
     const DeepProblem problem = FullWidthPieces(c.heights);
     Plan plan;
     int sheets = 0;
