@@ -92,7 +92,10 @@ bool SheetEjection::Continue(int tries, const DeepProblem& problem, PatternGener
   for (int t = 0; t < tries && tries_left_ > 0 && !stop.load(std::memory_order_relaxed); ++t) {
     --tries_left_;
     const std::vector<size_t> singles = SingleSheets(trial_);
-    if (singles.empty()) break;
+    if (singles.empty()) {
+      tries_left_ = 0;
+      break;
+    }
     std::vector<size_t> chosen{Pick(random, singles)};
     if (singles.size() > 1 && random.Next() < kTwoSheetShare) {
       size_t other = chosen.front();
