@@ -151,9 +151,7 @@ class Chain {
         }
       }
       // Every plan as good as the best is a new start for the search for a sheet fewer.
-      if (PlanCost(plan) > least_cost_ * (1 + 1e-9)) {
-        ejection_.Start(plan, problem_, construction_, kEjectionTries);
-      }
+      StartSheetFewer(plan);
     }
     return Offer(std::move(plan));
   }
@@ -166,10 +164,15 @@ class Chain {
       return false;
     }
     Plan fewer = ejection_.Result();
-    if (PlanCost(fewer) > least_cost_ * (1 + 1e-9)) {
-      ejection_.Start(fewer, problem_, construction_, kEjectionTries);
-    }
+    StartSheetFewer(fewer);
     return Offer(std::move(fewer));
+  }
+
+  // A plan at the least possible stock has no sheet to spare.
+  void StartSheetFewer(const Plan& plan) {
+    if (PlanCost(plan) > least_cost_ * (1 + 1e-9)) {
+      ejection_.Start(plan, problem_, construction_, kEjectionTries);
+    }
   }
 
   // The values with this step's noise.

@@ -12,6 +12,11 @@ double PieceArea(const SheetPattern& pattern, const DeepProblem& problem) {
   return area;
 }
 
+double FillOf(const SheetPattern& pattern, const DeepProblem& problem,
+              const Construction& construction) {
+  return PieceArea(pattern, problem) / construction.CostOf(pattern);
+}
+
 std::vector<int> AddCounts(const std::vector<int>& a, const std::vector<int>& b, int sign) {
   std::vector<int> sum(a.size());
   for (size_t i = 0; i < a.size(); ++i) sum[i] = a[i] + sign * b[i];

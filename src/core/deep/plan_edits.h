@@ -14,6 +14,10 @@ namespace lumora::deep {
 // The pieces' area of a pattern, in square units.
 double PieceArea(const SheetPattern& pattern, const DeepProblem& problem);
 
+// How full a sheet is, to order sheets by: its pieces' area per stock it takes.
+double FillOf(const SheetPattern& pattern, const DeepProblem& problem,
+              const Construction& construction);
+
 // a + sign * b, count by count.
 std::vector<int> AddCounts(const std::vector<int>& a, const std::vector<int>& b, int sign = 1);
 

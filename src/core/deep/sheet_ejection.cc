@@ -71,8 +71,7 @@ bool SheetEjection::Start(const Plan& plan, const DeepProblem& problem,
   for (const PlannedLayout& layout : plan.layouts) sheets += layout.repeat;
   if (singles.size() < 2 || static_cast<int>(singles.size()) * 2 < sheets) return false;
   const auto fill = [&](size_t layout) {
-    const SheetPattern& pattern = plan.layouts[layout].pattern;
-    return PieceArea(pattern, problem) / construction.CostOf(pattern);
+    return FillOf(plan.layouts[layout].pattern, problem, construction);
   };
   const size_t emptiest = *std::min_element(singles.begin(), singles.end(),
                                             [&](size_t a, size_t b) { return fill(a) < fill(b); });

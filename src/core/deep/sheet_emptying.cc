@@ -20,13 +20,11 @@ bool EmptyWorstSheet(Plan& plan, const DeepProblem& problem, const Construction&
   const int types = static_cast<int>(problem.pieces.size());
   std::vector<double> values;
   for (const PieceSize& piece : problem.pieces) values.push_back(piece.area);
-  const auto fill = [&](const SheetPattern& pattern) {
-    return PieceArea(pattern, problem) / construction.CostOf(pattern);
-  };
   std::vector<size_t> order(plan.layouts.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return fill(plan.layouts[a].pattern) < fill(plan.layouts[b].pattern);
+    return FillOf(plan.layouts[a].pattern, problem, construction) <
+           FillOf(plan.layouts[b].pattern, problem, construction);
   });
   const size_t worst = order.front();
   const SheetPattern emptied = plan.layouts[worst].pattern;
