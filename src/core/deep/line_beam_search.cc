@@ -1,0 +1,285 @@
+#include "core/deep/line_beam_search.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace lumora {
+namespace {
+
+uint64_t SplitMix(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+  return z ^ (z >> 31);
+}
+
+// The pieces as the search draws them: a stack's pieces in their sequence; pieces free of any
+// order (no stack, or alone in theirs) of one size and turning share a stack, since which of
+// two equal pieces comes first changes nothing.
+std::vector<std::vector<int32_t>> DrawOrder(const std::vector<LinePiece>& pieces) {
+  std::map<int32_t, std::vector<int32_t>> stacked;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (pieces[i].stack != kNoStack) stacked[pieces[i].stack].push_back(static_cast<int32_t>(i));
+  }
+  std::map<std::tuple<int32_t, int32_t, bool>, std::vector<int32_t>> free;
+  std::vector<std::vector<int32_t>> stacks;
+  const auto add_free = [&](int32_t index) {
+    const LinePiece& piece = pieces[index];
+    const int32_t a = piece.may_turn ? std::min(piece.width, piece.height) : piece.width;
+    const int32_t b = piece.may_turn ? std::max(piece.width, piece.height) : piece.height;
+    free[{a, b, piece.may_turn}].push_back(index);
+  };
+  for (auto& [stack, members] : stacked) {
+    if (members.size() == 1) {
+      add_free(members.front());
+      continue;
+    }
+    std::stable_sort(members.begin(), members.end(),
+                     [&](int32_t a, int32_t b) { return pieces[a].sequence < pieces[b].sequence; });
+    stacks.push_back(members);
+  }
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (pieces[i].stack == kNoStack) add_free(static_cast<int32_t>(i));
+  }
+  for (auto& [size, members] : free) stacks.push_back(members);
+  return stacks;
+}
+
+// Pseudo-dominance of fronts over the same pieces: `a` has used up no more of the sheets than
+// `b`, as far as the three steps of their fronts tell.
+bool Dominates(const LineFront& a, const LineFront& b) {
+  if (a.sheet != b.sheet) return a.sheet < b.sheet;
+  if (a.x1_curr <= b.x1_prev) return true;
+  if (a.x1_prev != b.x1_prev || a.x1_curr > b.x1_curr) return false;
+  if (a.y2_curr <= b.y2_prev) return true;
+  return a.y2_prev == b.y2_prev && a.y2_curr <= b.y2_curr && a.x3_curr <= b.x3_curr;
+}
+
+constexpr size_t kDominanceChecks = 64;
+
+}  // namespace
+
+struct LineBeamSearch::Node {
+  LineState state;
+  std::vector<uint32_t> placed;  // per stack
+  uint64_t hash = 0;
+  int32_t record = -1;
+  int64_t item_area = 0;
+  int32_t count = 0;
+};
+
+struct LineBeamSearch::Candidate {
+  LineFront front;
+  double guide = 0;
+  int64_t waste = 0;
+  uint64_t hash = 0;
+  uint64_t order = 0;
+  uint32_t parent = 0;
+  uint32_t stack = 0;
+  LineMove move;
+};
+
+LineBeamSearch::LineBeamSearch(const LineGeometry& geometry, const LineFronts& fronts,
+                               const std::vector<LinePiece>& pieces, LineGuide guide)
+    : geometry_(geometry), fronts_(fronts), pieces_(pieces), guide_(guide) {
+  stacks_ = DrawOrder(pieces);
+  uint64_t seed = 0x5EED;
+  for (const std::vector<int32_t>& stack : stacks_) {
+    key_offsets_.push_back(keys_.size());
+    for (size_t k = 0; k <= stack.size(); ++k) keys_.push_back(SplitMix(seed));
+  }
+  for (const LinePiece& piece : pieces) {
+    total_area_ += static_cast<int64_t>(piece.width) * piece.height;
+  }
+}
+
+double LineBeamSearch::Guide(const LineFront& front, int64_t item_area, int32_t placed) const {
+  const int64_t consumed = fronts_.Consumed(front);
+  if (consumed <= 0 || item_area <= 0) return 0;
+  const double ratio = static_cast<double>(consumed - item_area) / static_cast<double>(consumed);
+  if (guide_ == LineGuide::kWasteRatio) return ratio;
+  return ratio * placed / static_cast<double>(item_area);
+}
+
+bool LineBeamSearch::OutOfTime(const LineSearchLimits& limits) {
+  if (ended_) return true;
+  ended_ = (limits.stop != nullptr && limits.stop->load(std::memory_order_relaxed)) ||
+           (limits.max_expansions > 0 && figures_.expansions >= limits.max_expansions) ||
+           (limits.max_expansions <= 0 && std::chrono::steady_clock::now() >= limits.deadline);
+  return ended_;
+}
+
+void LineBeamSearch::Complete(const Node& node, const LineMove& move,
+                              const std::function<bool(const LinePlanFound&)>& found) {
+  LineState child;
+  if (!fronts_.Apply(node.state, move, &child, nullptr)) return;
+  const std::optional<int32_t> right = fronts_.Finish(child, nullptr);
+  if (!right) return;
+  const int32_t sheet = child.front.sheet;
+  const int64_t waste = geometry_.AreaBefore(sheet) +
+                        static_cast<int64_t>(*right) * geometry_.Height(sheet) - total_area_;
+  if (best_waste_ >= 0 && waste >= best_waste_) return;
+  LinePlanFound plan;
+  plan.waste = waste;
+  plan.moves.push_back(move);
+  for (int32_t record = node.record; record >= 0; record = records_[record].parent) {
+    plan.moves.push_back(records_[record].move);
+  }
+  std::reverse(plan.moves.begin(), plan.moves.end());
+  if (found(plan)) best_waste_ = waste;
+}
+
+void LineBeamSearch::Offer(const Node& node, uint32_t index, uint32_t stack, const LineMove& move,
+                           const LineFront& front, std::vector<Candidate>& candidates,
+                           const std::function<bool(const LinePlanFound&)>& found) {
+  ++figures_.children;
+  const int32_t count = node.count + 1;
+  if (count == static_cast<int32_t>(pieces_.size())) {
+    Complete(node, move, found);
+    return;
+  }
+  const LinePiece& piece = pieces_[move.piece];
+  const int64_t item_area = node.item_area + static_cast<int64_t>(piece.width) * piece.height;
+  const int64_t waste = fronts_.Consumed(front) - item_area;
+  if (best_waste_ >= 0 && waste >= best_waste_) {
+    ++figures_.bounded;
+    return;
+  }
+  const size_t key = key_offsets_[stack] + node.placed[stack];
+  Candidate candidate;
+  candidate.front = front;
+  candidate.guide = Guide(front, item_area, count);
+  candidate.waste = waste;
+  candidate.hash = node.hash ^ keys_[key] ^ keys_[key + 1];
+  candidate.order = order_++;
+  candidate.parent = index;
+  candidate.stack = stack;
+  candidate.move = move;
+  candidates.push_back(candidate);
+}
+
+void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candidate>& candidates,
+                            const std::function<bool(const LinePlanFound&)>& found) {
+  const bool started = node.state.front.sheet >= 0;
+  for (uint32_t stack = 0; stack < stacks_.size(); ++stack) {
+    if (node.placed[stack] == stacks_[stack].size()) continue;
+    const int32_t piece_index = stacks_[stack][node.placed[stack]];
+    const LinePiece& piece = pieces_[piece_index];
+    const int turns = piece.may_turn && piece.width != piece.height ? 2 : 1;
+    bool placed_here = false;
+    for (int turned = 0; turned < turns && started; ++turned) {
+      for (InsertLevel level :
+           {InsertLevel::kRowPart, InsertLevel::kNewRow, InsertLevel::kNewStrip}) {
+        for (bool raise : {false, true}) {
+          if (raise && level != InsertLevel::kNewRow) continue;
+          const LineMove move{piece_index, turned == 1, level, raise};
+          const std::optional<LineFront> front = fronts_.Apply(node.state, move, nullptr, nullptr);
+          if (!front) continue;
+          placed_here = true;
+          Offer(node, index, stack, move, *front, candidates, found);
+        }
+      }
+    }
+    if (placed_here) continue;
+    // A new sheet only for a piece the open one cannot take: what it leaves would be waste.
+    for (int turned = 0; turned < turns; ++turned) {
+      const LineMove move{piece_index, turned == 1, InsertLevel::kNewSheet, false};
+      const std::optional<LineFront> front = fronts_.Apply(node.state, move, nullptr, nullptr);
+      if (front) Offer(node, index, stack, move, *front, candidates, found);
+    }
+  }
+}
+
+bool LineBeamSearch::Compact(std::vector<Candidate>& candidates, int64_t width) {
+  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    return std::tie(a.hash, a.guide, a.order) < std::tie(b.hash, b.guide, b.order);
+  });
+  size_t kept = 0;
+  size_t group = 0;
+  for (size_t i = 0; i < candidates.size(); ++i) {
+    if (i == 0 || candidates[i].hash != candidates[i - 1].hash) group = kept;
+    bool dominated = false;
+    for (size_t k = group; k < kept && k < group + kDominanceChecks; ++k) {
+      if (Dominates(candidates[k].front, candidates[i].front)) {
+        dominated = true;
+        break;
+      }
+    }
+    if (dominated) {
+      ++figures_.dominated;
+    } else {
+      candidates[kept++] = candidates[i];
+    }
+  }
+  candidates.resize(kept);
+  if (static_cast<int64_t>(candidates.size()) <= width) return false;
+  std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(),
+                   [](const Candidate& a, const Candidate& b) {
+                     return std::tie(a.guide, a.order) < std::tie(b.guide, b.order);
+                   });
+  candidates.resize(width);
+  return true;
+}
+
+bool LineBeamSearch::Beam(int64_t width, const LineSearchLimits& limits,
+                          const std::function<bool(const LinePlanFound&)>& found, bool* truncated) {
+  records_.clear();
+  std::vector<Node> layer(1);
+  layer[0].placed.assign(stacks_.size(), 0);
+  std::vector<Candidate> candidates;
+  const size_t compact_at = static_cast<size_t>(4 * width + 1024);
+  for (size_t depth = 0; depth < pieces_.size(); ++depth) {
+    candidates.clear();
+    for (uint32_t i = 0; i < layer.size(); ++i) {
+      if (OutOfTime(limits)) return false;
+      ++figures_.expansions;
+      Expand(layer[i], i, candidates, found);
+      if (candidates.size() >= compact_at && Compact(candidates, width)) *truncated = true;
+    }
+    if (Compact(candidates, width)) *truncated = true;
+    if (candidates.empty()) return true;
+    std::vector<Node> next(candidates.size());
+    for (size_t c = 0; c < candidates.size(); ++c) {
+      const Candidate& candidate = candidates[c];
+      const Node& parent = layer[candidate.parent];
+      Node& node = next[c];
+      fronts_.Apply(parent.state, candidate.move, &node.state, nullptr);
+      node.placed = parent.placed;
+      ++node.placed[candidate.stack];
+      node.hash = candidate.hash;
+      node.record = static_cast<int32_t>(records_.size());
+      records_.push_back({parent.record, candidate.move});
+      const LinePiece& piece = pieces_[candidate.move.piece];
+      node.item_area = parent.item_area + static_cast<int64_t>(piece.width) * piece.height;
+      node.count = parent.count + 1;
+    }
+    layer = std::move(next);
+  }
+  return true;
+}
+
+void LineBeamSearch::Run(const LineSearchLimits& limits,
+                         const std::function<bool(const LinePlanFound&)>& found) {
+  if (pieces_.empty()) return;
+  const size_t per_width = pieces_.size() * sizeof(Record) +
+                           2 * (sizeof(Node) + stacks_.size() * sizeof(uint32_t) + 1024) +
+                           4 * sizeof(Candidate);
+  const int64_t widest =
+      std::max<int64_t>(1, static_cast<int64_t>(limits.memory_bytes / per_width));
+  int64_t width = 1;
+  while (!ended_) {
+    figures_.width = width;
+    bool truncated = false;
+    if (!Beam(width, limits, found, &truncated)) break;
+    ++figures_.beams;
+    if (!truncated) {
+      figures_.exhausted = true;
+      break;
+    }
+    if (width >= widest) break;
+    width = std::min(widest, width * 2);
+  }
+}
+
+}  // namespace lumora

@@ -1,0 +1,134 @@
+#ifndef LUMORA_CORE_DEEP_LINE_FRONT_H_
+#define LUMORA_CORE_DEEP_LINE_FRONT_H_
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/deep/line_geometry.h"
+#include "core/engine2d/cutting_line.h"
+
+// A partial glass-line plan grown one piece at a time in cutting order, as in the branching
+// scheme of Libralesso & Fontan, "An anytime tree search algorithm for the 2018 ROADEF/EURO
+// challenge glass cutting problem", European Journal of Operational Research 291(3), 2021: the
+// next piece goes beside the last one in its row, into a new row above, into a new strip to the
+// right, or onto the next sheet. Only the open strip and row stay flexible: a row grows as
+// taller pieces join it (the shorter ones trimmed), a strip widens as wider ones do, and both
+// are closed at the least position the line's rules and the sheet's flaws allow. First cuts are
+// vertical.
+namespace lumora {
+
+// Where the plan stands: the open strip [x1_prev, x1_curr] of the sheet, its open row
+// [y2_prev, y2_curr], and the end x3_curr of that row's last part. Sheet -1 before any piece.
+struct LineFront {
+  int32_t sheet = -1;
+  int32_t x1_prev = 0;
+  int32_t x1_curr = 0;
+  int32_t y2_prev = 0;
+  int32_t y2_curr = 0;
+  int32_t x3_curr = 0;
+};
+
+struct ClosedRow {
+  int32_t bottom = 0;
+  int32_t top = 0;
+  int32_t end = 0;  // of its last part
+};
+
+// A part of the open row: a piece standing on the row's bottom, or waste left of a flaw.
+struct RowPart {
+  int32_t x = 0;
+  int32_t w = 0;
+  int32_t top = -1;  // of the piece; -1 for waste
+  int32_t piece = -1;
+  bool turned = false;
+};
+
+struct LineState {
+  LineFront front;
+  std::vector<ClosedRow> rows;  // closed rows of the open strip, bottom to top
+  std::vector<RowPart> parts;   // of the open row, left to right
+};
+
+enum class InsertLevel : uint8_t { kRowPart, kNewRow, kNewStrip, kNewSheet };
+
+struct LineMove {
+  int32_t piece = 0;
+  bool turned = false;
+  InsertLevel level = InsertLevel::kRowPart;
+  // A new row whose piece would hold a flaw: raise the row below past it instead of moving the
+  // piece right.
+  bool raise = false;
+};
+
+// What a move closed before it placed its piece.
+struct LineClosures {
+  bool row_closed = false;
+  int32_t row_top = 0;
+  bool strip_closed = false;
+  int32_t strip_right = 0;
+  bool sheet_closed = false;
+  std::vector<int32_t> waste_cuts;  // first cuts of the waste strips right of the last strip
+};
+
+class LineFronts {
+ public:
+  LineFronts(const LineGeometry& geometry, const std::vector<LinePiece>& pieces);
+
+  // The front after the move, or nullopt when no plan can go on that way. With `child` the whole
+  // state after it, with `closures` what it closed.
+  std::optional<LineFront> Apply(const LineState& state, const LineMove& move, LineState* child,
+                                 LineClosures* closures) const;
+
+  // Ends the plan on its sheet: the right of its last strip, whose last first cut leaves the
+  // leftover, or nullopt when the open strip cannot be closed.
+  std::optional<int32_t> Finish(const LineState& state, LineClosures* closures) const;
+
+  // The area the plan has used up so far: sheets before, strips before, rows below and the
+  // open row up to its last part.
+  int64_t Consumed(const LineFront& front) const;
+
+ private:
+  struct Closed {
+    int32_t top = 0;
+    int32_t right = 0;
+  };
+  template <typename T>
+  struct Pair {
+    std::span<const T> first;
+    std::span<const T> second;
+    size_t size() const { return first.size() + second.size(); }
+    const T& operator[](size_t i) const {
+      return i < first.size() ? first[i] : second[i - first.size()];
+    }
+  };
+
+  std::optional<int32_t> FitRowTop(int32_t sheet, int32_t x1_prev, int32_t bottom, int32_t top,
+                                   const Pair<RowPart>& parts) const;
+  std::optional<int32_t> CloseRow(const LineFront& front, const Pair<RowPart>& parts,
+                                  bool strip_end, int32_t least_top) const;
+  bool Widen(int32_t sheet, int32_t x1_prev, int32_t x1_old, const Pair<ClosedRow>& rows,
+             int32_t right) const;
+  std::optional<Closed> CloseStrip(const LineState& state, int32_t least_right) const;
+  std::optional<Closed> CloseSheet(const LineState& state, std::vector<int32_t>* waste_cuts) const;
+  std::optional<int32_t> MoveRight(int32_t sheet, int32_t x0, int32_t y, int32_t w,
+                                   int32_t h) const;
+
+  std::optional<LineFront> PlaceInRow(const LineState& state, int32_t w, int32_t h,
+                                      const RowPart& item, LineState* child) const;
+  std::optional<LineFront> PlaceInNewRow(const LineState& state, int32_t w, int32_t h, bool raise,
+                                         RowPart item, LineState* child,
+                                         LineClosures* closures) const;
+  std::optional<LineFront> PlaceInNewStrip(int32_t sheet, int32_t left, int32_t w, int32_t h,
+                                           RowPart item, LineState* child) const;
+
+  const LineGeometry& geometry_;
+  const std::vector<LinePiece>& pieces_;
+  bool third_stage_ = true;
+  bool trims_ = true;
+};
+
+}  // namespace lumora
+
+#endif  // LUMORA_CORE_DEEP_LINE_FRONT_H_
