@@ -3,8 +3,10 @@
 // format and read back, its waste, the best known and the two published results, the seconds
 // taken and the peak memory of the process.
 //
-//   lumora_glass_line [--time-limit S] [--threads N] [--budget N] [--best-known FILE.csv]
-//                     [--out FOLDER] PREFIX
+//   lumora_glass_line [--time-limit S] [--threads N] [--budget N] [--guides DIGITS]
+//                     [--best-known FILE.csv] [--out FOLDER] PREFIX
+//
+// --guides gives the guide of each search in turn by its number in LineGuide.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -53,6 +55,11 @@ int main(int argc, char** argv) {
       settings.time_limit_seconds = std::atof(argv[++i]);
     } else if (arg == "--threads" && has_value) {
       settings.threads = std::atoi(argv[++i]);
+    } else if (arg == "--guides" && has_value) {
+      settings.guides.clear();
+      for (const char* guide = argv[++i]; *guide != 0; ++guide) {
+        settings.guides.push_back(static_cast<LineGuide>(*guide - '0'));
+      }
     } else if (arg == "--budget" && has_value) {
       settings.budget = std::atoll(argv[++i]);
     } else if (arg == "--best-known" && has_value) {
@@ -92,12 +99,16 @@ int main(int argc, char** argv) {
                                                  : PublishedFigures(best_known, instance);
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("%-5s %-7s %-7s %12lld %12s %12s %12s %7.1f %6ld  beams %d width %lld%s\n",
-              instance.c_str(), valid ? "valid" : "INVALID", read_back_valid ? "valid" : "INVALID",
-              result.tree ? static_cast<long long>(result.waste) : -1LL, published[0].c_str(),
-              published[1].c_str(), published[2].c_str(), result.seconds, usage.ru_maxrss / 1024,
-              result.figures.beams, static_cast<long long>(result.figures.width),
-              result.figures.exhausted ? " exhausted" : "");
+  std::printf(
+      "%-5s %-7s %-7s %12lld %12s %12s %12s %7.1f %6ld  beams %d width %lld nodes %lld "
+      "children %lld%s\n",
+      instance.c_str(), valid ? "valid" : "INVALID", read_back_valid ? "valid" : "INVALID",
+      result.tree ? static_cast<long long>(result.waste) : -1LL, published[0].c_str(),
+      published[1].c_str(), published[2].c_str(), result.seconds, usage.ru_maxrss / 1024,
+      result.figures.beams, static_cast<long long>(result.figures.width),
+      static_cast<long long>(result.figures.expansions),
+      static_cast<long long>(result.figures.children),
+      result.figures.exhausted ? " exhausted" : "");
   if (!first_problem.empty()) std::printf("      %s\n", first_problem.c_str());
   for (const std::string& refusal : result.refusals) {
     std::printf("      refused: %s\n", refusal.c_str());

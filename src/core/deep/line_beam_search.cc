@@ -110,15 +110,15 @@ bool LineBeamSearch::OutOfTime(const LineSearchLimits& limits) {
   return ended_;
 }
 
-void LineBeamSearch::Complete(const Node& node, const LineMove& move,
+void LineBeamSearch::Complete(const Node& node, const LineClosings& closings, const LineMove& move,
                               const std::function<bool(const LinePlanFound&)>& found) {
   LineState child;
-  if (!fronts_.Apply(node.state, move, &child, nullptr)) return;
-  const std::optional<int32_t> right = fronts_.Finish(child, nullptr);
-  if (!right) return;
+  if (!fronts_.Apply(node.state, closings, move, &child)) return;
+  const std::optional<LineStripEnd> end = fronts_.Finish(child);
+  if (!end) return;
   const int32_t sheet = child.front.sheet;
   const int64_t waste = geometry_.AreaBefore(sheet) +
-                        static_cast<int64_t>(*right) * geometry_.Height(sheet) - total_area_;
+                        static_cast<int64_t>(end->right) * geometry_.Height(sheet) - total_area_;
   if (best_waste_ >= 0 && waste >= best_waste_) return;
   LinePlanFound plan;
   plan.waste = waste;
@@ -130,13 +130,14 @@ void LineBeamSearch::Complete(const Node& node, const LineMove& move,
   if (found(plan)) best_waste_ = waste;
 }
 
-void LineBeamSearch::Offer(const Node& node, uint32_t index, uint32_t stack, const LineMove& move,
-                           const LineFront& front, std::vector<Candidate>& candidates,
+void LineBeamSearch::Offer(const Node& node, const LineClosings& closings, uint32_t index,
+                           uint32_t stack, const LineMove& move, const LineFront& front,
+                           std::vector<Candidate>& candidates,
                            const std::function<bool(const LinePlanFound&)>& found) {
   ++figures_.children;
   const int32_t count = node.count + 1;
   if (count == static_cast<int32_t>(pieces_.size())) {
-    Complete(node, move, found);
+    Complete(node, closings, move, found);
     return;
   }
   const LinePiece& piece = pieces_[move.piece];
@@ -162,6 +163,7 @@ void LineBeamSearch::Offer(const Node& node, uint32_t index, uint32_t stack, con
 void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candidate>& candidates,
                             const std::function<bool(const LinePlanFound&)>& found) {
   const bool started = node.state.front.sheet >= 0;
+  LineClosings closings = fronts_.Closings(node.state, false);
   for (uint32_t stack = 0; stack < stacks_.size(); ++stack) {
     if (node.placed[stack] == stacks_[stack].size()) continue;
     const int32_t piece_index = stacks_[stack][node.placed[stack]];
@@ -174,24 +176,35 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candid
         for (bool raise : {false, true}) {
           if (raise && level != InsertLevel::kNewRow) continue;
           const LineMove move{piece_index, turned == 1, level, raise};
-          const std::optional<LineFront> front = fronts_.Apply(node.state, move, nullptr, nullptr);
+          const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
           if (!front) continue;
           placed_here = true;
-          Offer(node, index, stack, move, *front, candidates, found);
+          Offer(node, closings, index, stack, move, *front, candidates, found);
         }
       }
     }
     if (placed_here) continue;
     // A new sheet only for a piece the open one cannot take: what it leaves would be waste.
+    if (!closings.sheet_known) fronts_.CloseSheet(node.state, closings);
     for (int turned = 0; turned < turns; ++turned) {
       const LineMove move{piece_index, turned == 1, InsertLevel::kNewSheet, false};
-      const std::optional<LineFront> front = fronts_.Apply(node.state, move, nullptr, nullptr);
-      if (front) Offer(node, index, stack, move, *front, candidates, found);
+      const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
+      if (front) Offer(node, closings, index, stack, move, *front, candidates, found);
     }
   }
 }
 
-bool LineBeamSearch::Compact(std::vector<Candidate>& candidates, int64_t width) {
+bool LineBeamSearch::Trim(std::vector<Candidate>& candidates, int64_t width) {
+  if (static_cast<int64_t>(candidates.size()) <= width) return false;
+  std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(),
+                   [](const Candidate& a, const Candidate& b) {
+                     return std::tie(a.guide, a.order) < std::tie(b.guide, b.order);
+                   });
+  candidates.resize(width);
+  return true;
+}
+
+bool LineBeamSearch::Prune(std::vector<Candidate>& candidates, int64_t width) {
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
     return std::tie(a.hash, a.guide, a.order) < std::tie(b.hash, b.guide, b.order);
   });
@@ -213,13 +226,7 @@ bool LineBeamSearch::Compact(std::vector<Candidate>& candidates, int64_t width) 
     }
   }
   candidates.resize(kept);
-  if (static_cast<int64_t>(candidates.size()) <= width) return false;
-  std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(),
-                   [](const Candidate& a, const Candidate& b) {
-                     return std::tie(a.guide, a.order) < std::tie(b.guide, b.order);
-                   });
-  candidates.resize(width);
-  return true;
+  return Trim(candidates, width);
 }
 
 bool LineBeamSearch::Beam(int64_t width, const LineSearchLimits& limits,
@@ -235,16 +242,22 @@ bool LineBeamSearch::Beam(int64_t width, const LineSearchLimits& limits,
       if (OutOfTime(limits)) return false;
       ++figures_.expansions;
       Expand(layer[i], i, candidates, found);
-      if (candidates.size() >= compact_at && Compact(candidates, width)) *truncated = true;
+      // The best of many more than the beam keeps are enough to choose from.
+      if (candidates.size() >= compact_at && Trim(candidates, 2 * width)) *truncated = true;
     }
-    if (Compact(candidates, width)) *truncated = true;
+    if (Prune(candidates, width)) *truncated = true;
     if (candidates.empty()) return true;
     std::vector<Node> next(candidates.size());
     for (size_t c = 0; c < candidates.size(); ++c) {
       const Candidate& candidate = candidates[c];
       const Node& parent = layer[candidate.parent];
       Node& node = next[c];
-      fronts_.Apply(parent.state, candidate.move, &node.state, nullptr);
+      const InsertLevel level = candidate.move.level;
+      const LineClosings closings =
+          level == InsertLevel::kRowPart
+              ? LineClosings{}
+              : fronts_.Closings(parent.state, level == InsertLevel::kNewSheet);
+      fronts_.Apply(parent.state, closings, candidate.move, &node.state);
       node.placed = parent.placed;
       ++node.placed[candidate.stack];
       node.hash = candidate.hash;

@@ -67,12 +67,15 @@ class LineBeamSearch {
             const std::function<bool(const LinePlanFound&)>& found, bool* truncated);
   void Expand(const Node& node, uint32_t index, std::vector<Candidate>& candidates,
               const std::function<bool(const LinePlanFound&)>& found);
-  void Offer(const Node& node, uint32_t index, uint32_t stack, const LineMove& move,
-             const LineFront& front, std::vector<Candidate>& candidates,
+  void Offer(const Node& node, const LineClosings& closings, uint32_t index, uint32_t stack,
+             const LineMove& move, const LineFront& front, std::vector<Candidate>& candidates,
              const std::function<bool(const LinePlanFound&)>& found);
-  void Complete(const Node& node, const LineMove& move,
+  void Complete(const Node& node, const LineClosings& closings, const LineMove& move,
                 const std::function<bool(const LinePlanFound&)>& found);
-  bool Compact(std::vector<Candidate>& candidates, int64_t width);
+  // Keep the `width` best by the guide; true when any was dropped.
+  bool Trim(std::vector<Candidate>& candidates, int64_t width);
+  // Drops the dominated, then trims.
+  bool Prune(std::vector<Candidate>& candidates, int64_t width);
   double Guide(const LineFront& front, int64_t item_area, int32_t placed) const;
   bool OutOfTime(const LineSearchLimits& limits);
 

@@ -20,10 +20,14 @@ int64_t LineFronts::Consumed(const LineFront& f) const {
 }
 
 // The least top at or above `top` at which every piece of the row is its own height or trimmed
-// by at least the least waste, and no cut of the row touches a flaw.
+// by at least the least waste, and no cut of the row touches a flaw. The cuts of the `checked`
+// parts are known clear up to `checked_top`.
 std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int32_t bottom,
-                                             int32_t top, const Pair<RowPart>& parts) const {
+                                             int32_t checked_top, int32_t top,
+                                             std::span<const RowPart> checked,
+                                             std::span<const RowPart> fresh) const {
   const int32_t least_waste = geometry_.least_waste();
+  const Pair<RowPart> parts{checked, fresh};
   while (true) {
     if (top > geometry_.Height(sheet)) return std::nullopt;
     int32_t raised = top;
@@ -36,8 +40,22 @@ std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int
     if (raised == top) break;
     top = raised;
   }
-  for (size_t i = 0; i < parts.size(); ++i) {
-    const RowPart& part = parts[i];
+  // Above a top this close to the sheet's edge neither a row nor waste fits, and the pieces
+  // below could not be trimmed up to the edge.
+  const int32_t above = geometry_.Height(sheet) - top;
+  if (above > 0 && above < least_waste) return std::nullopt;
+  if (top > checked_top) {
+    for (const RowPart& part : checked) {
+      if (part.x > x1_prev &&
+          !geometry_.CutClear(sheet, part.x, checked_top, 0, top - checked_top)) {
+        return std::nullopt;
+      }
+      if (part.top == checked_top && !geometry_.CutClear(sheet, part.x, part.top, part.w, 0)) {
+        return std::nullopt;
+      }
+    }
+  }
+  for (const RowPart& part : fresh) {
     if (part.x > x1_prev && !geometry_.CutClear(sheet, part.x, bottom, 0, top - bottom)) {
       return std::nullopt;
     }
@@ -49,14 +67,16 @@ std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int
   return top;
 }
 
-std::optional<int32_t> LineFronts::CloseRow(const LineFront& f, const Pair<RowPart>& parts,
-                                            bool strip_end, int32_t least_top) const {
+std::optional<int32_t> LineFronts::CloseRow(const LineState& state, bool strip_end,
+                                            int32_t least_top) const {
+  const LineFront& f = state.front;
   const int32_t height = geometry_.Height(f.sheet);
   if (!third_stage_ && f.x3_curr != f.x1_curr) return std::nullopt;
   int32_t top = std::max({f.y2_curr, least_top, f.y2_prev + geometry_.least_row()});
   while (true) {
     if (strip_end && top < height && height - top < geometry_.least_row()) top = height;
-    const std::optional<int32_t> fitted = FitRowTop(f.sheet, f.x1_prev, f.y2_prev, top, parts);
+    const std::optional<int32_t> fitted =
+        FitRowTop(f.sheet, f.x1_prev, f.y2_prev, f.y2_curr, top, state.parts, {});
     if (!fitted) return std::nullopt;
     if (*fitted != top) {
       top = *fitted;
@@ -73,6 +93,15 @@ std::optional<int32_t> LineFronts::CloseRow(const LineFront& f, const Pair<RowPa
     return std::nullopt;
   }
   return top;
+}
+
+// Whether a strip from x1_prev to `right` can still be closed: right of it another strip, waste
+// or a leftover fits, or it can be widened to the sheet's edge.
+bool LineFronts::RightCloses(int32_t sheet, int32_t x1_prev, int32_t right) const {
+  const int32_t width = geometry_.Width(sheet);
+  const int32_t beside = width - right;
+  if (beside == 0 || beside >= geometry_.least_strip()) return true;
+  return beside >= geometry_.least_waste() && width - x1_prev <= geometry_.most_strip();
 }
 
 // Moves the right of the open strip from x1_old to `right`: the rows gain waste at their ends and
@@ -96,11 +125,11 @@ bool LineFronts::Widen(int32_t sheet, int32_t x1_prev, int32_t x1_old, const Pai
   return true;
 }
 
-std::optional<LineFronts::Closed> LineFronts::CloseStrip(const LineState& state,
-                                                         int32_t least_right) const {
-  const LineFront& f = state.front;
-  const std::optional<int32_t> top = CloseRow(f, {state.parts, {}}, true, 0);
+std::optional<LineStripEnd> LineFronts::CloseStrip(const LineState& state,
+                                                   const std::optional<int32_t>& top,
+                                                   int32_t least_right) const {
   if (!top) return std::nullopt;
+  const LineFront& f = state.front;
   const ClosedRow last{f.y2_prev, *top, f.x3_curr};
   const Pair<ClosedRow> rows{state.rows, std::span<const ClosedRow>(&last, 1)};
   const int32_t width = geometry_.Width(f.sheet);
@@ -123,38 +152,42 @@ std::optional<LineFronts::Closed> LineFronts::CloseStrip(const LineState& state,
   if (right > width || (!third_stage_ && right != f.x1_curr)) return std::nullopt;
   if (right > f.x1_curr && !Widen(f.sheet, f.x1_prev, f.x1_curr, rows, right)) return std::nullopt;
   if (right - f.x1_prev > geometry_.most_strip()) return std::nullopt;
-  return Closed{*top, right};
+  return LineStripEnd{*top, right};
 }
 
-std::optional<LineFronts::Closed> LineFronts::CloseSheet(const LineState& state,
-                                                         std::vector<int32_t>* waste_cuts) const {
+LineClosings LineFronts::Closings(const LineState& state, bool sheet) const {
+  LineClosings closings;
+  if (state.front.sheet >= 0) {
+    closings.row_top = CloseRow(state, false, 0);
+    closings.strip = CloseStrip(state, CloseRow(state, true, 0), 0);
+  }
+  if (sheet) CloseSheet(state, closings);
+  return closings;
+}
+
+void LineFronts::CloseSheet(const LineState& state, LineClosings& closings) const {
+  closings.sheet_known = true;
+  if (state.front.sheet < 0) return;
   const int32_t width = geometry_.Width(state.front.sheet);
-  std::optional<Closed> closed = CloseStrip(state, 0);
-  if (closed && closed->right < width) {
-    std::optional<std::vector<int32_t>> cuts =
-        geometry_.WasteStripCuts(state.front.sheet, closed->right, width);
-    if (cuts) {
-      if (waste_cuts != nullptr) *waste_cuts = std::move(*cuts);
-      return closed;
-    }
-    closed = CloseStrip(state, width);
+  closings.sheet = closings.strip;
+  if (!closings.sheet || closings.sheet->right == width) return;
+  std::optional<std::vector<int32_t>> cuts =
+      geometry_.WasteStripCuts(state.front.sheet, closings.sheet->right, width);
+  if (cuts) {
+    closings.waste_cuts = std::move(*cuts);
+  } else {
+    closings.sheet = CloseStrip(state, CloseRow(state, true, 0), width);
+  }
+}
+
+std::optional<LineStripEnd> LineFronts::Finish(const LineState& state) const {
+  const int32_t width = geometry_.Width(state.front.sheet);
+  const std::optional<int32_t> top = CloseRow(state, true, 0);
+  std::optional<LineStripEnd> closed = CloseStrip(state, top, 0);
+  if (closed && closed->right < width && width - closed->right < geometry_.least_waste()) {
+    closed = CloseStrip(state, top, width);
   }
   return closed;
-}
-
-std::optional<int32_t> LineFronts::Finish(const LineState& state, LineClosures* closures) const {
-  const int32_t width = geometry_.Width(state.front.sheet);
-  std::optional<Closed> closed = CloseStrip(state, 0);
-  if (closed && closed->right < width && width - closed->right < geometry_.least_waste()) {
-    closed = CloseStrip(state, width);
-  }
-  if (!closed) return std::nullopt;
-  if (closures != nullptr) {
-    closures->row_closed = closures->strip_closed = true;
-    closures->row_top = closed->top;
-    closures->strip_right = closed->right;
-  }
-  return closed->right;
 }
 
 // The least X at or right of x0 where the piece touches no flaw, leaving room for waste between.
@@ -171,20 +204,21 @@ std::optional<int32_t> LineFronts::MoveRight(int32_t sheet, int32_t x0, int32_t 
 }
 
 std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t w, int32_t h,
-                                                const RowPart& item_at, LineState* child) const {
+                                                RowPart item, LineState* child) const {
   const LineFront& f = state.front;
   const std::optional<int32_t> x = MoveRight(f.sheet, f.x3_curr, f.y2_prev, w, h);
   if (!x) return std::nullopt;
-  RowPart added[2] = {{f.x3_curr, *x - f.x3_curr, -1, -1, false}, item_at};
-  added[1].x = *x;
-  added[1].top = f.y2_prev + h;
-  const std::span<const RowPart> extra =
+  item.x = *x;
+  item.top = f.y2_prev + h;
+  const RowPart added[2] = {{f.x3_curr, *x - f.x3_curr, -1, -1, false}, item};
+  const std::span<const RowPart> fresh =
       *x > f.x3_curr ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
-  const std::optional<int32_t> top = FitRowTop(
-      f.sheet, f.x1_prev, f.y2_prev, std::max(f.y2_curr, f.y2_prev + h), {state.parts, extra});
+  const std::optional<int32_t> top = FitRowTop(f.sheet, f.x1_prev, f.y2_prev, f.y2_curr,
+                                               std::max(f.y2_curr, item.top), state.parts, fresh);
   if (!top) return std::nullopt;
   const int32_t right = std::max(f.x1_curr, *x + w);
-  if (right > f.x1_curr && !Widen(f.sheet, f.x1_prev, f.x1_curr, {state.rows, {}}, right)) {
+  if (right > f.x1_curr && (!RightCloses(f.sheet, f.x1_prev, right) ||
+                            !Widen(f.sheet, f.x1_prev, f.x1_curr, {state.rows, {}}, right))) {
     return std::nullopt;
   }
   LineFront front = f;
@@ -195,28 +229,28 @@ std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t 
     child->front = front;
     child->rows = state.rows;
     child->parts = state.parts;
-    child->parts.insert(child->parts.end(), extra.begin(), extra.end());
+    child->parts.insert(child->parts.end(), fresh.begin(), fresh.end());
   }
   return front;
 }
 
-std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state, int32_t w, int32_t h,
-                                                   bool raise, RowPart item, LineState* child,
-                                                   LineClosures* closures) const {
+std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
+                                                   std::optional<int32_t> bottom, int32_t w,
+                                                   int32_t h, bool raise, RowPart item,
+                                                   LineState* child) const {
   const LineFront& f = state.front;
-  const Pair<RowPart> parts{state.parts, {}};
-  std::optional<int32_t> bottom = CloseRow(f, parts, false, 0);
   if (!bottom) return std::nullopt;
   std::optional<int32_t> x = f.x1_prev;
   if (raise) {
     const LineFlaw* flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, w, h);
     if (flaw == nullptr) return std::nullopt;  // the plain new row is the same
     while (flaw != nullptr) {
-      bottom = CloseRow(f, parts, false, flaw->y + flaw->h + 1);
+      bottom = CloseRow(state, false, flaw->y + flaw->h + 1);
       if (!bottom || *bottom + h > geometry_.Height(f.sheet)) return std::nullopt;
       flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, w, h);
     }
   } else {
+    if (*bottom + h > geometry_.Height(f.sheet)) return std::nullopt;
     x = MoveRight(f.sheet, f.x1_prev, *bottom, w, h);
     if (!x) return std::nullopt;
   }
@@ -224,8 +258,9 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state, int32
   if (!third_stage_ && *x + w != f.x1_curr) return std::nullopt;
   const ClosedRow closed{f.y2_prev, *bottom, f.x3_curr};
   const int32_t right = std::max(f.x1_curr, *x + w);
-  if (right > f.x1_curr && !Widen(f.sheet, f.x1_prev, f.x1_curr,
-                                  {state.rows, std::span<const ClosedRow>(&closed, 1)}, right)) {
+  if (right > f.x1_curr && (!RightCloses(f.sheet, f.x1_prev, right) ||
+                            !Widen(f.sheet, f.x1_prev, f.x1_curr,
+                                   {state.rows, std::span<const ClosedRow>(&closed, 1)}, right))) {
     return std::nullopt;
   }
   item.x = *x;
@@ -234,7 +269,7 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state, int32
   const std::span<const RowPart> fresh =
       *x > f.x1_prev ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
   const std::optional<int32_t> top =
-      FitRowTop(f.sheet, f.x1_prev, *bottom, *bottom + h, {fresh, {}});
+      FitRowTop(f.sheet, f.x1_prev, *bottom, *bottom, item.top, {}, fresh);
   if (!top) return std::nullopt;
   LineFront front = f;
   front.y2_prev = *bottom;
@@ -247,10 +282,6 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state, int32
     child->rows.push_back(closed);
     child->parts.assign(fresh.begin(), fresh.end());
   }
-  if (closures != nullptr) {
-    closures->row_closed = true;
-    closures->row_top = *bottom;
-  }
   return front;
 }
 
@@ -259,13 +290,15 @@ std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left
                                                      LineState* child) const {
   if (h > geometry_.Height(sheet)) return std::nullopt;
   const std::optional<int32_t> x = MoveRight(sheet, left, 0, w, h);
-  if (!x || *x + w - left > geometry_.most_strip()) return std::nullopt;
+  if (!x || *x + w - left > geometry_.most_strip() || !RightCloses(sheet, left, *x + w)) {
+    return std::nullopt;
+  }
   item.x = *x;
   item.top = h;
   const RowPart added[2] = {{left, *x - left, -1, -1, false}, item};
   const std::span<const RowPart> fresh =
       *x > left ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
-  const std::optional<int32_t> top = FitRowTop(sheet, left, 0, h, {fresh, {}});
+  const std::optional<int32_t> top = FitRowTop(sheet, left, 0, 0, h, {}, fresh);
   if (!top) return std::nullopt;
   LineFront front;
   front.sheet = sheet;
@@ -282,8 +315,8 @@ std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left
   return front;
 }
 
-std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineMove& move,
-                                           LineState* child, LineClosures* closures) const {
+std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClosings& closings,
+                                           const LineMove& move, LineState* child) const {
   const LinePiece& piece = pieces_[move.piece];
   const int32_t w = move.turned ? piece.height : piece.width;
   const int32_t h = move.turned ? piece.width : piece.height;
@@ -295,32 +328,23 @@ std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineMov
       if (!third_stage_) return std::nullopt;
       return PlaceInRow(state, w, h, item, child);
     case InsertLevel::kNewRow:
-      return PlaceInNewRow(state, w, h, move.raise, item, child, closures);
-    case InsertLevel::kNewStrip: {
-      const std::optional<Closed> closed = CloseStrip(state, 0);
-      if (!closed || closed->right >= geometry_.Width(f.sheet)) return std::nullopt;
-      if (closures != nullptr) {
-        closures->row_closed = closures->strip_closed = true;
-        closures->row_top = closed->top;
-        closures->strip_right = closed->right;
-      }
-      return PlaceInNewStrip(f.sheet, closed->right, w, h, item, child);
-    }
-    case InsertLevel::kNewSheet: {
+      return PlaceInNewRow(state, closings.row_top, w, h, move.raise, item, child);
+    case InsertLevel::kNewStrip:
+      if (!closings.strip || closings.strip->right >= geometry_.Width(f.sheet)) return std::nullopt;
+      return PlaceInNewStrip(f.sheet, closings.strip->right, w, h, item, child);
+    case InsertLevel::kNewSheet:
       if (f.sheet + 1 >= geometry_.SheetCount()) return std::nullopt;
       if (f.sheet >= 0) {
-        std::vector<int32_t> cuts;
-        const std::optional<Closed> closed = CloseSheet(state, closures ? &cuts : nullptr);
-        if (!closed) return std::nullopt;
-        if (closures != nullptr) {
-          closures->row_closed = closures->strip_closed = closures->sheet_closed = true;
-          closures->row_top = closed->top;
-          closures->strip_right = closed->right;
-          closures->waste_cuts = std::move(cuts);
+        LineClosings own;
+        const LineClosings* known = &closings;
+        if (!closings.sheet_known) {
+          own = closings;
+          CloseSheet(state, own);
+          known = &own;
         }
+        if (!known->sheet) return std::nullopt;
       }
       return PlaceInNewStrip(f.sheet + 1, 0, w, h, item, child);
-    }
   }
   return std::nullopt;
 }

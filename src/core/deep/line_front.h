@@ -62,13 +62,18 @@ struct LineMove {
   bool raise = false;
 };
 
-// What a move closed before it placed its piece.
-struct LineClosures {
-  bool row_closed = false;
-  int32_t row_top = 0;
-  bool strip_closed = false;
-  int32_t strip_right = 0;
-  bool sheet_closed = false;
+// A strip closed: the top of its last row and its right.
+struct LineStripEnd {
+  int32_t top = 0;
+  int32_t right = 0;
+};
+
+// Where the open row, strip and sheet of a state close, the same for every move from it.
+struct LineClosings {
+  std::optional<int32_t> row_top;
+  std::optional<LineStripEnd> strip;
+  bool sheet_known = false;
+  std::optional<LineStripEnd> sheet;
   std::vector<int32_t> waste_cuts;  // first cuts of the waste strips right of the last strip
 };
 
@@ -76,24 +81,24 @@ class LineFronts {
  public:
   LineFronts(const LineGeometry& geometry, const std::vector<LinePiece>& pieces);
 
-  // The front after the move, or nullopt when no plan can go on that way. With `child` the whole
-  // state after it, with `closures` what it closed.
-  std::optional<LineFront> Apply(const LineState& state, const LineMove& move, LineState* child,
-                                 LineClosures* closures) const;
+  // The closings of the row and strip; those of the sheet only with `sheet`.
+  LineClosings Closings(const LineState& state, bool sheet) const;
+  void CloseSheet(const LineState& state, LineClosings& closings) const;
 
-  // Ends the plan on its sheet: the right of its last strip, whose last first cut leaves the
-  // leftover, or nullopt when the open strip cannot be closed.
-  std::optional<int32_t> Finish(const LineState& state, LineClosures* closures) const;
+  // The front after the move, or nullopt when no plan can go on that way; with `child` the whole
+  // state after it. `closings` are the state's, with the sheet's for a move to a new sheet.
+  std::optional<LineFront> Apply(const LineState& state, const LineClosings& closings,
+                                 const LineMove& move, LineState* child) const;
+
+  // Ends the plan on its sheet: its last strip, whose last first cut leaves the leftover, or
+  // nullopt when the open strip cannot be closed.
+  std::optional<LineStripEnd> Finish(const LineState& state) const;
 
   // The area the plan has used up so far: sheets before, strips before, rows below and the
   // open row up to its last part.
   int64_t Consumed(const LineFront& front) const;
 
  private:
-  struct Closed {
-    int32_t top = 0;
-    int32_t right = 0;
-  };
   template <typename T>
   struct Pair {
     std::span<const T> first;
@@ -104,22 +109,24 @@ class LineFronts {
     }
   };
 
-  std::optional<int32_t> FitRowTop(int32_t sheet, int32_t x1_prev, int32_t bottom, int32_t top,
-                                   const Pair<RowPart>& parts) const;
-  std::optional<int32_t> CloseRow(const LineFront& front, const Pair<RowPart>& parts,
-                                  bool strip_end, int32_t least_top) const;
+  std::optional<int32_t> FitRowTop(int32_t sheet, int32_t x1_prev, int32_t bottom,
+                                   int32_t checked_top, int32_t top,
+                                   std::span<const RowPart> checked,
+                                   std::span<const RowPart> fresh) const;
+  std::optional<int32_t> CloseRow(const LineState& state, bool strip_end, int32_t least_top) const;
+  bool RightCloses(int32_t sheet, int32_t x1_prev, int32_t right) const;
   bool Widen(int32_t sheet, int32_t x1_prev, int32_t x1_old, const Pair<ClosedRow>& rows,
              int32_t right) const;
-  std::optional<Closed> CloseStrip(const LineState& state, int32_t least_right) const;
-  std::optional<Closed> CloseSheet(const LineState& state, std::vector<int32_t>* waste_cuts) const;
+  std::optional<LineStripEnd> CloseStrip(const LineState& state, const std::optional<int32_t>& top,
+                                         int32_t least_right) const;
   std::optional<int32_t> MoveRight(int32_t sheet, int32_t x0, int32_t y, int32_t w,
                                    int32_t h) const;
 
-  std::optional<LineFront> PlaceInRow(const LineState& state, int32_t w, int32_t h,
-                                      const RowPart& item, LineState* child) const;
-  std::optional<LineFront> PlaceInNewRow(const LineState& state, int32_t w, int32_t h, bool raise,
-                                         RowPart item, LineState* child,
-                                         LineClosures* closures) const;
+  std::optional<LineFront> PlaceInRow(const LineState& state, int32_t w, int32_t h, RowPart item,
+                                      LineState* child) const;
+  std::optional<LineFront> PlaceInNewRow(const LineState& state, std::optional<int32_t> bottom,
+                                         int32_t w, int32_t h, bool raise, RowPart item,
+                                         LineState* child) const;
   std::optional<LineFront> PlaceInNewStrip(int32_t sheet, int32_t left, int32_t w, int32_t h,
                                            RowPart item, LineState* child) const;
 

@@ -40,7 +40,8 @@ LineResult OptimizeCuttingLine(const LineProblem& problem, const LineSettings& s
   std::mutex refusal_mutex;
   std::vector<SearchOutcome> outcomes(threads);
   const auto search = [&](int t) {
-    const LineGuide guide = t % 2 == 0 ? LineGuide::kWasteRatioPerArea : LineGuide::kWasteRatio;
+    const LineGuide guide = settings.guides.empty() ? LineGuide::kWasteRatioPerArea
+                                                    : settings.guides[t % settings.guides.size()];
     LineBeamSearch beam(geometry, fronts, canonical.pieces, guide);
     SearchOutcome& outcome = outcomes[t];
     beam.Run(limits, [&](const LinePlanFound& plan) {

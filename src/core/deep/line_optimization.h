@@ -20,7 +20,9 @@ struct LineSettings {
   // With more than 0, each search expands this many nodes and the time limit is ignored: the
   // same budget gives the same plan on any machine.
   int64_t budget = 0;
-  int threads = 2;  // searches run side by side, each with its own guide
+  int threads = 2;  // searches run side by side
+  // The guide of each search in turn.
+  std::vector<LineGuide> guides = {LineGuide::kWasteRatioPerArea, LineGuide::kWasteRatio};
   size_t memory_bytes = size_t{1536} << 20;
 };
 

@@ -130,19 +130,20 @@ std::optional<CuttingTree> BuildCuttingTree(const LineGeometry& geometry, const 
                                             const std::vector<LineMove>& moves) {
   std::vector<PlanSheet> sheets;
   LineState state;
-  const auto close = [&](const LineClosures& closures) {
-    if (closures.row_closed) {
-      sheets.back().strips.back().rows.push_back(
-          {state.front.y2_prev, closures.row_top, state.parts});
-    }
-    if (closures.strip_closed) sheets.back().strips.back().right = closures.strip_right;
-    if (closures.sheet_closed) sheets.back().waste_cuts = closures.waste_cuts;
+  const auto close = [&](int32_t row_top, const LineStripEnd* strip) {
+    sheets.back().strips.back().rows.push_back({state.front.y2_prev, row_top, state.parts});
+    if (strip != nullptr) sheets.back().strips.back().right = strip->right;
   };
   for (const LineMove& move : moves) {
+    const LineClosings closings = fronts.Closings(state, move.level == InsertLevel::kNewSheet);
     LineState child;
-    LineClosures closures;
-    if (!fronts.Apply(state, move, &child, &closures)) return std::nullopt;
-    close(closures);
+    if (!fronts.Apply(state, closings, move, &child)) return std::nullopt;
+    if (move.level == InsertLevel::kNewRow) close(child.front.y2_prev, nullptr);
+    if (move.level == InsertLevel::kNewStrip) close(closings.strip->top, &*closings.strip);
+    if (move.level == InsertLevel::kNewSheet && state.front.sheet >= 0) {
+      close(closings.sheet->top, &*closings.sheet);
+      sheets.back().waste_cuts = closings.waste_cuts;
+    }
     if (move.level == InsertLevel::kNewSheet) sheets.push_back({child.front.sheet, {}, {}});
     if (move.level == InsertLevel::kNewSheet || move.level == InsertLevel::kNewStrip) {
       sheets.back().strips.push_back({child.front.x1_prev, child.front.x1_curr, {}});
@@ -150,9 +151,9 @@ std::optional<CuttingTree> BuildCuttingTree(const LineGeometry& geometry, const 
     state = std::move(child);
   }
   if (sheets.empty()) return CuttingTree{};
-  LineClosures closures;
-  if (!fronts.Finish(state, &closures)) return std::nullopt;
-  close(closures);
+  const std::optional<LineStripEnd> end = fronts.Finish(state);
+  if (!end) return std::nullopt;
+  close(end->top, &*end);
   CuttingTree tree;
   for (size_t i = 0; i < sheets.size(); ++i) {
     Emit(SheetSpec(geometry, sheets[i], i + 1 == sheets.size()), sheets[i].sheet, 0, -1, tree);
