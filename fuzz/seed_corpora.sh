@@ -54,3 +54,10 @@ printf '\3\xEF\xBB\xBFWidth (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n' \
 printf '\003\001\000\002\013\270\007\320\005\000\000\000\000\003\001\364\002\130\003' \
   > "$out/deep_optimization_fuzz/two_sizes"
 head -c 64 /dev/zero | tr '\0' '\177' > "$out/deep_optimization_fuzz/many_sizes"
+# The challenge's files: a zero byte, then the instance's three files parted by zero bytes; or a
+# one byte, then a solution of that instance.
+mkdir -p "$out/challenge_files_fuzz"
+challenge="$data/engine2d/challenge"
+{ printf '\0'; cat "$challenge/A0_batch.csv"; printf '\0'; cat "$challenge/A0_defects.csv"; printf '\0'
+  cat "$challenge/global_param.csv"; } > "$out/challenge_files_fuzz/instance"
+{ printf '\1'; cat "$challenge/A0_solution.csv"; } > "$out/challenge_files_fuzz/solution"

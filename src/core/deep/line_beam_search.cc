@@ -74,6 +74,7 @@ struct LineBeamSearch::Candidate {
   double guide = 0;
   int64_t waste = 0;
   uint64_t hash = 0;
+  int64_t item_area = 0;
   uint64_t order = 0;
   uint32_t parent = 0;
   uint32_t stack = 0;
@@ -153,6 +154,7 @@ void LineBeamSearch::Offer(const Node& node, const LineClosings& closings, uint3
   candidate.guide = Guide(front, item_area, count);
   candidate.waste = waste;
   candidate.hash = node.hash ^ keys_[key] ^ keys_[key + 1];
+  candidate.item_area = item_area;
   candidate.order = order_++;
   candidate.parent = index;
   candidate.stack = stack;
@@ -194,19 +196,22 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candid
   }
 }
 
+// By the guide; of nodes alike by it, the one that placed more area has smaller pieces left.
+bool LineBeamSearch::Better(const Candidate& a, const Candidate& b) {
+  return std::tuple(a.guide, -a.item_area, a.order) < std::tuple(b.guide, -b.item_area, b.order);
+}
+
 bool LineBeamSearch::Trim(std::vector<Candidate>& candidates, int64_t width) {
   if (static_cast<int64_t>(candidates.size()) <= width) return false;
   std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(),
-                   [](const Candidate& a, const Candidate& b) {
-                     return std::tie(a.guide, a.order) < std::tie(b.guide, b.order);
-                   });
+                   [](const Candidate& a, const Candidate& b) { return Better(a, b); });
   candidates.resize(width);
   return true;
 }
 
 bool LineBeamSearch::Prune(std::vector<Candidate>& candidates, int64_t width) {
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-    return std::tie(a.hash, a.guide, a.order) < std::tie(b.hash, b.guide, b.order);
+    return a.hash != b.hash ? a.hash < b.hash : Better(a, b);
   });
   size_t kept = 0;
   size_t group = 0;

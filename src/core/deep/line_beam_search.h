@@ -72,6 +72,7 @@ class LineBeamSearch {
              const std::function<bool(const LinePlanFound&)>& found);
   void Complete(const Node& node, const LineClosings& closings, const LineMove& move,
                 const std::function<bool(const LinePlanFound&)>& found);
+  static bool Better(const Candidate& a, const Candidate& b);
   // Keep the `width` best by the guide; true when any was dropped.
   bool Trim(std::vector<Candidate>& candidates, int64_t width);
   // Drops the dominated, then trims.

@@ -1,0 +1,80 @@
+#include "core/deep/line_optimization.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/engine2d/challenge_solution.h"
+#include "core/engine2d/cutting_tree_validator.h"
+
+namespace lumora {
+namespace {
+
+LineProblem Problem(int32_t width, int32_t height, std::vector<LinePiece> pieces) {
+  LineProblem problem;
+  problem.rules.min_strip_width = 50;
+  problem.rules.max_strip_width = 1000;
+  problem.rules.min_row_height = 50;
+  problem.rules.min_waste = 20;
+  problem.sheets.assign(3, LineSheet{width, height, {}});
+  problem.pieces = std::move(pieces);
+  return problem;
+}
+
+// A fixed budget, so the plan is the same on every run.
+LineResult Plan(const LineProblem& problem) {
+  LineSettings settings;
+  settings.budget = 20000;
+  const LineResult result = OptimizeCuttingLine(problem, settings);
+  EXPECT_TRUE(result.tree);
+  if (result.tree) {
+    EXPECT_THAT(ValidateCuttingTree(problem, *result.tree), ::testing::IsEmpty());
+    EXPECT_EQ(TreeWaste(problem, *result.tree), result.waste);
+  }
+  EXPECT_THAT(result.refusals, ::testing::IsEmpty());
+  return result;
+}
+
+// Two strips 200 wide, of three rows 100 high and of two rows 150 high, fill the left of the
+// sheet exactly: nothing is wasted, whichever way the first cut runs, and a second run with the
+// same budget plans the same tree.
+TEST(LineOptimization, FindsAPlanWithoutWasteWhereOneExists) {
+  std::vector<LinePiece> pieces;
+  for (int i = 0; i < 3; ++i) pieces.push_back({i, 100, 200});
+  for (int i = 3; i < 5; ++i) pieces.push_back({i, 200, 150});
+  for (FirstCut first_cut : {FirstCut::kVertical, FirstCut::kHorizontal}) {
+    LineProblem problem = Problem(600, 300, pieces);
+    if (first_cut == FirstCut::kHorizontal) problem = Transposed(problem);
+    ASSERT_EQ(problem.rules.first_cut, first_cut);
+    const LineResult result = Plan(problem);
+    EXPECT_EQ(result.waste, 0);
+    ASSERT_TRUE(result.tree);
+    EXPECT_EQ(WriteChallengeSolution(problem, *Plan(problem).tree),
+              WriteChallengeSolution(problem, *result.tree));
+  }
+}
+
+// The piece fills the sheet's height and may not turn: the only plans move it right of the flaw
+// with waste at least 20 wide before it.
+TEST(LineOptimization, KeepsPiecesAndCutsOffFlaws) {
+  LineProblem problem = Problem(300, 100, {{1, 200, 100, false}});
+  problem.sheets[0].flaws = {{50, 50, 2, 2}};
+  const LineResult result = Plan(problem);
+  EXPECT_EQ(result.waste, 53 * 100);
+}
+
+// Free, the pieces tile a strip 300 wide exactly; a stack that wants the tall piece between the
+// two low ones cannot be cut so, and the plan pays for the order it keeps.
+TEST(LineOptimization, KeepsAStacksOrderAtItsCost) {
+  const std::vector<LinePiece> pieces = {
+      {1, 100, 100, false}, {2, 200, 50, false}, {3, 200, 50, false}};
+  EXPECT_EQ(Plan(Problem(1000, 100, pieces)).waste, 0);
+  std::vector<LinePiece> stacked = pieces;
+  stacked[1].stack = stacked[0].stack = stacked[2].stack = 0;
+  stacked[1].sequence = 1;
+  stacked[0].sequence = 2;
+  stacked[2].sequence = 3;
+  EXPECT_GT(Plan(Problem(1000, 100, stacked)).waste, 0);
+}
+
+}  // namespace
+}  // namespace lumora
