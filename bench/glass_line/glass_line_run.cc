@@ -3,10 +3,10 @@
 // format and read back, its waste, the best known and the two published results, the seconds
 // taken and the peak memory of the process.
 //
-//   lumora_glass_line [--time-limit S] [--threads N] [--budget N] [--guides DIGITS]
+//   lumora_glass_line [--time-limit S] [--threads N] [--budget N] [--guide N]
 //                     [--best-known FILE.csv] [--out FOLDER] PREFIX
 //
-// --guides gives the guide of each search in turn by its number in LineGuide.
+// --guide gives the search's guide by its number in LineGuide.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -55,11 +55,8 @@ int main(int argc, char** argv) {
       settings.time_limit_seconds = std::atof(argv[++i]);
     } else if (arg == "--threads" && has_value) {
       settings.threads = std::atoi(argv[++i]);
-    } else if (arg == "--guides" && has_value) {
-      settings.guides.clear();
-      for (const char* guide = argv[++i]; *guide != 0; ++guide) {
-        settings.guides.push_back(static_cast<LineGuide>(*guide - '0'));
-      }
+    } else if (arg == "--guide" && has_value) {
+      settings.guide = static_cast<LineGuide>(std::atoi(argv[++i]));
     } else if (arg == "--budget" && has_value) {
       settings.budget = std::atoll(argv[++i]);
     } else if (arg == "--best-known" && has_value) {

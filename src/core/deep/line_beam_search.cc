@@ -57,6 +57,9 @@ bool Dominates(const LineFront& a, const LineFront& b) {
 }
 
 constexpr size_t kDominanceChecks = 64;
+// A layer is expanded in blocks of this many nodes, and merged after this many blocks.
+constexpr size_t kBlockNodes = 64;
+constexpr size_t kSegmentBlocks = 32;
 
 }  // namespace
 
@@ -75,15 +78,36 @@ struct LineBeamSearch::Candidate {
   int64_t waste = 0;
   uint64_t hash = 0;
   int64_t item_area = 0;
-  uint64_t order = 0;
+  uint64_t order = 0;  // parent and child number: the same on any thread
   uint32_t parent = 0;
   uint32_t stack = 0;
   LineMove move;
 };
 
+// A finished plan: its last move from a node of the last layer.
+struct LineBeamSearch::Completion {
+  int64_t waste = 0;
+  uint64_t order = 0;
+  uint32_t parent = 0;
+  LineMove move;
+};
+
+// What one thread made of a block of nodes.
+struct LineBeamSearch::Block {
+  std::vector<Candidate> candidates;
+  std::vector<Completion> completions;
+  int64_t children = 0;
+  int64_t bounded = 0;
+  uint32_t child_number = 0;
+};
+
 LineBeamSearch::LineBeamSearch(const LineGeometry& geometry, const LineFronts& fronts,
-                               const std::vector<LinePiece>& pieces, LineGuide guide)
-    : geometry_(geometry), fronts_(fronts), pieces_(pieces), guide_(guide) {
+                               const std::vector<LinePiece>& pieces, LineGuide guide, int threads)
+    : geometry_(geometry),
+      fronts_(fronts),
+      pieces_(pieces),
+      guide_(guide),
+      workers_(std::make_unique<LineWorkers>(std::max(1, threads))) {
   stacks_ = DrawOrder(pieces);
   uint64_t seed = 0x5EED;
   for (const std::vector<int32_t>& stack : stacks_) {
@@ -95,6 +119,8 @@ LineBeamSearch::LineBeamSearch(const LineGeometry& geometry, const LineFronts& f
   }
 }
 
+LineBeamSearch::~LineBeamSearch() = default;
+
 double LineBeamSearch::Guide(const LineFront& front, int64_t item_area, int32_t placed) const {
   const int64_t consumed = fronts_.Consumed(front);
   if (consumed <= 0 || item_area <= 0) return 0;
@@ -103,49 +129,44 @@ double LineBeamSearch::Guide(const LineFront& front, int64_t item_area, int32_t 
   return ratio * placed / static_cast<double>(item_area);
 }
 
-bool LineBeamSearch::OutOfTime(const LineSearchLimits& limits) {
-  if (ended_) return true;
-  ended_ = (limits.stop != nullptr && limits.stop->load(std::memory_order_relaxed)) ||
-           (limits.max_expansions > 0 && figures_.expansions >= limits.max_expansions) ||
-           (limits.max_expansions <= 0 && std::chrono::steady_clock::now() >= limits.deadline);
-  return ended_;
+bool LineBeamSearch::Expired(const LineSearchLimits& limits) {
+  return (limits.stop != nullptr && limits.stop->load(std::memory_order_relaxed)) ||
+         (limits.max_expansions <= 0 && std::chrono::steady_clock::now() >= limits.deadline);
 }
 
-void LineBeamSearch::Complete(const Node& node, const LineClosings& closings, const LineMove& move,
-                              const std::function<bool(const LinePlanFound&)>& found) {
-  LineState child;
-  if (!fronts_.Apply(node.state, closings, move, &child)) return;
-  const std::optional<LineStripEnd> end = fronts_.Finish(child);
-  if (!end) return;
-  const int32_t sheet = child.front.sheet;
-  const int64_t waste = geometry_.AreaBefore(sheet) +
-                        static_cast<int64_t>(end->right) * geometry_.Height(sheet) - total_area_;
-  if (best_waste_ >= 0 && waste >= best_waste_) return;
-  LinePlanFound plan;
-  plan.waste = waste;
-  plan.moves.push_back(move);
-  for (int32_t record = node.record; record >= 0; record = records_[record].parent) {
-    plan.moves.push_back(records_[record].move);
+bool LineBeamSearch::OutOfTime(const LineSearchLimits& limits) {
+  if (ended_) return true;
+  if (Expired(limits) ||
+      (limits.max_expansions > 0 && figures_.expansions >= limits.max_expansions)) {
+    ended_ = true;
   }
-  std::reverse(plan.moves.begin(), plan.moves.end());
-  if (found(plan)) best_waste_ = waste;
+  return ended_;
 }
 
 void LineBeamSearch::Offer(const Node& node, const LineClosings& closings, uint32_t index,
                            uint32_t stack, const LineMove& move, const LineFront& front,
-                           std::vector<Candidate>& candidates,
-                           const std::function<bool(const LinePlanFound&)>& found) {
-  ++figures_.children;
+                           Block& block) const {
+  ++block.children;
+  const uint64_t order = (static_cast<uint64_t>(index) << 24) | block.child_number++;
   const int32_t count = node.count + 1;
   if (count == static_cast<int32_t>(pieces_.size())) {
-    Complete(node, closings, move, found);
+    LineState child;
+    if (!fronts_.Apply(node.state, closings, move, &child)) return;
+    const std::optional<LineStripEnd> end = fronts_.Finish(child);
+    if (!end) return;
+    const int32_t sheet = child.front.sheet;
+    const int64_t waste = geometry_.AreaBefore(sheet) +
+                          static_cast<int64_t>(end->right) * geometry_.Height(sheet) - total_area_;
+    if (best_waste_ < 0 || waste < best_waste_) {
+      block.completions.push_back({waste, order, index, move});
+    }
     return;
   }
   const LinePiece& piece = pieces_[move.piece];
   const int64_t item_area = node.item_area + static_cast<int64_t>(piece.width) * piece.height;
   const int64_t waste = fronts_.Consumed(front) - item_area;
   if (best_waste_ >= 0 && waste >= best_waste_) {
-    ++figures_.bounded;
+    ++block.bounded;
     return;
   }
   const size_t key = key_offsets_[stack] + node.placed[stack];
@@ -155,15 +176,15 @@ void LineBeamSearch::Offer(const Node& node, const LineClosings& closings, uint3
   candidate.waste = waste;
   candidate.hash = node.hash ^ keys_[key] ^ keys_[key + 1];
   candidate.item_area = item_area;
-  candidate.order = order_++;
+  candidate.order = order;
   candidate.parent = index;
   candidate.stack = stack;
   candidate.move = move;
-  candidates.push_back(candidate);
+  block.candidates.push_back(candidate);
 }
 
-void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candidate>& candidates,
-                            const std::function<bool(const LinePlanFound&)>& found) {
+void LineBeamSearch::Expand(const Node& node, uint32_t index, Block& block) const {
+  block.child_number = 0;
   const bool started = node.state.front.sheet >= 0;
   LineClosings closings = fronts_.Closings(node.state, false);
   for (uint32_t stack = 0; stack < stacks_.size(); ++stack) {
@@ -175,13 +196,13 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candid
     for (int turned = 0; turned < turns && started; ++turned) {
       for (InsertLevel level :
            {InsertLevel::kRowPart, InsertLevel::kNewRow, InsertLevel::kNewStrip}) {
-        for (bool raise : {false, true}) {
-          if (raise && level != InsertLevel::kNewRow) continue;
-          const LineMove move{piece_index, turned == 1, level, raise};
+        for (Dodge dodge : {Dodge::kRight, Dodge::kLift, Dodge::kRaiseRow}) {
+          if (dodge == Dodge::kRaiseRow && level != InsertLevel::kNewRow) continue;
+          const LineMove move{piece_index, turned == 1, level, dodge};
           const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
           if (!front) continue;
           placed_here = true;
-          Offer(node, closings, index, stack, move, *front, candidates, found);
+          Offer(node, closings, index, stack, move, *front, block);
         }
       }
     }
@@ -189,9 +210,11 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, std::vector<Candid
     // A new sheet only for a piece the open one cannot take: what it leaves would be waste.
     if (!closings.sheet_known) fronts_.CloseSheet(node.state, closings);
     for (int turned = 0; turned < turns; ++turned) {
-      const LineMove move{piece_index, turned == 1, InsertLevel::kNewSheet, false};
-      const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
-      if (front) Offer(node, closings, index, stack, move, *front, candidates, found);
+      for (Dodge dodge : {Dodge::kRight, Dodge::kLift}) {
+        const LineMove move{piece_index, turned == 1, InsertLevel::kNewSheet, dodge};
+        const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
+        if (front) Offer(node, closings, index, stack, move, *front, block);
+      }
     }
   }
 }
@@ -203,8 +226,7 @@ bool LineBeamSearch::Better(const Candidate& a, const Candidate& b) {
 
 bool LineBeamSearch::Trim(std::vector<Candidate>& candidates, int64_t width) {
   if (static_cast<int64_t>(candidates.size()) <= width) return false;
-  std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return Better(a, b); });
+  std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(), Better);
   candidates.resize(width);
   return true;
 }
@@ -234,44 +256,110 @@ bool LineBeamSearch::Prune(std::vector<Candidate>& candidates, int64_t width) {
   return Trim(candidates, width);
 }
 
+void LineBeamSearch::Report(const std::vector<Node>& layer,
+                            const std::vector<Completion>& completions,
+                            const std::function<bool(const LinePlanFound&)>& found) {
+  if (completions.empty()) return;
+  const Completion& best = *std::min_element(
+      completions.begin(), completions.end(), [](const Completion& a, const Completion& b) {
+        return std::tie(a.waste, a.order) < std::tie(b.waste, b.order);
+      });
+  if (best_waste_ >= 0 && best.waste >= best_waste_) return;
+  LinePlanFound plan;
+  plan.waste = best.waste;
+  plan.moves.push_back(best.move);
+  for (int32_t record = layer[best.parent].record; record >= 0; record = records_[record].parent) {
+    plan.moves.push_back(records_[record].move);
+  }
+  std::reverse(plan.moves.begin(), plan.moves.end());
+  if (found(plan)) best_waste_ = best.waste;
+}
+
+void LineBeamSearch::Materialize(const std::vector<Node>& layer,
+                                 const std::vector<Candidate>& candidates,
+                                 std::vector<Node>& next) {
+  next.assign(candidates.size(), Node{});
+  const size_t first_record = records_.size();
+  records_.resize(first_record + candidates.size());
+  std::atomic<size_t> chunk = 0;
+  constexpr size_t kChunk = 256;
+  workers_->Run([&](int) {
+    for (size_t begin = chunk.fetch_add(kChunk); begin < candidates.size();
+         begin = chunk.fetch_add(kChunk)) {
+      for (size_t c = begin; c < std::min(candidates.size(), begin + kChunk); ++c) {
+        const Candidate& candidate = candidates[c];
+        const Node& parent = layer[candidate.parent];
+        Node& node = next[c];
+        const InsertLevel level = candidate.move.level;
+        const LineClosings closings =
+            level == InsertLevel::kRowPart
+                ? LineClosings{}
+                : fronts_.Closings(parent.state, level == InsertLevel::kNewSheet);
+        fronts_.Apply(parent.state, closings, candidate.move, &node.state);
+        node.placed = parent.placed;
+        ++node.placed[candidate.stack];
+        node.hash = candidate.hash;
+        node.record = static_cast<int32_t>(first_record + c);
+        records_[first_record + c] = {parent.record, candidate.move};
+        node.item_area = candidate.item_area;
+        node.count = parent.count + 1;
+      }
+    }
+  });
+}
+
 bool LineBeamSearch::Beam(int64_t width, const LineSearchLimits& limits,
                           const std::function<bool(const LinePlanFound&)>& found, bool* truncated) {
   records_.clear();
   std::vector<Node> layer(1);
   layer[0].placed.assign(stacks_.size(), 0);
   std::vector<Candidate> candidates;
+  std::vector<Completion> completions;
+  std::vector<Block> blocks(kSegmentBlocks);
   const size_t compact_at = static_cast<size_t>(4 * width + 1024);
+  const bool timed = limits.max_expansions <= 0;
   for (size_t depth = 0; depth < pieces_.size(); ++depth) {
     candidates.clear();
-    for (uint32_t i = 0; i < layer.size(); ++i) {
+    completions.clear();
+    for (size_t segment = 0; segment < layer.size(); segment += kBlockNodes * kSegmentBlocks) {
       if (OutOfTime(limits)) return false;
-      ++figures_.expansions;
-      Expand(layer[i], i, candidates, found);
-      // The best of many more than the beam keeps are enough to choose from.
-      if (candidates.size() >= compact_at && Trim(candidates, 2 * width)) *truncated = true;
+      const size_t end = std::min(layer.size(), segment + kBlockNodes * kSegmentBlocks);
+      const size_t count = (end - segment + kBlockNodes - 1) / kBlockNodes;
+      std::atomic<size_t> next_block = 0;
+      workers_->Run([&](int) {
+        for (size_t b = next_block++; b < count; b = next_block++) {
+          Block& block = blocks[b];
+          block.candidates.clear();
+          block.completions.clear();
+          block.children = block.bounded = 0;
+          const size_t first = segment + b * kBlockNodes;
+          for (size_t i = first; i < std::min(end, first + kBlockNodes); ++i) {
+            if (timed && (ended_ || Expired(limits))) {
+              ended_ = true;
+              return;
+            }
+            Expand(layer[i], static_cast<uint32_t>(i), block);
+          }
+        }
+      });
+      if (ended_) return false;
+      figures_.expansions += static_cast<int64_t>(end - segment);
+      for (size_t b = 0; b < count; ++b) {
+        figures_.children += blocks[b].children;
+        figures_.bounded += blocks[b].bounded;
+        candidates.insert(candidates.end(), blocks[b].candidates.begin(),
+                          blocks[b].candidates.end());
+        completions.insert(completions.end(), blocks[b].completions.begin(),
+                           blocks[b].completions.end());
+        // The best of many more than the beam keeps are enough to choose from.
+        if (candidates.size() >= compact_at && Trim(candidates, 2 * width)) *truncated = true;
+      }
     }
+    Report(layer, completions, found);
     if (Prune(candidates, width)) *truncated = true;
     if (candidates.empty()) return true;
-    std::vector<Node> next(candidates.size());
-    for (size_t c = 0; c < candidates.size(); ++c) {
-      const Candidate& candidate = candidates[c];
-      const Node& parent = layer[candidate.parent];
-      Node& node = next[c];
-      const InsertLevel level = candidate.move.level;
-      const LineClosings closings =
-          level == InsertLevel::kRowPart
-              ? LineClosings{}
-              : fronts_.Closings(parent.state, level == InsertLevel::kNewSheet);
-      fronts_.Apply(parent.state, closings, candidate.move, &node.state);
-      node.placed = parent.placed;
-      ++node.placed[candidate.stack];
-      node.hash = candidate.hash;
-      node.record = static_cast<int32_t>(records_.size());
-      records_.push_back({parent.record, candidate.move});
-      const LinePiece& piece = pieces_[candidate.move.piece];
-      node.item_area = parent.item_area + static_cast<int64_t>(piece.width) * piece.height;
-      node.count = parent.count + 1;
-    }
+    std::vector<Node> next;
+    Materialize(layer, candidates, next);
     layer = std::move(next);
   }
   return true;

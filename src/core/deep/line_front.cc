@@ -34,7 +34,7 @@ std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int
     for (size_t i = 0; i < parts.size(); ++i) {
       const RowPart& part = parts[i];
       if (part.top < 0 || part.top == top) continue;
-      if (!trims_ || part.w < least_waste) return std::nullopt;
+      if (!trims_ || part.w < least_waste || part.low > bottom) return std::nullopt;
       if (top - part.top < least_waste) raised = std::max(raised, part.top + least_waste);
     }
     if (raised == top) break;
@@ -59,8 +59,9 @@ std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int
     if (part.x > x1_prev && !geometry_.CutClear(sheet, part.x, bottom, 0, top - bottom)) {
       return std::nullopt;
     }
-    if (part.top >= 0 && part.top < top &&
-        !geometry_.CutClear(sheet, part.x, part.top, part.w, 0)) {
+    if (part.top < 0) continue;
+    const int32_t trim = part.low > bottom ? part.low : part.top;
+    if (trim > bottom && trim < top && !geometry_.CutClear(sheet, part.x, trim, part.w, 0)) {
       return std::nullopt;
     }
   }
@@ -190,39 +191,61 @@ std::optional<LineStripEnd> LineFronts::Finish(const LineState& state) const {
   return closed;
 }
 
-// The least X at or right of x0 where the piece touches no flaw, leaving room for waste between.
-std::optional<int32_t> LineFronts::MoveRight(int32_t sheet, int32_t x0, int32_t y, int32_t w,
-                                             int32_t h) const {
-  int32_t x = x0;
-  while (x + w <= geometry_.Width(sheet)) {
-    const LineFlaw* flaw = geometry_.FlawIn(sheet, x, y, w, h);
-    if (flaw == nullptr) return x;
-    if (!third_stage_) return std::nullopt;
-    x = std::max(flaw->x + flaw->w + 1, x0 + geometry_.least_waste());
+int LineFronts::Dodged(int32_t sheet, int32_t x0, int32_t bottom, int32_t top, Dodge dodge,
+                       RowPart item, int32_t h, RowPart* parts) const {
+  const int32_t w = item.w;
+  const int32_t width = geometry_.Width(sheet);
+  const int32_t height = geometry_.Height(sheet);
+  if (x0 + w > width || bottom + h > height) return 0;
+  const LineFlaw* flaw = geometry_.FlawIn(sheet, x0, bottom, w, h);
+  item.x = x0;
+  item.low = bottom;
+  if (dodge == Dodge::kLift) {
+    // Into the trim above it, or as little higher as the flaws allow.
+    if (flaw == nullptr || !trims_ || w < geometry_.least_waste()) return 0;
+    item.low = std::max(bottom + geometry_.least_waste(), top - h);
+    while (flaw != nullptr) {
+      if (item.low + h > height) return 0;
+      flaw = geometry_.FlawIn(sheet, x0, item.low, w, h);
+      if (flaw != nullptr) item.low = flaw->y + flaw->h + 1;
+    }
+  } else {
+    // The least X right of x0 where the piece is clear, with room for waste left of it.
+    while (flaw != nullptr) {
+      if (!third_stage_) return 0;
+      item.x = std::max(flaw->x + flaw->w + 1, x0 + geometry_.least_waste());
+      if (item.x + w > width) return 0;
+      flaw = geometry_.FlawIn(sheet, item.x, bottom, w, h);
+    }
   }
-  return std::nullopt;
+  item.top = item.low + h;
+  if (item.x == x0) {
+    parts[0] = item;
+    return 1;
+  }
+  parts[0] = {x0, item.x - x0, -1, bottom, -1, false};
+  parts[1] = item;
+  return 2;
 }
 
-std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t w, int32_t h,
+std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t h, Dodge dodge,
                                                 RowPart item, LineState* child) const {
   const LineFront& f = state.front;
-  const std::optional<int32_t> x = MoveRight(f.sheet, f.x3_curr, f.y2_prev, w, h);
-  if (!x) return std::nullopt;
-  item.x = *x;
-  item.top = f.y2_prev + h;
-  const RowPart added[2] = {{f.x3_curr, *x - f.x3_curr, -1, -1, false}, item};
-  const std::span<const RowPart> fresh =
-      *x > f.x3_curr ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
+  RowPart added[2];
+  const int count = Dodged(f.sheet, f.x3_curr, f.y2_prev, f.y2_curr, dodge, item, h, added);
+  if (count == 0) return std::nullopt;
+  const std::span<const RowPart> fresh(added, count);
+  const RowPart& placed = added[count - 1];
   const std::optional<int32_t> top = FitRowTop(f.sheet, f.x1_prev, f.y2_prev, f.y2_curr,
-                                               std::max(f.y2_curr, item.top), state.parts, fresh);
+                                               std::max(f.y2_curr, placed.top), state.parts, fresh);
   if (!top) return std::nullopt;
-  const int32_t right = std::max(f.x1_curr, *x + w);
+  const int32_t right = std::max(f.x1_curr, placed.x + placed.w);
   if (right > f.x1_curr && (!RightCloses(f.sheet, f.x1_prev, right) ||
                             !Widen(f.sheet, f.x1_prev, f.x1_curr, {state.rows, {}}, right))) {
     return std::nullopt;
   }
   LineFront front = f;
-  front.x3_curr = *x + w;
+  front.x3_curr = placed.x + placed.w;
   front.y2_curr = *top;
   front.x1_curr = right;
   if (child != nullptr) {
@@ -235,46 +258,40 @@ std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t 
 }
 
 std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
-                                                   std::optional<int32_t> bottom, int32_t w,
-                                                   int32_t h, bool raise, RowPart item,
+                                                   std::optional<int32_t> bottom, int32_t h,
+                                                   Dodge dodge, RowPart item,
                                                    LineState* child) const {
   const LineFront& f = state.front;
   if (!bottom) return std::nullopt;
-  std::optional<int32_t> x = f.x1_prev;
-  if (raise) {
-    const LineFlaw* flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, w, h);
+  if (dodge == Dodge::kRaiseRow) {
+    const LineFlaw* flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, item.w, h);
     if (flaw == nullptr) return std::nullopt;  // the plain new row is the same
     while (flaw != nullptr) {
       bottom = CloseRow(state, false, flaw->y + flaw->h + 1);
       if (!bottom || *bottom + h > geometry_.Height(f.sheet)) return std::nullopt;
-      flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, w, h);
+      flaw = geometry_.FlawIn(f.sheet, f.x1_prev, *bottom, item.w, h);
     }
-  } else {
-    if (*bottom + h > geometry_.Height(f.sheet)) return std::nullopt;
-    x = MoveRight(f.sheet, f.x1_prev, *bottom, w, h);
-    if (!x) return std::nullopt;
   }
-  if (*bottom + h > geometry_.Height(f.sheet)) return std::nullopt;
-  if (!third_stage_ && *x + w != f.x1_curr) return std::nullopt;
+  RowPart added[2];
+  const int count = Dodged(f.sheet, f.x1_prev, *bottom, *bottom, dodge, item, h, added);
+  if (count == 0) return std::nullopt;
+  const std::span<const RowPart> fresh(added, count);
+  const RowPart& placed = added[count - 1];
+  if (!third_stage_ && placed.x + placed.w != f.x1_curr) return std::nullopt;
   const ClosedRow closed{f.y2_prev, *bottom, f.x3_curr};
-  const int32_t right = std::max(f.x1_curr, *x + w);
+  const int32_t right = std::max(f.x1_curr, placed.x + placed.w);
   if (right > f.x1_curr && (!RightCloses(f.sheet, f.x1_prev, right) ||
                             !Widen(f.sheet, f.x1_prev, f.x1_curr,
                                    {state.rows, std::span<const ClosedRow>(&closed, 1)}, right))) {
     return std::nullopt;
   }
-  item.x = *x;
-  item.top = *bottom + h;
-  const RowPart added[2] = {{f.x1_prev, *x - f.x1_prev, -1, -1, false}, item};
-  const std::span<const RowPart> fresh =
-      *x > f.x1_prev ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
   const std::optional<int32_t> top =
-      FitRowTop(f.sheet, f.x1_prev, *bottom, *bottom, item.top, {}, fresh);
+      FitRowTop(f.sheet, f.x1_prev, *bottom, *bottom, placed.top, {}, fresh);
   if (!top) return std::nullopt;
   LineFront front = f;
   front.y2_prev = *bottom;
   front.y2_curr = *top;
-  front.x3_curr = *x + w;
+  front.x3_curr = placed.x + placed.w;
   front.x1_curr = right;
   if (child != nullptr) {
     child->front = front;
@@ -285,28 +302,27 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
   return front;
 }
 
-std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left, int32_t w,
-                                                     int32_t h, RowPart item,
+std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left, int32_t h,
+                                                     Dodge dodge, RowPart item,
                                                      LineState* child) const {
-  if (h > geometry_.Height(sheet)) return std::nullopt;
-  const std::optional<int32_t> x = MoveRight(sheet, left, 0, w, h);
-  if (!x || *x + w - left > geometry_.most_strip() || !RightCloses(sheet, left, *x + w)) {
+  RowPart added[2];
+  const int count = Dodged(sheet, left, 0, 0, dodge, item, h, added);
+  if (count == 0) return std::nullopt;
+  const std::span<const RowPart> fresh(added, count);
+  const RowPart& placed = added[count - 1];
+  const int32_t right = placed.x + placed.w;
+  if (right - left > geometry_.most_strip() || !RightCloses(sheet, left, right)) {
     return std::nullopt;
   }
-  item.x = *x;
-  item.top = h;
-  const RowPart added[2] = {{left, *x - left, -1, -1, false}, item};
-  const std::span<const RowPart> fresh =
-      *x > left ? std::span<const RowPart>(added, 2) : std::span<const RowPart>(added + 1, 1);
-  const std::optional<int32_t> top = FitRowTop(sheet, left, 0, 0, h, {}, fresh);
+  const std::optional<int32_t> top = FitRowTop(sheet, left, 0, 0, placed.top, {}, fresh);
   if (!top) return std::nullopt;
   LineFront front;
   front.sheet = sheet;
   front.x1_prev = left;
-  front.x1_curr = *x + w;
+  front.x1_curr = right;
   front.y2_prev = 0;
   front.y2_curr = *top;
-  front.x3_curr = *x + w;
+  front.x3_curr = right;
   if (child != nullptr) {
     child->front = front;
     child->rows.clear();
@@ -320,18 +336,19 @@ std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClo
   const LinePiece& piece = pieces_[move.piece];
   const int32_t w = move.turned ? piece.height : piece.width;
   const int32_t h = move.turned ? piece.width : piece.height;
-  const RowPart item{0, w, 0, move.piece, move.turned};
+  const RowPart item{0, w, 0, 0, move.piece, move.turned};
   const LineFront& f = state.front;
   if (move.level != InsertLevel::kNewSheet && f.sheet < 0) return std::nullopt;
   switch (move.level) {
     case InsertLevel::kRowPart:
-      if (!third_stage_) return std::nullopt;
-      return PlaceInRow(state, w, h, item, child);
+      if (!third_stage_ || move.dodge == Dodge::kRaiseRow) return std::nullopt;
+      return PlaceInRow(state, h, move.dodge, item, child);
     case InsertLevel::kNewRow:
-      return PlaceInNewRow(state, closings.row_top, w, h, move.raise, item, child);
+      return PlaceInNewRow(state, closings.row_top, h, move.dodge, item, child);
     case InsertLevel::kNewStrip:
       if (!closings.strip || closings.strip->right >= geometry_.Width(f.sheet)) return std::nullopt;
-      return PlaceInNewStrip(f.sheet, closings.strip->right, w, h, item, child);
+      if (move.dodge == Dodge::kRaiseRow) return std::nullopt;
+      return PlaceInNewStrip(f.sheet, closings.strip->right, h, move.dodge, item, child);
     case InsertLevel::kNewSheet:
       if (f.sheet + 1 >= geometry_.SheetCount()) return std::nullopt;
       if (f.sheet >= 0) {
@@ -344,7 +361,8 @@ std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClo
         }
         if (!known->sheet) return std::nullopt;
       }
-      return PlaceInNewStrip(f.sheet + 1, 0, w, h, item, child);
+      if (move.dodge == Dodge::kRaiseRow) return std::nullopt;
+      return PlaceInNewStrip(f.sheet + 1, 0, h, move.dodge, item, child);
   }
   return std::nullopt;
 }

@@ -36,11 +36,14 @@ struct ClosedRow {
   int32_t end = 0;  // of its last part
 };
 
-// A part of the open row: a piece standing on the row's bottom, or waste left of a flaw.
+// A part of the open row: a piece, or waste left of a flaw. A piece stands on the row's bottom
+// and is trimmed to the row's height, or is lifted off a flaw with waste below it and then
+// reaches the row's top, which can no longer move.
 struct RowPart {
   int32_t x = 0;
   int32_t w = 0;
   int32_t top = -1;  // of the piece; -1 for waste
+  int32_t low = 0;   // bottom of the piece
   int32_t piece = -1;
   bool turned = false;
 };
@@ -53,13 +56,16 @@ struct LineState {
 
 enum class InsertLevel : uint8_t { kRowPart, kNewRow, kNewStrip, kNewSheet };
 
+// How a piece that would hold a flaw where it goes keeps clear of it: moved right with waste
+// left of it, lifted in its part with waste below, or, in a new row, on the row below raised
+// past the flaw. Lifting and raising are only moves where a flaw is in the way.
+enum class Dodge : uint8_t { kRight, kLift, kRaiseRow };
+
 struct LineMove {
   int32_t piece = 0;
   bool turned = false;
   InsertLevel level = InsertLevel::kRowPart;
-  // A new row whose piece would hold a flaw: raise the row below past it instead of moving the
-  // piece right.
-  bool raise = false;
+  Dodge dodge = Dodge::kRight;
 };
 
 // A strip closed: the top of its last row and its right.
@@ -119,15 +125,18 @@ class LineFronts {
              int32_t right) const;
   std::optional<LineStripEnd> CloseStrip(const LineState& state, const std::optional<int32_t>& top,
                                          int32_t least_right) const;
-  std::optional<int32_t> MoveRight(int32_t sheet, int32_t x0, int32_t y, int32_t w,
-                                   int32_t h) const;
 
-  std::optional<LineFront> PlaceInRow(const LineState& state, int32_t w, int32_t h, RowPart item,
+  // The parts a piece makes at `x0` on a row from `bottom`, whose pieces reach `top` so far;
+  // none when it cannot dodge the flaws so.
+  int Dodged(int32_t sheet, int32_t x0, int32_t bottom, int32_t top, Dodge dodge, RowPart item,
+             int32_t h, RowPart* parts) const;
+
+  std::optional<LineFront> PlaceInRow(const LineState& state, int32_t h, Dodge dodge, RowPart item,
                                       LineState* child) const;
   std::optional<LineFront> PlaceInNewRow(const LineState& state, std::optional<int32_t> bottom,
-                                         int32_t w, int32_t h, bool raise, RowPart item,
+                                         int32_t h, Dodge dodge, RowPart item,
                                          LineState* child) const;
-  std::optional<LineFront> PlaceInNewStrip(int32_t sheet, int32_t left, int32_t w, int32_t h,
+  std::optional<LineFront> PlaceInNewStrip(int32_t sheet, int32_t left, int32_t h, Dodge dodge,
                                            RowPart item, LineState* child) const;
 
   const LineGeometry& geometry_;

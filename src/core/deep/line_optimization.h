@@ -20,9 +20,8 @@ struct LineSettings {
   // With more than 0, each search expands this many nodes and the time limit is ignored: the
   // same budget gives the same plan on any machine.
   int64_t budget = 0;
-  int threads = 2;  // searches run side by side
-  // The guide of each search in turn.
-  std::vector<LineGuide> guides = {LineGuide::kWasteRatioPerArea, LineGuide::kWasteRatio};
+  int threads = 2;
+  LineGuide guide = LineGuide::kWasteRatioPerArea;
   size_t memory_bytes = size_t{1536} << 20;
 };
 
@@ -33,7 +32,7 @@ struct LineResult {
   // Plans a search made that the validator refused: each is a fault of the search, named here.
   int plans_refused = 0;
   std::vector<std::string> refusals;
-  LineSearchFigures figures;  // of all searches together
+  LineSearchFigures figures;
   double seconds = 0;
 };
 

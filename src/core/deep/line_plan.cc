@@ -48,17 +48,22 @@ Spec RowSpec(const PlanRow& row, int32_t left, int32_t right) {
       spec.children.push_back(Leaf(part.x, row.bottom, part.w, height, CutNodeType::kWaste));
       continue;
     }
-    const int32_t piece_height = part.top - row.bottom;
-    if (piece_height == height) {
+    if (part.low == row.bottom && part.top == row.top) {
       spec.children.push_back(
           Leaf(part.x, row.bottom, part.w, height, CutNodeType::kPiece, part.piece));
       continue;
     }
     Spec trimmed{part.x, row.bottom, part.w, height, CutNodeType::kBranch, -1, {}};
+    if (part.low > row.bottom) {
+      trimmed.children.push_back(
+          Leaf(part.x, row.bottom, part.w, part.low - row.bottom, CutNodeType::kWaste));
+    }
     trimmed.children.push_back(
-        Leaf(part.x, row.bottom, part.w, piece_height, CutNodeType::kPiece, part.piece));
-    trimmed.children.push_back(
-        Leaf(part.x, part.top, part.w, row.top - part.top, CutNodeType::kWaste));
+        Leaf(part.x, part.low, part.w, part.top - part.low, CutNodeType::kPiece, part.piece));
+    if (part.top < row.top) {
+      trimmed.children.push_back(
+          Leaf(part.x, part.top, part.w, row.top - part.top, CutNodeType::kWaste));
+    }
     spec.children.push_back(std::move(trimmed));
   }
   if (end < right) {
