@@ -107,6 +107,7 @@ LineBeamSearch::LineBeamSearch(const LineGeometry& geometry, const LineFronts& f
       fronts_(fronts),
       pieces_(pieces),
       guide_(guide),
+      first_guide_(guide),
       workers_(std::make_unique<LineWorkers>(std::max(1, threads))) {
   stacks_ = DrawOrder(pieces);
   uint64_t seed = 0x5EED;
@@ -376,6 +377,8 @@ void LineBeamSearch::Run(const LineSearchLimits& limits,
   int64_t width = 1;
   while (!ended_) {
     figures_.width = width;
+    const auto started = std::chrono::steady_clock::now();
+    const int64_t expanded = figures_.expansions;
     bool truncated = false;
     if (!Beam(width, limits, found, &truncated)) break;
     ++figures_.beams;
@@ -383,8 +386,26 @@ void LineBeamSearch::Run(const LineSearchLimits& limits,
       figures_.exhausted = true;
       break;
     }
-    if (width >= widest) break;
-    width = std::min(widest, width * 2);
+    // A beam costs about its width: the next is as wide as the rest of the time or budget
+    // allows, at most four times this one, so that little is lost to a beam cut short. When not
+    // even this one's width fits again, what is left goes to a narrower beam led by the other
+    // guide, which finds other plans.
+    double room = 0;
+    if (limits.max_expansions > 0) {
+      room = static_cast<double>(limits.max_expansions - figures_.expansions) /
+             static_cast<double>(std::max<int64_t>(1, figures_.expansions - expanded));
+    } else {
+      const auto now = std::chrono::steady_clock::now();
+      room = std::chrono::duration<double>(limits.deadline - now).count() /
+             std::max(1e-6, std::chrono::duration<double>(now - started).count());
+    }
+    const double growth = std::min(4.0, 0.8 * room);
+    if (growth < 1.1) {
+      const LineGuide other = first_guide_ == LineGuide::kWasteRatio ? LineGuide::kWasteRatioPerArea
+                                                                     : LineGuide::kWasteRatio;
+      guide_ = guide_ == first_guide_ ? other : first_guide_;
+    }
+    width = std::clamp<int64_t>(static_cast<int64_t>(width * growth), 1, widest);
   }
 }
 

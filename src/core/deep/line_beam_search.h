@@ -94,6 +94,7 @@ class LineBeamSearch {
   const LineFronts& fronts_;
   const std::vector<LinePiece>& pieces_;
   LineGuide guide_;
+  const LineGuide first_guide_;
   std::unique_ptr<LineWorkers> workers_;
   std::vector<std::vector<int32_t>> stacks_;  // piece indices in the order they must be cut
   std::vector<uint64_t> keys_;                // per stack and count placed, for the layer hash
