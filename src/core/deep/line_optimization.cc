@@ -6,6 +6,19 @@
 #include "core/engine2d/cutting_tree_validator.h"
 
 namespace lumora {
+namespace {
+
+// Flaws aside, whether a piece of this width and height fits a strip of some sheet.
+bool FitsSomeStrip(const LineProblem& problem, int32_t width, int32_t height) {
+  for (const LineSheet& sheet : problem.sheets) {
+    if (width <= sheet.width && width <= problem.rules.max_strip_width && height <= sheet.height) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
 
 LineResult OptimizeCuttingLine(const LineProblem& problem, const LineSettings& settings,
                                const std::atomic<bool>* stop) {
@@ -23,6 +36,13 @@ LineResult OptimizeCuttingLine(const LineProblem& problem, const LineSettings& s
   limits.memory_bytes = settings.memory_bytes;
 
   LineResult result;
+  for (const LinePiece& piece : canonical.pieces) {
+    if (!FitsSomeStrip(canonical, piece.width, piece.height) &&
+        !(piece.may_turn && FitsSomeStrip(canonical, piece.height, piece.width))) {
+      result.unplaceable.push_back(piece.id);
+    }
+  }
+  if (!result.unplaceable.empty()) return result;
   LineBeamSearch beam(geometry, fronts, canonical.pieces, settings.guide, settings.threads);
   beam.Run(limits, [&](const LinePlanFound& plan) {
     std::optional<CuttingTree> tree = BuildCuttingTree(geometry, fronts, plan.moves);

@@ -32,6 +32,8 @@ struct LineResult {
   // Plans a search made that the validator refused: each is a fault of the search, named here.
   int plans_refused = 0;
   std::vector<std::string> refusals;
+  // The ids of pieces no sheet can hold whole under the line's rules: with any, there is no plan.
+  std::vector<int32_t> unplaceable;
   LineSearchFigures figures;
   double seconds = 0;
 };

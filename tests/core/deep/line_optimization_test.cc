@@ -62,6 +62,14 @@ TEST(LineOptimization, KeepsPiecesAndCutsOffFlaws) {
   EXPECT_EQ(result.waste, 53 * 100);
 }
 
+// Too long for any sheet, unless turned; there is no plan while one piece cannot be cut at all.
+TEST(LineOptimization, NamesPiecesNoSheetCanHold) {
+  const LineResult result =
+      OptimizeCuttingLine(Problem(300, 100, {{5, 400, 50, false}, {6, 50, 150, true}}), {});
+  EXPECT_THAT(result.unplaceable, ::testing::ElementsAre(5));
+  EXPECT_FALSE(result.tree);
+}
+
 // Free, the pieces tile a strip 300 wide exactly; a stack that wants the tall piece between the
 // two low ones cannot be cut so, and the plan pays for the order it keeps.
 TEST(LineOptimization, KeepsAStacksOrderAtItsCost) {
