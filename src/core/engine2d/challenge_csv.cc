@@ -74,13 +74,13 @@ std::optional<double> ChallengeTable::Number(size_t row, size_t column, std::str
 }
 
 std::optional<int32_t> ChallengeTable::Whole(size_t row, size_t column, int32_t least, int32_t most,
-                                             std::string* error) const {
+                                             std::string* error, std::string_view called) const {
   const std::optional<double> value = Number(row, column, error);
   if (!value) return std::nullopt;
   if (*value != std::trunc(*value) || *value < least || *value > most) {
-    *error = Where(row) + std::string(names_[column]) + " is not a whole number from " +
-             GeneralText(least) + " to " + GeneralText(most) + ": \"" +
-             std::string(Field(row, column)) + "\".";
+    *error = Where(row) + std::string(called.empty() ? names_[column] : called) +
+             " is not a whole number from " + GeneralText(least) + " to " + GeneralText(most) +
+             ": \"" + std::string(Field(row, column)) + "\".";
     return std::nullopt;
   }
   return static_cast<int32_t>(*value);

@@ -27,9 +27,10 @@ class ChallengeTable {
 
   // The field as a number, or nullopt and a message naming the file, line and column.
   std::optional<double> Number(size_t row, size_t column, std::string* error) const;
-  // The field as a whole number from `least` to `most`.
+  // The field as a whole number from `least` to `most`; messages call it `called`, else by its
+  // column.
   std::optional<int32_t> Whole(size_t row, size_t column, int32_t least, int32_t most,
-                               std::string* error) const;
+                               std::string* error, std::string_view called = {}) const;
 
   // "<file>, line <n>: " for messages about a record.
   std::string Where(size_t row) const;

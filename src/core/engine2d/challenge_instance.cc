@@ -38,7 +38,7 @@ std::optional<Parameters> ReadParameters(const ChallengeFile& file, std::string*
       if (table->Field(row, 0) != name) continue;
       const int32_t least = name == "nPlates" ? 1 : 0;
       const int32_t most = name == "nPlates" ? kMaxChallengeSheets : kMaxChallengeLength;
-      const std::optional<int32_t> value = table->Whole(row, 1, least, most, error);
+      const std::optional<int32_t> value = table->Whole(row, 1, least, most, error, name);
       if (!value) return std::nullopt;
       *target = *value;
       found.insert(name);

@@ -57,6 +57,7 @@ TEST(ChallengeFiles, RefusesBrokenInstancesSayingWhere) {
       {kBatch, "DEFECT_ID;PLATE_ID;X;Y;WIDTH;HEIGHT\n0;2;1;1;1;1\n", kParameters,
        "PLATE_ID is not a whole number from 0 to 1"},
       {kBatch, kDefects, "NAME;VALUE\nnPlates;2\n", "does not give widthPlates"},
+      {kBatch, kDefects, "NAME;VALUE\nnPlates;0\n", "nPlates is not a whole number from 1"},
       {kBatch, kDefects, "", "global_param.csv is empty"},
   };
   for (const Broken& c : cases) {
