@@ -197,10 +197,13 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, Block& block) cons
     for (int turned = 0; turned < turns && started; ++turned) {
       for (InsertLevel level :
            {InsertLevel::kRowPart, InsertLevel::kNewRow, InsertLevel::kNewStrip}) {
+        bool met_flaw = false;
         for (Dodge dodge : {Dodge::kRight, Dodge::kLift, Dodge::kRaiseRow}) {
+          if (dodge != Dodge::kRight && !met_flaw) break;
           if (dodge == Dodge::kRaiseRow && level != InsertLevel::kNewRow) continue;
           const LineMove move{piece_index, turned == 1, level, dodge};
-          const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
+          const std::optional<LineFront> front = fronts_.Apply(
+              node.state, closings, move, nullptr, dodge == Dodge::kRight ? &met_flaw : nullptr);
           if (!front) continue;
           placed_here = true;
           Offer(node, closings, index, stack, move, *front, block);
@@ -211,9 +214,12 @@ void LineBeamSearch::Expand(const Node& node, uint32_t index, Block& block) cons
     // A new sheet only for a piece the open one cannot take: what it leaves would be waste.
     if (!closings.sheet_known) fronts_.CloseSheet(node.state, closings);
     for (int turned = 0; turned < turns; ++turned) {
+      bool met_flaw = false;
       for (Dodge dodge : {Dodge::kRight, Dodge::kLift}) {
+        if (dodge != Dodge::kRight && !met_flaw) break;
         const LineMove move{piece_index, turned == 1, InsertLevel::kNewSheet, dodge};
-        const std::optional<LineFront> front = fronts_.Apply(node.state, closings, move, nullptr);
+        const std::optional<LineFront> front = fronts_.Apply(
+            node.state, closings, move, nullptr, dodge == Dodge::kRight ? &met_flaw : nullptr);
         if (front) Offer(node, closings, index, stack, move, *front, block);
       }
     }

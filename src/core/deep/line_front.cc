@@ -192,12 +192,13 @@ std::optional<LineStripEnd> LineFronts::Finish(const LineState& state) const {
 }
 
 int LineFronts::Dodged(int32_t sheet, int32_t x0, int32_t bottom, int32_t top, Dodge dodge,
-                       RowPart item, int32_t h, RowPart* parts) const {
+                       RowPart item, int32_t h, RowPart* parts, bool* met_flaw) const {
   const int32_t w = item.w;
   const int32_t width = geometry_.Width(sheet);
   const int32_t height = geometry_.Height(sheet);
   if (x0 + w > width || bottom + h > height) return 0;
   const LineFlaw* flaw = geometry_.FlawIn(sheet, x0, bottom, w, h);
+  if (met_flaw != nullptr) *met_flaw = flaw != nullptr;
   item.x = x0;
   item.low = bottom;
   if (dodge == Dodge::kLift) {
@@ -229,10 +230,12 @@ int LineFronts::Dodged(int32_t sheet, int32_t x0, int32_t bottom, int32_t top, D
 }
 
 std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t h, Dodge dodge,
-                                                RowPart item, LineState* child) const {
+                                                RowPart item, LineState* child,
+                                                bool* met_flaw) const {
   const LineFront& f = state.front;
   RowPart added[2];
-  const int count = Dodged(f.sheet, f.x3_curr, f.y2_prev, f.y2_curr, dodge, item, h, added);
+  const int count =
+      Dodged(f.sheet, f.x3_curr, f.y2_prev, f.y2_curr, dodge, item, h, added, met_flaw);
   if (count == 0) return std::nullopt;
   const std::span<const RowPart> fresh(added, count);
   const RowPart& placed = added[count - 1];
@@ -259,8 +262,8 @@ std::optional<LineFront> LineFronts::PlaceInRow(const LineState& state, int32_t 
 
 std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
                                                    std::optional<int32_t> bottom, int32_t h,
-                                                   Dodge dodge, RowPart item,
-                                                   LineState* child) const {
+                                                   Dodge dodge, RowPart item, LineState* child,
+                                                   bool* met_flaw) const {
   const LineFront& f = state.front;
   if (!bottom) return std::nullopt;
   if (dodge == Dodge::kRaiseRow) {
@@ -273,7 +276,7 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
     }
   }
   RowPart added[2];
-  const int count = Dodged(f.sheet, f.x1_prev, *bottom, *bottom, dodge, item, h, added);
+  const int count = Dodged(f.sheet, f.x1_prev, *bottom, *bottom, dodge, item, h, added, met_flaw);
   if (count == 0) return std::nullopt;
   const std::span<const RowPart> fresh(added, count);
   const RowPart& placed = added[count - 1];
@@ -303,10 +306,10 @@ std::optional<LineFront> LineFronts::PlaceInNewRow(const LineState& state,
 }
 
 std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left, int32_t h,
-                                                     Dodge dodge, RowPart item,
-                                                     LineState* child) const {
+                                                     Dodge dodge, RowPart item, LineState* child,
+                                                     bool* met_flaw) const {
   RowPart added[2];
-  const int count = Dodged(sheet, left, 0, 0, dodge, item, h, added);
+  const int count = Dodged(sheet, left, 0, 0, dodge, item, h, added, met_flaw);
   if (count == 0) return std::nullopt;
   const std::span<const RowPart> fresh(added, count);
   const RowPart& placed = added[count - 1];
@@ -332,7 +335,8 @@ std::optional<LineFront> LineFronts::PlaceInNewStrip(int32_t sheet, int32_t left
 }
 
 std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClosings& closings,
-                                           const LineMove& move, LineState* child) const {
+                                           const LineMove& move, LineState* child,
+                                           bool* met_flaw) const {
   const LinePiece& piece = pieces_[move.piece];
   const int32_t w = move.turned ? piece.height : piece.width;
   const int32_t h = move.turned ? piece.width : piece.height;
@@ -342,13 +346,13 @@ std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClo
   switch (move.level) {
     case InsertLevel::kRowPart:
       if (!third_stage_ || move.dodge == Dodge::kRaiseRow) return std::nullopt;
-      return PlaceInRow(state, h, move.dodge, item, child);
+      return PlaceInRow(state, h, move.dodge, item, child, met_flaw);
     case InsertLevel::kNewRow:
-      return PlaceInNewRow(state, closings.row_top, h, move.dodge, item, child);
+      return PlaceInNewRow(state, closings.row_top, h, move.dodge, item, child, met_flaw);
     case InsertLevel::kNewStrip:
       if (!closings.strip || closings.strip->right >= geometry_.Width(f.sheet)) return std::nullopt;
       if (move.dodge == Dodge::kRaiseRow) return std::nullopt;
-      return PlaceInNewStrip(f.sheet, closings.strip->right, h, move.dodge, item, child);
+      return PlaceInNewStrip(f.sheet, closings.strip->right, h, move.dodge, item, child, met_flaw);
     case InsertLevel::kNewSheet:
       if (f.sheet + 1 >= geometry_.SheetCount()) return std::nullopt;
       if (f.sheet >= 0) {
@@ -362,7 +366,7 @@ std::optional<LineFront> LineFronts::Apply(const LineState& state, const LineClo
         if (!known->sheet) return std::nullopt;
       }
       if (move.dodge == Dodge::kRaiseRow) return std::nullopt;
-      return PlaceInNewStrip(f.sheet + 1, 0, h, move.dodge, item, child);
+      return PlaceInNewStrip(f.sheet + 1, 0, h, move.dodge, item, child, met_flaw);
   }
   return std::nullopt;
 }

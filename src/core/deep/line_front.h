@@ -92,9 +92,12 @@ class LineFronts {
   void CloseSheet(const LineState& state, LineClosings& closings) const;
 
   // The front after the move, or nullopt when no plan can go on that way; with `child` the whole
-  // state after it. `closings` are the state's, with the sheet's for a move to a new sheet.
+  // state after it. `closings` are the state's, with the sheet's for a move to a new sheet. With
+  // `met_flaw`, whether a flaw stood where the piece would have gone first: a move that lifts or
+  // raises is worth asking only then.
   std::optional<LineFront> Apply(const LineState& state, const LineClosings& closings,
-                                 const LineMove& move, LineState* child) const;
+                                 const LineMove& move, LineState* child,
+                                 bool* met_flaw = nullptr) const;
 
   // Ends the plan on its sheet: its last strip, whose last first cut leaves the leftover, or
   // nullopt when the open strip cannot be closed.
@@ -129,15 +132,15 @@ class LineFronts {
   // The parts a piece makes at `x0` on a row from `bottom`, whose pieces reach `top` so far;
   // none when it cannot dodge the flaws so.
   int Dodged(int32_t sheet, int32_t x0, int32_t bottom, int32_t top, Dodge dodge, RowPart item,
-             int32_t h, RowPart* parts) const;
+             int32_t h, RowPart* parts, bool* met_flaw) const;
 
   std::optional<LineFront> PlaceInRow(const LineState& state, int32_t h, Dodge dodge, RowPart item,
-                                      LineState* child) const;
+                                      LineState* child, bool* met_flaw) const;
   std::optional<LineFront> PlaceInNewRow(const LineState& state, std::optional<int32_t> bottom,
-                                         int32_t h, Dodge dodge, RowPart item,
-                                         LineState* child) const;
+                                         int32_t h, Dodge dodge, RowPart item, LineState* child,
+                                         bool* met_flaw) const;
   std::optional<LineFront> PlaceInNewStrip(int32_t sheet, int32_t left, int32_t h, Dodge dodge,
-                                           RowPart item, LineState* child) const;
+                                           RowPart item, LineState* child, bool* met_flaw) const;
 
   const LineGeometry& geometry_;
   const std::vector<LinePiece>& pieces_;
