@@ -27,16 +27,20 @@ std::optional<int32_t> LineFronts::FitRowTop(int32_t sheet, int32_t x1_prev, int
                                              std::span<const RowPart> checked,
                                              std::span<const RowPart> fresh) const {
   const int32_t least_waste = geometry_.least_waste();
-  const Pair<RowPart> parts{checked, fresh};
+  // The checked parts fit checked_top already; only a higher top asks anything of them.
+  const auto raise_for = [&](std::span<const RowPart> parts, int32_t& raised) {
+    for (const RowPart& part : parts) {
+      if (part.top < 0 || part.top == top) continue;
+      if (!trims_ || part.w < least_waste || part.low > bottom) return false;
+      if (top - part.top < least_waste) raised = std::max(raised, part.top + least_waste);
+    }
+    return true;
+  };
   while (true) {
     if (top > geometry_.Height(sheet)) return std::nullopt;
     int32_t raised = top;
-    for (size_t i = 0; i < parts.size(); ++i) {
-      const RowPart& part = parts[i];
-      if (part.top < 0 || part.top == top) continue;
-      if (!trims_ || part.w < least_waste || part.low > bottom) return std::nullopt;
-      if (top - part.top < least_waste) raised = std::max(raised, part.top + least_waste);
-    }
+    if (!raise_for(fresh, raised)) return std::nullopt;
+    if (top > checked_top && !raise_for(checked, raised)) return std::nullopt;
     if (raised == top) break;
     top = raised;
   }
