@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_input.h"
 #include "core/job/job_check.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

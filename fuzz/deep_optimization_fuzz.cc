@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/number_text.h"
 #include "core/deep/deep_optimization.h"
 #include "core/engine2d/result_validator.h"
-#include "core/reports/number_text.h"
 #include "core/tables/grid.h"
 #include "fuzz_support.h"
 

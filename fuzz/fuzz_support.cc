@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/base/file_routines.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora::fuzz {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
-#include "core/tables/file_routines.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

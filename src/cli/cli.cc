@@ -6,8 +6,8 @@
 
 #include "cli/commands/commands.h"
 #include "cli/help.h"
-#include "core/reports/text_charset.h"
-#include "core/version.h"
+#include "core/base/text_charset.h"
+#include "core/base/version.h"
 
 namespace lumora::cli {
 

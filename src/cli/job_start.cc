@@ -1,12 +1,12 @@
 #include "cli/job_start.h"
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
 namespace {

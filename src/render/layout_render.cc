@@ -10,7 +10,7 @@
 #include "core/cuts/cut_drawing.h"
 #include "core/cuts/cut_list.h"
 #include "core/layouts/layout_drawing.h"
-#include "core/layouts/layout_print.h"
+#include "core/reports/layout_print.h"
 #include "render/painter_canvas.h"
 
 namespace lumora {

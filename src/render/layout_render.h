@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
 #include "core/cuts/cut_settings.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/layouts/scrap.h"
 
 class QPagedPaintDevice;
 class QPainter;

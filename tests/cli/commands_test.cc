@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora {
 namespace {

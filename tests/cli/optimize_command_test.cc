@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 #include "support/pdf_info.h"
 
 namespace lumora {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora::testing {
 

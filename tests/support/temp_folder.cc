@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora::testing {
 

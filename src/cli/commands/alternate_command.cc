@@ -9,10 +9,10 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/number_text.h"
 #include "core/job/job_file.h"
 #include "core/layouts/alternate_arrangement.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {

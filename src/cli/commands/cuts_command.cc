@@ -6,10 +6,10 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/result_job.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_list.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {

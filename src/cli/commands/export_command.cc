@@ -5,7 +5,7 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
-#include "core/reports/job_export.h"
+#include "core/exports/job_export.h"
 
 namespace lumora::cli {
 namespace {

@@ -6,12 +6,12 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/delimited_text.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/job_file.h"
 #include "core/job/list_import_run.h"
-#include "core/reports/number_text.h"
-#include "core/tables/delimited_text.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
 namespace {

@@ -5,15 +5,15 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora::cli {
 namespace {

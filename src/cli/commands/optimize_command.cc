@@ -12,14 +12,14 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "cli/progress_bar.h"
+#include "core/base/number_text.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/deep_progress.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_file.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {

@@ -5,10 +5,10 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/file_routines.h"
 #include "core/library/product_loading.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora::cli {

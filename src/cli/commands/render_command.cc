@@ -9,13 +9,13 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_settings.h"
 #include "core/exports/layouts_dxf.h"
 #include "core/layouts/dia_settings.h"
-#include "core/layouts/layout_print.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
+#include "core/reports/layout_print.h"
+#include "core/reports/layouts_load.h"
 #include "render/layout_images.h"
 
 namespace lumora::cli {

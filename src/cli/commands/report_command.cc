@@ -6,8 +6,8 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/result_job.h"
-#include "core/layouts/layouts_load.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {

@@ -3,13 +3,13 @@
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora::cli {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/base/number_text.h"
 #include "core/cuts/cut_order.h"
 #include "core/layouts/layout_colours.h"
 #include "core/layouts/layout_texts.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

@@ -1,8 +1,8 @@
 #include "core/cuts/cut_settings.h"
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/number_text.h"
 #include "core/deep/chain_random.h"
 #include "core/deep/construction.h"
 #include "core/deep/deep_problem.h"
@@ -21,7 +22,6 @@
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

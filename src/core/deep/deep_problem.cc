@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "core/tables/unit_and_orn.h"
+#include "core/base/unit_and_orn.h"
 
 namespace lumora::deep {
 namespace {

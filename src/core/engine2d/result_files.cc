@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/tables/table_file.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_order.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

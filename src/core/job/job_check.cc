@@ -4,12 +4,12 @@
 #include <array>
 #include <vector>
 
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/version.h"
 #include "core/job/job_file.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/unit_and_orn.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 #include "core/tables/grid.h"
 
 // The start of an optimization: the trim allowance, "BLADE", and the checks of the stock and

@@ -5,15 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {

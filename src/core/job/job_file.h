@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 
 // Opening and saving a job file: the five working tables basic, options, sheet, cut and dia,
 // each wrapped in a section (see job_sections.h).

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/base/number_text.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/grid_clipboard.h"
 #include "core/tables/grid_keys.h"

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/delimited_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/mirror_conversion.h"
-#include "core/tables/delimited_text.h"
 #include "core/tables/grid.h"
-#include "core/tables/unit_and_orn.h"
 
 // Glass and stock lists read from spreadsheet text into the Glass and Sheet grids: which column
 // of the file fills which column of the grid, and every value held to the key rules of a typed

@@ -1,7 +1,7 @@
 #include "core/job/list_import_run.h"
 
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

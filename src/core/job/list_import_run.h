@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "core/base/prompter.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/data_change.h"
 #include "core/job/list_import.h"
-#include "core/shell/prompter.h"
-#include "core/tables/unit_and_orn.h"
 
 // The questions of an import, asked before the grid changes.
 namespace lumora {

@@ -1,9 +1,9 @@
 #include "core/job/mirror_conversion.h"
 
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/engine2d/alternate_run.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_check.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 
 namespace lumora {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora {
 

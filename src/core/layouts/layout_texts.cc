@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {

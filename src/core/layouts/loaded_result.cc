@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -1,15 +1,15 @@
 #include "core/library/balance_export.h"
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/reports/balance_table.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 #include "core/reports/report.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

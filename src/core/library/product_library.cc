@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
 #include "core/job/job_messages.h"
 #include "core/library/library_files.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

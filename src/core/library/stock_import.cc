@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora {
 

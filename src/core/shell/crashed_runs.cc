@@ -8,9 +8,9 @@
 #include <sstream>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/shell/start_stamp_claim.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

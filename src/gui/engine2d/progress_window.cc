@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/base/version.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/deep_progress.h"
 #include "core/engine2d/job_run.h"
-#include "core/version.h"
 #include "gui/shell/help.h"
 #include "gui/shell/toolbar_icons.h"
 

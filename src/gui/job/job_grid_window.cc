@@ -12,14 +12,14 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
 #include "core/job/mirror_conversion.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/job/list_import_dialog.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"

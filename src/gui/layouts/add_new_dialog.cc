@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/file_routines.h"
 #include "core/layouts/edit_exchange.h"
-#include "core/tables/file_routines.h"
 #include "render/layout_render.h"
 
 namespace lumora {

@@ -16,13 +16,13 @@
 #include <QToolBar>
 #include <algorithm>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/cuts/cut_list.h"
 #include "core/exports/layouts_dxf.h"
-#include "core/layouts/layout_print.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layout_print.h"
 #include "core/reports/report_section.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
 #include "gui/shell/print_preview.h"

@@ -6,11 +6,11 @@
 #include <array>
 #include <functional>
 
+#include "core/base/prompter.h"
 #include "core/cuts/cut_settings.h"
 #include "core/job/job.h"
 #include "core/layouts/dia_settings.h"
-#include "core/layouts/layouts_load.h"
-#include "core/shell/prompter.h"
+#include "core/reports/layouts_load.h"
 #include "render/layout_render.h"
 
 class QAction;

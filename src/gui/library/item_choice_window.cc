@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/file_routines.h"
 #include "core/library/library_files.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 

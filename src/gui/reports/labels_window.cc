@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
-#include "core/layouts/layout_print.h"
-#include "core/layouts/layouts_load.h"
 #include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/reports/layout_print.h"
+#include "core/reports/layouts_load.h"
 #include "gui/shell/help.h"
 #include "render/coded_label_print.h"
 #include "render/label_print.h"

@@ -1,10 +1,10 @@
 #ifndef LUMORA_GUI_REPORTS_LABELS_WINDOW_H_
 #define LUMORA_GUI_REPORTS_LABELS_WINDOW_H_
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/job/job.h"
 #include "core/layouts/loaded_result.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 #include "gui/job/settings_windows.h"
 
 class QPrinter;

@@ -10,7 +10,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "core/version.h"
+#include "core/base/version.h"
 #include "gui/job/job_grid_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/window_menu.h"

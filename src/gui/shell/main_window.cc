@@ -14,14 +14,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_messages.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
+#include "core/reports/layouts_load.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/job/job_file_dialog.h"
 #include "gui/job/job_view.h"
 #include "gui/layouts/layouts_window.h"

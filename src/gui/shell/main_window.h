@@ -11,12 +11,12 @@
 #include <optional>
 #include <string>
 
+#include "core/base/prompter.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job.h"
 #include "core/job/job_check.h"
-#include "core/shell/prompter.h"
-#include "core/tables/unit_and_orn.h"
 
 class QAction;
 class QActionGroup;

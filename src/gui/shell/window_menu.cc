@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <cstdlib>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 #include "core/tables/grid.h"
 #include "core/tables/grid_keys.h"
 #include "core/tables/table_file.h"

@@ -12,7 +12,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
 #include "core/tools/unit_conversion.h"
 #include "gui/shell/help.h"
 #include "gui/tables/grid_widget.h"

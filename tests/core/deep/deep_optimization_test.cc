@@ -7,13 +7,13 @@
 #include <tuple>
 #include <utility>
 
+#include "core/base/file_routines.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/engine_jobs.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {

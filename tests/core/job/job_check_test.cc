@@ -10,7 +10,7 @@
 #include "core/engine2d/job_run.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
-#include "core/layouts/layouts_load.h"
+#include "core/reports/layouts_load.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"

@@ -3,13 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/base/file_routines.h"
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/job/program_settings.h"
-#include "core/tables/file_routines.h"
 #include "job_test_support.h"
 #include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/result_fixtures.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora::testing {

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/base/file_routines.h"
 #include "core/job/job_file.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_tables.h"
 #include "core/job/job_test_support.h"
-#include "core/layouts/layouts_load.h"
 #include "core/library/balance_export.h"
 #include "core/library/stock_import.h"
-#include "core/tables/file_routines.h"
+#include "core/reports/layouts_load.h"
 #include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"

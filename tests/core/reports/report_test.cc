@@ -4,16 +4,16 @@
 
 #include <string>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_test_support.h"
-#include "core/layouts/layouts_load.h"
+#include "core/layouts/scrap.h"
 #include "core/reports/balance_table.h"
 #include "core/reports/column_writer.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 #include "core/reports/report_rows.h"
 #include "core/reports/report_section.h"
-#include "core/reports/scrap.h"
-#include "core/tables/file_routines.h"
 #include "result_fixtures.h"
 
 namespace lumora {

@@ -11,17 +11,17 @@
 #include <thread>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_check.h"
 #include "core/job/job_file.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/label_pages.h"
+#include "core/reports/layouts_load.h"
 #include "core/shell/crashed_runs.h"
 #include "core/shell/data_folder.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 #include "support/folder_snapshot.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"

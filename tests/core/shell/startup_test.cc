@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/help_pages.h"
 #include "core/shell/installed_data.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
