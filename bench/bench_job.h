@@ -20,7 +20,7 @@ namespace lumora {
 // largest stock side and the trim allowance taken from the tolerance.
 struct BenchJob {
   explicit BenchJob(const std::string& path) {
-    const JobTables tables = SplitJobFile(ReadFileBytes(path).value_or(""));
+    const JobTables tables = SplitJobFile(ReadFileBytes(path, kJobFileLimit).value_or(""));
     Load(basic, BasicDetailsHeaders(), tables[kBasicTable]);
     Load(sheet, SheetHeaders(), tables[kSheetTable]);
     Load(glass, GlassHeaders(), tables[kCutTable]);

@@ -4,6 +4,7 @@
 #include "core/base/number_text.h"
 #include "core/base/unit_and_orn.h"
 #include "core/job/job_file.h"
+#include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
@@ -31,7 +32,9 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
                                             Prompter& prompter) {
   const std::string folder = ResolveDataFolder(data_dir);
   if (const auto error = SeedDataFolder(folder)) return error;
-  if (!FileExists(file_name)) return "cannot read the job file " + file_name;
+  // Read once before the workspace is claimed, so that a wrong path is told with its reason.
+  const FileRead read = ReadFile(file_name, kJobFileLimit);
+  if (!read.bytes) return "cannot read the job file " + file_name + ": " + read.reason;
 
   ProgramSettings settings;
   settings.coil_mode = coil || HasCoilExtension(file_name);

@@ -7,6 +7,7 @@
 
 #include "cli/cli_fixture.h"
 #include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 
 namespace lumora {
 namespace {
@@ -48,7 +49,8 @@ class CommandsTest : public testing::CliTest {};
 // Every command on the command line: its --help, its usage errors, its exit codes and what it
 // prints and writes. Each row runs in a folder of its own.
 TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
-  const std::string small = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt").value();
+  const std::string small =
+      ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt", kJobFileLimit).value();
   // clang-format off
   const Row rows[] = {
       {{"--help"}, 0, "\n  2  refused  ", ""},

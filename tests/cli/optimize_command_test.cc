@@ -5,6 +5,7 @@
 
 #include "cli/cli_fixture.h"
 #include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 #include "support/pdf_info.h"
 
 namespace lumora {
@@ -15,7 +16,7 @@ using testing::PdfPages;
 using testing::TestDataBytes;
 
 std::string Example(const std::string& name) {
-  return ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/" + name).value_or("");
+  return ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/" + name, kJobFileLimit).value_or("");
 }
 
 class OptimizeCommandTest : public testing::CliTest {

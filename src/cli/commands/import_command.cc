@@ -36,9 +36,9 @@ constexpr Option kOptions[] = {
 // One list of the command line, imported into its grid; the exit code when it stops the command.
 std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
                              const std::string& path, Prompter& prompter) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return Fail(kExitUsage, "cannot read the list " + path);
-  const DelimitedText text = ReadDelimitedText(*bytes);
+  const FileRead read = ReadFile(path, kListFileLimit);
+  if (!read.bytes) return Fail(kExitUsage, "cannot read the list " + path + ": " + read.reason);
+  const DelimitedText text = ReadDelimitedText(*read.bytes);
   const bool glass = kind == ListKind::kGlass;
   Grid& grid = glass ? job.glass : job.sheet;
   ImportMapping mapping = GuessMapping(text, kind, job.settings.unit);

@@ -14,6 +14,7 @@
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
 #include "core/shell/data_folder.h"
+#include "core/tables/table_file.h"
 
 namespace lumora::cli {
 namespace {
@@ -28,7 +29,7 @@ int Merge(const Arguments& parsed) {
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
   const std::string path = Workspace{folder, ""}.SettingsFile(kMaterialLibraryFile);
-  const auto before = ReadFileBytes(path);
+  const auto before = ReadFileBytes(path, kTableFileLimit);
   if (!before) {
     std::cout << path << ": no material library\n";
     return kExitOk;
@@ -37,7 +38,8 @@ int Merge(const Arguments& parsed) {
     return Fail(kExitUsage, SaveFailureText({path, *reason}));
   }
   std::cout << path << ": " << GeneralText(CountLines(*before)) << " record(s), "
-            << GeneralText(CountLines(ReadFileBytes(path).value_or(""))) << " after merging\n";
+            << GeneralText(CountLines(ReadFileBytes(path, kTableFileLimit).value_or("")))
+            << " after merging\n";
   return kExitOk;
 }
 

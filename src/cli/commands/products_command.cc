@@ -33,12 +33,15 @@ int RunProducts(const Arguments& parsed) {
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
   const std::string& orders_file = parsed.positional[1];
-  const auto orders_bytes = ReadFileBytes(orders_file);
-  if (!orders_bytes) return Fail(kExitUsage, "cannot read the order file " + orders_file);
+  const FileRead orders_read = ReadFile(orders_file, kTableFileLimit);
+  if (!orders_read.bytes) {
+    return Fail(kExitUsage,
+                "cannot read the order file " + orders_file + ": " + orders_read.reason);
+  }
 
   Grid orders;
   ApplyFormatString(orders, BuildFormatString({"PRODUCTS", "QTY", "CUSTOMER"}));
-  LoadTableFromBytes(orders, orders_bytes);
+  LoadTableFromBytes(orders, orders_read.bytes);
   AnsweringPrompter prompter(std::cout, false);
   const GeneratedJobs generated =
       GenerateJobs(Workspace{folder, StartStampNow()}, orders,

@@ -16,6 +16,7 @@
 #include "core/layouts/dia_settings.h"
 #include "core/reports/layout_print.h"
 #include "core/reports/layouts_load.h"
+#include "core/tables/table_file.h"
 #include "render/layout_images.h"
 
 namespace lumora::cli {
@@ -108,7 +109,7 @@ int RunRender(const Arguments& parsed) {
     LayoutPrintJob print;
     print.result = &result;
     print.look = look;
-    print.report = ReadFileBytes(paths.report).value_or("");
+    print.report = ReadFileBytes(paths.report, kTableFileLimit).value_or("");
     print.section_positions = load.view.section_positions;
     print.item = result.basic.item;
     print.job_file = job.file_name;

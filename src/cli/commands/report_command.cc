@@ -8,6 +8,7 @@
 #include "cli/result_job.h"
 #include "core/base/file_routines.h"
 #include "core/reports/layouts_load.h"
+#include "core/tables/table_file.h"
 
 namespace lumora::cli {
 namespace {
@@ -39,7 +40,7 @@ int RunReport(const Arguments& parsed) {
   const ReportPaths paths = ReportPathsIn(out_dir);
   const LayoutsLoad load = LoadLayouts(job, paths);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
-  const std::optional<std::string> report = ReadFileBytes(paths.report);
+  const std::optional<std::string> report = ReadFileBytes(paths.report, kTableFileLimit);
   if (!report) return Fail(kExitUsage, "cannot read " + paths.report);
   std::cout << StdoutText(*report);
   std::cerr << load.view.status.yield << "\n"

@@ -56,10 +56,10 @@ int RunSummary(const Arguments& parsed) {
     return Fail(kExitUsage, *error);
   }
   const std::string& job = parsed.positional[0];
-  const auto bytes = ReadFileBytes(job);
-  if (!bytes) return Fail(kExitUsage, "cannot read the job file " + job);
+  const FileRead read = ReadFile(job, kJobFileLimit);
+  if (!read.bytes) return Fail(kExitUsage, "cannot read the job file " + job + ": " + read.reason);
 
-  const JobTables tables = SplitJobFile(*bytes);
+  const JobTables tables = SplitJobFile(*read.bytes);
   const Grid basic = LoadJobGrid(BasicDetailsHeaders(), tables[kBasicTable]);
   const Tally stock = TallyRows(LoadJobGrid(SheetHeaders(), tables[kSheetTable]), sheet_col::kQty);
   const Tally glass = TallyRows(LoadJobGrid(GlassHeaders(), tables[kCutTable]), glass_col::kQty);

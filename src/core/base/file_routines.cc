@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <utility>
+
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
@@ -37,6 +39,15 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name, bool fold_
 }
 
 std::string ErrnoText() { return std::strerror(errno); }
+
+// "16 MB", "512 bytes": a size limit as messages name it.
+std::string SizeText(size_t bytes) {
+  constexpr size_t kMegabyte = 1024 * 1024;
+  if (bytes >= kMegabyte && bytes % kMegabyte == 0) {
+    return GeneralText(static_cast<int>(bytes / kMegabyte)) + " MB";
+  }
+  return GeneralText(static_cast<int>(bytes)) + " bytes";
+}
 
 // A complete temporary file beside its target (path empty when it could not be written, with
 // the reason).
@@ -123,12 +134,56 @@ void DeleteFiles(const std::string& pattern) {
   for (const std::string& file : MatchingFiles(pattern)) fs::remove(file, error);
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+FileRead ReadFile(const std::string& path, size_t limit) {
+  // Without O_NONBLOCK opening a pipe would wait for a writer before it could be refused.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {std::nullopt, ErrnoText()};
+  const auto refuse = [fd](std::string reason) {
+    ::close(fd);
+    return FileRead{std::nullopt, std::move(reason)};
+  };
+  struct stat info;
+  if (::fstat(fd, &info) != 0) return refuse(ErrnoText());
+  if (S_ISDIR(info.st_mode)) return refuse("it is a folder");
+  if (!S_ISREG(info.st_mode)) return refuse("it is not a regular file");
+  const std::string too_large = "it is larger than " + SizeText(limit);
+  if (static_cast<uintmax_t>(info.st_size) > limit) return refuse(too_large);
+  // The size is only a hint: a file may grow while it is read, and /proc files say 0.
+  std::string bytes(std::min(static_cast<size_t>(info.st_size), limit) + 1, '\0');
+  size_t filled = 0;
+  while (true) {
+    if (filled == bytes.size()) {
+      if (filled > limit) return refuse(too_large);
+      bytes.resize(std::min(bytes.size() * 2, limit + 1));
+    }
+    const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return refuse(ErrnoText());
+    if (got == 0) break;
+    filled += static_cast<size_t>(got);
+  }
+  ::close(fd);
+  bytes.resize(filled);
+  return {std::move(bytes), ""};
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit) {
+  return ReadFile(path, limit).bytes;
+}
+
+ScratchFile::ScratchFile(std::string_view name_start) {
+  std::error_code error;
+  const fs::path folder = fs::temp_directory_path(error);
+  if (error) return;
+  std::string pattern = (folder / (std::string(name_start) + "XXXXXX")).string();
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0) return;
+  ::close(fd);
+  path_ = std::move(pattern);
+}
+
+ScratchFile::~ScratchFile() {
+  if (!path_.empty()) ::unlink(path_.c_str());
 }
 
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view bytes) {

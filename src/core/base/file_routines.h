@@ -16,8 +16,21 @@ bool IsFileEmpty(const std::string& path);
 // extension after the last "." matches without regard to letter case. Missing files are fine.
 void DeleteFiles(const std::string& pattern);
 
-// The whole file as bytes, or nullopt when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
+// A file's bytes, or why there are none.
+struct FileRead {
+  std::optional<std::string> bytes;
+  // When bytes is empty: "it is a folder", "it is larger than 16 MB", "No such file or
+  // directory" ...
+  std::string reason;
+};
+
+// The one way a file is read: only a regular file of at most `limit` bytes. A folder, a device,
+// a pipe or a larger file is refused unread, so a wrong path neither blocks nor fills the
+// memory. Each format names its limit beside its reader.
+FileRead ReadFile(const std::string& path, size_t limit);
+
+// ReadFile's bytes alone, for readers that take an unreadable file as a missing one.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit);
 
 // Replaces a file atomically: the bytes go to a temporary file in the same folder, which is then
 // renamed over the target, so a failure leaves the earlier file as it was. Returns the reason
@@ -46,6 +59,22 @@ struct FileBytes {
 // every one is complete are they renamed over their targets, so a full disk or a read-only
 // folder leaves all earlier files as they were. Answers the first file that failed.
 std::optional<SaveFailure> WriteFilesAtomically(const std::vector<FileBytes>& files);
+
+// An empty private file in the temporary folder for a library that only writes to a path; the
+// file goes with the value, on an exception too. The path is empty when none could be made.
+class ScratchFile {
+ public:
+  // The name starts with `name_start` ("lumora-xlsx-").
+  explicit ScratchFile(std::string_view name_start);
+  ~ScratchFile();
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
 
 // The regular files matching a DeleteFiles pattern, as folder + "/" + name.
 std::vector<std::string> MatchingFiles(const std::string& pattern);

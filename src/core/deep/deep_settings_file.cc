@@ -12,7 +12,7 @@
 namespace lumora {
 
 double ReadDeepSeconds(const Workspace& workspace) {
-  const auto bytes = ReadFileBytes(workspace.SettingsFile(kDeepSettingsFile));
+  const auto bytes = ReadFileBytes(workspace.SettingsFile(kDeepSettingsFile), kTableFileLimit);
   if (!bytes) return kDefaultDeepSeconds;
   FieldReader reader(*bytes);
   const std::string text = reader.Next();

@@ -157,7 +157,7 @@ void GlassFields(Fields& f, Glass& g) {
 template <typename Read>
 Read ReadFileWith(const std::string& path, Read (*read_bytes)(std::string_view)) {
   std::optional<std::string> bytes = std::string();
-  if (FileExists(path)) bytes = ReadFileBytes(path);
+  if (FileExists(path)) bytes = ReadFileBytes(path, kTableFileLimit);
   if (!bytes) return {{}, "cannot read " + path};
   return read_bytes(*bytes);
 }

@@ -1,10 +1,6 @@
 #include "core/exports/spreadsheet_files.h"
 
-#include <stdlib.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
-
-#include <filesystem>
 
 #include "core/base/delimited_text.h"
 #include "core/base/file_routines.h"
@@ -29,27 +25,8 @@ std::string SheetName(const std::string& name) {
   return sheet.substr(0, 31);
 }
 
-// The workbook library writes to a path: a private temporary file, removed when done.
-class TemporaryFile {
- public:
-  TemporaryFile() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lumora-xlsx-XXXXXX").string();
-    const int fd = mkstemp(pattern.data());
-    if (fd >= 0) {
-      close(fd);
-      path_ = pattern;
-    }
-  }
-  ~TemporaryFile() {
-    if (!path_.empty()) unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
+// A workbook of the largest grids the program keeps takes a few megabytes.
+constexpr size_t kWorkbookLimit = 256 * 1024 * 1024;
 
 }  // namespace
 
@@ -70,7 +47,8 @@ std::string CsvBytes(const ExportTable& table) {
 
 std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,
                                          const std::string& path) {
-  TemporaryFile scratch;
+  // The workbook library writes to a path only.
+  const ScratchFile scratch("lumora-xlsx-");
   if (scratch.path().empty()) {
     return SaveFailureText({path, "no temporary file for the workbook"});
   }
@@ -105,7 +83,7 @@ std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,
   }
   const lxw_error error = workbook_close(workbook);
   if (error != LXW_NO_ERROR) return SaveFailureText({path, lxw_strerror(error)});
-  const std::optional<std::string> bytes = ReadFileBytes(scratch.path());
+  const std::optional<std::string> bytes = ReadFileBytes(scratch.path(), kWorkbookLimit);
   if (!bytes) return SaveFailureText({path, "the workbook could not be read back"});
   return SaveFile(path, *bytes);
 }

@@ -18,6 +18,9 @@ namespace lumora {
 
 enum class ListKind { kGlass, kStock };
 
+// The most a list file may hold: as many lines as a grid holds rows, at 500 bytes a line.
+inline constexpr size_t kListFileLimit = 16 * 1024 * 1024;
+
 // The columns a list takes from a file, in the grid's order: "L1" and "L2" (the lengths, in
 // millimetres or inches), "QTY", and then the rest by their grid headers ("ORN", "CUSTOMER",
 // ..., or the margins and "CP/SFT"). The chargeable sizes are never read; they follow L1 and L2.

@@ -4,6 +4,7 @@
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/job/job_tables.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -17,7 +18,7 @@ void SetPositiveOrEmpty(Grid& grid, int row, int col, const std::string& text) {
 }  // namespace
 
 ChargeTable LoadChargeTable(const Workspace& workspace) {
-  return ChargeTableFromBytes(ReadFileBytes(workspace.SettingsFile("charge.dat")));
+  return ChargeTableFromBytes(ReadFileBytes(workspace.SettingsFile("charge.dat"), kTableFileLimit));
 }
 
 ChargeTable ChargeTableFromBytes(const std::optional<std::string>& bytes) {

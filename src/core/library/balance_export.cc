@@ -72,9 +72,9 @@ ExportOutcome ExportBalances(Job& job, const Grid& offcut, Prompter& prompter,
 
   const Workspace& workspace = job.workspace;
   const std::string sheets_used =
-      ReadFileBytes(workspace.WorkingFile(kSheetsUsedFileName)).value_or("");
+      ReadFileBytes(workspace.WorkingFile(kSheetsUsedFileName), kTableFileLimit).value_or("");
   const std::string library_path = workspace.SettingsFile(kMaterialLibraryFile);
-  std::string library = ReadFileBytes(library_path).value_or("");
+  std::string library = ReadFileBytes(library_path, kTableFileLimit).value_or("");
   // A library edited by hand may lack its last line end; the first appended record would
   // otherwise run on from the last one.
   if (!library.empty() && library.back() != '\n') library += "\r\n";

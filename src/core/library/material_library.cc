@@ -86,7 +86,7 @@ std::string MergeLibraryBytes(std::string_view bytes) {
 }
 
 std::optional<std::string> MergeLibrary(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, kTableFileLimit);
   if (!bytes) return std::nullopt;
   return WriteFileAtomically(path, MergeLibraryBytes(*bytes));
 }

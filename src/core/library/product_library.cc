@@ -39,7 +39,7 @@ std::vector<std::string> ProductNames(std::string_view library_bytes) {
 
 std::optional<std::string> BuildProductList(const Workspace& workspace) {
   const std::string library =
-      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile)).value_or("");
+      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile), kTableFileLimit).value_or("");
   return WriteFileAtomically(workspace.SettingsFile(kChoiceListFile),
                              ChoiceListBytes(ProductNames(library)));
 }

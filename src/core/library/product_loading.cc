@@ -149,9 +149,9 @@ GeneratedJobs GenerateJobs(const Workspace& workspace, const Grid& orders,
   earlier.base_name += std::string(kGroupPrefix) + "*";
   const std::string earlier_pattern = earlier.Path("");
 
-  const std::vector<PlannedJob> jobs =
-      PlanJobs(ReadFileBytes(workspace.SettingsFile(kProductLibraryFile)).value_or(""), orders,
-               ReadFileBytes(workspace.SettingsFile("Defaults")));
+  const std::vector<PlannedJob> jobs = PlanJobs(
+      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile), kTableFileLimit).value_or(""),
+      orders, ReadFileBytes(workspace.SettingsFile("Defaults"), kJobFileLimit));
   if (jobs.empty()) {
     DeleteFiles(earlier_pattern);
     Tell(prompter, "Could not generate '" + naming.base_name + "' files.", PromptIcon::kQuestion);

@@ -6,6 +6,7 @@
 #include "core/base/field_reader.h"
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -26,7 +27,7 @@ std::string LabelCodeSettingsBytes(const LabelCodeSettings& settings) {
 
 LabelCodeSettings LoadLabelCodeSettings(const Workspace& workspace) {
   const std::optional<std::string> bytes =
-      ReadFileBytes(workspace.SettingsFile(kLabelCodeFileName));
+      ReadFileBytes(workspace.SettingsFile(kLabelCodeFileName), kTableFileLimit);
   return bytes ? ReadLabelCodeSettings(*bytes) : LabelCodeSettings{};
 }
 

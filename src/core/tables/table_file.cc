@@ -34,7 +34,7 @@ bool NumericLess(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag)); }
+void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag, kTableFileLimit)); }
 
 void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes) {
   grid.SetRows(2);

@@ -202,13 +202,13 @@ void JobGridWindow::ContentsChanged() {
 
 bool JobGridWindow::ImportList(const std::string& path) {
   const ListKind kind = kind_ == JobGridKind::kGlass ? ListKind::kGlass : ListKind::kStock;
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    prompter().Ask({kApplicationTitle, "Could not read " + path, PromptIcon::kExclamation,
-                    PromptButtons::kOk, PromptAnswer::kOk});
+  const FileRead read = ReadFile(path, kListFileLimit);
+  if (!read.bytes) {
+    prompter().Ask({kApplicationTitle, "Could not read " + path + ": " + read.reason,
+                    PromptIcon::kExclamation, PromptButtons::kOk, PromptAnswer::kOk});
     return false;
   }
-  const DelimitedText text = ReadDelimitedText(*bytes);
+  const DelimitedText text = ReadDelimitedText(*read.bytes);
   Grid& grid = grid_->grid();
   const std::vector<std::string> headers = DataHeaders(grid);
   ListImportDialog dialog(text, kind, headers, GuessMapping(text, kind, job().settings.unit), this);

@@ -23,6 +23,7 @@
 #include "core/exports/layouts_dxf.h"
 #include "core/reports/layout_print.h"
 #include "core/reports/report_section.h"
+#include "core/tables/table_file.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
 #include "gui/shell/print_preview.h"
@@ -223,7 +224,8 @@ void LayoutsWindow::ToggleStretch() {
 }
 
 std::string LayoutsWindow::ReportBytes() const {
-  return ReadFileBytes(WorkingReportPaths(context_.job.workspace).report).value_or("");
+  return ReadFileBytes(WorkingReportPaths(context_.job.workspace).report, kTableFileLimit)
+      .value_or("");
 }
 
 void LayoutsWindow::ShowSection() {
@@ -256,7 +258,6 @@ void LayoutsWindow::ShowSection() {
     break;
   }
 }
-
 
 bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
   LayoutPrintJob job;

@@ -31,7 +31,7 @@ Grid ReportGrid(const Workspace& workspace) {
   heading.resize(kReportColumnWidth, ' ');
   ApplyFormatString(grid, "<Sr No|<" + heading);
   grid.tag = workspace.WorkingFile(kReportGridFileName);
-  LoadTableFromBytes(grid, ReadFileBytes(workspace.WorkingFile(kReportFileName)));
+  LoadTableFromBytes(grid, ReadFileBytes(workspace.WorkingFile(kReportFileName), kTableFileLimit));
   RenumberRows(grid);
   return grid;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "core/base/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -88,7 +89,7 @@ bool ChildWindowPlaces::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChildWindowPlaces::Load() {
-  const std::optional<std::string> bytes = ReadFileBytes(places_file_);
+  const std::optional<std::string> bytes = ReadFileBytes(places_file_, kTableFileLimit);
   if (!bytes) return;
   for (const QString& line : QString::fromLatin1(*bytes).split(QLatin1Char('\n'))) {
     const QStringList fields = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/base/field_reader.h"
@@ -99,6 +100,44 @@ TEST(FileRoutinesTest, MatchingFilesFindsWhatDeleteFilesDeletes) {
               UnorderedElementsAre(folder.File("X[MAT=A].OPT"), folder.File("X[MAT=B].opt")));
   DeleteFiles(folder.File("X[MAT=*.OPT"));
   EXPECT_EQ(Names(folder), (std::vector<std::string>{"X1.OPT", "X[MAT=C].sdr", "X[MAT=D].OPT"}));
+}
+
+// A path to anything but a regular file, or to one beyond its format's limit, is refused
+// unread: a device or a pipe would never end or never start.
+TEST(FileRoutinesTest, OnlyARegularFileWithinItsLimitIsRead) {
+  TempFolder folder;
+  folder.Write("five", "12345");
+  folder.Write("empty", "");
+  ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+  std::filesystem::resize_file(folder.Write("sparse", ""), 2 * 1024 * 1024 + 1);
+  // The path, the limit, the bytes or why there are none.
+  const std::tuple<std::string, size_t, std::optional<std::string>, std::string> cases[] = {
+      {folder.File("five"), 5, "12345", ""},
+      {folder.File("five"), 4, std::nullopt, "it is larger than 4 bytes"},
+      {folder.File("empty"), 0, "", ""},
+      {folder.File("sparse"), 2 * 1024 * 1024, std::nullopt, "it is larger than 2 MB"},
+      // The kernel gives its size as 0.
+      {"/proc/self/stat", 8, std::nullopt, "it is larger than 8 bytes"},
+      {folder.path(), 100, std::nullopt, "it is a folder"},
+      {"/dev/zero", 100, std::nullopt, "it is not a regular file"},
+      {folder.File("pipe"), 100, std::nullopt, "it is not a regular file"},
+      {folder.File("gone"), 100, std::nullopt, "No such file or directory"},
+  };
+  for (const auto& [path, limit, bytes, reason] : cases) {
+    const FileRead read = ReadFile(path, limit);
+    EXPECT_EQ(read.bytes, bytes) << path;
+    EXPECT_EQ(read.reason, reason) << path;
+  }
+}
+
+TEST(FileRoutinesTest, AScratchFileGoesWithItsValue) {
+  std::string path;
+  {
+    const ScratchFile scratch("lumora-test-");
+    path = scratch.path();
+    EXPECT_EQ(ReadFileBytes(path, 0), "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace

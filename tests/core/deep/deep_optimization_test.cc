@@ -14,6 +14,7 @@
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
+#include "core/job/job_sections.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -102,7 +103,7 @@ TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) 
     }
     EXPECT_EQ(ReadDeepSeconds(workspace), c.seconds);
     ASSERT_FALSE(WriteDeepSeconds(workspace, 120));
-    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set")), "\"120\"\r\n");
+    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set"), kJobFileLimit), "\"120\"\r\n");
     EXPECT_EQ(ReadDeepSeconds(workspace), 120);
   }
 }
