@@ -39,6 +39,7 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
   const FileRead read = ReadFile(path, kListFileLimit);
   if (!read.bytes) return Fail(kExitUsage, "cannot read the list " + path + ": " + read.reason);
   const DelimitedText text = ReadDelimitedText(*read.bytes);
+  if (!text.error.empty()) return Fail(kExitUsage, path + ": " + text.error);
   const bool glass = kind == ListKind::kGlass;
   Grid& grid = glass ? job.glass : job.sheet;
   ImportMapping mapping = GuessMapping(text, kind, job.settings.unit);

@@ -84,6 +84,29 @@ std::string Utf16ToLatin1(std::string_view bytes, bool little_endian) {
   return text;
 }
 
+// UTF-16 without a byte order mark, as some programs save "Unicode text": text of Latin letters
+// and digits has a zero in every other byte, which Latin-1 and UTF-8 text never holds.
+enum class Utf16Guess { kNone, kLittleEndian, kBigEndian };
+
+Utf16Guess GuessUnmarkedUtf16(std::string_view bytes) {
+  constexpr size_t kPairsLooked = 4096;
+  const size_t pairs = std::min(bytes.size() / 2, kPairsLooked);
+  size_t zero_first = 0;
+  size_t zero_second = 0;
+  for (size_t i = 0; i < pairs; ++i) {
+    zero_first += bytes[2 * i] == '\0' ? 1 : 0;
+    zero_second += bytes[2 * i + 1] == '\0' ? 1 : 0;
+  }
+  // Mostly zeros on one side and hardly any on the other: a few characters beyond Latin-1 take
+  // the zeros away from their pair, and a stray NUL is not a text's every other byte.
+  const auto mostly = [pairs](size_t zeros, size_t other) {
+    return pairs > 0 && zeros * 2 >= pairs && other * 8 <= zeros;
+  };
+  if (mostly(zero_second, zero_first)) return Utf16Guess::kLittleEndian;
+  if (mostly(zero_first, zero_second)) return Utf16Guess::kBigEndian;
+  return Utf16Guess::kNone;
+}
+
 // How often each candidate delimiter splits the first lines outside quoted fields.
 struct DelimiterCount {
   char delimiter;
@@ -138,6 +161,14 @@ std::string ToLatin1Text(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8ToLatin1(bytes.substr(3));
   if (bytes.starts_with("\xFF\xFE")) return Utf16ToLatin1(bytes.substr(2), true);
   if (bytes.starts_with("\xFE\xFF")) return Utf16ToLatin1(bytes.substr(2), false);
+  switch (GuessUnmarkedUtf16(bytes)) {
+    case Utf16Guess::kLittleEndian:
+      return Utf16ToLatin1(bytes, true);
+    case Utf16Guess::kBigEndian:
+      return Utf16ToLatin1(bytes, false);
+    case Utf16Guess::kNone:
+      break;
+  }
   if (IsUtf8BeyondAscii(bytes)) return Utf8ToLatin1(bytes);
   return std::string(bytes);
 }
@@ -164,6 +195,7 @@ DelimitedText ReadDelimitedText(std::string_view bytes) {
 
   int line = 1;
   int record_line = 1;
+  int quote_line = 0;
   std::vector<std::string> fields;
   std::string field;
   bool quoted = false;
@@ -193,6 +225,7 @@ DelimitedText ReadDelimitedText(std::string_view bytes) {
       }
     } else if (c == '"' && TrimBlanks(field).empty()) {
       quoted = true;
+      quote_line = line;
       field.clear();
     } else if (c == result.delimiter) {
       fields.push_back(std::move(field));
@@ -206,6 +239,9 @@ DelimitedText ReadDelimitedText(std::string_view bytes) {
     }
   }
   end_record();
+  if (quoted) {
+    result.error = "line " + GeneralText(quote_line) + ": a quote opens a cell and is never closed";
+  }
   return result;
 }
 

@@ -203,12 +203,13 @@ void JobGridWindow::ContentsChanged() {
 bool JobGridWindow::ImportList(const std::string& path) {
   const ListKind kind = kind_ == JobGridKind::kGlass ? ListKind::kGlass : ListKind::kStock;
   const FileRead read = ReadFile(path, kListFileLimit);
-  if (!read.bytes) {
-    prompter().Ask({kApplicationTitle, "Could not read " + path + ": " + read.reason,
+  const DelimitedText text = ReadDelimitedText(read.bytes.value_or(""));
+  const std::string fault = !read.bytes ? read.reason : text.error;
+  if (!fault.empty()) {
+    prompter().Ask({kApplicationTitle, "Could not read " + path + ": " + fault,
                     PromptIcon::kExclamation, PromptButtons::kOk, PromptAnswer::kOk});
     return false;
   }
-  const DelimitedText text = ReadDelimitedText(*read.bytes);
   Grid& grid = grid_->grid();
   const std::vector<std::string> headers = DataHeaders(grid);
   ListImportDialog dialog(text, kind, headers, GuessMapping(text, kind, job().settings.unit), this);

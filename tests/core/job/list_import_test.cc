@@ -33,13 +33,6 @@ std::string Rows(const Grid& grid) {
   return testing::Join(rows);
 }
 
-// Text as a spreadsheet's "Unicode text" saves it: UTF-16 after its byte order mark.
-std::string Utf16(std::string_view latin1, bool big_endian = false) {
-  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char c : latin1) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
-  return bytes;
-}
-
 TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
   const std::pair<const char*, const char*> cases[] = {
       {"24", "24"}, {"24.5", "48"}, {"24 1/16", "48"}, {"0", ""}, {"48 1/16", ""}};
@@ -120,10 +113,6 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
       // Unknown header words mapped by hand.
       {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n", "MM",
        "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung", "", 2},
-      {Utf16("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
-      {Utf16("L1\tL2\tQTY\r\n1000\t500\t1\r\n", true), "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24", 0},
       // Unit IN for a file without one.
       {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
   };
