@@ -69,9 +69,10 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
                       job.workspace.WorkingFile("dia.tlf"),
                       {},
                       LoadChargeTable(job.workspace)};
-  if (!ImportIntoGrid(grid, rows, run, prompter)) return kExitRefused;
+  const int stored = ImportIntoGrid(grid, rows, run, prompter);
+  if (stored == 0) return kExitRefused;
   job.settings.job_changed = true;
-  std::cout << GeneralText(static_cast<int>(rows.rows.size())) << " rows imported into the "
+  std::cout << GeneralText(stored) << " rows imported into the "
             << (glass                    ? "Glass Size Specifications"
                 : job.settings.coil_mode ? "Coil Specifications"
                                          : "Sheet Specifications")

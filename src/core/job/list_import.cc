@@ -159,6 +159,9 @@ bool RowHoldsText(const Grid& grid, int row) {
   return false;
 }
 
+// A grid keeps its header row and one input row besides its data rows.
+constexpr int kMostDataRows = kMaxGridRows - 2;
+
 }  // namespace
 
 const std::vector<std::string>& ImportTargets(ListKind kind) {
@@ -304,34 +307,62 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
     }
     // A record of nothing a cell can hold is as good as a blank line.
     if (!any) continue;
-    if (static_cast<int>(result.rows.size()) + 2 >= kMaxGridRows) {
-      result.issues.push_back(
-          {record.line, "the list is full - this line and those after it left out"});
+    if (static_cast<int>(result.rows.size()) == kMostDataRows) {
+      result.first_line_left = record.line;
       break;
     }
     result.issues.insert(result.issues.end(), notes.begin(), notes.end());
-    result.rows.push_back(std::move(cells));
+    result.rows.push_back({record.line, std::move(cells)});
   }
+  if (!text.rows.empty()) result.last_line = text.rows.back().line;
   return result;
 }
 
-void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
-                     const ChargeTable& charges) {
+int HeldRows(const Grid& grid) {
+  int held = 0;
+  for (int r = 1; r < grid.Rows(); ++r) {
+    if (RowHoldsText(grid, r)) held = r;
+  }
+  return held;
+}
+
+void KeepRowsThatFit(ImportRows& rows, int rows_held) {
+  const auto room = static_cast<size_t>(std::max(0, kMostDataRows - rows_held));
+  int first_left = rows.first_line_left;
+  if (rows.rows.size() > room) {
+    first_left = rows.rows[room].line;
+    rows.rows.resize(room);
+  }
+  if (first_left == 0) return;
+  // The lines from there on are told together, first, however many single lines are told.
+  std::erase_if(rows.issues,
+                [first_left](const ImportIssue& issue) { return issue.line >= first_left; });
+  std::string reason = "the list holds at most " + GeneralText(kMostDataRows) + " rows";
+  if (rows_held > 0) reason += ", " + GeneralText(rows_held) + " of them there already";
+  rows.issues.insert(rows.issues.begin(), {first_left, reason + " - left out", rows.last_line});
+  rows.first_line_left = 0;
+}
+
+int AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
+                    const ChargeTable& charges) {
   if (replace) {
     grid.SetRows(2);
     for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
     grid.row = grid.row_sel = 1;
   }
-  int next = 1;
-  for (int r = 1; r < grid.Rows(); ++r) {
-    if (RowHoldsText(grid, r)) next = r + 1;
-  }
+  int next = HeldRows(grid) + 1;
   const int first_length = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
-  for (const std::vector<std::string>& cells : rows.rows) {
+  int stored = 0;
+  for (const ImportRow& imported : rows.rows) {
     const int row = next++;
-    if (row >= kMaxGridRows - 1) break;
+    if (row > kMostDataRows) break;
+    ++stored;
     if (row >= grid.Rows()) grid.SetRows(row + 1);
+    const std::vector<std::string>& cells = imported.cells;
     for (size_t c = 0; c < cells.size(); ++c) grid.SetText(row, static_cast<int>(c) + 1, cells[c]);
+    if (kind == ListKind::kGlass && grid.Text(row, glass_col::kSrNo).empty()) {
+      grid.SetText(row, glass_col::kSrNo, GeneralText(row));
+    }
     for (const int col : {first_length, first_length + 1}) {
       ApplyMirrorConversion(grid, row, col);
       if (kind == ListKind::kGlass) UpdateChargeableLengths(grid, row, col, charges);
@@ -339,6 +370,7 @@ void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit uni
   }
   RenumberRows(grid);
   EnsureBlankRow(grid);
+  return stored;
 }
 
 }  // namespace lumora
