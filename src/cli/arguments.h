@@ -21,6 +21,11 @@ struct Arguments {
   bool Has(const std::string& option) const { return switches.count(option) > 0; }
 };
 
+// The option's value as a whole number within [lo, hi] into `value` (left alone when the option
+// was not given); the message to show when it is not one.
+std::optional<std::string> ReadWholeOption(const Arguments& parsed, const std::string& option,
+                                           int lo, int hi, std::optional<int>& value);
+
 // Parses "--name value", "--name=value" and switches by the command's option table (and
 // --help); anything unknown that starts with "-" is an error, returned as the message to show.
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, OptionTable options,

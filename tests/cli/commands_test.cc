@@ -126,6 +126,8 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
       {{"cuts", kSheetJob, "--layout", "4"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n"},
       {{"cuts", kNotOptimized}, 1, "", "lumora-cli: This file was not optimized.\n"},
+      {{"cuts", kSheetJob, "--layout", "1.9"}, 1, "",
+       "lumora-cli: --layout needs a whole number from 1 to 32767, not '1.9'\n"},
 
       {{"render", kSheetJob, "--layout", "4", "-o", "%x.png"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n", {}, {{"x.png", std::nullopt}}},

@@ -8,6 +8,7 @@
 #include "cli/result_job.h"
 #include "core/base/number_text.h"
 #include "core/cuts/cut_list.h"
+#include "core/engine2d/engine_records.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/layouts_load.h"
 
@@ -34,12 +35,15 @@ int RunCuts(const Arguments& parsed) {
   if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
   const LoadedResult& result = result_job.result();
 
-  const std::optional<std::string> layout = parsed.Value("--layout");
-  const int only = layout ? static_cast<int>(ReadDouble(*layout)) : 0;
-  if (layout && (only < 1 || only > result.LayoutCount())) {
-    return Fail(kExitUsage, "there is no layout " + *layout + ": the result has " +
+  std::optional<int> layout;
+  if (const auto error = ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (layout && *layout > result.LayoutCount()) {
+    return Fail(kExitUsage, "there is no layout " + GeneralText(*layout) + ": the result has " +
                                 GeneralText(result.LayoutCount()));
   }
+  const int only = layout.value_or(0);
   const ResultCuts cuts = CutOrderOfResult(result);
   std::cout << (parsed.Has("--csv") ? CutsCsv(cuts, only)
                                     : CutsText(cuts, only, ReportUnit(result_job.job())));

@@ -1,6 +1,5 @@
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdint>
 #include <iostream>
 #include <optional>
@@ -61,35 +60,21 @@ struct OptimizeOptions {
   uint64_t seed = 1;
 };
 
-// A whole number option within [lo, hi]; the message to show otherwise.
-std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int64_t lo,
-                                     int64_t hi, std::optional<int64_t>& value) {
-  const auto text = parsed.Value(option);
-  if (!text) return std::nullopt;
-  const double number = ReadDouble(*text);
-  if (!IsNumberText(*text) || std::trunc(number) != number || number < static_cast<double>(lo) ||
-      number > static_cast<double>(hi)) {
-    return option + " needs a whole number from " + GeneralText(static_cast<int>(lo)) + " to " +
-           GeneralText(static_cast<int>(hi)) + ", not '" + *text + "'";
-  }
-  value = static_cast<int64_t>(number);
-  return std::nullopt;
-}
-
 std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions& options) {
   if (parsed.positional.size() != 1) return std::string(kUsage);
   options.job_file = parsed.positional[0];
   options.out_file = parsed.Value("-o").value_or(options.job_file);
 
-  std::optional<int64_t> efficiency, threads, stop_after, resume, time_limit, budget, seed;
-  for (const auto& error : {ReadWhole(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
-                            ReadWhole(parsed, "--threads", 1, 1024, threads),
-                            ReadWhole(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
-                            ReadWhole(parsed, "--resume", 0, INT32_MAX, resume),
-                            ReadWhole(parsed, "--time-limit", static_cast<int64_t>(kMinDeepSeconds),
-                                      static_cast<int64_t>(kMaxDeepSeconds), time_limit),
-                            ReadWhole(parsed, "--budget", 1, INT32_MAX, budget),
-                            ReadWhole(parsed, "--seed", 0, INT32_MAX, seed)}) {
+  std::optional<int> efficiency, threads, stop_after, resume, time_limit, budget, seed;
+  for (const auto& error :
+       {ReadWholeOption(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
+        ReadWholeOption(parsed, "--threads", 1, 1024, threads),
+        ReadWholeOption(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
+        ReadWholeOption(parsed, "--resume", 0, INT32_MAX, resume),
+        ReadWholeOption(parsed, "--time-limit", static_cast<int>(kMinDeepSeconds),
+                        static_cast<int>(kMaxDeepSeconds), time_limit),
+        ReadWholeOption(parsed, "--budget", 1, INT32_MAX, budget),
+        ReadWholeOption(parsed, "--seed", 0, INT32_MAX, seed)}) {
     if (error) return error;
   }
   if (const auto engine = parsed.Value("--engine")) {
@@ -102,7 +87,7 @@ std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions&
   if (budget) options.budget = *budget;
   if (seed) options.seed = static_cast<uint64_t>(*seed);
   if (efficiency) options.efficiency = static_cast<int16_t>(*efficiency);
-  if (threads) options.threads = static_cast<int>(*threads);
+  if (threads) options.threads = *threads;
   if (stop_after) options.stop_after_pass = static_cast<int32_t>(*stop_after);
   if (resume) options.resume_pass = static_cast<int32_t>(*resume);
 

@@ -12,6 +12,7 @@
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/cuts/cut_settings.h"
+#include "core/engine2d/engine_records.h"
 #include "core/exports/layouts_dxf.h"
 #include "core/layouts/dia_settings.h"
 #include "core/reports/layout_print.h"
@@ -68,11 +69,11 @@ int RunRender(const Arguments& parsed) {
   if (*output == Output::kDxf && parsed.Value("--layout")) {
     return Fail(kExitUsage, "a .dxf file holds every layout: use --all");
   }
-  const int width =
-      static_cast<int>(ReadDouble(parsed.Value("--width").value_or(GeneralText(kDefaultWidth))));
-  if (width < 1 || width > kMaxWidth) {
-    return Fail(kExitUsage, "--width takes a number of pixels from 1 to " + GeneralText(kMaxWidth) +
-                                " (default " + GeneralText(kDefaultWidth) + ")");
+  std::optional<int> width;
+  std::optional<int> layout;
+  for (const auto& error : {ReadWholeOption(parsed, "--width", 1, kMaxWidth, width),
+                            ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout)}) {
+    if (error) return Fail(kExitUsage, *error);
   }
 
   AnsweringPrompter prompter(std::cerr, false);
@@ -84,10 +85,10 @@ int RunRender(const Arguments& parsed) {
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
   const LoadedResult& result = load.view.result;
 
-  const int layout_no = static_cast<int>(ReadDouble(parsed.Value("--layout").value_or("1")));
-  if (layout_no < 1 || layout_no > result.LayoutCount()) {
-    return Fail(kExitUsage, "there is no layout " + parsed.Value("--layout").value_or("1") +
-                                ": the result has " + GeneralText(result.LayoutCount()));
+  const int layout_no = layout.value_or(1);
+  if (layout_no > result.LayoutCount()) {
+    return Fail(kExitUsage, "there is no layout " + GeneralText(layout_no) + ": the result has " +
+                                GeneralText(result.LayoutCount()));
   }
 
   LayoutLook look;
@@ -102,9 +103,9 @@ int RunRender(const Arguments& parsed) {
     if (!dxf.error.empty()) return Fail(kExitUsage, dxf.error);
     bytes = std::move(dxf.bytes);
   } else if (*output == Output::kPng) {
-    bytes = LayoutPngBytes(result, layout_no, look, width);
+    bytes = LayoutPngBytes(result, layout_no, look, width.value_or(kDefaultWidth));
   } else if (*output == Output::kSvg) {
-    bytes = LayoutSvgBytes(result, layout_no, look, width);
+    bytes = LayoutSvgBytes(result, layout_no, look, width.value_or(kDefaultWidth));
   } else {
     LayoutPrintJob print;
     print.result = &result;

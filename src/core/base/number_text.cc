@@ -170,6 +170,17 @@ bool IsNumberText(std::string_view text) {
   return match && match->end == trimmed.size();
 }
 
+std::optional<int> WholeNumberWithin(double value, int lo, int hi) {
+  // NaN fails every comparison and so every range.
+  if (!(value >= lo && value <= hi) || std::trunc(value) != value) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+std::optional<int> ReadWholeNumber(std::string_view text, int lo, int hi) {
+  if (!IsNumberText(text)) return std::nullopt;
+  return WholeNumberWithin(ReadDouble(text), lo, hi);
+}
+
 std::string GeneralText(float value) {
   if (std::isnan(value) || value == 0.0f) return "0";
   if (std::isinf(value)) value = std::copysign(FLT_MAX, value);

@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_BASE_NUMBER_TEXT_H_
 #define LUMORA_CORE_BASE_NUMBER_TEXT_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,14 @@ double ReadDouble(std::string_view text);
 float ReadFloat(std::string_view text);
 // Whether the whole text, after trimming blanks, is one leading number and nothing else.
 bool IsNumberText(std::string_view text);
+
+// The value as an int when it is a whole number within [lo, hi]; nullopt for a fraction, NaN or
+// a value outside. The one way a number read from the command line or a file becomes a count,
+// an index or a size: a cast of a value beyond the int range is undefined.
+std::optional<int> WholeNumberWithin(double value, int lo, int hi);
+// The whole number a text holds (IsNumberText) within [lo, hi]: "3", " 3 " and "3.0" give 3;
+// "1.9", "3x" and "" give nullopt.
+std::optional<int> ReadWholeNumber(std::string_view text, int lo, int hi);
 
 // The general text of a float: "0" for zero, integer digits for integral values, else the
 // shortest fixed-notation text that reads back to the same float. Never an exponent.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <condition_variable>
 #include <mutex>
@@ -365,9 +366,14 @@ OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings&
   }
 
   deep::PatternLimits limits;
-  limits.max_strip_length = static_cast<int>(blade / problem.unit_mm + 1e-6);
+  // A blade or a B no int of units holds reaches across, or is more than, any stock.
+  limits.max_strip_length =
+      WholeNumberWithin(std::trunc(blade / problem.unit_mm + 1e-6), INT_MIN, INT_MAX)
+          .value_or(INT_MAX);
   if (!job.coil_mode && input.basic.b_mm > 0) {
-    limits.min_free_side = static_cast<int>(std::ceil(input.basic.b_mm / problem.unit_mm - 1e-6));
+    limits.min_free_side =
+        WholeNumberWithin(std::ceil(input.basic.b_mm / problem.unit_mm - 1e-6), INT_MIN, INT_MAX)
+            .value_or(INT_MAX);
   }
 
   // A result at the least possible stock cannot be beaten: a timed search ends there.

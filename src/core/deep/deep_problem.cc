@@ -1,9 +1,11 @@
 #include "core/deep/deep_problem.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numeric>
 
+#include "core/base/number_text.h"
 #include "core/base/unit_and_orn.h"
 
 namespace lumora::deep {
@@ -43,11 +45,14 @@ double UnitOf(const std::vector<double>& lengths) {
   return static_cast<double>(divisor) / scale;
 }
 
+// A length no int of units holds is longer than any stock: held at the largest.
 int Down(double length, double unit) {
-  return static_cast<int>(std::floor(length / unit + kWholeTolerance));
+  return WholeNumberWithin(std::floor(length / unit + kWholeTolerance), INT_MIN, INT_MAX)
+      .value_or(INT_MAX);
 }
 int Up(double length, double unit) {
-  return static_cast<int>(std::ceil(length / unit - kWholeTolerance));
+  return WholeNumberWithin(std::ceil(length / unit - kWholeTolerance), INT_MIN, INT_MAX)
+      .value_or(INT_MAX);
 }
 
 }  // namespace

@@ -249,8 +249,9 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
     }
     int column = -1;
     if (!source.empty() && source.find_first_not_of("0123456789") == std::string::npos) {
-      column = static_cast<int>(ReadDouble(source)) - 1;
-      if (column < 0 || column >= widest) return "--map: the file has no column " + source;
+      const std::optional<int> number = ReadWholeNumber(source, 1, widest);
+      if (!number) return "--map: the file has no column " + source;
+      column = *number - 1;
     } else if (!source.empty()) {
       const std::vector<std::string>& header =
           mapping.has_header ? text.rows.front().fields : std::vector<std::string>{};

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace lumora {
@@ -38,6 +41,31 @@ TEST(LeadingNumber, ReadsOnlyTheLeadingNumberAndClamps) {
   EXPECT_EQ(ReadFloat("0.1"), 0.1f);
   for (const char* whole : {" 12.5 ", "-3"}) EXPECT_TRUE(IsNumberText(whole)) << whole;
   for (const char* not_whole : {"48 3/4", "", "12a"}) EXPECT_FALSE(IsNumberText(not_whole));
+}
+
+TEST(WholeNumbers, OnlyAWholeNumberWithinItsRangeIsTaken) {
+  // The text, the range, the number it gives (nullopt: refused).
+  const std::tuple<std::string, int, int, std::optional<int>> cases[] = {
+      {"3", 1, 9, 3},
+      {" 3 ", 1, 9, 3},
+      {"3.0", 1, 9, 3},
+      {"-5", -9, 0, -5},
+      {"1", 1, 1, 1},
+      {"1.9", 1, 9, {}},
+      {"3x", 1, 9, {}},
+      {"", 0, 9, {}},
+      {"1e3", 1, 9, {}},
+      {"0", 1, 9, {}},
+      {"10", 1, 9, {}},
+      {"-1", 0, 9, {}},
+      {std::string(20, '9'), INT_MIN, INT_MAX, {}},
+  };
+  for (const auto& [text, lo, hi, number] : cases) {
+    EXPECT_EQ(ReadWholeNumber(text, lo, hi), number) << "of \"" << text << "\"";
+  }
+  EXPECT_EQ(WholeNumberWithin(NAN, INT_MIN, INT_MAX), std::nullopt);
+  EXPECT_EQ(WholeNumberWithin(static_cast<double>(INT_MAX) + 1, INT_MIN, INT_MAX), std::nullopt);
+  EXPECT_EQ(WholeNumberWithin(INT_MIN, INT_MIN, INT_MAX), INT_MIN);
 }
 
 TEST(GeneralText, ShortestFixedTextThatReadsBack) {
