@@ -1,5 +1,6 @@
 #include "cli/job_start.h"
 
+#include "core/base/ascii_case.h"
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/base/unit_and_orn.h"
@@ -10,19 +11,6 @@
 #include "core/shell/start_stamp_claim.h"
 
 namespace lumora::cli {
-namespace {
-
-bool HasCoilExtension(const std::string& file_name) {
-  if (file_name.size() < 4) return false;
-  std::string extension = file_name.substr(file_name.size() - 4);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return extension == ".sdr";
-}
-
-}  // namespace
-
 CommandJob::~CommandJob() {
   if (opened_) job_.workspace.RemoveWorkingFiles();
 }
@@ -37,7 +25,7 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
   if (!read.bytes) return "cannot read the job file " + file_name + ": " + read.reason;
 
   ProgramSettings settings;
-  settings.coil_mode = coil || HasCoilExtension(file_name);
+  settings.coil_mode = coil || EndsWithIgnoringCase(file_name, ".sdr");
   job_ = MakeJob(Workspace{folder, ClaimStartStampNow(folder)}, settings);
   opened_ = true;
   if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;

@@ -11,14 +11,13 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/base/ascii_case.h"
 #include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
 
 namespace fs = std::filesystem;
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Glob match of one file name: "*" matches any run of bytes; the part after the pattern's last
 // "." compares without letter case, because names such as "sheets.Adj" are spelt both ways.
@@ -32,7 +31,7 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name, bool fold_
   }
   if (name.empty()) return false;
   const bool same =
-      fold_case ? LowerAscii(pattern[0]) == LowerAscii(name[0]) : pattern[0] == name[0];
+      fold_case ? AsciiLower(pattern[0]) == AsciiLower(name[0]) : pattern[0] == name[0];
   if (!same) return false;
   const bool now_fold = fold_case || (pattern[0] == '.' && pattern.find('.', 1) == pattern.npos);
   return MatchesWildcard(pattern.substr(1), name.substr(1), now_fold);

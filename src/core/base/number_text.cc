@@ -137,10 +137,10 @@ std::string MMToInchTextOfPositive(double value) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {
+  const size_t first = text.find_first_not_of(blanks);
   if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(' ');
+  const size_t last = text.find_last_not_of(blanks);
   return text.substr(first, last - first + 1);
 }
 

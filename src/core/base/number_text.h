@@ -69,8 +69,9 @@ std::string TrimZeros(float value);
 // The value rounded to three decimals, fraction digits cut to keep at most 7 characters.
 float To3Decimals(float value);
 
-// Leading and trailing 0x20 removed; tabs and no-break spaces stay.
-std::string_view TrimBlanks(std::string_view text);
+// Leading and trailing blanks removed: 0x20 alone unless told otherwise, so that tabs and
+// no-break spaces stay.
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " ");
 
 }  // namespace lumora
 

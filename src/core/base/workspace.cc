@@ -5,22 +5,13 @@
 #include <ctime>
 #include <filesystem>
 
+#include "core/base/ascii_case.h"
 #include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool EndsWithFolded(std::string_view name, std::string_view suffix) {
-  if (name.size() < suffix.size()) return false;
-  for (size_t i = 0; i < suffix.size(); ++i) {
-    char c = name[name.size() - suffix.size() + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != suffix[i]) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -60,7 +51,7 @@ void Workspace::RemoveWorkingFiles() const {
     const char next = name[stamp.size()];
     if ((next >= '0' && next <= '9') || next == '.') continue;
     for (const std::string_view extension : kExtensions) {
-      if (EndsWithFolded(name, extension)) {
+      if (EndsWithIgnoringCase(name, extension)) {
         fs::remove(entry.path(), error);
         break;
       }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/ascii_case.h"
 #include "core/base/file_routines.h"
 #include "core/cuts/cut_settings.h"
 #include "core/exports/spreadsheet_files.h"
@@ -11,19 +12,10 @@ namespace lumora {
 namespace {
 
 constexpr std::pair<std::string_view, ExportPart> kPartNames[] = {
-    {"glass", ExportPart::kGlass},
-    {"stock", ExportPart::kStock},
-    {"report", ExportPart::kReport},
-    {"balances", ExportPart::kBalances},
+    {"glass", ExportPart::kGlass},   {"stock", ExportPart::kStock},
+    {"report", ExportPart::kReport}, {"balances", ExportPart::kBalances},
     {"cuts", ExportPart::kCuts},
 };
-
-bool EndsWithXlsx(const std::string& path) {
-  if (path.size() < 5) return false;
-  std::string suffix = path.substr(path.size() - 5);
-  for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return suffix == ".xlsx";
-}
 
 }  // namespace
 
@@ -91,7 +83,7 @@ JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
 
 std::optional<std::string> WriteExportFile(const std::vector<ExportTable>& tables,
                                            const std::string& path) {
-  if (EndsWithXlsx(path)) return WriteWorkbook(tables, path);
+  if (EndsWithIgnoringCase(path, ".xlsx")) return WriteWorkbook(tables, path);
   // The byte order mark makes spreadsheets take the accents as UTF-8.
   std::string bytes = "\xEF\xBB\xBF";
   for (size_t i = 0; i < tables.size(); ++i) {

@@ -21,16 +21,14 @@ struct SizeRecord {
   float qty = 0.0f;
 };
 
-// The data rows 1 .. Rows() - 2: the last row is the empty input row. The length and quantity
-// columns are numbered alike in the Sheet and Glass grids.
+// The data rows 1 .. Rows() - 2 of the Sheet or Glass grid: the last row is the empty input
+// row.
 std::vector<SizeRecord> ReadSizeRecords(const Grid& grid) {
-  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2 == glass_col::kL2 &&
-                sheet_col::kQty == glass_col::kQty);
   std::vector<SizeRecord> records;
   for (int r = 1; r <= grid.Rows() - 2; ++r) {
-    records.push_back({ReadFloat(grid.Text(r, sheet_col::kL1)),
-                       ReadFloat(grid.Text(r, sheet_col::kL2)),
-                       ReadFloat(grid.Text(r, sheet_col::kQty))});
+    records.push_back({ReadFloat(grid.Text(r, size_col::kL1)),
+                       ReadFloat(grid.Text(r, size_col::kL2)),
+                       ReadFloat(grid.Text(r, size_col::kQty))});
   }
   return records;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/ascii_case.h"
 #include "core/base/number_text.h"
 #include "core/job/job_tables.h"
 #include "core/tables/column_dictionary.h"
@@ -49,8 +50,6 @@ const std::vector<Target>& TargetsOf(ListKind kind) {
   return kind == ListKind::kGlass ? glass : stock;
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // A header as the mapping compares it: upper case, letters, digits and "/" only, and a unit
 // in brackets ("Width (mm)", "L1 [IN]") taken out.
 struct HeaderKey {
@@ -59,8 +58,7 @@ struct HeaderKey {
 };
 
 HeaderKey KeyOf(std::string_view header) {
-  std::string upper;
-  for (const char c : header) upper += Upper(c);
+  std::string upper = AsciiUpper(header);
   HeaderKey result;
   const size_t open = upper.find_first_of("([");
   const size_t close = open == std::string::npos ? open : upper.find_first_of(")]", open);
@@ -81,11 +79,8 @@ bool TargetKnows(const Target& target, const std::string& key) {
          std::find(target.words.begin(), target.words.end(), key) != target.words.end();
 }
 
-std::string TrimCell(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
+// Spreadsheets pad the fields of their lists with tabs as well as blanks.
+constexpr std::string_view kListBlanks = " \t";
 
 size_t WidestRecord(const DelimitedText& text) {
   size_t widest = 0;
@@ -121,7 +116,7 @@ CellCheck CheckValue(const std::string& header, const std::string& value) {
   const ColumnInfo rules = DescribeColumn(header).value_or(ColumnInfo{0, 'S', 'T'});
   CellCheck check;
   if (rules.kind == 'S') {
-    check.cell = TrimCell(StorableCellText(value));
+    check.cell = TrimBlanks(StorableCellText(value));
     if (rules.max_length > 0 && static_cast<int>(check.cell.size()) > rules.max_length) {
       check.cell.resize(rules.max_length);
       check.note = header + " cut to " + GeneralText(rules.max_length) + " characters";
@@ -186,7 +181,7 @@ ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, Unit unit) 
   for (const std::string& field : text.rows.front().fields) keys.push_back(KeyOf(field));
   // Headers in words the mapping does not know still differ from the numbers below them.
   auto starts_with_digit = [](const std::string& field) {
-    const std::string cell = TrimCell(field);
+    const std::string_view cell = TrimBlanks(field, kListBlanks);
     return !cell.empty() && cell[0] >= '0' && cell[0] <= '9';
   };
   const auto& first = text.rows.front().fields;
@@ -237,7 +232,7 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
     if (equals == std::string_view::npos)
       return "--map wants TARGET=COLUMN, not '" + std::string(pair) + "'";
     const std::string target_key = KeyOf(pair.substr(0, equals)).key;
-    const std::string source = TrimCell(pair.substr(equals + 1));
+    const std::string source(TrimBlanks(pair.substr(equals + 1), kListBlanks));
     const auto target = std::find_if(targets.begin(), targets.end(), [&](const Target& t) {
       return KeyOf(t.name).key == target_key;
     });
@@ -271,7 +266,7 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
 std::string SourceColumnName(const DelimitedText& text, const ImportMapping& mapping, int column) {
   if (mapping.has_header && column >= 0 &&
       column < static_cast<int>(text.rows.front().fields.size())) {
-    return TrimCell(text.rows.front().fields[column]);
+    return std::string(TrimBlanks(text.rows.front().fields[column], kListBlanks));
   }
   return "Column " + GeneralText(column + 1);
 }
@@ -290,7 +285,7 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
     for (size_t t = 0; t < targets.size() && t < mapping.columns.size(); ++t) {
       const int column = mapping.columns[t];
       if (column < 0 || column >= static_cast<int>(record.fields.size())) continue;
-      const std::string value = TrimCell(record.fields[column]);
+      const std::string value(TrimBlanks(record.fields[column], kListBlanks));
       const int col = inch && targets[t].inch_col > 0 ? targets[t].inch_col : targets[t].col;
       if (value.empty() || col > static_cast<int>(headers.size())) continue;
       CellCheck check = CheckValue(headers[col - 1], value);
@@ -352,7 +347,7 @@ int AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit
     grid.row = grid.row_sel = 1;
   }
   int next = HeldRows(grid) + 1;
-  const int first_length = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
+  const int first_length = unit == Unit::kIn ? size_col::kL1Inch : size_col::kL1;
   int stored = 0;
   for (const ImportRow& imported : rows.rows) {
     const int row = next++;

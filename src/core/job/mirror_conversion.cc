@@ -51,15 +51,13 @@ bool IsColumnLockedByUnit(Unit unit, int col) {
 }
 
 void ApplyMirrorConversion(Grid& grid, int row, int col) {
-  // The length columns are numbered alike in the Sheet and Glass grids.
-  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2Inch == glass_col::kL2Inch);
   switch (col) {
-    case sheet_col::kL1:
-    case sheet_col::kL2:
+    case size_col::kL1:
+    case size_col::kL2:
       SetPositiveOrEmpty(grid, row, col + 2, MMToInchText(grid.Text(row, col)));
       break;
-    case sheet_col::kL1Inch:
-    case sheet_col::kL2Inch:
+    case size_col::kL1Inch:
+    case size_col::kL2Inch:
       SetPositiveOrEmpty(grid, row, col - 2, InchTextToMM(grid.Text(row, col)));
       break;
     default:

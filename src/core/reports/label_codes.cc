@@ -49,7 +49,11 @@ CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_v
              "x" + GeneralText(glass.l2) + ";" + glass.customer + ";" + glass.sr_no});
     return true;
   });
-  if (!all) return {{}, "Too many labels: more than 100000 pieces."};
+  if (!all) {
+    return {{},
+            "Too many labels: more than " + GeneralText(static_cast<int>(kMaxCodedLabels)) +
+                " pieces."};
+  }
   return coded;
 }
 

@@ -136,7 +136,7 @@ void JobGridWindow::LoadFromJob(const Job& job) {
   if (kind_ == JobGridKind::kBasic) KeepOneRow(grid);
   // A cell the unit locks would take no keys: start in the first column of the unit instead.
   if (kind_ != JobGridKind::kBasic && IsColumnLockedByUnit(job.settings.unit, grid.col)) {
-    grid.col = grid.col_sel = job.settings.unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
+    grid.col = grid.col_sel = job.settings.unit == Unit::kIn ? size_col::kL1Inch : size_col::kL1;
   }
   grid_->SetGrid(std::move(grid));
   RefreshCaption();
