@@ -16,6 +16,8 @@ struct Arguments {
   std::map<std::string, std::string> values;
   std::set<std::string> switches;
   std::vector<std::string> positional;
+  // "usage: NAME ARGUMENTS": what a command that was called wrongly answers.
+  std::string usage;
 
   std::optional<std::string> Value(const std::string& option) const;
   bool Has(const std::string& option) const { return switches.count(option) > 0; }

@@ -16,11 +16,8 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: alternate JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
-    {"--layout", "L", "The layout to arrange anew."},
+    {"--layout", "L", "The layout to arrange anew.", OptionUse::kRequired},
     {"--tries", "N", "How many times Try Next is chosen before Keep (default 0)."},
     kCoilOption,
     kOutJobOption,
@@ -39,7 +36,8 @@ std::string ButtonText(AlternateChoice choice) {
 const OptionTable kAlternateOptions = kOptions;
 
 int RunAlternate(const Arguments& parsed) {
-  if (parsed.positional.size() != 1 || !parsed.Value("--layout")) return Fail(kExitUsage, kUsage);
+  if (parsed.positional.size() != 1 || !parsed.Value("--layout"))
+    return Fail(kExitUsage, parsed.usage);
   std::optional<int> layout_option;
   std::optional<int> tries_option;
   for (const auto& error : {ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout_option),

@@ -15,9 +15,6 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: cuts JOB [--layout N] [--csv] [--unit MM|IN] [--coil] [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
     {"--layout", "N", "Lists the cuts of layout N only (the totals stay those of the job)."},
     {"--csv", "", "Prints one CSV line per cut, lengths in millimetres."},
@@ -32,7 +29,7 @@ const OptionTable kCutsOptions = kOptions;
 
 int RunCuts(const Arguments& parsed) {
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   const LoadedResult& result = result_job.result();
 
   std::optional<int> layout;

@@ -16,10 +16,6 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: import JOB [--glass FILE] [--stock FILE] [--map MAP] [--stock-map MAP] [--unit MM|IN]\n"
-    "       [--replace] [--strict] [--coil] [-o OUT] [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
     {"--glass", "FILE", "The glass list to import: comma, semicolon or tab separated text."},
     {"--stock", "FILE", "The stock list to import into the Sheet (Coil) Specifications."},
@@ -87,7 +83,7 @@ const OptionTable kImportOptions = kOptions;
 int RunImport(const Arguments& parsed) {
   if (parsed.positional.size() != 1 || (!parsed.Value("--glass") && !parsed.Value("--stock")) ||
       !UnitOptionValid(parsed)) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
   CommandJob command_job;

@@ -31,10 +31,8 @@ constexpr Option kOptions[] = {
 const OptionTable kLabelsOptions = kOptions;
 
 int RunLabels(const Arguments& parsed) {
-  constexpr std::string_view kUsage =
-      "usage: labels JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]";
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   Job& job = result_job.job();
   const LoadedResult& result = result_job.result();
 

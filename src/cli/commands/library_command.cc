@@ -19,13 +19,10 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: library merge [--data-dir DIR] | library import JOB [--data-dir DIR]";
-
 constexpr Option kOptions[] = {kDataDirOption};
 
 int Merge(const Arguments& parsed) {
-  if (!parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  if (!parsed.positional.empty()) return Fail(kExitUsage, parsed.usage);
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
   const std::string path = Workspace{folder, ""}.SettingsFile(kMaterialLibraryFile);
@@ -44,7 +41,7 @@ int Merge(const Arguments& parsed) {
 }
 
 int Import(const Arguments& parsed) {
-  if (parsed.positional.size() != 1) return Fail(kExitUsage, kUsage);
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, parsed.usage);
   const std::string& file = parsed.positional[0];
   AnsweringPrompter prompter(std::cout, false);
   CommandJob command_job;
@@ -73,13 +70,13 @@ int Import(const Arguments& parsed) {
 const OptionTable kLibraryOptions = kOptions;
 
 int RunLibrary(const Arguments& parsed) {
-  if (parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  if (parsed.positional.empty()) return Fail(kExitUsage, parsed.usage);
   Arguments action_arguments = parsed;
   action_arguments.positional.erase(action_arguments.positional.begin());
   const std::string& action = parsed.positional.front();
   if (action == "merge") return Merge(action_arguments);
   if (action == "import") return Import(action_arguments);
-  return Fail(kExitUsage, kUsage);
+  return Fail(kExitUsage, parsed.usage);
 }
 
 }  // namespace lumora::cli

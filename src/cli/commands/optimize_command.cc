@@ -23,11 +23,6 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
-    "[--stop-after-pass K] [--resume K] [--engine standard|deep] [--time-limit S] [--budget N] "
-    "[--seed N] [--data-dir DIR] [--strict] [--quiet]";
-
 constexpr Option kOptions[] = {
     kOutJobOption,
     kCoilOption,
@@ -61,7 +56,7 @@ struct OptimizeOptions {
 };
 
 std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions& options) {
-  if (parsed.positional.size() != 1) return std::string(kUsage);
+  if (parsed.positional.size() != 1) return parsed.usage;
   options.job_file = parsed.positional[0];
   options.out_file = parsed.Value("-o").value_or(options.job_file);
 

@@ -14,10 +14,8 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage = "usage: products load ORDERS --base NAME [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
-    {"--base", "NAME", "The name the job files start with."},
+    {"--base", "NAME", "The name the job files start with.", OptionUse::kRequired},
     kDataDirOption,
 };
 
@@ -28,7 +26,7 @@ const OptionTable kProductsOptions = kOptions;
 int RunProducts(const Arguments& parsed) {
   const std::optional<std::string> base = parsed.Value("--base");
   if (parsed.positional.size() != 2 || parsed.positional[0] != "load" || !base) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);

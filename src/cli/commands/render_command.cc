@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,6 +7,7 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/ascii_case.h"
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/cuts/cut_settings.h"
@@ -23,32 +22,28 @@
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: render JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR]\n"
-    "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf|FILE.dxf";
 constexpr int kDefaultWidth = 1600;
 constexpr int kMaxWidth = 20000;
 
 constexpr Option kOptions[] = {
     {"--layout", "N", "Draws layout N (default 1)."},
-    {"--all", "", "Prints every layout on its own page (.pdf), or draws them all (.dxf)."},
+    {"--all", "", "Prints every layout on its own page (.pdf), or draws them all (.dxf).",
+     OptionUse::kOrPrevious},
     kUnitOption,
     kCoilOption,
     kDataDirOption,
     {"--width", "PX", "The image's width in pixels, 1 to 20000 (default 1600)."},
-    {"-o", "FILE", "The file to write: .png, .svg, .pdf or .dxf (every layout, millimetres)."},
+    {"-o", "FILE", "The file to write: .png, .svg, .pdf or .dxf (every layout, millimetres).",
+     OptionUse::kRequired},
 };
 
 enum class Output { kPng, kSvg, kPdf, kDxf };
 
 std::optional<Output> OutputOf(const std::string& file) {
-  std::string lower = file;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (lower.ends_with(".png")) return Output::kPng;
-  if (lower.ends_with(".svg")) return Output::kSvg;
-  if (lower.ends_with(".pdf")) return Output::kPdf;
-  if (lower.ends_with(".dxf")) return Output::kDxf;
+  if (EndsWithIgnoringCase(file, ".png")) return Output::kPng;
+  if (EndsWithIgnoringCase(file, ".svg")) return Output::kSvg;
+  if (EndsWithIgnoringCase(file, ".pdf")) return Output::kPdf;
+  if (EndsWithIgnoringCase(file, ".dxf")) return Output::kDxf;
   return std::nullopt;
 }
 
@@ -61,7 +56,7 @@ int RunRender(const Arguments& parsed) {
   const std::optional<Output> output = out ? OutputOf(*out) : std::nullopt;
   if (parsed.positional.size() != 1 || !output || !UnitOptionValid(parsed) ||
       (parsed.Has("--all") && parsed.Value("--layout"))) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   if (parsed.Has("--all") && *output != Output::kPdf && *output != Output::kDxf) {
     return Fail(kExitUsage, "--all prints every layout on its own page: it needs a .pdf file");

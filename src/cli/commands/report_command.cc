@@ -26,11 +26,9 @@ constexpr Option kOptions[] = {
 const OptionTable kReportOptions = kOptions;
 
 int RunReport(const Arguments& parsed) {
-  constexpr std::string_view kUsage =
-      "usage: report JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]";
   // A damaged result writes nothing, not even the folder.
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   Job& job = result_job.job();
 
   const std::string out_dir = parsed.Value("--out-dir").value_or(".");

@@ -51,7 +51,7 @@ constexpr Option kOptions[] = {kDataDirOption};
 const OptionTable kSummaryOptions = kOptions;
 
 int RunSummary(const Arguments& parsed) {
-  if (parsed.positional.size() != 1) return Fail(kExitUsage, "usage: summary JOB [--data-dir DIR]");
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, parsed.usage);
   if (const auto error = SeedDataFolder(ResolveDataFolder(parsed.Value("--data-dir")))) {
     return Fail(kExitUsage, *error);
   }
