@@ -35,6 +35,8 @@ TEST(DelimitedText, CharsetsAndQuotesAreReadOrTheLineOfAnOpenQuoteIsTold) {
       {Utf16(list, false, false), records, ""},
       {Utf16(list, true, false), records, ""},
       {"a,b\n\xC3\xBC,\"x\"\"y\"\n", "1:a;b 2:\xFC;x\"y", ""},
+      {"\xEF\xBB\xBF\xC3\xBC\n", "1:\xFC", ""},
+      {"\xFC\xC3\n", "1:\xFC\xC3", ""},  // not UTF-8: Latin-1
       // A quoted cell may run over lines; one that never closes takes the rest of the file.
       {"a,\"b\nc\",d\ne,f\n", "1:a;b c;d 3:e;f", ""},
       {"100,200,1,\"abc\n800,600,1,x\n", "1:100;200;1;abc 800,600,1,x ",

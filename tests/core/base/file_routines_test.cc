@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -131,12 +132,10 @@ TEST(FileRoutinesTest, OnlyARegularFileWithinItsLimitIsRead) {
 }
 
 TEST(FileRoutinesTest, AScratchFileGoesWithItsValue) {
-  std::string path;
-  {
-    const ScratchFile scratch("lumora-test-");
-    path = scratch.path();
-    EXPECT_EQ(ReadFileBytes(path, 0), "");
-  }
+  auto scratch = std::make_unique<ScratchFile>("lumora-test-");
+  const std::string path = scratch->path();
+  EXPECT_EQ(ReadFileBytes(path, 0), "");
+  scratch.reset();
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 

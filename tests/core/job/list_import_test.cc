@@ -95,10 +95,6 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
       // Tabs, inch fractions by the header's unit.
       {"Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n", "MM", "",
        "1238.25,622.3,48 3/4,24.5,3,,,48,,,1", 0},
-      {"\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller,,1", 0},
-      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller,,1", 0},
       {"L1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
        "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller,,1", 0},
       // Blank lines, letters in QTY.
@@ -147,64 +143,45 @@ TEST(ListImport, MapTextNamesWhatIsWrong) {
   }
 }
 
-// Answers in the order asked: change confirmation, replace, lines that do not fit.
-TEST(ListImport, AsksBeforeTheGridChanges) {
-  // Whether there are layouts, the answers, how many were asked, the rows after.
-  const std::tuple<bool, const char*, size_t, const char*> cases[] = {
-      {true, "N", 1, "1,1,,,1"},                             // optimized, No keeps all
-      {true, "YNY", 3, "1,1,,,1|900,400,35 7/16,15 3/4,2"},  // optimized, Yes, append, go on
-      {false, "NN", 2, "1,1,,,1"},                           // bad lines refused
-      {false, "YY", 2, "900,400,35 7/16,15 3/4,2"},          // replace
-      {false, "C", 1, "1,1,,,1"},                            // cancel at replace
-  };
-  const DelimitedText text = ReadDelimitedText("L1,L2,QTY\n900,400,2\nx,1,1\n");
-  for (const auto& [optimized, answers, questions, sheet_rows] : cases) {
-    TempFolder folder;
-    Job job = testing::MakeTestJob(folder);
-    testing::FillRows(job.sheet, {{"1", "1", "", "", "1"}});
-    const std::string dia = job.workspace.WorkingFile("dia.tlf");
-    folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
-    ScriptedPrompter prompter(testing::Answers(answers));
-    const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
-    const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}},
-                   prompter);
-    EXPECT_EQ(prompter.prompts().size(), questions) << answers;
-    EXPECT_EQ(Rows(job.sheet), sheet_rows) << answers;
-  }
-}
-
-// The grid's room counts the rows it holds, none when they are replaced; what is stored is
-// what is answered, and the lines beyond the room are told together.
-TEST(ListImport, TheGridsLimitCountsItsRows) {
-  // Rows held, data lines in the file, the answers, rows stored, rows held after, the text of
-  // the last question.
-  const std::tuple<int, int, const char*, int, int, std::string> cases[] = {
-      {10, 32760, "NY", 32755, 32765,
-       "Lines 32757-32761: the list holds at most 32765 rows, 10 of them there already - left "
+// Answers in the order asked: change confirmation, replace, lines that do not fit. The grid's
+// room counts the rows it holds, none when they are replaced; the lines beyond it are told
+// together, and what is stored is what is answered.
+TEST(ListImport, AsksThenStoresWhatFits) {
+  // Whether there are layouts, rows held, good lines before a bad one, the answers, how many
+  // were asked, rows stored, rows held after, the text of the last question.
+  const std::tuple<bool, int, int, const char*, size_t, int, int, std::string> cases[] = {
+      {true, 1, 1, "N", 1, 0, 1, ""},                    // optimized, No keeps all
+      {true, 1, 1, "YNY", 3, 1, 2, "Line 3: "},          // optimized, Yes, append, go on
+      {false, 1, 1, "NN", 2, 0, 1, "Import the other"},  // bad lines refused
+      {false, 1, 1, "YY", 2, 1, 1, ""},                  // replace
+      {false, 1, 1, "C", 1, 0, 1, "Replace them"},       // cancel at replace
+      {false, 10, 32760, "NY", 2, 32755, 32765,
+       "Lines 32757-32762: the list holds at most 32765 rows, 10 of them there already - left "
        "out"},
-      {10, 32760, "Y", 32760, 32760, "Replace them"},
-      {0, 32770, "Y", 32765, 32765,
-       "Lines 32767-32771: the list holds at most 32765 rows - left out"},
-      {0, 32770, "N", 0, 0, "Lines 32767-32771: "},
-      {32765, 3, "N", 0, 32765, "holds no rows to import.\n\nLines 2-4: the list holds"},
+      {false, 10, 32766, "YY", 2, 32765, 32765,
+       "Lines 32767-32768: the list holds at most 32765 rows - left out"},
+      {false, 0, 32770, "N", 1, 0, 0, "Lines 32767-32772: "},
+      {false, 32765, 3, "N", 2, 0, 32765, "holds no rows to import.\n\nLines 2-5: the list"},
   };
-  for (const auto& [held, lines, answers, stored, held_after, question] : cases) {
+  for (const auto& [optimized, held, lines, answers, asked, stored, held_after, question] : cases) {
     SCOPED_TRACE(answers);
     DelimitedText text;
     text.rows.push_back({1, {"L1", "L2", "QTY"}});
-    for (int line = 2; line <= lines + 1; ++line) text.rows.push_back({line, {"900", "400", "1"}});
+    for (int line = 2; line <= lines + 1; ++line) text.rows.push_back({line, {"900", "400", "2"}});
+    text.rows.push_back({lines + 2, {"x", "1", "1"}});
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
     job.sheet.SetRows(held + 2);
     if (held > 0) job.sheet.SetText(held, sheet_col::kQty, "1");
+    const std::string dia = folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
     ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv"}, prompter),
+    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia},
+                             prompter),
               stored);
     EXPECT_EQ(HeldRows(job.sheet), held_after);
-    ASSERT_FALSE(prompter.prompts().empty());
+    ASSERT_EQ(prompter.prompts().size(), asked);
     EXPECT_THAT(prompter.prompts().back().text, ::testing::HasSubstr(question));
   }
 }
