@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
@@ -148,8 +147,9 @@ void LayoutsWindow::BuildToolBar() {
   export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
   export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
   export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));
+  export_dxf_->setEnabled(static_cast<bool>(context_.export_dxf));
   connect(export_dxf_, &QAction::triggered, this, [this] {
-    ExportDxfWithDialog();
+    if (context_.export_dxf) context_.export_dxf(*this);
     chooser_->setFocus();
   });
   Button(1)->setCheckable(true);
@@ -257,7 +257,6 @@ void LayoutsWindow::ShowSection() {
   }
 }
 
-
 bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
   LayoutPrintJob job;
   job.result = &view_.result;
@@ -310,12 +309,6 @@ bool LayoutsWindow::ExportDxf(const std::string& path) {
                          .buttons = PromptButtons::kOk,
                          .default_answer = PromptAnswer::kOk});
   return false;
-}
-
-void LayoutsWindow::ExportDxfWithDialog() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export DXF"), QString(),
-                                                    QStringLiteral("DXF drawings (*.dxf)"));
-  if (!path.isEmpty()) (void)ExportDxf(path.toStdString());
 }
 
 void LayoutsWindow::resizeEvent(QResizeEvent* event) {

@@ -36,8 +36,10 @@ struct LayoutsWindowContext {
   std::function<void(LayoutsWindow&)> print_labels;
   std::function<void(LayoutsWindow&)> edit_layout;
   std::function<void(LayoutsWindow&)> alternate_arrangement;
-  // "Labels Preview" shows the printed labels; without it the button is disabled.
+  // "Labels Preview" shows the printed labels and "Export DXF..." asks for the file and exports;
+  // a button without its command is disabled.
   std::function<void(LayoutsWindow&)> preview_labels;
+  std::function<void(LayoutsWindow&)> export_dxf;
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
@@ -76,8 +78,6 @@ class LayoutsWindow : public QWidget {
   void ZoomByKey(float factor);
   // Writes every layout as one DXF drawing; a failure is told. Answers whether it was written.
   bool ExportDxf(const std::string& path);
-  // "Export DXF...": asks for the file, then exports.
-  void ExportDxfWithDialog();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QWheelEvent>
 #include <algorithm>
@@ -114,7 +115,12 @@ class ResultWindowsTest : public QObject {
     QVERIFY(PrintLabels(printer, layouts->view().result, Main().job(), program_->prompter));
     QCOMPARE(Working("lbl.tlf"), testing::TestDataBytes("reports/sheet_mm/lbl.tlf"));
     QVERIFY(testing::PdfPages(program_->folder.File("labels.pdf")) > 0);
-    QVERIFY(layouts->ExportDxf(program_->folder.File("plan.dxf")));
+    // Export DXF suggests the job's name and adds the extension left out.
+    program_->dialog.answers = {program_->folder.File("walk")};
+    FindWidget<QAction>(layouts, "TBExportDxf")->trigger();
+    QCOMPARE(program_->dialog.requests.back().file_name, program_->folder.File("sheet_job.dxf"));
+    QVERIFY(Main().statusBar()->currentMessage().endsWith(QStringLiteral("/walk.dxf")));
+    QVERIFY(testing::Contains(program_->folder.Read("walk.dxf"), "SECTION"));
     QVERIFY(!layouts->ExportDxf(program_->folder.File("no folder/plan.dxf")));
     QVERIFY(program_->prompter.Texts().back().starts_with("Could not save"));
 

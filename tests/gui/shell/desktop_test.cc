@@ -63,19 +63,17 @@ class DesktopTest : public QObject {
     }
   }
 
-  // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
-  // name without one takes; a filter without its pattern gives no broken one.
-  void FiltersAndSuffixes() {
-    // clang-format off
-    const std::tuple<const char*, QString, QString> cases[] = {
-        {"*.opt|*.opt", "*.opt", "opt"}, {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
-        {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
-        {"All|*.*", "All (*.*)", ""}, {"*.opt", "*.opt", "opt"}, {"", "", ""}, {"|", "", ""}};
-    // clang-format on
-    for (const auto& [filter, qt_filter, suffix] : cases) {
-      QCOMPARE(QtFileFilter(filter), qt_filter);
-      QCOMPARE(DefaultSuffix(filter), suffix);
-    }
+  // The filters in the dialog's syntax, the globs in brackets always the entry's own.
+  void FiltersInTheDialogsSyntax() {
+    const std::tuple<const char*, QString> cases[] = {
+        {"*.opt|*.opt", "*.opt"},
+        {"Jobs|*.opt", "Jobs (*.opt)"},
+        {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)"},
+        {"Lists (*.csv, *.tsv, *.txt)|*.csv *.tsv *.txt|All Files (*.*)|*",
+         "Lists (*.csv *.tsv *.txt);;All Files (*)"},
+        {"CSV (Comma delimited) (*.csv)|*.csv", "CSV (Comma delimited) (*.csv)"},
+        {"", ""}};
+    for (const auto& [filter, qt_filter] : cases) QCOMPARE(QtFileFilter(filter), qt_filter);
   }
 
   // F1 opens the page of the window in front, in the main window that of its active child; a
