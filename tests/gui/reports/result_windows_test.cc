@@ -2,13 +2,13 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QWheelEvent>
 #include <algorithm>
 #include <tuple>
 
-#include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_scale.h"
 #include "gui/layouts/add_new_dialog.h"
 #include "gui/layouts/alternate_dialog.h"
@@ -68,12 +68,7 @@ class ResultWindowsTest : public QObject {
   std::string Working(const char* name) const { return program_->Working(name); }
 
   // The pixel of the Layouts window's drawing at a point of the layout in millimetres.
-  QPoint Pixel(float x, float y) const {
-    const Box sheet = FrameBox(Layouts()->view().result, Picture()->layout_no());
-    const UserScale scale = ScreenScale(sheet.Width(), sheet.Height(), false);
-    return QPoint(static_cast<int>((x - scale.left) * Picture()->width() / scale.width),
-                  static_cast<int>((y - scale.top) * Picture()->height() / scale.height));
-  }
+  QPoint Pixel(float x, float y) const { return Picture()->Pixel(x, y).toPoint(); }
   // Presses a toolbar button of the Layouts window, built again after each change, once it is
   // enabled.
   void Press(const char* button) {
@@ -124,8 +119,10 @@ class ResultWindowsTest : public QObject {
     QVERIFY(!layouts->ExportDxf(program_->folder.File("no folder/plan.dxf")));
     QVERIFY(program_->prompter.Texts().back().starts_with("Could not save"));
 
-    // Ctrl+wheel zooms about the pointer; Fit goes back.
+    // The drawing fills its pane. Ctrl+wheel zooms about the pointer; the zoomed view has scroll
+    // bars and pans with the middle button, which opens no edit; Fit goes back.
     LayoutPicture* picture = Picture();
+    QCOMPARE(picture->size(), picture->parentWidget()->size());
     const UserScale designed = picture->Scale();
     const QPointF pointer(picture->width() * 0.3, picture->height() * 0.2);
     const QPointF under = picture->Millimetres(pointer);
@@ -134,8 +131,21 @@ class ResultWindowsTest : public QObject {
     QApplication::sendEvent(picture, &wheel);
     QCOMPARE(designed.width / picture->Scale().width, 1.5625f);
     QVERIFY((picture->Millimetres(pointer) - under).manhattanLength() < 0.01);
+    auto* across = FindWidget<QScrollBar>(layouts, "picAcross");
+    QVERIFY(across->isVisible() && FindWidget<QScrollBar>(layouts, "picDown")->isVisible());
+    const int scrolled = across->value();
+    QTest::mousePress(picture, Qt::MiddleButton, {}, pointer.toPoint());
+    QMouseEvent drag(QEvent::MouseMove, pointer + QPointF(-40, 0),
+                     picture->mapToGlobal(pointer + QPointF(-40, 0)), Qt::NoButton,
+                     Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &drag);
+    QTest::mouseRelease(picture, Qt::MiddleButton, {}, (pointer + QPointF(-40, 0)).toPoint());
+    QCOMPARE(across->value(), scrolled + 40);
+    QTest::qWait(20);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
     FindWidget<QAction>(layouts, "TBFit")->trigger();
     QCOMPARE(picture->Scale().width, designed.width);
+    QVERIFY(!across->isVisible());
     auto* text = FindWidget<QTextEdit>(layouts, "txt");
     QVERIFY(text->toPlainText().startsWith(QStringLiteral("Layout No. 1/3\n\nItem: FLOAT CLEAR")));
     chooser->setCurrentIndex(1);
