@@ -82,6 +82,24 @@ bool FitsSomeStock(const Grid& sheet, const Grid& glass, int glass_row, float ke
   return !any_usable;
 }
 
+// Whether B (MM) is more than the smaller usable side of every usable sheet: a layout may only
+// leave balances of at least B both ways, so no sheet could take a piece without being used up
+// exactly. False without a usable sheet: the run's own check names that.
+bool NoSheetLeavesB(const Grid& sheet, float kerf, float b) {
+  bool any_usable = false;
+  for (int r = 1; r <= sheet.Rows() - 2; ++r) {
+    const auto number = [&](int col) { return ReadFloat(sheet.Text(r, col)); };
+    const float width = number(sheet_col::kL2) + kerf - number(sheet_col::kMarginRight) -
+                        number(sheet_col::kMarginLeft);
+    const float height = number(sheet_col::kL1) + kerf - number(sheet_col::kMarginBottom) -
+                         number(sheet_col::kMarginTop);
+    if (!(number(sheet_col::kQty) > 0.0f && width > 0.0f && height > 0.0f)) continue;
+    any_usable = true;
+    if (std::min(width, height) >= b) return false;
+  }
+  return any_usable;
+}
+
 void MakeCurrentRow(Grid& grid, int row) {
   grid.row = row;
   grid.row_sel = row;
@@ -201,6 +219,17 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
                          " once margins and trim allowance are taken off!");
     MakeCurrentRow(job.glass, row);
     return {.focus = JobGridId::kGlass};
+  }
+
+  const float b = ReadFloat(job.basic.Text(1, basic_col::kB));
+  if (!job.settings.coil_mode && b > 0.0f && NoSheetLeavesB(job.sheet, kerf, b)) {
+    Refuse(prompter,
+           "B (MM) is bigger than the smaller side of every sheet once margins are "
+           "taken off!");
+    MakeCurrentRow(job.basic, 1);
+    job.basic.col = basic_col::kB;
+    job.basic.col_sel = basic_col::kB;
+    return {.focus = JobGridId::kBasic};
   }
 
   // A quantity cell takes five digits; a larger one from an edited file would be counted in
