@@ -142,10 +142,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
   RefreshFromJob();
   if (opened) {
     // The views of a job named on the command line come once the window is on the screen.
-    QTimer::singleShot(0, this, [this] {
-      ShowView(ChildWindow::kLayouts);
-      ShowView(ChildWindow::kReport);
-    });
+    QTimer::singleShot(0, this, &MainWindow::ShowOpenedJob);
   }
 }
 
@@ -347,10 +344,14 @@ void MainWindow::OpenJobWith(const FileDialog& dialog) {
   const bool opened = FileOpen(job_, prompter(), dialog);
   if (opened) CloseResultViews();
   RefreshFromJob();
-  if (opened) {
-    ShowView(ChildWindow::kLayouts);
-    ShowView(ChildWindow::kReport);
-  }
+  if (opened) ShowOpenedJob();
+}
+
+void MainWindow::ShowOpenedJob() {
+  // The figures of the job just opened, or "= NA"; a job without layouts is told so once.
+  ShowResultStatus();
+  ShowView(ChildWindow::kLayouts);
+  if (FindChildWindow(ChildWindow::kLayouts) != nullptr) ShowView(ChildWindow::kReport);
 }
 
 void MainWindow::FileSaveCommand() {

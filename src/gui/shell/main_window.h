@@ -138,6 +138,8 @@ class MainWindow : public QMainWindow {
   void FileNewCommand();
   void FileOpenCommand();
   void OpenJobWith(const FileDialog& dialog);
+  // After a job was opened: its status figures, then its Layouts and Report views.
+  void ShowOpenedJob();
   void FileSaveCommand();
   void FileSaveAsCommand();
   void FileSaveAsDefaultsCommand();
