@@ -28,6 +28,7 @@
 #include "gui/job/job_file_dialog.h"
 #include "gui/job/job_view.h"
 #include "gui/layouts/layouts_window.h"
+#include "gui/reports/labels_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/job_exchange.h"
@@ -447,6 +448,11 @@ void MainWindow::UnitConversionTool() {
 
 void MainWindow::ChangeUnitToInch() { ChangeUnit(Unit::kIn); }
 void MainWindow::ChangeUnitToMM() { ChangeUnit(Unit::kMm); }
+
+void MainWindow::DefineLabels() {
+  LabelsWindow window(job_.workspace, prompter(), this);
+  window.exec();
+}
 
 void MainWindow::ChangeUnit(Unit unit) {
   ShowUnitPair(unit);

@@ -155,6 +155,8 @@ class MainWindow : public QMainWindow {
   void UnitConversionTool();
   void ChangeUnitToInch();
   void ChangeUnitToMM();
+  // "Define Labels..." while a job is open, as the launcher's Configure offers it.
+  void DefineLabels();
   void OpenHelp();
   void ShowAbout();
 
