@@ -17,14 +17,12 @@ constexpr const char* kLists = "Lists (*.csv, *.tsv, *.txt)|*.csv *.tsv *.txt|Al
 // globs; a description alone is its own pattern.
 TEST(FileFilterTest, ReadsDescriptionsAndGlobs) {
   const std::tuple<const char*, const char*> cases[] = {
-      {"*.opt|*.opt", "*.opt:*.opt"},
       {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr):*.sdr|OPT (*.opt):*.opt"},
       {kLists, "Lists (*.csv, *.tsv, *.txt):*.csv *.tsv *.txt|All Files (*.*):*"},
       {"*.opt", "*.opt:*.opt"},
       {"Jobs| *.opt ", "Jobs:*.opt"},
       {"", ""},
-      {"|", ""},
-  };
+      {"|", ""}};
   for (const auto& [filter, expected] : cases) {
     std::string seen;
     for (const FileFilterEntry& entry : ParseFileFilter(filter)) {

@@ -70,12 +70,10 @@ class DesktopTest : public QObject {
   void FiltersInTheDialogsSyntax() {
     const std::tuple<const char*, QString> cases[] = {
         {"*.opt|*.opt", "*.opt"},
-        {"Jobs|*.opt", "Jobs (*.opt)"},
-        {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)"},
         {"Lists (*.csv, *.tsv, *.txt)|*.csv *.tsv *.txt|All Files (*.*)|*",
          "Lists (*.csv *.tsv *.txt);;All Files (*)"},
-        {"CSV (Comma delimited) (*.csv)|*.csv", "CSV (Comma delimited) (*.csv)"},
-        {"", ""}};
+        {"CSV (Comma delimited) (*.csv)|*.csv|Jobs|*.opt",
+         "CSV (Comma delimited) (*.csv);;Jobs (*.opt)"}};
     for (const auto& [filter, qt_filter] : cases) QCOMPARE(QtFileFilter(filter), qt_filter);
   }
 
