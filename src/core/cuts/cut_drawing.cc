@@ -148,8 +148,10 @@ void DrawDimensionsAt(const std::vector<float>& positions, const SheetEdge& edge
     std::vector<EdgeText> measured;
     for (size_t i = 0; i < texts.size(); ++i) {
       const TextExtent extent = canvas.MeasureText(texts[i], style);
+      // Numbers side by side keep half a line apart, so that two do not read as one.
       const bool along_edge = edge.top() != style.vertical;
-      measured.push_back({positions[i], along_edge ? extent.along : extent.across,
+      measured.push_back({positions[i],
+                          along_edge ? extent.along + extent.across / 2 : extent.across,
                           along_edge ? extent.across : extent.along});
     }
     return PlaceEdgeTexts(measured, room, thin_out);

@@ -50,6 +50,9 @@ TEST(EdgeTextsTest, TextsSpreadInOrderAsNearTheirPointsAsTheRoomAllows) {
        true, {}, {}, 0},
       {"a box beyond the band is no matter", At({100}), {0, 1000, 100, 2, {{500, 17, 540, 20}}},
        false, {0}, {100}, 6},
+      {"a text passed on does not come back", At({170, 215, 225}),
+       {0, 1000, 100, 2, {{102, 8, 148, 20}, {192, 8, 198, 20}, {242, 8, 898, 20}}}, false,
+       {0, 1, 2}, {80, 170, 220}, 6},
       {"out of reach", At({100}), {0, 1000, 15, 2, {}}, true, {}, {}, 0},
       {"no texts", {}, wide, true, {}, {}, 0},
   };

@@ -49,7 +49,8 @@ TEST(FileFilterTest, AddsTheExtensionTheUserLeftOut) {
       {"walk..", "*.opt|*.opt", 0, "walk.opt"},
       {".opt", "*.opt|*.opt", 0, ".opt.opt"},
       {"walk", "All Files (*.*)|*", 0, "walk"},
-      {"walk", "*.opt|*.opt", 3, "walk"},
+      {"walk", "*.opt|*.opt", 1, "walk"},
+      {"w", "C sources|*.c", 0, "w.c"},
       {"/jobs/", "*.opt|*.opt", 0, "/jobs/"},
   };
   for (const auto& [name, filter, entry, expected] : cases) {
@@ -64,6 +65,10 @@ TEST(FileFilterTest, AddsTheExtensionTheUserLeftOut) {
   for (const auto& [job_file, filter, expected] : suggestions) {
     EXPECT_EQ(SuggestedSaveName(job_file, filter), expected) << job_file;
   }
+  // Any dialog gets the rule on the names it gives back for a save, and only then.
+  const FileDialog dialog = WithSaveExtensions([](const FileDialogRequest&) { return "walk"; });
+  EXPECT_EQ(dialog({FileDialogKind::kSave, "", "", "*.opt|*.opt"}), "walk.opt");
+  EXPECT_EQ(dialog({FileDialogKind::kOpen, "", "", "*.opt|*.opt"}), "walk");
 }
 
 }  // namespace
