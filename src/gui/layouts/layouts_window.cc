@@ -82,8 +82,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
       toolbar_(new QToolBar(this)),
       chooser_(new QComboBox(this)),
       splitter_(new QSplitter(this)),
-      pane_(new QWidget(splitter_)),
-      picture_(new LayoutPicture(pane_)),
+      picture_(new LayoutPicture(splitter_)),
       across_(new QScrollBar(Qt::Horizontal, picture_)),
       down_(new QScrollBar(Qt::Vertical, picture_)),
       section_(new QTextEdit(splitter_)) {
@@ -105,9 +104,6 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
   layout->setSpacing(kMargin);
   layout->addLayout(top);
   layout->addWidget(splitter_, 1);
-  auto* pane = new QVBoxLayout(pane_);
-  pane->setContentsMargins(0, 0, 0, 0);
-  pane->addWidget(picture_);
   across_->setObjectName(QStringLiteral("picAcross"));
   down_->setObjectName(QStringLiteral("picDown"));
   across_->hide();

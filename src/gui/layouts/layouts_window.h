@@ -115,7 +115,6 @@ class LayoutsWindow : public QWidget {
   QAction* export_dxf_;
   QComboBox* chooser_;
   QSplitter* splitter_;
-  QWidget* pane_;
   LayoutPicture* picture_;
   QScrollBar* across_;
   QScrollBar* down_;
