@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -15,6 +16,24 @@ namespace {
 // One notch of the wheel.
 constexpr double kWheelStep = 1.25;
 constexpr double kWheelNotch = 120;
+
+// The child window of the main window a widget is in; null outside one.
+const QMdiSubWindow* ChildWindowOf(const QWidget* widget) {
+  for (; widget != nullptr && !widget->isWindow(); widget = widget->parentWidget()) {
+    if (const auto* child = qobject_cast<const QMdiSubWindow*>(widget)) return child;
+  }
+  return nullptr;
+}
+
+// Whether a key sent to `receiver` may be the picture's: it goes to the picture's own window and
+// not into another child window of it, so that a space typed into a grid stays there wherever the
+// pointer rests.
+bool KeysAreOurs(const QWidget* picture, const QObject* receiver) {
+  const auto* widget = qobject_cast<const QWidget*>(receiver);
+  if (widget == nullptr || widget->window() != picture->window()) return false;
+  const QMdiSubWindow* child = ChildWindowOf(widget);
+  return child == nullptr || child == ChildWindowOf(picture);
+}
 
 }  // namespace
 
@@ -33,7 +52,7 @@ bool LayoutPicture::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
   const bool pressed = event->type() == QEvent::KeyPress;
-  if (!space_held_ && (!pressed || !underMouse() || !window()->isActiveWindow())) return false;
+  if (!space_held_ && (!pressed || !underMouse() || !KeysAreOurs(this, watched))) return false;
   if (!key->isAutoRepeat()) SetSpaceHeld(pressed);
   return true;
 }
