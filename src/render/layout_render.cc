@@ -54,8 +54,10 @@ void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& 
   painter.fillRect(area, kViewBackground);
   if (!HasLayout(result, layout_no)) return;
   const Box sheet = FrameBox(result, layout_no);
-  PaintInScale(painter, area, result, layout_no, look,
-               ScreenScale(sheet.Width(), sheet.Height(), look.stretch));
+  const double aspect = area.height() > 0 ? area.width() / area.height() : 1.0;
+  PaintInScale(
+      painter, area, result, layout_no, look,
+      ScreenScale(sheet.Width(), sheet.Height(), look.stretch, static_cast<float>(aspect)));
 }
 
 int LayoutImageHeight(const LoadedResult& result, int layout_no, int width) {

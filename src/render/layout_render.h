@@ -34,7 +34,8 @@ struct LayoutLook {
 // The view's background around the sheet.
 inline const QColor kViewBackground(236, 236, 236);
 
-// Clears the area and draws layout n into it as the Layouts window shows it.
+// Clears the area and draws layout n into it as the Layouts window shows it: the whole view of
+// the area's shape.
 void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& result,
                      int layout_no, const LayoutLook& look);
 

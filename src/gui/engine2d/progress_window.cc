@@ -63,6 +63,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
       progress_bar_(new QProgressBar(this)),
       command_(new QPushButton(QStringLiteral("Stop"), this)),
       passes_label_(NamedLabel(QStringLiteral("Comblbl"), {}, this)),
+      passes_caption_(NamedLabel(QStringLiteral("CombCaption"), {}, this)),
       percent_label_(NamedLabel(QStringLiteral("PercentLbl"), {}, this)),
       message_label_(NamedLabel(QStringLiteral("Msglbl"), Text(kPreparingMessage), this)),
       heading_label_(NamedLabel(QStringLiteral("Hdlbl"), Text(kProgressHeading), this)),
@@ -109,10 +110,11 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   auto* bar_row = new QHBoxLayout;
   bar_row->addWidget(progress_bar_, 1);
   bar_row->addWidget(percent_label_);
+  bar_row->addSpacing(percent_label_->fontMetrics().averageCharWidth());
+  bar_row->addWidget(passes_caption_);
   bar_row->addWidget(passes_label_);
   percent_label_->setMinimumWidth(percent_label_->fontMetrics().horizontalAdvance("[100.00%]"));
   passes_label_->setMinimumWidth(passes_label_->fontMetrics().horizontalAdvance("00000/000"));
-  passes_label_->setToolTip(QStringLiteral("Passes to go / improvements"));
 
   auto* times = new QGridLayout;
   times->addWidget(new QLabel(QStringLiteral("Time Elapsed"), this), 0, 0);
@@ -140,8 +142,9 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   setMinimumWidth(440);
 
   // What the run has not reached yet is not shown.
-  for (QWidget* widget : std::initializer_list<QWidget*>{
-           progress_bar_, passes_label_, heading_label_, yield_label_, layouts_label_}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{progress_bar_, passes_label_, passes_caption_,
+                                       heading_label_, yield_label_, layouts_label_}) {
     KeepPlaceWhenHidden(widget);
     widget->hide();
   }
@@ -226,12 +229,15 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
   const Objective objective = engine_job.minimum_layouts_checked ? Objective::kMinimumLayouts
                               : engine_job.maximum_yield_checked ? Objective::kMaximumYield
                                                                  : Objective::kNone;
+  deep_objective_ = objective;
   const ProgressStart start = DeepProgressStart(deep, objective);
   QMetaObject::invokeMethod(
       this, [this, start] { ShowStart(start); }, Qt::QueuedConnection);
   DeepCallbacks callbacks;
   const bool coil_mode = engine_job.coil_mode;
   callbacks.progress = [this, coil_mode](const DeepProgress& progress) {
+    // The standard engine's last figures are the result the deep run sets out to beat.
+    if (progress.standard_phase) standard_best_ = {progress.yield, progress.layout_count};
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
@@ -271,6 +277,16 @@ void ProgressWindow::CommandClicked() {
   }
 }
 
+void ProgressWindow::ShowMessage(const QString& text) {
+  message_label_->setText(text);
+  // A reason that takes more lines than the label had makes the window grow, not the text clip.
+  if (QLayout* box = layout()) {
+    box->activate();
+    const int needed = box->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
+  }
+}
+
 void ProgressWindow::ShowStart(const ProgressStart& start) {
   yield_label_->setPalette(QPalette());
   layouts_label_->setPalette(QPalette());
@@ -281,8 +297,11 @@ void ProgressWindow::ShowStart(const ProgressStart& start) {
   progress_bar_->setRange(0, start.total);
   progress_bar_->show();
   // A stop asked for before the passes began stays on the label.
-  if (!stop_requested_) message_label_->setText(QString::fromStdString(start.message));
-  for (QLabel* label : {heading_label_, yield_label_, layouts_label_, passes_label_}) {
+  if (!stop_requested_) ShowMessage(QString::fromStdString(start.message));
+  passes_caption_->setText(deep_seconds_ ? QStringLiteral("Search steps:")
+                                         : QStringLiteral("Passes to go / improvements:"));
+  for (QLabel* label :
+       {heading_label_, yield_label_, layouts_label_, passes_caption_, passes_label_}) {
     label->show();
   }
 }
@@ -297,21 +316,27 @@ void ProgressWindow::ShowFigures(const ProgressFigures& figures) {
   yield_label_->setText(QString::fromStdString(figures.yield));
   layouts_label_->setText(QString::fromStdString(figures.layouts));
   // A stop asked for stays on the label until the run has ended.
-  if (!figures.message.empty() && !stop_requested_) message_label_->setText(Text(figures.message));
+  if (!figures.message.empty() && !stop_requested_) ShowMessage(Text(figures.message));
 }
 
 void ProgressWindow::FinishRun() {
   worker_.join();
   state_ = State::kFinished;
   QString message = QString::fromStdString(result_.message);
+  if (deep_seconds_ && standard_best_ && !result_.best.Empty()) {
+    message += QStringLiteral("\n") + QString::fromStdString(ComparedWithStandard(
+                                          *standard_best_, PassStats(result_.best), deep_objective_,
+                                          run_job_->settings.coil_mode));
+  }
   if (const auto error = StoreRunResult(job_, result_)) {
     message += QStringLiteral("\n") + QString::fromLocal8Bit(error->c_str());
   }
   QApplication::beep();
   progress_bar_->hide();
+  passes_caption_->hide();
   passes_label_->hide();
   percent_label_->hide();
-  message_label_->setText(message);
+  ShowMessage(message);
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
   if (close_when_finished_) accept();

@@ -183,6 +183,8 @@ bool LayoutEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
   }
   const auto* mouse = static_cast<QMouseEvent*>(event);
+  // A pan is the picture's own.
+  if (event->type() == QEvent::MouseButtonPress && picture->PansWith(*mouse)) return false;
   const std::optional<QPointF> at = Millimetres(*layouts, mouse->position());
   if (!at) return QObject::eventFilter(watched, event);
   const int layout_no = picture->layout_no();

@@ -21,23 +21,52 @@ using ::testing::Not;
 constexpr float kA4Width = 190;
 constexpr float kA4Height = 277;
 
-// A square sheet has the same margin on every side of the view; a long narrow one fills four
-// fifths of its width, or with stretch its height plus a fifth of the square.
+// A square sheet has the same margin on every side of the square view; a long narrow one fills
+// four fifths of its width, or with stretch its height plus a fifth of the square. A view of
+// another shape shows more to the right or below, the sheet as large as its margins allow.
 TEST(LayoutScaleTest, TheSheetSitsInTheViewWithItsMargins) {
-  const UserScale scale = ScreenScale(2000, 2000, false);
-  EXPECT_FLOAT_EQ(scale.width, 2500);
-  EXPECT_FLOAT_EQ(scale.height, 2500);
-  EXPECT_FLOAT_EQ(-scale.left, scale.Right() - 2000);
-  EXPECT_FLOAT_EQ(-scale.top, scale.Bottom() - 2000);
-  EXPECT_FLOAT_EQ(-scale.left, -scale.top);
-  const UserScale plain = ScreenScale(6000, 1000, false);
-  EXPECT_FLOAT_EQ(6000 / plain.width, 0.8f);
-  EXPECT_FLOAT_EQ(1000 / plain.height, 1000 / 7500.0f);
-  const UserScale stretched = ScreenScale(6000, 1000, true);
-  EXPECT_FLOAT_EQ(stretched.width, 7500);
-  EXPECT_FLOAT_EQ(stretched.left, plain.left);
-  EXPECT_FLOAT_EQ(stretched.height, 1000 + 0.2f * 7500);
-  EXPECT_FLOAT_EQ(stretched.top / stretched.height, -0.1f);
+  struct Case {
+    float w, h;
+    bool stretch;
+    float aspect;
+    UserScale expected;
+  };
+  const Case cases[] = {
+      {2000, 2000, false, 1, {-250, -250, 2500, 2500}},
+      {6000, 1000, false, 1, {-750, -750, 7500, 7500}},
+      {6000, 1000, true, 1, {-750, -250, 7500, 2500}},
+      {3210, 2250, false, 2, {-401.25f, -401.25f, 6105, 3052.5f}},
+      {3210, 2250, false, 0.5f, {-401.25f, -401.25f, 4012.5f, 8025}},
+      {3210, 2250, true, 2, {-401.25f, -305.25f, 6105, 3052.5f}},
+      {1000, 6000, false, 1.5f, {-750, -750, 11250, 7500}},
+  };
+  for (const Case& c : cases) {
+    const UserScale scale = ScreenScale(c.w, c.h, c.stretch, c.aspect);
+    SCOPED_TRACE(::testing::Message() << c.w << " x " << c.h << " " << c.aspect);
+    EXPECT_FLOAT_EQ(scale.left, c.expected.left);
+    EXPECT_FLOAT_EQ(scale.top, c.expected.top);
+    EXPECT_FLOAT_EQ(scale.width, c.expected.width);
+    EXPECT_FLOAT_EQ(scale.height, c.expected.height);
+  }
+}
+
+// A zoomed view pans within the whole view; a view larger than it does not move.
+TEST(LayoutScaleTest, PanningStopsAtTheEdgesOfTheWholeView) {
+  const UserScale base{0, 0, 1000, 500};
+  const UserScale zoomed{100, 100, 500, 250};
+  const struct {
+    UserScale view;
+    float dx, dy, left, top;
+  } cases[] = {{zoomed, 50, 50, 150, 150},
+               {zoomed, -1000, 0, 0, 100},
+               {zoomed, 1000, 1000, 500, 250},
+               {{-100, -50, 2000, 1000}, 50, 50, -100, -50}};
+  for (const auto& c : cases) {
+    const UserScale moved = PanWithin(c.view, base, c.dx, c.dy);
+    EXPECT_FLOAT_EQ(moved.left, c.left);
+    EXPECT_FLOAT_EQ(moved.top, c.top);
+    EXPECT_FLOAT_EQ(moved.width, c.view.width);
+  }
 }
 
 // The pointer stays on the same millimetre, so the hit test finds the piece it was on; the zoom
