@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "core/deep/chain_random.h"
+#include "core/deep/consistent_neighborhood_search.h"
 #include "core/deep/construction.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/plan_elements.h"
-#include "core/deep/sheet_ejection.h"
+#include "core/deep/sequential_value_correction.h"
 #include "core/deep/sheet_emptying.h"
 #include "core/deep/tail_search.h"
 #include "core/engine2d/layout_evaluation.h"
@@ -86,10 +87,15 @@ struct Candidate {
 
 // Every other chain packs strips with mixed columns too: jobs of few pieces of a kind need them,
 // jobs of many of each do better with the faster identical columns.
-deep::PatternLimits MixedOrNot(deep::PatternLimits limits, int chain) {
+deep::PatternLimits LimitsOfChain(deep::PatternLimits limits, int chain) {
   limits.mixed_strips = chain % 2 == 1;
   return limits;
 }
+
+// Half the chains move their values further at each correction; the jitter grows with the
+// index in steps of four.
+double CorrectionRateOfChain(int chain) { return chain < kChains / 2 ? 0.5 : 0.3; }
+double JitterOfChain(int chain) { return 0.04 * (chain % 4); }
 
 // One line of search: constructions under values corrected after each, with a little noise,
 // and from every plan as good as its best, a search for a plan of a sheet fewer.
@@ -100,19 +106,16 @@ class Chain {
       : problem_(problem),
         stocks_(stocks),
         glasses_(glasses),
-        construction_(problem, MixedOrNot(limits, index)),
+        construction_(problem, LimitsOfChain(limits, index)),
         random_(seed * 0x100000001B3ULL + static_cast<uint64_t>(index) + 1),
-        noise_(0.04 * (index % 4)),
-        weight_(index < kChains / 2 ? 0.5 : 0.3),
-        least_cost_(least_cost) {
-    for (const deep::PieceSize& piece : problem.pieces) values_.push_back(piece.area);
-  }
+        correction_(problem, CorrectionRateOfChain(index), JitterOfChain(index)),
+        least_cost_(least_cost) {}
 
   // More of the search for a plan of a sheet fewer while it goes on, else a new plan; answers
   // whether the chain's best changed.
   bool Step(const std::atomic<bool>& stop) {
     ++steps_;
-    return ejection_.Searching() ? SearchSheetFewer(stop) : FindPlan(stop);
+    return sheet_fewer_.HasMovesLeft() ? SearchSheetFewer(stop) : FindPlan(stop);
   }
 
   int64_t Steps() const { return steps_; }
@@ -132,19 +135,21 @@ class Chain {
       for (int round = 0; round < kTailRounds && !stop.load(); ++round) {
         const size_t most = std::max<size_t>(2, plan.layouts.size() / 3);
         const auto tail = 2 + static_cast<size_t>(random_.Next() * static_cast<double>(most - 1));
-        replanned |= deep::ReplanTail(plan, tail, problem_, construction_, Noisy(), stop);
+        replanned |= deep::ReplanTail(plan, tail, problem_, construction_,
+                                      correction_.Jittered(random_), stop);
       }
       if (!replanned) return false;
     } else {
-      plan = construction_.Build(Noisy(), stop);
+      plan = construction_.Build(correction_.Jittered(random_), stop);
       if (!plan.complete) {
         if (!stop.load()) unplaced_ = plan.unplaced;
         return false;
       }
-      deep::CorrectValues(problem_, construction_, plan, weight_, values_);
+      correction_.Correct(construction_, plan);
     }
     // Only a plan that is as good as the best so far is worth the local search.
-    if (best_plan_.layouts.empty() || PlanCost(plan) <= best_plan_cost_ * (1 + 1e-9)) {
+    if (best_plan_.layouts.empty() ||
+        construction_.PlanCost(plan) <= best_plan_cost_ * (1 + 1e-9)) {
       for (int round = 0; round < kEmptyingRounds && !stop.load(); ++round) {
         if (!deep::EmptyWorstSheet(plan, problem_, construction_, construction_.generator())) {
           break;
@@ -159,27 +164,20 @@ class Chain {
   // Goes on with the search for a plan of a sheet fewer; once found, it is offered and the
   // search starts again from it, for the next emptiest sheet.
   bool SearchSheetFewer(const std::atomic<bool>& stop) {
-    if (!ejection_.Continue(kEjectionTriesPerStep, problem_, construction_.generator(), random_,
-                            stop)) {
+    if (!sheet_fewer_.Continue(kEjectionTriesPerStep, problem_, construction_.generator(), random_,
+                               stop)) {
       return false;
     }
-    Plan fewer = ejection_.Result();
+    Plan fewer = sheet_fewer_.Result();
     StartSheetFewer(fewer);
     return Offer(std::move(fewer));
   }
 
   // A plan at the least possible stock has no sheet to spare.
   void StartSheetFewer(const Plan& plan) {
-    if (PlanCost(plan) > least_cost_ * (1 + 1e-9)) {
-      ejection_.Start(plan, problem_, construction_, kEjectionTries);
+    if (construction_.PlanCost(plan) > least_cost_ * (1 + 1e-9)) {
+      sheet_fewer_.Start(plan, problem_, construction_, kEjectionTries);
     }
-  }
-
-  // The values with this step's noise.
-  std::vector<double> Noisy() {
-    std::vector<double> values = values_;
-    for (double& value : values) value *= 1 + noise_ * (2 * random_.Next() - 1);
-    return values;
   }
 
   bool Offer(Plan plan) {
@@ -191,7 +189,7 @@ class Chain {
     bool changed = false;
     if (!by_cost.valid || CostBetter(candidate.key, by_cost.key)) {
       by_cost = candidate;
-      best_plan_cost_ = PlanCost(plan);
+      best_plan_cost_ = construction_.PlanCost(plan);
       best_plan_ = std::move(plan);
       changed = true;
     }
@@ -201,28 +199,18 @@ class Chain {
     return changed;
   }
 
-  double PlanCost(const Plan& plan) const {
-    double cost = 0;
-    for (const deep::PlannedLayout& layout : plan.layouts) {
-      cost += construction_.CostOf(layout.pattern) * layout.repeat;
-    }
-    return cost;
-  }
-
   const DeepProblem& problem_;
   const StockList& stocks_;
   const GlassList& glasses_;
   Construction construction_;
   ChainRandom random_;
-  double noise_;
-  double weight_;
-  std::vector<double> values_;
+  deep::SequentialValueCorrection correction_;
   std::vector<int> unplaced_;
   int64_t steps_ = 0;
   Plan best_plan_;
   double best_plan_cost_ = 0;
   double least_cost_ = 0;  // no plan can take less stock; 0 when unknown
-  deep::SheetEjection ejection_;
+  deep::ConsistentNeighborhoodSearch sheet_fewer_;
 };
 
 // The best so far, for the progress display only; the result is chosen after the chains end.
