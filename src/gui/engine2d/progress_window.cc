@@ -65,6 +65,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
       passes_label_(NamedLabel(QStringLiteral("Comblbl"), {}, this)),
       percent_label_(NamedLabel(QStringLiteral("PercentLbl"), {}, this)),
       message_label_(NamedLabel(QStringLiteral("Msglbl"), Text(kPreparingMessage), this)),
+      search_label_(NamedLabel(QStringLiteral("SearchLbl"), {}, this)),
       heading_label_(NamedLabel(QStringLiteral("Hdlbl"), Text(kProgressHeading), this)),
       yield_label_(NamedLabel(QStringLiteral("Yieldlbl"), {}, this)),
       layouts_label_(NamedLabel(QStringLiteral("NOLlbl"), {}, this)) {
@@ -127,6 +128,8 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   top->addWidget(image);
   top->addWidget(message_label_, 1);
 
+  search_label_->hide();
+
   auto* button_row = new QHBoxLayout;
   button_row->addStretch();
   button_row->addWidget(command_);
@@ -136,6 +139,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   layout->addWidget(figures);
   layout->addLayout(bar_row);
   layout->addLayout(times);
+  layout->addWidget(search_label_);
   layout->addLayout(button_row);
   setMinimumWidth(440);
 
@@ -235,7 +239,9 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
-  result_ = RunDeepOptimization(engine_job, deep, callbacks);
+  DeepResult deep_result = RunDeepOptimization(engine_job, deep, callbacks);
+  result_ = std::move(deep_result.result);
+  deep_figures_ = deep_result.figures;
 }
 
 void ProgressWindow::PostFigures(const ProgressFigures& figures) {
@@ -312,6 +318,10 @@ void ProgressWindow::FinishRun() {
   passes_label_->hide();
   percent_label_->hide();
   message_label_->setText(message);
+  if (deep_figures_ && result_.end != OptimizationEnd::kRefused) {
+    search_label_->setText(Text(DeepFiguresText(*deep_figures_)));
+    search_label_->show();
+  }
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
   if (close_when_finished_) accept();

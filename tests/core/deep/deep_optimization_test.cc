@@ -21,16 +21,25 @@ namespace {
 
 using testing::StartedExample;
 
-OptimizationResult RunDeep(const StartedExample& example, int64_t budget, int threads,
-                           const DeepCallbacks& callbacks = {}) {
+// A deep run with a budget whose result passes the validator, and none of whose results the
+// validator refused.
+DeepResult RunDeep(const EngineJob& job, float trim_allowance, int64_t budget, int threads,
+                   const DeepCallbacks& callbacks = {}) {
   DeepSettings settings;
   settings.budget = budget;
   settings.threads = threads;
-  settings.trim_allowance = example.trim_allowance();
-  const OptimizationResult result = RunDeepOptimization(example.Engine(), settings, callbacks);
-  EXPECT_THAT(ValidateResult(example.Engine(), example.trim_allowance(), result.best),
-              ::testing::IsEmpty());
-  return result;
+  settings.trim_allowance = trim_allowance;
+  DeepResult run = RunDeepOptimization(job, settings, callbacks);
+  if (!run.result.best.Empty()) {
+    EXPECT_THAT(ValidateResult(job, trim_allowance, run.result.best), ::testing::IsEmpty());
+  }
+  EXPECT_EQ(run.figures.rejected, 0);
+  return run;
+}
+
+OptimizationResult RunDeep(const StartedExample& example, int64_t budget, int threads,
+                           const DeepCallbacks& callbacks = {}) {
+  return RunDeep(example.Engine(), example.trim_allowance(), budget, threads, callbacks).result;
 }
 
 // The stock a result takes: sheet area, or coil length.
@@ -74,16 +83,23 @@ TEST(DeepOptimization, StopKeepsAValidResult) {
             std::pair(OptimizationEnd::kStopped, std::string(kDeepStoppedMessage)));
 }
 
-TEST(DeepOptimization, NamesTheGlassSizesNoStockHolds) {
-  const testing::HandJob job("99999", "0", {{"1000", "2000", "5"}},
-                             {{"500", "500", "3"}, {"1500", "2500", "1"}});
-  DeepSettings settings;
-  settings.budget = 4;
-  const OptimizationResult result = RunDeepOptimization(job.Engine(), settings);
-  EXPECT_TRUE(result.best.Empty());
-  EXPECT_EQ(result.message,
-            "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the "
-            "glass left fits no sheet left once margins and trim allowance are taken off.");
+// A job no stock can serve ends before the search makes a step, with the reason.
+TEST(DeepOptimization, AJobNoStockCanServeEndsAtOnceWithTheReason) {
+  struct Case {
+    testing::HandJob job;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"99999", "0", {{"1000", "2000", "5"}}, {{"500", "500", "3"}, {"1500", "2500", "1"}}},
+       "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the glass "
+       "left fits no sheet left once margins and trim allowance are taken off."},
+  };
+  for (const Case& c : cases) {
+    const DeepResult run = RunDeep(c.job.Engine(), 0.001f, 100000, 2);
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(std::tuple(run.result.best.Empty(), run.result.message, run.figures.steps),
+              std::tuple(true, c.message, 0));
+  }
 }
 
 TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
