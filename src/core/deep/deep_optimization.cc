@@ -68,6 +68,14 @@ double LeastPossibleCost(const DeepProblem& problem) {
          stock.frame_area;
 }
 
+// Whether no stock size can keep a balance whose sides are both at least `min_side` units.
+bool NoSheetKeepsABalance(const DeepProblem& problem, int min_side) {
+  return min_side > 0 &&
+         std::all_of(problem.stocks.begin(), problem.stocks.end(), [&](const deep::StockSize& s) {
+           return s.width < min_side || s.height < min_side;
+         });
+}
+
 // The end message, done or stopped, and the result in file coordinates; without a result the
 // standard run's explanation stays under the message.
 void EndRun(OptimizationResult& result, bool user_stopped, const Candidate* chosen) {
@@ -137,6 +145,13 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
   limits.max_strip_length = static_cast<int>(blade / problem.unit_mm + 1e-6);
   if (!job.coil_mode && input.basic.b_mm > 0) {
     limits.min_free_side = static_cast<int>(std::ceil(input.basic.b_mm / problem.unit_mm - 1e-6));
+  }
+
+  // Where no sheet can keep a balance of B (MM), only sheets cut without one are allowed; when
+  // the standard engine found no result, the search would look for them in vain till the end.
+  if (!standard.valid && NoSheetKeepsABalance(problem, limits.min_free_side)) {
+    EndRun(result, control.UserStopped(), nullptr);
+    return deep_result;
   }
 
   // A result at the least possible stock cannot be beaten: a timed search ends there.

@@ -93,6 +93,9 @@ TEST(DeepOptimization, AJobNoStockCanServeEndsAtOnceWithTheReason) {
       {{"99999", "0", {{"1000", "2000", "5"}}, {{"500", "500", "3"}, {"1500", "2500", "1"}}},
        "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the glass "
        "left fits no sheet left once margins and trim allowance are taken off."},
+      {{"99999", "0", {{"1000", "2000", "5"}}, {{"500", "500", "3"}}, "3000"},
+       "Optimization done.\nNo complete result: no glass piece could be placed; no layout for the "
+       "glass left keeps every balance side at least B (MM) 3000."},
   };
   for (const Case& c : cases) {
     const DeepResult run = RunDeep(c.job.Engine(), 0.001f, 100000, 2);
