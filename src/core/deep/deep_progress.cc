@@ -66,9 +66,9 @@ ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode
 std::string DeepFiguresText(const DeepFigures& figures) {
   std::string text = "Search steps: " + Count(figures.steps) + " (" + Count(figures.constructions) +
                      " constructions, " + Count(figures.tail_replans) + " tail replans, " +
-                     Count(figures.sheet_fewer) + " in searches for a sheet fewer)\n";
+                     Count(figures.sheet_fewer) + " for a sheet fewer)\n";
   text += "Rejected results: " + Count(figures.rejected) + "\n";
-  text += "Standard start ended at " + SecondsAt(figures.standard_seconds) + "; first deep result ";
+  text += "Standard result at " + SecondsAt(figures.standard_seconds) + ", first deep result ";
   text += figures.first_result_seconds < 0 ? std::string("none")
                                            : "at " + SecondsAt(figures.first_result_seconds);
   text += figures.standard_kept

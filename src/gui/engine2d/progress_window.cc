@@ -128,6 +128,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   top->addWidget(image);
   top->addWidget(message_label_, 1);
 
+  search_label_->setWordWrap(true);
   search_label_->hide();
 
   auto* button_row = new QHBoxLayout;
@@ -321,6 +322,7 @@ void ProgressWindow::FinishRun() {
   if (deep_figures_ && result_.end != OptimizationEnd::kRefused) {
     search_label_->setText(Text(DeepFiguresText(*deep_figures_)));
     search_label_->show();
+    adjustSize();
   }
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
