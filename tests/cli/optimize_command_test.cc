@@ -88,17 +88,19 @@ TEST_F(OptimizeCommandTest, StoresThePinnedResultAndTheReadersTakeIt) {
   ExpectReadersWork("%small.opt", figures);
 }
 
-// The deep engine's result is stored like the standard one; a budget makes it repeatable.
+// The deep engine's result is stored like the standard one; a budget makes it repeatable, and
+// --verbose tells what the search did.
 TEST_F(OptimizeCommandTest, DeepResultIsRepeatableAndTheReadersTakeIt) {
   const std::vector<std::string> deep = {"--engine", "deep", "--budget", "8", "--seed", "3"};
   std::vector<std::string> first = {"optimize",   "=examples/small.opt", "-o",
                                     "%first.opt", "--threads",           "1"};
   first.insert(first.end(), deep.begin(), deep.end());
   ASSERT_EQ(Run(first).exit_code, 0);
-  std::vector<std::string> again = {"optimize", "%small.opt"};
+  std::vector<std::string> again = {"optimize", "%small.opt", "--verbose"};
   again.insert(again.end(), deep.begin(), deep.end());
   const auto result = Run(again);
   ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("\nRejected results: 0\n"));
   EXPECT_THAT(result.out, HasSubstr("Optimization done.\nOverall Yield (%) = "));
   EXPECT_EQ(Section("small.opt", kDiaTable), Section("first.opt", kDiaTable));
   ExpectReadersWork("%small.opt", result.out);

@@ -36,6 +36,7 @@ constexpr Option kOptions[] = {
     {"--time-limit", "S", "Deep: seconds to search (default: deep.set of the data folder, 30)."},
     {"--budget", "N", "Deep: exactly N search steps instead of a time limit (repeatable)."},
     {"--seed", "N", "Deep: the seed of the search's random draws (default 1)."},
+    {"--verbose", "", "Deep: prints what the search did: its steps, rejected results, times."},
     kDataDirOption,
     kStrictOption,
     {"--quiet", "", "Shows no progress bar (it is only shown on a terminal)."},
@@ -145,6 +146,7 @@ int RunOptimize(const Arguments& parsed) {
     return options.stop_after_pass && last_pass >= *options.stop_after_pass;
   };
   OptimizationResult result;
+  std::string figures;
   if (options.deep) {
     DeepSettings deep;
     deep.time_limit_seconds = options.time_limit.value_or(ReadDeepSeconds(job.workspace));
@@ -156,12 +158,14 @@ int RunOptimize(const Arguments& parsed) {
     deep_callbacks.progress = [&](const DeepProgress& progress) {
       if (show_progress) bar.Update(DeepProgressFigures(progress, job.settings.coil_mode));
     };
-    result = RunDeepOptimization(EngineJobOf(job), deep, deep_callbacks);
+    const DeepResult deep_result = RunDeepOptimization(EngineJobOf(job), deep, deep_callbacks);
+    result = deep_result.result;
+    if (parsed.Has("--verbose")) figures = DeepFiguresText(deep_result.figures) + "\n";
   } else {
     result = RunOptimization(EngineJobOf(job), settings, callbacks);
   }
   bar.Finish();
-  std::cout << result.message << "\n";
+  std::cout << figures << result.message << "\n";
   if (result.end == OptimizationEnd::kRefused) return kExitDriverCheck;
 
   if (const auto error = StoreRunResult(job, result)) return Fail(kExitUsage, *error);

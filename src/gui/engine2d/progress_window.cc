@@ -66,6 +66,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
       passes_caption_(NamedLabel(QStringLiteral("CombCaption"), {}, this)),
       percent_label_(NamedLabel(QStringLiteral("PercentLbl"), {}, this)),
       message_label_(NamedLabel(QStringLiteral("Msglbl"), Text(kPreparingMessage), this)),
+      search_label_(NamedLabel(QStringLiteral("SearchLbl"), {}, this)),
       heading_label_(NamedLabel(QStringLiteral("Hdlbl"), Text(kProgressHeading), this)),
       yield_label_(NamedLabel(QStringLiteral("Yieldlbl"), {}, this)),
       layouts_label_(NamedLabel(QStringLiteral("NOLlbl"), {}, this)) {
@@ -129,6 +130,9 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   top->addWidget(image);
   top->addWidget(message_label_, 1);
 
+  search_label_->setWordWrap(true);
+  search_label_->hide();
+
   auto* button_row = new QHBoxLayout;
   button_row->addStretch();
   button_row->addWidget(command_);
@@ -138,6 +142,7 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   layout->addWidget(figures);
   layout->addLayout(bar_row);
   layout->addLayout(times);
+  layout->addWidget(search_label_);
   layout->addLayout(button_row);
   setMinimumWidth(440);
 
@@ -241,7 +246,9 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
-  result_ = RunDeepOptimization(engine_job, deep, callbacks);
+  DeepResult deep_result = RunDeepOptimization(engine_job, deep, callbacks);
+  result_ = std::move(deep_result.result);
+  deep_figures_ = deep_result.figures;
 }
 
 void ProgressWindow::PostFigures(const ProgressFigures& figures) {
@@ -337,6 +344,11 @@ void ProgressWindow::FinishRun() {
   passes_label_->hide();
   percent_label_->hide();
   ShowMessage(message);
+  if (deep_figures_ && result_.end != OptimizationEnd::kRefused) {
+    search_label_->setText(Text(DeepFiguresText(*deep_figures_)));
+    search_label_->show();
+    adjustSize();
+  }
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
   if (close_when_finished_) accept();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "core/deep/deep_optimization.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/progress.h"
 #include "core/job/job.h"
@@ -80,6 +81,7 @@ class ProgressWindow : public QDialog {
   std::mutex figures_mutex_;
   std::optional<ProgressFigures> latest_figures_;  // guarded by figures_mutex_
   OptimizationResult result_;                      // the worker's until it is joined
+  std::optional<DeepFigures> deep_figures_;        // the same; a deep run's
   State state_ = State::kReady;
   bool started_ = false;
   bool close_when_finished_ = false;
@@ -96,6 +98,7 @@ class ProgressWindow : public QDialog {
   std::array<QLabel*, 3> time_labels_{};  // TimeStLbl1 to TimeStLbl3
   QLabel* percent_label_;
   QLabel* message_label_;
+  QLabel* search_label_;  // what a deep search did, once it has ended
   QLabel* heading_label_;
   QLabel* yield_label_;
   QLabel* layouts_label_;

@@ -1,4 +1,4 @@
-#include "core/deep/sheet_ejection.h"
+#include "core/deep/consistent_neighborhood_search.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ PlannedLayout Sheet(const DeepProblem& problem, const std::vector<int>& pieces, 
   return layout;
 }
 
-TEST(SheetEjection, FindsAPlanOfASheetFewerWherePiecesCanMove) {
+TEST(ConsistentNeighborhoodSearch, FindsAPlanOfASheetFewerWherePiecesCanMove) {
   struct Case {
     std::vector<int> heights;
     std::vector<std::vector<int>> sheets;
@@ -51,13 +51,13 @@ TEST(SheetEjection, FindsAPlanOfASheetFewerWherePiecesCanMove) {
     Construction construction(problem, PatternLimits{});
     ChainRandom random(1);
     const std::atomic<bool> stop = false;
-    SheetEjection ejection;
-    ASSERT_EQ(ejection.Start(plan, problem, construction, 200), c.started);
-    EXPECT_EQ(ejection.Continue(1000, problem, construction.generator(), random, stop), c.found);
-    EXPECT_FALSE(ejection.Searching());
+    ConsistentNeighborhoodSearch search;
+    ASSERT_EQ(search.Start(plan, problem, construction, 200), c.started);
+    EXPECT_EQ(search.Continue(1000, problem, construction.generator(), random, stop), c.found);
+    EXPECT_FALSE(search.HasMovesLeft());
     if (!c.found) continue;
     std::vector<int> placed(c.heights.size(), 0);
-    for (const PlannedLayout& layout : ejection.Result().layouts) {
+    for (const PlannedLayout& layout : search.Result().layouts) {
       --sheets;
       for (const PlacedPiece& piece : layout.pattern.pieces) ++placed[size_t(piece.piece)];
     }

@@ -1,4 +1,4 @@
-#include "core/deep/sheet_ejection.h"
+#include "core/deep/consistent_neighborhood_search.h"
 
 #include <algorithm>
 #include <vector>
@@ -62,8 +62,8 @@ SheetPattern CutSheet(int stock, const std::vector<double>& values, const std::v
 
 }  // namespace
 
-bool SheetEjection::Start(const Plan& plan, const DeepProblem& problem,
-                          const Construction& construction, int tries) {
+bool ConsistentNeighborhoodSearch::Start(const Plan& plan, const DeepProblem& problem,
+                                         const Construction& construction, int tries) {
   tries_left_ = 0;
   if (problem.coil_mode) return false;
   const std::vector<size_t> singles = SingleSheets(plan);
@@ -84,8 +84,9 @@ bool SheetEjection::Start(const Plan& plan, const DeepProblem& problem,
   return true;
 }
 
-bool SheetEjection::Continue(int tries, const DeepProblem& problem, PatternGenerator& generator,
-                             ChainRandom& random, const std::atomic<bool>& stop) {
+bool ConsistentNeighborhoodSearch::Continue(int tries, const DeepProblem& problem,
+                                            PatternGenerator& generator, ChainRandom& random,
+                                            const std::atomic<bool>& stop) {
   if (tries_left_ <= 0) return false;
   const int types = static_cast<int>(problem.pieces.size());
   for (int t = 0; t < tries && tries_left_ > 0 && !stop.load(std::memory_order_relaxed); ++t) {
