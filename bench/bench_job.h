@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_input.h"
 #include "core/job/job_check.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -20,7 +20,7 @@ namespace lumora {
 // largest stock side and the trim allowance taken from the tolerance.
 struct BenchJob {
   explicit BenchJob(const std::string& path) {
-    const JobTables tables = SplitJobFile(ReadFileBytes(path).value_or(""));
+    const JobTables tables = SplitJobFile(ReadFileBytes(path, kJobFileLimit).value_or(""));
     Load(basic, BasicDetailsHeaders(), tables[kBasicTable]);
     Load(sheet, SheetHeaders(), tables[kSheetTable]);
     Load(glass, GlassHeaders(), tables[kCutTable]);

@@ -5,12 +5,12 @@
 
 #include "allocation_counter.h"
 #include "bench_job.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/pass_pipeline.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
 
 namespace {
 

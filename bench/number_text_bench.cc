@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace {
 

@@ -6,8 +6,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora::fuzz {
 
@@ -34,8 +35,8 @@ const std::string& ScratchDataFolder() {
 }
 
 std::string TestDataBytes(std::string_view relative_path) {
-  const std::optional<std::string> bytes =
-      ReadFileBytes(std::string(LUMORA_TEST_DATA_DIR) + "/" + std::string(relative_path));
+  const std::optional<std::string> bytes = ReadFileBytes(
+      std::string(LUMORA_TEST_DATA_DIR) + "/" + std::string(relative_path), kJobFileLimit);
   Require(bytes.has_value());
   return *bytes;
 }

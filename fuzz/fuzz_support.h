@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 namespace lumora::fuzz {
 

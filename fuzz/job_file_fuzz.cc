@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/file_routines.h"
 #include "core/job/job.h"
 #include "core/job/job_check.h"
 #include "core/job/job_file.h"
 #include "core/job/job_sections.h"
-#include "core/tables/file_routines.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

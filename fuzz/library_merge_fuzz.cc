@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -31,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::Require(!WriteFileAtomically(library, std::string(bytes)).has_value());
   fuzz::AgreeingPrompter prompter;
   fuzz::Require(AutoMergeLibrary(workspace, prompter));
-  const std::string saved = ReadFileBytes(library).value_or("");
+  const std::string saved = ReadFileBytes(library, kTableFileLimit).value_or("");
   fuzz::Require(AutoMergeLibrary(workspace, prompter));
-  fuzz::Require(ReadFileBytes(library).value_or("") == saved);
+  fuzz::Require(ReadFileBytes(library, kTableFileLimit).value_or("") == saved);
   return 0;
 }

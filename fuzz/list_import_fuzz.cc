@@ -1,6 +1,6 @@
 // Glass and stock lists read from any bytes: the first byte picks the list, the rest is the
-// file. Every cell that lands in the grid is one a table file can hold, and texts and counts keep
-// within their columns.
+// file. Every row that fits is stored, every cell that lands in the grid is one a table file can
+// hold, and texts and counts keep within their columns.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +8,7 @@
 #include "core/job/job.h"
 #include "core/job/list_import.h"
 #include "core/tables/column_dictionary.h"
+#include "core/tables/grid_clipboard.h"
 #include "core/tables/table_file.h"
 #include "fuzz_support.h"
 
@@ -21,9 +22,12 @@ void ImportList(std::string_view bytes) {
   Grid& grid = kind == ListKind::kGlass ? job.glass : job.sheet;
   const DelimitedText text = ReadDelimitedText(bytes.substr(1));
   const ImportMapping mapping = GuessMapping(text, kind, bytes[0] & 2 ? Unit::kIn : Unit::kMm);
-  const ImportRows rows = BuildImportRows(text, mapping, kind, DataHeaders(grid));
-  AddImportedRows(grid, rows, kind, mapping.unit, false, std::nullopt);
-  Require(grid.Rows() >= static_cast<int>(rows.rows.size()) + 2);
+  ImportRows rows = BuildImportRows(text, mapping, kind, DataHeaders(grid));
+  KeepRowsThatFit(rows, HeldRows(grid));
+  // Every row that fits is stored, and the grid stays within its limit.
+  const int stored = AddImportedRows(grid, rows, kind, mapping.unit, false, std::nullopt);
+  Require(stored == static_cast<int>(rows.rows.size()));
+  Require(grid.Rows() >= stored + 2 && grid.Rows() <= kMaxGridRows);
   for (int r = 1; r < grid.Rows(); ++r) {
     for (int c = 1; c < grid.Cols(); ++c) {
       const std::string& cell = grid.Text(r, c);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/job_run.h"
 #include "core/job/job.h"
 #include "core/job/job_file.h"
@@ -12,7 +13,6 @@
 #include "core/reports/balance_table.h"
 #include "core/reports/labels.h"
 #include "core/reports/report.h"
-#include "core/tables/file_routines.h"
 #include "fuzz_support.h"
 
 namespace lumora::fuzz {

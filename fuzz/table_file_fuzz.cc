@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/field_reader.h"
 #include "core/job/job.h"
-#include "core/tables/field_reader.h"
 #include "core/tables/table_file.h"
 #include "fuzz_support.h"
 

@@ -3,7 +3,7 @@
 // result takes against the best known figure.
 //
 //   lumora_engine_comparison [--time-limit S] [--threads N] [--budget N] [--standard-eff N]
-//                            [--best-known FILE.csv] JOB...
+//                            [--best-known FILE.csv] [--verbose] JOB...
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +16,7 @@
 
 #include "bench_job.h"
 #include "core/deep/deep_optimization.h"
+#include "core/deep/deep_progress.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/result_validator.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
   deep.time_limit_seconds = 10;
   int16_t standard_eff = 100;
   std::string best_known_file;
+  bool verbose = false;
   std::vector<std::string> jobs;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
       deep.seed = std::stoull(next());
     } else if (arg == "--standard-eff") {
       standard_eff = static_cast<int16_t>(std::stoi(next()));
+    } else if (arg == "--verbose") {
+      verbose = true;
     } else if (arg == "--best-known") {
       best_known_file = next();
     } else {
@@ -124,13 +128,14 @@ int main(int argc, char** argv) {
     DeepSettings settings = deep;
     settings.trim_allowance = job.trim_allowance;
     begin = std::chrono::steady_clock::now();
-    const OptimizationResult deep_result = RunDeepOptimization(job.Engine(), settings);
+    const DeepResult deep_result = RunDeepOptimization(job.Engine(), settings);
     const Figures d =
-        FiguresOf(deep_result, job,
+        FiguresOf(deep_result.result, job,
                   std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
 
     PrintRow(name, "standard", s, known);
     PrintRow(name, "deep", d, known);
+    if (verbose) std::printf("%s\n", DeepFiguresText(deep_result.figures).c_str());
     std::fflush(stdout);
     auto& total = totals[set];
     total["standard area"] += s.stock_area_m2;

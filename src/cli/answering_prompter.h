@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 namespace lumora::cli {
 

@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include "core/base/number_text.h"
+
 namespace lumora::cli {
 namespace {
 
@@ -17,6 +19,16 @@ std::optional<std::string> Arguments::Value(const std::string& option) const {
   const auto found = values.find(option);
   if (found == values.end()) return std::nullopt;
   return found->second;
+}
+
+std::optional<std::string> ReadWholeOption(const Arguments& parsed, const std::string& option,
+                                           int lo, int hi, std::optional<int>& value) {
+  const std::optional<std::string> text = parsed.Value(option);
+  if (!text) return std::nullopt;
+  value = ReadWholeNumber(*text, lo, hi);
+  if (value) return std::nullopt;
+  return option + " needs a whole number from " + GeneralText(lo) + " to " + GeneralText(hi) +
+         ", not '" + *text + "'";
 }
 
 std::optional<std::string> ParseArguments(const std::vector<std::string>& args, OptionTable options,

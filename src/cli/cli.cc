@@ -6,64 +6,77 @@
 
 #include "cli/commands/commands.h"
 #include "cli/help.h"
-#include "core/reports/text_charset.h"
-#include "core/version.h"
+#include "core/base/text_charset.h"
+#include "core/base/version.h"
 
 namespace lumora::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
-      {"summary", "JOB [--data-dir DIR]", "Prints what a job file holds.", kSummaryOptions,
-       RunSummary},
-      {"check", "JOB [--coil] [--data-dir DIR] [--strict]",
+      {"summary", "JOB", "Prints what a job file holds.", kSummaryOptions, RunSummary},
+      {"check", "JOB",
        "Runs the checks before an optimization and prints every question they would ask.",
        kCheckOptions, RunCheck},
-      {"optimize",
-       "JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N]\n"
-       "           [--stop-after-pass K] [--resume K] [--engine standard|deep] [--time-limit S]\n"
-       "           [--budget N] [--seed N] [--data-dir DIR] [--strict] [--quiet]",
-       "Optimizes a job and writes it back (or to OUT) with the best result.", kOptimizeOptions,
-       RunOptimize},
-      {"report", "JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]",
+      {"optimize", "JOB", "Optimizes a job and writes it back (or to OUT) with the best result.",
+       kOptimizeOptions, RunOptimize},
+      {"report", "JOB",
        "Writes offcut.tlf, report.tlf and sheets.Adj of the job's result and prints the report.",
        kReportOptions, RunReport},
-      {"labels", "JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]",
+      {"labels", "JOB",
        "Writes the labels of the job's result (lbl.tlf) by the data folder's lbl.def, or prints\n"
        "      them to a PDF file as the desktop prints them.",
        kLabelsOptions, RunLabels},
-      {"render",
-       "JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR] [--width PX]\n"
-       "           -o FILE",
+      {"render", "JOB",
        "Draws a layout as the Layouts window does (.png, .svg), prints layouts (.pdf) or\n"
        "      writes them all as one DXF drawing (.dxf).",
        kRenderOptions, RunRender},
-      {"cuts", "JOB [--layout N] [--csv] [--unit MM|IN] [--coil] [--data-dir DIR]",
+      {"cuts", "JOB",
        "Prints the order of the guillotine cuts of every layout (or of layout N) with the\n"
        "      number and length of the cuts per layout and over every sheet.",
        kCutsOptions, RunCuts},
-      {"library", "merge [--data-dir DIR] | import JOB [--data-dir DIR]",
+      {"library", "merge | import JOB",
        "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
        kLibraryOptions, RunLibrary},
-      {"products", "load ORDERS --base NAME [--data-dir DIR]",
+      {"products", "load ORDERS",
        "Generates one job file NAME[MAT=..,GRADE=..,THICK=..].OPT per material of an order.",
        kProductsOptions, RunProducts},
-      {"alternate", "JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]",
+      {"alternate", "JOB",
        "Tries alternate arrangements of layout L (N times Try Next, then Keep) and writes the\n"
        "      job back (or to OUT).",
        kAlternateOptions, RunAlternate},
-      {"import",
-       "JOB [--glass FILE] [--stock FILE] [--map MAP] [--stock-map MAP] [--unit MM|IN]\n"
-       "           [--replace] [--strict] [--coil] [-o OUT] [--data-dir DIR]",
+      {"import", "JOB",
        "Adds the rows of glass and stock lists (CSV or tab separated, as spreadsheets save\n"
        "      them) to the job, or puts them in place of its rows, and writes it back (or to OUT).",
        kImportOptions, RunImport},
-      {"export",
-       "JOB -o FILE.xlsx|FILE.csv [--what PARTS] [--unit MM|IN] [--coil] [--data-dir DIR]",
+      {"export", "JOB",
        "Writes the glass and stock lists, the report's summaries and the balance table to a\n"
        "      workbook (a sheet each) or to CSV.",
        kExportOptions, RunExport},
   };
   return commands;
+}
+
+std::vector<std::string> UsageParts(const Command& command) {
+  std::vector<std::string> parts;
+  std::string_view forms = command.arguments;
+  while (true) {
+    const size_t bar = forms.find(" | ");
+    parts.emplace_back(forms.substr(0, bar));
+    for (const Option& option : command.options) {
+      std::string written(option.name);
+      if (option.TakesValue()) written.append(" ").append(option.value);
+      if (option.use == OptionUse::kRequired) {
+        parts.push_back(written);
+      } else if (option.use == OptionUse::kOrPrevious) {
+        parts.back().insert(parts.back().size() - 1, " | " + written);
+      } else {
+        parts.push_back("[" + written + "]");
+      }
+    }
+    if (bar == std::string_view::npos) return parts;
+    parts.emplace_back("|");
+    forms.remove_prefix(bar + 3);
+  }
 }
 
 std::string StdoutText(std::string_view latin1) {
@@ -93,6 +106,8 @@ int Run(int argc, char** argv) {
   for (const Command& command : Commands()) {
     if (command.name == args[0]) {
       Arguments parsed;
+      parsed.usage = "usage: " + std::string(command.name);
+      for (const std::string& part : UsageParts(command)) parsed.usage += " " + part;
       if (const auto error = ParseArguments(std::vector<std::string>(args.begin() + 1, args.end()),
                                             command.options, parsed)) {
         return Fail(kExitUsage, *error);

@@ -14,7 +14,9 @@ namespace lumora::cli {
 // One command of lumora-cli: a row of the command table.
 struct Command {
   std::string_view name;
-  std::string_view usage;    // the arguments, as shown by --help
+  // The positional arguments; the forms of a command with several are separated by " | "
+  // ("merge | import JOB"). The usage adds the options to each form.
+  std::string_view arguments;
   std::string_view summary;  // one line saying what it does
   OptionTable options;       // what it accepts besides --help, parsed before run is called
   int (*run)(const Arguments& parsed);
@@ -22,6 +24,10 @@ struct Command {
 
 // Every command, in the order --help lists them.
 const std::vector<Command>& Commands();
+
+// The parts of a command's usage, in order: each form of its arguments, then its options ("-o
+// OUT" when required, else in brackets), the forms separated by "|".
+std::vector<std::string> UsageParts(const Command& command);
 
 // Runs lumora-cli with the process arguments.
 int Run(int argc, char** argv);

@@ -28,6 +28,25 @@ void PrintOption(std::ostream& out, const Option& option, size_t width) {
   out << "  " << Column(Synopsis(option), width) << option.help << "\n";
 }
 
+// The command's usage after "  NAME ", its parts wrapped onto lines of kUsageWidth columns that
+// go on under the arguments.
+std::string WrappedUsage(const Command& command) {
+  constexpr size_t kUsageWidth = 90;
+  constexpr std::string_view kGoOn = "\n           ";
+  std::string usage;
+  size_t column = 2 + command.name.size();
+  for (const std::string& part : UsageParts(command)) {
+    if (!usage.empty() && column + 1 + part.size() > kUsageWidth) {
+      usage.append(kGoOn).append(part);
+      column = kGoOn.size() - 1 + part.size();
+    } else {
+      usage.append(usage.empty() ? "" : " ").append(part);
+      column += 1 + part.size();
+    }
+  }
+  return usage;
+}
+
 }  // namespace
 
 void PrintHelp(std::ostream& out) {
@@ -37,7 +56,8 @@ void PrintHelp(std::ostream& out) {
          "Plans guillotine cuts of glass pieces from stock sheets or coils.\n\n"
          "Commands:\n";
   for (const Command& command : Commands()) {
-    out << "  " << command.name << " " << command.usage << "\n      " << command.summary << "\n";
+    out << "  " << command.name << " " << WrappedUsage(command) << "\n      " << command.summary
+        << "\n";
   }
   out << "\nEvery command takes --data-dir DIR; without it $LUMORA_HOME or the user's data\n"
          "folder holds the settings, libraries and the Defaults job.\n";
@@ -58,7 +78,7 @@ void PrintHelp(std::ostream& out) {
 }
 
 void PrintCommandHelp(std::ostream& out, const Command& command) {
-  out << "Usage: lumora-cli " << command.name << " " << command.usage << "\n\n"
+  out << "Usage: lumora-cli " << command.name << " " << WrappedUsage(command) << "\n\n"
       << command.summary << "\n\nOptions:\n";
   size_t width = Synopsis(kHelpOption).size();
   for (const Option& option : command.options) width = std::max(width, Synopsis(option).size());

@@ -1,27 +1,16 @@
 #include "cli/job_start.h"
 
+#include "core/base/ascii_case.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/job_file.h"
+#include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
-namespace {
-
-bool HasCoilExtension(const std::string& file_name) {
-  if (file_name.size() < 4) return false;
-  std::string extension = file_name.substr(file_name.size() - 4);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return extension == ".sdr";
-}
-
-}  // namespace
-
 CommandJob::~CommandJob() {
   if (opened_) job_.workspace.RemoveWorkingFiles();
 }
@@ -31,10 +20,12 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
                                             Prompter& prompter) {
   const std::string folder = ResolveDataFolder(data_dir);
   if (const auto error = SeedDataFolder(folder)) return error;
-  if (!FileExists(file_name)) return "cannot read the job file " + file_name;
+  // Read once before the workspace is claimed, so that a wrong path is told with its reason.
+  const FileRead read = ReadFile(file_name, kJobFileLimit);
+  if (!read.bytes) return "cannot read the job file " + file_name + ": " + read.reason;
 
   ProgramSettings settings;
-  settings.coil_mode = coil || HasCoilExtension(file_name);
+  settings.coil_mode = coil || EndsWithIgnoringCase(file_name, ".sdr");
   job_ = MakeJob(Workspace{folder, ClaimStartStampNow(folder)}, settings);
   opened_ = true;
   if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;

@@ -8,12 +8,17 @@
 // its --help.
 namespace lumora::cli {
 
+// How the usage shows an option: in brackets, bare because the command needs it, or in the
+// brackets of the option before it as the other choice ("[--layout N | --all]").
+enum class OptionUse { kOptional, kRequired, kOrPrevious };
+
 // One option: a name ("--unit", "-o"), the name of its value in help ("MM|IN"), empty for a
-// switch that takes none ("--coil"), and one line of help.
+// switch that takes none ("--coil"), one line of help, and how the usage shows it.
 struct Option {
   std::string_view name;
   std::string_view value;
   std::string_view help;
+  OptionUse use = OptionUse::kOptional;
 
   bool TakesValue() const { return !value.empty(); }
 };

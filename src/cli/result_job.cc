@@ -7,10 +7,8 @@
 
 namespace lumora::cli {
 
-std::optional<std::string> ResultJob::Open(const Arguments& parsed, std::string_view usage) {
-  if (parsed.positional.size() != 1 || !UnitOptionValid(parsed)) {
-    return std::string(usage);
-  }
+std::optional<std::string> ResultJob::Open(const Arguments& parsed) {
+  if (parsed.positional.size() != 1 || !UnitOptionValid(parsed)) return parsed.usage;
   AnsweringPrompter prompter(std::cerr, false);
   if (const auto error = command_job_.Open(parsed, prompter)) return error;
   ResultLoad load = LoadResult(command_job_.job());

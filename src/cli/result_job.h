@@ -19,7 +19,7 @@ class ResultJob {
   // command's usage), opens the job and loads its result. Message boxes of the opening go to
   // stderr: stdout carries what the command prints. Answers the message to fail with when the
   // job cannot be opened or holds no sound result.
-  std::optional<std::string> Open(const Arguments& parsed, std::string_view usage);
+  std::optional<std::string> Open(const Arguments& parsed);
 
   Job& job() { return command_job_.job(); }
   const LoadedResult& result() const { return result_; }

@@ -10,7 +10,7 @@
 #include "core/cuts/cut_drawing.h"
 #include "core/cuts/cut_list.h"
 #include "core/layouts/layout_drawing.h"
-#include "core/layouts/layout_print.h"
+#include "core/reports/layout_print.h"
 #include "render/painter_canvas.h"
 
 namespace lumora {
@@ -54,8 +54,10 @@ void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& 
   painter.fillRect(area, kViewBackground);
   if (!HasLayout(result, layout_no)) return;
   const Box sheet = FrameBox(result, layout_no);
-  PaintInScale(painter, area, result, layout_no, look,
-               ScreenScale(sheet.Width(), sheet.Height(), look.stretch));
+  const double aspect = area.height() > 0 ? area.width() / area.height() : 1.0;
+  PaintInScale(
+      painter, area, result, layout_no, look,
+      ScreenScale(sheet.Width(), sheet.Height(), look.stretch, static_cast<float>(aspect)));
 }
 
 int LayoutImageHeight(const LoadedResult& result, int layout_no, int width) {

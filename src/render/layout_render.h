@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
 #include "core/cuts/cut_settings.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/layouts/scrap.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -34,7 +34,8 @@ struct LayoutLook {
 // The view's background around the sheet.
 inline const QColor kViewBackground(236, 236, 236);
 
-// Clears the area and draws layout n into it as the Layouts window shows it.
+// Clears the area and draws layout n into it as the Layouts window shows it: the whole view of
+// the area's shape.
 void PaintLayoutView(QPainter& painter, const QRectF& area, const LoadedResult& result,
                      int layout_no, const LayoutLook& look);
 

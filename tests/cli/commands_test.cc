@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 
 namespace lumora {
 namespace {
@@ -48,7 +49,8 @@ class CommandsTest : public testing::CliTest {};
 // Every command on the command line: its --help, its usage errors, its exit codes and what it
 // prints and writes. Each row runs in a folder of its own.
 TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
-  const std::string small = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt").value();
+  const std::string small =
+      ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt", kJobFileLimit).value();
   // clang-format off
   const Row rows[] = {
       {{"--help"}, 0, "\n  2  refused  ", ""},
@@ -124,6 +126,8 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
       {{"cuts", kSheetJob, "--layout", "4"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n"},
       {{"cuts", kNotOptimized}, 1, "", "lumora-cli: This file was not optimized.\n"},
+      {{"cuts", kSheetJob, "--layout", "1.9"}, 1, "",
+       "lumora-cli: --layout needs a whole number from 1 to 32767, not '1.9'\n"},
 
       {{"render", kSheetJob, "--layout", "4", "-o", "%x.png"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n", {}, {{"x.png", std::nullopt}}},

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 #include "support/pdf_info.h"
 
 namespace lumora {
@@ -15,7 +16,7 @@ using testing::PdfPages;
 using testing::TestDataBytes;
 
 std::string Example(const std::string& name) {
-  return ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/" + name).value_or("");
+  return ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/" + name, kJobFileLimit).value_or("");
 }
 
 class OptimizeCommandTest : public testing::CliTest {
@@ -87,17 +88,19 @@ TEST_F(OptimizeCommandTest, StoresThePinnedResultAndTheReadersTakeIt) {
   ExpectReadersWork("%small.opt", figures);
 }
 
-// The deep engine's result is stored like the standard one; a budget makes it repeatable.
+// The deep engine's result is stored like the standard one; a budget makes it repeatable, and
+// --verbose tells what the search did.
 TEST_F(OptimizeCommandTest, DeepResultIsRepeatableAndTheReadersTakeIt) {
   const std::vector<std::string> deep = {"--engine", "deep", "--budget", "8", "--seed", "3"};
   std::vector<std::string> first = {"optimize",   "=examples/small.opt", "-o",
                                     "%first.opt", "--threads",           "1"};
   first.insert(first.end(), deep.begin(), deep.end());
   ASSERT_EQ(Run(first).exit_code, 0);
-  std::vector<std::string> again = {"optimize", "%small.opt"};
+  std::vector<std::string> again = {"optimize", "%small.opt", "--verbose"};
   again.insert(again.end(), deep.begin(), deep.end());
   const auto result = Run(again);
   ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("\nRejected results: 0\n"));
   EXPECT_THAT(result.out, HasSubstr("Optimization done.\nOverall Yield (%) = "));
   EXPECT_EQ(Section("small.opt", kDiaTable), Section("first.opt", kDiaTable));
   ExpectReadersWork("%small.opt", result.out);

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/shell/data_folder.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 #include "support/folder_snapshot.h"
 
 namespace lumora {

@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 
 namespace lumora::testing {
 namespace {
@@ -74,7 +75,7 @@ std::map<std::string, std::string> FaultyFolderTest::Contents() const {
   for (const auto& entry : std::filesystem::directory_iterator(path())) {
     const std::string name = entry.path().filename().string();
     if (name == kFillerName) continue;
-    contents[name] = ReadFileBytes(entry.path().string()).value_or("<unreadable>");
+    contents[name] = ReadFileBytes(entry.path().string(), kJobFileLimit).value_or("<unreadable>");
   }
   return contents;
 }

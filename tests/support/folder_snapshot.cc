@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 
 namespace lumora::testing {
 
@@ -11,7 +12,8 @@ FolderSnapshot SnapshotFolder(const std::string& folder) {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     if (!entry.is_regular_file()) continue;
-    files[entry.path().filename().string()] = ReadFileBytes(entry.path().string()).value_or("");
+    files[entry.path().filename().string()] =
+        ReadFileBytes(entry.path().string(), kJobFileLimit).value_or("");
   }
   return files;
 }

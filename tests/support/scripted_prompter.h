@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 namespace lumora::testing {
 

@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 
 namespace lumora::testing {
 
@@ -35,12 +36,12 @@ std::string TempFolder::Write(std::string_view name, std::string_view bytes) con
 }
 
 std::string TempFolder::Read(std::string_view name) const {
-  return ReadFileBytes(File(name)).value_or("");
+  return ReadFileBytes(File(name), kJobFileLimit).value_or("");
 }
 
 std::string TestDataBytes(std::string_view relative_path) {
   const std::string path = std::string(LUMORA_TEST_DATA_DIR) + "/" + std::string(relative_path);
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, kJobFileLimit);
   if (!bytes) ADD_FAILURE() << "missing test data " << path;
   return bytes.value_or("");
 }

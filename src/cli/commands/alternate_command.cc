@@ -1,4 +1,3 @@
-#include <cmath>
 #include <cstdint>
 #include <iostream>
 #include <optional>
@@ -9,38 +8,21 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/number_text.h"
 #include "core/job/job_file.h"
 #include "core/layouts/alternate_arrangement.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: alternate JOB --layout L [--tries N] [--coil] [-o OUT] [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
-    {"--layout", "L", "The layout to arrange anew."},
+    {"--layout", "L", "The layout to arrange anew.", OptionUse::kRequired},
     {"--tries", "N", "How many times Try Next is chosen before Keep (default 0)."},
     kCoilOption,
     kOutJobOption,
     kDataDirOption,
 };
-
-// A whole number option within [lo, hi]; the message to show otherwise.
-std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int lo,
-                                     int hi, int& value) {
-  const std::optional<std::string> text = parsed.Value(option);
-  if (!text) return std::nullopt;
-  const double number = ReadDouble(*text);
-  if (!IsNumberText(*text) || std::trunc(number) != number || number < lo || number > hi) {
-    return option + " needs a whole number from " + GeneralText(lo) + " to " + GeneralText(hi) +
-           ", not '" + *text + "'";
-  }
-  value = static_cast<int>(number);
-  return std::nullopt;
-}
 
 // A dialog button's caption without its access-key mark.
 std::string ButtonText(AlternateChoice choice) {
@@ -54,13 +36,16 @@ std::string ButtonText(AlternateChoice choice) {
 const OptionTable kAlternateOptions = kOptions;
 
 int RunAlternate(const Arguments& parsed) {
-  if (parsed.positional.size() != 1 || !parsed.Value("--layout")) return Fail(kExitUsage, kUsage);
-  int layout_no = 0;
-  int tries = 0;
-  for (const auto& error : {ReadWhole(parsed, "--layout", 1, kMaxListCount, layout_no),
-                            ReadWhole(parsed, "--tries", 0, kMaxListCount, tries)}) {
+  if (parsed.positional.size() != 1 || !parsed.Value("--layout"))
+    return Fail(kExitUsage, parsed.usage);
+  std::optional<int> layout_option;
+  std::optional<int> tries_option;
+  for (const auto& error : {ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout_option),
+                            ReadWholeOption(parsed, "--tries", 0, kMaxListCount, tries_option)}) {
     if (error) return Fail(kExitUsage, *error);
   }
+  const int layout_no = layout_option.value_or(1);
+  const int tries = tries_option.value_or(0);
   const std::string job_file = parsed.positional[0];
 
   AnsweringPrompter prompter(std::cout, false);

@@ -18,7 +18,7 @@ const OptionTable kCheckOptions = kOptions;
 
 int RunCheck(const Arguments& parsed) {
   if (parsed.positional.size() != 1) {
-    return Fail(kExitUsage, "usage: check JOB [--coil] [--data-dir DIR] [--strict]");
+    return Fail(kExitUsage, parsed.usage);
   }
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
   CommandJob command_job;

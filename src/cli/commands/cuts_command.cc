@@ -6,16 +6,14 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/result_job.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_list.h"
-#include "core/layouts/layouts_load.h"
+#include "core/engine2d/engine_records.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: cuts JOB [--layout N] [--csv] [--unit MM|IN] [--coil] [--data-dir DIR]";
 
 constexpr Option kOptions[] = {
     {"--layout", "N", "Lists the cuts of layout N only (the totals stay those of the job)."},
@@ -31,15 +29,18 @@ const OptionTable kCutsOptions = kOptions;
 
 int RunCuts(const Arguments& parsed) {
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   const LoadedResult& result = result_job.result();
 
-  const std::optional<std::string> layout = parsed.Value("--layout");
-  const int only = layout ? static_cast<int>(ReadDouble(*layout)) : 0;
-  if (layout && (only < 1 || only > result.LayoutCount())) {
-    return Fail(kExitUsage, "there is no layout " + *layout + ": the result has " +
+  std::optional<int> layout;
+  if (const auto error = ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout)) {
+    return Fail(kExitUsage, *error);
+  }
+  if (layout && *layout > result.LayoutCount()) {
+    return Fail(kExitUsage, "there is no layout " + GeneralText(*layout) + ": the result has " +
                                 GeneralText(result.LayoutCount()));
   }
+  const int only = layout.value_or(0);
   const ResultCuts cuts = CutOrderOfResult(result);
   std::cout << (parsed.Has("--csv") ? CutsCsv(cuts, only)
                                     : CutsText(cuts, only, ReportUnit(result_job.job())));

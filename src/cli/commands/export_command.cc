@@ -5,17 +5,14 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
-#include "core/reports/job_export.h"
+#include "core/exports/job_export.h"
 
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: export JOB -o FILE.xlsx|FILE.csv [--what glass,stock,report,balances,cuts] "
-    "[--unit MM|IN]\n       [--coil] [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
-    {"-o", "FILE", "The file to write: .xlsx a workbook with a sheet per table, else CSV."},
+    {"-o", "FILE", "The file to write: .xlsx a workbook with a sheet per table, else CSV.",
+     OptionUse::kRequired},
     {"--what", "PARTS",
      "glass, stock, report, balances, cuts, comma separated (default: all the job has)."},
     kUnitOption,
@@ -30,7 +27,7 @@ const OptionTable kExportOptions = kOptions;
 int RunExport(const Arguments& parsed) {
   const std::optional<std::string> out = parsed.Value("-o");
   if (parsed.positional.size() != 1 || !out || !UnitOptionValid(parsed)) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   std::optional<std::vector<ExportPart>> parts;
   if (const auto what = parsed.Value("--what")) {

@@ -6,19 +6,15 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/delimited_text.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/job_file.h"
 #include "core/job/list_import_run.h"
-#include "core/reports/number_text.h"
-#include "core/tables/delimited_text.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora::cli {
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: import JOB [--glass FILE] [--stock FILE] [--map MAP] [--stock-map MAP] [--unit MM|IN]\n"
-    "       [--replace] [--strict] [--coil] [-o OUT] [--data-dir DIR]";
 
 constexpr Option kOptions[] = {
     {"--glass", "FILE", "The glass list to import: comma, semicolon or tab separated text."},
@@ -36,9 +32,10 @@ constexpr Option kOptions[] = {
 // One list of the command line, imported into its grid; the exit code when it stops the command.
 std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
                              const std::string& path, Prompter& prompter) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return Fail(kExitUsage, "cannot read the list " + path);
-  const DelimitedText text = ReadDelimitedText(*bytes);
+  const FileRead read = ReadFile(path, kListFileLimit);
+  if (!read.bytes) return Fail(kExitUsage, "cannot read the list " + path + ": " + read.reason);
+  const DelimitedText text = ReadDelimitedText(*read.bytes);
+  if (!text.error.empty()) return Fail(kExitUsage, path + ": " + text.error);
   const bool glass = kind == ListKind::kGlass;
   Grid& grid = glass ? job.glass : job.sheet;
   ImportMapping mapping = GuessMapping(text, kind, job.settings.unit);
@@ -68,9 +65,10 @@ std::optional<int> ImportOne(Job& job, const Arguments& parsed, ListKind kind,
                       job.workspace.WorkingFile("dia.tlf"),
                       {},
                       LoadChargeTable(job.workspace)};
-  if (!ImportIntoGrid(grid, rows, run, prompter)) return kExitRefused;
+  const int stored = ImportIntoGrid(grid, rows, run, prompter);
+  if (stored == 0) return kExitRefused;
   job.settings.job_changed = true;
-  std::cout << GeneralText(static_cast<int>(rows.rows.size())) << " rows imported into the "
+  std::cout << GeneralText(stored) << " rows imported into the "
             << (glass                    ? "Glass Size Specifications"
                 : job.settings.coil_mode ? "Coil Specifications"
                                          : "Sheet Specifications")
@@ -85,7 +83,7 @@ const OptionTable kImportOptions = kOptions;
 int RunImport(const Arguments& parsed) {
   if (parsed.positional.size() != 1 || (!parsed.Value("--glass") && !parsed.Value("--stock")) ||
       !UnitOptionValid(parsed)) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   AnsweringPrompter prompter(std::cout, parsed.Has("--strict"));
   CommandJob command_job;

@@ -4,12 +4,12 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/result_job.h"
-#include "core/layouts/layout_print.h"
-#include "core/layouts/layouts_load.h"
+#include "core/base/file_routines.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
-#include "core/tables/file_routines.h"
+#include "core/reports/layout_print.h"
+#include "core/reports/layouts_load.h"
 #include "render/coded_label_print.h"
 #include "render/label_pdf.h"
 
@@ -31,10 +31,8 @@ constexpr Option kOptions[] = {
 const OptionTable kLabelsOptions = kOptions;
 
 int RunLabels(const Arguments& parsed) {
-  constexpr std::string_view kUsage =
-      "usage: labels JOB [--unit MM|IN] [-o FILE] [--pdf FILE] [--coil] [--data-dir DIR]";
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   Job& job = result_job.job();
   const LoadedResult& result = result_job.result();
 

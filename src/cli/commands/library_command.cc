@@ -5,30 +5,28 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: library merge [--data-dir DIR] | library import JOB [--data-dir DIR]";
-
 constexpr Option kOptions[] = {kDataDirOption};
 
 int Merge(const Arguments& parsed) {
-  if (!parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  if (!parsed.positional.empty()) return Fail(kExitUsage, parsed.usage);
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
   const std::string path = Workspace{folder, ""}.SettingsFile(kMaterialLibraryFile);
-  const auto before = ReadFileBytes(path);
+  const auto before = ReadFileBytes(path, kTableFileLimit);
   if (!before) {
     std::cout << path << ": no material library\n";
     return kExitOk;
@@ -37,12 +35,13 @@ int Merge(const Arguments& parsed) {
     return Fail(kExitUsage, SaveFailureText({path, *reason}));
   }
   std::cout << path << ": " << GeneralText(CountLines(*before)) << " record(s), "
-            << GeneralText(CountLines(ReadFileBytes(path).value_or(""))) << " after merging\n";
+            << GeneralText(CountLines(ReadFileBytes(path, kTableFileLimit).value_or("")))
+            << " after merging\n";
   return kExitOk;
 }
 
 int Import(const Arguments& parsed) {
-  if (parsed.positional.size() != 1) return Fail(kExitUsage, kUsage);
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, parsed.usage);
   const std::string& file = parsed.positional[0];
   AnsweringPrompter prompter(std::cout, false);
   CommandJob command_job;
@@ -71,13 +70,13 @@ int Import(const Arguments& parsed) {
 const OptionTable kLibraryOptions = kOptions;
 
 int RunLibrary(const Arguments& parsed) {
-  if (parsed.positional.empty()) return Fail(kExitUsage, kUsage);
+  if (parsed.positional.empty()) return Fail(kExitUsage, parsed.usage);
   Arguments action_arguments = parsed;
   action_arguments.positional.erase(action_arguments.positional.begin());
   const std::string& action = parsed.positional.front();
   if (action == "merge") return Merge(action_arguments);
   if (action == "import") return Import(action_arguments);
-  return Fail(kExitUsage, kUsage);
+  return Fail(kExitUsage, parsed.usage);
 }
 
 }  // namespace lumora::cli

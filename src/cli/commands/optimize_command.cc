@@ -1,6 +1,5 @@
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdint>
 #include <iostream>
 #include <optional>
@@ -12,22 +11,17 @@
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
 #include "cli/progress_bar.h"
+#include "core/base/number_text.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/deep_progress.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_file.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: optimize JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N] "
-    "[--stop-after-pass K] [--resume K] [--engine standard|deep] [--time-limit S] [--budget N] "
-    "[--seed N] [--data-dir DIR] [--strict] [--quiet]";
 
 constexpr Option kOptions[] = {
     kOutJobOption,
@@ -42,6 +36,7 @@ constexpr Option kOptions[] = {
     {"--time-limit", "S", "Deep: seconds to search (default: deep.set of the data folder, 30)."},
     {"--budget", "N", "Deep: exactly N search steps instead of a time limit (repeatable)."},
     {"--seed", "N", "Deep: the seed of the search's random draws (default 1)."},
+    {"--verbose", "", "Deep: prints what the search did: its steps, rejected results, times."},
     kDataDirOption,
     kStrictOption,
     {"--quiet", "", "Shows no progress bar (it is only shown on a terminal)."},
@@ -61,35 +56,21 @@ struct OptimizeOptions {
   uint64_t seed = 1;
 };
 
-// A whole number option within [lo, hi]; the message to show otherwise.
-std::optional<std::string> ReadWhole(const Arguments& parsed, const std::string& option, int64_t lo,
-                                     int64_t hi, std::optional<int64_t>& value) {
-  const auto text = parsed.Value(option);
-  if (!text) return std::nullopt;
-  const double number = ReadDouble(*text);
-  if (!IsNumberText(*text) || std::trunc(number) != number || number < static_cast<double>(lo) ||
-      number > static_cast<double>(hi)) {
-    return option + " needs a whole number from " + GeneralText(static_cast<int>(lo)) + " to " +
-           GeneralText(static_cast<int>(hi)) + ", not '" + *text + "'";
-  }
-  value = static_cast<int64_t>(number);
-  return std::nullopt;
-}
-
 std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions& options) {
-  if (parsed.positional.size() != 1) return std::string(kUsage);
+  if (parsed.positional.size() != 1) return parsed.usage;
   options.job_file = parsed.positional[0];
   options.out_file = parsed.Value("-o").value_or(options.job_file);
 
-  std::optional<int64_t> efficiency, threads, stop_after, resume, time_limit, budget, seed;
-  for (const auto& error : {ReadWhole(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
-                            ReadWhole(parsed, "--threads", 1, 1024, threads),
-                            ReadWhole(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
-                            ReadWhole(parsed, "--resume", 0, INT32_MAX, resume),
-                            ReadWhole(parsed, "--time-limit", static_cast<int64_t>(kMinDeepSeconds),
-                                      static_cast<int64_t>(kMaxDeepSeconds), time_limit),
-                            ReadWhole(parsed, "--budget", 1, INT32_MAX, budget),
-                            ReadWhole(parsed, "--seed", 0, INT32_MAX, seed)}) {
+  std::optional<int> efficiency, threads, stop_after, resume, time_limit, budget, seed;
+  for (const auto& error :
+       {ReadWholeOption(parsed, "--eff", INT16_MIN, INT16_MAX, efficiency),
+        ReadWholeOption(parsed, "--threads", 1, 1024, threads),
+        ReadWholeOption(parsed, "--stop-after-pass", 1, INT32_MAX, stop_after),
+        ReadWholeOption(parsed, "--resume", 0, INT32_MAX, resume),
+        ReadWholeOption(parsed, "--time-limit", static_cast<int>(kMinDeepSeconds),
+                        static_cast<int>(kMaxDeepSeconds), time_limit),
+        ReadWholeOption(parsed, "--budget", 1, INT32_MAX, budget),
+        ReadWholeOption(parsed, "--seed", 0, INT32_MAX, seed)}) {
     if (error) return error;
   }
   if (const auto engine = parsed.Value("--engine")) {
@@ -102,7 +83,7 @@ std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions&
   if (budget) options.budget = *budget;
   if (seed) options.seed = static_cast<uint64_t>(*seed);
   if (efficiency) options.efficiency = static_cast<int16_t>(*efficiency);
-  if (threads) options.threads = static_cast<int>(*threads);
+  if (threads) options.threads = *threads;
   if (stop_after) options.stop_after_pass = static_cast<int32_t>(*stop_after);
   if (resume) options.resume_pass = static_cast<int32_t>(*resume);
 
@@ -165,6 +146,7 @@ int RunOptimize(const Arguments& parsed) {
     return options.stop_after_pass && last_pass >= *options.stop_after_pass;
   };
   OptimizationResult result;
+  std::string figures;
   if (options.deep) {
     DeepSettings deep;
     deep.time_limit_seconds = options.time_limit.value_or(ReadDeepSeconds(job.workspace));
@@ -176,12 +158,14 @@ int RunOptimize(const Arguments& parsed) {
     deep_callbacks.progress = [&](const DeepProgress& progress) {
       if (show_progress) bar.Update(DeepProgressFigures(progress, job.settings.coil_mode));
     };
-    result = RunDeepOptimization(EngineJobOf(job), deep, deep_callbacks);
+    const DeepResult deep_result = RunDeepOptimization(EngineJobOf(job), deep, deep_callbacks);
+    result = deep_result.result;
+    if (parsed.Has("--verbose")) figures = DeepFiguresText(deep_result.figures) + "\n";
   } else {
     result = RunOptimization(EngineJobOf(job), settings, callbacks);
   }
   bar.Finish();
-  std::cout << result.message << "\n";
+  std::cout << figures << result.message << "\n";
   if (result.end == OptimizationEnd::kRefused) return kExitDriverCheck;
 
   if (const auto error = StoreRunResult(job, result)) return Fail(kExitUsage, *error);

@@ -5,19 +5,17 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/file_routines.h"
 #include "core/library/product_loading.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage = "usage: products load ORDERS --base NAME [--data-dir DIR]";
-
 constexpr Option kOptions[] = {
-    {"--base", "NAME", "The name the job files start with."},
+    {"--base", "NAME", "The name the job files start with.", OptionUse::kRequired},
     kDataDirOption,
 };
 
@@ -28,17 +26,20 @@ const OptionTable kProductsOptions = kOptions;
 int RunProducts(const Arguments& parsed) {
   const std::optional<std::string> base = parsed.Value("--base");
   if (parsed.positional.size() != 2 || parsed.positional[0] != "load" || !base) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
   if (const auto error = SeedDataFolder(folder)) return Fail(kExitUsage, *error);
   const std::string& orders_file = parsed.positional[1];
-  const auto orders_bytes = ReadFileBytes(orders_file);
-  if (!orders_bytes) return Fail(kExitUsage, "cannot read the order file " + orders_file);
+  const FileRead orders_read = ReadFile(orders_file, kTableFileLimit);
+  if (!orders_read.bytes) {
+    return Fail(kExitUsage,
+                "cannot read the order file " + orders_file + ": " + orders_read.reason);
+  }
 
   Grid orders;
   ApplyFormatString(orders, BuildFormatString({"PRODUCTS", "QTY", "CUSTOMER"}));
-  LoadTableFromBytes(orders, orders_bytes);
+  LoadTableFromBytes(orders, orders_read.bytes);
   AnsweringPrompter prompter(std::cout, false);
   const GeneratedJobs generated =
       GenerateJobs(Workspace{folder, StartStampNow()}, orders,

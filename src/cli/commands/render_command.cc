@@ -1,5 +1,3 @@
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,44 +7,43 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/job_start.h"
+#include "core/base/ascii_case.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_settings.h"
+#include "core/engine2d/engine_records.h"
 #include "core/exports/layouts_dxf.h"
 #include "core/layouts/dia_settings.h"
-#include "core/layouts/layout_print.h"
-#include "core/layouts/layouts_load.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
+#include "core/reports/layout_print.h"
+#include "core/reports/layouts_load.h"
+#include "core/tables/table_file.h"
 #include "render/layout_images.h"
 
 namespace lumora::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: render JOB [--layout N | --all] [--unit MM|IN] [--coil] [--data-dir DIR]\n"
-    "              [--width PX] -o FILE.png|FILE.svg|FILE.pdf|FILE.dxf";
 constexpr int kDefaultWidth = 1600;
 constexpr int kMaxWidth = 20000;
 
 constexpr Option kOptions[] = {
     {"--layout", "N", "Draws layout N (default 1)."},
-    {"--all", "", "Prints every layout on its own page (.pdf), or draws them all (.dxf)."},
+    {"--all", "", "Prints every layout on its own page (.pdf), or draws them all (.dxf).",
+     OptionUse::kOrPrevious},
     kUnitOption,
     kCoilOption,
     kDataDirOption,
     {"--width", "PX", "The image's width in pixels, 1 to 20000 (default 1600)."},
-    {"-o", "FILE", "The file to write: .png, .svg, .pdf or .dxf (every layout, millimetres)."},
+    {"-o", "FILE", "The file to write: .png, .svg, .pdf or .dxf (every layout, millimetres).",
+     OptionUse::kRequired},
 };
 
 enum class Output { kPng, kSvg, kPdf, kDxf };
 
 std::optional<Output> OutputOf(const std::string& file) {
-  std::string lower = file;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (lower.ends_with(".png")) return Output::kPng;
-  if (lower.ends_with(".svg")) return Output::kSvg;
-  if (lower.ends_with(".pdf")) return Output::kPdf;
-  if (lower.ends_with(".dxf")) return Output::kDxf;
+  if (EndsWithIgnoringCase(file, ".png")) return Output::kPng;
+  if (EndsWithIgnoringCase(file, ".svg")) return Output::kSvg;
+  if (EndsWithIgnoringCase(file, ".pdf")) return Output::kPdf;
+  if (EndsWithIgnoringCase(file, ".dxf")) return Output::kDxf;
   return std::nullopt;
 }
 
@@ -59,7 +56,7 @@ int RunRender(const Arguments& parsed) {
   const std::optional<Output> output = out ? OutputOf(*out) : std::nullopt;
   if (parsed.positional.size() != 1 || !output || !UnitOptionValid(parsed) ||
       (parsed.Has("--all") && parsed.Value("--layout"))) {
-    return Fail(kExitUsage, kUsage);
+    return Fail(kExitUsage, parsed.usage);
   }
   if (parsed.Has("--all") && *output != Output::kPdf && *output != Output::kDxf) {
     return Fail(kExitUsage, "--all prints every layout on its own page: it needs a .pdf file");
@@ -67,11 +64,11 @@ int RunRender(const Arguments& parsed) {
   if (*output == Output::kDxf && parsed.Value("--layout")) {
     return Fail(kExitUsage, "a .dxf file holds every layout: use --all");
   }
-  const int width =
-      static_cast<int>(ReadDouble(parsed.Value("--width").value_or(GeneralText(kDefaultWidth))));
-  if (width < 1 || width > kMaxWidth) {
-    return Fail(kExitUsage, "--width takes a number of pixels from 1 to " + GeneralText(kMaxWidth) +
-                                " (default " + GeneralText(kDefaultWidth) + ")");
+  std::optional<int> width;
+  std::optional<int> layout;
+  for (const auto& error : {ReadWholeOption(parsed, "--width", 1, kMaxWidth, width),
+                            ReadWholeOption(parsed, "--layout", 1, kMaxListCount, layout)}) {
+    if (error) return Fail(kExitUsage, *error);
   }
 
   AnsweringPrompter prompter(std::cerr, false);
@@ -83,10 +80,10 @@ int RunRender(const Arguments& parsed) {
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
   const LoadedResult& result = load.view.result;
 
-  const int layout_no = static_cast<int>(ReadDouble(parsed.Value("--layout").value_or("1")));
-  if (layout_no < 1 || layout_no > result.LayoutCount()) {
-    return Fail(kExitUsage, "there is no layout " + parsed.Value("--layout").value_or("1") +
-                                ": the result has " + GeneralText(result.LayoutCount()));
+  const int layout_no = layout.value_or(1);
+  if (layout_no > result.LayoutCount()) {
+    return Fail(kExitUsage, "there is no layout " + GeneralText(layout_no) + ": the result has " +
+                                GeneralText(result.LayoutCount()));
   }
 
   LayoutLook look;
@@ -101,14 +98,14 @@ int RunRender(const Arguments& parsed) {
     if (!dxf.error.empty()) return Fail(kExitUsage, dxf.error);
     bytes = std::move(dxf.bytes);
   } else if (*output == Output::kPng) {
-    bytes = LayoutPngBytes(result, layout_no, look, width);
+    bytes = LayoutPngBytes(result, layout_no, look, width.value_or(kDefaultWidth));
   } else if (*output == Output::kSvg) {
-    bytes = LayoutSvgBytes(result, layout_no, look, width);
+    bytes = LayoutSvgBytes(result, layout_no, look, width.value_or(kDefaultWidth));
   } else {
     LayoutPrintJob print;
     print.result = &result;
     print.look = look;
-    print.report = ReadFileBytes(paths.report).value_or("");
+    print.report = ReadFileBytes(paths.report, kTableFileLimit).value_or("");
     print.section_positions = load.view.section_positions;
     print.item = result.basic.item;
     print.job_file = job.file_name;

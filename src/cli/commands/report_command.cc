@@ -6,8 +6,9 @@
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
 #include "cli/result_job.h"
-#include "core/layouts/layouts_load.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/reports/layouts_load.h"
+#include "core/tables/table_file.h"
 
 namespace lumora::cli {
 namespace {
@@ -25,11 +26,9 @@ constexpr Option kOptions[] = {
 const OptionTable kReportOptions = kOptions;
 
 int RunReport(const Arguments& parsed) {
-  constexpr std::string_view kUsage =
-      "usage: report JOB [--unit MM|IN] [--coil] [--out-dir DIR] [--data-dir DIR]";
   // A damaged result writes nothing, not even the folder.
   ResultJob result_job;
-  if (const auto error = result_job.Open(parsed, kUsage)) return Fail(kExitUsage, *error);
+  if (const auto error = result_job.Open(parsed)) return Fail(kExitUsage, *error);
   Job& job = result_job.job();
 
   const std::string out_dir = parsed.Value("--out-dir").value_or(".");
@@ -39,7 +38,7 @@ int RunReport(const Arguments& parsed) {
   const ReportPaths paths = ReportPathsIn(out_dir);
   const LayoutsLoad load = LoadLayouts(job, paths);
   if (!load.error.empty()) return Fail(kExitUsage, load.error);
-  const std::optional<std::string> report = ReadFileBytes(paths.report);
+  const std::optional<std::string> report = ReadFileBytes(paths.report, kTableFileLimit);
   if (!report) return Fail(kExitUsage, "cannot read " + paths.report);
   std::cout << StdoutText(*report);
   std::cerr << load.view.status.yield << "\n"

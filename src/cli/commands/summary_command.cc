@@ -3,13 +3,13 @@
 #include "cli/arguments.h"
 #include "cli/cli.h"
 #include "cli/commands/commands.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora::cli {
@@ -51,15 +51,15 @@ constexpr Option kOptions[] = {kDataDirOption};
 const OptionTable kSummaryOptions = kOptions;
 
 int RunSummary(const Arguments& parsed) {
-  if (parsed.positional.size() != 1) return Fail(kExitUsage, "usage: summary JOB [--data-dir DIR]");
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, parsed.usage);
   if (const auto error = SeedDataFolder(ResolveDataFolder(parsed.Value("--data-dir")))) {
     return Fail(kExitUsage, *error);
   }
   const std::string& job = parsed.positional[0];
-  const auto bytes = ReadFileBytes(job);
-  if (!bytes) return Fail(kExitUsage, "cannot read the job file " + job);
+  const FileRead read = ReadFile(job, kJobFileLimit);
+  if (!read.bytes) return Fail(kExitUsage, "cannot read the job file " + job + ": " + read.reason);
 
-  const JobTables tables = SplitJobFile(*bytes);
+  const JobTables tables = SplitJobFile(*read.bytes);
   const Grid basic = LoadJobGrid(BasicDetailsHeaders(), tables[kBasicTable]);
   const Tally stock = TallyRows(LoadJobGrid(SheetHeaders(), tables[kSheetTable]), sheet_col::kQty);
   const Tally glass = TallyRows(LoadJobGrid(GlassHeaders(), tables[kCutTable]), glass_col::kQty);

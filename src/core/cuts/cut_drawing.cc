@@ -1,17 +1,22 @@
 #include "core/cuts/cut_drawing.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "core/base/number_text.h"
 #include "core/cuts/cut_order.h"
+#include "core/cuts/edge_texts.h"
 #include "core/layouts/layout_colours.h"
 #include "core/layouts/layout_texts.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {
+
+// The dimension texts start this much above the smallest size, and keep a gap of this part of
+// the view's width from one another.
+constexpr float kDimensionExtraPt = 2;
+constexpr float kDimensionGapPart = 0.004f;
 
 bool OverlapsNone(const std::vector<Box>& boxes, const Box& box) {
   return std::none_of(boxes.begin(), boxes.end(),
@@ -92,52 +97,94 @@ std::vector<float> Positions(const LayoutCuts& cuts, CutAxis axis) {
   return positions;
 }
 
+// One side of the sheet in the terms of PlaceEdgeTexts: the top edge, with x along it and y
+// upwards, or the left edge, with y along it and x leftwards.
+class SheetEdge {
+ public:
+  SheetEdge(const Box& sheet, bool top) : sheet_(sheet), top_(top) {}
+
+  Box ToEdge(const Box& b) const {
+    return top_ ? Box{b.x1, sheet_.y1 - b.y2, b.x2, sheet_.y1 - b.y1}
+                : Box{b.y1, sheet_.x1 - b.x2, b.y2, sheet_.x1 - b.x1};
+  }
+  Box FromEdge(const Box& e) const {
+    return top_ ? Box{e.x1, sheet_.y1 - e.y2, e.x2, sheet_.y1 - e.y1}
+                : Box{sheet_.x1 - e.y2, e.x1, sheet_.x1 - e.y1, e.x2};
+  }
+  Point FromEdge(Point p) const {
+    return top_ ? Point{p.x, sheet_.y1 - p.y} : Point{sheet_.x1 - p.y, p.x};
+  }
+  // Where the texts may go along the edge and how far out the view reaches.
+  EdgeRoom Room(const UserScale& view, float gap, const std::vector<Box>& taken) const {
+    EdgeRoom room;
+    room.low = top_ ? sheet_.x1 : sheet_.y1;
+    room.high = top_ ? sheet_.x2 : sheet_.y2;
+    room.reach = top_ ? sheet_.y1 - view.top : sheet_.x1 - view.left;
+    room.gap = gap;
+    for (const Box& box : taken) room.taken.push_back(ToEdge(box));
+    return room;
+  }
+  float Origin() const { return top_ ? sheet_.x1 : sheet_.y1; }
+  bool top() const { return top_; }
+
+ private:
+  Box sheet_;
+  bool top_;
+};
+
+// The positions of one axis beside their edge, as large as they fit down to the smallest size;
+// the top edge's may read upwards to take less room. At the smallest size the most crowded are
+// left out until the others fit.
+void DrawDimensionsAt(const std::vector<float>& positions, const SheetEdge& edge,
+                      const DrawOptions& options, TextKeeper& canvas) {
+  if (positions.empty()) return;
+  std::vector<std::string> texts;
+  for (const float position : positions) {
+    texts.push_back(MeasuredLengthText(position - edge.Origin(), options.unit));
+  }
+  const EdgeRoom room =
+      edge.Room(options.scale, options.scale.width * kDimensionGapPart, canvas.taken);
+  const auto place = [&](const TextStyle& style, bool thin_out) {
+    std::vector<EdgeText> measured;
+    for (size_t i = 0; i < texts.size(); ++i) {
+      const TextExtent extent = canvas.MeasureText(texts[i], style);
+      // Numbers side by side keep half a line apart, so that two do not read as one.
+      const bool along_edge = edge.top() != style.vertical;
+      measured.push_back({positions[i],
+                          along_edge ? extent.along + extent.across / 2 : extent.across,
+                          along_edge ? extent.across : extent.along});
+    }
+    return PlaceEdgeTexts(measured, room, thin_out);
+  };
+  std::vector<TextStyle> styles;
+  for (float size = options.text.min_pt + kDimensionExtraPt; size >= options.text.min_pt;
+       size -= 1) {
+    styles.push_back({size, false, false});
+    if (edge.top()) styles.push_back({size, false, true});
+  }
+  std::vector<PlacedEdgeText> placed;
+  TextStyle style;
+  for (size_t i = 0; i < styles.size() && placed.empty(); ++i) {
+    style = styles[i];
+    placed = place(style, false);
+  }
+  if (placed.empty()) {
+    style = styles.back();
+    placed = place(style, true);
+  }
+  for (const PlacedEdgeText& text : placed) {
+    canvas.Line(edge.FromEdge(text.leader[0]), edge.FromEdge(text.leader[1]), kLightRed,
+                kHairlinePt);
+    canvas.Line(edge.FromEdge(text.leader[1]), edge.FromEdge(text.leader[2]), kLightRed,
+                kHairlinePt);
+    canvas.Text(edge.FromEdge(text.box), texts[text.index], style, kBlack);
+  }
+}
+
 void DrawDimensions(const LayoutCuts& cuts, const Box& sheet, const DrawOptions& options,
                     TextKeeper& canvas) {
-  const TextStyle style{options.text.min_pt, false, false};
-  const UserScale& view = options.scale;
-  const float gap = view.width * 0.004f;
-  for (const CutAxis axis : {CutAxis::kX, CutAxis::kY}) {
-    const bool at_x = axis == CutAxis::kX;
-    // The texts already in the margin the positions go to; of the positions' own texts, sorted
-    // along the edge, only the last few in a row can be in the way of the next.
-    const Box margin = at_x ? Box{view.left, view.top, view.Right(), sheet.y1}
-                            : Box{view.left, view.top, sheet.x1, view.Bottom()};
-    std::vector<Box> before;
-    std::copy_if(canvas.taken.begin(), canvas.taken.end(), std::back_inserter(before),
-                 [&margin](const Box& box) { return box.Overlaps(margin); });
-    std::vector<std::vector<Box>> rows;
-    for (const float position : Positions(cuts, axis)) {
-      const std::string text =
-          MeasuredLengthText(position - (at_x ? sheet.x1 : sheet.y1), options.unit);
-      const TextExtent extent = canvas.MeasureText(text, style);
-      // Rows outwards from the sheet edge until the view's edge.
-      size_t row = 0;
-      for (float outside = gap;; outside += extent.across + gap, ++row) {
-        Box box;
-        if (at_x) {
-          box = Box{position - extent.along / 2, sheet.y1 - outside - extent.across,
-                    position + extent.along / 2, sheet.y1 - outside};
-          if (box.y1 < view.top) break;
-        } else {
-          box = Box{sheet.x1 - outside - extent.along, position - extent.across / 2,
-                    sheet.x1 - outside, position + extent.across / 2};
-          if (box.x1 < view.left) break;
-        }
-        if (row == rows.size()) rows.emplace_back();
-        const std::vector<Box>& in_row = rows[row];
-        const std::vector<Box> recent(
-            in_row.end() - std::min<std::ptrdiff_t>(8, std::ssize(in_row)), in_row.end());
-        if (!OverlapsNone(before, box) || !OverlapsNone(recent, box)) continue;
-        rows[row].push_back(box);
-        const Point tick = at_x ? Point{position, box.y2} : Point{box.x2, position};
-        const Point edge = at_x ? Point{position, sheet.y1} : Point{sheet.x1, position};
-        canvas.Line(tick, edge, kLightRed, kHairlinePt);
-        canvas.Text(box, text, style, kBlack);
-        break;
-      }
-    }
-  }
+  DrawDimensionsAt(Positions(cuts, CutAxis::kX), SheetEdge(sheet, true), options, canvas);
+  DrawDimensionsAt(Positions(cuts, CutAxis::kY), SheetEdge(sheet, false), options, canvas);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace lumora {
 // Draws layout n as DrawLayout does, then with "Cut order" every cut as a red line with its
 // number in a white box at its middle (or further along, where it covers no other text; none on a
 // cut shorter than the number), and with "All dimensions" the position of every cut from the
-// sheet's origin: X positions above the sheet, Y positions left of it, each with a tick to the
-// sheet edge, in the row nearest the sheet where the text overlaps no text drawn before; a text no
-// row has room for is left out.
+// sheet's origin: X positions above the sheet, Y positions left of it, spread along the edge with
+// a leader to their cut (PlaceEdgeTexts), as large as they fit, the X ones read upwards when that
+// is what makes them fit; at the smallest size the most crowded are left out.
 void DrawLayoutAndCuts(const LoadedResult& result, int layout_no, const DrawOptions& options,
                        const CutSettings& cut_settings, LayoutCanvas& canvas);
 

@@ -1,6 +1,6 @@
 #include "core/cuts/cut_list.h"
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
@@ -12,12 +12,13 @@ std::string Length(double mm, Unit unit) {
 std::string_view AxisName(CutAxis axis) { return axis == CutAxis::kX ? "X" : "Y"; }
 std::string_view OtherAxisName(CutAxis axis) { return axis == CutAxis::kX ? "Y" : "X"; }
 
-std::string PadRight(std::string text, size_t width) {
+// Blanks after (LeftAligned) or before (RightAligned) the text up to the width.
+std::string LeftAligned(std::string text, size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
   return text;
 }
 
-std::string PadTo(const std::string& text, size_t width) {
+std::string RightAligned(const std::string& text, size_t width) {
   return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
@@ -40,9 +41,9 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit) {
   std::vector<std::string> lines = {"Cut Order", "  No Stage  Position      Start         Length"};
   for (const Cut& cut : cuts.cuts) {
     lines.push_back(
-        PadTo(GeneralText(cut.number), 4) + PadTo(GeneralText(cut.stage), 6) + "  " +
-        PadRight(std::string(AxisName(cut.axis)) + " " + Length(cut.position, unit), 14) +
-        PadRight(std::string(OtherAxisName(cut.axis)) + " " + Length(cut.start, unit), 14) +
+        RightAligned(GeneralText(cut.number), 4) + RightAligned(GeneralText(cut.stage), 6) + "  " +
+        LeftAligned(std::string(AxisName(cut.axis)) + " " + Length(cut.position, unit), 14) +
+        LeftAligned(std::string(OtherAxisName(cut.axis)) + " " + Length(cut.start, unit), 14) +
         Length(cut.length, unit));
   }
   lines.push_back("Cuts: " + GeneralText(static_cast<int>(cuts.cuts.size())) +

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
 #include "core/cuts/cut_order.h"
 #include "core/layouts/loaded_result.h"
-#include "core/tables/unit_and_orn.h"
 
 // The cut order of a whole result, and its texts for the screen, paper and the command line.
 namespace lumora {

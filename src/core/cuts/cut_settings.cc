@@ -1,8 +1,9 @@
 #include "core/cuts/cut_settings.h"
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -21,7 +22,7 @@ std::string CutSettingsBytes(const CutSettings& settings) {
 
 CutSettings LoadCutSettings(const Workspace& workspace) {
   const std::optional<std::string> bytes =
-      ReadFileBytes(workspace.SettingsFile(kCutSettingsFileName));
+      ReadFileBytes(workspace.SettingsFile(kCutSettingsFileName), kTableFileLimit);
   return bytes ? ReadCutSettings(*bytes) : CutSettings{};
 }
 

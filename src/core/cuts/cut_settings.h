@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/workspace.h"
+#include "core/base/workspace.h"
 
 // The layout settings beyond dia.set, in their own file of the data folder so that dia.set
 // keeps its twelve lines: one line per setting, 0 or 1, all off when the file is missing.

@@ -4,14 +4,6 @@
 #include <cmath>
 
 namespace lumora::deep {
-namespace {
-
-// The most stock per piece area a correction counts: a piece left alone on a nearly empty sheet
-// would otherwise be worth many times its area, and the next plans would chase it at the cost
-// of every other piece.
-constexpr double kMostCostRatio = 1.5;
-
-}  // namespace
 
 Construction::Construction(const DeepProblem& problem, const PatternLimits& limits)
     : problem_(problem), generator_(problem, limits) {}
@@ -20,6 +12,14 @@ double Construction::CostOf(const SheetPattern& pattern) const {
   const StockSize& stock = problem_.stocks[static_cast<size_t>(pattern.stock)];
   if (!problem_.coil_mode) return stock.frame_area;
   return stock.frame_width * (stock.margin_top + pattern.used_length * problem_.unit_mm);
+}
+
+double Construction::PlanCost(const Plan& plan, size_t first) const {
+  double cost = 0;
+  for (size_t i = first; i < plan.layouts.size(); ++i) {
+    cost += CostOf(plan.layouts[i].pattern) * plan.layouts[i].repeat;
+  }
+  return cost;
 }
 
 Plan Construction::Build(const std::vector<double>& values, const std::atomic<bool>& stop) {
@@ -78,31 +78,6 @@ Plan Construction::BuildFor(const std::vector<double>& values, std::vector<int> 
   }
   plan.complete = true;
   return plan;
-}
-
-void CorrectValues(const DeepProblem& problem, const Construction& construction, const Plan& plan,
-                   double weight, std::vector<double>& values) {
-  const double unit_area = problem.unit_mm * problem.unit_mm;
-  std::vector<double> cost(values.size(), 0.0);
-  std::vector<double> placed(values.size(), 0.0);
-  for (const PlannedLayout& layout : plan.layouts) {
-    double piece_area = 0;
-    for (const PlacedPiece& piece : layout.pattern.pieces) {
-      piece_area += problem.pieces[static_cast<size_t>(piece.piece)].area * unit_area;
-    }
-    const double ratio =
-        std::min(kMostCostRatio, construction.CostOf(layout.pattern) / std::max(piece_area, 1e-9));
-    for (const PlacedPiece& piece : layout.pattern.pieces) {
-      const auto p = static_cast<size_t>(piece.piece);
-      cost[p] += ratio * layout.repeat;
-      placed[p] += layout.repeat;
-    }
-  }
-  for (size_t p = 0; p < values.size(); ++p) {
-    if (placed[p] <= 0) continue;
-    const double target = problem.pieces[p].area * cost[p] / placed[p];
-    values[p] = (1 - weight) * values[p] + weight * target;
-  }
 }
 
 }  // namespace lumora::deep

@@ -8,9 +8,10 @@
 #include "core/deep/pattern_generator.h"
 #include "core/deep/sheet_pattern.h"
 
-// One whole solution built pattern by pattern: each step takes, over every stock size still
-// available, the pattern with the most value per stock area, and cuts it as often as the
-// pieces still wanted and the stock allow.
+// The sequential heuristic of sequential value correction (sequential_value_correction.h): one
+// whole plan built pattern by pattern, each step taking, over every stock size still available,
+// the pattern with the most value per stock area, cut as often as the pieces still wanted and
+// the stock allow.
 namespace lumora::deep {
 
 struct PlannedLayout {
@@ -38,6 +39,8 @@ class Construction {
   // The stock area a layout takes in mm²: the whole sheet, or for a coil its width times the
   // length up to the last piece.
   double CostOf(const SheetPattern& pattern) const;
+  // The stock the plan's layouts from `first` on take, in the units of CostOf.
+  double PlanCost(const Plan& plan, size_t first = 0) const;
 
   // The construction's pattern generator, for searches that re-cut its sheets.
   PatternGenerator& generator() { return generator_; }
@@ -46,12 +49,6 @@ class Construction {
   const DeepProblem& problem_;
   PatternGenerator generator_;
 };
-
-// The values of the next construction: each piece type's value moves towards its area times
-// the stock it cost in the plan (stock area over piece area of the layouts that held it, up to
-// a limit), so that pieces left to poor layouts are placed earlier next time.
-void CorrectValues(const DeepProblem& problem, const Construction& construction, const Plan& plan,
-                   double weight, std::vector<double>& values);
 
 }  // namespace lumora::deep
 

@@ -34,7 +34,7 @@ struct DeepSettings {
 struct DeepProgress {
   double elapsed_seconds = 0;
   double remaining_seconds = 0;  // of the time limit; 0 with a budget
-  int64_t steps = 0;  // of the chains together
+  int64_t steps = 0;             // of the chains together
   int64_t budget = 0;
   bool standard_phase = false;  // still running the standard engine's start
   int layout_count = 0;         // of the best result so far
@@ -50,11 +50,32 @@ struct DeepCallbacks {
   std::function<bool()> stop_requested;
 };
 
+// What a deep run did, for the Progress window's last screen, the command line's --verbose and
+// the benchmark. The step counts add up to `steps`.
+struct DeepFigures {
+  int64_t steps = 0;
+  int64_t constructions = 0;  // whole plans built under corrected values
+  int64_t tail_replans = 0;   // steps that planned a best plan's last layouts again
+  int64_t sheet_fewer = 0;    // steps of the search for a plan of a sheet fewer
+  // Results the search found but could not keep: more layout elements than a result file
+  // holds, or a layout the validator refuses. Zero unless the search has a fault.
+  int64_t rejected = 0;
+  double standard_seconds = 0;       // when the standard engine's start had ended
+  double first_result_seconds = -1;  // when the search found its first result; -1 for none
+  double best_found_seconds = 0;     // when the result returned was found
+  bool standard_kept = false;        // the result is the standard engine's
+};
+
+struct DeepResult {
+  OptimizationResult result;
+  DeepFigures figures;
+};
+
 // Runs the deep optimization of the job: the standard run's checks refuse what they refuse;
 // otherwise the result (file coordinates, as dia.tlf holds it) is the best found within the
 // time limit or budget, and resume_pass is 0.
-OptimizationResult RunDeepOptimization(const EngineJob& job, const DeepSettings& settings,
-                                       const DeepCallbacks& callbacks = {});
+DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& settings,
+                               const DeepCallbacks& callbacks = {});
 
 }  // namespace lumora
 

@@ -1,10 +1,12 @@
 #include "core/deep/deep_problem.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numeric>
 
-#include "core/tables/unit_and_orn.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 
 namespace lumora::deep {
 namespace {
@@ -14,7 +16,8 @@ constexpr double kWholeTolerance = 1e-3;
 // thousandths of a millimetre is packed on a grid of hundredths, rounding pieces up.
 constexpr int kScales[] = {1, 10, 100};
 // The packing's tables grow with the stock's sides in units: a grid that would give a side
-// more units than this is made coarser, its pieces rounded up.
+// more units than this is made coarser, its pieces rounded up, as long as no glass size that
+// fits its stock stops fitting.
 constexpr double kMostUnitsASide = 20000;
 
 bool AllWhole(const std::vector<double>& lengths, int scale) {
@@ -43,11 +46,39 @@ double UnitOf(const std::vector<double>& lengths) {
   return static_cast<double>(divisor) / scale;
 }
 
+// A length no int of units holds is longer than any stock: held at the largest.
 int Down(double length, double unit) {
-  return static_cast<int>(std::floor(length / unit + kWholeTolerance));
+  return WholeNumberWithin(std::floor(length / unit + kWholeTolerance), INT_MIN, INT_MAX)
+      .value_or(INT_MAX);
 }
 int Up(double length, double unit) {
-  return static_cast<int>(std::ceil(length / unit - kWholeTolerance));
+  return WholeNumberWithin(std::ceil(length / unit - kWholeTolerance), INT_MIN, INT_MAX)
+      .value_or(INT_MAX);
+}
+
+// Whether every glass that fits a stock's usable area on a grid of `unit`, in an orientation
+// its ORN allows, still fits it on a grid of `coarser`.
+bool KeepsEveryFit(const StockList& stocks, const GlassList& glasses, double unit, double coarser) {
+  const auto fits = [](double along_x, double along_y, double width, double height, double u) {
+    return Up(along_x, u) <= Down(width, u) && Up(along_y, u) <= Down(height, u);
+  };
+  for (const StockRecord& stock : stocks) {
+    if (!(stock.qty > 0)) continue;
+    const double width = static_cast<double>(stock.l2) - stock.m_l - stock.m_r;
+    const double height = static_cast<double>(stock.l1) - stock.m_t - stock.m_b;
+    for (const GlassRecord& glass : glasses) {
+      for (int o = 1; o <= 2; ++o) {
+        const double along_x = o == 1 ? glass.l2 : glass.l1;
+        const double along_y = o == 1 ? glass.l1 : glass.l2;
+        if (glass.qty >= 1 && OrnAllows(glass.orn, o) &&
+            fits(along_x, along_y, width, height, unit) &&
+            !fits(along_x, along_y, width, height, coarser)) {
+          return false;
+        }
+      }
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -70,7 +101,12 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
     longest_side =
         std::max({longest_side, static_cast<double>(stock.l1), static_cast<double>(stock.l2)});
   }
-  while (longest_side / problem.unit_mm > kMostUnitsASide) problem.unit_mm *= 2;
+  // A coarser grid must not lose a glass size its stock holds: sheet sides are rounded down
+  // and pieces up, so a piece as long as the usable side could outgrow it.
+  while (longest_side / problem.unit_mm > kMostUnitsASide &&
+         KeepsEveryFit(stocks, glasses, problem.unit_mm, problem.unit_mm * 2)) {
+    problem.unit_mm *= 2;
+  }
   for (int s = 1; s <= stocks.Count(); ++s) {
     const StockRecord& stock = stocks[s];
     StockSize size;

@@ -3,13 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
 
 std::string SecondsText(double seconds) {
   return GeneralText(static_cast<int>(std::lround(std::max(0.0, seconds)))) + " s";
+}
+
+std::string Count(int64_t count) { return GeneralText(static_cast<float>(count)); }
+
+std::string SecondsAt(double seconds) {
+  return FormatNumber(static_cast<float>(seconds), "0.00") + " s";
 }
 
 }  // namespace
@@ -55,6 +61,20 @@ ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode
                       " m\xB2 of stock.";
   }
   return figures;
+}
+
+std::string DeepFiguresText(const DeepFigures& figures) {
+  std::string text = "Search steps: " + Count(figures.steps) + " (" + Count(figures.constructions) +
+                     " constructions, " + Count(figures.tail_replans) + " tail replans, " +
+                     Count(figures.sheet_fewer) + " for a sheet fewer)\n";
+  text += "Rejected results: " + Count(figures.rejected) + "\n";
+  text += "Standard result at " + SecondsAt(figures.standard_seconds) + ", first deep result ";
+  text += figures.first_result_seconds < 0 ? std::string("none")
+                                           : "at " + SecondsAt(figures.first_result_seconds);
+  text += figures.standard_kept
+              ? "; the standard result kept"
+              : "; the result kept found at " + SecondsAt(figures.best_found_seconds);
+  return text;
 }
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_DEEP_DEEP_PROGRESS_H_
 #define LUMORA_CORE_DEEP_DEEP_PROGRESS_H_
 
+#include <string>
 #include <string_view>
 
 #include "core/deep/deep_optimization.h"
@@ -15,6 +16,10 @@ inline constexpr std::string_view kDeepStartingMessage =
 
 ProgressStart DeepProgressStart(const DeepSettings& settings, Objective objective);
 ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode);
+
+// What the search did, in three lines: its steps by kind, the results it rejected, and when the
+// standard start ended, the first result came and the result kept was found.
+std::string DeepFiguresText(const DeepFigures& figures);
 
 }  // namespace lumora
 

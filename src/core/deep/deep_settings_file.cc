@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/deep/deep_optimization.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
 
 double ReadDeepSeconds(const Workspace& workspace) {
-  const auto bytes = ReadFileBytes(workspace.SettingsFile(kDeepSettingsFile));
+  const auto bytes = ReadFileBytes(workspace.SettingsFile(kDeepSettingsFile), kTableFileLimit);
   if (!bytes) return kDefaultDeepSeconds;
   FieldReader reader(*bytes);
   const std::string text = reader.Next();

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shell/workspace.h"
+#include "core/base/workspace.h"
 
 // deep.set in the data folder: one record, the deep optimization's time limit in seconds, in
 // the style of misc.set. A missing or unreadable file gives the default.

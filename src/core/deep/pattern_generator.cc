@@ -40,9 +40,9 @@ int PatternGenerator::AlongHeight(const Frame& frame, int piece, int orientation
 }
 
 // A bounded knapsack over the strip's width whose items are columns of identical pieces, as
-// tall as the strip allows. Bounded counts are split into powers of two, so the table is a
-// 0/1 knapsack; a type offered in both orientations can come out above its bound, and the
-// surplus columns are then taken away again.
+// tall as the strip allows, solved exactly as a 0/1 knapsack over counts split into powers of
+// two; a type offered in both orientations can come out above its bound, and the surplus
+// columns are then taken away again.
 PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int height,
                                                      const std::vector<double>& values,
                                                      const std::vector<int>& bounds) {
@@ -61,11 +61,8 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       options.push_back({p, o, w, h});
       const int count = std::min(height / h, bound);
       const int columns_fitting = frame.width / w;
-      int full_columns = std::min(bound / count, columns_fitting);
-      for (int chunk = 1; full_columns > 0; chunk *= 2) {
-        const int take = std::min(chunk, full_columns);
+      for (int take : PowerOfTwoParts(std::min(bound / count, columns_fitting))) {
         items_.push_back({take * w, take * count * value, {p, o, count, take, w, h}});
-        full_columns -= take;
       }
       const int rest = bound % count;
       if (rest > 0 && bound / count < columns_fitting) {
@@ -77,7 +74,7 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
   const auto capacity = static_cast<size_t>(frame.width);
   std::vector<Stack> stacks;
   // Beyond the table's size a strip is filled greedily, most valuable columns per width first.
-  if (items_.size() * (capacity + 1) > kMaxTableBytes) {
+  if (!ZeroOneKnapsack::Fits(items_.size(), capacity)) {
     std::stable_sort(items_.begin(), items_.end(),
                      [](const KnapsackItem& a, const KnapsackItem& b) {
                        return a.value * b.width > b.value * a.width;
@@ -89,7 +86,11 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
       left -= static_cast<size_t>(item.width);
     }
   } else {
-    stacks = ChooseByKnapsack(capacity);
+    knapsack_.Start(capacity, items_.size());
+    for (const KnapsackItem& item : items_) {
+      knapsack_.Add(static_cast<size_t>(item.width), item.value);
+    }
+    for (size_t i : knapsack_.Chosen(items_.size())) stacks.push_back(items_[i].stack);
   }
 
   // Both orientations of a type may have been taken: give back what passes the bound, and
@@ -134,35 +135,6 @@ void PatternGenerator::Measure(Strip& strip, const std::vector<double>& values) 
       strip.value += column.copies * values[static_cast<size_t>(piece.piece)];
     }
   }
-}
-
-// The 0/1 knapsack of the strip's items over its width, exact.
-std::vector<PatternGenerator::Stack> PatternGenerator::ChooseByKnapsack(size_t capacity) {
-  best_.assign(capacity + 1, 0.0);
-  taken_.assign(items_.size() * (capacity + 1), 0);
-  for (size_t i = 0; i < items_.size(); ++i) {
-    const auto w = static_cast<size_t>(items_[i].width);
-    const double v = items_[i].value;
-    uint8_t* row = &taken_[i * (capacity + 1)];
-    for (size_t c = capacity; c >= w; --c) {
-      const double with = best_[c - w] + v;
-      if (with > best_[c] + kValueEpsilon) {
-        best_[c] = with;
-        row[c] = 1;
-      }
-      if (c == w) break;
-    }
-  }
-
-  std::vector<Stack> stacks;
-  size_t c = capacity;
-  for (size_t i = items_.size(); i-- > 0;) {
-    if (taken_[i * (capacity + 1) + c]) {
-      stacks.push_back(items_[i].stack);
-      c -= static_cast<size_t>(items_[i].width);
-    }
-  }
-  return stacks;
 }
 
 // Within one set of values the bounds only fall, so a strip found earlier that the bounds

@@ -8,14 +8,17 @@
 #include <vector>
 
 #include "core/deep/deep_problem.h"
+#include "core/deep/knapsack.h"
 #include "core/deep/sheet_pattern.h"
 #include "core/deep/strip_columns.h"
 
-// Builds a valuable guillotine pattern for one stock size: strips across the sheet chosen by
-// a knapsack over the sheet's length, each strip filled with stacks of identical pieces by a
-// knapsack over its width (or, if the limits ask, with columns of mixed pieces where they hold
-// more value), and every space left over filled piece by piece. A piece type is used at most as
-// often as its bound allows.
+// Builds a valuable guillotine pattern for one stock size by the staged knapsacks of P. C.
+// Gilmore and R. E. Gomory ("Multistage cutting stock problems of two and more dimensions",
+// Operations Research 13(1), 1965): strips across the sheet chosen by a knapsack over the
+// sheet's length, each strip filled with stacks of identical pieces by a knapsack over its width
+// (or, if the limits ask, with columns of mixed pieces where they hold more value), and every
+// space left over filled piece by piece. A piece type is used at most as often as its bound
+// allows.
 namespace lumora::deep {
 
 struct PatternLimits {
@@ -79,7 +82,6 @@ class PatternGenerator {
 
   Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
                    const std::vector<int>& bounds);
-  std::vector<Stack> ChooseByKnapsack(size_t capacity);
   // The strip's height and value from its columns.
   static void Measure(Strip& strip, const std::vector<double>& values);
   int PlaceStrip(const Frame& frame, int y, const Strip& strip, const std::vector<double>& values,
@@ -97,8 +99,7 @@ class PatternGenerator {
   PatternLimits limits_;
   const std::atomic<bool>* stop_ = nullptr;
   std::vector<KnapsackItem> items_;
-  std::vector<double> best_;
-  std::vector<uint8_t> taken_;
+  ZeroOneKnapsack knapsack_;
   std::map<std::tuple<bool, int, int, int>, Strip> strip_cache_;
 };
 

@@ -5,9 +5,12 @@
 #include "core/deep/deep_problem.h"
 #include "core/deep/pattern_generator.h"
 
-// A local search on a complete plan: the pieces of its emptiest sheet are moved, a few at a
-// time, into other sheets re-cut to hold more, until the sheet is empty and dropped or no
-// other sheet takes more; what stays is re-cut on the cheapest stock that holds it all.
+// A local search on a complete plan after the target-bin neighbourhood of A. Lodi, S. Martello
+// and D. Vigo ("Heuristic and metaheuristic approaches for a class of two-dimensional bin
+// packing problems", INFORMS Journal on Computing 11(4), 1999), as a descent without their tabu
+// list: the pieces of the emptiest sheet are moved into other sheets re-cut to hold more, until
+// the sheet is empty and dropped or no other sheet takes more; what stays is re-cut on the
+// cheapest stock that holds it all.
 namespace lumora::deep {
 
 // Answers whether the plan now takes less stock. `generator` forgets its strips.

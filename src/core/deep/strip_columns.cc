@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/deep/knapsack.h"
+
 namespace lumora::deep {
 namespace {
 
@@ -24,8 +26,7 @@ std::vector<Column> MixedColumns(std::vector<StripPiece> options, int width, int
   std::stable_sort(options.begin(), options.end(),
                    [](const StripPiece& a, const StripPiece& b) { return a.width < b.width; });
   const auto capacity = static_cast<size_t>(height);
-  std::vector<double> best;
-  std::vector<uint8_t> taken;
+  ZeroOneKnapsack knapsack;
   std::vector<Chunk> chunks;
   std::vector<Column> columns;
   int left = width;
@@ -33,36 +34,24 @@ std::vector<Column> MixedColumns(std::vector<StripPiece> options, int width, int
     chunks.clear();
     for (size_t i = 0; i < options.size() && options[i].width <= left; ++i) {
       const StripPiece& option = options[i];
-      int count = std::min(bounds[static_cast<size_t>(option.piece)], height / option.height);
-      for (int chunk = 1; count > 0; chunk *= 2) {
-        chunks.push_back({i, std::min(chunk, count)});
-        count -= chunks.back().count;
-      }
+      const int most = std::min(bounds[static_cast<size_t>(option.piece)], height / option.height);
+      for (int count : PowerOfTwoParts(most)) chunks.push_back({i, count});
     }
     // A strip of thousands of sizes gets no mixed columns: their cost would stall the search.
-    if (chunks.size() * (capacity + 1) > kMaxTableBytes) break;
+    if (!ZeroOneKnapsack::Fits(chunks.size(), capacity)) break;
     // One knapsack serves every column width: after the chunks no wider than a width, the
     // table holds that width's best stack.
-    best.assign(capacity + 1, 0.0);
-    taken.assign(chunks.size() * (capacity + 1), 0);
+    knapsack.Start(capacity, chunks.size());
     size_t best_end = 0;
     double best_density = 0;
     for (size_t k = 0; k < chunks.size(); ++k) {
       const StripPiece& option = options[chunks[k].option];
-      const auto h = static_cast<size_t>(option.height * chunks[k].count);
-      const double v = values[static_cast<size_t>(option.piece)] * chunks[k].count;
-      uint8_t* row = &taken[k * (capacity + 1)];
-      for (size_t c = capacity; c >= h; --c) {
-        if (best[c - h] + v > best[c] + kValueEpsilon) {
-          best[c] = best[c - h] + v;
-          row[c] = 1;
-        }
-        if (c == h) break;
-      }
+      knapsack.Add(static_cast<size_t>(option.height * chunks[k].count),
+                   values[static_cast<size_t>(option.piece)] * chunks[k].count);
       const bool last_of_width =
           k + 1 == chunks.size() || options[chunks[k + 1].option].width > option.width;
-      if (last_of_width && best[capacity] > best_density * option.width + kValueEpsilon) {
-        best_density = best[capacity] / option.width;
+      if (last_of_width && knapsack.Best() > best_density * option.width + kValueEpsilon) {
+        best_density = knapsack.Best() / option.width;
         best_end = k + 1;
       }
     }
@@ -70,11 +59,8 @@ std::vector<Column> MixedColumns(std::vector<StripPiece> options, int width, int
 
     Column column;
     column.width = options[chunks[best_end - 1].option].width;
-    size_t c = capacity;
-    for (size_t k = best_end; k-- > 0;) {
-      if (!taken[k * (capacity + 1) + c]) continue;
+    for (size_t k : knapsack.Chosen(best_end)) {
       const StripPiece& option = options[chunks[k].option];
-      c -= static_cast<size_t>(option.height * chunks[k].count);
       // Both orientations of a type may have been taken past its bound.
       int& bound = bounds[static_cast<size_t>(option.piece)];
       const int count = std::min(chunks[k].count, bound);

@@ -1,19 +1,12 @@
 #ifndef LUMORA_CORE_DEEP_STRIP_COLUMNS_H_
 #define LUMORA_CORE_DEEP_STRIP_COLUMNS_H_
 
-#include <cstddef>
-#include <cstdint>
 #include <vector>
 
 // The columns a strip of a guillotine pattern is cut into, and a way to fill a strip with
 // columns of mixed pieces stacked on each other (the third cut), for jobs whose sizes are too
 // different for columns of one size to fill a strip.
 namespace lumora::deep {
-
-// Values closer than this are equal: sums of doubles in another order must not change a choice.
-inline constexpr double kValueEpsilon = 1e-9;
-// The most bytes a knapsack's table of choices (a byte per item and capacity) may take.
-inline constexpr size_t kMaxTableBytes = size_t{16} << 20;
 
 // One way a piece type can stand in a strip: its width along the strip and height across it.
 struct StripPiece {

@@ -13,24 +13,20 @@ bool ReplanTail(Plan& plan, size_t tail, const DeepProblem& problem, Constructio
   std::vector<int> pieces(static_cast<size_t>(types), 0);
   std::vector<double> stock_left;
   for (const StockSize& stock : problem.stocks) stock_left.push_back(stock.quantity);
-  double old_cost = 0;
   for (size_t i = 0; i < plan.layouts.size(); ++i) {
     const PlannedLayout& layout = plan.layouts[i];
     if (i < first) {
       stock_left[static_cast<size_t>(layout.pattern.stock)] -= layout.repeat;
       continue;
     }
-    old_cost += construction.CostOf(layout.pattern) * layout.repeat;
     const std::vector<int> counts = PieceCounts(layout.pattern, types);
     for (size_t p = 0; p < counts.size(); ++p) pieces[p] += counts[p] * layout.repeat;
   }
   Plan replanned = construction.BuildFor(values, pieces, stock_left, stop);
   if (!replanned.complete) return false;
-  double new_cost = 0;
-  for (const PlannedLayout& layout : replanned.layouts) {
-    new_cost += construction.CostOf(layout.pattern) * layout.repeat;
+  if (construction.PlanCost(replanned) >= construction.PlanCost(plan, first) * (1 - 1e-12)) {
+    return false;
   }
-  if (new_cost >= old_cost * (1 - 1e-12)) return false;
   plan.layouts.resize(first);
   for (PlannedLayout& layout : replanned.layouts) plan.layouts.push_back(std::move(layout));
   return true;

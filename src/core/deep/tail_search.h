@@ -9,7 +9,9 @@
 
 // A plan's last layouts are its poorest: the constructions fill them with what the earlier,
 // denser layouts left. Planning their pieces again on their own, under other values, often
-// finds a tail that takes less stock.
+// finds a tail that takes less stock: a ruin and recreate move (G. Schrimpf, J. Schneider,
+// H. Stamm-Wilbrandt, G. Dueck, "Record breaking optimization results using the ruin and
+// recreate principle", Journal of Computational Physics 159(2), 2000) that ruins the tail.
 namespace lumora::deep {
 
 // Plans the pieces of the last `tail` layouts again under the values; the new tail replaces

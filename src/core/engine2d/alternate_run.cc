@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/workspace.h"
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/engine_records.h"
-#include "core/shell/workspace.h"
 
 // The alternate run: the pieces of one layout laid out anew on one piece of its stock with a
 // single placement pattern, by the driver's passes with fewer choices.

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "core/base/unit_and_orn.h"
 #include "core/engine2d/element_append.h"
 #include "core/engine2d/engine_math.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {

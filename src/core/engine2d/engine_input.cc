@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_math.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/unit_and_orn.h"
 #include "core/engine2d/one_based_list.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 

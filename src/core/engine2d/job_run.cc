@@ -1,7 +1,7 @@
 #include "core/engine2d/job_run.h"
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/result_files.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_math.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
@@ -54,6 +54,36 @@ ProgressFigures UpdateProgress(const PassStatistics& best, int32_t pass, int32_t
   figures.yield = coil_mode ? "NA" : FormatNumber(best.yield * 100.0f, "0.00");
   figures.layouts = GeneralText(best.layout_count);
   return figures;
+}
+
+std::string ComparedWithStandard(const PassStatistics& standard, const PassStatistics& result,
+                                 Objective objective, bool coil_mode) {
+  // Yields in hundredths of a percent, as shown.
+  const auto shown = [](float yield) { return std::lround(static_cast<double>(yield) * 10000); };
+  const long yield_before = coil_mode ? 0 : shown(standard.yield);
+  const long yield_after = coil_mode ? 0 : shown(result.yield);
+  const auto yield_text = [](long yield) {
+    return FormatNumber(static_cast<float>(yield) / 100, "0.00") + "%";
+  };
+  const auto signed_text = [](long difference, std::string text) {
+    return (difference > 0 ? "+" : "") + text;
+  };
+  const int fewer = standard.layout_count - result.layout_count;
+  const long gained = yield_after - yield_before;
+  const bool beats = objective == Objective::kMinimumLayouts || coil_mode
+                         ? fewer > 0 || (fewer == 0 && gained > 0)
+                         : gained > 0 || (gained == 0 && fewer > 0);
+  std::string text = beats ? "Beats the standard result: " : "No better than the standard result: ";
+  if (fewer == 0 && gained == 0) {
+    return text + (coil_mode ? "" : "yield " + yield_text(yield_before) + ", ") +
+           GeneralText(standard.layout_count) + " layouts.";
+  }
+  if (!coil_mode) {
+    text += "yield " + yield_text(yield_before) + " -> " + yield_text(yield_after) + " (" +
+            signed_text(gained, FormatNumber(static_cast<float>(gained) / 100, "0.00")) + "), ";
+  }
+  return text + "layouts " + GeneralText(standard.layout_count) + " -> " +
+         GeneralText(result.layout_count) + " (" + signed_text(-fewer, GeneralText(-fewer)) + ").";
 }
 
 int64_t ProgressClock::Elapsed(int64_t now_seconds) {

@@ -54,6 +54,14 @@ struct ProgressFigures {
 ProgressFigures UpdateProgress(const PassStatistics& best, int32_t pass, int32_t total,
                                int improvements, int64_t elapsed_seconds, bool coil_mode);
 
+// How a result compares with the standard engine's result it set out to beat, for the end of a
+// deep run: "Beats the standard result: yield 89.45% -> 91.20% (+1.75), layouts 8 -> 7 (-1)." or
+// "No better than the standard result: yield 89.45%, 8 layouts." The objective decides which
+// figure counts first (the layouts for "Minimum Layouts", else the yield, each to the hundredth
+// of a percent shown); in coil mode, where the yield means nothing, only the layouts.
+std::string ComparedWithStandard(const PassStatistics& standard, const PassStatistics& result,
+                                 Objective objective, bool coil_mode);
+
 // A duration as whole hours with at least two digits, "h ", whole minutes with two digits and
 // "m": 3900 seconds is "01h 05m".
 std::string DurationText(double seconds);

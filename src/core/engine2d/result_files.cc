@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/tables/table_file.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {
@@ -157,7 +157,7 @@ void GlassFields(Fields& f, Glass& g) {
 template <typename Read>
 Read ReadFileWith(const std::string& path, Read (*read_bytes)(std::string_view)) {
   std::optional<std::string> bytes = std::string();
-  if (FileExists(path)) bytes = ReadFileBytes(path);
+  if (FileExists(path)) bytes = ReadFileBytes(path, kTableFileLimit);
   if (!bytes) return {{}, "cannot read " + path};
   return read_bytes(*bytes);
 }

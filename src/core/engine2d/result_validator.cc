@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 namespace {

@@ -1,22 +1,22 @@
 #include "core/exports/layouts_dxf.h"
 
 #include <dl_dxf.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <memory>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/cuts/cut_order.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {
 
 constexpr std::string_view kTextStyle = "Standard";
+
+// A drawing of the most elements a result holds takes some tens of megabytes.
+constexpr size_t kDrawingLimit = 256 * 1024 * 1024;
 
 struct LayerLook {
   std::string_view name;
@@ -184,24 +184,17 @@ void WriteDrawing(const LoadedResult& result, const ScrapLimits& scrap, DL_Dxf& 
 std::string DxfLayoutBlockName(int layout_no) { return "LAYOUT " + GeneralText(layout_no); }
 
 DxfExport LayoutsDxf(const LoadedResult& result, const ScrapLimits& scrap) {
-  // The library writes to a named file only: write a private temporary file and take its bytes.
-  std::string path = (std::filesystem::temp_directory_path() / "lumora-dxf-XXXXXX").string();
-  const int fd = mkstemp(path.data());
-  if (fd < 0) return {"", "Could not create a temporary file for the DXF drawing."};
-  close(fd);
+  // The library writes to a named file only.
+  const ScratchFile scratch("lumora-dxf-");
+  if (scratch.path().empty()) return {"", "Could not create a temporary file for the DXF drawing."};
   {
     DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> out(dxf.out(path.c_str(), DL_Codes::AC1015));
-    if (!out) {
-      std::filesystem::remove(path);
-      return {"", "Could not write the DXF drawing."};
-    }
+    std::unique_ptr<DL_WriterA> out(dxf.out(scratch.path().c_str(), DL_Codes::AC1015));
+    if (!out) return {"", "Could not write the DXF drawing."};
     WriteDrawing(result, scrap, dxf, *out);
     out->close();
   }
-  std::optional<std::string> bytes = ReadFileBytes(path);
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
+  std::optional<std::string> bytes = ReadFileBytes(scratch.path(), kDrawingLimit);
   if (!bytes) return {"", "Could not read back the DXF drawing."};
   return {std::move(*bytes), ""};
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
+#include "core/layouts/scrap.h"
 
 // The layouts of a result as one DXF drawing for CAD programs and cutting machines.
 namespace lumora {

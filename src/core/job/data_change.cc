@@ -1,7 +1,7 @@
 #include "core/job/data_change.h"
 
+#include "core/base/file_routines.h"
 #include "core/job/job_messages.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 // What a change of job data means for the result of an earlier optimization.
 namespace lumora {

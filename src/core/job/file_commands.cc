@@ -1,8 +1,8 @@
 #include "core/job/file_commands.h"
 
+#include "core/base/file_routines.h"
 #include "core/job/job_file.h"
 #include "core/job/job_messages.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 
 // The File menu of the main window as operations on the job. The desktop shows the file
 // dialog through a callback and refreshes its caption (JobCaption), grids and status texts

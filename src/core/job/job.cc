@@ -1,5 +1,6 @@
 #include "core/job/job.h"
 
+#include "core/base/ascii_case.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_tables.h"
 
@@ -27,11 +28,7 @@ Job MakeJob(const Workspace& workspace, const ProgramSettings& settings) {
 std::string JobCaption(const Job& job) {
   std::string caption = job.settings.coil_mode ? "Strandor" : "Base Module";
   if (job.file_name.empty()) return caption;
-  caption += " - ";
-  for (char c : job.file_name) {
-    caption += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  }
-  return caption;
+  return caption + " - " + AsciiLower(job.file_name);
 }
 
 void FlipObjective(Job& job) {
@@ -46,7 +43,7 @@ std::string OptionsLine(const Job& job) {
 
 void SwitchUnit(Job& job, Unit unit) {
   job.settings.unit = unit;
-  const int col = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
+  const int col = unit == Unit::kIn ? size_col::kL1Inch : size_col::kL1;
   MakeCurrentColumn(job.sheet, col);
   MakeCurrentColumn(job.glass, col);
 }

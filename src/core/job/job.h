@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/job/program_settings.h"
-#include "core/shell/workspace.h"
 #include "core/tables/grid.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/version.h"
 #include "core/job/job_file.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/unit_and_orn.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {
@@ -21,16 +22,14 @@ struct SizeRecord {
   float qty = 0.0f;
 };
 
-// The data rows 1 .. Rows() - 2: the last row is the empty input row. The length and quantity
-// columns are numbered alike in the Sheet and Glass grids.
+// The data rows 1 .. Rows() - 2 of the Sheet or Glass grid: the last row is the empty input
+// row.
 std::vector<SizeRecord> ReadSizeRecords(const Grid& grid) {
-  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2 == glass_col::kL2 &&
-                sheet_col::kQty == glass_col::kQty);
   std::vector<SizeRecord> records;
   for (int r = 1; r <= grid.Rows() - 2; ++r) {
-    records.push_back({ReadFloat(grid.Text(r, sheet_col::kL1)),
-                       ReadFloat(grid.Text(r, sheet_col::kL2)),
-                       ReadFloat(grid.Text(r, sheet_col::kQty))});
+    records.push_back({ReadFloat(grid.Text(r, size_col::kL1)),
+                       ReadFloat(grid.Text(r, size_col::kL2)),
+                       ReadFloat(grid.Text(r, size_col::kQty))});
   }
   return records;
 }
@@ -56,30 +55,56 @@ int FirstWrongOrn(const Grid& glass) {
   return 0;
 }
 
-// Whether a piece of the glass row, its size and the stock's taken as the engine takes them
-// (the kerf added, the trim allowance off the piece, the margins off the stock), fits a stock
-// row in an orientation its ORN allows. True too when no stock row is usable at all: the run's
-// own check names that.
+struct UsableArea {
+  float width = 0.0f;
+  float height = 0.0f;
+};
+
+// The area of a stock row as the engine takes it (the kerf added, the margins off); none for a
+// row the engine does not use.
+std::optional<UsableArea> UsableAreaOf(const Grid& sheet, int row, float kerf) {
+  const auto number = [&](int col) { return ReadFloat(sheet.Text(row, col)); };
+  const float left = number(sheet_col::kMarginLeft);
+  const float top = number(sheet_col::kMarginTop);
+  const float width = (number(sheet_col::kL2) + kerf - number(sheet_col::kMarginRight)) - left;
+  const float height = (number(sheet_col::kL1) + kerf - number(sheet_col::kMarginBottom)) - top;
+  if (!(number(sheet_col::kQty) > 0.0f && width > 0.0f && height > 0.0f)) return std::nullopt;
+  return UsableArea{width, height};
+}
+
+// Whether a piece of the glass row, its size taken as the engine takes it (the kerf added, the
+// trim allowance off), fits a stock row in an orientation its ORN allows. True too when no
+// stock row is usable at all: the run's own check names that.
 bool FitsSomeStock(const Grid& sheet, const Grid& glass, int glass_row, float kerf, float t) {
   const float l1 = ReadFloat(glass.Text(glass_row, glass_col::kL1)) + kerf;
   const float l2 = ReadFloat(glass.Text(glass_row, glass_col::kL2)) + kerf;
   const Orn orn = OrnOfNumber(ReadFloat(glass.Text(glass_row, glass_col::kOrn)));
   bool any_usable = false;
   for (int r = 1; r <= sheet.Rows() - 2; ++r) {
-    const auto number = [&](int col) { return ReadFloat(sheet.Text(r, col)); };
-    const float left = number(sheet_col::kMarginLeft);
-    const float top = number(sheet_col::kMarginTop);
-    const float width = (number(sheet_col::kL2) + kerf - number(sheet_col::kMarginRight)) - left;
-    const float height = (number(sheet_col::kL1) + kerf - number(sheet_col::kMarginBottom)) - top;
-    if (!(number(sheet_col::kQty) > 0.0f && width > 0.0f && height > 0.0f)) continue;
+    const std::optional<UsableArea> area = UsableAreaOf(sheet, r, kerf);
+    if (!area) continue;
     any_usable = true;
     // Orientation 1 lays L2 along the width, 2 lays L1 along it.
     const auto fits = [&](float along_x, float along_y) {
-      return width / (along_x - t) >= 1.0f && height / (along_y - t) >= 1.0f;
+      return area->width / (along_x - t) >= 1.0f && area->height / (along_y - t) >= 1.0f;
     };
     if ((OrnAllows(orn, 1) && fits(l2, l1)) || (OrnAllows(orn, 2) && fits(l1, l2))) return true;
   }
   return !any_usable;
+}
+
+// Whether B (MM) is more than the smaller usable side of every usable sheet: a layout may only
+// leave balances of at least B both ways, so no sheet could take a piece without being used up
+// exactly. False without a usable sheet: the run's own check names that.
+bool NoSheetLeavesB(const Grid& sheet, float kerf, float b) {
+  bool any_usable = false;
+  for (int r = 1; r <= sheet.Rows() - 2; ++r) {
+    const std::optional<UsableArea> area = UsableAreaOf(sheet, r, kerf);
+    if (!area) continue;
+    any_usable = true;
+    if (std::min(area->width, area->height) >= b) return false;
+  }
+  return any_usable;
 }
 
 void MakeCurrentRow(Grid& grid, int row) {
@@ -201,6 +226,17 @@ CheckResult CheckJob(Job& job, Prompter& prompter) {
                          " once margins and trim allowance are taken off!");
     MakeCurrentRow(job.glass, row);
     return {.focus = JobGridId::kGlass};
+  }
+
+  const float b = ReadFloat(job.basic.Text(1, basic_col::kB));
+  if (!job.settings.coil_mode && b > 0.0f && NoSheetLeavesB(job.sheet, kerf, b)) {
+    Refuse(prompter,
+           "B (MM) is bigger than the smaller side of every sheet once margins are "
+           "taken off!");
+    MakeCurrentRow(job.basic, 1);
+    job.basic.col = basic_col::kB;
+    job.basic.col_sel = basic_col::kB;
+    return {.focus = JobGridId::kBasic};
   }
 
   // A quantity cell takes five digits; a larger one from an edited file would be counted in

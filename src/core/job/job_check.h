@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 #include "core/tables/grid.h"
 
 // The start of an optimization: the trim allowance, "BLADE", and the checks of the stock and
@@ -31,8 +31,9 @@ std::string BladeText(float trim_allowance, float largest_stock_side);
 // once; coil rows get "QTY" "99999"; every 0 among L1, L2, QTY of a stock row and then of a
 // glass row asks whether to proceed; "BLADE" is written; the first glass row that does not fit
 // the largest stock side, the first usable glass row whose size plus the kerf is not bigger
-// than the trim allowance, the first stock and then glass quantity above 99999 and a glass area
-// above the stock area refuse; finally "Start
+// than the trim allowance, the first glass row no stock can take, in sheet mode a B (MM) above
+// the smaller usable side of every sheet (the cursor on B (MM)), the first stock and then glass
+// quantity above 99999 and a glass area above the stock area refuse; finally "Start
 // OPTIMIZATION?". Uses the trim allowance of the settings.
 CheckResult CheckJob(Job& job, Prompter& prompter);
 

@@ -5,15 +5,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {
@@ -55,9 +55,16 @@ bool IsDefaultsFile(const Job& job, const std::string& file_name) {
 }
 
 bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter) {
-  const auto bytes = ReadFileBytes(file_name);
-  if (!bytes) return false;
-  JobTables tables = SplitJobFile(*bytes);
+  const FileRead read = ReadFile(file_name, kJobFileLimit);
+  if (!read.bytes) {
+    prompter.Ask({.title = kApplicationTitle,
+                  .text = "Could not open " + file_name + ": " + read.reason,
+                  .icon = PromptIcon::kExclamation,
+                  .buttons = PromptButtons::kOk,
+                  .default_answer = PromptAnswer::kOk});
+    return false;
+  }
+  JobTables tables = SplitJobFile(*read.bytes);
 
   Grid basic = job.basic;
   LoadFresh(basic, tables[kBasicTable]);
@@ -103,7 +110,7 @@ bool SaveJob(Job& job, const std::string& file_name, Prompter& prompter) {
   tables[kOptionsTable] = OptionsLine(job);
   tables[kSheetTable] = defaults ? "" : TableBytes(job.sheet);
   tables[kCutTable] = defaults ? "" : TableBytes(job.glass);
-  tables[kDiaTable] = ReadFileBytes(WorkingTable(job, kDiaTable)).value_or("");
+  tables[kDiaTable] = ReadFileBytes(WorkingTable(job, kDiaTable), kTableFileLimit).value_or("");
 
   // The working tables are brought up to date first, as closing the job windows would; the
   // grids still hold the stock and glass that "Defaults" leaves out.

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 
 // Opening and saving a job file: the five working tables basic, options, sheet, cut and dia,
 // each wrapped in a section (see job_sections.h).
@@ -15,9 +15,9 @@ namespace lumora {
 // loses its layouts and is announced. Then the Optimize check marks come from the options line
 // (an empty options section leaves them), misc.set feeds the unit, efficiency and move
 // settings, and the unit decides the current column of the Sheet and Glass grids. Answers false,
-// changing nothing, when the file cannot be read or the working tables cannot all be replaced
-// (which is told as "Could not save <file>: <reason>"). A job file that ends early leaves the
-// remaining tables empty.
+// changing nothing, when the file cannot be read (told as "Could not open <file>: <reason>") or
+// the working tables cannot all be replaced (told as "Could not save <file>: <reason>"). A job
+// file that ends early leaves the remaining tables empty.
 bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter);
 
 // Stores the job grids and the options line into their working tables and writes the job file

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 // The grids of the job windows and of the settings windows: their columns, hidden columns,

@@ -1,7 +1,7 @@
 #include "core/job/job_messages.h"
 
+#include "core/base/version.h"
 #include "core/tables/table_file.h"
-#include "core/version.h"
 
 namespace lumora {
 

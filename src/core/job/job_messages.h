@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/prompter.h"
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/base/prompter.h"
 #include "core/tables/grid.h"
 
 // The texts the job model shows the user, and how it tells of a file it could not write.

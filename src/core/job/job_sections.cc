@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "core/base/ascii_case.h"
+
 namespace lumora {
 namespace {
 
@@ -28,14 +30,6 @@ class LineReader {
   size_t position_ = 0;
 };
 
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 }  // namespace
 
 JobTables SplitJobFile(std::string_view bytes) {
@@ -55,7 +49,7 @@ JobTables SplitJobFile(std::string_view bytes) {
 std::string JoinJobFile(const JobTables& tables) {
   std::string bytes;
   for (size_t i = 0; i < tables.size(); ++i) {
-    bytes += "[" + UpperAscii(kJobTables[i]) + "]\r\n";
+    bytes += "[" + AsciiUpper(kJobTables[i]) + "]\r\n";
     LineReader reader(tables[i]);
     while (const auto line = reader.Next()) {
       bytes += *line;

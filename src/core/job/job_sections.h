@@ -5,12 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/tables/table_file.h"
+
 namespace lumora {
 
 // The working tables a job file is made of, in the order of its sections.
 inline constexpr std::array<std::string_view, 5> kJobTables = {"basic.tlf", "options.tlf",
-                                                                "sheet.tlf", "cut.tlf", "dia.tlf"};
+                                                               "sheet.tlf", "cut.tlf", "dia.tlf"};
 enum JobTable { kBasicTable = 0, kOptionsTable, kSheetTable, kCutTable, kDiaTable };
+
+// A job file is its tables one after another, each within the limit of a table file.
+inline constexpr size_t kJobFileLimit = kJobTables.size() * kTableFileLimit;
 
 // The bytes of each working table of a job, indexed by JobTable.
 using JobTables = std::array<std::string, kJobTables.size()>;

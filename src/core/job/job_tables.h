@@ -16,14 +16,21 @@ namespace basic_col {
 inline constexpr int kItem = 1, kGrade = 2, kThick = 3, kBlade = 4, kMinCut = 5, kKerf = 6,
                      kNote = 7, kTolerance = 8, kB = 9, kL1 = 10, kL2 = 11;
 }
+// The columns the Sheet and Glass grids share, numbered alike: the lengths in both units and
+// the quantity. Code that serves either grid addresses them here.
+namespace size_col {
+inline constexpr int kL1 = 1, kL2 = 2, kL1Inch = 3, kL2Inch = 4, kQty = 5;
+}
 namespace sheet_col {
-inline constexpr int kL1 = 1, kL2 = 2, kL1Inch = 3, kL2Inch = 4, kQty = 5, kMarginLeft = 6,
+inline constexpr int kL1 = size_col::kL1, kL2 = size_col::kL2, kL1Inch = size_col::kL1Inch,
+                     kL2Inch = size_col::kL2Inch, kQty = size_col::kQty, kMarginLeft = 6,
                      kMarginTop = 7, kMarginRight = 8, kMarginBottom = 9, kCostPerSqFt = 10;
 }
 namespace glass_col {
-inline constexpr int kL1 = 1, kL2 = 2, kL1Inch = 3, kL2Inch = 4, kQty = 5, kOrn = 6,
-                     kChargeL1 = 7, kChargeL2 = 8, kCustomer = 9, kPricePerSqFt = 10, kSrNo = 11,
-                     kRef = 12, kSite = 13, kAccount = 14, kFrom = 15, kAddress = 16;
+inline constexpr int kL1 = size_col::kL1, kL2 = size_col::kL2, kL1Inch = size_col::kL1Inch,
+                     kL2Inch = size_col::kL2Inch, kQty = size_col::kQty, kOrn = 6, kChargeL1 = 7,
+                     kChargeL2 = 8, kCustomer = 9, kPricePerSqFt = 10, kSrNo = 11, kRef = 12,
+                     kSite = 13, kAccount = 14, kFrom = 15, kAddress = 16;
 }
 
 }  // namespace lumora

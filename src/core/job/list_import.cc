@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "core/base/ascii_case.h"
+#include "core/base/number_text.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/grid_clipboard.h"
 #include "core/tables/grid_keys.h"
@@ -49,8 +50,6 @@ const std::vector<Target>& TargetsOf(ListKind kind) {
   return kind == ListKind::kGlass ? glass : stock;
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // A header as the mapping compares it: upper case, letters, digits and "/" only, and a unit
 // in brackets ("Width (mm)", "L1 [IN]") taken out.
 struct HeaderKey {
@@ -59,8 +58,7 @@ struct HeaderKey {
 };
 
 HeaderKey KeyOf(std::string_view header) {
-  std::string upper;
-  for (const char c : header) upper += Upper(c);
+  std::string upper = AsciiUpper(header);
   HeaderKey result;
   const size_t open = upper.find_first_of("([");
   const size_t close = open == std::string::npos ? open : upper.find_first_of(")]", open);
@@ -81,11 +79,8 @@ bool TargetKnows(const Target& target, const std::string& key) {
          std::find(target.words.begin(), target.words.end(), key) != target.words.end();
 }
 
-std::string TrimCell(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
+// Spreadsheets pad the fields of their lists with tabs as well as blanks.
+constexpr std::string_view kListBlanks = " \t";
 
 size_t WidestRecord(const DelimitedText& text) {
   size_t widest = 0;
@@ -121,7 +116,7 @@ CellCheck CheckValue(const std::string& header, const std::string& value) {
   const ColumnInfo rules = DescribeColumn(header).value_or(ColumnInfo{0, 'S', 'T'});
   CellCheck check;
   if (rules.kind == 'S') {
-    check.cell = TrimCell(StorableCellText(value));
+    check.cell = TrimBlanks(StorableCellText(value));
     if (rules.max_length > 0 && static_cast<int>(check.cell.size()) > rules.max_length) {
       check.cell.resize(rules.max_length);
       check.note = header + " cut to " + GeneralText(rules.max_length) + " characters";
@@ -159,6 +154,9 @@ bool RowHoldsText(const Grid& grid, int row) {
   return false;
 }
 
+// A grid keeps its header row and one input row besides its data rows.
+constexpr int kMostDataRows = kMaxGridRows - 2;
+
 }  // namespace
 
 const std::vector<std::string>& ImportTargets(ListKind kind) {
@@ -183,7 +181,7 @@ ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, Unit unit) 
   for (const std::string& field : text.rows.front().fields) keys.push_back(KeyOf(field));
   // Headers in words the mapping does not know still differ from the numbers below them.
   auto starts_with_digit = [](const std::string& field) {
-    const std::string cell = TrimCell(field);
+    const std::string_view cell = TrimBlanks(field, kListBlanks);
     return !cell.empty() && cell[0] >= '0' && cell[0] <= '9';
   };
   const auto& first = text.rows.front().fields;
@@ -234,7 +232,7 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
     if (equals == std::string_view::npos)
       return "--map wants TARGET=COLUMN, not '" + std::string(pair) + "'";
     const std::string target_key = KeyOf(pair.substr(0, equals)).key;
-    const std::string source = TrimCell(pair.substr(equals + 1));
+    const std::string source(TrimBlanks(pair.substr(equals + 1), kListBlanks));
     const auto target = std::find_if(targets.begin(), targets.end(), [&](const Target& t) {
       return KeyOf(t.name).key == target_key;
     });
@@ -246,8 +244,9 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
     }
     int column = -1;
     if (!source.empty() && source.find_first_not_of("0123456789") == std::string::npos) {
-      column = static_cast<int>(ReadDouble(source)) - 1;
-      if (column < 0 || column >= widest) return "--map: the file has no column " + source;
+      const std::optional<int> number = ReadWholeNumber(source, 1, widest);
+      if (!number) return "--map: the file has no column " + source;
+      column = *number - 1;
     } else if (!source.empty()) {
       const std::vector<std::string>& header =
           mapping.has_header ? text.rows.front().fields : std::vector<std::string>{};
@@ -267,7 +266,7 @@ std::optional<std::string> ApplyMapText(ImportMapping& mapping, const DelimitedT
 std::string SourceColumnName(const DelimitedText& text, const ImportMapping& mapping, int column) {
   if (mapping.has_header && column >= 0 &&
       column < static_cast<int>(text.rows.front().fields.size())) {
-    return TrimCell(text.rows.front().fields[column]);
+    return std::string(TrimBlanks(text.rows.front().fields[column], kListBlanks));
   }
   return "Column " + GeneralText(column + 1);
 }
@@ -286,7 +285,7 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
     for (size_t t = 0; t < targets.size() && t < mapping.columns.size(); ++t) {
       const int column = mapping.columns[t];
       if (column < 0 || column >= static_cast<int>(record.fields.size())) continue;
-      const std::string value = TrimCell(record.fields[column]);
+      const std::string value(TrimBlanks(record.fields[column], kListBlanks));
       const int col = inch && targets[t].inch_col > 0 ? targets[t].inch_col : targets[t].col;
       if (value.empty() || col > static_cast<int>(headers.size())) continue;
       CellCheck check = CheckValue(headers[col - 1], value);
@@ -304,34 +303,62 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
     }
     // A record of nothing a cell can hold is as good as a blank line.
     if (!any) continue;
-    if (static_cast<int>(result.rows.size()) + 2 >= kMaxGridRows) {
-      result.issues.push_back(
-          {record.line, "the list is full - this line and those after it left out"});
+    if (static_cast<int>(result.rows.size()) == kMostDataRows) {
+      result.first_line_left = record.line;
       break;
     }
     result.issues.insert(result.issues.end(), notes.begin(), notes.end());
-    result.rows.push_back(std::move(cells));
+    result.rows.push_back({record.line, std::move(cells)});
   }
+  if (!text.rows.empty()) result.last_line = text.rows.back().line;
   return result;
 }
 
-void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
-                     const ChargeTable& charges) {
+int HeldRows(const Grid& grid) {
+  int held = 0;
+  for (int r = 1; r < grid.Rows(); ++r) {
+    if (RowHoldsText(grid, r)) held = r;
+  }
+  return held;
+}
+
+void KeepRowsThatFit(ImportRows& rows, int rows_held) {
+  const auto room = static_cast<size_t>(std::max(0, kMostDataRows - rows_held));
+  int first_left = rows.first_line_left;
+  if (rows.rows.size() > room) {
+    first_left = rows.rows[room].line;
+    rows.rows.resize(room);
+  }
+  if (first_left == 0) return;
+  // The lines from there on are told together, first, however many single lines are told.
+  std::erase_if(rows.issues,
+                [first_left](const ImportIssue& issue) { return issue.line >= first_left; });
+  std::string reason = "the list holds at most " + GeneralText(kMostDataRows) + " rows";
+  if (rows_held > 0) reason += ", " + GeneralText(rows_held) + " of them there already";
+  rows.issues.insert(rows.issues.begin(), {first_left, reason + " - left out", rows.last_line});
+  rows.first_line_left = 0;
+}
+
+int AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
+                    const ChargeTable& charges) {
   if (replace) {
     grid.SetRows(2);
     for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
     grid.row = grid.row_sel = 1;
   }
-  int next = 1;
-  for (int r = 1; r < grid.Rows(); ++r) {
-    if (RowHoldsText(grid, r)) next = r + 1;
-  }
-  const int first_length = unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
-  for (const std::vector<std::string>& cells : rows.rows) {
+  int next = HeldRows(grid) + 1;
+  const int first_length = unit == Unit::kIn ? size_col::kL1Inch : size_col::kL1;
+  int stored = 0;
+  for (const ImportRow& imported : rows.rows) {
     const int row = next++;
-    if (row >= kMaxGridRows - 1) break;
+    if (row > kMostDataRows) break;
+    ++stored;
     if (row >= grid.Rows()) grid.SetRows(row + 1);
+    const std::vector<std::string>& cells = imported.cells;
     for (size_t c = 0; c < cells.size(); ++c) grid.SetText(row, static_cast<int>(c) + 1, cells[c]);
+    if (kind == ListKind::kGlass && grid.Text(row, glass_col::kSrNo).empty()) {
+      grid.SetText(row, glass_col::kSrNo, GeneralText(row));
+    }
     for (const int col : {first_length, first_length + 1}) {
       ApplyMirrorConversion(grid, row, col);
       if (kind == ListKind::kGlass) UpdateChargeableLengths(grid, row, col, charges);
@@ -339,6 +366,7 @@ void AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit uni
   }
   RenumberRows(grid);
   EnsureBlankRow(grid);
+  return stored;
 }
 
 }  // namespace lumora

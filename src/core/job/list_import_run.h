@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "core/base/prompter.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/data_change.h"
 #include "core/job/list_import.h"
-#include "core/shell/prompter.h"
-#include "core/tables/unit_and_orn.h"
 
 // The questions of an import, asked before the grid changes.
 namespace lumora {
@@ -27,10 +27,11 @@ struct ImportRun {
 };
 
 // Imports the rows into the grid once the user agrees: a file without rows is told; otherwise
-// the change confirmation of an optimized job comes first, then, when some lines do not fit,
-// whether to go on without them (default No), then whether to replace the rows the grid holds.
-// Returns whether the grid changed.
-bool ImportIntoGrid(Grid& grid, const ImportRows& rows, const ImportRun& run, Prompter& prompter);
+// the change confirmation of an optimized job comes first, then whether to replace the rows the
+// grid holds, then, when some lines do not fit (the rows beyond the grid's room among them),
+// whether to go on without them (default No). Answers how many rows were stored, 0 when the grid
+// did not change.
+int ImportIntoGrid(Grid& grid, const ImportRows& rows, const ImportRun& run, Prompter& prompter);
 
 // The text that lists the lines that do not fit, at most `shown` of them.
 std::string IssueListText(const std::vector<ImportIssue>& issues, size_t shown);

@@ -1,9 +1,10 @@
 #include "core/job/mirror_conversion.h"
 
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_tables.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -17,7 +18,7 @@ void SetPositiveOrEmpty(Grid& grid, int row, int col, const std::string& text) {
 }  // namespace
 
 ChargeTable LoadChargeTable(const Workspace& workspace) {
-  return ChargeTableFromBytes(ReadFileBytes(workspace.SettingsFile("charge.dat")));
+  return ChargeTableFromBytes(ReadFileBytes(workspace.SettingsFile("charge.dat"), kTableFileLimit));
 }
 
 ChargeTable ChargeTableFromBytes(const std::optional<std::string>& bytes) {
@@ -50,15 +51,13 @@ bool IsColumnLockedByUnit(Unit unit, int col) {
 }
 
 void ApplyMirrorConversion(Grid& grid, int row, int col) {
-  // The length columns are numbered alike in the Sheet and Glass grids.
-  static_assert(sheet_col::kL1 == glass_col::kL1 && sheet_col::kL2Inch == glass_col::kL2Inch);
   switch (col) {
-    case sheet_col::kL1:
-    case sheet_col::kL2:
+    case size_col::kL1:
+    case size_col::kL2:
       SetPositiveOrEmpty(grid, row, col + 2, MMToInchText(grid.Text(row, col)));
       break;
-    case sheet_col::kL1Inch:
-    case sheet_col::kL2Inch:
+    case size_col::kL1Inch:
+    case size_col::kL2Inch:
       SetPositiveOrEmpty(grid, row, col - 2, InchTextToMM(grid.Text(row, col)));
       break;
     default:

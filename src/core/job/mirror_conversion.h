@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/workspace.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
-#include "core/tables/unit_and_orn.h"
 
 // The millimetre and inch columns of the Sheet and Glass grids kept in step, and the chargeable
 // lengths of the Glass grid.

@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
 void ReadMiscSettings(const Workspace& workspace, ProgramSettings& settings) {
-  const auto bytes = ReadFileBytes(workspace.SettingsFile("misc.set"));
+  const auto bytes = ReadFileBytes(workspace.SettingsFile("misc.set"), kTableFileLimit);
   if (!bytes) return;
   FieldReader reader(*bytes);
   settings.unit = ReadUnit(reader.Next());
@@ -24,7 +25,7 @@ void ReadMiscSettings(const Workspace& workspace, ProgramSettings& settings) {
 
 ScrapCriteria ReadScrapCriteria(const Workspace& workspace) {
   ScrapCriteria criteria;
-  const auto bytes = ReadFileBytes(workspace.SettingsFile("scrap.dat"));
+  const auto bytes = ReadFileBytes(workspace.SettingsFile("scrap.dat"), kTableFileLimit);
   if (!bytes) return criteria;
   FieldReader reader(*bytes);
   criteria.first = ReadFloat(reader.Next());

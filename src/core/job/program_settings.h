@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/shell/workspace.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid_keys.h"
-#include "core/tables/unit_and_orn.h"
 
 namespace lumora {
 

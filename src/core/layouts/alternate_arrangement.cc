@@ -2,13 +2,14 @@
 
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/engine2d/alternate_run.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_check.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -24,7 +25,8 @@ std::string AlternateCaption(int16_t pattern_counter) {
 std::optional<std::string> BeginAlternateArrangement(const Workspace& workspace,
                                                      const ElementList& elements) {
   // Copying the file itself lets "&Original Arrangement" give back exactly its bytes.
-  std::optional<std::string> bytes = ReadFileBytes(workspace.WorkingFile(kLayoutFileName));
+  std::optional<std::string> bytes =
+      ReadFileBytes(workspace.WorkingFile(kLayoutFileName), kTableFileLimit);
   if (!bytes || ReadLayoutBytes(*bytes).elements != elements) bytes = LayoutFileBytes(elements);
   return SaveFile(workspace.WorkingFile(kLayoutBackupFileName), *bytes);
 }
@@ -68,7 +70,8 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   AlternateSearch search;
   const Workspace& workspace = job.workspace;
   const std::string dia_path = workspace.WorkingFile(kLayoutFileName);
-  const std::string before = ReadFileBytes(dia_path).value_or(LayoutFileBytes(result.elements));
+  const std::string before =
+      ReadFileBytes(dia_path, kTableFileLimit).value_or(LayoutFileBytes(result.elements));
   const LayoutRange range = RangeOfLayout(result, layout_no);
 
   const EngineJob engine_job = EngineJobOf(job);
@@ -112,8 +115,10 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
 }
 
 bool KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutHistory& history) {
-  std::optional<std::string> before = ReadFileBytes(workspace.WorkingFile(kLayoutBackupFileName));
-  std::optional<std::string> after = ReadFileBytes(workspace.WorkingFile(kLayoutFileName));
+  std::optional<std::string> before =
+      ReadFileBytes(workspace.WorkingFile(kLayoutBackupFileName), kTableFileLimit);
+  std::optional<std::string> after =
+      ReadFileBytes(workspace.WorkingFile(kLayoutFileName), kTableFileLimit);
   if (!before || !after || *before == *after) return false;
   history.Record(std::move(*before), std::move(*after), layout_no);
   return true;
@@ -121,7 +126,7 @@ bool KeepAlternateArrangement(const Workspace& workspace, int layout_no, LayoutH
 
 std::optional<std::string> RestoreOriginalArrangement(const Workspace& workspace) {
   const std::string backup_path = workspace.WorkingFile(kLayoutBackupFileName);
-  const std::optional<std::string> bytes = ReadFileBytes(backup_path);
+  const std::optional<std::string> bytes = ReadFileBytes(backup_path, kTableFileLimit);
   if (!bytes) return "Could not read " + backup_path;
   return SaveFile(workspace.WorkingFile(kLayoutFileName), *bytes);
 }

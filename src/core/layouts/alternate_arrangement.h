@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/prompter.h"
 #include "core/engine2d/engine_records.h"
 #include "core/job/job.h"
 #include "core/layouts/layout_history.h"
 #include "core/layouts/layout_hit.h"
 #include "core/layouts/loaded_result.h"
-#include "core/shell/prompter.h"
 
 // The Layouts window's alternate-arrangement command without its windows: the layout on view
 // laid out anew on one piece of its stock, pattern after pattern, spliced into dia.tlf, and

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -28,7 +29,7 @@ std::string DiaSettingsBytes(const DiaSettings& settings) {
 DiaSettings LoadDiaSettings(const Workspace& workspace, const DiaSettings& previous) {
   const std::string path = workspace.SettingsFile(kDiaSettingsFileName);
   if (!FileExists(path)) return previous;
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kTableFileLimit);
   return bytes ? ReadDiaSettings(*bytes) : previous;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/workspace.h"
+#include "core/base/workspace.h"
 
 // The layout settings of dia.set: what the layout view and the printout show, and the pen width
 // on paper.

@@ -1,10 +1,10 @@
 #include "core/layouts/edit_exchange.h"
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
-#include "core/tables/unit_and_orn.h"
-#include "core/version.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/version.h"
 
 namespace lumora {
 namespace {

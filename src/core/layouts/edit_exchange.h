@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/prompter.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/loaded_result.h"
-#include "core/shell/prompter.h"
 
 // The working files through which the Layouts window and its two edit dialogs talk: edit.tlf
 // (the one row of the Edit dialog), edit.tmp (where a cancelled dialog stores its grid) and

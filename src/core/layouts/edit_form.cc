@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
 #include "core/layouts/edit_exchange.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
-#include "core/version.h"
 
 namespace lumora {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 // The Edit dialog without its window: the one-row grid over edit.tlf, what each mode shows, the

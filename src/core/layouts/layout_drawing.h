@@ -3,13 +3,13 @@
 
 #include <string>
 
+#include "core/base/unit_and_orn.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/layout_canvas.h"
 #include "core/layouts/layout_scale.h"
 #include "core/layouts/loaded_result.h"
+#include "core/layouts/scrap.h"
 #include "core/layouts/text_fit.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
 
 // The one drawing of a layout, for the screen, the printer and images alike.
 namespace lumora {

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -152,7 +153,7 @@ std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedRe
                                       int layout_no, const EditTarget& target,
                                       LayoutHistory& history, Prompter& prompter) {
   const std::string edit_path = workspace.WorkingFile(kEditFileName);
-  const std::optional<std::string> edit_bytes = ReadFileBytes(edit_path);
+  const std::optional<std::string> edit_bytes = ReadFileBytes(edit_path, kTableFileLimit);
   if (!edit_bytes) return "Could not read " + edit_path;
 
   ElementList elements = result.elements;
@@ -164,7 +165,8 @@ std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedRe
     return std::nullopt;
   }
   const std::string dia_path = workspace.WorkingFile(kLayoutFileName);
-  std::string before = ReadFileBytes(dia_path).value_or(LayoutFileBytes(result.elements));
+  std::string before =
+      ReadFileBytes(dia_path, kTableFileLimit).value_or(LayoutFileBytes(result.elements));
   std::string after = LayoutFileBytes(elements);
   if (const auto reason = WriteFileAtomically(dia_path, after)) {
     return SaveFailureText({dia_path, *reason});

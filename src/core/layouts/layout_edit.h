@@ -5,15 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/prompter.h"
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/layouts/edit_form.h"
 #include "core/layouts/layout_history.h"
 #include "core/layouts/layout_hit.h"
 #include "core/layouts/loaded_result.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
-#include "core/tables/unit_and_orn.h"
 
 // Editing a layout by hand: what a click on the drawing opens, and how the Edit dialog's answer
 // is written into the element list and dia.tlf. A piece put onto another is asked about; the

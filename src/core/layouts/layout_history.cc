@@ -3,7 +3,8 @@
 #include <optional>
 #include <utility>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -46,7 +47,7 @@ void LayoutHistory::ClearIfReplaced(const std::string& dia_path) {
 }
 
 bool LayoutHistory::StandsAt(const std::string& dia_path) const {
-  const std::optional<std::string> current = ReadFileBytes(dia_path);
+  const std::optional<std::string> current = ReadFileBytes(dia_path, kTableFileLimit);
   return current && *current == states_[position_];
 }
 

@@ -1,6 +1,6 @@
 #include "core/layouts/layout_hit.h"
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/unit_and_orn.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/layouts/scrap.h"
 
 // What lies under a point of the drawn layout, and what the drawing's tool tip says of it.
 namespace lumora {

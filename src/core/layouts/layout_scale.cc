@@ -12,20 +12,36 @@ float LargerSide(float w, float h) {
 }
 
 // The height shown becomes the sheet's height plus the margins above and below it; the top
-// margin keeps its share of the new height.
-void Stretch(UserScale& scale, float h) {
+// margin keeps its share (of the view's designed width) of the new height.
+void Stretch(UserScale& scale, float h, float designed_width) {
   const float height = h - 2 * scale.top;
-  scale.top = scale.top / scale.width * height;
+  scale.top = scale.top / designed_width * height;
   scale.height = height;
+}
+
+// The start of a view's extent moved by delta, kept within the base's when it is no larger.
+float Within(float start, float extent, float base_start, float base_extent, float delta) {
+  if (extent > base_extent) return start;
+  return std::clamp(start + delta, base_start, base_start + base_extent - extent);
 }
 
 }  // namespace
 
-UserScale ScreenScale(float w, float h, bool stretch) {
+UserScale ScreenScale(float w, float h, bool stretch, float aspect) {
   const float s = 1.25f * LargerSide(w, h);
   UserScale scale{-0.1f * s, -0.1f * s, s, s};
-  if (stretch) Stretch(scale, h);
+  if (aspect > 0 && aspect != 1.0f) {
+    const float margins = 0.2f * s;
+    scale.width = std::max(std::max(w, 0.0f) + margins, (std::max(h, 0.0f) + margins) * aspect);
+    scale.height = scale.width / aspect;
+  }
+  if (stretch) Stretch(scale, h, s);
   return scale;
+}
+
+UserScale PanWithin(const UserScale& view, const UserScale& base, float dx, float dy) {
+  return {Within(view.left, view.width, base.left, base.width, dx),
+          Within(view.top, view.height, base.top, base.height, dy), view.width, view.height};
 }
 
 UserScale ZoomAbout(const UserScale& view, const UserScale& base, float factor, float x, float y) {
@@ -46,7 +62,7 @@ UserScale PrintScale(float w, float h, float page_width, float page_height, bool
   const float ratio = page_width > 0 && page_height > 0 ? page_height / page_width : 1.0f;
   const float height = s * ratio;
   UserScale scale{-0.125f * height, -0.05f * height, s, height};
-  if (stretch) Stretch(scale, h);
+  if (stretch) Stretch(scale, h, s);
   return scale;
 }
 

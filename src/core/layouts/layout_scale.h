@@ -17,10 +17,13 @@ struct UserScale {
   float Bottom() const { return top + height; }
 };
 
-// The view of a sheet of width w and height h: a square of 1.25 times its larger side with the
-// sheet a tenth of that in from the top left. In stretch mode the height shown becomes the
-// sheet's height plus a fifth of the square, still with a tenth of it above the sheet.
-UserScale ScreenScale(float w, float h, bool stretch);
+// The view of a sheet of width w and height h: a square of 1.25 times its larger side (S) with
+// the sheet a tenth of that in from the top left. A view of another shape (aspect: its width over
+// its height) shows as much more to the right or below as keeps millimetres square, so that the
+// sheet with a margin of a tenth of S all round is as large as the view allows. In stretch mode
+// the height shown becomes the sheet's height plus a fifth of S, with a tenth of the new height
+// above the sheet; the width stays.
+UserScale ScreenScale(float w, float h, bool stretch, float aspect = 1.0f);
 
 // The view of a sheet in an image of its own shape: the sheet with the border of the screen's
 // square view (an eighth of its larger side) all round, so that a long coil layout does not
@@ -39,6 +42,10 @@ inline constexpr float kMaxZoom = 64.0f;
 // The view zoomed by `factor` (above 1 closer) about the point (x, y) in millimetres, which stays
 // where it was on the view; the zoom stays within kMinZoom .. kMaxZoom of the base view.
 UserScale ZoomAbout(const UserScale& view, const UserScale& base, float factor, float x, float y);
+
+// The view moved by (dx, dy) millimetres as far as it stays within the base view; along an axis
+// on which it shows more than the base it does not move.
+UserScale PanWithin(const UserScale& view, const UserScale& base, float dx, float dy);
 
 }  // namespace lumora
 

@@ -1,21 +1,13 @@
 #include "core/layouts/layout_texts.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
-#include "core/reports/number_text.h"
+#include "core/base/ascii_case.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) c = static_cast<char>(std::tolower(byte));
-  }
-  return text;
-}
 
 // One ordered dimension with its marks: "+" when the placed size differs, then the placed size
 // in brackets when the actual sizes are asked for.
@@ -35,7 +27,7 @@ std::string Description(const GlassRecord& glass) {
   std::string text(customer);
   if (!customer.empty() && !sr_no.empty()) text += " ";
   text += sr_no;
-  return Lower(std::move(text));
+  return AsciiLower(text);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/dia_settings.h"
-#include "core/tables/unit_and_orn.h"
 
 // What the layout drawing writes on its elements, as texts; where they go is the drawing's
 // business.

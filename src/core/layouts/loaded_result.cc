@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -124,7 +125,7 @@ ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_byt
 ResultLoad LoadResult(const Job& job) {
   const std::string path = job.workspace.WorkingFile(kLayoutFileName);
   if (!FileExists(path)) return ResultLoad{{}, std::string(kNotOptimizedMessage)};
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  const std::optional<std::string> bytes = ReadFileBytes(path, kTableFileLimit);
   if (!bytes) return Damaged("cannot read " + path);
   return LoadResultFromBytes(EngineJobOf(job), *bytes);
 }

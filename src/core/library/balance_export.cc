@@ -1,15 +1,15 @@
 #include "core/library/balance_export.h"
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/reports/balance_table.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 #include "core/reports/report.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -72,9 +72,9 @@ ExportOutcome ExportBalances(Job& job, const Grid& offcut, Prompter& prompter,
 
   const Workspace& workspace = job.workspace;
   const std::string sheets_used =
-      ReadFileBytes(workspace.WorkingFile(kSheetsUsedFileName)).value_or("");
+      ReadFileBytes(workspace.WorkingFile(kSheetsUsedFileName), kTableFileLimit).value_or("");
   const std::string library_path = workspace.SettingsFile(kMaterialLibraryFile);
-  std::string library = ReadFileBytes(library_path).value_or("");
+  std::string library = ReadFileBytes(library_path, kTableFileLimit).value_or("");
   // A library edited by hand may lack its last line end; the first appended record would
   // otherwise run on from the last one.
   if (!library.empty() && library.back() != '\n') library += "\r\n";

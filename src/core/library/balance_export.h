@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 #include "core/tables/grid.h"
 
 // The export of the balance and scrap table into the material library: the leftovers of a run

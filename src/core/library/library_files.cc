@@ -1,7 +1,7 @@
 #include "core/library/library_files.h"
 
+#include "core/base/field_reader.h"
 #include "core/job/job_messages.h"
-#include "core/tables/field_reader.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

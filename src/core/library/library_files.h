@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 #include "core/tables/table_file.h"
 
 // The files of the material and product libraries, the texts they show, and how their records

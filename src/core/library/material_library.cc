@@ -4,11 +4,11 @@
 #include <tuple>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/library/library_files.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -86,7 +86,7 @@ std::string MergeLibraryBytes(std::string_view bytes) {
 }
 
 std::optional<std::string> MergeLibrary(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
+  const auto bytes = ReadFileBytes(path, kTableFileLimit);
   if (!bytes) return std::nullopt;
   return WriteFileAtomically(path, MergeLibraryBytes(*bytes));
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 // The material library mlm.dat: the stock on hand by item, grade and thickness, kept sorted by

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
 #include "core/job/job_messages.h"
 #include "core/library/library_files.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -39,7 +39,7 @@ std::vector<std::string> ProductNames(std::string_view library_bytes) {
 
 std::optional<std::string> BuildProductList(const Workspace& workspace) {
   const std::string library =
-      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile)).value_or("");
+      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile), kTableFileLimit).value_or("");
   return WriteFileAtomically(workspace.SettingsFile(kChoiceListFile),
                              ChoiceListBytes(ProductNames(library)));
 }

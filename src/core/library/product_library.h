@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 // The product library plm.dat: per product the glass pieces it is made of, and the pick list of

@@ -5,14 +5,14 @@
 #include <set>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/library/library_files.h"
 #include "core/library/product_library.h"
-#include "core/reports/number_text.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -149,9 +149,9 @@ GeneratedJobs GenerateJobs(const Workspace& workspace, const Grid& orders,
   earlier.base_name += std::string(kGroupPrefix) + "*";
   const std::string earlier_pattern = earlier.Path("");
 
-  const std::vector<PlannedJob> jobs =
-      PlanJobs(ReadFileBytes(workspace.SettingsFile(kProductLibraryFile)).value_or(""), orders,
-               ReadFileBytes(workspace.SettingsFile("Defaults")));
+  const std::vector<PlannedJob> jobs = PlanJobs(
+      ReadFileBytes(workspace.SettingsFile(kProductLibraryFile), kTableFileLimit).value_or(""),
+      orders, ReadFileBytes(workspace.SettingsFile("Defaults"), kJobFileLimit));
   if (jobs.empty()) {
     DeleteFiles(earlier_pattern);
     Tell(prompter, "Could not generate '" + naming.base_name + "' files.", PromptIcon::kQuestion);

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 // Load Products: an order of products becomes job files, one per material, with the pieces of

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -60,7 +60,7 @@ ImportResult ImportStock(const Workspace& workspace, const Grid& basic, Grid& sh
   if (!ConfirmDataChange(workspace.WorkingFile("dia.tlf"), prompter, actions)) return {};
 
   const std::string library =
-      ReadFileBytes(workspace.SettingsFile(kMaterialLibraryFile)).value_or("");
+      ReadFileBytes(workspace.SettingsFile(kMaterialLibraryFile), kTableFileLimit).value_or("");
   const StockRows rows = ImportableStock(library, TrimBlanks(basic.Text(1, basic_col::kItem)),
                                          TrimBlanks(basic.Text(1, basic_col::kGrade)),
                                          basic.Text(1, basic_col::kThick));
@@ -97,7 +97,7 @@ std::vector<std::string> MaterialItems(std::string_view library_bytes) {
 }
 
 bool PrepareItemChoice(const Workspace& workspace, Prompter& prompter) {
-  const auto library = ReadFileBytes(workspace.SettingsFile(kMaterialLibraryFile));
+  const auto library = ReadFileBytes(workspace.SettingsFile(kMaterialLibraryFile), kTableFileLimit);
   const std::vector<std::string> items =
       library ? MaterialItems(*library) : std::vector<std::string>{};
   if (items.empty()) {

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/job/data_change.h"
 #include "core/job/program_settings.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 #include "core/tables/grid.h"
 
 // Stock from the material library into a job: the sizes of the job's item ("Import" of the

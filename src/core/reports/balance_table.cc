@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {

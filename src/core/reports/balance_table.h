@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/layouts/scrap.h"
 
 namespace lumora {
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -26,7 +27,7 @@ std::string LabelCodeSettingsBytes(const LabelCodeSettings& settings) {
 
 LabelCodeSettings LoadLabelCodeSettings(const Workspace& workspace) {
   const std::optional<std::string> bytes =
-      ReadFileBytes(workspace.SettingsFile(kLabelCodeFileName));
+      ReadFileBytes(workspace.SettingsFile(kLabelCodeFileName), kTableFileLimit);
   return bytes ? ReadLabelCodeSettings(*bytes) : LabelCodeSettings{};
 }
 
@@ -48,7 +49,11 @@ CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_v
              "x" + GeneralText(glass.l2) + ";" + glass.customer + ";" + glass.sr_no});
     return true;
   });
-  if (!all) return {{}, "Too many labels: more than 100000 pieces."};
+  if (!all) {
+    return {{},
+            "Too many labels: more than " + GeneralText(static_cast<int>(kMaxCodedLabels)) +
+                " pieces."};
+  }
   return coded;
 }
 

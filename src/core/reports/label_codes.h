@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/labels.h"
-#include "core/shell/workspace.h"
-#include "core/tables/unit_and_orn.h"
 
 // Labels that a cutter can find and scan: beside the designed texts the piece's layout and
 // position on the sheet, and a code to scan. lbl.tlf stays as it is; these are printed instead of

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
 LabelGrid WorkspaceLabelGrid(const Workspace& workspace) {
   const std::optional<std::string> definition =
-      ReadFileBytes(workspace.SettingsFile(kLabelDefinitionFileName));
+      ReadFileBytes(workspace.SettingsFile(kLabelDefinitionFileName), kTableFileLimit);
   return ReadLabelGrid(definition.value_or(""));
 }
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/labels.h"
-#include "core/shell/workspace.h"
-#include "core/tables/unit_and_orn.h"
 
 // Labels as they go to the printer: composed by the data folder's lbl.def and cut into pages.
 namespace lumora {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "core/base/field_reader.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_math.h"
 #include "core/reports/column_writer.h"
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
 
 namespace lumora {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/unit_and_orn.h"
 #include "core/layouts/loaded_result.h"
-#include "core/tables/unit_and_orn.h"
 
 // The label text of a result: lbl.tlf, one label per cut piece, laid out by the page grid of
 // lbl.def.

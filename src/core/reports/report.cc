@@ -3,10 +3,10 @@
 #include <array>
 #include <utility>
 
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_math.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/reports/column_writer.h"
-#include "core/reports/number_text.h"
 
 namespace lumora {
 namespace {

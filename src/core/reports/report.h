@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/unit_and_orn.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/scrap.h"
-#include "core/tables/unit_and_orn.h"
+#include "core/layouts/scrap.h"
 
 // The printed report of a result (report.tlf) and the sheets it used (sheets.Adj).
 namespace lumora {

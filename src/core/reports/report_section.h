@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/tables/unit_and_orn.h"
+#include "core/base/unit_and_orn.h"
 
 namespace lumora {
 

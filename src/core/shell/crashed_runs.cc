@@ -8,14 +8,17 @@
 #include <sstream>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/shell/start_stamp_claim.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A claim record and /proc/PID/stat are one short line each.
+constexpr size_t kRecordLimit = 64 * 1024;
 
 std::string HostName() {
   char name[256] = {};
@@ -26,7 +29,7 @@ std::string HostName() {
 // Field 22 of /proc/PID/stat, or empty when the process or /proc is not there. The fields
 // are counted after the command name, which may hold blanks and parentheses of its own.
 std::string StartTicks(long pid) {
-  const auto stat = ReadFileBytes("/proc/" + std::to_string(pid) + "/stat");
+  const auto stat = ReadFileBytes("/proc/" + std::to_string(pid) + "/stat", kRecordLimit);
   if (!stat) return "";
   const size_t close = stat->rfind(')');
   if (close == std::string::npos) return "";
@@ -71,7 +74,7 @@ void RemoveCrashedRunFiles(const std::string& data_folder) {
     }
     const std::string stamp = name.substr(0, name.size() - claim_name.size());
     if (stamp.find_first_not_of("0123456789.") != std::string::npos) continue;
-    const auto record = ReadFileBytes(it->path().string());
+    const auto record = ReadFileBytes(it->path().string(), kRecordLimit);
     if (record && ClaimerIsGone(*record)) gone.push_back(stamp);
   }
   for (const std::string& stamp : gone) Workspace{data_folder, stamp}.RemoveWorkingFiles();

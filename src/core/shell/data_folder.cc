@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/base/file_routines.h"
 #include "core/shell/default_files.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "core/base/workspace.h"
 #include "core/shell/crashed_runs.h"
-#include "core/shell/workspace.h"
 
 namespace lumora {
 namespace {

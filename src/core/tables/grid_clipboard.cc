@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/reports/number_text.h"
-#include "core/version.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 
 namespace lumora {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 #include "core/tables/grid.h"
 
 namespace lumora {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/base/ascii_case.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
 
@@ -17,10 +18,6 @@ bool InDataArea(const Grid& grid) {
 // comma and the double quote that would break the table file.
 ColumnInfo RulesOf(const std::string& header) {
   return DescribeColumn(header).value_or(ColumnInfo{0, 'S', 'T'});
-}
-
-char ToUpper(char key) {
-  return key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key;
 }
 
 bool IsDigit(char key) { return key >= '0' && key <= '9'; }
@@ -76,7 +73,7 @@ KeyOutcome GridKeyPress(Grid& grid, char key) {
   KeyOutcome outcome;
   outcome.action = KeyAction::kSwallow;
   if (!InDataArea(grid)) return outcome;
-  key = ToUpper(key);
+  key = AsciiUpper(key);
   const std::string& header = grid.Text(0, grid.col);
   std::string text = grid.Text(grid.row, grid.col);
 

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
+#include "core/base/unit_and_orn.h"
 #include "core/tables/grid.h"
-#include "core/tables/unit_and_orn.h"
 
 // The key rules every grid window applies to its grid's current cell: which keys a column takes,
 // how Delete, Backspace and Enter behave. The grid takes keys itself; there is no cell editor.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 #include "core/tables/column_dictionary.h"
 
 namespace lumora {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
@@ -34,7 +34,7 @@ bool NumericLess(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag)); }
+void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag, kTableFileLimit)); }
 
 void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes) {
   grid.SetRows(2);

@@ -12,6 +12,10 @@
 // field, CR LF line ends, no header line.
 namespace lumora {
 
+// The most a table file may hold. The largest grid the program keeps, 32,767 rows of sixteen
+// full cells, takes 16 MB; a layout file of as many elements takes less.
+inline constexpr size_t kTableFileLimit = 32 * 1024 * 1024;
+
 // Fills the grid from the file named by its tag: Rows() becomes lines + 2 and the records are
 // read Cols()-1 fields at a time across line ends. A missing file leaves one empty input row.
 void LoadTable(Grid& grid);

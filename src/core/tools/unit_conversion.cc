@@ -1,7 +1,7 @@
 #include "core/tools/unit_conversion.h"
 
-#include "core/reports/number_text.h"
-#include "core/tables/field_reader.h"
+#include "core/base/field_reader.h"
+#include "core/base/number_text.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {

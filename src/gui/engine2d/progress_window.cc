@@ -13,10 +13,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/base/version.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/deep_progress.h"
 #include "core/engine2d/job_run.h"
-#include "core/version.h"
 #include "gui/shell/help.h"
 #include "gui/shell/toolbar_icons.h"
 
@@ -63,8 +63,10 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
       progress_bar_(new QProgressBar(this)),
       command_(new QPushButton(QStringLiteral("Stop"), this)),
       passes_label_(NamedLabel(QStringLiteral("Comblbl"), {}, this)),
+      passes_caption_(NamedLabel(QStringLiteral("CombCaption"), {}, this)),
       percent_label_(NamedLabel(QStringLiteral("PercentLbl"), {}, this)),
       message_label_(NamedLabel(QStringLiteral("Msglbl"), Text(kPreparingMessage), this)),
+      search_label_(NamedLabel(QStringLiteral("SearchLbl"), {}, this)),
       heading_label_(NamedLabel(QStringLiteral("Hdlbl"), Text(kProgressHeading), this)),
       yield_label_(NamedLabel(QStringLiteral("Yieldlbl"), {}, this)),
       layouts_label_(NamedLabel(QStringLiteral("NOLlbl"), {}, this)) {
@@ -109,10 +111,11 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   auto* bar_row = new QHBoxLayout;
   bar_row->addWidget(progress_bar_, 1);
   bar_row->addWidget(percent_label_);
+  bar_row->addSpacing(percent_label_->fontMetrics().averageCharWidth());
+  bar_row->addWidget(passes_caption_);
   bar_row->addWidget(passes_label_);
   percent_label_->setMinimumWidth(percent_label_->fontMetrics().horizontalAdvance("[100.00%]"));
   passes_label_->setMinimumWidth(passes_label_->fontMetrics().horizontalAdvance("00000/000"));
-  passes_label_->setToolTip(QStringLiteral("Passes to go / improvements"));
 
   auto* times = new QGridLayout;
   times->addWidget(new QLabel(QStringLiteral("Time Elapsed"), this), 0, 0);
@@ -127,6 +130,9 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   top->addWidget(image);
   top->addWidget(message_label_, 1);
 
+  search_label_->setWordWrap(true);
+  search_label_->hide();
+
   auto* button_row = new QHBoxLayout;
   button_row->addStretch();
   button_row->addWidget(command_);
@@ -136,12 +142,14 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   layout->addWidget(figures);
   layout->addLayout(bar_row);
   layout->addLayout(times);
+  layout->addWidget(search_label_);
   layout->addLayout(button_row);
   setMinimumWidth(440);
 
   // What the run has not reached yet is not shown.
-  for (QWidget* widget : std::initializer_list<QWidget*>{
-           progress_bar_, passes_label_, heading_label_, yield_label_, layouts_label_}) {
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{progress_bar_, passes_label_, passes_caption_,
+                                       heading_label_, yield_label_, layouts_label_}) {
     KeepPlaceWhenHidden(widget);
     widget->hide();
   }
@@ -226,16 +234,21 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
   const Objective objective = engine_job.minimum_layouts_checked ? Objective::kMinimumLayouts
                               : engine_job.maximum_yield_checked ? Objective::kMaximumYield
                                                                  : Objective::kNone;
+  deep_objective_ = objective;
   const ProgressStart start = DeepProgressStart(deep, objective);
   QMetaObject::invokeMethod(
       this, [this, start] { ShowStart(start); }, Qt::QueuedConnection);
   DeepCallbacks callbacks;
   const bool coil_mode = engine_job.coil_mode;
   callbacks.progress = [this, coil_mode](const DeepProgress& progress) {
+    // The standard engine's last figures are the result the deep run sets out to beat.
+    if (progress.standard_phase) standard_best_ = {progress.yield, progress.layout_count};
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
-  result_ = RunDeepOptimization(engine_job, deep, callbacks);
+  DeepResult deep_result = RunDeepOptimization(engine_job, deep, callbacks);
+  result_ = std::move(deep_result.result);
+  deep_figures_ = deep_result.figures;
 }
 
 void ProgressWindow::PostFigures(const ProgressFigures& figures) {
@@ -271,6 +284,16 @@ void ProgressWindow::CommandClicked() {
   }
 }
 
+void ProgressWindow::ShowMessage(const QString& text) {
+  message_label_->setText(text);
+  // A reason that takes more lines than the label had makes the window grow, not the text clip.
+  if (QLayout* box = layout()) {
+    box->activate();
+    const int needed = box->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
+  }
+}
+
 void ProgressWindow::ShowStart(const ProgressStart& start) {
   yield_label_->setPalette(QPalette());
   layouts_label_->setPalette(QPalette());
@@ -281,8 +304,11 @@ void ProgressWindow::ShowStart(const ProgressStart& start) {
   progress_bar_->setRange(0, start.total);
   progress_bar_->show();
   // A stop asked for before the passes began stays on the label.
-  if (!stop_requested_) message_label_->setText(QString::fromStdString(start.message));
-  for (QLabel* label : {heading_label_, yield_label_, layouts_label_, passes_label_}) {
+  if (!stop_requested_) ShowMessage(QString::fromStdString(start.message));
+  passes_caption_->setText(deep_seconds_ ? QStringLiteral("Search steps:")
+                                         : QStringLiteral("Passes to go / improvements:"));
+  for (QLabel* label :
+       {heading_label_, yield_label_, layouts_label_, passes_caption_, passes_label_}) {
     label->show();
   }
 }
@@ -297,21 +323,32 @@ void ProgressWindow::ShowFigures(const ProgressFigures& figures) {
   yield_label_->setText(QString::fromStdString(figures.yield));
   layouts_label_->setText(QString::fromStdString(figures.layouts));
   // A stop asked for stays on the label until the run has ended.
-  if (!figures.message.empty() && !stop_requested_) message_label_->setText(Text(figures.message));
+  if (!figures.message.empty() && !stop_requested_) ShowMessage(Text(figures.message));
 }
 
 void ProgressWindow::FinishRun() {
   worker_.join();
   state_ = State::kFinished;
   QString message = QString::fromStdString(result_.message);
+  if (deep_seconds_ && standard_best_ && !result_.best.Empty()) {
+    message += QStringLiteral("\n") + QString::fromStdString(ComparedWithStandard(
+                                          *standard_best_, PassStats(result_.best), deep_objective_,
+                                          run_job_->settings.coil_mode));
+  }
   if (const auto error = StoreRunResult(job_, result_)) {
     message += QStringLiteral("\n") + QString::fromLocal8Bit(error->c_str());
   }
   QApplication::beep();
   progress_bar_->hide();
+  passes_caption_->hide();
   passes_label_->hide();
   percent_label_->hide();
-  message_label_->setText(message);
+  ShowMessage(message);
+  if (deep_figures_ && result_.end != OptimizationEnd::kRefused) {
+    search_label_->setText(Text(DeepFiguresText(*deep_figures_)));
+    search_label_->show();
+    adjustSize();
+  }
   command_->setText(QStringLiteral("OK"));
   command_->setFocus();
   if (close_when_finished_) accept();

@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "core/deep/deep_optimization.h"
 #include "core/engine2d/optimization.h"
 #include "core/engine2d/progress.h"
 #include "core/job/job.h"
@@ -22,7 +23,9 @@ namespace lumora {
 // as it is shown and follows it pass by pass, so the window never freezes. Its button "cmd"
 // reads "Stop" during the run (the run then ends at the end of the current pass) and "OK"
 // afterwards, which closes it. When the run ends the job takes its result: the working dia.tlf
-// and the pass a stopped run continues from.
+// and the pass a stopped run continues from. The number beside the percentage has its caption
+// ("Passes to go / improvements:", in a deep run "Search steps:"), and the end of a deep run says
+// how its result compares with the standard one.
 class ProgressWindow : public QDialog {
   Q_OBJECT
 
@@ -59,6 +62,8 @@ class ProgressWindow : public QDialog {
   void RunStandard(const OptimizationSettings& settings);
   void RunDeep(const OptimizationSettings& settings);
   void CommandClicked();
+  // Puts a text on the message label, the window growing to show all of it.
+  void ShowMessage(const QString& text);
   void ShowStart(const ProgressStart& start);
   void ShowFigures(const ProgressFigures& figures);
   void ShowLatestFigures();
@@ -76,17 +81,24 @@ class ProgressWindow : public QDialog {
   std::mutex figures_mutex_;
   std::optional<ProgressFigures> latest_figures_;  // guarded by figures_mutex_
   OptimizationResult result_;                      // the worker's until it is joined
+  std::optional<DeepFigures> deep_figures_;        // the same; a deep run's
   State state_ = State::kReady;
   bool started_ = false;
   bool close_when_finished_ = false;
   std::optional<double> deep_seconds_;
+  // Of a deep run, written by the worker until it is joined: the objective and the standard
+  // engine's result it started from, which its end compares with.
+  Objective deep_objective_ = Objective::kNone;
+  std::optional<PassStatistics> standard_best_;
 
   QProgressBar* progress_bar_;
   QPushButton* command_;
   QLabel* passes_label_;
+  QLabel* passes_caption_;
   std::array<QLabel*, 3> time_labels_{};  // TimeStLbl1 to TimeStLbl3
   QLabel* percent_label_;
   QLabel* message_label_;
+  QLabel* search_label_;  // what a deep search did, once it has ended
   QLabel* heading_label_;
   QLabel* yield_label_;
   QLabel* layouts_label_;

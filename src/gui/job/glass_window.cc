@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "core/base/number_text.h"
 #include "core/job/job_grids.h"
-#include "core/reports/number_text.h"
 #include "gui/tables/grid_widget.h"
 
 namespace lumora {

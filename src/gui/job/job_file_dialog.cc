@@ -5,53 +5,72 @@
 #include <QPointer>
 #include <QStringList>
 
+#include "core/job/file_filter.h"
+
 namespace lumora {
+namespace {
 
-QString QtFileFilter(const std::string& filter) {
-  const QStringList parts = QString::fromLatin1(filter).split(QLatin1Char('|'));
-  QStringList filters;
-  for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString description = parts[i].trimmed();
-    const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
-    if (pattern.isEmpty() || description == pattern) {
-      filters << (description.isEmpty() ? pattern : description);
-    } else if (description.contains(QLatin1Char('('))) {
-      filters << description;
-    } else {
-      filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
-    }
+// The description without the globs it shows in brackets, which the dialog writes anew from the
+// entry's own globs: globs written with commas would not be read as globs.
+QString DescriptionWithoutGlobs(const std::string& description) {
+  QString text = QString::fromLatin1(description);
+  const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+  if (text.endsWith(QLatin1Char(')')) && open >= 0 && text.indexOf(QLatin1Char('*'), open) >= 0) {
+    text = text.left(open).trimmed();
   }
-  filters.removeAll(QString());
-  return filters.join(QStringLiteral(";;"));
+  return text;
 }
 
-QString DefaultSuffix(const std::string& filter) {
-  const QStringList parts = QString::fromLatin1(filter).split(QLatin1Char('|'));
-  const QString pattern = parts.size() > 1 ? parts[1].trimmed() : parts[0].trimmed();
-  if (!pattern.startsWith(QStringLiteral("*."))) return {};
-  const QString suffix = pattern.mid(2);
-  if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char(' '))) return {};
-  return suffix;
+QStringList QtFilters(const std::string& filter) {
+  QStringList filters;
+  for (const FileFilterEntry& entry : ParseFileFilter(filter)) {
+    QStringList globs;
+    for (const std::string& glob : entry.patterns) globs << QString::fromLatin1(glob);
+    const QString description = DescriptionWithoutGlobs(entry.description);
+    const QString pattern = globs.join(QLatin1Char(' '));
+    filters << (description == pattern || description.isEmpty()
+                    ? pattern
+                    : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+  }
+  return filters;
 }
+
+}  // namespace
+
+QString QtFileFilter(const std::string& filter) { return QtFilters(filter).join(";;"); }
 
 FileDialog MakeJobFileDialog(QWidget* parent) {
   QPointer<QWidget> owner(parent);
   return [owner](const FileDialogRequest& request) -> std::optional<std::string> {
     QFileDialog dialog(owner, QString::fromLatin1(request.title));
-    dialog.setNameFilter(QtFileFilter(request.filter));
+    const QStringList filters = QtFilters(request.filter);
+    dialog.setNameFilters(filters);
     if (request.kind == FileDialogKind::kOpen) {
       dialog.setAcceptMode(QFileDialog::AcceptOpen);
       dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setFileMode(QFileDialog::AnyFile);
-      dialog.setDefaultSuffix(DefaultSuffix(request.filter));
+      // The extension of the filter in view, so that the question before replacing a file asks
+      // about the name that will be written.
+      const auto follow = [&dialog, &filters, &request](const QString& chosen) {
+        const qsizetype entry = filters.indexOf(chosen);
+        dialog.setDefaultSuffix(QString::fromLatin1(
+            entry < 0 ? std::string() : FilterExtension(request.filter, size_t(entry))));
+      };
+      follow(filters.value(0));
+      QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
     }
     if (!request.file_name.empty()) dialog.selectFile(QFile::decodeName(request.file_name.c_str()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
       return std::nullopt;
     }
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    std::string chosen = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    if (request.kind == FileDialogKind::kSave) {
+      const qsizetype entry = filters.indexOf(dialog.selectedNameFilter());
+      chosen = SaveNameWithExtension(chosen, request.filter, entry < 0 ? 0 : size_t(entry));
+    }
+    return chosen;
   };
 }
 

@@ -10,17 +10,14 @@ class QWidget;
 
 namespace lumora {
 
-// A filter of the File commands ("description|pattern" pairs joined by "|") in the file
-// dialog's syntax: "*.opt|*.opt" gives "*.opt", "SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt" gives
-// "SDR (*.sdr);;OPT (*.opt)", and a description without a pattern of its own gets one added.
+// A filter of the File commands in the file dialog's syntax: "*.opt|*.opt" gives "*.opt",
+// "SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt" gives "SDR (*.sdr);;OPT (*.opt)"; the globs in brackets
+// are always the entry's own, blank-separated.
 QString QtFileFilter(const std::string& filter);
-
-// The extension of the filter's first pattern ("opt" for "*.opt|*.opt"); empty when it has none.
-QString DefaultSuffix(const std::string& filter);
 
 // The shared open/save dialog over the parent window: the title, starting name and filter the
 // command asks for; open wants an existing file, save asks before replacing one and adds the
-// filter's extension to a name without one.
+// extension of the filter chosen to a name without one.
 FileDialog MakeJobFileDialog(QWidget* parent);
 
 }  // namespace lumora

@@ -12,14 +12,14 @@
 #include <filesystem>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
 #include "core/job/mirror_conversion.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/job/list_import_dialog.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
@@ -136,7 +136,7 @@ void JobGridWindow::LoadFromJob(const Job& job) {
   if (kind_ == JobGridKind::kBasic) KeepOneRow(grid);
   // A cell the unit locks would take no keys: start in the first column of the unit instead.
   if (kind_ != JobGridKind::kBasic && IsColumnLockedByUnit(job.settings.unit, grid.col)) {
-    grid.col = grid.col_sel = job.settings.unit == Unit::kIn ? sheet_col::kL1Inch : sheet_col::kL1;
+    grid.col = grid.col_sel = job.settings.unit == Unit::kIn ? size_col::kL1Inch : size_col::kL1;
   }
   grid_->SetGrid(std::move(grid));
   RefreshCaption();
@@ -202,13 +202,14 @@ void JobGridWindow::ContentsChanged() {
 
 bool JobGridWindow::ImportList(const std::string& path) {
   const ListKind kind = kind_ == JobGridKind::kGlass ? ListKind::kGlass : ListKind::kStock;
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) {
-    prompter().Ask({kApplicationTitle, "Could not read " + path, PromptIcon::kExclamation,
-                    PromptButtons::kOk, PromptAnswer::kOk});
+  const FileRead read = ReadFile(path, kListFileLimit);
+  const DelimitedText text = ReadDelimitedText(read.bytes.value_or(""));
+  const std::string fault = !read.bytes ? read.reason : text.error;
+  if (!fault.empty()) {
+    prompter().Ask({kApplicationTitle, "Could not read " + path + ": " + fault,
+                    PromptIcon::kExclamation, PromptButtons::kOk, PromptAnswer::kOk});
     return false;
   }
-  const DelimitedText text = ReadDelimitedText(*bytes);
   Grid& grid = grid_->grid();
   const std::vector<std::string> headers = DataHeaders(grid);
   ListImportDialog dialog(text, kind, headers, GuessMapping(text, kind, job().settings.unit), this);

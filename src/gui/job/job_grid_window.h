@@ -6,10 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "core/base/prompter.h"
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 #include "gui/job/job_view.h"
 
 class QKeyEvent;

@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/file_routines.h"
 #include "core/layouts/edit_exchange.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 #include "render/layout_render.h"
 
 namespace lumora {
@@ -29,7 +30,8 @@ AddNewDialog::AddNewDialog(const std::string& list_path, Prompter& prompter, QWi
   header->setFont(fixed);
   list_->setObjectName(QStringLiteral("Lst"));
   list_->setFont(fixed);
-  for (const std::string& line : AddNewLines(ReadFileBytes(list_path).value_or(""))) {
+  for (const std::string& line :
+       AddNewLines(ReadFileBytes(list_path, kTableFileLimit).value_or(""))) {
     list_->addItem(QString::fromLatin1(line));
   }
   connect(list_, &QListWidget::itemDoubleClicked, this, &AddNewDialog::Next);

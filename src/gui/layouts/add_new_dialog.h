@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 class QListWidget;
 class QPushButton;

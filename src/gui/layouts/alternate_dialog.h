@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "core/base/workspace.h"
 #include "core/layouts/alternate_arrangement.h"
-#include "core/shell/workspace.h"
 
 namespace lumora {
 

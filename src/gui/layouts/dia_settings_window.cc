@@ -9,8 +9,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
-#include "core/reports/number_text.h"
 #include "gui/shell/help.h"
 
 namespace lumora {

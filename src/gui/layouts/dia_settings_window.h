@@ -4,10 +4,10 @@
 #include <QDialog>
 #include <array>
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/cuts/cut_settings.h"
 #include "core/layouts/dia_settings.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 
 class QCheckBox;
 class QComboBox;

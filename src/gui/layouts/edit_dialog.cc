@@ -7,8 +7,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "gui/shell/help.h"
 #include "gui/tables/grid_widget.h"
 

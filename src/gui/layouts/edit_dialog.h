@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <array>
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/layouts/edit_form.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 
 class QLabel;
 class QPushButton;

@@ -11,6 +11,8 @@
 #include <QToolTip>
 #include <utility>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/engine2d/result_files.h"
 #include "core/layouts/alternate_arrangement.h"
 #include "core/layouts/edit_exchange.h"
@@ -18,8 +20,6 @@
 #include "core/layouts/layout_edit.h"
 #include "core/layouts/layout_hit.h"
 #include "core/layouts/layout_scale.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/layouts/add_new_dialog.h"
 #include "gui/layouts/alternate_dialog.h"
 #include "gui/layouts/edit_dialog.h"
@@ -183,6 +183,8 @@ bool LayoutEditing::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
   }
   const auto* mouse = static_cast<QMouseEvent*>(event);
+  // A pan is the picture's own.
+  if (event->type() == QEvent::MouseButtonPress && picture->PansWith(*mouse)) return false;
   const std::optional<QPointF> at = Millimetres(*layouts, mouse->position());
   if (!at) return QObject::eventFilter(watched, event);
   const int layout_no = picture->layout_no();

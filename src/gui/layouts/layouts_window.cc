@@ -1,28 +1,33 @@
 #include "gui/layouts/layouts_window.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
+#include <cmath>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/cuts/cut_list.h"
 #include "core/exports/layouts_dxf.h"
-#include "core/layouts/layout_print.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layout_print.h"
 #include "core/reports/report_section.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/tables/table_file.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
 #include "gui/shell/print_preview.h"
@@ -31,9 +36,12 @@ namespace lumora {
 namespace {
 
 constexpr int kMargin = 4;
-// The text box keeps room for the report's columns beside or below the picture.
+// The text box keeps room for the report's columns beside or below the picture, and takes no
+// more than its share of the window until the user drags the split.
 constexpr int kSectionMinWidth = 300;
 constexpr int kSectionMinHeight = 140;
+constexpr double kSectionMaxShare = 0.45;
+constexpr double kSectionBelowShare = 0.3;
 
 struct ToolButton {
   int index;
@@ -75,12 +83,37 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
       toolbar_(new QToolBar(this)),
       chooser_(new QComboBox(this)),
       splitter_(new QSplitter(this)),
-      pane_(new QWidget(splitter_)),
-      picture_(new LayoutPicture(pane_)),
+      picture_(new LayoutPicture(splitter_)),
+      across_(new QScrollBar(Qt::Horizontal, picture_)),
+      down_(new QScrollBar(Qt::Vertical, picture_)),
       section_(new QTextEdit(splitter_)) {
   setObjectName(QStringLiteral("DiaView"));
   setWindowTitle(QStringLiteral("Layouts"));
   BuildToolBar();
+
+  // A toolbar wider than the window keeps what does not fit in its overflow menu; the chooser
+  // stays in view beside it.
+  toolbar_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  chooser_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  auto* top = new QHBoxLayout;
+  top->setSpacing(kMargin * 2);
+  top->addWidget(toolbar_);
+  top->addWidget(chooser_);
+  top->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  layout->setSpacing(kMargin);
+  layout->addLayout(top);
+  layout->addWidget(splitter_, 1);
+  across_->setObjectName(QStringLiteral("picAcross"));
+  down_->setObjectName(QStringLiteral("picDown"));
+  across_->hide();
+  down_->hide();
+  connect(picture_, &LayoutPicture::ViewChanged, this, &LayoutsWindow::ShowScrollBars);
+  for (QScrollBar* bar : {across_, down_}) {
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this] { picture_->ScrollTo(QPointF(across_->value(), down_->value())); });
+  }
 
   chooser_->setObjectName(QStringLiteral("cmb"));
   chooser_->setMinimumContentsLength(9);
@@ -89,7 +122,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
     chooser_->addItem(QStringLiteral("%1 / %2").arg(n).arg(count));
   }
   splitter_->setChildrenCollapsible(false);
-  pane_->installEventFilter(this);
+  splitter_->installEventFilter(this);
   connect(splitter_, &QSplitter::splitterMoved, this, [this] { user_split_ = true; });
   section_->setObjectName(QStringLiteral("txt"));
   section_->setReadOnly(true);
@@ -105,8 +138,10 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
   chooser_->setCurrentIndex(-1);
   if (count > 0) chooser_->setCurrentIndex(0);
   setFocusProxy(chooser_);
-  resize(900, 640);
+  resize(sizeHint());
 }
+
+QSize LayoutsWindow::sizeHint() const { return QSize(900, 600); }
 
 void LayoutsWindow::BuildToolBar() {
   toolbar_->setObjectName(QStringLiteral("TB"));
@@ -148,8 +183,9 @@ void LayoutsWindow::BuildToolBar() {
   export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
   export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
   export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));
+  export_dxf_->setEnabled(static_cast<bool>(context_.export_dxf));
   connect(export_dxf_, &QAction::triggered, this, [this] {
-    ExportDxfWithDialog();
+    if (context_.export_dxf) context_.export_dxf(*this);
     chooser_->setFocus();
   });
   Button(1)->setCheckable(true);
@@ -223,7 +259,8 @@ void LayoutsWindow::ToggleStretch() {
 }
 
 std::string LayoutsWindow::ReportBytes() const {
-  return ReadFileBytes(WorkingReportPaths(context_.job.workspace).report).value_or("");
+  return ReadFileBytes(WorkingReportPaths(context_.job.workspace).report, kTableFileLimit)
+      .value_or("");
 }
 
 void LayoutsWindow::ShowSection() {
@@ -256,7 +293,6 @@ void LayoutsWindow::ShowSection() {
     break;
   }
 }
-
 
 bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
   LayoutPrintJob job;
@@ -312,35 +348,45 @@ bool LayoutsWindow::ExportDxf(const std::string& path) {
   return false;
 }
 
-void LayoutsWindow::ExportDxfWithDialog() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export DXF"), QString(),
-                                                    QStringLiteral("DXF drawings (*.dxf)"));
-  if (!path.isEmpty()) (void)ExportDxf(path.toStdString());
+void LayoutsWindow::ShowScrollBars() {
+  const QSizeF whole = picture_->ScrollSize();
+  const QPointF at = picture_->ScrollOffset();
+  const auto show = [](QScrollBar* bar, double extent, double page, double value) {
+    const QSignalBlocker quiet(bar);
+    const int range = static_cast<int>(std::lround(std::max(0.0, extent - page)));
+    bar->setRange(0, range);
+    bar->setPageStep(std::max(1, static_cast<int>(page)));
+    bar->setSingleStep(std::max(1, static_cast<int>(page / 10)));
+    bar->setValue(static_cast<int>(std::lround(value)));
+    bar->setVisible(range > 0);
+  };
+  show(across_, whole.width(), picture_->width(), at.x());
+  show(down_, whole.height(), picture_->height(), at.y());
+  // Over the picture's edges, so that showing them does not change the view.
+  const int thick = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int width = picture_->width();
+  const int height = picture_->height();
+  across_->setGeometry(0, height - thick, width - (down_->isVisible() ? thick : 0), thick);
+  down_->setGeometry(width - thick, 0, thick, height - (across_->isVisible() ? thick : 0));
 }
 
-void LayoutsWindow::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  const QSize bar = toolbar_->sizeHint();
-  const QSize list = chooser_->sizeHint();
-  const int row = std::max(bar.height(), list.height());
-  toolbar_->setGeometry(kMargin, kMargin, bar.width(), row);
-  chooser_->setGeometry(kMargin * 3 + bar.width(), kMargin + (row - list.height()) / 2,
-                        list.width(), list.height());
-
-  const QRect body(kMargin, kMargin * 2 + row, std::max(1, width() - 2 * kMargin),
-                   std::max(1, height() - row - 3 * kMargin));
-  splitter_->setGeometry(body);
-  // The section takes what the square picture leaves, beside the picture when the window is wide
-  // and below it when it is tall, until the user drags the split.
+void LayoutsWindow::SplitAsOpened() {
+  // Beside the picture when the window is wide, below it when it is tall; the section as wide as
+  // its lines (within its share), the picture the rest.
+  const QSize body = splitter_->size();
   const bool beside = body.width() - kSectionMinWidth >= body.height() * 3 / 4;
   const Qt::Orientation orientation = beside ? Qt::Horizontal : Qt::Vertical;
   if (orientation != splitter_->orientation()) user_split_ = false;
   splitter_->setOrientation(orientation);
   if (user_split_) return;
-  const int along = beside ? body.width() : body.height();
-  const int side = beside ? std::min(body.height(), body.width() - kSectionMinWidth)
-                          : std::min(body.width(), body.height() - kSectionMinHeight);
-  splitter_->setSizes({std::max(1, side), std::max(1, along - side - splitter_->handleWidth())});
+  const int along = (beside ? body.width() : body.height()) - splitter_->handleWidth();
+  const int lines = static_cast<int>(std::ceil(section_->document()->idealWidth())) +
+                    section_->verticalScrollBar()->sizeHint().width() + 2 * section_->frameWidth();
+  const int section =
+      beside ? std::clamp(lines, kSectionMinWidth,
+                          std::max(kSectionMinWidth, static_cast<int>(along * kSectionMaxShare)))
+             : std::max(kSectionMinHeight, static_cast<int>(along * kSectionBelowShare));
+  splitter_->setSizes({std::max(1, along - section), section});
 }
 
 void LayoutsWindow::showEvent(QShowEvent* event) {
@@ -356,11 +402,8 @@ void LayoutsWindow::showEvent(QShowEvent* event) {
 }
 
 bool LayoutsWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The picture stays square, so that millimetres are square on screen.
-  if (watched == pane_ && event->type() == QEvent::Resize) {
-    const int side = std::max(1, std::min(pane_->width(), pane_->height()));
-    picture_->setGeometry(0, 0, side, side);
-  }
+  if (watched == splitter_ && event->type() == QEvent::Resize) SplitAsOpened();
+
   if ((watched == section_ || watched == section_->viewport()) &&
       event->type() == QEvent::FocusIn) {
     chooser_->setFocus();

@@ -6,15 +6,16 @@
 #include <array>
 #include <functional>
 
+#include "core/base/prompter.h"
 #include "core/cuts/cut_settings.h"
 #include "core/job/job.h"
 #include "core/layouts/dia_settings.h"
-#include "core/layouts/layouts_load.h"
-#include "core/shell/prompter.h"
+#include "core/reports/layouts_load.h"
 #include "render/layout_render.h"
 
 class QAction;
 class QComboBox;
+class QScrollBar;
 class QPrinter;
 class QSplitter;
 class QTextEdit;
@@ -36,8 +37,10 @@ struct LayoutsWindowContext {
   std::function<void(LayoutsWindow&)> print_labels;
   std::function<void(LayoutsWindow&)> edit_layout;
   std::function<void(LayoutsWindow&)> alternate_arrangement;
-  // "Labels Preview" shows the printed labels; without it the button is disabled.
+  // "Labels Preview" shows the printed labels and "Export DXF..." asks for the file and exports;
+  // a button without its command is disabled.
   std::function<void(LayoutsWindow&)> preview_labels;
+  std::function<void(LayoutsWindow&)> export_dxf;
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
@@ -45,8 +48,9 @@ struct LayoutsWindowContext {
 // from a zoom, "Preview" "TBPreview" of every layout's page, "Labels Preview" "TBLabelsPreview"
 // and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the user may drag,
 // the layout's report section in "txt", followed by the layout's cut list when "Cut order" is
-// on. + and - zoom the picture about the pointer. Opening it loads the result and writes the
-// balance and scrap table and the report, as the other result windows read them.
+// on. + and - zoom the picture about the pointer; a zoomed picture scrolls and pans. Opening it
+// loads the result and writes the balance and scrap table and the report, as the other result
+// windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 
@@ -76,11 +80,10 @@ class LayoutsWindow : public QWidget {
   void ZoomByKey(float factor);
   // Writes every layout as one DXF drawing; a failure is told. Answers whether it was written.
   bool ExportDxf(const std::string& path);
-  // "Export DXF...": asks for the file, then exports.
-  void ExportDxfWithDialog();
+
+  QSize sizeHint() const override;
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -92,6 +95,9 @@ class LayoutsWindow : public QWidget {
   void Redraw();
   void ShowSection();
   void RunButton(int index);
+  void ShowScrollBars();
+  // The split between picture and section as the window opens, until the user drags it.
+  void SplitAsOpened();
   std::string ReportBytes() const;
 
   LayoutsWindowContext context_;
@@ -109,8 +115,9 @@ class LayoutsWindow : public QWidget {
   QAction* export_dxf_;
   QComboBox* chooser_;
   QSplitter* splitter_;
-  QWidget* pane_;
   LayoutPicture* picture_;
+  QScrollBar* across_;
+  QScrollBar* down_;
   QTextEdit* section_;
 };
 

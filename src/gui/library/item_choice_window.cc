@@ -4,8 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/file_routines.h"
 #include "core/library/library_files.h"
-#include "core/tables/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 
@@ -18,7 +19,8 @@ ItemChoiceWindow::ItemChoiceWindow(const Workspace& workspace, QWidget* parent)
   list_->setObjectName(QStringLiteral("Lst"));
   select_->setObjectName(QStringLiteral("cmd"));
   select_->setDefault(true);
-  const std::string entries = ReadFileBytes(workspace.SettingsFile(kChoiceListFile)).value_or("");
+  const std::string entries =
+      ReadFileBytes(workspace.SettingsFile(kChoiceListFile), kTableFileLimit).value_or("");
   for (const std::string& entry : ReadChoiceList(entries)) {
     list_->addItem(QString::fromLatin1(entry.data(), static_cast<qsizetype>(entry.size())));
   }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/shell/workspace.h"
+#include "core/base/workspace.h"
 
 class QListWidget;
 class QPushButton;

@@ -3,9 +3,9 @@
 
 #include <QWidget>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
 #include "core/library/balance_export.h"
-#include "core/shell/prompter.h"
 #include "core/tables/grid.h"
 
 namespace lumora {

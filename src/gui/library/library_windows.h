@@ -6,8 +6,8 @@
 #include <functional>
 #include <string_view>
 
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/tables/grid.h"
 
 class QPushButton;

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/number_text.h"
 #include "core/job/job_messages.h"
 #include "core/library/library_files.h"
 #include "core/library/product_library.h"
 #include "core/library/product_loading.h"
-#include "core/reports/number_text.h"
 #include "core/tables/table_file.h"
 #include "gui/library/item_choice_window.h"
 #include "gui/tables/grid_widget.h"

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 
 class QPushButton;
 

@@ -9,20 +9,45 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
-#include "core/layouts/layout_print.h"
-#include "core/layouts/layouts_load.h"
 #include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/reports/layout_print.h"
+#include "core/reports/layouts_load.h"
 #include "gui/shell/help.h"
+#include "gui/tables/grid_widget.h"
 #include "render/coded_label_print.h"
 #include "render/label_print.h"
 
 namespace lumora {
 namespace {
+
+// What each column of lbl.def means to the printing of the labels.
+constexpr std::pair<std::string_view, const char*> kColumnTips[] = {
+    {"ROWS", "Rows of labels on a page"},
+    {"COLS", "Labels side by side in a row"},
+    {"HS",
+     "Horizontal start: the character column where the first label of a row begins (1 is "
+     "the left edge)"},
+    {"HP", "Horizontal pitch: characters from the start of one label to the start of the next"},
+    {"VS", "Vertical start: empty lines at the top of every page"},
+    {"VP", "Vertical pitch: empty lines after every row of labels"},
+};
+
+std::vector<QString> ColumnTips(const Grid& grid) {
+  std::vector<QString> tips;
+  for (int c = 0; c < grid.Cols(); ++c) {
+    QString tip;
+    for (const auto& [heading, text] : kColumnTips) {
+      if (grid.Text(0, c) == heading) tip = QString::fromLatin1(text);
+    }
+    tips.push_back(tip);
+  }
+  return tips;
+}
 
 void TellRefusal(Prompter& prompter, const std::string& text) {
   prompter.Ask({.title = kApplicationTitle,
@@ -38,6 +63,7 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
     : SettingsRowWindow(QStringLiteral("Define Labels"), LoadLabelsGrid(workspace), prompter,
                         parent) {
   setObjectName(QStringLiteral("LABELS"));
+  grid_widget()->SetHeaderToolTips(ColumnTips(grid_widget()->grid()));
   apply_button()->setText(QStringLiteral("Close"));
   apply_button()->setObjectName(QStringLiteral("cmdClose"));
 

@@ -1,10 +1,10 @@
 #ifndef LUMORA_GUI_REPORTS_LABELS_WINDOW_H_
 #define LUMORA_GUI_REPORTS_LABELS_WINDOW_H_
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/job/job.h"
 #include "core/layouts/loaded_result.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 #include "gui/job/settings_windows.h"
 
 class QPrinter;
@@ -12,7 +12,8 @@ class QWidget;
 
 namespace lumora {
 
-// "Define Labels": lbl.def's one row (ROWS, COLS, HS, HP, VS, VP) in the grid "FG"; "Close"
+// "Define Labels": lbl.def's one row (ROWS, COLS, HS, HP, VS, VP, each heading with a tool tip
+// that tells what it sets) in the grid "FG"; "Close"
 // ("cmdClose") stores lbl.def and closes the window, closing it otherwise leaves the file as it
 // was. F1 opens the labels page of the manual. Object name "LABELS". Beside lbl.def it shows and,
 // on "Close", stores lblcode.set: "Layout and position" ("chkLayoutPosition") and the code

@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/base/file_routines.h"
 #include "core/reports/report.h"
 #include "core/reports/report_rows.h"
-#include "core/tables/file_routines.h"
 #include "core/tables/table_file.h"
-#include "render/layout_render.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
+#include "render/layout_render.h"
 
 namespace lumora {
 namespace {
@@ -31,7 +31,7 @@ Grid ReportGrid(const Workspace& workspace) {
   heading.resize(kReportColumnWidth, ' ');
   ApplyFormatString(grid, "<Sr No|<" + heading);
   grid.tag = workspace.WorkingFile(kReportGridFileName);
-  LoadTableFromBytes(grid, ReadFileBytes(workspace.WorkingFile(kReportFileName)));
+  LoadTableFromBytes(grid, ReadFileBytes(workspace.WorkingFile(kReportFileName), kTableFileLimit));
   RenumberRows(grid);
   return grid;
 }

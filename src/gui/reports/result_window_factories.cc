@@ -1,5 +1,6 @@
 #include "gui/reports/result_window_factories.h"
 
+#include "core/job/file_filter.h"
 #include "gui/layouts/layout_editing.h"
 #include "gui/layouts/layouts_window.h"
 #include "gui/library/library_export.h"
@@ -30,7 +31,7 @@ QWidget* WithExportButton(QWidget* content, MainWindow& window, ExportPart part)
 
 void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
-    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}};
+    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}, {}};
     context.show_totals = [&window](const StatusTexts& totals) {
       window.SetStatusText(1, QString::fromStdString(totals.yield));
       window.SetStatusText(2, QString::fromStdString(totals.layouts));
@@ -43,6 +44,13 @@ void AddResultWindows(MainWindowSetup& setup) {
       ShowPrintPreview(&layouts, QStringLiteral("Print Preview"), [&](QPrinter& printer) {
         (void)PrintLabels(printer, layouts.view().result, window.job(), window.prompter());
       });
+    };
+    context.export_dxf = [&window](LayoutsWindow& layouts) {
+      constexpr const char* kFilter = "DXF drawings (*.dxf)|*.dxf";
+      const std::optional<std::string> path =
+          window.file_dialog()({FileDialogKind::kSave, "Export DXF",
+                                SuggestedSaveName(window.job().file_name, kFilter), kFilter});
+      if (path && layouts.ExportDxf(*path)) window.ShowWritten(*path);
     };
     return OpenEditableLayoutsWindow(window, std::move(context));
   };

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/version.h"
+#include "core/base/version.h"
 #include "gui/shell/shell_colours.h"
 
 namespace lumora {

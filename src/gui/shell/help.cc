@@ -10,13 +10,14 @@
 
 #include "core/shell/help_pages.h"
 #include "core/shell/installed_data.h"
+#include "gui/shell/manual_window.h"
 
 namespace lumora {
 namespace {
 
 void OpenPage(const QString& data_folder, std::string_view page) {
   const QUrl url = HelpUrl(data_folder, page);
-  if (!url.isEmpty()) QDesktopServices::openUrl(url);
+  if (!url.isEmpty() && !QDesktopServices::openUrl(url)) ManualWindow::ShowPage(url);
 }
 
 }  // namespace

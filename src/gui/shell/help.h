@@ -23,7 +23,8 @@ QUrl HelpUrl(const QString& data_folder, std::string_view page);
 std::string_view HelpPageForWindow(const QWidget* window);
 
 // Opens the page for a window (the window in front when null) with the desktop's browser,
-// without waiting; failures are not told.
+// without waiting; failures are not told. A desktop without a browser gets the page in the
+// program's own viewer, which says where the manual is.
 void OpenHelpFile(const QString& data_folder, const QWidget* window = nullptr);
 // Opens the page of a numbered help topic (the layout edit dialogs' 38 and 39).
 void OpenHelpTopic(const QString& data_folder, int topic);

@@ -10,7 +10,8 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "core/version.h"
+#include "core/base/version.h"
+#include "core/job/file_filter.h"
 #include "gui/job/job_grid_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/window_menu.h"
@@ -37,14 +38,17 @@ void Tell(MainWindow& window, const std::string& text) {
 }  // namespace
 
 void ExportJobWithDialog(MainWindow& window, const std::vector<ExportPart>& parts) {
+  constexpr const char* kFilter =
+      "Excel Workbook (*.xlsx)|*.xlsx|CSV (Comma delimited) (*.csv)|*.csv";
   window.StoreJobViews();
   const std::optional<std::string> path =
-      window.file_dialog()({FileDialogKind::kSave, "Export", "",
-                            "Excel Workbook (*.xlsx)|*.xlsx|CSV (Comma delimited) (*.csv)|*.csv"});
+      window.file_dialog()({FileDialogKind::kSave, "Export",
+                            SuggestedSaveName(window.job().file_name, kFilter), kFilter});
   if (!path) return;
   const JobExport tables = BuildJobExport(window.job(), parts);
   if (!tables.error.empty()) return Tell(window, tables.error);
-  if (const auto error = WriteExportFile(tables.tables, *path)) Tell(window, *error);
+  if (const auto error = WriteExportFile(tables.tables, *path)) return Tell(window, *error);
+  window.ShowWritten(*path);
 }
 
 JobExchange::JobExchange(MainWindow& window) : QObject(&window), window_(window) {

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <vector>
 
-#include "core/reports/job_export.h"
+#include "core/exports/job_export.h"
 
 namespace lumora {
 

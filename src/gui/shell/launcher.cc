@@ -12,8 +12,8 @@
 #include <QWindow>
 #include <functional>
 
-#include "core/tables/file_routines.h"
-#include "core/version.h"
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/job/job_window_factories.h"
 #include "gui/library/library_windows.h"

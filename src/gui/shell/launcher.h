@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "core/base/prompter.h"
+#include "core/base/workspace.h"
 #include "core/job/file_commands.h"
 #include "core/job/program_settings.h"
-#include "core/shell/prompter.h"
-#include "core/shell/workspace.h"
 
 class QScreen;
 

@@ -4,27 +4,31 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 #include <optional>
 
+#include "core/base/file_routines.h"
+#include "core/base/version.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/result_files.h"
+#include "core/job/file_filter.h"
 #include "core/job/job_messages.h"
-#include "core/layouts/layouts_load.h"
 #include "core/layouts/loaded_result.h"
+#include "core/reports/layouts_load.h"
 #include "core/tables/column_dictionary.h"
-#include "core/tables/file_routines.h"
-#include "core/version.h"
 #include "gui/job/job_file_dialog.h"
 #include "gui/job/job_view.h"
 #include "gui/layouts/layouts_window.h"
+#include "gui/reports/labels_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/job_exchange.h"
@@ -115,7 +119,8 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     own_prompter_ = std::make_unique<MessageBoxPrompter>(this);
     prompter_ = own_prompter_.get();
   }
-  if (!file_dialog_) file_dialog_ = MakeJobFileDialog(this);
+  file_dialog_ =
+      WithSaveExtensions(file_dialog_ ? std::move(file_dialog_) : MakeJobFileDialog(this));
   mdi_area_->setObjectName(QStringLiteral("mdi"));
   setCentralWidget(mdi_area_);
   BuildMenus();
@@ -138,10 +143,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
   RefreshFromJob();
   if (opened) {
     // The views of a job named on the command line come once the window is on the screen.
-    QTimer::singleShot(0, this, [this] {
-      ShowView(ChildWindow::kLayouts);
-      ShowView(ChildWindow::kReport);
-    });
+    QTimer::singleShot(0, this, &MainWindow::ShowOpenedJob);
   }
 }
 
@@ -274,6 +276,11 @@ void MainWindow::ShowResultStatus() {
   SetStatusText(3, QString::fromStdString(result.status.profit));
 }
 
+void MainWindow::ShowWritten(const std::string& path) {
+  constexpr int kShownMs = 15000;
+  statusBar()->showMessage(QStringLiteral("Written: ") + QFile::decodeName(path.c_str()), kShownMs);
+}
+
 void MainWindow::SetStatusText(int panel, const QString& text) {
   if (panel >= 1 && panel <= static_cast<int>(status_panels_.size())) {
     status_panels_[panel - 1]->setText(text);
@@ -338,21 +345,25 @@ void MainWindow::OpenJobWith(const FileDialog& dialog) {
   const bool opened = FileOpen(job_, prompter(), dialog);
   if (opened) CloseResultViews();
   RefreshFromJob();
-  if (opened) {
-    ShowView(ChildWindow::kLayouts);
-    ShowView(ChildWindow::kReport);
-  }
+  if (opened) ShowOpenedJob();
+}
+
+void MainWindow::ShowOpenedJob() {
+  // The figures of the job just opened, or "= NA"; a job without layouts is told so once.
+  ShowResultStatus();
+  ShowView(ChildWindow::kLayouts);
+  if (FindChildWindow(ChildWindow::kLayouts) != nullptr) ShowView(ChildWindow::kReport);
 }
 
 void MainWindow::FileSaveCommand() {
   StoreJobViews();
-  FileSave(job_, prompter(), file_dialog_);
+  if (FileSave(job_, prompter(), file_dialog_)) ShowWritten(job_.file_name);
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
 }
 
 void MainWindow::FileSaveAsCommand() {
   StoreJobViews();
-  FileSaveAs(job_, prompter(), file_dialog_);
+  if (FileSaveAs(job_, prompter(), file_dialog_)) ShowWritten(job_.file_name);
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
 }
 
@@ -388,7 +399,7 @@ void MainWindow::StartOptimizationCommand() {
     QTimer::singleShot(0, this, [this] { close(); });
     return;
   }
-  FileSaveAs(job_, prompter(), file_dialog_);
+  if (FileSaveAs(job_, prompter(), file_dialog_)) ShowWritten(job_.file_name);
   setWindowTitle(QString::fromStdString(JobCaption(job_)));
   ShowView(ChildWindow::kLayouts);
   ShowView(ChildWindow::kReport);
@@ -437,6 +448,11 @@ void MainWindow::UnitConversionTool() {
 
 void MainWindow::ChangeUnitToInch() { ChangeUnit(Unit::kIn); }
 void MainWindow::ChangeUnitToMM() { ChangeUnit(Unit::kMm); }
+
+void MainWindow::DefineLabels() {
+  LabelsWindow window(job_.workspace, prompter(), this);
+  window.exec();
+}
 
 void MainWindow::ChangeUnit(Unit unit) {
   ShowUnitPair(unit);

@@ -11,12 +11,12 @@
 #include <optional>
 #include <string>
 
+#include "core/base/prompter.h"
+#include "core/base/unit_and_orn.h"
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job.h"
 #include "core/job/job_check.h"
-#include "core/shell/prompter.h"
-#include "core/tables/unit_and_orn.h"
 
 class QAction;
 class QActionGroup;
@@ -103,6 +103,9 @@ class MainWindow : public QMainWindow {
   void SetStatusText(int panel, const QString& text);
   QString StatusText(int panel) const;
 
+  // Tells on the status bar, for a while, which file a command wrote.
+  void ShowWritten(const std::string& path);
+
   // Puts the figures of the job's result in dia.tlf on status panels 1 to 3 ("Overall Yield (%)
   // = 89.45" ...), or the "= NA" texts when there is no result to show.
   void ShowResultStatus();
@@ -135,6 +138,8 @@ class MainWindow : public QMainWindow {
   void FileNewCommand();
   void FileOpenCommand();
   void OpenJobWith(const FileDialog& dialog);
+  // After a job was opened: its status figures, then its Layouts and Report views.
+  void ShowOpenedJob();
   void FileSaveCommand();
   void FileSaveAsCommand();
   void FileSaveAsDefaultsCommand();
@@ -150,6 +155,8 @@ class MainWindow : public QMainWindow {
   void UnitConversionTool();
   void ChangeUnitToInch();
   void ChangeUnitToMM();
+  // "Define Labels..." while a job is open, as the launcher's Configure offers it.
+  void DefineLabels();
   void OpenHelp();
   void ShowAbout();
 

@@ -88,6 +88,8 @@ void MainWindow::BuildMenus() {
               &MainWindow::ChangeUnitToInch);
   AddMenuItem(tools, QStringLiteral("Change Unit to &MM"), Key(Qt::Key_F12),
               &MainWindow::ChangeUnitToMM);
+  tools->addSeparator();
+  AddMenuItem(tools, QStringLiteral("Define &Labels..."), {}, &MainWindow::DefineLabels);
 
   QMenu* help = add_menu(QStringLiteral("&Help"), QStringLiteral("Help"));
   AddMenuItem(help, QStringLiteral("&Lumora Help"), Key(Qt::Key_F1), &MainWindow::OpenHelp);

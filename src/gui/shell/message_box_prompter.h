@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 
 namespace lumora {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "core/base/version.h"
+#include "core/base/workspace.h"
 #include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
-#include "core/shell/workspace.h"
-#include "core/version.h"
 #include "gui/shell/launcher.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/toolbar_icons.h"

@@ -6,9 +6,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStringList>
+#include <algorithm>
 #include <cstdlib>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -40,7 +42,7 @@ void ChildWindowPlaces::FillMenu() {
   connect(tile, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
   QAction* cascade = menu_->addAction(QStringLiteral("&Cascade"));
   cascade->setObjectName(QStringLiteral("WindowCascade"));
-  connect(cascade, &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+  connect(cascade, &QAction::triggered, this, &ChildWindowPlaces::Cascade);
   const QList<QMdiSubWindow*> windows = area_->subWindowList();
   if (!windows.isEmpty()) menu_->addSeparator();
   for (QMdiSubWindow* window : windows) {
@@ -51,6 +53,22 @@ void ChildWindowPlaces::FillMenu() {
       window->showNormal();
       area_->setActiveSubWindow(window);
     });
+  }
+}
+
+void ChildWindowPlaces::Cascade() {
+  area_->cascadeSubWindows();
+  // Each window keeps the size it asks for, as far as the area has room for it below and to the
+  // right of its place in the cascade.
+  const QRect room = area_->viewport()->rect();
+  for (QMdiSubWindow* window : area_->subWindowList()) {
+    if (!window->isVisible() || window->isMinimized()) continue;
+    QRect place = window->geometry();
+    place.setWidth(
+        std::max(window->minimumWidth(), std::min(place.width(), room.right() - place.left())));
+    place.setHeight(
+        std::max(window->minimumHeight(), std::min(place.height(), room.bottom() - place.top())));
+    window->setGeometry(place);
   }
 }
 
@@ -88,7 +106,7 @@ bool ChildWindowPlaces::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChildWindowPlaces::Load() {
-  const std::optional<std::string> bytes = ReadFileBytes(places_file_);
+  const std::optional<std::string> bytes = ReadFileBytes(places_file_, kTableFileLimit);
   if (!bytes) return;
   for (const QString& line : QString::fromLatin1(*bytes).split(QLatin1Char('\n'))) {
     const QStringList fields = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -32,6 +32,8 @@ class ChildWindowPlaces : public QObject {
 
  private:
   void FillMenu();
+  // "Cascade": the windows one below the other at the size each asks for, within the area.
+  void Cascade();
   void Load();
   // Writes the places when a window moved or changed size since the last store.
   void Store();

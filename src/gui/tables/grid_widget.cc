@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "core/tables/grid_clipboard.h"
@@ -159,6 +161,22 @@ QRect GridWidget::CellRect(int row, int col) const {
                                horizontalScrollBar()->value();
   const int y = row == 0 ? 0 : row * row_height_ - verticalScrollBar()->value();
   return QRect(x, y, width, row_height_);
+}
+
+bool GridWidget::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const Hit hit = HitTest(help->pos());
+  const bool has_tip = hit.row == 0 && hit.col >= 0 &&
+                       hit.col < static_cast<int>(header_tips_.size()) &&
+                       !header_tips_[static_cast<size_t>(hit.col)].isEmpty();
+  if (has_tip) {
+    QToolTip::showText(help->globalPos(), header_tips_[static_cast<size_t>(hit.col)], viewport());
+  } else {
+    QToolTip::hideText();
+    event->ignore();
+  }
+  return true;
 }
 
 GridWidget::Hit GridWidget::HitTest(QPoint point) const {

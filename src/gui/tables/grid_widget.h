@@ -3,12 +3,13 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/shell/prompter.h"
+#include "core/base/prompter.h"
 #include "core/tables/grid.h"
 #include "core/tables/grid_keys.h"
 #include "core/tables/table_file.h"
@@ -71,6 +72,9 @@ class GridWidget : public QAbstractScrollArea {
   // keep the selection's colours.
   void SetRowStyle(std::function<GridRowStyle(int row)> style);
 
+  // Tool tips of the header cells, by column (an empty text or a column beyond them has none).
+  void SetHeaderToolTips(std::vector<QString> tips) { header_tips_ = std::move(tips); }
+
   // Makes a cell current and the selection that one cell.
   void SetCurrentCell(int row, int col);
   // Makes (row, col) current and selects up to (row_sel, col_sel).
@@ -108,6 +112,7 @@ class GridWidget : public QAbstractScrollArea {
   void ItemChoiceRequested(int row, int col);
 
  protected:
+  bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -145,6 +150,7 @@ class GridWidget : public QAbstractScrollArea {
   std::function<bool(const QKeyEvent&)> key_gate_;
   std::function<bool()> change_gate_;
   std::function<GridRowStyle(int row)> row_style_;
+  std::vector<QString> header_tips_;
   bool takes_new_rows_ = true;
   bool enter_navigation_ = true;
   bool dragging_ = false;

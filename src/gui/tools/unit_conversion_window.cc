@@ -12,7 +12,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/tables/file_routines.h"
+#include "core/base/file_routines.h"
+#include "core/tables/table_file.h"
 #include "core/tools/unit_conversion.h"
 #include "gui/shell/help.h"
 #include "gui/tables/grid_widget.h"
@@ -56,7 +57,8 @@ UnitConversionWindow::UnitConversionWindow(Workspace workspace, QWidget* parent)
   setWindowTitle(QStringLiteral("Unit Conversion Tool"));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  const UnitPair units = ReadUnitPair(ReadFileBytes(workspace_.SettingsFile(kUnitPairFileName)));
+  const UnitPair units =
+      ReadUnitPair(ReadFileBytes(workspace_.SettingsFile(kUnitPairFileName), kTableFileLimit));
   input_ = new QLineEdit(this);
   input_->setObjectName(QStringLiteral("txt"));
   output_ = new QLineEdit(this);

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "core/shell/workspace.h"
+#include "core/base/workspace.h"
 
 class QComboBox;
 class QLineEdit;

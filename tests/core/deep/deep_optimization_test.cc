@@ -3,17 +3,19 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
 
+#include "core/base/file_routines.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/engine_jobs.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
-#include "core/tables/file_routines.h"
+#include "core/job/job_sections.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -21,16 +23,25 @@ namespace {
 
 using testing::StartedExample;
 
-OptimizationResult RunDeep(const StartedExample& example, int64_t budget, int threads,
-                           const DeepCallbacks& callbacks = {}) {
+// A deep run with a budget whose result passes the validator, and none of whose results the
+// validator refused.
+DeepResult RunDeep(const EngineJob& job, float trim_allowance, int64_t budget, int threads,
+                   const DeepCallbacks& callbacks = {}) {
   DeepSettings settings;
   settings.budget = budget;
   settings.threads = threads;
-  settings.trim_allowance = example.trim_allowance();
-  const OptimizationResult result = RunDeepOptimization(example.Engine(), settings, callbacks);
-  EXPECT_THAT(ValidateResult(example.Engine(), example.trim_allowance(), result.best),
-              ::testing::IsEmpty());
-  return result;
+  settings.trim_allowance = trim_allowance;
+  DeepResult run = RunDeepOptimization(job, settings, callbacks);
+  if (!run.result.best.Empty()) {
+    EXPECT_THAT(ValidateResult(job, trim_allowance, run.result.best), ::testing::IsEmpty());
+  }
+  EXPECT_EQ(run.figures.rejected, 0);
+  return run;
+}
+
+OptimizationResult RunDeep(const StartedExample& example, int64_t budget, int threads,
+                           const DeepCallbacks& callbacks = {}) {
+  return RunDeep(example.Engine(), example.trim_allowance(), budget, threads, callbacks).result;
 }
 
 // The stock a result takes: sheet area, or coil length.
@@ -74,16 +85,73 @@ TEST(DeepOptimization, StopKeepsAValidResult) {
             std::pair(OptimizationEnd::kStopped, std::string(kDeepStoppedMessage)));
 }
 
-TEST(DeepOptimization, NamesTheGlassSizesNoStockHolds) {
-  const testing::HandJob job("99999", "0", {{"1000", "2000", "5"}},
-                             {{"500", "500", "3"}, {"1500", "2500", "1"}});
-  DeepSettings settings;
-  settings.budget = 4;
-  const OptimizationResult result = RunDeepOptimization(job.Engine(), settings);
-  EXPECT_TRUE(result.best.Empty());
-  EXPECT_EQ(result.message,
-            "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the "
-            "glass left fits no sheet left once margins and trim allowance are taken off.");
+// A job no stock can serve ends before the search makes a step, with the reason.
+TEST(DeepOptimization, AJobNoStockCanServeEndsAtOnceWithTheReason) {
+  struct Case {
+    testing::HandJob job;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"99999", "0", {{"1000", "2000", "5"}}, {{"500", "500", "3"}, {"1500", "2500", "1"}}},
+       "Optimization done.\nNo complete result: glass sizes never placed: 1500 x 2500; the glass "
+       "left fits no sheet left once margins and trim allowance are taken off."},
+      {{"99999", "0", {{"1000", "2000", "5"}}, {{"500", "500", "3"}}, "3000"},
+       "Optimization done.\nNo complete result: no glass piece could be placed; no layout for the "
+       "glass left keeps every balance side at least B (MM) 3000."},
+  };
+  for (const Case& c : cases) {
+    const DeepResult run = RunDeep(c.job.Engine(), 0.001f, 100000, 2);
+    SCOPED_TRACE(c.message);
+    EXPECT_EQ(std::tuple(run.result.best.Empty(), run.result.message, run.figures.steps),
+              std::tuple(true, c.message, 0));
+  }
+}
+
+// Pieces cut from N sheets of 3000 x 2000 by random guillotine cuts in two or three stages
+// (strips across, pieces along them, and in three stages some of those halved across again):
+// the search must take N sheets again.
+TEST(DeepOptimization, FindsTheSheetCountOfPiecesThatTileItExactly) {
+  struct Case {
+    int sheets;
+    int stages;
+    uint64_t seed;
+  };
+  for (const Case& c : {Case{2, 2, 1}, Case{3, 2, 2}, Case{2, 3, 1}}) {
+    uint64_t state = c.seed;
+    const auto draw = [&](int below) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      return static_cast<int>((state >> 33) % static_cast<uint64_t>(below));
+    };
+    // `parts` lengths of at least 200, multiples of 10, adding up to `length`.
+    const auto split = [&](int length, int parts) {
+      std::vector<int> at{0, length};
+      for (int p = 1; p < parts; ++p) at.push_back(200 + 10 * draw((length - 400) / 10 + 1));
+      std::sort(at.begin(), at.end());
+      at.erase(std::unique(at.begin(), at.end()), at.end());
+      std::vector<int> lengths;
+      for (size_t i = 1; i < at.size(); ++i) lengths.push_back(at[i] - at[i - 1]);
+      return lengths;
+    };
+    testing::Rows glass;
+    for (int sheet = 0; sheet < c.sheets; ++sheet) {
+      for (int height : split(2000, 3)) {
+        for (int width : split(3000, 2 + draw(3))) {
+          const bool halved = c.stages == 3 && height >= 400 && draw(2) == 1;
+          for (int piece : halved ? split(height, 2) : std::vector<int>{height}) {
+            glass.push_back({std::to_string(piece), std::to_string(width), "1"});
+          }
+        }
+      }
+    }
+    SCOPED_TRACE(std::to_string(glass.size()) + " pieces on " + std::to_string(c.sheets));
+    const testing::HandJob job("99999", "0", {{"2000", "3000", "99"}}, glass);
+    const DeepResult run = RunDeep(job.Engine(), 0.001f, 24, 2);
+    float sheets = 0;
+    for (const LayoutElement& element : run.result.best) {
+      if (element.kind == kStockFrame) sheets += element.repeat;
+    }
+    EXPECT_EQ(sheets, c.sheets);
+  }
 }
 
 TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
@@ -102,7 +170,7 @@ TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) 
     }
     EXPECT_EQ(ReadDeepSeconds(workspace), c.seconds);
     ASSERT_FALSE(WriteDeepSeconds(workspace, 120));
-    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set")), "\"120\"\r\n");
+    EXPECT_EQ(ReadFileBytes(workspace.SettingsFile("deep.set"), kJobFileLimit), "\"120\"\r\n");
     EXPECT_EQ(ReadDeepSeconds(workspace), 120);
   }
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/engine_builders.h"
 #include "core/engine2d/result_files.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {

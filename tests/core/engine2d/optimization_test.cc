@@ -173,6 +173,58 @@ TEST(Progress, FiguresAndTexts) {
             std::tuple(30, Objective::kMinimumLayouts, "Optimizing..."));
 }
 
+// The end of a deep run says whether it beat the standard result, by the objective's figure
+// first, and by how much.
+TEST(Progress, ADeepResultIsComparedWithTheStandardOne) {
+  using enum Objective;
+  const struct {
+    PassStatistics standard, result;
+    Objective objective;
+    bool coil;
+    const char* text;
+  } cases[] = {
+      {{0.8945f, 8},
+       {0.912f, 7},
+       kMaximumYield,
+       false,
+       "Beats the standard result: yield 89.45% -> 91.20% (+1.75), layouts 8 -> 7 (-1)."},
+      {{0.8945f, 8},
+       {0.8945f, 8},
+       kMaximumYield,
+       false,
+       "No better than the standard result: yield 89.45%, 8 layouts."},
+      {{0.8945f, 8},
+       {0.89451f, 8},
+       kNone,
+       false,
+       "No better than the standard result: yield 89.45%, 8 layouts."},
+      {{0.8945f, 8},
+       {0.88f, 7},
+       kMaximumYield,
+       false,
+       "No better than the standard result: yield 89.45% -> 88.00% (-1.45), layouts 8 -> 7 (-1)."},
+      {{0.8945f, 8},
+       {0.88f, 7},
+       kMinimumLayouts,
+       false,
+       "Beats the standard result: yield 89.45% -> 88.00% (-1.45), layouts 8 -> 7 (-1)."},
+      {{0.8945f, 8},
+       {0.8945f, 7},
+       kNone,
+       false,
+       "Beats the standard result: yield 89.45% -> 89.45% (0.00), layouts 8 -> 7 (-1)."},
+      {{0.2f, 4},
+       {0.3f, 3},
+       kMaximumYield,
+       true,
+       "Beats the standard result: layouts 4 -> 3 (-1)."},
+      {{0.2f, 4}, {0.3f, 4}, kMaximumYield, true, "No better than the standard result: 4 layouts."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ComparedWithStandard(c.standard, c.result, c.objective, c.coil), c.text);
+  }
+}
+
 TEST(Progress, TheRunReportsEveryPassInOrderAndTimesFromTheFirst) {
   int64_t now = 5000;
   std::vector<ProgressFigures> seen;

@@ -5,8 +5,8 @@
 #include <cfloat>
 #include <string>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/engine_builders.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {

@@ -10,7 +10,7 @@
 #include "core/engine2d/job_run.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
-#include "core/layouts/layouts_load.h"
+#include "core/reports/layouts_load.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
@@ -142,6 +142,47 @@ TEST_F(CheckJobTest, AreasAndCoils) {
   testing::FillRows(job_.glass, {{"500", "400", "", "", "99999"}});
   ScriptedPrompter big({kYes});
   EXPECT_TRUE(CheckJob(job_, big).start);
+}
+
+// A B (MM) above the smaller usable side (margins off, kerf on) of every usable sheet leaves no
+// layout possible; coils know no B (MM).
+TEST_F(CheckJobTest, RefusesABNoSheetCanLeave) {
+  const std::string refusal =
+      "B (MM) is bigger than the smaller side of every sheet once margins are taken off!";
+  const struct {
+    const char* b;
+    const char* kerf;
+    bool coil;
+    const char* sheet;
+    bool refused;
+  } cases[] = {
+      {"3000", "0", false, "3210,2250,,,5;3660,2440,,,5", true},
+      {"2440", "0", false, "3660,2440,,,5", false},
+      {"2441", "0", false, "3660,2440,,,5", true},
+      {"2441", "1", false, "3660,2440,,,5", false},
+      {"2400", "0", false, "3660,2440,,,5,50", true},
+      {"3000", "0", false, "1000,500,,,-1;3660,3100,,,1", false},
+      {"3000", "0", false, "3660,3100,,,0;3210,2250,,,5", true},
+      {"3000", "0", true, "30000,2250,,,1", false},
+      {"0", "0", false, "3210,2250,,,5", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.b) + " " + c.sheet);
+    SetBasic("2", c.kerf);
+    job_.basic.SetText(1, basic_col::kB, c.b);
+    job_.settings.coil_mode = c.coil;
+    testing::Fill(job_.sheet, c.sheet);
+    testing::Fill(job_.glass, "500,400,,,1");
+    ScriptedPrompter prompter({kYes});
+    const CheckResult result = CheckJob(job_, prompter);
+    EXPECT_EQ(prompter.Texts().back(), c.refused ? refusal : "Start OPTIMIZATION?");
+    EXPECT_EQ(result.start, !c.refused);
+    if (c.refused) {
+      EXPECT_EQ(prompter.prompts().back().icon, PromptIcon::kExclamation);
+      EXPECT_EQ(result.focus, JobGridId::kBasic);
+      EXPECT_EQ(job_.basic.col, basic_col::kB);
+    }
+  }
 }
 
 // The trim allowance adds 0.001 in double and rounds once; BLADE sums in float.

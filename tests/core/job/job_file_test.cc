@@ -3,13 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/base/file_routines.h"
 #include "core/job/data_change.h"
 #include "core/job/file_commands.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/job/program_settings.h"
-#include "core/tables/file_routines.h"
 #include "job_test_support.h"
 #include "support/scripted_dialog.h"
 #include "support/scripted_prompter.h"
@@ -62,7 +62,8 @@ class JobFileTest : public ::testing::Test {
 
 TEST_F(JobFileTest, AJobWrittenByUsOpensUnchangedAndEmptySectionsStayEmpty) {
   std::string example =
-      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt").value();
+      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt", kJobFileLimit)
+          .value();
   // Layout lines are copied as they are, also one that starts with "[".
   example.replace(example.find("[DIA.TLF]\r\n[END]"), 16,
                   "[DIA.TLF]\r\n[1,-1]\r\n1,-4,1,0,0,10.5,20,1,0\r\n[END]");
@@ -234,7 +235,7 @@ TEST_F(JobFileTest, AFailedSaveAsKeepsTheOldFileTheNameAndTheChangeFlag) {
   const std::string path = folder_.Write(std::string(250, 'j') + ".opt", "my only copy\r\n");
   dialog_.answers = {path};
   EXPECT_FALSE(FileSaveAs(job_, prompter_, dialog_.Callback()));
-  EXPECT_EQ(ReadFileBytes(path), "my only copy\r\n");
+  EXPECT_EQ(ReadFileBytes(path, kJobFileLimit), "my only copy\r\n");
   EXPECT_EQ(job_.file_name, folder_.File("kept.opt"));
   EXPECT_TRUE(job_.settings.job_changed);
   EXPECT_THAT(prompter_.Texts(), ElementsAre("Could not save " + path + ": File name too long"));

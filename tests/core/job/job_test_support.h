@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/prompter.h"
 #include "core/job/job.h"
-#include "core/shell/prompter.h"
 #include "core/tables/grid.h"
 #include "core/tables/table_file.h"
 #include "support/temp_folder.h"

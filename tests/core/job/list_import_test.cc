@@ -1,5 +1,6 @@
 #include "core/job/list_import.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -31,13 +32,6 @@ std::string Rows(const Grid& grid) {
   std::vector<std::string> rows;
   for (int r = 1; r + 1 < grid.Rows(); ++r) rows.push_back(RowText(grid, r));
   return testing::Join(rows);
-}
-
-// Text as a spreadsheet's "Unicode text" saves it: UTF-16 after its byte order mark.
-std::string Utf16(std::string_view latin1, bool big_endian = false) {
-  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (const char c : latin1) bytes += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
-  return bytes;
 }
 
 TEST(ChargeableLength, BoundsBelongToTheRangeTheyCloseAndChargeDatIsRead) {
@@ -94,38 +88,34 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
   // of (0: none).
   const std::tuple<std::string, const char*, const char*, const char*, int> cases[] = {
       // Semicolons, a decimal comma, the header in another order.
-      {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48", 0},
+      {"Qty;Height;Width\r\n2;800,5;1200\r\n", "MM", "", "1200,800.5,47 1/4,31 1/2,2,,48,48,,,1",
+       0},
       {"L1,L2,QTY,Customer\n1000,500,1,\"Smith, John\"\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,Smith John", 0},
+       "1000,500,39 3/8,19 11/16,1,,48,24,Smith John,,1", 0},
       // Tabs, inch fractions by the header's unit.
       {"Width (in)\tHeight (in)\tPcs\n48 3/4\t24,5\t3\n", "MM", "",
-       "1238.25,622.3,48 3/4,24.5,3,,,48", 0},
-      {"\xEF\xBB\xBFL1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
-      {"L1,L2,QTY,CLIENT\n1000,500,1,M\xFCller\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+       "1238.25,622.3,48 3/4,24.5,3,,,48,,,1", 0},
       {"L1,L2,QTY,CLIENT\n1000,500,1,M\xC3\xBCller\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
+       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller,,1", 0},
       // Blank lines, letters in QTY.
-      {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n", "MM", "", "900,400,35 7/16,15 3/4,2,,48,24",
-       3},
+      {"L1,L2,QTY\n\n1000,500,1x\n , ,\n900,400,2\n", "MM", "",
+       "900,400,35 7/16,15 3/4,2,,48,24,,,1", 3},
       // No header: the grid's order.
-      {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24", 0},
+      {"1000;500;2;2\n", "MM", "", "1000,500,39 3/8,19 11/16,2,2,48,24,,,1", 0},
       // A first line of numbers from 9 is data too, and every row gets a grid row.
       {"900;950;9\n800;400;1\n", "MM", "",
-       "900,950,35 7/16,37 3/8,9,,48,48|800,400,31 1/2,15 3/4,1,,48,24", 0},
+       "900,950,35 7/16,37 3/8,9,,48,48,,,1|800,400,31 1/2,15 3/4,1,,48,24,,,2", 0},
       // A text cut to its column.
       {"L1,L2,QTY,CUSTOMER\n1000,500,1,ABCDEFGHIJKLMNOP\n", "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL", 2},
+       "1000,500,39 3/8,19 11/16,1,,48,24,ABCDEFGHIJKL,,1", 2},
       // Unknown header words mapped by hand.
       {"Breite;Hoehe;Anzahl;Ausrichtung\n1000;500;2;3\n", "MM",
        "L1=Breite,L2=2,QTY=anzahl,ORN=Ausrichtung", "", 2},
-      {Utf16("L1\tL2\tQTY\tCUSTOMER\r\n1000\t500\t1\tM\xFCller\r\n"), "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24,M\xFCller", 0},
-      {Utf16("L1\tL2\tQTY\r\n1000\t500\t1\r\n", true), "MM", "",
-       "1000,500,39 3/8,19 11/16,1,,48,24", 0},
+      // A SR.NO from the file is kept; a row without one gets its row number.
+      {"Pos;Width;Height;Qty\n7;1000;500;1\n;900;400;1\n", "MM", "",
+       "1000,500,39 3/8,19 11/16,1,,48,24,,,7|900,400,35 7/16,15 3/4,1,,48,24,,,2", 0},
       // Unit IN for a file without one.
-      {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24", 0},
+      {"L1,L2,QTY\n12 1/2,10,1\n", "IN", "", "317.5,254,12 1/2,10,1,,24,24,,,1", 0},
   };
   for (const auto& [bytes, unit, map, glass_rows, issue_line] : cases) {
     SCOPED_TRACE(glass_rows);
@@ -153,30 +143,46 @@ TEST(ListImport, MapTextNamesWhatIsWrong) {
   }
 }
 
-// Answers in the order asked: change confirmation, lines that do not fit, replace.
-TEST(ListImport, AsksBeforeTheGridChanges) {
-  // Whether there are layouts, the answers, how many were asked, the rows after.
-  const std::tuple<bool, const char*, size_t, const char*> cases[] = {
-      {true, "N", 1, "1,1,,,1"},                             // optimized, No keeps all
-      {true, "YYN", 3, "1,1,,,1|900,400,35 7/16,15 3/4,2"},  // optimized, Yes, go on, append
-      {false, "N", 1, "1,1,,,1"},                            // bad lines refused
-      {false, "YY", 2, "900,400,35 7/16,15 3/4,2"},          // replace
-      {false, "YC", 2, "1,1,,,1"},                           // cancel at replace
+// Answers in the order asked: change confirmation, replace, lines that do not fit. The grid's
+// room counts the rows it holds, none when they are replaced; the lines beyond it are told
+// together, and what is stored is what is answered.
+TEST(ListImport, AsksThenStoresWhatFits) {
+  // Whether there are layouts, rows held, good lines before a bad one, the answers, how many
+  // were asked, rows stored, rows held after, the text of the last question.
+  const std::tuple<bool, int, int, const char*, size_t, int, int, std::string> cases[] = {
+      {true, 1, 1, "N", 1, 0, 1, ""},                    // optimized, No keeps all
+      {true, 1, 1, "YNY", 3, 1, 2, "Line 3: "},          // optimized, Yes, append, go on
+      {false, 1, 1, "NN", 2, 0, 1, "Import the other"},  // bad lines refused
+      {false, 1, 1, "YY", 2, 1, 1, ""},                  // replace
+      {false, 1, 1, "C", 1, 0, 1, "Replace them"},       // cancel at replace
+      {false, 10, 32760, "NY", 2, 32755, 32765,
+       "Lines 32757-32762: the list holds at most 32765 rows, 10 of them there already - left "
+       "out"},
+      {false, 10, 32766, "YY", 2, 32765, 32765,
+       "Lines 32767-32768: the list holds at most 32765 rows - left out"},
+      {false, 0, 32770, "N", 1, 0, 0, "Lines 32767-32772: "},
+      {false, 32765, 3, "N", 2, 0, 32765, "holds no rows to import.\n\nLines 2-5: the list"},
   };
-  const DelimitedText text = ReadDelimitedText("L1,L2,QTY\n900,400,2\nx,1,1\n");
-  for (const auto& [optimized, answers, questions, sheet_rows] : cases) {
+  for (const auto& [optimized, held, lines, answers, asked, stored, held_after, question] : cases) {
+    SCOPED_TRACE(answers);
+    DelimitedText text;
+    text.rows.push_back({1, {"L1", "L2", "QTY"}});
+    for (int line = 2; line <= lines + 1; ++line) text.rows.push_back({line, {"900", "400", "2"}});
+    text.rows.push_back({lines + 2, {"x", "1", "1"}});
     TempFolder folder;
     Job job = testing::MakeTestJob(folder);
-    testing::FillRows(job.sheet, {{"1", "1", "", "", "1"}});
-    const std::string dia = job.workspace.WorkingFile("dia.tlf");
-    folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
+    job.sheet.SetRows(held + 2);
+    if (held > 0) job.sheet.SetText(held, sheet_col::kQty, "1");
+    const std::string dia = folder.Write("100.5dia.tlf", optimized ? "\"1\"\r\n" : "");
     ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}},
-                   prompter);
-    EXPECT_EQ(prompter.prompts().size(), questions) << answers;
-    EXPECT_EQ(Rows(job.sheet), sheet_rows) << answers;
+    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia},
+                             prompter),
+              stored);
+    EXPECT_EQ(HeldRows(job.sheet), held_after);
+    ASSERT_EQ(prompter.prompts().size(), asked);
+    EXPECT_THAT(prompter.prompts().back().text, ::testing::HasSubstr(question));
   }
 }
 

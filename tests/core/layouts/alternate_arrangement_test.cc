@@ -6,6 +6,7 @@
 
 #include "core/engine2d/engine_builders.h"
 #include "core/engine2d/result_files.h"
+#include "core/job/job_sections.h"
 #include "core/layouts/edit_fixtures.h"
 #include "support/scripted_prompter.h"
 
@@ -80,7 +81,7 @@ TEST(AlternateArrangementTest, AKeptArrangementKeepsTheLayoutsRepeatAndCanBeUndo
     pieces += e.kind > 0 ? 1 : 0;
   }
   EXPECT_EQ(pieces, 4);
-  EXPECT_EQ(ReadFileBytes(job.workspace.WorkingFile(kStockInputFileName)),
+  EXPECT_EQ(ReadFileBytes(job.workspace.WorkingFile(kStockInputFileName), kJobFileLimit),
             "1000,1000,\"\",\"\",1,0,0,0,0,0\r\n");
   EXPECT_EQ(history.Undo(job.workspace.WorkingFile(kLayoutFileName)).layout_no, 1);
   EXPECT_EQ(DiaBytes(job), kRepeatedLayout);

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "core/tables/field_reader.h"
-#include "core/tables/file_routines.h"
+#include "core/base/field_reader.h"
+#include "core/base/file_routines.h"
+#include "core/job/job_sections.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -15,7 +16,8 @@ using testing::TempFolder;
 
 TEST(DiaSettingsTest, TheDefaultFileReadsAndWritesBackByteForByte) {
   const std::string bytes =
-      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/defaults/dia.set").value_or("");
+      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/defaults/dia.set", kJobFileLimit)
+          .value_or("");
   ASSERT_FALSE(bytes.empty());
   const DiaSettings settings = ReadDiaSettings(bytes);
   EXPECT_TRUE(settings.On(DiaFlag::kBasicDetailsList));

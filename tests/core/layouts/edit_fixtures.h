@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job.h"
+#include "core/job/job_sections.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/result_fixtures.h"
 #include "core/shell/data_folder.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora::testing {
@@ -35,7 +36,7 @@ inline Job MakeEditJob(const TempFolder& folder, const HandMadeJob& made,
 }
 
 inline std::string DiaBytes(const Job& job) {
-  return ReadFileBytes(job.workspace.WorkingFile(kLayoutFileName)).value_or("");
+  return ReadFileBytes(job.workspace.WorkingFile(kLayoutFileName), kJobFileLimit).value_or("");
 }
 
 inline LoadedResult LoadOrFail(const Job& job) {

@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/base/file_routines.h"
 #include "core/engine2d/result_files.h"
-#include "core/layouts/layouts_load.h"
+#include "core/reports/layouts_load.h"
 #include "core/reports/result_fixtures.h"
-#include "core/tables/file_routines.h"
 
 namespace lumora {
 namespace {

@@ -6,14 +6,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/base/file_routines.h"
 #include "core/job/job_file.h"
 #include "core/job/job_grids.h"
+#include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
 #include "core/job/job_test_support.h"
-#include "core/layouts/layouts_load.h"
 #include "core/library/balance_export.h"
 #include "core/library/stock_import.h"
-#include "core/tables/file_routines.h"
+#include "core/reports/layouts_load.h"
 #include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -316,13 +317,13 @@ TEST_F(BalanceExportTest, AnUnwritableLibraryStaysAsItWasAndIsNamed) {
   const std::string library_path = folder + "/mlm.dat";
   const std::string library = "\"FLOAT\",\"A\",\"5\",\"2440\",\"1830\",\"10\",\"12\"\r\n";
   std::ofstream(library_path, std::ios::binary) << library;
-  ASSERT_EQ(ReadFileBytes(library_path), library);
+  ASSERT_EQ(ReadFileBytes(library_path, kJobFileLimit), library);
 
   job_.workspace = Workspace{folder, "8.5"};
   ScriptedPrompter prompter({PromptAnswer::kYes});
   EXPECT_EQ(ExportBalances(job_, OffcutGrid("1,\"1200\",\"800\",2,\"12\"\r\n"), prompter),
             ExportOutcome::kFailed);
-  EXPECT_EQ(ReadFileBytes(library_path), library);
+  EXPECT_EQ(ReadFileBytes(library_path, kJobFileLimit), library);
   EXPECT_TRUE(job_.settings.imported_stock);
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(prompter.prompts()[1].text, "Could not save " + library_path + ": File name too long");

@@ -4,16 +4,17 @@
 
 #include <string>
 
+#include "core/base/file_routines.h"
+#include "core/base/number_text.h"
 #include "core/engine2d/result_files.h"
+#include "core/job/job_sections.h"
 #include "core/job/job_test_support.h"
-#include "core/layouts/layouts_load.h"
+#include "core/layouts/scrap.h"
 #include "core/reports/balance_table.h"
 #include "core/reports/column_writer.h"
-#include "core/reports/number_text.h"
+#include "core/reports/layouts_load.h"
 #include "core/reports/report_rows.h"
 #include "core/reports/report_section.h"
-#include "core/reports/scrap.h"
-#include "core/tables/file_routines.h"
 #include "result_fixtures.h"
 
 namespace lumora {
@@ -58,7 +59,7 @@ TEST(ReportLoadTest, TheLayoutsWindowGivesTheStatusTextsAndMarksAPieceTakenOut) 
   const Job job = OpenReportJob(folder, "sheet_job.opt", "MM");
   const LayoutsLoad load = LoadLayouts(job, WorkingReportPaths(job.workspace));
   ASSERT_EQ(load.error, "");
-  EXPECT_EQ(ReadFileBytes(job.workspace.WorkingFile("report.tlf")),
+  EXPECT_EQ(ReadFileBytes(job.workspace.WorkingFile("report.tlf"), kJobFileLimit),
             TestDataBytes("reports/sheet_mm/report.tlf"));
   EXPECT_EQ(load.view.status.yield, "Overall Yield (%) = 59.39");
   EXPECT_EQ(load.view.status.layouts, "Total Layouts = 3");
@@ -66,7 +67,7 @@ TEST(ReportLoadTest, TheLayoutsWindowGivesTheStatusTextsAndMarksAPieceTakenOut) 
   EXPECT_EQ(ResultStatusTexts(job).status.profit, "Profit = 898");
 
   const std::string dia = job.workspace.WorkingFile(kLayoutFileName);
-  std::string bytes = *ReadFileBytes(dia);
+  std::string bytes = *ReadFileBytes(dia, kJobFileLimit);
   const size_t removed = bytes.find("2,4,1,2570,0,3024,304,1,2\r\n");
   ASSERT_NE(removed, std::string::npos);
   ASSERT_EQ(WriteFileAtomically(dia, bytes.erase(removed, 27)), std::nullopt);

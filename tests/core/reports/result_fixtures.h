@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/number_text.h"
 #include "core/engine2d/engine_builders.h"
 #include "core/job/job.h"
 #include "core/job/job_file.h"
 #include "core/layouts/loaded_result.h"
-#include "core/reports/number_text.h"
 #include "core/shell/data_folder.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"

@@ -11,17 +11,18 @@
 #include <thread>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_check.h"
 #include "core/job/job_file.h"
-#include "core/layouts/layouts_load.h"
+#include "core/job/job_sections.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/label_pages.h"
+#include "core/reports/layouts_load.h"
 #include "core/shell/crashed_runs.h"
 #include "core/shell/data_folder.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 #include "support/folder_snapshot.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -138,7 +139,7 @@ std::vector<std::string> RunJobCommands(const Workspace& workspace, const std::s
       ComposeWorkspaceLabels(loaded.result, workspace, ReportUnit(job)).bytes};
   for (const std::string& file :
        {paths.report, paths.balance_table, paths.sheets_used, saved_file}) {
-    outputs.push_back(ReadFileBytes(file).value_or(""));
+    outputs.push_back(ReadFileBytes(file, kJobFileLimit).value_or(""));
   }
   return outputs;
 }
@@ -154,7 +155,8 @@ TEST(StaleWorkingFilesTest, OtherStampsAreNeitherReadNorWrittenNorRemoved) {
   ASSERT_FALSE(SeedDataFolder(folder.File("clean")).has_value());
   const std::string job_file = folder.Write(
       "small.opt",
-      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt").value_or(""));
+      ReadFileBytes(std::string(LUMORA_SOURCE_DATA_DIR) + "/examples/small.opt", kJobFileLimit)
+          .value_or(""));
   for (const std::string stamp :
        {"4512", "4512.01", "4512.025", "4512.5", "45120", "451", "4511.99"}) {
     for (const std::string& name : kWorkingNames) {

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/base/file_routines.h"
+#include "core/base/workspace.h"
+#include "core/job/job_sections.h"
 #include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/help_pages.h"
 #include "core/shell/installed_data.h"
-#include "core/shell/workspace.h"
-#include "core/tables/file_routines.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -53,7 +54,7 @@ TEST(HelpPages, EachWindowAndTopicOpensItsOwnPageAndEveryPageIsInTheManual) {
   for (const std::string_view page : pages) {
     const size_t hash = page.find('#');
     const std::string file(page.substr(0, hash));
-    const std::string bytes = ReadFileBytes((help / file).string()).value_or("");
+    const std::string bytes = ReadFileBytes((help / file).string(), kJobFileLimit).value_or("");
     ASSERT_FALSE(bytes.empty()) << file;
     if (hash != std::string_view::npos) {
       EXPECT_NE(bytes.find("id=\"" + std::string(page.substr(hash + 1)) + "\""), bytes.npos);

@@ -137,11 +137,11 @@ class JobWindowsTest : public QObject {
     QCOMPARE(grid->grid().Rows(), 3);
     QCOMPARE(previews, QStringList({"2", "39 3/8", "1"}));
 
-    // Dropped again and added after the row: go on without line 3, No to replacing.
+    // Dropped again and added after the row: No to replacing, go on without line 3.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    program.prompter.Plan(kYes);
     program.prompter.Plan(kNo);
+    program.prompter.Plan(kYes);
     map_by_hand();
     testing::DropOn(window, data);
     QCOMPARE(grid->grid().Rows(), 4);

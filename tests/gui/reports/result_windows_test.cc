@@ -2,12 +2,14 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QWheelEvent>
 #include <algorithm>
 #include <tuple>
 
-#include "core/layouts/layout_drawing.h"
 #include "core/layouts/layout_scale.h"
 #include "gui/layouts/add_new_dialog.h"
 #include "gui/layouts/alternate_dialog.h"
@@ -67,12 +69,7 @@ class ResultWindowsTest : public QObject {
   std::string Working(const char* name) const { return program_->Working(name); }
 
   // The pixel of the Layouts window's drawing at a point of the layout in millimetres.
-  QPoint Pixel(float x, float y) const {
-    const Box sheet = FrameBox(Layouts()->view().result, Picture()->layout_no());
-    const UserScale scale = ScreenScale(sheet.Width(), sheet.Height(), false);
-    return QPoint(static_cast<int>((x - scale.left) * Picture()->width() / scale.width),
-                  static_cast<int>((y - scale.top) * Picture()->height() / scale.height));
-  }
+  QPoint Pixel(float x, float y) const { return Picture()->Pixel(x, y).toPoint(); }
   // Presses a toolbar button of the Layouts window, built again after each change, once it is
   // enabled.
   void Press(const char* button) {
@@ -114,12 +111,22 @@ class ResultWindowsTest : public QObject {
     QVERIFY(PrintLabels(printer, layouts->view().result, Main().job(), program_->prompter));
     QCOMPARE(Working("lbl.tlf"), testing::TestDataBytes("reports/sheet_mm/lbl.tlf"));
     QVERIFY(testing::PdfPages(program_->folder.File("labels.pdf")) > 0);
-    QVERIFY(layouts->ExportDxf(program_->folder.File("plan.dxf")));
+    // Export DXF suggests the job's name and adds the extension left out.
+    program_->dialog.answers = {program_->folder.File("walk")};
+    FindWidget<QAction>(layouts, "TBExportDxf")->trigger();
+    QCOMPARE(program_->dialog.requests.back().file_name, program_->folder.File("sheet_job.dxf"));
+    QVERIFY(Main().statusBar()->currentMessage().endsWith(QStringLiteral("/walk.dxf")));
+    QVERIFY(testing::Contains(program_->folder.Read("walk.dxf"), "SECTION"));
     QVERIFY(!layouts->ExportDxf(program_->folder.File("no folder/plan.dxf")));
     QVERIFY(program_->prompter.Texts().back().starts_with("Could not save"));
 
-    // Ctrl+wheel zooms about the pointer; Fit goes back.
+    // The drawing fills its pane. Ctrl+wheel zooms about the pointer; the zoomed view has scroll
+    // bars and pans with the middle button, which opens no edit; Fit goes back.
     LayoutPicture* picture = Picture();
+    const auto* split = qobject_cast<QSplitter*>(picture->parentWidget());
+    const QWidget* section = FindWidget<QTextEdit>(layouts, "txt");
+    QVERIFY(split != nullptr && picture->height() == split->height());
+    QCOMPARE(picture->width() + split->handleWidth() + section->width(), split->width());
     const UserScale designed = picture->Scale();
     const QPointF pointer(picture->width() * 0.3, picture->height() * 0.2);
     const QPointF under = picture->Millimetres(pointer);
@@ -128,8 +135,21 @@ class ResultWindowsTest : public QObject {
     QApplication::sendEvent(picture, &wheel);
     QCOMPARE(designed.width / picture->Scale().width, 1.5625f);
     QVERIFY((picture->Millimetres(pointer) - under).manhattanLength() < 0.01);
+    auto* across = FindWidget<QScrollBar>(layouts, "picAcross");
+    QVERIFY(across->isVisible() && FindWidget<QScrollBar>(layouts, "picDown")->isVisible());
+    const int scrolled = across->value();
+    QTest::mousePress(picture, Qt::MiddleButton, {}, pointer.toPoint());
+    QMouseEvent drag(QEvent::MouseMove, pointer + QPointF(-40, 0),
+                     picture->mapToGlobal(pointer + QPointF(-40, 0)), Qt::NoButton,
+                     Qt::MiddleButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &drag);
+    QTest::mouseRelease(picture, Qt::MiddleButton, {}, (pointer + QPointF(-40, 0)).toPoint());
+    QCOMPARE(across->value(), scrolled + 40);
+    QTest::qWait(20);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
     FindWidget<QAction>(layouts, "TBFit")->trigger();
     QCOMPARE(picture->Scale().width, designed.width);
+    QVERIFY(!across->isVisible());
     auto* text = FindWidget<QTextEdit>(layouts, "txt");
     QVERIFY(text->toPlainText().startsWith(QStringLiteral("Layout No. 1/3\n\nItem: FLOAT CLEAR")));
     chooser->setCurrentIndex(1);

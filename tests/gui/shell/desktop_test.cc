@@ -2,11 +2,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTextBrowser>
+#include <QToolTip>
 #include <tuple>
 
 #include "gui/job/job_file_dialog.h"
 #include "gui/reports/labels_window.h"
 #include "gui/shell/help.h"
+#include "gui/shell/manual_window.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/support/program_window.h"
 
@@ -63,19 +66,15 @@ class DesktopTest : public QObject {
     }
   }
 
-  // The job files' "description|pattern" filters in the dialog's syntax, and the suffix a
-  // name without one takes; a filter without its pattern gives no broken one.
-  void FiltersAndSuffixes() {
-    // clang-format off
-    const std::tuple<const char*, QString, QString> cases[] = {
-        {"*.opt|*.opt", "*.opt", "opt"}, {"Jobs|*.opt", "Jobs (*.opt)", "opt"},
-        {"SDR (*.sdr)|*.sdr|OPT (*.opt)|*.opt", "SDR (*.sdr);;OPT (*.opt)", "sdr"},
-        {"All|*.*", "All (*.*)", ""}, {"*.opt", "*.opt", "opt"}, {"", "", ""}, {"|", "", ""}};
-    // clang-format on
-    for (const auto& [filter, qt_filter, suffix] : cases) {
-      QCOMPARE(QtFileFilter(filter), qt_filter);
-      QCOMPARE(DefaultSuffix(filter), suffix);
-    }
+  // The filters in the dialog's syntax, the globs in brackets always the entry's own.
+  void FiltersInTheDialogsSyntax() {
+    const std::tuple<const char*, QString> cases[] = {
+        {"*.opt|*.opt", "*.opt"},
+        {"Lists (*.csv, *.tsv, *.txt)|*.csv *.tsv *.txt|All Files (*.*)|*",
+         "Lists (*.csv *.tsv *.txt);;All Files (*)"},
+        {"CSV (Comma delimited) (*.csv)|*.csv|Jobs|*.opt",
+         "CSV (Comma delimited) (*.csv);;Jobs (*.opt)"}};
+    for (const auto& [filter, qt_filter] : cases) QCOMPARE(QtFileFilter(filter), qt_filter);
   }
 
   // F1 opens the page of the window in front, in the main window that of its active child; a
@@ -97,6 +96,30 @@ class DesktopTest : public QObject {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(browser.pages, QStringList({"job-windows.html#glass-size-specifications",
                                          "labels.html#define-labels"}));
+    // Without a browser the program shows the page itself and says where the manual is.
+    testing::FindWidget<QAction>(program.window.get(), "Help1")->trigger();
+    ManualWindow* manual = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* shown = qobject_cast<ManualWindow*>(window)) manual = shown;
+    }
+    QVERIFY(manual != nullptr && manual->isVisible());
+    QCOMPARE(manual->browser()->source().fileName(), QStringLiteral("job-windows.html"));
+    QVERIFY(manual->WhereText().contains(QDir::toNativeSeparators(
+        QFileInfo(FindHelpFile(QString::fromStdString(program.folder.path()))).absolutePath())));
+    manual->close();
+
+    // Define Labels is in the Tools menu of a job, its headings telling what they set.
+    QString tip;
+    testing::WhenShown<LabelsWindow>([&tip](LabelsWindow& labels) {
+      GridWidget* grid = labels.grid_widget();
+      const QPoint heading = grid->CellRect(0, 3).center();
+      QHelpEvent help(QEvent::ToolTip, heading, grid->viewport()->mapToGlobal(heading));
+      QApplication::sendEvent(grid->viewport(), &help);
+      tip = QToolTip::text();
+      labels.reject();
+    });
+    testing::FindWidget<QAction>(program.window.get(), "Tools8")->trigger();
+    QVERIFY(tip.startsWith(QStringLiteral("Horizontal start")));
 
     QVERIFY(QDir().mkpath(QString::fromStdString(program.folder.File("help"))));
     program.folder.Write("help/index.html", "<html></html>");

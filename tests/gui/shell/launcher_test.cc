@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/job/job_sections.h"
 #include "core/shell/data_folder.h"
 #include "gui/job/settings_windows.h"
 #include "gui/library/library_windows.h"
@@ -168,7 +169,7 @@ class LauncherTest : public QObject {
     const auto files = [&folder] {
       std::string text;
       for (const char* name : {"scrap.dat", "misc.set", "lbl.def", "lblcode.set", "charge.dat"}) {
-        text += ReadFileBytes(folder.File(name)).value_or("none\r\n");
+        text += ReadFileBytes(folder.File(name), kJobFileLimit).value_or("none\r\n");
       }
       return text;
     };

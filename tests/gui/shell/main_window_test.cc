@@ -83,6 +83,14 @@ class MainWindowTest : public QObject {
     QTest::keyClick(program.window.get(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(sheet->grid().Text(1, sheet_col::kL1), std::string("2440"));
     QCOMPARE(program.StatusTexts(), figures);
+    // A job without layouts: its views tell so once, and the figures of the last one go.
+    const size_t told = program.prompter.Texts().size();
+    program.dialog.answers = {program.folder.Write("plain.opt", testing::SmallJobBytes())};
+    QTest::keyClick(program.window.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(program.prompter.Texts().size(), told + 1);
+    QCOMPARE(program->StatusText(1), QStringLiteral("Overall Yield (%) = NA"));
+    program.dialog.answers = {job_file};
+    QTest::keyClick(program.window.get(), Qt::Key_O, Qt::ControlModifier);
 
     // A change drops the result once the user agrees; Save keeps the name.
     program.prompter.Plan(PromptAnswer::kYes);
@@ -102,15 +110,17 @@ class MainWindowTest : public QObject {
     testing::ProgramWindow program;
     program.folder.Write("data/misc.set", "\"MM\",\"10\",\"FULL\"\r\n");
     program.Open(false, program.folder.Write("small.opt", testing::SmallJobBytes()));
-    // Its start-up views tell that it was not optimized.
-    QTRY_COMPARE(program.prompter.prompts().size(), size_t{2});
+    // Its start-up views tell once that it was not optimized.
+    QTRY_COMPARE(program.prompter.Texts(),
+                 std::vector<std::string>{"This file was not optimized."});
     program.Optimize([](ProgressWindow& progress) {
       QVERIFY(testing::EndAndConfirm(progress));
       QStringList shown;
-      for (const char* label : {"Msglbl", "NOLlbl", "Yieldlbl", "Comblbl"}) {
+      for (const char* label : {"Msglbl", "NOLlbl", "Yieldlbl", "CombCaption", "Comblbl"}) {
         shown << LabelText(progress, label);
       }
-      QCOMPARE(shown, QStringList({"Optimization done.", "8", "89.45", "0/1"}));
+      QCOMPARE(shown, QStringList({"Optimization done.", "8", "89.45",
+                                   "Passes to go / improvements:", "0/1"}));
       // "Maximum Yield" is the objective: its statistic is the red one.
       QVERIFY(IsBrightRed(progress, "Yieldlbl") && !IsBrightRed(progress, "NOLlbl"));
     });
@@ -131,10 +141,26 @@ class MainWindowTest : public QObject {
           QTRY_VERIFY_WITH_TIMEOUT(!LabelText(progress, "NOLlbl").isEmpty(), 10000);
           testing::Click(&progress, "cmd");
           QVERIFY(testing::EndAndConfirm(progress));
-          QCOMPARE(LabelText(progress, "Msglbl"), QString::fromLatin1(kDeepStoppedMessage.data()));
+          QCOMPARE(LabelText(progress, "Msglbl").section('\n', 0, 0),
+                   QString::fromLatin1(kDeepStoppedMessage.data()));
         },
         Qt::ShiftModifier);
     QCOMPARE(program->job().settings.resume_pass, 0);
+    // A deep run that ends by itself says how it compares with the standard result.
+    testing::WhenShown<QInputDialog>([](QInputDialog& dialog) {
+      dialog.setIntValue(1);
+      dialog.accept();
+    });
+    program.Optimize(
+        [](ProgressWindow& progress) {
+          QVERIFY(testing::EndAndConfirm(progress));
+          QCOMPARE(LabelText(progress, "CombCaption"), QStringLiteral("Search steps:"));
+          const QStringList lines = LabelText(progress, "Msglbl").split('\n');
+          QCOMPARE(lines.size(), 2);
+          QVERIFY(lines[1].startsWith("Beats the standard result: yield 89.45% -> ") ||
+                  lines[1] == "No better than the standard result: yield 89.45%, 8 layouts.");
+        },
+        Qt::ShiftModifier);
 
     program->job().settings.efficiency = 32767;
     const size_t dialogs = program.dialog.requests.size();

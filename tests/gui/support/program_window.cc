@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QListWidget>
 
+#include "core/job/job_sections.h"
 #include "core/shell/data_folder.h"
 #include "gui/engine2d/optimization_runner.h"
 #include "gui/engine2d/progress_window.h"
@@ -60,7 +61,7 @@ GridWidget* ProgramWindow::OpenGrid(Qt::Key key, ChildWindow kind) {
 }
 
 std::string ProgramWindow::Working(const std::string& name) const {
-  return ReadFileBytes(folder.File("data/7.25" + name)).value_or("");
+  return ReadFileBytes(folder.File("data/7.25" + name), kJobFileLimit).value_or("");
 }
 
 QStringList ProgramWindow::StatusTexts() const {
@@ -68,7 +69,7 @@ QStringList ProgramWindow::StatusTexts() const {
 }
 
 std::string SmallJobBytes() {
-  const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt");
+  const auto example = ReadFileBytes(LUMORA_SOURCE_DATA_DIR "/examples/small.opt", kJobFileLimit);
   if (!example) qFatal("no small.opt");
   return *example;
 }

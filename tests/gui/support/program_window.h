@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/file_routines.h"
 #include "core/job/job_tables.h"
-#include "core/tables/file_routines.h"
 #include "gui/shell/main_window.h"
 #include "gui/tables/grid_widget.h"
 #include "support/scripted_dialog.h"

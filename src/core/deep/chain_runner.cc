@@ -1,0 +1,136 @@
+#include "core/deep/chain_runner.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "core/engine2d/layout_evaluation.h"
+
+namespace lumora::deep {
+namespace {
+
+constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+
+// The best so far, for the progress display only; the result is chosen after the chains end.
+class SharedBest {
+ public:
+  void Offer(const Candidate& candidate) {
+    std::lock_guard lock(mutex_);
+    if (!best_.valid || CostBetter(candidate.key, best_.key)) best_ = candidate;
+  }
+  Candidate Get() const {
+    std::lock_guard lock(mutex_);
+    return best_;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  Candidate best_;
+};
+
+DeepProgress ProgressOf(const Candidate& best, bool coil_mode) {
+  DeepProgress progress;
+  if (!best.valid) return progress;
+  const PassStatistics stats = PassStats(best.elements);
+  progress.layout_count = stats.layout_count;
+  progress.yield = stats.yield;
+  if (coil_mode) {
+    progress.coil_length_m = best.key.cost / 1000;
+  } else {
+    progress.stock_area_m2 = best.key.cost / 1e6;
+  }
+  return progress;
+}
+
+}  // namespace
+
+RunControl::RunControl(const DeepSettings& settings, const DeepCallbacks& callbacks)
+    : settings_(settings), callbacks_(callbacks), start_(std::chrono::steady_clock::now()) {}
+
+double RunControl::Elapsed() const {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+}
+
+bool RunControl::TimeUp() const { return Timed() && Elapsed() >= settings_.time_limit_seconds; }
+
+bool RunControl::StopAsked() {
+  if (!user_stopped_ && callbacks_.stop_requested && callbacks_.stop_requested()) {
+    user_stopped_ = true;
+  }
+  return user_stopped_.load();
+}
+
+void RunControl::Report(DeepProgress progress) const {
+  if (!callbacks_.progress) return;
+  progress.elapsed_seconds = Elapsed();
+  progress.remaining_seconds =
+      Timed() ? std::max(0.0, settings_.time_limit_seconds - progress.elapsed_seconds) : 0.0;
+  progress.budget = settings_.budget;
+  callbacks_.progress(progress);
+}
+
+void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, double least_cost,
+               bool coil_mode, RunControl& control) {
+  const DeepSettings& settings = control.settings();
+  const int hardware = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+  const int chain_count = static_cast<int>(chains.size());
+  const int threads =
+      std::clamp(settings.threads > 0 ? settings.threads : hardware, 1, chain_count);
+  const auto quota = [&](int c) {
+    return settings.budget / chain_count + (c < settings.budget % chain_count ? 1 : 0);
+  };
+
+  SharedBest shared;
+  if (standard.valid) shared.Offer(standard);
+  const auto cannot_be_beaten = [&] {
+    const Candidate best = shared.Get();
+    return best.valid && best.key.cost <= least_cost * (1 + 1e-9);
+  };
+  const auto should_stop = [&] {
+    return control.StopAsked() || control.TimeUp() || (control.Timed() && cannot_be_beaten());
+  };
+  std::atomic<bool> stop = should_stop();
+  // The chains' step counts as the progress reads them while the workers step on.
+  std::vector<std::atomic<int64_t>> steps_taken(chains.size());
+  std::atomic<int> running = threads;
+  std::mutex done_mutex;
+  std::condition_variable done;
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([&, t] {
+      bool worked = true;
+      while (worked && !stop.load()) {
+        worked = false;
+        for (int c = t; c < chain_count && !stop.load(); c += threads) {
+          SearchChain& chain = chains[static_cast<size_t>(c)];
+          if (!control.Timed() && chain.Steps() >= quota(c)) continue;
+          worked = true;
+          if (chain.Step(stop)) shared.Offer(chain.by_cost);
+          steps_taken[static_cast<size_t>(c)].store(chain.Steps(), std::memory_order_relaxed);
+        }
+      }
+      std::lock_guard lock(done_mutex);
+      --running;
+      done.notify_all();
+    });
+  }
+  std::unique_lock lock(done_mutex);
+  while (running > 0) {
+    done.wait_for(lock, kProgressInterval);
+    lock.unlock();
+    if (should_stop()) stop = true;
+    if (control.Reports()) {
+      DeepProgress progress = ProgressOf(shared.Get(), coil_mode);
+      for (const auto& steps : steps_taken) {
+        progress.steps += steps.load(std::memory_order_relaxed);
+      }
+      control.Report(progress);
+    }
+    lock.lock();
+  }
+  lock.unlock();
+  for (std::thread& worker : workers) worker.join();
+}
+
+}  // namespace lumora::deep

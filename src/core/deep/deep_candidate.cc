@@ -1,0 +1,63 @@
+#include "core/deep/deep_candidate.h"
+
+#include <algorithm>
+
+#include "core/engine2d/layout_evaluation.h"
+
+namespace lumora::deep {
+
+ResultKey KeyOf(const ElementList& elements, bool coil_mode) {
+  ResultKey key;
+  for (const LayoutElement& element : elements) {
+    const double area = static_cast<double>(element.x2 - element.x1) * (element.y2 - element.y1);
+    if (element.kind == kStockFrame && !coil_mode) key.cost += area * element.repeat;
+    if (element.kind == kFreeRect) key.largest_balance = std::max(key.largest_balance, area);
+    key.layouts = std::max(key.layouts, element.layout_no);
+  }
+  if (coil_mode) key.cost = TotalCoilLength(elements);
+  return key;
+}
+
+bool CostBetter(const ResultKey& a, const ResultKey& b) {
+  constexpr double kSame = 1e-9;
+  if (a.cost < b.cost * (1 - kSame)) return true;
+  if (a.cost > b.cost * (1 + kSame)) return false;
+  if (a.layouts != b.layouts) return a.layouts < b.layouts;
+  return a.largest_balance > b.largest_balance;
+}
+
+bool LayoutsBetter(const ResultKey& a, const ResultKey& b, double least_cost) {
+  const bool a_near = a.cost <= least_cost * 1.01;
+  const bool b_near = b.cost <= least_cost * 1.01;
+  if (a_near != b_near) return a_near;
+  if (a_near && a.layouts != b.layouts) return a.layouts < b.layouts;
+  return CostBetter(a, b);
+}
+
+ChosenResult ChooseResult(const std::vector<const Candidate*>& candidates, Objective objective,
+                          const std::function<bool(const Candidate&)>& passes) {
+  ChosenResult result;
+  std::vector<const Candidate*> kept;
+  for (const Candidate* candidate : candidates) {
+    if (!candidate->valid) continue;
+    if (passes(*candidate)) {
+      kept.push_back(candidate);
+    } else {
+      ++result.rejected;
+    }
+  }
+  double least_cost = 0;
+  for (const Candidate* candidate : kept) {
+    if (!result.chosen || candidate->key.cost < least_cost) least_cost = candidate->key.cost;
+    if (!result.chosen) result.chosen = candidate;
+  }
+  for (const Candidate* candidate : kept) {
+    const bool better = objective == Objective::kMinimumLayouts
+                            ? LayoutsBetter(candidate->key, result.chosen->key, least_cost)
+                            : CostBetter(candidate->key, result.chosen->key);
+    if (better) result.chosen = candidate;
+  }
+  return result;
+}
+
+}  // namespace lumora::deep

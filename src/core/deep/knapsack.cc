@@ -1,0 +1,51 @@
+#include "core/deep/knapsack.h"
+
+#include <algorithm>
+
+namespace lumora::deep {
+
+std::vector<int> PowerOfTwoParts(int count) {
+  std::vector<int> parts;
+  for (int part = 1; count > 0; part *= 2) {
+    parts.push_back(std::min(part, count));
+    count -= parts.back();
+  }
+  return parts;
+}
+
+void ZeroOneKnapsack::Start(size_t capacity, size_t items) {
+  capacity_ = capacity;
+  items_ = 0;
+  best_.assign(capacity + 1, 0.0);
+  taken_.clear();
+  taken_.reserve(items * (capacity + 1));
+  weights_.clear();
+}
+
+void ZeroOneKnapsack::Add(size_t weight, double value) {
+  taken_.resize(taken_.size() + capacity_ + 1, 0);
+  uint8_t* row = &taken_[items_ * (capacity_ + 1)];
+  for (size_t c = capacity_ + 1; c-- > weight;) {
+    const double with = best_[c - weight] + value;
+    if (with > best_[c] + kValueEpsilon) {
+      best_[c] = with;
+      row[c] = 1;
+    }
+  }
+  weights_.push_back(weight);
+  ++items_;
+}
+
+std::vector<size_t> ZeroOneKnapsack::Chosen(size_t items) const {
+  std::vector<size_t> chosen;
+  size_t c = capacity_;
+  for (size_t i = std::min(items, items_); i-- > 0;) {
+    if (taken_[i * (capacity_ + 1) + c]) {
+      chosen.push_back(i);
+      c -= weights_[i];
+    }
+  }
+  return chosen;
+}
+
+}  // namespace lumora::deep

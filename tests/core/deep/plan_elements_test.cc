@@ -1,0 +1,66 @@
+#include "core/deep/plan_elements.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lumora::deep {
+namespace {
+
+// Layouts that come out identical merge into one whose Repeat is their sum; a layout on another
+// stock or with a piece elsewhere stays apart, and one cut no times is left out. Written as
+// "layout x repeat" per layout of the elements.
+TEST(PlanElements, MergesIdenticalLayoutsAndSumsTheirRepeats) {
+  struct Sheet {
+    int stock;
+    int piece_x;
+    int repeat;
+  };
+  struct Case {
+    std::vector<Sheet> sheets;
+    std::string layouts;
+  };
+  const Case cases[] = {
+      {{{0, 0, 2}, {0, 0, 1}}, "1x3"},
+      {{{0, 0, 2}, {0, 5, 1}, {0, 0, 1}}, "1x3 2x1"},
+      {{{0, 0, 1}, {1, 0, 1}}, "1x1 2x1"},
+      {{{0, 0, 0}, {0, 5, 1}}, "1x1"},
+  };
+  StockList stocks;
+  for (int s = 0; s < 2; ++s) {
+    StockRecord stock;
+    stock.l1 = 10;
+    stock.l2 = 10 + s;
+    stock.qty = 9;
+    stocks.Append(stock);
+  }
+  GlassList glasses;
+  GlassRecord glass;
+  glass.l1 = glass.l2 = 5;
+  glass.qty = 9;
+  glasses.Append(glass);
+  const DeepProblem problem = MakeDeepProblem(stocks, glasses, false);
+  for (const Case& c : cases) {
+    Plan plan;
+    for (const Sheet& sheet : c.sheets) {
+      SheetPattern pattern;
+      pattern.stock = sheet.stock;
+      pattern.pieces.push_back({0, 1, {sheet.piece_x, 0, 5, 5}});
+      pattern.free_rects.push_back({0, 5, 10, 5});
+      pattern.stage_cuts.push_back(5);
+      plan.layouts.push_back({pattern, sheet.repeat});
+    }
+    std::string layouts;
+    for (const LayoutElement& element : PlanElements(plan, problem, stocks, glasses)) {
+      if (element.kind != kStockFrame) continue;
+      if (!layouts.empty()) layouts += " ";
+      layouts += std::to_string(element.layout_no) + "x" +
+                 std::to_string(static_cast<int>(element.repeat));
+    }
+    EXPECT_EQ(layouts, c.layouts);
+  }
+}
+
+}  // namespace
+}  // namespace lumora::deep
