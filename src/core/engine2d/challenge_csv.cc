@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/engine2d/challenge_instance.h"
-#include "core/tables/delimited_text.h"
+#include "core/base/delimited_text.h"
 
 // The challenge's files as tables: a header naming the columns, then one record a line.
 namespace lumora {

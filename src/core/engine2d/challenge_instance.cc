@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "core/engine2d/challenge_csv.h"
-#include "core/reports/number_text.h"
-#include "core/tables/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/base/file_routines.h"
 
 namespace lumora {
 namespace {
@@ -161,19 +161,13 @@ ChallengeInstanceRead ReadChallengeInstanceFiles(const std::string& prefix) {
   std::string bytes[3];
   for (int i = 0; i < 3; ++i) {
     const std::string path = (folder / names[i]).string();
-    ChallengeInstanceRead failed;
-    std::error_code code;
-    if (std::filesystem::file_size(path, code) > kMaxChallengeFileBytes && !code) {
-      failed.error = names[i] + " is longer than " +
-                     GeneralText(static_cast<int>(kMaxChallengeFileBytes >> 20)) + " MB.";
+    const FileRead read = ReadFile(path, kMaxChallengeFileBytes);
+    if (!read.bytes) {
+      ChallengeInstanceRead failed;
+      failed.error = "Could not read " + path + ": " + read.reason + ".";
       return failed;
     }
-    const std::optional<std::string> read = ReadFileBytes(path);
-    if (!read) {
-      failed.error = "Could not read " + path + ".";
-      return failed;
-    }
-    bytes[i] = *read;
+    bytes[i] = *read.bytes;
   }
   return ReadChallengeInstance({names[0], bytes[0]}, {names[1], bytes[1]}, {names[2], bytes[2]});
 }

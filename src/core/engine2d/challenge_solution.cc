@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "core/engine2d/challenge_csv.h"
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {

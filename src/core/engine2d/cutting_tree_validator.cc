@@ -4,7 +4,7 @@
 #include <map>
 #include <string_view>
 
-#include "core/reports/number_text.h"
+#include "core/base/number_text.h"
 
 namespace lumora {
 namespace {
