@@ -141,6 +141,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     QTimer::singleShot(0, this, [this] {
       ShowView(ChildWindow::kLayouts);
       ShowView(ChildWindow::kReport);
+      TellStoredLayoutsNotice(job_, prompter());
     });
   }
 }
@@ -341,6 +342,7 @@ void MainWindow::OpenJobWith(const FileDialog& dialog) {
   if (opened) {
     ShowView(ChildWindow::kLayouts);
     ShowView(ChildWindow::kReport);
+    TellStoredLayoutsNotice(job_, prompter());
   }
 }
 
