@@ -15,8 +15,9 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"summary", "JOB [--data-dir DIR]", "Prints what a job file holds.", kSummaryOptions,
        RunSummary},
-      {"check", "JOB [--coil] [--data-dir DIR] [--strict]",
-       "Runs the checks before an optimization and prints every question they would ask.",
+      {"check", "JOB [--result] [--coil] [--data-dir DIR] [--strict]",
+       "Runs the checks before an optimization and prints every question they would ask, or\n"
+       "      checks the job's stored layouts against the layout rules (--result).",
        kCheckOptions, RunCheck},
       {"optimize",
        "JOB [-o OUT] [--coil] [--eff N] [--objective yield|layouts] [--threads N]\n"
@@ -39,7 +40,8 @@ const std::vector<Command>& Commands() {
        kRenderOptions, RunRender},
       {"cuts", "JOB [--layout N] [--csv] [--unit MM|IN] [--coil] [--data-dir DIR]",
        "Prints the order of the guillotine cuts of every layout (or of layout N) with the\n"
-       "      number and length of the cuts per layout and over every sheet.",
+       "      number and length of the cuts per layout and over every sheet (on a coil, with the\n"
+       "      coil length used).",
        kCutsOptions, RunCuts},
       {"library", "merge [--data-dir DIR] | import JOB [--data-dir DIR]",
        "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
@@ -51,6 +53,12 @@ const std::vector<Command>& Commands() {
        "Tries alternate arrangements of layout L (N times Try Next, then Keep) and writes the\n"
        "      job back (or to OUT).",
        kAlternateOptions, RunAlternate},
+      {"edit",
+       "JOB --layout L (--at X,Y | --add N) [--xs X] [--ys Y] [--dim-x W] [--dim-y H]\n"
+       "           [--orn 1|2] [--delete] [--strict] [--coil] [-o OUT] [--data-dir DIR]",
+       "Edits layout L by hand as the Layouts window does (a click at X,Y or Add New, the Edit\n"
+       "      dialog's values and button) and writes the job back (or to OUT).",
+       kEditOptions, RunEdit},
       {"import",
        "JOB [--glass FILE] [--stock FILE] [--map MAP] [--stock-map MAP] [--unit MM|IN]\n"
        "           [--replace] [--strict] [--coil] [-o OUT] [--data-dir DIR]",
