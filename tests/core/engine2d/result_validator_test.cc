@@ -56,7 +56,7 @@ TEST(ResultValidator, CatchesEachFaultOfALayout) {
       {"the kerf left out of a piece",
        [](EngineInput& job, ElementList&) { job.glasses[2].l1 += 3, job.glasses[2].l2 += 3; },
        "not the size", kBelongs},
-      {"a frame of another stock", [](EngineInput& job, ElementList&) { job.stocks[1].l1 = 1200; },
+      {"a frame of another stock", [](EngineInput& job, ElementList&) { job.stocks[1].l2 = 2100; },
        "stock frame", kBelongs},
       {"layouts out of order", [](EngineInput&, ElementList& l) { l[1].layout_no = 2; }, "numbered",
        kBelongs},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -59,6 +60,17 @@ TEST(JobRecoveryTest, OnlyTheJobOfARunThatIsGoneIsOffered) {
     EXPECT_EQ(kept->coil_mode, std::string(c.job) == ".sdr");
     EXPECT_EQ(kept->job_path, folder.File("recovery/5.5" + std::string(c.job)));
   }
+  // Of two runs that are gone, the one that saved last.
+  TempFolder folder;
+  std::filesystem::create_directory(folder.File("recovery"));
+  for (const char* stamp : {"1.5", "2.5"}) {
+    folder.Write("recovery/" + std::string(stamp) + ".opt", "job");
+    folder.Write("recovery/" + std::string(stamp) + ".lst", GoneClaim() + "\r\n" + stamp + time);
+  }
+  const auto earlier = std::filesystem::last_write_time(folder.File("recovery/2.5.lst"));
+  std::filesystem::last_write_time(folder.File("recovery/2.5.lst"),
+                                   earlier - std::chrono::hours(1));
+  EXPECT_EQ(FindRecoverableJob(folder.path()).value().file_name, "1.5");
 }
 
 // A job with unsaved changes is kept, a saved one is not; after a crash the kept job opens as
