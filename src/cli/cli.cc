@@ -15,7 +15,8 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"summary", "JOB", "Prints what a job file holds.", kSummaryOptions, RunSummary},
       {"check", "JOB",
-       "Runs the checks before an optimization and prints every question they would ask.",
+       "Runs the checks before an optimization and prints every question they would ask, or\n"
+       "      checks the job's stored layouts against the layout rules (--result).",
        kCheckOptions, RunCheck},
       {"optimize", "JOB", "Optimizes a job and writes it back (or to OUT) with the best result.",
        kOptimizeOptions, RunOptimize},
@@ -32,7 +33,8 @@ const std::vector<Command>& Commands() {
        kRenderOptions, RunRender},
       {"cuts", "JOB",
        "Prints the order of the guillotine cuts of every layout (or of layout N) with the\n"
-       "      number and length of the cuts per layout and over every sheet.",
+       "      number and length of the cuts per layout and over every sheet (on a coil, with the\n"
+       "      coil length used).",
        kCutsOptions, RunCuts},
       {"library", "merge | import JOB",
        "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
@@ -44,6 +46,10 @@ const std::vector<Command>& Commands() {
        "Tries alternate arrangements of layout L (N times Try Next, then Keep) and writes the\n"
        "      job back (or to OUT).",
        kAlternateOptions, RunAlternate},
+      {"edit", "JOB",
+       "Edits layout L by hand as the Layouts window does (a click at X,Y or Add New, the Edit\n"
+       "      dialog's values and button) and writes the job back (or to OUT).",
+       kEditOptions, RunEdit},
       {"import", "JOB",
        "Adds the rows of glass and stock lists (CSV or tab separated, as spreadsheets save\n"
        "      them) to the job, or puts them in place of its rows, and writes it back (or to OUT).",
@@ -68,7 +74,10 @@ std::vector<std::string> UsageParts(const Command& command) {
       if (option.use == OptionUse::kRequired) {
         parts.push_back(written);
       } else if (option.use == OptionUse::kOrPrevious) {
-        parts.back().insert(parts.back().size() - 1, " | " + written);
+        // A choice between required options is one group: "(--at X,Y | --add N)".
+        std::string& previous = parts.back();
+        if (previous.back() != ']') previous = "(" + previous + ")";
+        previous.insert(previous.size() - 1, " | " + written);
       } else {
         parts.push_back("[" + written + "]");
       }

@@ -23,7 +23,8 @@ inline constexpr ExitCode kExitCodes[] = {
     {"usage", kExitUsage,
      "A wrong argument, a file that cannot be read or written, or a damaged result."},
     {"refused", kExitRefused,
-     "The checks refused the run, or nothing was left to do (stock, arrangement, job)."},
+     "The checks refused the run or an edit, nothing was left to do (stock, arrangement, "
+     "job), or the stored layouts break a layout rule (check --result)."},
     {"driver-check", kExitDriverCheck,
      "optimize: the run itself refused the job (\"No valid GLASS SIZES.\" ...)."},
     {"no-result", kExitNoResult,

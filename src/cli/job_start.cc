@@ -7,6 +7,7 @@
 #include "core/job/job_file.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
+#include "core/layouts/loaded_result.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
 
@@ -30,6 +31,7 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
   opened_ = true;
   if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;
   job_.file_name = file_name;
+  TellStoredLayoutsNotice(job_, prompter);
   return std::nullopt;
 }
 

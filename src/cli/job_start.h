@@ -24,7 +24,8 @@ class CommandJob {
 
   // Resolves and seeds the data folder (--data-dir, else as ResolveDataFolder says) and opens
   // the job file in coil mode when coil is set or the file name ends in ".sdr", else in sheet
-  // mode. Message boxes of the opening (the earlier-version notice) go to the prompter.
+  // mode. Message boxes of the opening (the earlier-version notice, stored layouts that break
+  // the layout rules) go to the prompter.
   // Returns the message to show when the data folder or the job file cannot be used.
   std::optional<std::string> Open(const std::string& file_name,
                                   const std::optional<std::string>& data_dir, bool coil,

@@ -74,6 +74,8 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
       {{"check", "=jobs/tiny_glass.opt"}, 2,
        "refusal: Glass size (2) is smaller than the trim allowance! -> OK\n", ""},
       {{"check"}, 1, "", "lumora-cli: usage: check JOB"},
+      {{"check", kSheetJob, "--result"}, 0, "3 layouts, 0 problems\n", ""},
+      {{"check", "=jobs/damaged.opt", "--result"}, 1, "", "lumora-cli: The layout file is damaged"},
 
       {{"optimize"}, 1, "", "lumora-cli: usage: optimize JOB"},
       {{"optimize", kNotOptimized, "--objective", "cost"}, 1, "", "lumora-cli: "},
@@ -158,6 +160,23 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
       {{"alternate", kNotOptimized, "--layout", "1"}, 1, "",
        "lumora-cli: This file was not optimized.\n"},
 
+      // A piece deleted by hand is a plan short of a piece, which the result's check names.
+      {{"edit", kSheetJob, "--layout", "1", "--at", "100,100", "--delete", "-o", "%out.opt"}, 0,
+       "Total Layouts = 3", "", {}, {{"sheet_job.opt", TestDataBytes("reports/sheet_job.opt")}}},
+      {{"edit", kSheetJob, "--layout", "1", "--at", "100,100", "--ys", "10", "--strict"}, 2,
+       "Store it there? -> No\nThe edit was not stored.\n", "", {},
+       {{"sheet_job.opt", TestDataBytes("reports/sheet_job.opt")}}},
+      {{"edit", kSheetJob, "--layout", "1", "--at", "100,100", "--xs", "3000"}, 2,
+       "refusal: 3210Out of sheet length  -> OK\n", ""},
+      {{"edit", kSheetJob, "--layout", "1", "--at", "100,100", "--dim-x", "5"}, 1, "",
+       "lumora-cli: --dim-x: the Edit dialog \"Delete / Move Existing Glass-Piece\" has no DIM-X\n"},
+      {{"edit", kSheetJob, "--layout", "1", "--at", "100,100", "--orn", "3"}, 1, "",
+       "lumora-cli: --orn: the Edit dialog does not take '3'\n"},
+      {{"edit", kSheetJob, "--layout", "1", "--add", "0", "--delete"}, 1, "", "has no Delete"},
+      {{"edit", kSheetJob, "--layout", "1", "--at", "9000,9000"}, 1, "",
+       "lumora-cli: nothing of layout 1 lies at 9000,9000\n"},
+      {{"edit", kSheetJob, "--layout", "1"}, 1, "", "lumora-cli: usage: edit JOB"},
+
       {{"library", "merge"}, 0, "2 record(s), 1 after merging", "",
        {{"data/mlm.dat", kMlm + "\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"-4\",\"12\"\r\n"}},
        {{"data/mlm.dat", "\"FLOAT\",\"\",\"5\",\"2440\",\"1830\",\"6\",\"12\"\r\n"}}},
@@ -205,7 +224,7 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
   }
   for (const std::string command :
        {"summary", "check", "optimize", "report", "labels", "render", "cuts", "library", "products",
-        "alternate", "import", "export"}) {
+        "alternate", "edit", "import", "export"}) {
     const auto help = Run({command, "--help"});
     EXPECT_EQ(help.exit_code, 0) << command;
     EXPECT_THAT(help.out, HasSubstr("Usage: lumora-cli " + command + " ")) << command;

@@ -38,6 +38,9 @@ int RunProducts(const Arguments& parsed);
 extern const OptionTable kAlternateOptions;
 int RunAlternate(const Arguments& parsed);
 
+extern const OptionTable kEditOptions;
+int RunEdit(const Arguments& parsed);
+
 extern const OptionTable kImportOptions;
 int RunImport(const Arguments& parsed);
 

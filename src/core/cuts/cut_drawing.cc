@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/number_text.h"
+#include "core/cuts/cut_list.h"
 #include "core/cuts/cut_order.h"
 #include "core/cuts/edge_texts.h"
 #include "core/layouts/layout_colours.h"
@@ -195,8 +196,7 @@ void DrawLayoutAndCuts(const LoadedResult& result, int layout_no, const DrawOpti
   DrawLayout(result, layout_no, options, keeper);
   if (!cut_settings.cut_order && !cut_settings.all_dimensions) return;
   if (layout_no < 1 || layout_no > result.LayoutCount()) return;
-  const int first = result.FirstOfLayout(layout_no);
-  const LayoutCuts cuts = CutOrder(result.shown, first, result.LastOfLayout(layout_no));
+  const LayoutCuts cuts = LayoutCutOrder(result, layout_no);
   if (cut_settings.cut_order) DrawCutNumbers(cuts, options, keeper);
   if (cut_settings.all_dimensions)
     DrawDimensions(cuts, FrameBox(result, layout_no), options, keeper);

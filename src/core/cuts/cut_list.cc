@@ -24,15 +24,27 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 }  // namespace
 
+LayoutCuts LayoutCutOrder(const LoadedResult& result, int layout_no) {
+  if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
+  const int first = result.FirstOfLayout(layout_no);
+  // The stored frame runs to the coil's end, the shown one to the length the layout uses.
+  return CutOrder(result.shown, first, result.LastOfLayout(layout_no),
+                  result.coil_mode ? result.elements[first].x2 : 0);
+}
+
 ResultCuts CutOrderOfResult(const LoadedResult& result) {
   ResultCuts all;
   for (int n = 1; n <= result.LayoutCount(); ++n) {
-    const int first = result.FirstOfLayout(n);
-    all.layouts.push_back(CutOrder(result.shown, first, result.LastOfLayout(n)));
-    const float sheets = result.shown[first].repeat;
+    const LayoutElement& frame = result.shown[result.FirstOfLayout(n)];
+    all.layouts.push_back(LayoutCutOrder(result, n));
+    const float sheets = frame.repeat;
     all.sheets.push_back(sheets);
     all.cut_count += sheets * static_cast<double>(all.layouts.back().cuts.size());
     all.total_length += sheets * all.layouts.back().total_length;
+    if (result.coil_mode) {
+      all.coil_lengths.push_back(frame.x2 - frame.x1);
+      all.coil_used += sheets * static_cast<double>(all.coil_lengths.back());
+    }
   }
   return all;
 }
@@ -60,14 +72,14 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit) {
 
 std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no, Unit unit) {
   if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
-  return CutListLines(
-      CutOrder(result.shown, result.FirstOfLayout(layout_no), result.LastOfLayout(layout_no)),
-      unit);
+  return CutListLines(LayoutCutOrder(result, layout_no), unit);
 }
 
 std::string ResultCutsLine(const ResultCuts& cuts, Unit unit) {
-  return "All sheets: " + FormatDouble(cuts.cut_count, "0") +
-         " cuts   Total Length: " + Length(cuts.total_length, unit);
+  const bool coil = !cuts.coil_lengths.empty();
+  return std::string(coil ? "All layouts: " : "All sheets: ") + FormatDouble(cuts.cut_count, "0") +
+         " cuts   Total Length: " + Length(cuts.total_length, unit) +
+         (coil ? "   Coil used: " + Length(cuts.coil_used, unit) : "");
 }
 
 std::string CutsText(const ResultCuts& cuts, int only, Unit unit) {
@@ -75,10 +87,16 @@ std::string CutsText(const ResultCuts& cuts, int only, Unit unit) {
   std::string text;
   for (int n = 1; n <= count; ++n) {
     if (only != 0 && n != only) continue;
-    const float sheets = cuts.sheets[static_cast<size_t>(n - 1)];
-    text += "Layout " + GeneralText(n) + " / " + GeneralText(count) + ": " + GeneralText(sheets) +
-            (sheets == 1 ? " sheet\n" : " sheets\n");
-    for (const std::string& line : CutListLines(cuts.layouts[static_cast<size_t>(n - 1)], unit)) {
+    const size_t index = static_cast<size_t>(n - 1);
+    const float sheets = cuts.sheets[index];
+    text += "Layout " + GeneralText(n) + " / " + GeneralText(count) + ": ";
+    if (cuts.coil_lengths.empty()) {
+      text += GeneralText(sheets) + (sheets == 1 ? " sheet\n" : " sheets\n");
+    } else {
+      text += (sheets == 1 ? "" : GeneralText(sheets) + " x ") +
+              Length(cuts.coil_lengths[index], unit) + " of coil\n";
+    }
+    for (const std::string& line : CutListLines(cuts.layouts[index], unit)) {
       text += line + "\n";
     }
     text += "\n";

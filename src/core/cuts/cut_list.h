@@ -15,12 +15,20 @@ namespace lumora {
 struct ResultCuts {
   // Layout n at index n - 1.
   std::vector<LayoutCuts> layouts;
-  // The sheets cut to layout n, at index n - 1.
+  // The sheets (pieces of coil) cut to layout n, at index n - 1.
   std::vector<float> sheets;
+  // In coil mode the coil length layout n uses, at index n - 1; empty for sheets.
+  std::vector<float> coil_lengths;
   // Over every sheet: a layout's cuts count once per sheet cut to it.
   double cut_count = 0;
   double total_length = 0;
+  // In coil mode the coil length of every layout times its pieces of coil.
+  double coil_used = 0;
 };
+
+// The cut order of layout n of the result; on a coil, starting with the cut that parts the
+// length it uses from the roll.
+LayoutCuts LayoutCutOrder(const LoadedResult& result, int layout_no);
 
 ResultCuts CutOrderOfResult(const LoadedResult& result);
 
@@ -31,11 +39,12 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit);
 // CutListLines of layout n of the result; none for a layout the result lacks.
 std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no, Unit unit);
 
-// The totals of the job in the unit, one line.
+// The totals of the job in the unit, one line; on a coil with the coil length used.
 std::string ResultCutsLine(const ResultCuts& cuts, Unit unit);
 
 // The cut lists of every layout (or of layout `only` when it is not 0), each under the line
-// "Layout n / N: s sheet(s)", then the job's totals; lines end in LF.
+// "Layout n / N: s sheet(s)" (on a coil "Layout n / N: <length> of coil", with "s x " before
+// the length when s pieces of coil are cut to it), then the job's totals; lines end in LF.
 std::string CutsText(const ResultCuts& cuts, int only, Unit unit);
 // The same as CSV: a header, then one line per cut with the lengths in millimetres.
 std::string CutsCsv(const ResultCuts& cuts, int only);

@@ -109,7 +109,7 @@ CutAxis FirstStageAxis(const ElementList& elements, int first, int last) {
 
 }  // namespace
 
-LayoutCuts CutOrder(const ElementList& elements, int first, int last) {
+LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end) {
   LayoutCuts result;
   if (!elements.Contains(first) || !elements.Contains(last) || first > last) return result;
   std::vector<Piece> pieces;
@@ -124,6 +124,12 @@ LayoutCuts CutOrder(const ElementList& elements, int first, int last) {
   }
   const LayoutElement& frame = elements[first];
   Region sheet{{{frame.x1, frame.x2}, {frame.y1, frame.y2}}, {}, 1, {}};
+  if (roll_end > frame.x2 + kSameEdge) {
+    const Cut parting{1, 1, CutAxis::kX, frame.x2, frame.y1, frame.y2 - frame.y1};
+    result.cuts.push_back(parting);
+    result.total_length += parting.length;
+    sheet.stage = 2;
+  }
   const CutAxis axis = FirstStageAxis(elements, first, last);
   sheet.axes = {axis, Other(axis)};
   for (int p = 0; p < static_cast<int>(pieces.size()); ++p) sheet.pieces.push_back(p);

@@ -38,7 +38,10 @@ struct LayoutCuts {
 // coordinates. Pieces are cut out with their kerf, so neighbours part on their shared edge;
 // leftovers are not cut up. The first stage runs like the layout's full-length cuts, or across
 // the sheet's shorter side when it has none; every later stage turns across the one before.
-LayoutCuts CutOrder(const ElementList& elements, int first, int last);
+// A layout on a coil has its frame end at the length it uses; when the coil goes on beyond
+// that, to `roll_end`, the first cut parts the used length from the roll across the whole
+// width, and the stages of the piece in hand follow it.
+LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end = 0);
 
 }  // namespace lumora
 

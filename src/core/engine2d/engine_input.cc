@@ -186,4 +186,11 @@ void SortByArea(StockList& stocks, GlassList& glasses) {
   SortListByArea(glasses);
 }
 
+EngineInput PrepareRunLists(const EngineJob& job) {
+  EngineInput input = PrepareEngineInput(job);
+  AddKerf(input.stocks, input.glasses, input.basic.kerf);
+  SortByArea(input.stocks, input.glasses);
+  return input;
+}
+
 }  // namespace lumora

@@ -45,6 +45,10 @@ void RemoveKerf(StockList& stocks, GlassList& glasses, float kerf);
 // always fully descending, and it is this order that every stored index refers to.
 void SortByArea(StockList& stocks, GlassList& glasses);
 
+// The lists a run works on and its result's indices refer to: prepared, the kerf added, sorted
+// by area.
+EngineInput PrepareRunLists(const EngineJob& job);
+
 }  // namespace lumora
 
 #endif  // LUMORA_CORE_ENGINE2D_ENGINE_INPUT_H_

@@ -2,6 +2,7 @@
 
 #include "core/base/file_routines.h"
 #include "core/engine2d/result_files.h"
+#include "core/engine2d/result_validator.h"
 
 namespace lumora {
 
@@ -34,7 +35,11 @@ std::optional<std::string> StoreRunResult(Job& job, const OptimizationResult& re
     return SaveFailureText({path, *error});
   }
   job.settings.resume_pass = result.resume_pass;
-  return std::nullopt;
+  if (result.best.Empty()) return std::nullopt;
+  const std::vector<std::string> problems =
+      ValidateResult(EngineJobOf(job), job.settings.trim_allowance, result.best);
+  if (problems.empty()) return std::nullopt;
+  return ProblemList(kRunResultBreaksRules, problems);
 }
 
 }  // namespace lumora

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/optimization.h"
@@ -25,10 +26,16 @@ EngineJob EngineJobOf(const Job& job);
 // best result that run left in the working dia.tlf.
 OptimizationSettings JobRunSettings(const Job& job);
 
+// The heading of the layout rules a run's result breaks: a fault of the program, told.
+inline constexpr std::string_view kRunResultBreaksRules =
+    "The result of the run breaks the layout rules:";
+
 // What a run leaves in the job. Unless the driver's checks refused the run, the best result
 // replaces the working dia.tlf and the job keeps the pass to continue from. When dia.tlf
 // cannot be written the resume point is dropped, so that no later run continues from a result
-// that is not there, and the message "Could not save <file>: <reason>" is returned.
+// that is not there, and the message "Could not save <file>: <reason>" is returned. A result
+// that breaks a layout rule is stored as the run left it, and the problems are returned under
+// kRunResultBreaksRules.
 std::optional<std::string> StoreRunResult(Job& job, const OptimizationResult& result);
 
 }  // namespace lumora

@@ -8,6 +8,7 @@
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
+#include "core/cuts/cut_list.h"
 #include "core/cuts/cut_order.h"
 
 namespace lumora {
@@ -94,7 +95,7 @@ void WriteLayout(const LoadedResult& result, int n, const ScrapLimits& scrap, DL
                  TrimZeros(glass.l1) + " x " + TrimZeros(glass.l2));
     }
   }
-  for (const Cut& cut : CutOrder(result.shown, first, last).cuts) {
+  for (const Cut& cut : LayoutCutOrder(result, n).cuts) {
     const bool at_x = cut.axis == CutAxis::kX;
     const float end = cut.start + cut.length;
     if (at_x) {

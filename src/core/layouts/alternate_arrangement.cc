@@ -1,6 +1,7 @@
 #include "core/layouts/alternate_arrangement.h"
 
 #include <utility>
+#include <vector>
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
@@ -99,8 +100,16 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   }
 
   search.found = !run.best.Empty();
-  const std::string after =
-      search.found ? LayoutFileBytes(SpliceArrangement(result.elements, range, run.best)) : before;
+  const ElementList spliced =
+      search.found ? SpliceArrangement(result.elements, range, run.best) : result.elements;
+  std::vector<std::string> broken;
+  if (search.found) {
+    for (const ResultProblem& problem : ProblemsOf(result, spliced)) {
+      if (problem.layout_no == layout_no) broken.push_back(problem.text);
+    }
+    search.found = broken.empty();
+  }
+  const std::string after = search.found ? LayoutFileBytes(spliced) : before;
   if (auto error = SaveFile(dia_path, after)) {
     search.error = std::move(*error);
     search.found = false;
@@ -108,8 +117,9 @@ AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& r
   }
   if (!search.found) {
     prompter.Ask({.title = kApplicationTitle,
-                  .text = std::string(kAlternateNotPossibleMessage),
-                  .icon = PromptIcon::kInformation});
+                  .text = broken.empty() ? std::string(kAlternateNotPossibleMessage)
+                                         : ProblemList(kArrangementBreaksRules, broken),
+                  .icon = broken.empty() ? PromptIcon::kInformation : PromptIcon::kExclamation});
   }
   return search;
 }

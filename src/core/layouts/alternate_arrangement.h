@@ -22,6 +22,10 @@ namespace lumora {
 inline constexpr std::string_view kAlternateNotPossibleMessage =
     "Alternate Arrangment for this layout is not possible";
 inline constexpr std::string_view kAlternateCaptionPrefix = "Alternate Arrangement - ";
+// The heading of the layout rules an arrangement found breaks: a fault of the program, told
+// instead of kAlternateNotPossibleMessage, and the arrangement is not stored.
+inline constexpr std::string_view kArrangementBreaksRules =
+    "The arrangement found breaks the layout rules:";
 
 // The ALT dialog's buttons, by the number each hands back.
 enum class AlternateChoice { kTryNext = 0, kKeep = 1, kOriginal = 2 };
@@ -56,8 +60,9 @@ struct AlternateSearch {
 
 // One round of the command on layout n of the result: writes s.tlf and c.tlf, advances the
 // pattern counter for up to eight alternate runs, and stores the first arrangement found,
-// spliced in, in dia.tlf. When none is found dia.tlf is left as it was and
-// "Alternate Arrangment for this layout is not possible" is told.
+// spliced in, in dia.tlf, once its layout is checked against the layout rules. When none is
+// found dia.tlf is left as it was and "Alternate Arrangment for this layout is not possible"
+// is told.
 AlternateSearch SearchAlternateArrangement(const Job& job, const LoadedResult& result,
                                            int layout_no, int16_t& pattern_counter,
                                            Prompter& prompter);

@@ -1,8 +1,10 @@
 #include "core/layouts/layout_edit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
@@ -61,6 +63,27 @@ bool KeepOverlap(const LoadedResult& result, const LayoutElement& other, Prompte
                            ". Store it there?";
   return prompter.Ask({.title = kApplicationTitle,
                        .text = text,
+                       .icon = PromptIcon::kQuestion,
+                       .buttons = PromptButtons::kYesNo,
+                       .default_answer = PromptAnswer::kNo}) == PromptAnswer::kYes;
+}
+
+// The problems the edit brings into its layout, but none of what a hand edit may change of the
+// plan: asked before it is stored.
+bool KeepNewProblems(const LoadedResult& result, const ElementList& edited, int layout_no,
+                     Prompter& prompter) {
+  std::vector<std::string> added;
+  for (ResultProblem& problem : ProblemsOf(result, edited)) {
+    if (problem.rule == ResultRule::kPlan || problem.layout_no != layout_no ||
+        std::find(result.problems.begin(), result.problems.end(), problem) !=
+            result.problems.end()) {
+      continue;
+    }
+    added.push_back(std::move(problem.text));
+  }
+  if (added.empty()) return true;
+  return prompter.Ask({.title = kApplicationTitle,
+                       .text = ProblemList(kEditBreaksRules, added) + "\nStore it anyway?",
                        .icon = PromptIcon::kQuestion,
                        .buttons = PromptButtons::kYesNo,
                        .default_answer = PromptAnswer::kNo}) == PromptAnswer::kYes;
@@ -160,8 +183,10 @@ std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedRe
   const int edited = ApplyEdit(elements, RangeOfLayout(result, layout_no), target,
                                ReadEditValues(*edit_bytes), result.basic.kerf);
   if (edited == 0) return std::nullopt;
-  if (const int other = OverlappedPiece(elements, edited);
-      other != 0 && !KeepOverlap(result, elements[other], prompter)) {
+  // An overlap is asked about in its own words, and a layout that overlaps cannot be cut anyway.
+  if (const int other = OverlappedPiece(elements, edited); other != 0) {
+    if (!KeepOverlap(result, elements[other], prompter)) return std::nullopt;
+  } else if (!KeepNewProblems(result, elements, layout_no, prompter)) {
     return std::nullopt;
   }
   const std::string dia_path = workspace.WorkingFile(kLayoutFileName);

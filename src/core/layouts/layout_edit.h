@@ -16,14 +16,17 @@
 #include "core/layouts/loaded_result.h"
 
 // Editing a layout by hand: what a click on the drawing opens, and how the Edit dialog's answer
-// is written into the element list and dia.tlf. A piece put onto another is asked about; the
-// leftovers are never recomputed, keeping them sound is the user's part.
+// is written into the element list and dia.tlf. A piece put onto another, or an edit that
+// would leave the layout uncuttable, is asked about; the leftovers are never recomputed,
+// keeping them sound is the user's part.
 namespace lumora {
 
 inline constexpr std::string_view kEditUnitQuestion =
     "In order to edit the layout current unit need to be MM, Change now ?";
 // Followed by "<L1> x <L2> piece at XS <x>, YS <y>. Store it there?".
 inline constexpr std::string_view kOverlapQuestionStart = "It would overlap the ";
+// Followed by the layout rules broken, one a line, and "Store it anyway?".
+inline constexpr std::string_view kEditBreaksRules = "It would break the layout rules:";
 
 // Whether a click on the drawing may go on to edit. In inches the user is asked to
 // switch to millimetres first; true then means the caller switches the unit before going on.
@@ -60,8 +63,11 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
 
 // After the Edit dialog closed with edit.tlf in place: applies its values to the result's
 // elements, replaces dia.tlf and records the change in the history. A piece that would overlap
-// another piece of its layout asks first (default No); No changes nothing. The reason when a
-// file could not be read or written; nothing changes then.
+// another piece of its layout asks first (default No); else an edit that brings its layout a
+// problem a cutter would meet, or one that makes it not the job's, names them and asks (default
+// No). No changes nothing. What a hand edit may change of the plan (pieces wanted, leftovers)
+// is not asked: the report marks it. The reason when a file could not be read or written;
+// nothing changes then.
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
                                       LayoutHistory& history, Prompter& prompter);

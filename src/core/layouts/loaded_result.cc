@@ -4,8 +4,10 @@
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
+#include "core/job/job_check.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -88,11 +90,36 @@ std::string FindStructureDamage(const ElementList& elements) {
 }
 
 EngineInput RunOrderInput(const EngineJob& job) {
-  EngineInput input = PrepareEngineInput(job);
-  AddKerf(input.stocks, input.glasses, input.basic.kerf);
-  SortByArea(input.stocks, input.glasses);
+  EngineInput input = PrepareRunLists(job);
   RemoveKerf(input.stocks, input.glasses, input.basic.kerf);
   return input;
+}
+
+std::vector<ResultProblem> ProblemsOf(const LoadedResult& result, const ElementList& elements) {
+  ElementList engine_elements = elements;
+  TransposeElements(engine_elements);
+  return FindResultProblems(result.run_input, result.trim_allowance, result.coil_mode,
+                            engine_elements);
+}
+
+std::string StoredLayoutsNotice(const LoadedResult& result) {
+  std::vector<std::string> cuts;
+  for (const ResultProblem& problem : result.problems) {
+    if (problem.rule == ResultRule::kCuts) cuts.push_back(problem.text);
+  }
+  return cuts.empty() ? std::string() : ProblemList(kStoredLayoutsBreakRules, cuts);
+}
+
+void TellStoredLayoutsNotice(const Job& job, Prompter& prompter) {
+  const ResultLoad load = LoadResult(job);
+  if (!load.error.empty()) return;
+  const std::string notice = StoredLayoutsNotice(load.result);
+  if (notice.empty()) return;
+  prompter.Ask({.title = kApplicationTitle,
+                .text = notice,
+                .icon = PromptIcon::kExclamation,
+                .buttons = PromptButtons::kOk,
+                .default_answer = PromptAnswer::kOk});
 }
 
 ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_bytes) {
@@ -100,18 +127,25 @@ ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_byt
   if (!read.damage.empty()) return Damaged(read.damage);
   if (read.elements.Empty()) return ResultLoad{{}, std::string(kNotOptimizedMessage)};
 
-  EngineInput input = RunOrderInput(job);
+  EngineInput input = PrepareRunLists(job);
   std::string damage = FindIndexDamage(read.elements, input.stocks.Count(), input.glasses.Count());
   if (damage.empty()) damage = FindStructureDamage(read.elements);
   if (!damage.empty()) return Damaged(damage);
 
   ResultLoad load;
   LoadedResult& result = load.result;
+  result.coil_mode = job.coil_mode;
+  result.run_input = input;
+  result.trim_allowance = TrimAllowance(job.basic);
+  result.problems = ProblemsOf(result, read.elements);
+  for (const ResultProblem& problem : result.problems) {
+    if (problem.rule == ResultRule::kBelongs) return Damaged(problem.text);
+  }
+  RemoveKerf(input.stocks, input.glasses, input.basic.kerf);
   result.basic = std::move(input.basic);
   result.glasses = std::move(input.glasses);
   result.elements = std::move(read.elements);
   result.frames = FrameIndexes(result.elements);
-  result.coil_mode = job.coil_mode;
   if (job.coil_mode) {
     result.stocks = DerivedCoilRecords(input.stocks, result.elements, result.frames);
     result.shown = ClippedAtUsedLength(result.elements, result.stocks);

@@ -3,9 +3,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/base/prompter.h"
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/engine_records.h"
+#include "core/engine2d/result_validator.h"
 #include "core/job/job.h"
 
 // A stored result as the Layouts window holds it: the job's lists rebuilt in the run's order
@@ -27,6 +30,13 @@ struct LoadedResult {
   // The index of each layout's StockFrame, by layout number.
   OneBasedList<int> frames;
   bool coil_mode = false;
+  // The job's lists as its run used them (the kerf added) and its trim allowance: what any
+  // element list of this result is checked against.
+  EngineInput run_input;
+  float trim_allowance = 0;
+  // What the stored elements break of the layout rules; never a rule of belonging to the job,
+  // which keeps a result from loading at all.
+  std::vector<ResultProblem> problems;
 
   int LayoutCount() const { return frames.Count(); }
   // The index in `stocks` of the record an element lies on: its stock index, in coil mode its
@@ -43,7 +53,8 @@ struct LoadedResult {
 };
 
 // The result, or why there is none: "This file was not optimized." for a missing or empty
-// dia.tlf, "The layout file is damaged: <what>" when it does not hold a complete result.
+// dia.tlf, "The layout file is damaged: <what>" when it does not hold a complete result of
+// this job.
 struct ResultLoad {
   LoadedResult result;
   std::string error;
@@ -51,6 +62,9 @@ struct ResultLoad {
 
 inline constexpr std::string_view kNotOptimizedMessage = "This file was not optimized.";
 inline constexpr std::string_view kDamagedLayoutPrefix = "The layout file is damaged: ";
+// The heading of the layout rules that the stored layouts of a job being opened break.
+inline constexpr std::string_view kStoredLayoutsBreakRules =
+    "The stored layouts break the layout rules:";
 
 // The job's stock and glass lists in the order of its run with their sizes as typed: prepared,
 // the kerf added, sorted by area and the kerf taken off again. Stored indices refer to these.
@@ -58,13 +72,25 @@ EngineInput RunOrderInput(const EngineJob& job);
 
 // Rebuilds the lists as the run did (prepare, add the kerf, sort by area, take the kerf off)
 // and reads the layout file's bytes against them. A complete result numbers its layouts 1 to N
-// in order, each starting with its one StockFrame, and every index resolves in the lists.
+// in order, each starting with its one StockFrame, every index resolves in the lists, and
+// nothing in it breaks a rule of belonging to the job (a result of another job, whose indices
+// happen to resolve, is damaged too); the other problems are kept in the result.
 ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_bytes);
 // The same for a job and its working dia.tlf.
 ResultLoad LoadResult(const Job& job);
 
 // What in a read element list keeps it from being a complete result; empty when nothing does.
 std::string FindStructureDamage(const ElementList& elements);
+
+// The problems of an element list (file coordinates) of the result's job.
+std::vector<ResultProblem> ProblemsOf(const LoadedResult& result, const ElementList& elements);
+
+// What a job being opened tells of its stored layouts: the problems that keep them from being
+// cut as they are, under kStoredLayoutsBreakRules; empty when there are none.
+std::string StoredLayoutsNotice(const LoadedResult& result);
+// Tells StoredLayoutsNotice of the job's working dia.tlf, if any. A missing or damaged result
+// is told where its layouts are shown.
+void TellStoredLayoutsNotice(const Job& job, Prompter& prompter);
 
 }  // namespace lumora
 

@@ -22,6 +22,7 @@
 #include "gui/shell/about_window.h"
 #include "gui/shell/configure_window.h"
 #include "gui/shell/help.h"
+#include "gui/shell/job_recovery_keeper.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/shell/shell_colours.h"
@@ -156,6 +157,7 @@ void Launcher::showEvent(QShowEvent* event) {
 }
 
 void Launcher::FirstShown() {
+  if (OfferJobRecovery(*this, prompter(), setup_.workspace.data_folder)) return;
   const std::string& file = setup_.command_line_file;
   if (!file.empty() && FileExists(file)) {
     OpenMainWindow(false, file);

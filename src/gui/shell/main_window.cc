@@ -32,6 +32,7 @@
 #include "gui/shell/about_window.h"
 #include "gui/shell/help.h"
 #include "gui/shell/job_exchange.h"
+#include "gui/shell/job_recovery_keeper.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/tables/grid_widget.h"
 #include "gui/tools/unit_conversion_window.h"
@@ -127,6 +128,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
   BuildToolBar();
   BuildStatusBar();
   new JobExchange(*this);
+  new JobRecoveryKeeper(*this);
 
   if (job_.settings.coil_mode) {
     edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
@@ -353,6 +355,7 @@ void MainWindow::ShowOpenedJob() {
   ShowResultStatus();
   ShowView(ChildWindow::kLayouts);
   if (FindChildWindow(ChildWindow::kLayouts) != nullptr) ShowView(ChildWindow::kReport);
+  TellStoredLayoutsNotice(job_, prompter());
 }
 
 void MainWindow::FileSaveCommand() {
@@ -392,6 +395,7 @@ void MainWindow::StartOptimizationCommand() {
   activateWindow();
   StoreJobViews();
   ShowResultStatus();
+  emit OptimizationEnded();
   if (close_after_run_) {
     close_after_run_ = false;
     // The close asked for during the run goes on, with its save question, once this command

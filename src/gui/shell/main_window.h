@@ -124,6 +124,8 @@ class MainWindow : public QMainWindow {
   void Closed();
   // A change of job data dropped the layouts.
   void ResultDropped();
+  // An optimization run has ended and left its result in the job.
+  void OptimizationEnded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

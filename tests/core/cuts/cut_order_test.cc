@@ -39,6 +39,7 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
     std::vector<Rect> rects;
     std::vector<Cut> cuts;
     std::vector<int> blocking;
+    float roll_end = 0;
   };
   // clang-format off
   const std::vector<Case> cases = {
@@ -66,11 +67,18 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
        {{1, 1, X, 300, 0, 300}}, {1, 2, 3, 4, 5}},
       {"overlapping pieces cannot be parted",
        {{-1, 0, 0, 500, 500}, {1, 0, 0, 300, 300}, {1, 200, 200, 500, 500}}, {}, {1, 2}},
+      // The used length of a coil is parted from the roll before its own stages.
+      {"a coil's used length",
+       {{-1, 0, 0, 700, 600}, {1, 0, 0, 400, 300}, {1, 0, 300, 400, 600}, {1, 400, 0, 700, 300}},
+       {{1, 1, X, 700, 0, 600}, {2, 2, X, 400, 0, 600}, {3, 3, Y, 300, 0, 400},
+        {4, 3, Y, 300, 400, 300}},
+       {}, 30000},
+      {"a coil used to its end", {{-1, 0, 0, 700, 600}, {1, 0, 0, 700, 600}}, {}, {}, 700},
   };
   // clang-format on
   for (const Case& c : cases) {
     const ElementList elements = Layout(c.rects);
-    const LayoutCuts result = CutOrder(elements, 1, elements.Count());
+    const LayoutCuts result = CutOrder(elements, 1, elements.Count(), c.roll_end);
     EXPECT_EQ(result.cuts, c.cuts) << c.name;
     EXPECT_EQ(result.blocking_pieces, c.blocking) << c.name;
     double length = 0;
@@ -79,12 +87,17 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
   }
 }
 
-TEST(CutOrderTest, ThePinnedSheetJobCountsEveryCutOncePerSheet) {
-  TempFolder folder;
-  const ResultLoad load = LoadResult(OpenReportJob(folder, "sheet_job.opt", "MM"));
-  ASSERT_EQ(load.error, "");
-  EXPECT_EQ(CutsText(CutOrderOfResult(load.result), 0, Unit::kMm),
-            testing::TestDataBytes("reports/sheet_mm/cuts.txt"));
+// Sheets count their cuts once per sheet; a coil's layouts say the length each uses, and the
+// totals the coil used.
+TEST(CutOrderTest, ThePinnedJobsCountEveryCutOncePerSheetOrPieceOfCoil) {
+  for (const auto& [job, cuts] : {std::pair{"sheet_job.opt", "reports/sheet_mm/cuts.txt"},
+                                  std::pair{"coil_job.sdr", "reports/coil_mm/cuts.txt"}}) {
+    TempFolder folder;
+    const ResultLoad load = LoadResult(OpenReportJob(folder, job, "MM"));
+    ASSERT_EQ(load.error, "") << job;
+    EXPECT_EQ(CutsText(CutOrderOfResult(load.result), 0, Unit::kMm), testing::TestDataBytes(cuts))
+        << job;
+  }
 }
 
 TEST(CutSettingsTest, AnythingButANonZeroNumberIsOffAndSavedSettingsLoadBack) {

@@ -42,9 +42,11 @@ struct Fault {
   const char* what;
   std::function<void(EngineInput&, ElementList&)> make;
   const char* found;  // a part of the problem the validator must name; empty for none
+  ResultRule rule = ResultRule::kCuts;
 };
 
 TEST(ResultValidator, CatchesEachFaultOfALayout) {
+  using enum ResultRule;
   const Fault faults[] = {
       {"a valid layout", [](EngineInput&, ElementList&) {}, ""},
       {"pieces overlap", [](EngineInput&, ElementList& l) { l[7].x1 = 800, l[7].x2 = 1000; },
@@ -53,7 +55,17 @@ TEST(ResultValidator, CatchesEachFaultOfALayout) {
        "outside the usable"},
       {"the kerf left out of a piece",
        [](EngineInput& job, ElementList&) { job.glasses[2].l1 += 3, job.glasses[2].l2 += 3; },
-       "not the size"},
+       "not the size", kBelongs},
+      {"a frame of another stock", [](EngineInput& job, ElementList&) { job.stocks[1].l2 = 2100; },
+       "stock frame", kBelongs},
+      {"layouts out of order", [](EngineInput&, ElementList& l) { l[1].layout_no = 2; }, "numbered",
+       kBelongs},
+      {"a piece turned by hand, its code left",
+       [](EngineInput& job, ElementList& l) {
+         job.glasses[2].orn = Orn::kEither;
+         l[6].orientation = 2;
+       },
+       "turned against", kPlan},
       {"a pinwheel no cut separates",
        [](EngineInput&, ElementList& l) {
          l[7] = Element(1, 1000, 10, 1200, 110, 1, 1, 1, 1);
@@ -66,26 +78,30 @@ TEST(ResultValidator, CatchesEachFaultOfALayout) {
        [](EngineInput&, ElementList& l) { l[6] = Element(2, 10, 10, 510, 810, 1, 1, 1, 2); },
        "ORN"},
       {"one piece too few", [](EngineInput&, ElementList& l) { l[10].kind = kFreeRect; },
-       "3 pieces placed, 4 wanted"},
+       "3 pieces placed, 4 wanted", kPlan},
       {"more sheets than there are",
-       [](EngineInput& job, ElementList&) { job.stocks[1].qty = 0.5f; }, "sheets used"},
+       [](EngineInput& job, ElementList&) { job.stocks[1].qty = 0.5f; }, "sheets used", kPlan},
       {"a leftover narrower than B",
        [](EngineInput& job, ElementList& l) {
          job.basic.b_mm = 100;
          l[11].y2 = 560;
        },
-       "below B"},
+       "below B", kPlan},
   };
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.what);
     EngineInput job = Job();
     ElementList layout = ValidLayout();
     fault.make(job, layout);
-    const std::vector<std::string> problems = ValidateEngineResult(job, 0.001f, false, layout);
+    const std::vector<ResultProblem> problems = FindResultProblems(job, 0.001f, false, layout);
     if (std::string(fault.found).empty()) {
-      EXPECT_THAT(problems, ::testing::IsEmpty());
+      EXPECT_THAT(ProblemTexts(problems), ::testing::IsEmpty());
     } else {
-      EXPECT_THAT(problems, ::testing::Contains(::testing::HasSubstr(fault.found)));
+      EXPECT_THAT(problems,
+                  ::testing::Contains(::testing::AllOf(
+                      ::testing::Field(&ResultProblem::text, ::testing::HasSubstr(fault.found)),
+                      ::testing::Field(&ResultProblem::rule, fault.rule))))
+          << ::testing::PrintToString(ProblemTexts(problems));
     }
   }
 }

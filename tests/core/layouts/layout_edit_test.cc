@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/engine2d/engine_builders.h"
+#include "core/job/job_tables.h"
 #include "core/job/job_test_support.h"
 #include "core/layouts/edit_fixtures.h"
 #include "core/tables/grid_keys.h"
@@ -149,27 +150,41 @@ TEST_F(LayoutEditTest, EditsStoreWhatTheDialogHolds) {
   }
 }
 
-TEST_F(LayoutEditTest, APiecePutOntoAnotherAsksFirstAndNoKeepsTheLayout) {
+// A piece put onto another is asked about in its own words; any other edit that leaves its
+// layout uncuttable names what it breaks. No keeps the layout.
+TEST_F(LayoutEditTest, AnEditThatLeavesTheLayoutUncuttableAsksFirstAndNoKeepsIt) {
   struct Case {
     int layout_no;
-    int add_glass;  // 0 moves piece 1 of layout 1
+    int add_glass;      // 0 edits piece 1 of layout 1
+    const char* typed;  // "column=text"
     PromptAnswer answer;
+    std::string question;
   };
-  const Case cases[] = {
-      {1, 0, PromptAnswer::kNo}, {1, 0, PromptAnswer::kYes}, {2, 2, PromptAnswer::kNo}};
+  const std::string overlap = "It would overlap the 800 x 600 piece at XS ";
+  const std::string turned =
+      "It would break the layout rules:\nLayout 1: piece 2 lies in an orientation its ORN does "
+      "not allow.\nStore it anyway?";
+  using enum PromptAnswer;
+  const Case cases[] = {{1, 0, "1=1000", kNo, overlap + "1004, YS 0. Store it there?"},
+                        {1, 0, "1=1000", kYes, overlap + "1004, YS 0. Store it there?"},
+                        {2, 2, "", kNo, overlap + "0, YS 0. Store it there?"},
+                        {1, 0, "1=0", kNo, turned},
+                        {1, 0, "1=0", kYes, turned}};
+  // Glass 1 may lie only as its piece lies (ORN 2); the dialog puts the piece's smaller side
+  // across, so moving it turns it.
+  job_.glass.SetText(1, glass_col::kOrn, "2");
+  result_ = LoadOrFail(job_);
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.add_glass);
+    SCOPED_TRACE(c.question);
     EditForm form = c.add_glass == 0 ? ClickAt(1, 500, 250) : Add(c.layout_no, c.add_glass);
-    if (c.add_glass == 0) Type(form, edit_col::kXs, "1000");
+    if (*c.typed != '\0') Type(form, std::stoi(c.typed), std::string(c.typed).substr(2));
     ScriptedPrompter prompter({c.answer});
     ASSERT_TRUE(PressEditButton(form, EditButton::kConfirm, prompter).close);
     ASSERT_EQ(CloseEditForm(form), std::nullopt);
     ASSERT_EQ(CommitEdit(job_.workspace, result_, c.layout_no, target_, history_, prompter),
               std::nullopt);
     ASSERT_EQ(prompter.prompts().size(), 1u);
-    EXPECT_EQ(prompter.Texts()[0], std::string("It would overlap the 800 x 600 piece at XS ") +
-                                       (c.layout_no == 1 ? "1004" : "0") +
-                                       ", YS 0. Store it there?");
+    EXPECT_EQ(prompter.Texts()[0], c.question);
     EXPECT_EQ(prompter.prompts()[0].default_answer, PromptAnswer::kNo);
     EXPECT_EQ(DiaBytes(job_) == kLayouts, c.answer == PromptAnswer::kNo);
     WriteFileAtomically(job_.workspace.WorkingFile(kLayoutFileName), std::string(kLayouts));

@@ -74,13 +74,35 @@ TEST(LoadedResultTest, ADamagedFileIsToldAndNothingIsLoaded) {
       {frame + "3,-1,1,0,0,1000,1000,1,0\r\n", "element 2: layout number 3 follows layout 1"},
       {frame + frame, "element 2: layout 1 has a second stock frame"},
       {frame + "1,1,1,0,0,100", "record 2 ends after field 6"},
-      {frame + "1,1,1,0,0,1O0,100,1,1\r\n", "record 2, field 6 \"1O0\" is not a number"}};
+      {frame + "1,1,1,0,0,1O0,100,1,1\r\n", "record 2, field 6 \"1O0\" is not a number"},
+      // A result of another job whose indices happen to resolve.
+      {"1,-1,1,0,0,900,1000,1,0\r\n", "Layout 1: its stock frame is not the size of its stock."},
+      {frame + "1,1,1,0,0,100,200,1,1\r\n",
+       "Layout 1: piece 2 is not the size of its glass with the cut width."}};
   // clang-format on
   const HandMadeJob job{0, {{"1000", "1000", "", "", "2"}}, {{"100", "100", "", "", "2"}}};
   for (const auto& [bytes, error] : cases) {
     const ResultLoad load = LoadHandMade(job, bytes);
     EXPECT_EQ(load.error, bytes.empty() ? error : "The layout file is damaged: " + error);
     EXPECT_TRUE(load.result.elements.Empty()) << error;
+  }
+}
+
+// Layouts of the job that a cutter could not cut are loaded and named; what a hand edit may
+// change of the plan is not.
+TEST(LoadedResultTest, StoredLayoutsThatCannotBeCutAreNamed) {
+  const std::string frame = "1,-1,1,0,0,1000,1000,1,0\r\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"1,1,1,0,0,100,100,1,1\r\n1,1,1,100,0,200,100,1,1\r\n", ""},
+      {"1,1,1,0,0,100,100,1,1\r\n", ""},
+      {"1,1,1,0,0,100,100,1,1\r\n1,1,1,50,0,150,100,1,1\r\n",
+       "The stored layouts break the layout rules:\nLayout 1: elements 2 and 3 overlap (the cut "
+       "width between them is not kept).\nLayout 1: no edge-to-edge cut separates elements 2, 3."}};
+  const HandMadeJob job{0, {{"1000", "1000", "", "", "2"}}, {{"100", "100", "", "", "2", "1"}}};
+  for (const auto& [pieces, notice] : cases) {
+    const ResultLoad load = LoadHandMade(job, frame + pieces);
+    ASSERT_EQ(load.error, "") << pieces;
+    EXPECT_EQ(StoredLayoutsNotice(load.result), notice) << pieces;
   }
 }
 

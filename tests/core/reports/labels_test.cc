@@ -26,9 +26,10 @@ HandMadeJob LabelJob(const std::string& first_qty, const std::string& second_qty
                       {"100", "100", "", "", second_qty, "", "", "", "CITY", "1", "S2"}}};
 }
 
+// A piece of glass size `kind` in the sheet's corner, its L2 along X.
 std::string Piece(int layout, int kind, int repeat) {
-  return GeneralText(layout) + "," + GeneralText(kind) + ",1,0,0,10,10," + GeneralText(repeat) +
-         ",1\r\n";
+  return GeneralText(layout) + "," + GeneralText(kind) +
+         (kind == 1 ? ",1,0,0,127,254," : ",1,0,0,100,100,") + GeneralText(repeat) + ",1\r\n";
 }
 
 // One sheet with `count` pieces of glass size 1.
@@ -89,7 +90,7 @@ TEST(LabelsTest, WithoutADefinitionEveryLabelIsAPageAndTheFirstHasNoBreakBeforeI
 
 TEST(LabelsTest, AnEndlessSheetCountIsRefusedInsteadOfFillingMemory) {
   const ResultLoad load = LoadHandMade(
-      LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1000000000,0\r\n1,1,1,0,0,10,10,1000000000,1\r\n");
+      LabelJob("1", "1"), "1,-1,1,0,0,1000,1000,1000000000,0\r\n" + Piece(1, 1, 1000000000));
   ASSERT_EQ(load.error, "");
   const LabelFile labels = ComposeLabels(load.result, {4, 2, 1, 40, 2, 2}, Unit::kMm);
   EXPECT_EQ(labels.error, "Too many labels: lbl.tlf would pass 16 MB.");

@@ -6,11 +6,14 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <sstream>
 #include <tuple>
 #include <vector>
 
 #include "core/job/job_sections.h"
+#include "core/shell/crashed_runs.h"
 #include "core/shell/data_folder.h"
+#include "core/shell/job_recovery.h"
 #include "gui/job/settings_windows.h"
 #include "gui/library/library_windows.h"
 #include "gui/library/load_products_window.h"
@@ -133,6 +136,37 @@ class LauncherTest : public QObject {
     QVERIFY(!launcher.isEnabled() && launcher.findChild<AboutWindow*>() == nullptr);
     // The launcher stays while a main window is open.
     QVERIFY(!launcher.close() && window->close() && launcher.isEnabled());
+  }
+
+  // A job kept by a run that died (as its recovery file is after a crash) is offered at the
+  // start: Yes opens it as an unsaved change of its own file, No discards it.
+  void AJobKeptByACrashedRunIsOfferedAtTheStart() {
+    std::istringstream mine(ClaimRecord());
+    std::string pid, ticks, host;
+    mine >> pid >> ticks >> host;
+    const std::string job = folder_->File("jobs/small.opt");
+    for (const PromptAnswer answer : {PromptAnswer::kYes, PromptAnswer::kNo}) {
+      QVERIFY(QDir().mkpath(QString::fromStdString(folder_->File("data/recovery"))));
+      const std::string kept = folder_->Write("data/recovery/3.5.opt", testing::SmallJobBytes());
+      folder_->Write("data/recovery/3.5.lst",
+                     pid + " 1" + ticks + " " + host + "\r\n" + job + "\r\n01/02/2025 10:00\r\n");
+      prompter_.Plan(answer);
+      Launcher launcher(Setup());
+      launcher.show();
+      QTRY_VERIFY(answer == PromptAnswer::kNo ? launcher.findChild<AboutWindow*>() != nullptr
+                                              : launcher.main_window() != nullptr);
+      QCOMPARE(prompter_.Texts().back(),
+               std::string(kRecoverQuestion) + "\n\n" + job + ", saved 01/02/2025 10:00");
+      QVERIFY(!FileExists(kept) && !FileExists(folder_->File("data/recovery/3.5.lst")));
+      if (answer == PromptAnswer::kNo) continue;
+      MainWindow* window = launcher.main_window();
+      QCOMPARE(window->job().file_name, job);
+      QVERIFY(window->job().settings.job_changed);
+      QVERIFY(window->windowTitle().endsWith(QString::fromStdString(job).toLower()));
+      QCOMPARE(window->job().glass.Text(1, glass_col::kL1), std::string("1200"));
+      prompter_.Plan(PromptAnswer::kNo);
+      QVERIFY(window->close());
+    }
   }
 
   // Runs the program twice with the same runtime folder: the second start says so before it

@@ -103,6 +103,22 @@ class MainWindowTest : public QObject {
     QVERIFY(testing::Contains(program.folder.Read("typed.opt"), "\"67\""));
   }
 
+  // A job with unsaved changes is kept for recovery after every optimization (and every minute);
+  // a normal close leaves nothing kept.
+  void KeepsTheJobForRecoveryUntilItIsClosed() {
+    testing::ProgramWindow program;
+    program.Open(false, program.folder.Write("small.opt", testing::SmallJobBytes()));
+    const std::string kept = program.folder.File("data/recovery/7.25.opt");
+    QVERIFY(!FileExists(kept));
+    program.Optimize();
+    QVERIFY(FileExists(kept));
+    QVERIFY(testing::Contains(program.folder.Read("data/recovery/7.25.lst"), "small.opt\r\n"));
+    program.prompter.Plan(PromptAnswer::kNo);
+    QVERIFY(program->close());
+    QVERIFY(!FileExists(kept));
+    QVERIFY(!FileExists(program.folder.File("data/recovery/7.25.lst")));
+  }
+
   // The example runs off the event loop to the pinned result, shown in the Progress window and
   // the status bar. Shift+F5 asks for the time limit and runs a deep optimization, which ends at
   // Stop. Closing during a run asks, stops it and closes once the run has ended.
