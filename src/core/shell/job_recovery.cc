@@ -101,7 +101,10 @@ std::optional<KeptJob> FindRecoverableJob(const std::string& data_folder) {
     if (!bytes) continue;
     const std::vector<std::string> lines = RecordLines(*bytes);
     if (lines.size() < 3 || !ClaimerIsGone(lines[0])) continue;
-    KeptJob kept{.record_path = record.string(), .file_name = lines[1], .saved_at = lines[2]};
+    KeptJob kept;
+    kept.record_path = record.string();
+    kept.file_name = lines[1];
+    kept.saved_at = lines[2];
     for (const bool coil : {false, true}) {
       fs::path job = record;
       job.replace_extension(coil ? ".sdr" : ".opt");
