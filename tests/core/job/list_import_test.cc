@@ -177,9 +177,11 @@ TEST(ListImport, AsksThenStoresWhatFits) {
     ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia},
-                             prompter),
-              stored);
+    ImportRun run;
+    run.kind = ListKind::kStock;
+    run.file_name = "stock.csv";
+    run.dia_path = dia;
+    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, run, prompter), stored);
     EXPECT_EQ(HeldRows(job.sheet), held_after);
     ASSERT_EQ(prompter.prompts().size(), asked);
     EXPECT_THAT(prompter.prompts().back().text, ::testing::HasSubstr(question));
