@@ -3,7 +3,8 @@
 // result takes against the best known figure.
 //
 //   lumora_engine_comparison [--time-limit S] [--threads N] [--budget N] [--standard-eff N]
-//                            [--best-known FILE.csv] [--verbose] JOB...
+//                            [--engine standard|deep|both] [--best-known FILE.csv] [--verbose]
+//                            JOB...
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -73,6 +74,10 @@ void PrintRow(const std::string& job, const char* engine, const Figures& f, doub
               f.valid ? "" : "INVALID");
 }
 
+double SecondsSince(std::chrono::steady_clock::time_point begin) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +86,8 @@ int main(int argc, char** argv) {
   int16_t standard_eff = 100;
   std::string best_known_file;
   bool verbose = false;
+  bool run_standard = true;
+  bool run_deep = true;
   std::vector<std::string> jobs;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -95,6 +102,10 @@ int main(int argc, char** argv) {
       deep.seed = std::stoull(next());
     } else if (arg == "--standard-eff") {
       standard_eff = static_cast<int16_t>(std::stoi(next()));
+    } else if (arg == "--engine") {
+      const std::string engine = next();
+      run_standard = engine != "deep";
+      run_deep = engine != "standard";
     } else if (arg == "--verbose") {
       verbose = true;
     } else if (arg == "--best-known") {
@@ -115,27 +126,27 @@ int main(int argc, char** argv) {
     const BenchJob job(path);
     const double known = best_known.count(name) ? best_known.at(name) : 0;
 
-    OptimizationSettings standard;
-    standard.efficiency = standard_eff;
-    standard.trim_allowance = job.trim_allowance;
-    standard.threads = deep.threads;
-    auto begin = std::chrono::steady_clock::now();
-    const OptimizationResult standard_result = RunOptimization(job.Engine(), standard);
-    const Figures s =
-        FiguresOf(standard_result, job,
-                  std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
-
-    DeepSettings settings = deep;
-    settings.trim_allowance = job.trim_allowance;
-    begin = std::chrono::steady_clock::now();
-    const DeepResult deep_result = RunDeepOptimization(job.Engine(), settings);
-    const Figures d =
-        FiguresOf(deep_result.result, job,
-                  std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
-
-    PrintRow(name, "standard", s, known);
-    PrintRow(name, "deep", d, known);
-    if (verbose) std::printf("%s\n", DeepFiguresText(deep_result.figures).c_str());
+    Figures s;
+    if (run_standard) {
+      OptimizationSettings standard;
+      standard.efficiency = standard_eff;
+      standard.trim_allowance = job.trim_allowance;
+      standard.threads = deep.threads;
+      const auto begin = std::chrono::steady_clock::now();
+      const OptimizationResult standard_result = RunOptimization(job.Engine(), standard);
+      s = FiguresOf(standard_result, job, SecondsSince(begin));
+      PrintRow(name, "standard", s, known);
+    }
+    Figures d;
+    if (run_deep) {
+      DeepSettings settings = deep;
+      settings.trim_allowance = job.trim_allowance;
+      const auto begin = std::chrono::steady_clock::now();
+      const DeepResult deep_result = RunDeepOptimization(job.Engine(), settings);
+      d = FiguresOf(deep_result.result, job, SecondsSince(begin));
+      PrintRow(name, "deep", d, known);
+      if (verbose) std::printf("%s\n", DeepFiguresText(deep_result.figures).c_str());
+    }
     std::fflush(stdout);
     auto& total = totals[set];
     total["standard area"] += s.stock_area_m2;

@@ -10,7 +10,9 @@
 namespace lumora::deep {
 namespace {
 
-constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+constexpr double kProgressSeconds = 0.2;
+// A step longer than this share of the time limit is a long one.
+constexpr double kStepsWorthSharing = 50;
 
 // The best so far, for the progress display only; the result is chosen after the chains end.
 class SharedBest {
@@ -70,19 +72,19 @@ void RunControl::Report(DeepProgress progress) const {
   callbacks_.progress(progress);
 }
 
-void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, double least_cost,
+void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double least_cost,
                bool coil_mode, RunControl& control) {
   const DeepSettings& settings = control.settings();
   const int hardware = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
   const int chain_count = static_cast<int>(chains.size());
   const int threads =
-      std::clamp(settings.threads > 0 ? settings.threads : hardware, 1, chain_count);
+      std::clamp(settings.threads > 0 ? settings.threads : hardware, 1, std::max(chain_count, 1));
   const auto quota = [&](int c) {
     return settings.budget / chain_count + (c < settings.budget % chain_count ? 1 : 0);
   };
 
   SharedBest shared;
-  if (standard.valid) shared.Offer(standard);
+  bool standard_offered = false;
   const auto cannot_be_beaten = [&] {
     const Candidate best = shared.Get();
     return best.valid && best.key.cost <= least_cost * (1 + 1e-9);
@@ -93,11 +95,12 @@ void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, doub
   std::atomic<bool> stop = should_stop();
   // The chains' step counts as the progress reads them while the workers step on.
   std::vector<std::atomic<int64_t>> steps_taken(chains.size());
-  std::atomic<int> running = threads;
+  const int workers_wanted = chain_count > 0 ? threads : 0;
+  std::atomic<int> running = workers_wanted;
   std::mutex done_mutex;
   std::condition_variable done;
   std::vector<std::thread> workers;
-  for (int t = 0; t < threads; ++t) {
+  for (int t = 0; t < workers_wanted; ++t) {
     workers.emplace_back([&, t] {
       bool worked = true;
       while (worked && !stop.load()) {
@@ -106,8 +109,15 @@ void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, doub
           SearchChain& chain = chains[static_cast<size_t>(c)];
           if (!control.Timed() && chain.Steps() >= quota(c)) continue;
           worked = true;
+          const double began = control.Elapsed();
           if (chain.Step(stop)) shared.Offer(chain.by_cost);
           steps_taken[static_cast<size_t>(c)].store(chain.Steps(), std::memory_order_relaxed);
+          // Where a step takes a good part of the time, the thread keeps to its first chain:
+          // value correction learns from one plan to the next.
+          if (control.Timed() &&
+              control.Elapsed() - began > settings.time_limit_seconds / kStepsWorthSharing) {
+            break;
+          }
         }
       }
       std::lock_guard lock(done_mutex);
@@ -116,12 +126,30 @@ void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, doub
     });
   }
   std::unique_lock lock(done_mutex);
-  while (running > 0) {
-    done.wait_for(lock, kProgressInterval);
+  while (running > 0 || !standard.Done()) {
+    // A timed run's last wait ends with its time.
+    double wait = kProgressSeconds;
+    if (control.Timed()) {
+      wait = std::clamp(settings.time_limit_seconds - control.Elapsed(), 0.001, wait);
+    }
+    done.wait_for(lock, std::chrono::duration<double>(wait));
     lock.unlock();
-    if (should_stop()) stop = true;
+    if (standard.Done() && !standard_offered) {
+      shared.Offer(standard.AsCandidate(coil_mode));
+      standard_offered = true;
+    }
+    if (should_stop()) {
+      stop = true;
+      standard.Stop();
+    }
     if (control.Reports()) {
       DeepProgress progress = ProgressOf(shared.Get(), coil_mode);
+      if (progress.layout_count == 0) {
+        progress.standard_phase = true;
+        const PassStatistics figures = standard.Figures();
+        progress.layout_count = figures.layout_count;
+        progress.yield = figures.yield;
+      }
       for (const auto& steps : steps_taken) {
         progress.steps += steps.load(std::memory_order_relaxed);
       }
@@ -131,6 +159,7 @@ void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, doub
   }
   lock.unlock();
   for (std::thread& worker : workers) worker.join();
+  standard.Join();
 }
 
 }  // namespace lumora::deep

@@ -8,6 +8,7 @@
 #include "core/deep/deep_candidate.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/search_chain.h"
+#include "core/deep/standard_start.h"
 
 // The orchestration of a deep run: its clock, time limit or budget, the user's Stop, the threads
 // that step the chains, and the progress shown meanwhile.
@@ -37,9 +38,10 @@ class RunControl {
 };
 
 // Steps the chains on the settings' threads, each chain up to its share of a budget, or while
-// timed until the time is up or a result takes `least_cost` (when known); Stop ends it at once.
-// The progress shows the best of `standard` and the chains' results.
-void RunChains(std::vector<SearchChain>& chains, const Candidate& standard, double least_cost,
+// timed until the time is up or a result takes `least_cost` (when known), and waits for the
+// standard start, which it stops with them; Stop ends both at once. The progress shows the best
+// of the standard start's and the chains' results.
+void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double least_cost,
                bool coil_mode, RunControl& control);
 
 }  // namespace lumora::deep

@@ -11,6 +11,7 @@
 #include "core/deep/deep_candidate.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/search_chain.h"
+#include "core/deep/standard_start.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
 
@@ -19,8 +20,6 @@ namespace {
 
 using deep::Candidate;
 using deep::DeepProblem;
-
-constexpr double kStandardEfficiency = 10;
 
 std::string GlassSizeList(const GlassList& glasses, const DeepProblem& problem,
                           const std::vector<int>& unplaced) {
@@ -103,45 +102,19 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
   DeepFigures& figures = deep_result.figures;
   OptimizationResult& result = deep_result.result;
 
-  // The standard engine's result is where the search starts, and what it must beat.
-  OptimizationSettings standard_settings;
-  standard_settings.efficiency = static_cast<int16_t>(kStandardEfficiency);
-  standard_settings.trim_allowance = settings.trim_allowance;
-  standard_settings.threads = settings.threads;
-  OptimizationCallbacks standard_callbacks;
-  standard_callbacks.progress = [&](const ProgressFigures& standard_figures) {
-    DeepProgress progress;
-    progress.standard_phase = true;
-    progress.layout_count = standard_figures.best.layout_count;
-    progress.yield = standard_figures.best.yield;
-    control.Report(progress);
-  };
-  standard_callbacks.stop_requested = [&] { return control.StopAsked() || control.TimeUp(); };
-  result = RunOptimization(job, standard_settings, standard_callbacks);
-  result.resume_pass = 0;
-  figures.standard_seconds = control.Elapsed();
-  if (result.end == OptimizationEnd::kRefused) return deep_result;
+  // The standard engine's result is what the search must beat; it runs beside the search.
+  deep::StandardStart standard_start(job, settings, control.start());
+  if (!standard_start.WaitForChecks()) {
+    standard_start.Join();
+    result = standard_start.Result();
+    return deep_result;
+  }
 
   EngineInput input = PrepareEngineInput(job);
   const float blade = input.basic.blade + input.basic.kerf;
   AddKerf(input.stocks, input.glasses, input.basic.kerf);
   SortByArea(input.stocks, input.glasses);
   const DeepProblem problem = deep::MakeDeepProblem(input.stocks, input.glasses, job.coil_mode);
-
-  Candidate standard;
-  standard.elements = result.best;
-  TransposeElements(standard.elements);
-  standard.valid = !standard.elements.Empty();
-  standard.key = deep::KeyOf(standard.elements, job.coil_mode);
-  standard.found_at_seconds = figures.standard_seconds;
-
-  const std::vector<int> nowhere = PiecesFittingNowhere(problem);
-  if (std::any_of(nowhere.begin(), nowhere.end(), [](int n) { return n > 0; })) {
-    AddUnplacedLine(result.message, GlassSizeList(input.glasses, problem, nowhere));
-    figures.standard_kept = standard.valid;
-    return deep_result;
-  }
-
   deep::PatternLimits limits;
   // A blade or a B no int of units holds reaches across, or is more than, any stock.
   limits.max_strip_length =
@@ -152,23 +125,32 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
         WholeNumberWithin(std::ceil(input.basic.b_mm / problem.unit_mm - 1e-6), INT_MIN, INT_MAX)
             .value_or(INT_MAX);
   }
-
-  // Where no sheet can keep a balance of B (MM), only sheets cut without one are allowed; when
-  // the standard engine found no result, the search would look for them in vain till the end.
-  if (!standard.valid && NoSheetKeepsABalance(problem, limits.min_free_side)) {
-    EndRun(result, control.UserStopped(), nullptr);
-    return deep_result;
-  }
+  const std::vector<int> nowhere = PiecesFittingNowhere(problem);
+  const bool fits_nowhere =
+      std::any_of(nowhere.begin(), nowhere.end(), [](int n) { return n > 0; });
+  // Where no sheet can keep a balance of B (MM), only sheets cut without one are allowed: the
+  // search would look for them in vain till the end.
+  const bool no_balance = NoSheetKeepsABalance(problem, limits.min_free_side);
 
   // A result at the least possible stock cannot be beaten: a timed search ends there.
   const double least_possible = LeastPossibleCost(problem);
   std::vector<deep::SearchChain> chains;
-  chains.reserve(deep::kChains);
-  for (int c = 0; c < deep::kChains; ++c) {
-    chains.emplace_back(problem, limits, input.stocks, input.glasses, settings.seed, c,
-                        least_possible, control.start());
+  if (!fits_nowhere && !no_balance) {
+    chains.reserve(deep::kChains);
+    for (int c = 0; c < deep::kChains; ++c) {
+      chains.emplace_back(problem, limits, input.stocks, input.glasses, settings.seed, c,
+                          least_possible, control.start());
+    }
   }
-  deep::RunChains(chains, standard, least_possible, job.coil_mode, control);
+  deep::RunChains(chains, standard_start, least_possible, job.coil_mode, control);
+  result = standard_start.Result();
+  figures.standard_seconds = standard_start.EndedAtSeconds();
+  const Candidate standard = standard_start.AsCandidate(job.coil_mode);
+  if (fits_nowhere) {
+    AddUnplacedLine(result.message, GlassSizeList(input.glasses, problem, nowhere));
+    figures.standard_kept = standard.valid;
+    return deep_result;
+  }
 
   // The result is chosen in chain order, so the threads' timing cannot change it.
   std::vector<const Candidate*> candidates{&standard};
@@ -199,7 +181,7 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
   if (chosen.chosen) {
     figures.best_found_seconds = chosen.chosen->found_at_seconds;
     figures.standard_kept = chosen.chosen == &standard;
-  } else if (!chains.front().Unplaced().empty()) {
+  } else if (!chains.empty() && !chains.front().Unplaced().empty()) {
     AddUnplacedLine(result.message,
                     GlassSizeList(input.glasses, problem, chains.front().Unplaced()));
   }

@@ -13,6 +13,23 @@ std::vector<int> PowerOfTwoParts(int count) {
   return parts;
 }
 
+std::vector<bool> Dominated(const std::vector<size_t>& weights, const std::vector<double>& values,
+                            size_t capacity) {
+  std::vector<bool> dominated(weights.size(), false);
+  for (size_t b = 0; b < weights.size(); ++b) {
+    size_t dominators = 0;
+    size_t lightest = weights[b];
+    for (size_t d = 0; d < weights.size(); ++d) {
+      const bool better = weights[d] < weights[b] || values[d] > values[b] || d < b;
+      if (d == b || weights[d] > weights[b] || values[d] < values[b] || !better) continue;
+      ++dominators;
+      lightest = std::min(lightest, weights[d]);
+    }
+    dominated[b] = dominators > 0 && dominators * lightest + weights[b] > capacity;
+  }
+  return dominated;
+}
+
 void ZeroOneKnapsack::Start(size_t capacity, size_t items) {
   capacity_ = capacity;
   items_ = 0;

@@ -20,6 +20,12 @@ inline constexpr size_t kMaxTableBytes = size_t{16} << 20;
 // 1, 2, 4, ... and what is left of `count`: every count from 0 to `count` is a sum of some.
 std::vector<int> PowerOfTwoParts(int count);
 
+// Which items a best choice within `capacity` does without: an item whose dominators (items at
+// most as heavy and at least as valuable, the earlier first among equals) cannot all be chosen
+// beside it, for then one of them not chosen can always take its place.
+std::vector<bool> Dominated(const std::vector<size_t>& weights, const std::vector<double>& values,
+                            size_t capacity);
+
 class ZeroOneKnapsack {
  public:
   // Whether the table of `items` over `capacity` stays within kMaxTableBytes.

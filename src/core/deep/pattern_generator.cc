@@ -7,6 +7,18 @@
 namespace lumora::deep {
 namespace {
 
+// Where a sheet has at most kAllOptionsUpTo options, a strip chooses among all of them and the
+// sheet weighs every strip height; beyond, a strip chooses among its kTallestOptions tallest and
+// the sheet weighs the heights of its kLeadingHeights most valuable options: on a job of
+// thousands of sizes a knapsack over every piece for every height would cost seconds a sheet,
+// and the tallest options waste least of a strip.
+constexpr size_t kAllOptionsUpTo = 256;
+constexpr size_t kTallestOptions = 64;
+constexpr size_t kLeadingHeights = 48;
+// A quick pattern, for a first plan within a second, weighs a quarter as many and cuts its
+// strips across only.
+constexpr size_t kQuickShare = 4;
+
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
 }  // namespace
@@ -39,37 +51,119 @@ int PatternGenerator::AlongHeight(const Frame& frame, int piece, int orientation
                       : size.x[static_cast<size_t>(orientation)];
 }
 
-// A bounded knapsack over the strip's width whose items are columns of identical pieces, as
-// tall as the strip allows, solved exactly as a 0/1 knapsack over counts split into powers of
-// two; a type offered in both orientations can come out above its bound, and the surplus
-// columns are then taken away again.
-PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int height,
-                                                     const std::vector<double>& values,
-                                                     const std::vector<int>& bounds) {
-  items_.clear();
+// The sheet's options tallest first and most valuable first, sorted once for each set of values:
+// the bounds only fall until the values change, and a used option is passed over.
+void PatternGenerator::SortOptions(const Frame& frame, const std::vector<double>& values,
+                                   const std::vector<int>& bounds) {
+  SortedOptions& sorted = sorted_options_[std::tuple(frame.across, frame.width, frame.height)];
+  if (sorted.ranked.empty()) {
+    sorted.ranked = Options(frame, frame.height, values, bounds);
+    sorted.valued = sorted.ranked;
+    const auto more_valuable = [&](const StripPiece& a, const StripPiece& b) {
+      return values[static_cast<size_t>(a.piece)] > values[static_cast<size_t>(b.piece)];
+    };
+    std::stable_sort(sorted.valued.begin(), sorted.valued.end(), more_valuable);
+    std::stable_sort(sorted.ranked.begin(), sorted.ranked.end(),
+                     [&](const StripPiece& a, const StripPiece& b) {
+                       if (a.height != b.height) return a.height > b.height;
+                       return more_valuable(a, b);
+                     });
+  }
+  ranked_ = &sorted.ranked;
+  valued_ = &sorted.valued;
+}
+
+// The options a strip of `height` chooses among: all of them, or on a sheet of many the tallest,
+// the more valuable first among equal heights, in the order of all.
+std::vector<StripPiece> PatternGenerator::StripOptions(const Frame& frame, int height,
+                                                       const std::vector<double>& values,
+                                                       const std::vector<int>& bounds) const {
+  if (!many_) return Options(frame, height, values, bounds);
+  std::vector<StripPiece> tallest;
+  const auto first = std::partition_point(ranked_->begin(), ranked_->end(),
+                                          [&](const StripPiece& o) { return o.height > height; });
+  const size_t most = quick_ ? kTallestOptions / kQuickShare : kTallestOptions;
+  for (auto it = first; it != ranked_->end() && tallest.size() < most; ++it) {
+    if (bounds[static_cast<size_t>(it->piece)] > 0) tallest.push_back(*it);
+  }
+  std::sort(tallest.begin(), tallest.end(), [](const StripPiece& a, const StripPiece& b) {
+    return std::pair(a.piece, a.orientation) < std::pair(b.piece, b.orientation);
+  });
+  return tallest;
+}
+
+// The heights a strip of the room can take: every piece side that can stand across it, or on a
+// sheet of many options the heights of the most valuable, in rising order.
+std::vector<int> PatternGenerator::StripHeights(const Frame& frame, int room,
+                                                const std::vector<int>& bounds) const {
+  std::vector<int> heights;
+  if (many_) {
+    for (const StripPiece& option : *valued_) {
+      if (heights.size() == (quick_ ? kLeadingHeights / kQuickShare : kLeadingHeights)) break;
+      if (bounds[static_cast<size_t>(option.piece)] > 0 && option.height <= room &&
+          std::find(heights.begin(), heights.end(), option.height) == heights.end()) {
+        heights.push_back(option.height);
+      }
+    }
+  } else {
+    for (int p : active_) {
+      if (bounds[static_cast<size_t>(p)] <= 0) continue;
+      for (int o = 1; o <= 2; ++o) {
+        const int w = AlongWidth(frame, p, o);
+        const int h = AlongHeight(frame, p, o);
+        if (w > 0 && h > 0 && w <= frame.width && h <= room) heights.push_back(h);
+      }
+    }
+  }
+  std::sort(heights.begin(), heights.end());
+  heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+  return heights;
+}
+
+// The ways the pieces still wanted and worth something can stand in a strip of the frame no
+// taller than `height`: one per orientation, the second only where it differs.
+std::vector<StripPiece> PatternGenerator::Options(const Frame& frame, int height,
+                                                  const std::vector<double>& values,
+                                                  const std::vector<int>& bounds) const {
   std::vector<StripPiece> options;
-  const int types = static_cast<int>(problem_.pieces.size());
-  for (int p = 0; p < types; ++p) {
-    const int bound = bounds[static_cast<size_t>(p)];
-    const double value = values[static_cast<size_t>(p)];
-    if (bound <= 0 || value <= 0) continue;
+  for (int p : active_) {
+    if (bounds[static_cast<size_t>(p)] <= 0 || values[static_cast<size_t>(p)] <= 0) continue;
     for (int o = 1; o <= 2; ++o) {
       const int w = AlongWidth(frame, p, o);
       const int h = AlongHeight(frame, p, o);
       if (w <= 0 || h <= 0 || w > frame.width || h > height) continue;
       if (o == 2 && w == AlongWidth(frame, p, 1) && h == AlongHeight(frame, p, 1)) continue;
       options.push_back({p, o, w, h});
-      const int count = std::min(height / h, bound);
-      const int columns_fitting = frame.width / w;
-      for (int take : PowerOfTwoParts(std::min(bound / count, columns_fitting))) {
-        items_.push_back({take * w, take * count * value, {p, o, count, take, w, h}});
-      }
-      const int rest = bound % count;
-      if (rest > 0 && bound / count < columns_fitting) {
-        items_.push_back({w, rest * value, {p, o, rest, 1, w, h}});
-      }
     }
   }
+  return options;
+}
+
+void PatternGenerator::DropDominated(size_t capacity) {
+  std::vector<size_t> widths;
+  std::vector<double> item_values;
+  for (const KnapsackItem& item : items_) {
+    widths.push_back(static_cast<size_t>(item.width));
+    item_values.push_back(item.value);
+  }
+  const std::vector<bool> dominated = Dominated(widths, item_values, capacity);
+  size_t kept = 0;
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (!dominated[i]) items_[kept++] = items_[i];
+  }
+  items_.resize(kept);
+}
+
+// A bounded knapsack over the strip's width whose items are columns of identical pieces, as
+// tall as the strip allows, solved exactly as a 0/1 knapsack over counts split into powers of
+// two.
+PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int height,
+                                                     const std::vector<double>& values,
+                                                     const std::vector<int>& bounds) {
+  const std::vector<StripPiece> options = StripOptions(frame, height, values, bounds);
+  items_.clear();
+  for (const StripPiece& option : options) AddItems(frame, height, option, values, bounds);
+  if (many_) DropDominated(static_cast<size_t>(frame.width));
 
   const auto capacity = static_cast<size_t>(frame.width);
   std::vector<Stack> stacks;
@@ -92,13 +186,91 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
     }
     for (size_t i : knapsack_.Chosen(items_.size())) stacks.push_back(items_[i].stack);
   }
+  return FinishStrip(std::move(stacks), values, bounds);
+}
 
-  // Both orientations of a type may have been taken: give back what passes the bound, and
-  // make what is left of the bound a shorter column.
-  std::vector<int> used(static_cast<size_t>(types), 0);
+// The columns a strip of `height` offers of one option: as many pieces stacked as the strip
+// and the bound allow, such columns side by side in powers of two, and a shorter one with
+// what is left of the bound.
+void PatternGenerator::AddItems(const Frame& frame, int height, const StripPiece& option,
+                                const std::vector<double>& values, const std::vector<int>& bounds) {
+  const auto& [p, o, w, h] = option;
+  const int bound = bounds[static_cast<size_t>(p)];
+  const double value = values[static_cast<size_t>(p)];
+  const int count = std::min(height / h, bound);
+  const int columns_fitting = frame.width / w;
+  for (int take : PowerOfTwoParts(std::min(bound / count, columns_fitting))) {
+    items_.push_back({take * w, take * count * value, {p, o, count, take, w, h}});
+  }
+  const int rest = bound % count;
+  if (rest > 0 && bound / count < columns_fitting) {
+    items_.push_back({w, rest * value, {p, o, rest, 1, w, h}});
+  }
+}
+
+// The strips of several heights from one knapsack: where every option a strip may hold is a
+// single piece high at any height, the items of the lower heights are those of the higher ones'
+// start, so one table over the options by rising height holds the best strip of each height.
+// Strips the cache still holds are kept.
+void PatternGenerator::SolveSingleHighStrips(const Frame& frame, const std::vector<int>& heights,
+                                             const std::vector<double>& values,
+                                             const std::vector<int>& bounds) {
+  std::vector<int> missing;
+  for (int height : heights) {
+    const auto found = strip_cache_.find(StripKey(frame, height));
+    if (found == strip_cache_.end() || !StripAllowed(found->second, bounds)) {
+      missing.push_back(height);
+    }
+  }
+  if (missing.size() < 2) return;
+  if (many_) return;
+  std::vector<StripPiece> options = Options(frame, missing.back(), values, bounds);
+  // An option stands two high in the strips of the heights from twice its own on.
+  int lowest_stacked = missing.back() + 1;
+  for (const StripPiece& option : options) {
+    if (bounds[static_cast<size_t>(option.piece)] > 1) {
+      lowest_stacked = std::min(lowest_stacked, 2 * option.height);
+    }
+  }
+  std::stable_sort(options.begin(), options.end(),
+                   [](const StripPiece& a, const StripPiece& b) { return a.height < b.height; });
+  items_.clear();
+  std::vector<size_t> items_below;  // by option: the items of the options before it
+  for (const StripPiece& option : options) {
+    items_below.push_back(items_.size());
+    AddItems(frame, option.height, option, values, bounds);
+  }
+  items_below.push_back(items_.size());
+  const auto capacity = static_cast<size_t>(frame.width);
+  if (!ZeroOneKnapsack::Fits(items_.size(), capacity)) return;
+  knapsack_.Start(capacity, items_.size());
+  size_t added = 0;
+  size_t next_option = 0;
+  for (int height : missing) {
+    if (height >= lowest_stacked) break;
+    while (next_option < options.size() && options[next_option].height <= height) ++next_option;
+    for (; added < items_below[next_option]; ++added) {
+      knapsack_.Add(static_cast<size_t>(items_[added].width), items_[added].value);
+    }
+    std::vector<Stack> stacks;
+    for (size_t i : knapsack_.Chosen(added)) stacks.push_back(items_[i].stack);
+    strip_cache_.insert_or_assign(StripKey(frame, height),
+                                  FinishStrip(std::move(stacks), values, bounds));
+  }
+}
+
+// The strip of the chosen columns: a type offered in both orientations can come out above its
+// bound, and the surplus columns are then taken away again.
+PatternGenerator::Strip PatternGenerator::FinishStrip(std::vector<Stack> stacks,
+                                                      const std::vector<double>& values,
+                                                      const std::vector<int>& bounds) {
+  std::vector<std::pair<int, int>> used;  // piece, count: a strip holds few types
   std::vector<Stack> shortened;
   for (Stack& stack : stacks) {
-    int& type_used = used[static_cast<size_t>(stack.piece)];
+    auto same = std::find_if(used.begin(), used.end(),
+                             [&](const auto& u) { return u.first == stack.piece; });
+    if (same == used.end()) same = used.insert(used.end(), {stack.piece, 0});
+    int& type_used = same->second;
     const int room = bounds[static_cast<size_t>(stack.piece)] - type_used;
     const int copies = std::min(stack.copies, room / stack.count);
     const int rest = room - copies * stack.count;
@@ -118,14 +290,46 @@ PatternGenerator::Strip PatternGenerator::SolveStrip(const Frame& frame, int hei
                              std::vector<StripPiece>(static_cast<size_t>(stack.count), piece)});
   }
   Measure(strip, values);
-  if (!limits_.mixed_strips) return strip;
+  return strip;
+}
 
-  // Pieces of many sizes fill a strip better stacked on each other in columns.
+// Pieces of many sizes fill a strip better stacked on each other in columns: the columns of
+// mixed pieces replace the strip's where they hold more. No stack of two fits a strip lower
+// than its two lowest options, and one piece a column is what the strip's knapsack chose best.
+void PatternGenerator::CheckMixed(const Frame& frame, int height, Strip& strip,
+                                  const std::vector<double>& values,
+                                  const std::vector<int>& bounds) {
+  strip.mixed_checked = true;
+  const std::vector<StripPiece> options = StripOptions(frame, height, values, bounds);
+  int lowest = height + 1;
+  int second = height + 1;
+  for (const StripPiece& option : options) {
+    const int pieces = std::min(bounds[static_cast<size_t>(option.piece)], 2);
+    for (int n = 0; n < pieces; ++n) {
+      second = std::min(second, std::max(lowest, option.height));
+      lowest = std::min(lowest, option.height);
+    }
+  }
+  if (lowest + second > height) return;
   Strip mixed;
   std::vector<int> left = bounds;
   mixed.columns = MixedColumns(options, frame.width, height, values, left);
   Measure(mixed, values);
-  return mixed.value > strip.value + kValueEpsilon ? mixed : strip;
+  if (mixed.value > strip.value + kValueEpsilon) {
+    mixed.mixed_checked = true;
+    strip = std::move(mixed);
+  }
+}
+
+// The cached strip of the height, its mixed columns weighed where the limits ask for them.
+const PatternGenerator::Strip& PatternGenerator::PlannedStrip(const Frame& frame, int height,
+                                                              const std::vector<double>& values,
+                                                              const std::vector<int>& bounds) {
+  CachedStrip(frame, height, values, bounds);
+  Strip& strip = strip_cache_.at(StripKey(frame, height));
+  if (limits_.mixed_strips && !strip.mixed_checked)
+    CheckMixed(frame, height, strip, values, bounds);
+  return strip;
 }
 
 void PatternGenerator::Measure(Strip& strip, const std::vector<double>& values) {
@@ -142,19 +346,29 @@ void PatternGenerator::Measure(Strip& strip, const std::vector<double>& values) 
 const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame, int height,
                                                              const std::vector<double>& values,
                                                              const std::vector<int>& bounds) {
-  const auto key = std::make_tuple(frame.across, frame.width, frame.height, height);
+  const auto key = StripKey(frame, height);
   const auto found = strip_cache_.find(key);
-  if (found != strip_cache_.end()) {
-    std::vector<int> used(problem_.pieces.size(), 0);
-    for (const Column& column : found->second.columns) {
-      for (const StripPiece& piece : column.pieces) {
-        used[static_cast<size_t>(piece.piece)] += column.copies;
-      }
-    }
-    if (WithinBounds(used, bounds)) return found->second;
-  }
+  if (found != strip_cache_.end() && StripAllowed(found->second, bounds)) return found->second;
   Strip strip = SolveStrip(frame, height, values, bounds);
   return strip_cache_.insert_or_assign(key, std::move(strip)).first->second;
+}
+
+bool PatternGenerator::StripAllowed(const Strip& strip, const std::vector<int>& bounds) {
+  std::vector<std::pair<int, int>> used;  // piece, count: a strip holds few types
+  for (const Column& column : strip.columns) {
+    for (const StripPiece& piece : column.pieces) {
+      const auto same = std::find_if(used.begin(), used.end(),
+                                     [&](const auto& u) { return u.first == piece.piece; });
+      if (same == used.end()) {
+        used.emplace_back(piece.piece, column.copies);
+      } else {
+        same->second += column.copies;
+      }
+    }
+  }
+  return std::all_of(used.begin(), used.end(), [&](const auto& u) {
+    return u.second <= bounds[static_cast<size_t>(u.first)];
+  });
 }
 
 // Fills a space with the most valuable piece that fits, as a block of as many as the bound
@@ -168,7 +382,7 @@ void PatternGenerator::Fill(const Frame& frame, UnitRect space, const std::vecto
     int best_piece = -1;
     int best_orientation = 0;
     double best_value = 0;
-    for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
+    for (int p : active_) {
       if (bounds[static_cast<size_t>(p)] <= 0) continue;
       for (int o = 1; o <= 2; ++o) {
         const int w = AlongWidth(frame, p, o);
@@ -224,25 +438,42 @@ void PatternGenerator::Fill(const Frame& frame, UnitRect space, const std::vecto
 std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
                                               const std::vector<double>& values,
                                               const std::vector<int>& bounds) {
-  // Heights a strip can take: the piece sides that can stand across it.
-  std::vector<int> heights;
-  for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
-    if (bounds[static_cast<size_t>(p)] <= 0) continue;
-    for (int o = 1; o <= 2; ++o) {
-      const int w = AlongWidth(frame, p, o);
-      const int h = AlongHeight(frame, p, o);
-      if (w > 0 && h > 0 && w <= frame.width && h <= room) heights.push_back(h);
-    }
-  }
-  std::sort(heights.begin(), heights.end());
-  heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+  const std::vector<int> heights = StripHeights(frame, room, bounds);
 
-  // Unbounded knapsack of strips over the room.
+  SolveSingleHighStrips(frame, heights, values, bounds);
   std::vector<double> strip_values;
   for (int h : heights) {
     if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
     strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
   }
+  std::vector<int> plan = BestStrips(heights, strip_values, room);
+  // Mixed columns are weighed only for the strips a plan takes, and the plan is made again
+  // while they change it: weighing them for every height would cost most of the time.
+  bool changed = limits_.mixed_strips;
+  while (changed) {
+    changed = false;
+    for (int h : plan) {
+      const size_t at = static_cast<size_t>(std::lower_bound(heights.begin(), heights.end(), h) -
+                                            heights.begin());
+      const double value = PlannedStrip(frame, h, values, bounds).value;
+      changed |= value != strip_values[at];
+      strip_values[at] = value;
+    }
+    if (changed) plan = BestStrips(heights, strip_values, room);
+  }
+  std::stable_sort(plan.begin(), plan.end(), [&](int a, int b) {
+    const auto density = [&](int h) {
+      const auto at = std::lower_bound(heights.begin(), heights.end(), h) - heights.begin();
+      return strip_values[static_cast<size_t>(at)] / h;
+    };
+    return density(a) > density(b);
+  });
+  return plan;
+}
+
+// The strip heights that fill `room` with the most value: an unbounded knapsack over the room.
+std::vector<int> PatternGenerator::BestStrips(const std::vector<int>& heights,
+                                              const std::vector<double>& strip_values, int room) {
   const auto length = static_cast<size_t>(room);
   std::vector<double> best(length + 1, 0.0);
   std::vector<int> choice(length + 1, -1);
@@ -266,13 +497,6 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
     plan.push_back(h);
     c -= static_cast<size_t>(h);
   }
-  std::stable_sort(plan.begin(), plan.end(), [&](int a, int b) {
-    const auto density = [&](int h) {
-      const auto at = std::lower_bound(heights.begin(), heights.end(), h) - heights.begin();
-      return strip_values[static_cast<size_t>(at)] / h;
-    };
-    return density(a) > density(b);
-  });
   return plan;
 }
 
@@ -326,6 +550,13 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
   SheetPattern pattern;
   pattern.stock = stock;
   pattern.cuts_across = frame.across;
+  // The bounds only fall while the sheet is built: the types still wanted now are all it takes.
+  active_.clear();
+  for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
+    if (bounds[static_cast<size_t>(p)] > 0) active_.push_back(p);
+  }
+  many_ = Options(frame, frame.height, values, bounds).size() > kAllOptionsUpTo;
+  if (many_) SortOptions(frame, values, bounds);
   int y = 0;
   // With mixed strips the plan is made again after each strip placed: few of a kind, the pieces
   // it took are likely the very ones the plan counted on for the strips after it.
@@ -334,7 +565,7 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     const int height = plan.front();
     plan.erase(plan.begin());
     if (y + height > frame.height) continue;
-    const Strip& strip = CachedStrip(frame, height, values, bounds);
+    const Strip& strip = PlannedStrip(frame, height, values, bounds);
     if (strip.columns.empty()) continue;
     y = PlaceStrip(frame, y, Strip(strip), values, bounds, pattern);
     if (limits_.mixed_strips) plan = PlanStrips(frame, frame.height - y, values, bounds);
@@ -369,6 +600,7 @@ SheetPattern PatternGenerator::Generate(int stock, const std::vector<double>& va
   const StockSize& size = problem_.stocks[static_cast<size_t>(stock)];
   SheetPattern best;
   for (const bool across : {true, false}) {
+    if (!across && quick_ && many_) break;
     // A coil is used from its start: its strips run across it.
     if (!across && problem_.coil_mode) continue;
     const Frame frame{across, across ? size.width : size.height, across ? size.height : size.width};

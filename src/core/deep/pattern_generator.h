@@ -43,8 +43,16 @@ class PatternGenerator {
   // free rectangle 0 or at least the smallest leftover side.
   bool Allows(const SheetPattern& pattern) const;
 
-  // To be called whenever the values change: strips found under the old values are forgotten.
-  void ForgetStrips() { strip_cache_.clear(); }
+  // To be called whenever the values change or the bounds grow: strips and orders of options
+  // found before are forgotten.
+  void ForgetStrips() {
+    strip_cache_.clear();
+    sorted_options_.clear();
+  }
+
+  // Quick patterns on a sheet of many options weigh fewer strips, for a first plan within a
+  // second on a job of thousands of sizes; a sheet of fewer is not concerned.
+  void SetQuick(bool quick) { quick_ = quick; }
 
   // Once the flag is set, Generate gives up and answers an empty pattern: on a job of
   // thousands of sizes one pattern takes long, and Stop must not wait for it.
@@ -70,6 +78,7 @@ class PatternGenerator {
     int height = 0;
     double value = 0;
     std::vector<Column> columns;
+    bool mixed_checked = false;  // mixed columns were weighed against these
   };
   struct KnapsackItem {
     int width = 0;
@@ -80,14 +89,41 @@ class PatternGenerator {
   int AlongWidth(const Frame& frame, int piece, int orientation) const;
   int AlongHeight(const Frame& frame, int piece, int orientation) const;
 
+  std::vector<StripPiece> Options(const Frame& frame, int height, const std::vector<double>& values,
+                                  const std::vector<int>& bounds) const;
+  std::vector<StripPiece> StripOptions(const Frame& frame, int height,
+                                       const std::vector<double>& values,
+                                       const std::vector<int>& bounds) const;
+  void SortOptions(const Frame& frame, const std::vector<double>& values,
+                   const std::vector<int>& bounds);
+  std::vector<int> StripHeights(const Frame& frame, int room, const std::vector<int>& bounds) const;
+  // Takes out of the knapsack's items those a best strip does without.
+  void DropDominated(size_t capacity);
+  void AddItems(const Frame& frame, int height, const StripPiece& option,
+                const std::vector<double>& values, const std::vector<int>& bounds);
   Strip SolveStrip(const Frame& frame, int height, const std::vector<double>& values,
                    const std::vector<int>& bounds);
+  void SolveSingleHighStrips(const Frame& frame, const std::vector<int>& heights,
+                             const std::vector<double>& values, const std::vector<int>& bounds);
+  Strip FinishStrip(std::vector<Stack> stacks, const std::vector<double>& values,
+                    const std::vector<int>& bounds);
+  static std::tuple<bool, int, int, int> StripKey(const Frame& frame, int height) {
+    return {frame.across, frame.width, frame.height, height};
+  }
+  // Whether the bounds still allow every piece of the strip.
+  static bool StripAllowed(const Strip& strip, const std::vector<int>& bounds);
   // The strip's height and value from its columns.
   static void Measure(Strip& strip, const std::vector<double>& values);
   int PlaceStrip(const Frame& frame, int y, const Strip& strip, const std::vector<double>& values,
                  std::vector<int>& bounds, SheetPattern& pattern);
   const Strip& CachedStrip(const Frame& frame, int height, const std::vector<double>& values,
                            const std::vector<int>& bounds);
+  void CheckMixed(const Frame& frame, int height, Strip& strip, const std::vector<double>& values,
+                  const std::vector<int>& bounds);
+  const Strip& PlannedStrip(const Frame& frame, int height, const std::vector<double>& values,
+                            const std::vector<int>& bounds);
+  static std::vector<int> BestStrips(const std::vector<int>& heights,
+                                     const std::vector<double>& strip_values, int room);
   std::vector<int> PlanStrips(const Frame& frame, int room, const std::vector<double>& values,
                               const std::vector<int>& bounds);
   SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
@@ -98,6 +134,18 @@ class PatternGenerator {
   const DeepProblem& problem_;
   PatternLimits limits_;
   const std::atomic<bool>* stop_ = nullptr;
+  struct SortedOptions {
+    std::vector<StripPiece> ranked;  // tallest first, then the most valuable
+    std::vector<StripPiece> valued;  // most valuable first
+  };
+  // Of the sheet being built: the types with pieces left when it began, whether its options are
+  // many, and then its sorted options.
+  std::vector<int> active_;
+  bool many_ = false;
+  bool quick_ = false;
+  const std::vector<StripPiece>* ranked_ = nullptr;
+  const std::vector<StripPiece>* valued_ = nullptr;
+  std::map<std::tuple<bool, int, int>, SortedOptions> sorted_options_;
   std::vector<KnapsackItem> items_;
   ZeroOneKnapsack knapsack_;
   std::map<std::tuple<bool, int, int, int>, Strip> strip_cache_;

@@ -15,6 +15,7 @@ constexpr int kTailRounds = 4;
 // A search for a plan of a sheet fewer makes this many moves from each start, so many a step.
 constexpr int kSheetFewerMoves = 20000;
 constexpr int kSheetFewerMovesPerStep = 1000;
+constexpr size_t kMostSizesForSheetFewer = 256;
 // Plans whose cost is within this share of each other take the same stock.
 constexpr double kSameCost = 1e-9;
 
@@ -69,8 +70,11 @@ bool SearchChain::FindPlan(const std::atomic<bool>& stop) {
     }
     if (!replanned) return false;
   } else {
+    // The first plan comes quickly, so that there is a result early on a job of any size.
+    construction_.generator().SetQuick(counts_.constructions == 0);
     ++counts_.constructions;
     plan = construction_.Build(correction_.Jittered(random_), stop);
+    construction_.generator().SetQuick(false);
     if (!plan.complete) {
       if (!stop.load()) unplaced_ = plan.unplaced;
       return false;
@@ -101,9 +105,13 @@ bool SearchChain::SearchSheetFewer(const std::atomic<bool>& stop) {
   return Offer(std::move(fewer));
 }
 
-// A plan at the least possible stock has no sheet to spare.
+// A plan at the least possible stock has no sheet to spare. A job of many sizes is not searched
+// so: its plans hold hundreds of sheets, a move re-cuts one or two of them, and a start's moves
+// took longer than a whole run of ten seconds without sparing a sheet, where more plans under
+// corrected values do.
 void SearchChain::StartSheetFewer(const Plan& plan) {
-  if (construction_.PlanCost(plan) > least_cost_ * (1 + kSameCost)) {
+  if (problem_.pieces.size() <= kMostSizesForSheetFewer &&
+      construction_.PlanCost(plan) > least_cost_ * (1 + kSameCost)) {
     sheet_fewer_.Start(plan, problem_, construction_, kSheetFewerMoves);
   }
 }

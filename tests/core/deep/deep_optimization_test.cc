@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -152,6 +154,46 @@ TEST(DeepOptimization, FindsTheSheetCountOfPiecesThatTileItExactly) {
     }
     EXPECT_EQ(sheets, c.sheets);
   }
+}
+
+// `count` distinct glass sizes of 200-2000 x 150-1500 mm, one of each, from a fixed seed.
+testing::Rows ManySizes(int count) {
+  uint64_t state = 7;
+  const auto draw = [&](int lo, int hi) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return lo + static_cast<int>((state >> 33) % static_cast<uint64_t>(hi - lo + 1));
+  };
+  std::set<std::pair<int, int>> sizes;
+  while (static_cast<int>(sizes.size()) < count) sizes.insert({draw(200, 2000), draw(150, 1500)});
+  testing::Rows rows;
+  for (const auto& [l1, l2] : sizes) rows.push_back({std::to_string(l1), std::to_string(l2), "1"});
+  return rows;
+}
+
+// On a job of thousands of sizes a run of one second ends with a result of its own: the
+// standard start (some fifteen seconds on its own) and the search both keep to the limit. The
+// bound is loose: a busy machine runs slower, but a run that waited for the standard engine
+// would not end within it.
+TEST(DeepOptimization, AJobOfManySizesEndsWithinATinyTimeLimitWithAResult) {
+  const testing::HandJob job("99999", "0", {{"3210", "2250", "9999"}}, ManySizes(3000));
+  DeepSettings settings;
+  settings.time_limit_seconds = 1;
+  settings.trim_allowance = 0.001f;
+  const auto begin = std::chrono::steady_clock::now();
+  const DeepResult run = RunDeepOptimization(job.Engine(), settings);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  EXPECT_LT(seconds, 10);
+  EXPECT_FALSE(run.figures.standard_kept);
+  EXPECT_THAT(ValidateResult(job.Engine(), 0.001f, run.result.best), ::testing::IsEmpty());
+}
+
+// A budget gives the same result on one thread and on two on a job of many sizes too, whose
+// first plans are quick ones.
+TEST(DeepOptimization, ABudgetRepeatsOnAJobOfManySizes) {
+  const testing::HandJob job("99999", "0", {{"3210", "2250", "9999"}}, ManySizes(400));
+  EXPECT_EQ(LayoutFileBytes(RunDeep(job.Engine(), 0.001f, 16, 1).result.best),
+            LayoutFileBytes(RunDeep(job.Engine(), 0.001f, 16, 2).result.best));
 }
 
 TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
