@@ -36,8 +36,21 @@ const std::vector<Command>& Commands() {
        "      number and length of the cuts per layout and over every sheet (on a coil, with the\n"
        "      coil length used).",
        kCutsOptions, RunCuts},
-      {"library", "merge | import JOB",
-       "Merges the duplicates of mlm.dat, or imports the stock of a job's item into the job.",
+      {"breakout", "JOB",
+       "Lists every piece of every sheet in the order the pieces leave the table, numbered per\n"
+       "      layout and over the job, with its customer and weight.",
+       kBreakoutOptions, RunBreakout},
+      {"racks", "JOB",
+       "Plans the racks of the data folder's racks.dat for the pieces in breakout order: one\n"
+       "      customer per slot, no rack over its load, and the pieces no rack takes.",
+       kRacksOptions, RunRacks},
+      {"recut", "JOB",
+       "Writes a job of the broken pieces to cut again, its stock the library's leftovers of\n"
+       "      the item first, and records the recut in JOB.",
+       kRecutOptions, RunRecut},
+      {"library", "merge | import JOB | export JOB",
+       "Merges the duplicates of mlm.dat, imports the stock of a job's item into the job, or\n"
+       "      exports the job's balances into mlm.dat as the Balance And Scrap Table does.",
        kLibraryOptions, RunLibrary},
       {"products", "load ORDERS",
        "Generates one job file NAME[MAT=..,GRADE=..,THICK=..].OPT per material of an order.",
@@ -55,8 +68,8 @@ const std::vector<Command>& Commands() {
        "      them) to the job, or puts them in place of its rows, and writes it back (or to OUT).",
        kImportOptions, RunImport},
       {"export", "JOB",
-       "Writes the glass and stock lists, the report's summaries and the balance table to a\n"
-       "      workbook (a sheet each) or to CSV.",
+       "Writes the glass and stock lists, the report's summaries, the weights and the balance\n"
+       "      table to a workbook (a sheet each) or to CSV.",
        kExportOptions, RunExport},
   };
   return commands;

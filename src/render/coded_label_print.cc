@@ -71,7 +71,9 @@ bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& 
   const double left = (std::max(1, grid.first_col) - 1) * column;
   const double top = std::max(0, grid.top_lines) * line;
   const double gap = std::max(0, grid.gap_lines) * line;
-  const int text_lines = 11 + (settings.layout_position ? 1 : 0);
+  const bool racks = std::any_of(labels.begin(), labels.end(),
+                                 [](const CodedLabel& label) { return !label.rack.empty(); });
+  const int text_lines = 11 + (settings.layout_position ? 1 : 0) + (racks ? 1 : 0);
   const double label_height = (text_lines + CodeLines(settings.code)) * line;
   // As many rows as the page holds, at least one.
   const size_t rows = static_cast<size_t>(
@@ -95,7 +97,9 @@ bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& 
     }
     if (settings.layout_position) {
       painter.drawText(QPointF(x, baseline), QString::fromLatin1(label.position));
+      baseline += line;
     }
+    if (racks) painter.drawText(QPointF(x, baseline), QString::fromLatin1(label.rack));
     if (settings.code != LabelCode::kNone) {
       const QRectF box(x, y + text_lines * line + line * 0.25, pitch - column,
                        CodeLines(settings.code) * line - line * 0.5);

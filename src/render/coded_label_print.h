@@ -15,7 +15,8 @@ namespace lumora {
 
 // Prints the labels in "Courier New" 8 on the label page (SetLabelPageLayout): COLS labels
 // across from column HS, HP columns apart, VS empty lines at the top of a page; each label its
-// eleven texts in the order of lbl.tlf, the layout line when asked for, then the code under
+// eleven texts in the order of lbl.tlf, the layout line when asked for, the rack line when the
+// labels have one, then the code under
 // them; rows of labels VP lines apart for as long as the page holds them. Answers false when the
 // device could not be started.
 bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& labels,

@@ -31,7 +31,8 @@ UserScale DrawOnPage(QPainter& painter, const QRectF& page, const LayoutPrintJob
   PainterCanvas canvas(painter, page, scale);
   const DrawOptions options = PaperDrawOptions(job.look.settings, job.look.unit, job.look.scrap,
                                                scale, PointsAcross(painter, page.width()));
-  DrawLayoutAndCuts(*job.result, layout_no, options, job.look.cuts, canvas);
+  DrawLayoutAndCuts(*job.result, layout_no, options, job.look.cuts, canvas,
+                    job.look.breakout_numbers);
   return scale;
 }
 
@@ -44,7 +45,7 @@ void PaintInScale(QPainter& painter, const QRectF& area, const LoadedResult& res
   PainterCanvas canvas(painter, area, scale);
   const DrawOptions options = ScreenDrawOptions(look.settings, look.unit, look.scrap, scale,
                                                 PointsAcross(painter, area.width()));
-  DrawLayoutAndCuts(result, layout_no, options, look.cuts, canvas);
+  DrawLayoutAndCuts(result, layout_no, options, look.cuts, canvas, look.breakout_numbers);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ struct LayoutLook {
   bool stretch = false;
   // What the drawing and the printed section add of the cut order.
   CutSettings cuts;
+  // Every piece numbered in the order it leaves the table.
+  bool breakout_numbers = false;
 };
 
 // The view's background around the sheet.

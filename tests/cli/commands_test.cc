@@ -131,6 +131,23 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
       {{"cuts", kSheetJob, "--layout", "1.9"}, 1, "",
        "lumora-cli: --layout needs a whole number from 1 to 32767, not '1.9'\n"},
 
+      {{"breakout", kSheetJob}, 0,
+       "  1           1      1         1         1    1200     800  ACME GLAZING   2           "
+       "14.40\n", ""},
+      {{"breakout", kSheetJob, "--csv"}, 0, "1,1,1,1,1,1200,800,ACME GLAZING,2,14.40\r\n", ""},
+      {{"breakout", kNotOptimized}, 1, "", "lumora-cli: This file was not optimized.\n"},
+      {{"racks", kSheetJob}, 0, "\nNot Racked\n", "17 pieces: 17 in racks, 0 not racked\n"},
+      {{"racks", kSheetJob}, 0, "Rack Plan\n", "racks.dat holds no rack.\n17 pieces: 0 in racks, 17 not racked",
+       {{"data/racks.dat", ""}}},
+      {{"recut", kSheetJob, "--pieces", "1:1,2:2"}, 0,
+       "sheet_job-recut.opt: 2 piece(s) to cut again, 0 leftover stock row(s) from the library, "
+       "2 stock row(s) of the job\n", ""},
+      {{"recut", kSheetJob, "--pieces", "1:9"}, 1, "",
+       "lumora-cli: The result has no piece 1:9 (LAYOUT:POS).\n", {},
+       {{"sheet_job.opt", TestDataBytes("reports/sheet_job.opt")},
+        {"sheet_job-recut.opt", std::nullopt}}},
+      {{"library", "export", kSheetJob}, 0, "notice: Material Library Updated! -> OK\n", ""},
+
       {{"render", kSheetJob, "--layout", "4", "-o", "%x.png"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n", {}, {{"x.png", std::nullopt}}},
       {{"render", kSheetJob, "--all", "-o", "%x.png"}, 1, "", "needs a .pdf file"},
@@ -223,8 +240,8 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
     }
   }
   for (const std::string command :
-       {"summary", "check", "optimize", "report", "labels", "render", "cuts", "library", "products",
-        "alternate", "edit", "import", "export"}) {
+       {"summary", "check", "optimize", "report", "labels", "render", "cuts", "breakout", "racks",
+        "recut", "library", "products", "alternate", "edit", "import", "export"}) {
     const auto help = Run({command, "--help"});
     EXPECT_EQ(help.exit_code, 0) << command;
     EXPECT_THAT(help.out, HasSubstr("Usage: lumora-cli " + command + " ")) << command;

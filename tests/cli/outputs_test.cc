@@ -171,7 +171,7 @@ TEST_F(OutputsTest, ExportWritesNumbersAsNumbersInAWorkbookOrCsv) {
       {{}, "all.xlsx", 0,
        "Glass Size Specifications 5 int 1810 ChL1 (IN)\nSheet Specifications 3 int 2250 None\n"
        "Layouts 4 int 3210 Sheet Area(m\xC2\xB2)\nGlass Sizes 5 int 1810 Area(m\xC2\xB2)\n"
-       "Balances 16 int 802 None\n"},
+       "Weights 4 int 2 None\nBalances 16 int 802 None\n"},
       {{"--what", "report", "--unit", "IN"}, "report.xlsx", 0,
        "Layouts 4 str 126 3/8 Sheet Area(ft\xC2\xB2)\nGlass Sizes 5 str 71 1/4 Area(ft\xC2\xB2)\n"},
       {{"--what", "cuts"}, "cuts.xlsx", 0, "Cuts 22 int 1 Length(MM)\n"},

@@ -29,6 +29,15 @@ int RunRender(const Arguments& parsed);
 extern const OptionTable kCutsOptions;
 int RunCuts(const Arguments& parsed);
 
+extern const OptionTable kBreakoutOptions;
+int RunBreakout(const Arguments& parsed);
+
+extern const OptionTable kRacksOptions;
+int RunRacks(const Arguments& parsed);
+
+extern const OptionTable kRecutOptions;
+int RunRecut(const Arguments& parsed);
+
 extern const OptionTable kLibraryOptions;
 int RunLibrary(const Arguments& parsed);
 

@@ -14,7 +14,8 @@ constexpr Option kOptions[] = {
     {"-o", "FILE", "The file to write: .xlsx a workbook with a sheet per table, else CSV.",
      OptionUse::kRequired},
     {"--what", "PARTS",
-     "glass, stock, report, balances, cuts, comma separated (default: all the job has)."},
+     "glass, stock, report, balances, cuts, weights, comma separated (default: all the job "
+     "has)."},
     kUnitOption,
     kCoilOption,
     kDataDirOption,
@@ -33,7 +34,8 @@ int RunExport(const Arguments& parsed) {
   if (const auto what = parsed.Value("--what")) {
     parts = ParseExportParts(*what);
     if (!parts) {
-      return Fail(kExitUsage, "--what takes glass, stock, report, balances, cuts: " + *what);
+      return Fail(kExitUsage,
+                  "--what takes glass, stock, report, balances, cuts, weights: " + *what);
     }
   }
   AnsweringPrompter prompter(std::cerr, false);

@@ -6,6 +6,7 @@
 #include "cli/result_job.h"
 #include "core/base/file_routines.h"
 #include "core/layouts/loaded_result.h"
+#include "core/racks/workspace_racks.h"
 #include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
 #include "core/reports/layout_print.h"
@@ -21,7 +22,8 @@ constexpr Option kOptions[] = {
     kUnitOption,
     {"-o", "FILE", "Writes the labels to FILE (default lbl.tlf; with --pdf only when given)."},
     {"--pdf", "FILE",
-     "Prints the labels to the PDF file FILE (with the data folder's lblcode.set additions)."},
+     "Prints the labels to the PDF file FILE (with the additions of lblcode.set and "
+     "breakout.set)."},
     kCoilOption,
     kDataDirOption,
 };
@@ -47,12 +49,13 @@ int RunLabels(const Arguments& parsed) {
   }
   if (!pdf_file) return kExitOk;
   if (labels.bytes.empty()) return Fail(kExitUsage, "The result has no pieces to label.");
-  const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
   std::optional<std::string> pdf;
-  if (codes.Any()) {
-    const CodedLabels coded = MakeCodedLabels(result, ReportUnit(job), FileTitle(job.file_name));
+  if (LabelsHaveAdditions(job.workspace)) {
+    const CodedLabels coded =
+        WorkspaceCodedLabels(result, job.workspace, ReportUnit(job), FileTitle(job.file_name));
     if (!coded.error.empty()) return Fail(kExitUsage, coded.error);
-    pdf = CodedLabelPdfBytes(coded.labels, WorkspaceLabelGrid(job.workspace), codes);
+    pdf = CodedLabelPdfBytes(coded.labels, WorkspaceLabelGrid(job.workspace),
+                             LoadLabelCodeSettings(job.workspace));
   } else {
     pdf = LabelPdfBytes(labels.bytes);
   }

@@ -10,9 +10,12 @@
 #include "core/base/number_text.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
+#include "core/library/balance_export.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/stock_import.h"
+#include "core/reports/balance_table.h"
+#include "core/reports/layouts_load.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/table_file.h"
 
@@ -65,6 +68,25 @@ int Import(const Arguments& parsed) {
   return kExitUsage;
 }
 
+// The balance export of the Balance And Scrap Table: the job's leftovers into the library, the
+// sheets it used out of it.
+int Export(const Arguments& parsed) {
+  if (parsed.positional.size() != 1) return Fail(kExitUsage, parsed.usage);
+  AnsweringPrompter prompter(std::cout, false);
+  CommandJob command_job;
+  if (const auto error =
+          command_job.Open(parsed.positional[0], parsed.Value("--data-dir"), false, prompter)) {
+    return Fail(kExitUsage, *error);
+  }
+  Job& job = command_job.job();
+  const LayoutsLoad load = LoadLayouts(job, WorkingReportPaths(job.workspace));
+  if (!load.error.empty()) return Fail(kExitUsage, load.error);
+  return ExportBalances(job, LoadBalanceTableGrid(job.workspace), prompter) ==
+                 ExportOutcome::kExported
+             ? kExitOk
+             : kExitUsage;
+}
+
 }  // namespace
 
 const OptionTable kLibraryOptions = kOptions;
@@ -76,6 +98,7 @@ int RunLibrary(const Arguments& parsed) {
   const std::string& action = parsed.positional.front();
   if (action == "merge") return Merge(action_arguments);
   if (action == "import") return Import(action_arguments);
+  if (action == "export") return Export(action_arguments);
   return Fail(kExitUsage, parsed.usage);
 }
 

@@ -18,6 +18,7 @@
 #include "core/engine2d/job_run.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_file.h"
+#include "core/library/leftover_stock.h"
 #include "core/reports/layouts_load.h"
 
 namespace lumora::cli {
@@ -154,6 +155,7 @@ int RunOptimize(const Arguments& parsed) {
     deep.seed = options.seed;
     deep.threads = options.threads;
     deep.trim_allowance = settings.trim_allowance;
+    ApplyLeftoverSettings(job, deep);
     DeepCallbacks deep_callbacks;
     deep_callbacks.progress = [&](const DeepProgress& progress) {
       if (show_progress) bar.Update(DeepProgressFigures(progress, job.settings.coil_mode));

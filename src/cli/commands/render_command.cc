@@ -10,6 +10,7 @@
 #include "core/base/ascii_case.h"
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
+#include "core/cuts/breakout_settings.h"
 #include "core/cuts/cut_settings.h"
 #include "core/engine2d/engine_records.h"
 #include "core/exports/layouts_dxf.h"
@@ -91,6 +92,7 @@ int RunRender(const Arguments& parsed) {
   look.unit = ReportUnit(job);
   look.scrap = JobScrapCriteria(job);
   look.cuts = LoadCutSettings(job.workspace);
+  look.breakout_numbers = LoadBreakoutSettings(job.workspace).numbers;
 
   std::string bytes;
   if (*output == Output::kDxf) {

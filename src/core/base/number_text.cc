@@ -197,6 +197,7 @@ std::string GeneralText(float value) {
 }
 
 std::string GeneralText(int value) { return std::to_string(value); }
+std::string GeneralText(int64_t value) { return std::to_string(value); }
 
 std::string FormatDecimalText(std::string_view decimal_text, std::string_view pattern) {
   const size_t pattern_point = pattern.find('.');

@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_BASE_NUMBER_TEXT_H_
 #define LUMORA_CORE_BASE_NUMBER_TEXT_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ std::optional<int> ReadWholeNumber(std::string_view text, int lo, int hi);
 std::string GeneralText(float value);
 // The general text of a whole number.
 std::string GeneralText(int value);
+std::string GeneralText(int64_t value);
 
 // Rounds a decimal text (fixed or scientific notation) to a pattern such as "0.00", ".00", "0",
 // "0.000", ".000000" or "00": decimal rounding half away from zero with carry; each "0" before

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/number_text.h"
+#include "core/cuts/breakout_order.h"
 #include "core/cuts/cut_list.h"
 #include "core/cuts/cut_order.h"
 #include "core/cuts/edge_texts.h"
@@ -84,6 +85,27 @@ void DrawCutNumbers(const LayoutCuts& cuts, const DrawOptions& options, TextKeep
     canvas.FillRect(box, kWhite);
     canvas.OutlineRect(box, kLightRed, options.line_width_pt);
     canvas.Text(box, number, style, kLightRed);
+  }
+}
+
+// Each piece's breakout number in a dark blue box at its top left corner, where it fits.
+void DrawBreakoutNumbers(const LoadedResult& result, int layout_no, const DrawOptions& options,
+                         TextKeeper& canvas) {
+  const TextStyle style{options.text.min_pt + 1, true, false};
+  const std::vector<int> order = PiecesInCuttingOrder(result.shown, result.FirstOfLayout(layout_no),
+                                                      result.LastOfLayout(layout_no));
+  for (size_t b = 0; b < order.size(); ++b) {
+    const LayoutElement& piece = result.shown[order[b]];
+    const std::string number = GeneralText(static_cast<int>(b) + 1);
+    const TextExtent extent = canvas.MeasureText(number, style);
+    const float width = extent.along * 1.2f + extent.across * 0.4f;
+    const float height = extent.across * 1.2f;
+    const float inset = extent.across * 0.2f;
+    const Box box{piece.x1 + inset, piece.y1 + inset, piece.x1 + inset + width,
+                  piece.y1 + inset + height};
+    if (box.x2 > piece.x2 || box.y2 > piece.y2) continue;
+    canvas.FillRect(box, kDarkBlue);
+    canvas.Text(box, number, style, kWhite);
   }
 }
 
@@ -191,11 +213,13 @@ void DrawDimensions(const LayoutCuts& cuts, const Box& sheet, const DrawOptions&
 }  // namespace
 
 void DrawLayoutAndCuts(const LoadedResult& result, int layout_no, const DrawOptions& options,
-                       const CutSettings& cut_settings, LayoutCanvas& canvas) {
+                       const CutSettings& cut_settings, LayoutCanvas& canvas,
+                       bool breakout_numbers) {
   TextKeeper keeper(canvas);
   DrawLayout(result, layout_no, options, keeper);
-  if (!cut_settings.cut_order && !cut_settings.all_dimensions) return;
   if (layout_no < 1 || layout_no > result.LayoutCount()) return;
+  if (breakout_numbers) DrawBreakoutNumbers(result, layout_no, options, keeper);
+  if (!cut_settings.cut_order && !cut_settings.all_dimensions) return;
   const LayoutCuts cuts = LayoutCutOrder(result, layout_no);
   if (cut_settings.cut_order) DrawCutNumbers(cuts, options, keeper);
   if (cut_settings.all_dimensions)

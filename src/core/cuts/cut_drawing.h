@@ -14,9 +14,11 @@ namespace lumora {
 // cut shorter than the number), and with "All dimensions" the position of every cut from the
 // sheet's origin: X positions above the sheet, Y positions left of it, spread along the edge with
 // a leader to their cut (PlaceEdgeTexts), as large as they fit, the X ones read upwards when that
-// is what makes them fit; at the smallest size the most crowded are left out.
+// is what makes them fit; at the smallest size the most crowded are left out. With
+// breakout_numbers every piece shows its number in the breakout order at its top left corner.
 void DrawLayoutAndCuts(const LoadedResult& result, int layout_no, const DrawOptions& options,
-                       const CutSettings& cut_settings, LayoutCanvas& canvas);
+                       const CutSettings& cut_settings, LayoutCanvas& canvas,
+                       bool breakout_numbers = false);
 
 }  // namespace lumora
 

@@ -5,17 +5,10 @@
 #include <deque>
 #include <limits>
 
+#include "core/engine2d/edge_span.h"
+
 namespace lumora {
 namespace {
-
-// Edges closer than this are one edge: hand-edited pieces are placed to a hundredth of a
-// millimetre at best, and float sums of a long row drift by less.
-constexpr float kSameEdge = 0.01f;
-
-struct Span {
-  float lo = 0;
-  float hi = 0;
-};
 
 struct Piece {
   Span along[2];  // indexed by CutAxis: [kX] the X extent, [kY] the Y extent
@@ -139,7 +132,10 @@ LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll
   while (!pending.empty()) {
     const Region region = std::move(pending.front());
     pending.pop_front();
-    if (region.pieces.size() == 1 && Fills(pieces[region.pieces[0]], region)) continue;
+    if (region.pieces.size() == 1 && Fills(pieces[region.pieces[0]], region)) {
+      result.freed_pieces.push_back(pieces[region.pieces[0]].number);
+      continue;
+    }
     bool parted = false;
     for (CutAxis cut_axis : region.axes) {
       const std::vector<float> lines = FreeLines(region, pieces, cut_axis);

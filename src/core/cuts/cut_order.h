@@ -30,6 +30,10 @@ struct LayoutCuts {
   // The pieces no straight cut can part, by their number on the layout (its pieces counted in
   // element order from 1); empty for a guillotine layout.
   std::vector<int> blocking_pieces;
+  // The pieces by their number on the layout in the order the cuts set them free: a piece is
+  // free once a cut has made it a piece of glass of its own. Blocking pieces and pieces without
+  // area are not among them.
+  std::vector<int> freed_pieces;
 
   bool Guillotine() const { return blocking_pieces.empty(); }
 };

@@ -1,23 +1,18 @@
 #include "core/cuts/cut_settings.h"
 
-#include "core/base/field_reader.h"
 #include "core/base/file_routines.h"
-#include "core/base/number_text.h"
+#include "core/tables/switch_file.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
 
 CutSettings ReadCutSettings(std::string_view bytes) {
-  FieldReader reader(bytes);
-  CutSettings settings;
-  settings.cut_order = ReadDouble(reader.Next()) != 0;
-  settings.all_dimensions = ReadDouble(reader.Next()) != 0;
-  return settings;
+  const std::vector<bool> switches = ReadSwitches(bytes, 2);
+  return CutSettings{switches[0], switches[1]};
 }
 
 std::string CutSettingsBytes(const CutSettings& settings) {
-  return std::string(settings.cut_order ? "1\r\n" : "0\r\n") +
-         (settings.all_dimensions ? "1\r\n" : "0\r\n");
+  return SwitchBytes({settings.cut_order, settings.all_dimensions});
 }
 
 CutSettings LoadCutSettings(const Workspace& workspace) {

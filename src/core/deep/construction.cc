@@ -8,10 +8,14 @@ namespace lumora::deep {
 Construction::Construction(const DeepProblem& problem, const PatternLimits& limits)
     : problem_(problem), generator_(problem, limits) {}
 
-double Construction::CostOf(const SheetPattern& pattern) const {
+double Construction::AreaOf(const SheetPattern& pattern) const {
   const StockSize& stock = problem_.stocks[static_cast<size_t>(pattern.stock)];
   if (!problem_.coil_mode) return stock.frame_area;
   return stock.frame_width * (stock.margin_top + pattern.used_length * problem_.unit_mm);
+}
+
+double Construction::CostOf(const SheetPattern& pattern) const {
+  return AreaOf(pattern) * problem_.stocks[static_cast<size_t>(pattern.stock)].cost_share;
 }
 
 double Construction::PlanCost(const Plan& plan, size_t first) const {

@@ -38,6 +38,9 @@ class Construction {
 
   // The stock area a layout takes in mm²: the whole sheet, or for a coil its width times the
   // length up to the last piece.
+  double AreaOf(const SheetPattern& pattern) const;
+  // What the layout costs: its area at its stock's cost share (a leftover's less under "Use
+  // leftovers first").
   double CostOf(const SheetPattern& pattern) const;
   // The stock the plan's layouts from `first` on take, in the units of CostOf.
   double PlanCost(const Plan& plan, size_t first = 0) const;

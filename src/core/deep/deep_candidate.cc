@@ -6,15 +6,34 @@
 
 namespace lumora::deep {
 
-ResultKey KeyOf(const ElementList& elements, bool coil_mode) {
+ResultKey KeyOf(const ElementList& elements, const DeepProblem& problem) {
   ResultKey key;
+  std::vector<double> sheets_taken(problem.stocks.size(), 0.0);
   for (const LayoutElement& element : elements) {
     const double area = static_cast<double>(element.x2 - element.x1) * (element.y2 - element.y1);
-    if (element.kind == kStockFrame && !coil_mode) key.cost += area * element.repeat;
+    if (element.kind == kStockFrame && !problem.coil_mode) {
+      const auto stock = std::find_if(
+          problem.stocks.begin(), problem.stocks.end(),
+          [&element](const StockSize& s) { return s.stock_index == element.stock_index; });
+      if (stock == problem.stocks.end()) {
+        key.cost += area * element.repeat;
+      } else {
+        key.cost += area * stock->cost_share * element.repeat;
+        sheets_taken[static_cast<size_t>(stock - problem.stocks.begin())] += element.repeat;
+      }
+    }
     if (element.kind == kFreeRect) key.largest_balance = std::max(key.largest_balance, area);
     key.layouts = std::max(key.layouts, element.layout_no);
   }
-  if (coil_mode) key.cost = TotalCoilLength(elements);
+  if (problem.coil_mode) key.cost = TotalCoilLength(elements);
+  if (problem.charge_unused_leftovers) {
+    for (size_t s = 0; s < problem.stocks.size(); ++s) {
+      const StockSize& stock = problem.stocks[s];
+      if (stock.leftover) {
+        key.cost += std::max(0.0, stock.quantity - sheets_taken[s]) * stock.frame_area;
+      }
+    }
+  }
   return key;
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/deep/deep_problem.h"
 #include "core/engine2d/engine_records.h"
 #include "core/engine2d/optimization.h"
 
@@ -13,12 +14,14 @@
 namespace lumora::deep {
 
 struct ResultKey {
-  double cost = 0;  // stock area in mm², or coil length in mm
+  // Stock area in mm² at each stock's cost (with the leftovers left unused under "Use leftovers
+  // first"), or coil length in mm.
+  double cost = 0;
   int layouts = 0;
   double largest_balance = 0;
 };
 
-ResultKey KeyOf(const ElementList& elements, bool coil_mode);
+ResultKey KeyOf(const ElementList& elements, const DeepProblem& problem);
 bool CostBetter(const ResultKey& a, const ResultKey& b);
 bool LayoutsBetter(const ResultKey& a, const ResultKey& b, double least_cost);
 

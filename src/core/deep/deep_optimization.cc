@@ -10,6 +10,7 @@
 #include "core/deep/chain_runner.h"
 #include "core/deep/deep_candidate.h"
 #include "core/deep/deep_problem.h"
+#include "core/deep/kept_leftover.h"
 #include "core/deep/search_chain.h"
 #include "core/deep/standard_start.h"
 #include "core/engine2d/result_files.h"
@@ -114,7 +115,8 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
   const float blade = input.basic.blade + input.basic.kerf;
   AddKerf(input.stocks, input.glasses, input.basic.kerf);
   SortByArea(input.stocks, input.glasses);
-  const DeepProblem problem = deep::MakeDeepProblem(input.stocks, input.glasses, job.coil_mode);
+  const DeepProblem problem =
+      deep::MakeDeepProblem(input.stocks, input.glasses, job.coil_mode, settings.valuation);
   deep::PatternLimits limits;
   // A blade or a B no int of units holds reaches across, or is more than, any stock.
   limits.max_strip_length =
@@ -177,7 +179,18 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
       });
   figures.rejected += chosen.rejected;
 
-  EndRun(result, control.UserStopped(), chosen.chosen);
+  // The kept leftover is the chosen result changed, so the validator has its say once more.
+  Candidate with_leftover;
+  if (chosen.chosen && settings.keep_one_leftover && !job.coil_mode) {
+    with_leftover = *chosen.chosen;
+    if (KeepOneLeftover(with_leftover.elements, input.stocks, input.basic.b_mm)) {
+      figures.leftover_kept = ValidateEngineResult(input, settings.trim_allowance, job.coil_mode,
+                                                   with_leftover.elements)
+                                  .empty();
+      figures.rejected += figures.leftover_kept ? 0 : 1;
+    }
+  }
+  EndRun(result, control.UserStopped(), figures.leftover_kept ? &with_leftover : chosen.chosen);
   if (chosen.chosen) {
     figures.best_found_seconds = chosen.chosen->found_at_seconds;
     figures.standard_kept = chosen.chosen == &standard;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "core/deep/deep_problem.h"
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/optimization.h"
 
@@ -28,6 +29,11 @@ struct DeepSettings {
   uint64_t seed = 1;
   int threads = 0;  // 0 for every hardware thread
   float trim_allowance = 0;
+  // How the stock is valued: which of it came back from the material library's leftovers, and
+  // whether those are to be used first.
+  deep::StockValuation valuation;
+  // "Keep one leftover": the unused part of the last sheet kept as one rectangle.
+  bool keep_one_leftover = false;
 };
 
 // What the progress window shows of a deep run.
@@ -64,6 +70,7 @@ struct DeepFigures {
   double first_result_seconds = -1;  // when the search found its first result; -1 for none
   double best_found_seconds = 0;     // when the result returned was found
   bool standard_kept = false;        // the result is the standard engine's
+  bool leftover_kept = false;        // the last sheet's unused part is one rectangle
 };
 
 struct DeepResult {

@@ -83,7 +83,14 @@ bool KeepsEveryFit(const StockList& stocks, const GlassList& glasses, double uni
 
 }  // namespace
 
-DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, bool coil_mode) {
+bool HoldsStockSize(const std::vector<StockSizeMm>& sizes, float l1, float l2) {
+  return std::any_of(sizes.begin(), sizes.end(), [l1, l2](const StockSizeMm& size) {
+    return (size[0] == l1 && size[1] == l2) || (size[0] == l2 && size[1] == l1);
+  });
+}
+
+DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, bool coil_mode,
+                            const StockValuation& valuation) {
   std::vector<double> lengths;
   for (const StockRecord& stock : stocks) {
     lengths.push_back(static_cast<double>(stock.l2) - stock.m_l - stock.m_r);
@@ -95,6 +102,7 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
   }
   DeepProblem problem;
   problem.coil_mode = coil_mode;
+  problem.charge_unused_leftovers = valuation.leftovers_first && !coil_mode;
   problem.unit_mm = UnitOf(lengths);
   double longest_side = 0;
   for (const StockRecord& stock : stocks) {
@@ -117,6 +125,9 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
     size.frame_area = static_cast<double>(stock.l1) * stock.l2;
     size.frame_width = stock.l2;
     size.margin_top = stock.m_t;
+    size.leftover =
+        !coil_mode && HoldsStockSize(valuation.leftover_sizes, stock.l1_as_read, stock.l2_as_read);
+    if (size.leftover && valuation.leftovers_first) size.cost_share = kLeftoverCostShare;
     if (size.width > 0 && size.height > 0 && stock.qty > 0) problem.stocks.push_back(size);
   }
   for (int g = 1; g <= glasses.Count(); ++g) {

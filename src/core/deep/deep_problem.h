@@ -21,6 +21,10 @@ struct StockSize {
   double frame_area = 0;   // L1 * L2 of the whole stock in mm², margins included
   double frame_width = 0;  // L2 in mm: a coil's cost is its width times the length it takes
   double margin_top = 0;   // mm before a coil's usable length starts
+  bool leftover = false;   // stock that came back from the material library's leftovers
+  // The share of its frame area a sheet of it costs: 1, a leftover's less under "Use leftovers
+  // first".
+  double cost_share = 1;
 };
 
 struct PieceSize {
@@ -37,12 +41,32 @@ struct DeepProblem {
   std::vector<StockSize> stocks;
   std::vector<PieceSize> pieces;
   bool coil_mode = false;
+  // Under "Use leftovers first" every leftover left unused counts at its whole area, so that a
+  // plan gains by each leftover it takes rather than by its cheap area alone.
+  bool charge_unused_leftovers = false;
+};
+
+// The share of a new sheet's cost a leftover's area costs under "Use leftovers first": low
+// enough that a leftover holding any piece is worth more than any sheet to the construction.
+inline constexpr double kLeftoverCostShare = 0.001;
+
+// A stock size by its sides as typed, L1 and L2 in millimetres.
+using StockSizeMm = std::array<float, 2>;
+// Whether the sizes hold one with these sides, whichever way round.
+bool HoldsStockSize(const std::vector<StockSizeMm>& sizes, float l1, float l2);
+
+// How the stock is valued. Leftovers are the stock sizes that came back from the material
+// library's leftovers.
+struct StockValuation {
+  bool leftovers_first = false;
+  std::vector<StockSizeMm> leftover_sizes;
 };
 
 // Builds the unit grid from the prepared lists (kerf added, sorted). Piece sizes are rounded up
 // and usable sizes down, so a packing in units always fits the real lengths. Glass records of
 // quantity 0 (merged duplicates) are left out.
-DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, bool coil_mode);
+DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, bool coil_mode,
+                            const StockValuation& valuation = {});
 
 }  // namespace lumora::deep
 

@@ -74,6 +74,7 @@ std::string DeepFiguresText(const DeepFigures& figures) {
   text += figures.standard_kept
               ? "; the standard result kept"
               : "; the result kept found at " + SecondsAt(figures.best_found_seconds);
+  if (figures.leftover_kept) text += "\nThe last sheet's unused part is kept as one leftover.";
   return text;
 }
 

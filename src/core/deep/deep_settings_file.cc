@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/base/field_reader.h"
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/deep/deep_optimization.h"
+#include "core/tables/switch_file.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -27,6 +29,19 @@ std::optional<std::string> WriteDeepSeconds(const Workspace& workspace, double s
   const double held = std::clamp(std::nearbyint(seconds), kMinDeepSeconds, kMaxDeepSeconds);
   return SaveFile(workspace.SettingsFile(kDeepSettingsFile),
                   QuotedField(GeneralText(static_cast<int>(held))) + "\r\n");
+}
+
+LeftoverSettings ReadLeftoverSettings(const Workspace& workspace) {
+  const std::vector<bool> switches = ReadSwitches(
+      ReadFileBytes(workspace.SettingsFile(kLeftoverSettingsFile), kTableFileLimit).value_or(""),
+      2);
+  return LeftoverSettings{switches[0], switches[1]};
+}
+
+std::optional<std::string> WriteLeftoverSettings(const Workspace& workspace,
+                                                 const LeftoverSettings& settings) {
+  return SaveFile(workspace.SettingsFile(kLeftoverSettingsFile),
+                  SwitchBytes({settings.use_leftovers_first, settings.keep_one_leftover}));
 }
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/base/workspace.h"
 
@@ -18,6 +19,21 @@ inline constexpr double kMaxDeepSeconds = 86400;
 double ReadDeepSeconds(const Workspace& workspace);
 // Stores the time limit; the message "Could not save <file>: <reason>" when it cannot.
 std::optional<std::string> WriteDeepSeconds(const Workspace& workspace, double seconds);
+
+// leftover.set in the data folder, a switch file: how the deep optimization treats the stock
+// that came back from the material library's leftovers. Both off when it is missing.
+inline constexpr const char* kLeftoverSettingsFile = "leftover.set";
+inline constexpr std::string_view kUseLeftoversFirstCaption = "Use leftovers first";
+inline constexpr std::string_view kKeepOneLeftoverCaption = "Keep one leftover";
+
+struct LeftoverSettings {
+  bool use_leftovers_first = false;
+  bool keep_one_leftover = false;
+};
+LeftoverSettings ReadLeftoverSettings(const Workspace& workspace);
+// Stores the switches; the message "Could not save <file>: <reason>" when it cannot.
+std::optional<std::string> WriteLeftoverSettings(const Workspace& workspace,
+                                                 const LeftoverSettings& settings);
 
 }  // namespace lumora
 

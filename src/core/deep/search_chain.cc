@@ -123,7 +123,7 @@ bool SearchChain::Offer(Plan plan) {
     ++counts_.oversized;
     return false;
   }
-  candidate.key = KeyOf(candidate.elements, problem_.coil_mode);
+  candidate.key = KeyOf(candidate.elements, problem_);
   candidate.valid = true;
   candidate.found_at_seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();

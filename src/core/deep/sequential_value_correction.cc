@@ -33,8 +33,10 @@ void SequentialValueCorrection::Correct(const Construction& construction, const 
     for (const PlacedPiece& piece : layout.pattern.pieces) {
       piece_area += problem_.pieces[static_cast<size_t>(piece.piece)].area * unit_area;
     }
+    // A piece is worth the glass it takes: a cheap leftover must not make its pieces worthless
+    // to the sheets that follow.
     const double ratio =
-        std::min(kMostCostRatio, construction.CostOf(layout.pattern) / std::max(piece_area, 1e-9));
+        std::min(kMostCostRatio, construction.AreaOf(layout.pattern) / std::max(piece_area, 1e-9));
     for (const PlacedPiece& piece : layout.pattern.pieces) {
       const auto p = static_cast<size_t>(piece.piece);
       cost[p] += ratio * layout.repeat;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/number_text.h"
+#include "core/cuts/breakout_order.h"
 #include "core/cuts/cut_list.h"
 #include "core/engine2d/engine_math.h"
 #include "core/reports/balance_table.h"
@@ -16,9 +17,10 @@ namespace {
 constexpr double kSquareFoot = 92903.04;
 constexpr double kSquareMetre = 1e6;
 
-ExportCell Number(double value) { return {FormatDouble(value, "0.00"), value, true}; }
-ExportCell Text(std::string text) { return {std::move(text), std::nullopt, false}; }
-ExportCell Whole(int value) { return {GeneralText(value), static_cast<double>(value)}; }
+ExportCell Number(double value) { return TwoDecimalsCell(value); }
+ExportCell Text(std::string text) { return TextCell(std::move(text)); }
+ExportCell Whole(int value) { return WholeCell(value); }
+ExportCell Whole(float value) { return {GeneralText(value), value}; }
 
 struct Units {
   bool inch;
@@ -44,6 +46,55 @@ struct Units {
 };
 
 }  // namespace
+
+ExportCell TwoDecimalsCell(double value) { return {FormatDouble(value, "0.00"), value, true}; }
+ExportCell TextCell(std::string text) { return {std::move(text), std::nullopt, false}; }
+ExportCell WholeCell(int64_t value) { return {GeneralText(value), static_cast<double>(value)}; }
+
+std::vector<std::string> PieceHeaders(Unit unit) {
+  const Units units(unit);
+  return {"No.",      "Layout No.",     "Sheet",          "Breakout",
+          "Position", "L1" + units.tag, "L2" + units.tag, "Customer",
+          "Sr.No",    "Weight(kg)"};
+}
+
+std::vector<ExportCell> PieceCells(const LoadedResult& result, const SheetPiece& piece, Unit unit,
+                                   double kg) {
+  const Units units(unit);
+  const GlassRecord& g = result.glasses[piece.glass_index];
+  return {WholeCell(piece.job_breakout),
+          Whole(piece.layout_no),
+          Whole(piece.sheet),
+          Whole(piece.breakout),
+          Whole(piece.position),
+          units.Length(g.l1, g.l1_in),
+          units.Length(g.l2, g.l2_in),
+          Text(g.customer),
+          Text(g.sr_no),
+          Number(kg)};
+}
+
+Grid TableGrid(const ExportTable& table) {
+  std::string format = "<Sr No";
+  for (size_t c = 0; c < table.headers.size(); ++c) {
+    size_t width = table.headers[c].size();
+    for (const std::vector<ExportCell>& row : table.rows) {
+      if (c < row.size()) width = std::max(width, row[c].text.size());
+    }
+    format += "|<" + table.headers[c] + std::string(width + 1 - table.headers[c].size(), ' ');
+  }
+  Grid grid;
+  ApplyFormatString(grid, format);
+  // As a loaded table file: the rows, then an empty row.
+  grid.SetRows(static_cast<int>(table.rows.size()) + 2);
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    for (size_t c = 0; c < table.rows[r].size() && c < table.headers.size(); ++c) {
+      grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c) + 1, table.rows[r][c].text);
+    }
+  }
+  RenumberRows(grid);
+  return grid;
+}
 
 ExportTable GridExportTable(const Grid& grid, std::string name) {
   ExportTable table{std::move(name), {}, {}};
@@ -88,12 +139,11 @@ ExportTable LayoutSummaryTable(const LoadedResult& result, Unit unit) {
       glass_area += result.glasses[kind].l1 * result.glasses[kind].l2;
     }
     const float yield = MinSingle(glass_area / (stock.l1 * stock.l2), 1);
-    table.rows.push_back(
-        {Whole(n), units.Length(stock.l1, stock.l1_in), units.Length(stock.l2, stock.l2_in),
-         ExportCell{GeneralText(frame.repeat), frame.repeat},
-         ExportCell{GeneralText(pieces * frame.repeat), pieces * frame.repeat},
-         Number(yield * 100.0), units.Area(double{stock.l1} * stock.l2 * frame.repeat),
-         units.Area(double{glass_area} * frame.repeat)});
+    table.rows.push_back({Whole(n), units.Length(stock.l1, stock.l1_in),
+                          units.Length(stock.l2, stock.l2_in), Whole(frame.repeat),
+                          Whole(pieces * frame.repeat), Number(yield * 100.0),
+                          units.Area(double{stock.l1} * stock.l2 * frame.repeat),
+                          units.Area(double{glass_area} * frame.repeat)});
   }
   return table;
 }
@@ -116,8 +166,7 @@ ExportTable GlassSummaryTable(const LoadedResult& result, Unit unit) {
     const double charged = double{ReadFloat(InchTextToMM(g.chl1_in))} *
                            ReadFloat(InchTextToMM(g.chl2_in)) * produced[i];
     table.rows.push_back({units.Length(g.l1, g.l1_in), units.Length(g.l2, g.l2_in),
-                          ExportCell{GeneralText(produced[i]), produced[i]},
-                          ExportCell{GeneralText(g.qty), g.qty}, Text(g.customer), Text(g.sr_no),
+                          Whole(produced[i]), Whole(g.qty), Text(g.customer), Text(g.sr_no),
                           units.Area(charged), ExportCell{GeneralText(g.sp_sft), g.sp_sft},
                           Number(charged / kSquareFoot * g.sp_sft)});
   }
@@ -146,6 +195,39 @@ ExportTable CutExportTable(const LoadedResult& result, Unit unit) {
     }
   }
   return table;
+}
+
+ExportTable WeightExportTable(const LoadedResult& result, const Weighing& weighing) {
+  ExportTable table{"Weights",
+                    {"Layout No.", "Sheets", "Sheet(kg)", "Pieces", "Pieces(kg)", "All Pieces(kg)"},
+                    {}};
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    const LayoutElement& frame = result.shown[result.FirstOfLayout(n)];
+    const StockRecord& stock = result.StockOf(frame);
+    int pieces = 0;
+    double kg = 0;
+    for (int i = result.FirstOfLayout(n); i <= result.LastOfLayout(n); ++i) {
+      const int kind = result.shown[i].kind;
+      if (kind <= 0) continue;
+      ++pieces;
+      kg += weighing.Kg(result.glasses[kind].l1, result.glasses[kind].l2);
+    }
+    table.rows.push_back({Whole(n), Whole(frame.repeat), Number(weighing.Kg(stock.l1, stock.l2)),
+                          Whole(pieces), Number(kg), Number(kg * frame.repeat)});
+  }
+  return table;
+}
+
+PieceTable BreakoutExportTable(const LoadedResult& result, Unit unit, const Weighing& weighing) {
+  PieceTable pieces{{"Breakout", PieceHeaders(unit), {}}, {}};
+  const bool all = ForEachSheetPiece(result, PieceOrder::kBreakout, [&](const SheetPiece& piece) {
+    if (static_cast<int64_t>(pieces.table.rows.size()) == kMostListedPieces) return false;
+    const GlassRecord& g = result.glasses[piece.glass_index];
+    pieces.table.rows.push_back(PieceCells(result, piece, unit, weighing.Kg(g.l1, g.l2)));
+    return true;
+  });
+  if (!all) pieces.error = TooManyPiecesText();
+  return pieces;
 }
 
 }  // namespace lumora

@@ -14,7 +14,7 @@ namespace {
 constexpr std::pair<std::string_view, ExportPart> kPartNames[] = {
     {"glass", ExportPart::kGlass},   {"stock", ExportPart::kStock},
     {"report", ExportPart::kReport}, {"balances", ExportPart::kBalances},
-    {"cuts", ExportPart::kCuts},
+    {"cuts", ExportPart::kCuts},     {"weights", ExportPart::kWeights},
 };
 
 }  // namespace
@@ -41,7 +41,7 @@ std::vector<ExportPart> AvailableExportParts(const Job& job) {
     return {ExportPart::kGlass, ExportPart::kStock};
   }
   std::vector<ExportPart> parts = {ExportPart::kGlass, ExportPart::kStock, ExportPart::kReport,
-                                   ExportPart::kBalances};
+                                   ExportPart::kWeights, ExportPart::kBalances};
   if (LoadCutSettings(job.workspace).cut_order) parts.push_back(ExportPart::kCuts);
   return parts;
 }
@@ -62,6 +62,7 @@ JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
       case ExportPart::kReport:
       case ExportPart::kBalances:
       case ExportPart::kCuts:
+      case ExportPart::kWeights:
         break;
     }
     if (!load) load = LoadResult(job);
@@ -72,6 +73,9 @@ JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts) {
     if (part == ExportPart::kReport) {
       result.tables.push_back(LayoutSummaryTable(load->result, unit));
       result.tables.push_back(GlassSummaryTable(load->result, unit));
+    } else if (part == ExportPart::kWeights) {
+      result.tables.push_back(
+          WeightExportTable(load->result, ResultWeighing(load->result, job.workspace)));
     } else if (part == ExportPart::kBalances) {
       result.tables.push_back(BalanceExportTable(load->result, unit, JobScrapCriteria(job)));
     } else {

@@ -12,13 +12,14 @@
 // What of a job goes out to a spreadsheet, and into which file.
 namespace lumora {
 
-enum class ExportPart { kGlass, kStock, kReport, kBalances, kCuts };
+enum class ExportPart { kGlass, kStock, kReport, kBalances, kCuts, kWeights };
 
-// "glass", "stock", "report", "balances", "cuts", comma separated; nullopt names an unknown part.
+// "glass", "stock", "report", "balances", "cuts", "weights", comma separated; nullopt names an
+// unknown part.
 std::optional<std::vector<ExportPart>> ParseExportParts(std::string_view text);
 
-// Every part the job has: the two lists, and the report and balances once it was optimized, with
-// the cut list when the layouts show the cut order.
+// Every part the job has: the two lists, and the report, the weights and the balances once it was
+// optimized, with the cut list when the layouts show the cut order.
 std::vector<ExportPart> AvailableExportParts(const Job& job);
 
 struct JobExport {
@@ -28,7 +29,8 @@ struct JobExport {
 };
 
 // The tables of the parts, from the job's grids and its result in the working dia.tlf, lengths
-// in the job's unit; the report gives two tables, its layout and its glass summary.
+// in the job's unit; the report gives two tables, its layout and its glass summary, and the
+// weights those of the layouts by the data folder's Density.dat.
 JobExport BuildJobExport(const Job& job, const std::vector<ExportPart>& parts);
 
 // Writes the tables by the file's extension: ".xlsx" one workbook, a sheet per table; anything

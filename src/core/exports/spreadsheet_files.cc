@@ -2,6 +2,8 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
+
 #include "core/base/delimited_text.h"
 #include "core/base/file_routines.h"
 
@@ -43,6 +45,37 @@ std::string CsvBytes(const ExportTable& table) {
     line(fields);
   }
   return bytes;
+}
+
+std::string AlignedText(const ExportTable& table) {
+  std::vector<size_t> widths;
+  for (const std::string& header : table.headers) widths.push_back(header.size());
+  for (const std::vector<ExportCell>& row : table.rows) {
+    for (size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+      widths[c] = std::max(widths[c], row[c].text.size());
+    }
+  }
+  std::string text = table.name + "\n";
+  const auto line = [&](const std::vector<std::string>& fields, const std::vector<bool>& right) {
+    std::string out;
+    for (size_t c = 0; c < fields.size() && c < widths.size(); ++c) {
+      const std::string pad(widths[c] - fields[c].size(), ' ');
+      out += (c > 0 ? "  " : "") + (right[c] ? pad + fields[c] : fields[c] + pad);
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    text += out + "\n";
+  };
+  line(table.headers, std::vector<bool>(table.headers.size(), false));
+  for (const std::vector<ExportCell>& row : table.rows) {
+    std::vector<std::string> fields;
+    std::vector<bool> right;
+    for (const ExportCell& cell : row) {
+      fields.push_back(cell.text);
+      right.push_back(cell.number.has_value());
+    }
+    line(fields, right);
+  }
+  return text;
 }
 
 std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,

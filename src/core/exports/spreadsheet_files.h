@@ -14,6 +14,10 @@ namespace lumora {
 // or a line end, numbers with a decimal point, lines ended by CR LF.
 std::string CsvBytes(const ExportTable& table);
 
+// One table as text to read on a terminal: its name, then the header and the rows in columns two
+// spaces apart, numbers right-aligned; Latin-1, lines ended by LF.
+std::string AlignedText(const ExportTable& table);
+
 // Writes the tables into one XLSX workbook, a sheet each with its headers in bold and numbers
 // stored as numbers, and replaces the file atomically. Returns SaveFailureText on failure.
 std::optional<std::string> WriteWorkbook(const std::vector<ExportTable>& tables,

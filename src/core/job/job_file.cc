@@ -111,6 +111,7 @@ bool SaveJob(Job& job, const std::string& file_name, Prompter& prompter) {
   tables[kSheetTable] = defaults ? "" : TableBytes(job.sheet);
   tables[kCutTable] = defaults ? "" : TableBytes(job.glass);
   tables[kDiaTable] = ReadFileBytes(WorkingTable(job, kDiaTable), kTableFileLimit).value_or("");
+  tables[kRecutTable] = ReadFileBytes(WorkingTable(job, kRecutTable), kTableFileLimit).value_or("");
 
   // The working tables are brought up to date first, as closing the job windows would; the
   // grids still hold the stock and glass that "Defaults" leaves out.

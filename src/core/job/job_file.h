@@ -6,8 +6,8 @@
 #include "core/base/prompter.h"
 #include "core/job/job.h"
 
-// Opening and saving a job file: the five working tables basic, options, sheet, cut and dia,
-// each wrapped in a section (see job_sections.h).
+// Opening and saving a job file: the working tables basic, options, sheet, cut and dia (and recut
+// once pieces were cut again), each wrapped in a section (see job_sections.h).
 namespace lumora {
 
 // Cuts the job file into the working tables and loads the job grids from them (Basic Details

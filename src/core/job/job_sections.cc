@@ -49,6 +49,7 @@ JobTables SplitJobFile(std::string_view bytes) {
 std::string JoinJobFile(const JobTables& tables) {
   std::string bytes;
   for (size_t i = 0; i < tables.size(); ++i) {
+    if (i == kRecutTable && tables[i].empty()) continue;
     bytes += "[" + AsciiUpper(kJobTables[i]) + "]\r\n";
     LineReader reader(tables[i]);
     while (const auto line = reader.Next()) {

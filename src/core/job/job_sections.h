@@ -9,10 +9,12 @@
 
 namespace lumora {
 
-// The working tables a job file is made of, in the order of its sections.
-inline constexpr std::array<std::string_view, 5> kJobTables = {"basic.tlf", "options.tlf",
-                                                               "sheet.tlf", "cut.tlf", "dia.tlf"};
-enum JobTable { kBasicTable = 0, kOptionsTable, kSheetTable, kCutTable, kDiaTable };
+// The working tables a job file is made of, in the order of its sections. recut.tlf, the pieces
+// cut again after breakage, is a section only when it holds any, so that every other job file
+// keeps its five sections.
+inline constexpr std::array<std::string_view, 6> kJobTables = {
+    "basic.tlf", "options.tlf", "sheet.tlf", "cut.tlf", "dia.tlf", "recut.tlf"};
+enum JobTable { kBasicTable = 0, kOptionsTable, kSheetTable, kCutTable, kDiaTable, kRecutTable };
 
 // A job file is its tables one after another, each within the limit of a table file.
 inline constexpr size_t kJobFileLimit = kJobTables.size() * kTableFileLimit;
@@ -25,7 +27,8 @@ using JobTables = std::array<std::string, kJobTables.size()>;
 // leaves the remaining tables empty.
 JobTables SplitJobFile(std::string_view bytes);
 
-// Joins tables into a job file: "[" + upper-case name + "]", the table's lines, "[END]".
+// Joins tables into a job file: "[" + upper-case name + "]", the table's lines, "[END]"; an
+// empty recut table is left out.
 std::string JoinJobFile(const JobTables& tables);
 
 }  // namespace lumora

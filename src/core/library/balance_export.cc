@@ -5,6 +5,7 @@
 #include "core/job/job_messages.h"
 #include "core/job/job_tables.h"
 #include "core/layouts/loaded_result.h"
+#include "core/library/leftover_stock.h"
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/reports/balance_table.h"
@@ -78,14 +79,24 @@ ExportOutcome ExportBalances(Job& job, const Grid& offcut, Prompter& prompter,
   // A library edited by hand may lack its last line end; the first appended record would
   // otherwise run on from the last one.
   if (!library.empty() && library.back() != '\n') library += "\r\n";
-  library += ExportRecords(TrimBlanks(job.basic.Text(1, basic_col::kItem)),
-                           TrimBlanks(job.basic.Text(1, basic_col::kGrade)),
-                           TrimBlanks(job.basic.Text(1, basic_col::kThick)), rows, sheets_used);
+  const std::string_view item = TrimBlanks(job.basic.Text(1, basic_col::kItem));
+  const std::string_view grade = TrimBlanks(job.basic.Text(1, basic_col::kGrade));
+  const std::string_view thick = TrimBlanks(job.basic.Text(1, basic_col::kThick));
+  library += ExportRecords(item, grade, thick, rows, sheets_used);
   if (const auto reason = WriteFileAtomically(library_path, library)) {
     TellSaveFailure(prompter, {library_path, *reason});
     return ExportOutcome::kFailed;
   }
   job.settings.imported_stock = false;
+  // The balances are leftovers from now on, whatever the merge makes of their records.
+  const std::string register_path = workspace.SettingsFile(kLeftoverRegisterFile);
+  if (const auto reason = WriteFileAtomically(
+          register_path,
+          RegisterLeftovers(ReadFileBytes(register_path, kTableFileLimit).value_or(""), item, grade,
+                            thick, rows))) {
+    TellSaveFailure(prompter, {register_path, *reason});
+    return ExportOutcome::kFailed;
+  }
   if (!merge_library()) return ExportOutcome::kFailed;
 
   prompter.Ask({.title = std::string(kAttentionTitle),

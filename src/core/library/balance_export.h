@@ -41,7 +41,8 @@ enum class ExportOutcome { kDeclined, kExported, kFailed };
 // "Update Material Library?" (No is the default); on Yes appends the rows of the balance and
 // scrap table (offcut holds them in the job's display unit; in inches they are taken from the
 // result in millimetres) and the negated sheets of the working sheets.Adj to mlm.dat for the
-// Basic Details item, grade and thickness, lets merge_library sort and merge mlm.dat, tells
+// Basic Details item, grade and thickness, registers the balances' sizes as leftovers
+// (leftovers.dat), lets merge_library sort and merge mlm.dat, tells
 // "Material Library Updated!" and clears the imported-stock flag. merge_library answers whether
 // it wrote mlm.dat. Once the records are appended the flag is cleared even if the merge failed,
 // so they are never appended twice; a failed write is told and answers kFailed.

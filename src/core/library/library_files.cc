@@ -26,26 +26,6 @@ bool SortAndStoreLibrary(Grid& grid, const std::string& path, int col, SortOrder
   return true;
 }
 
-std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record) {
-  std::vector<std::vector<std::string>> records;
-  if (fields_per_record <= 0) return records;
-  const int lines = CountLines(bytes);
-  FieldReader reader(bytes);
-  while (!reader.AtEnd() && static_cast<int>(records.size()) < lines) {
-    std::vector<std::string> record;
-    record.reserve(static_cast<size_t>(fields_per_record));
-    for (int f = 0; f < fields_per_record; ++f) record.push_back(reader.Next());
-    records.push_back(std::move(record));
-  }
-  return records;
-}
-
-std::string RecordBytes(const std::vector<std::vector<std::string>>& records) {
-  std::string bytes;
-  for (const auto& record : records) bytes += QuotedLine(record);
-  return bytes;
-}
-
 std::vector<std::string> ReadChoiceList(std::string_view bytes) {
   std::vector<std::string> entries;
   size_t position = 0;

@@ -39,13 +39,6 @@ bool AskSaveLibraryChanges(Prompter& prompter);
 bool SortAndStoreLibrary(Grid& grid, const std::string& path, int col, SortOrder order,
                          Prompter& prompter);
 
-// The records of a table file, fields_per_record fields each, read across line ends with the
-// field reader; at most as many records as the file has lines, as the grid loader takes them.
-std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record);
-
-// Table-file lines of the records, every field quoted.
-std::string RecordBytes(const std::vector<std::vector<std::string>>& records);
-
 // The entries of a pick list, one per line, each read with the field reader (quoted or plain);
 // blank lines give no entry.
 std::vector<std::string> ReadChoiceList(std::string_view bytes);

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "core/base/number_text.h"
+#include "core/tables/column_dictionary.h"
+#include "core/tables/table_file.h"
 
 namespace lumora {
 namespace {
@@ -33,6 +35,15 @@ std::string BalanceTableBytes(const LoadedResult& result, Unit unit, const Scrap
              GeneralText(e.repeat) + "," + Quoted(tag) + "\r\n";
   }
   return bytes;
+}
+
+Grid LoadBalanceTableGrid(const Workspace& workspace) {
+  Grid grid;
+  ApplyFormatString(grid, BuildFormatString(BalanceTableHeaders()));
+  grid.tag = workspace.WorkingFile(kBalanceTableFileName);
+  LoadTable(grid);
+  RenumberRows(grid);
+  return grid;
 }
 
 }  // namespace lumora

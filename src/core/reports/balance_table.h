@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "core/base/unit_and_orn.h"
+#include "core/base/workspace.h"
 #include "core/layouts/loaded_result.h"
 #include "core/layouts/scrap.h"
+#include "core/tables/grid.h"
 
 namespace lumora {
 
@@ -21,6 +23,9 @@ const std::vector<std::string>& BalanceTableHeaders();
 // the display unit), QTY (the layout's sheet count) and TAG (the sheet's CP/SFT for a balance,
 // "SCRAP" otherwise).
 std::string BalanceTableBytes(const LoadedResult& result, Unit unit, const ScrapLimits& scrap);
+
+// The grid of the Balance And Scrap Table: the workspace's offcut.tlf under its columns.
+Grid LoadBalanceTableGrid(const Workspace& workspace);
 
 }  // namespace lumora
 

@@ -37,16 +37,19 @@ std::optional<std::string> SaveLabelCodeSettings(const Workspace& workspace,
                              LabelCodeSettingsBytes(settings));
 }
 
-CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name) {
+CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name,
+                            PieceOrder order, const RackLine& rack_line) {
   CodedLabels coded;
-  const bool all = ForEachLabelPiece(result, [&](const LabelPiece& piece) {
+  const bool all = ForEachLabelPiece(result, order, [&](const LabelPiece& label) {
     if (coded.labels.size() == kMaxCodedLabels) return false;
+    const SheetPiece& piece = label.piece;
     const GlassRecord& glass = result.glasses[piece.glass_index];
     coded.labels.push_back(
-        {MakeLabel(result, piece.glass_index, piece.running_number, unit),
+        {MakeLabel(result, piece.glass_index, label.running_number, unit),
          "LAYOUT   :" + GeneralText(piece.layout_no) + "  POS :" + GeneralText(piece.position),
          std::string(job_name) + ";" + GeneralText(piece.layout_no) + ";" + GeneralText(glass.l1) +
-             "x" + GeneralText(glass.l2) + ";" + glass.customer + ";" + glass.sr_no});
+             "x" + GeneralText(glass.l2) + ";" + glass.customer + ";" + glass.sr_no,
+         rack_line ? rack_line(piece) : std::string()});
     return true;
   });
   if (!all) {

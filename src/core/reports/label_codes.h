@@ -1,6 +1,7 @@
 #ifndef LUMORA_CORE_REPORTS_LABEL_CODES_H_
 #define LUMORA_CORE_REPORTS_LABEL_CODES_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,8 @@ struct CodedLabel {
   std::string position;
   // What the code holds: job name, layout, glass size in mm, customer and SR.NO, joined by ";".
   std::string code_text;
+  // "RACK     :" the rack's name, "  SLOT :" the slot's number; empty when not asked for.
+  std::string rack;
 };
 
 // More labels than this are refused: far more than any printer run.
@@ -55,8 +58,14 @@ struct CodedLabels {
   std::vector<CodedLabel> labels;
   std::string error;
 };
-// Every label of the result in the order of lbl.tlf, with its additions.
-CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name);
+// Where a piece stands after the cut, as a label's rack line; empty for none.
+using RackLine = std::function<std::string(const SheetPiece&)>;
+
+// Every label of the result in the order asked, with its additions and, given rack_line, the
+// rack line of each.
+CodedLabels MakeCodedLabels(const LoadedResult& result, Unit unit, std::string_view job_name,
+                            PieceOrder order = PieceOrder::kElement,
+                            const RackLine& rack_line = {});
 
 }  // namespace lumora
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/base/file_routines.h"
+#include "core/cuts/breakout_settings.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -14,9 +15,14 @@ LabelGrid WorkspaceLabelGrid(const Workspace& workspace) {
   return ReadLabelGrid(definition.value_or(""));
 }
 
+PieceOrder WorkspaceLabelOrder(const Workspace& workspace) {
+  return LoadBreakoutSettings(workspace).labels_in_order ? PieceOrder::kBreakout
+                                                         : PieceOrder::kElement;
+}
+
 LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace,
                                  Unit unit) {
-  return ComposeLabels(result, WorkspaceLabelGrid(workspace), unit);
+  return ComposeLabels(result, WorkspaceLabelGrid(workspace), unit, WorkspaceLabelOrder(workspace));
 }
 
 std::vector<std::vector<std::string>> LabelPages(std::string_view bytes, int lines_per_page) {

@@ -16,8 +16,12 @@ namespace lumora {
 // The page grid of the workspace's lbl.def (a missing file is a grid of zeros).
 LabelGrid WorkspaceLabelGrid(const Workspace& workspace);
 
+// The order of the labels by the workspace's breakout.set: element order unless it asks for the
+// breakout order.
+PieceOrder WorkspaceLabelOrder(const Workspace& workspace);
+
 // The labels of a result by the page grid in the workspace's lbl.def (a missing file is a
-// grid of zeros).
+// grid of zeros), in the workspace's label order.
 LabelFile ComposeWorkspaceLabels(const LoadedResult& result, const Workspace& workspace, Unit unit);
 
 // The printed pages of lbl.tlf's bytes: every line is printed unchanged except a line "*",

@@ -6,7 +6,6 @@
 
 #include "core/base/field_reader.h"
 #include "core/base/number_text.h"
-#include "core/engine2d/engine_math.h"
 #include "core/reports/column_writer.h"
 
 namespace lumora {
@@ -97,35 +96,23 @@ LabelTexts MakeLabel(const LoadedResult& result, int glass_index, int running_nu
                     "ADDRESS  :" + glass.address};
 }
 
-bool ForEachLabelPiece(const LoadedResult& result,
+bool ForEachLabelPiece(const LoadedResult& result, PieceOrder order,
                        const std::function<bool(const LabelPiece&)>& visit) {
   OneBasedList<int> counters;
   counters.Resize(result.glasses.Count());
-  std::vector<int> pieces;
-  for (int n = 1; n <= result.LayoutCount(); ++n) {
-    pieces.clear();
-    for (int i = result.FirstOfLayout(n); i <= result.LastOfLayout(n); ++i) {
-      if (result.shown[i].kind > 0) pieces.push_back(result.shown[i].kind);
-    }
-    if (pieces.empty()) continue;
-    const int sheets = ClampToInt(result.shown[result.FirstOfLayout(n)].repeat, 0, INT32_MAX);
-    for (int sheet = 0; sheet < sheets; ++sheet) {
-      for (size_t p = 0; p < pieces.size(); ++p) {
-        const int kind = pieces[p];
-        if (!visit({n, static_cast<int>(p) + 1, kind, ++counters[kind]})) return false;
-      }
-    }
-  }
-  return true;
+  return ForEachSheetPiece(result, order, [&](const SheetPiece& piece) {
+    return visit({piece, ++counters[piece.glass_index]});
+  });
 }
 
-LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit) {
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit,
+                        PieceOrder order) {
   const size_t cols = static_cast<size_t>(std::max(1, grid.cols));
   LabelWriter writer(grid);
   std::vector<LabelTexts> row;
   const LabelFile too_big{{}, "Too many labels: lbl.tlf would pass 16 MB."};
-  const bool written = ForEachLabelPiece(result, [&](const LabelPiece& piece) {
-    row.push_back(MakeLabel(result, piece.glass_index, piece.running_number, unit));
+  const bool written = ForEachLabelPiece(result, order, [&](const LabelPiece& label) {
+    row.push_back(MakeLabel(result, label.piece.glass_index, label.running_number, unit));
     if (row.size() < cols) return true;
     const bool fits = writer.WriteRow(row);
     row.clear();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/base/unit_and_orn.h"
+#include "core/cuts/breakout_order.h"
 #include "core/layouts/loaded_result.h"
 
 // The label text of a result: lbl.tlf, one label per cut piece, laid out by the page grid of
@@ -43,29 +44,27 @@ struct LabelFile {
   std::string error;
 };
 
-// One piece to label: its layout, its number among the layout's pieces in element order, its
-// glass size and its running number among the pieces of that size.
+// One piece to label: the piece of its sheet and its running number among the pieces of its
+// glass size.
 struct LabelPiece {
-  int layout_no = 0;
-  int position = 0;
-  int glass_index = 0;
+  SheetPiece piece;
   int running_number = 0;
 };
 // Calls `visit` for every piece of every sheet cut: layout by layout, each of its Repeat sheets in
-// turn, the pieces in element order, numbered per glass size across all of them. Stops when
-// `visit` answers false, and then answers false too.
-bool ForEachLabelPiece(const LoadedResult& result,
+// turn, a sheet's pieces in the order asked, numbered per glass size across all of them. Stops
+// when `visit` answers false, and then answers false too.
+bool ForEachLabelPiece(const LoadedResult& result, PieceOrder order,
                        const std::function<bool(const LabelPiece&)>& visit);
 
 // A label file past this size is refused: far more than any printer run, and a sheet count
 // from a damaged layout file must not fill the memory.
 inline constexpr size_t kMaxLabelBytes = 16 * 1024 * 1024;
 
-// Labels for every piece of every sheet cut: layout by layout, each of its Repeat sheets in
-// turn, the pieces in element order, numbered per glass size across all of them. Rows of
+// Labels for every piece of every sheet cut in the order of ForEachLabelPiece. Rows of
 // labels go in groups of COLS, a line "*" before every page after the first. A grid of fewer
 // than one label per row counts as one; labels that would pass kMaxLabelBytes are refused.
-LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit);
+LabelFile ComposeLabels(const LoadedResult& result, const LabelGrid& grid, Unit unit,
+                        PieceOrder order = PieceOrder::kElement);
 
 }  // namespace lumora
 

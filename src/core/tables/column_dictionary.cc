@@ -40,7 +40,9 @@ constexpr std::array kDictionary = {
     DictionaryEntry{"PRODUCTS", {12, 'S', 'L'}}, DictionaryEntry{"DENSITY", {24, 'R', 'T'}},
     DictionaryEntry{"NOTE", {30, 'S', 'T'}},     DictionaryEntry{"REPORT", {79, 'X', 'X'}},
     DictionaryEntry{"EFF", {4, 'L', 'T'}},       DictionaryEntry{"CP/SFT", {7, 'R', 'T'}},
-    DictionaryEntry{"SP/SFT", {7, 'R', 'T'}},
+    DictionaryEntry{"SP/SFT", {7, 'R', 'T'}},     DictionaryEntry{"RACK", {12, 'S', 'T'}},
+    DictionaryEntry{"SLOTS", {6, 'L', 'T'}},     DictionaryEntry{"PIECES", {6, 'L', 'T'}},
+    DictionaryEntry{"LOAD (KG)", {9, 'R', 'T'}},
 };
 
 }  // namespace

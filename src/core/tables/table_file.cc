@@ -147,4 +147,24 @@ std::string QuotedLine(const std::vector<std::string>& fields) {
   return line;
 }
 
+std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record) {
+  std::vector<std::vector<std::string>> records;
+  if (fields_per_record <= 0) return records;
+  const int lines = CountLines(bytes);
+  FieldReader reader(bytes);
+  while (!reader.AtEnd() && static_cast<int>(records.size()) < lines) {
+    std::vector<std::string> record;
+    record.reserve(static_cast<size_t>(fields_per_record));
+    for (int f = 0; f < fields_per_record; ++f) record.push_back(reader.Next());
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::string RecordBytes(const std::vector<std::vector<std::string>>& records) {
+  std::string bytes;
+  for (const auto& record : records) bytes += QuotedLine(record);
+  return bytes;
+}
+
 }  // namespace lumora

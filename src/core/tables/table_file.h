@@ -49,6 +49,13 @@ std::string QuotedField(std::string_view text);
 // One record as a table-file line: quoted fields separated by commas, then CR LF.
 std::string QuotedLine(const std::vector<std::string>& fields);
 
+// The records of a table file, fields_per_record fields each, read across line ends with the
+// field reader; at most as many records as the file has lines, as the grid loader takes them.
+std::vector<std::vector<std::string>> ReadRecords(std::string_view bytes, int fields_per_record);
+
+// Table-file lines of the records, every field quoted.
+std::string RecordBytes(const std::vector<std::vector<std::string>>& records);
+
 }  // namespace lumora
 
 #endif  // LUMORA_CORE_TABLES_TABLE_FILE_H_

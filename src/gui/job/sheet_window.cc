@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/job/job_grids.h"
+#include "core/library/leftover_stock.h"
 #include "core/library/stock_import.h"
 #include "gui/job/basic_details_window.h"
 #include "gui/shell/main_window.h"
@@ -23,11 +24,15 @@ QFrame* StockPicture(QWidget* parent) {
   return picture;
 }
 
+// Stock from leftovers, in the colour of the launcher's green, lightened.
+const QColor kLeftoverShade(214, 236, 214);
+
 }  // namespace
 
 SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
     : JobGridWindow(std::move(context), JobGridKind::kSheet, parent),
-      import_(new QPushButton(QStringLiteral("Import"), this)) {
+      import_(new QPushButton(QStringLiteral("Import"), this)),
+      leftover_note_(new QLabel(this)) {
   auto* indicators = new QGridLayout;
   indicators->setSpacing(2);
   const char* texts[] = {"M(L)", "M(T)", "M(R)", "M(B)"};
@@ -49,15 +54,39 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
 
   import_->setObjectName(QStringLiteral("cmd"));
   import_->setAutoDefault(false);
+  leftover_note_->setObjectName(QStringLiteral("lblLeftovers"));
   auto* row = new QHBoxLayout;
   row->addLayout(indicators);
-  row->addStretch(1);
+  row->addWidget(leftover_note_, 1, Qt::AlignBottom);
   row->addWidget(import_, 0, Qt::AlignBottom);
   body()->addLayout(row);
 
+  grid_widget()->SetRowStyle([this](int r) {
+    GridRowStyle style;
+    if (IsLeftoverRow(grid_widget()->grid(), r, leftovers_)) style.background = kLeftoverShade;
+    return style;
+  });
   connect(import_, &QPushButton::clicked, this, &SheetWindow::Import);
   connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::RefreshMargins);
+  connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::ShowLeftovers);
   RefreshMargins();
+  ReadLeftovers();
+}
+
+void SheetWindow::ReadLeftovers() {
+  leftovers_ = JobLeftoverSizes(job());
+  ShowLeftovers();
+}
+
+void SheetWindow::ShowLeftovers() {
+  const Grid& grid = grid_widget()->grid();
+  int count = 0;
+  for (int r = 1; r < grid.Rows(); ++r) count += IsLeftoverRow(grid, r, leftovers_) ? 1 : 0;
+  leftover_note_->setText(
+      count == 0
+          ? QString()
+          : QStringLiteral("%1 shaded row(s): leftovers from the material library").arg(count));
+  grid_widget()->viewport()->update();
 }
 
 void SheetWindow::Import() {
@@ -73,6 +102,7 @@ void SheetWindow::Import() {
   grid_widget()->Refresh();
   if (result.outcome == ImportOutcome::kImported) {
     job().settings.job_changed = true;
+    ReadLeftovers();
     emit GridStateChanged();
   }
   if (result.outcome == ImportOutcome::kSelectItem && main != nullptr) {

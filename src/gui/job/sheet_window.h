@@ -3,7 +3,9 @@
 
 #include <QLabel>
 #include <array>
+#include <vector>
 
+#include "core/deep/deep_problem.h"
 #include "gui/job/job_grid_window.h"
 
 class QPushButton;
@@ -14,7 +16,8 @@ namespace lumora {
 // sizes, with the four margin indicators of the current row ("MarginLbl0" to "MarginLbl3" for
 // left, top, right and bottom; enabled when that margin is greater than zero) and the "Import"
 // button ("cmd"), which fills the grid with the stock of the Basic Details item from the
-// material library. Object name "SHEET".
+// material library. Rows of stock that came back from the library's leftovers are shaded, and
+// "lblLeftovers" counts them. Object name "SHEET".
 class SheetWindow : public JobGridWindow {
   Q_OBJECT
 
@@ -27,9 +30,14 @@ class SheetWindow : public JobGridWindow {
   // Without stock of the item it offers the item choice of Basic Details.
   void Import();
   void RefreshMargins();
+  // Reads which stock sizes are leftovers, then shows them.
+  void ReadLeftovers();
+  void ShowLeftovers();
 
   std::array<QLabel*, 4> margins_{};
   QPushButton* import_;
+  QLabel* leftover_note_;
+  std::vector<deep::StockSizeMm> leftovers_;
 };
 
 }  // namespace lumora

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/base/number_text.h"
+#include "core/cuts/breakout_settings.h"
 #include "core/job/job_messages.h"
 #include "gui/shell/help.h"
 
@@ -34,6 +35,7 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
       width_(new QComboBox(this)),
       cut_order_(new QCheckBox(QString::fromLatin1(kCutOrderCaption), this)),
       all_dimensions_(new QCheckBox(QString::fromLatin1(kAllDimensionsCaption), this)),
+      breakout_numbers_(new QCheckBox(QString::fromLatin1(kBreakoutNumbersCaption), this)),
       apply_(new QPushButton(QStringLiteral("Apply"), this)) {
   setObjectName(QStringLiteral("DiaSet"));
   setWindowTitle(QStringLiteral("Layout Settings"));
@@ -62,6 +64,9 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
   all_dimensions_->setChecked(cut_settings.all_dimensions);
   drawing_layout->addWidget(cut_order_);
   drawing_layout->addWidget(all_dimensions_);
+  breakout_numbers_->setObjectName(QStringLiteral("chkBreakoutNumbers"));
+  breakout_numbers_->setChecked(LoadBreakoutSettings(workspace_).numbers);
+  drawing_layout->addWidget(breakout_numbers_);
   auto* printout = new QGroupBox(QStringLiteral("Printout"), this);
   auto* print_layout = new QVBoxLayout(printout);
   for (const DiaFlag flag : kPrintFlags) print_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
@@ -113,6 +118,12 @@ void DiaSettingsWindow::Apply() {
   if (const auto reason = SaveCutSettings(
           workspace_, CutSettings{cut_order_->isChecked(), all_dimensions_->isChecked()})) {
     TellSaveFailure(prompter_, {workspace_.SettingsFile(kCutSettingsFileName), *reason});
+    return;
+  }
+  BreakoutSettings breakout = LoadBreakoutSettings(workspace_);
+  breakout.numbers = breakout_numbers_->isChecked();
+  if (const auto reason = SaveBreakoutSettings(workspace_, breakout)) {
+    TellSaveFailure(prompter_, {workspace_.SettingsFile(kBreakoutSettingsFileName), *reason});
     return;
   }
   accept();

@@ -20,7 +20,7 @@ namespace lumora {
 // has one (else every box off and no width chosen); "Apply" ("cmdApply") writes dia.set and
 // closes the window accepted. Closed any other way, it leaves dia.set as it was. "Cut order"
 // ("chkCutOrder") and "All dimensions" ("chkAllDimensions") beside them show and write cuts.set
-// the same way.
+// the same way, and "Breakout numbers" ("chkBreakoutNumbers") its switch of breakout.set.
 class DiaSettingsWindow : public QDialog {
   Q_OBJECT
 
@@ -39,6 +39,7 @@ class DiaSettingsWindow : public QDialog {
   QComboBox* width_;
   QCheckBox* cut_order_;
   QCheckBox* all_dimensions_;
+  QCheckBox* breakout_numbers_;
   QPushButton* apply_;
 };
 

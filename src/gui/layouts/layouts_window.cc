@@ -23,6 +23,7 @@
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/base/version.h"
+#include "core/cuts/breakout_settings.h"
 #include "core/cuts/cut_list.h"
 #include "core/exports/layouts_dxf.h"
 #include "core/reports/layout_print.h"
@@ -134,6 +135,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
   if (context_.show_totals) context_.show_totals(view_.status);
   settings_ = LoadDiaSettings(context_.job.workspace, settings_);
   cut_settings_ = LoadCutSettings(context_.job.workspace);
+  breakout_numbers_ = LoadBreakoutSettings(context_.job.workspace).numbers;
   connect(chooser_, &QComboBox::currentIndexChanged, this, &LayoutsWindow::ChooseFromList);
   chooser_->setCurrentIndex(-1);
   if (count > 0) chooser_->setCurrentIndex(0);
@@ -188,6 +190,13 @@ void LayoutsWindow::BuildToolBar() {
     if (context_.export_dxf) context_.export_dxf(*this);
     chooser_->setFocus();
   });
+  QAction* broken = toolbar_->addAction(QStringLiteral("Broken..."));
+  broken->setObjectName(QStringLiteral("TBBroken"));
+  broken->setToolTip(QStringLiteral("Cut broken pieces again in a new job"));
+  broken->setEnabled(static_cast<bool>(context_.recut));
+  connect(broken, &QAction::triggered, this, [this] {
+    if (context_.recut) context_.recut(*this);
+  });
   Button(1)->setCheckable(true);
   Button(3)->setEnabled(static_cast<bool>(context_.print_labels));
   Button(5)->setEnabled(static_cast<bool>(context_.edit_layout));
@@ -234,7 +243,8 @@ void LayoutsWindow::SelectLayout(int layout_no) {
 }
 
 LayoutLook LayoutsWindow::Look() const {
-  return LayoutLook{settings_, ReportUnit(context_.job), scrap_, stretch_, cut_settings_};
+  return LayoutLook{settings_,     ReportUnit(context_.job), scrap_, stretch_,
+                    cut_settings_, breakout_numbers_};
 }
 
 void LayoutsWindow::ChooseFromList() { Redraw(); }
@@ -331,6 +341,7 @@ void LayoutsWindow::ShowSettings() {
   if (window.exec() == QDialog::Accepted) {
     settings_ = LoadDiaSettings(context_.job.workspace, settings_);
     cut_settings_ = LoadCutSettings(context_.job.workspace);
+    breakout_numbers_ = LoadBreakoutSettings(context_.job.workspace).numbers;
   }
   Redraw();
 }

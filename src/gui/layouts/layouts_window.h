@@ -41,16 +41,18 @@ struct LayoutsWindowContext {
   // a button without its command is disabled.
   std::function<void(LayoutsWindow&)> preview_labels;
   std::function<void(LayoutsWindow&)> export_dxf;
+  // "Broken..." recuts the pieces chosen; the button is disabled without it.
+  std::function<void(LayoutsWindow&)> recut;
 };
 
 // The Layouts window: the layout chooser "cmb" ("1 / N" ...), the toolbar "TB" (1 stretch,
 // 2 print layouts, 3 labels, 4 layout settings, 5 edit, 6 alternate; then "Fit" "TBFit" back
-// from a zoom, "Preview" "TBPreview" of every layout's page, "Labels Preview" "TBLabelsPreview"
-// and "Export DXF..." "TBExportDxf"), the picture "pic" and, beyond a split the user may drag,
-// the layout's report section in "txt", followed by the layout's cut list when "Cut order" is
-// on. + and - zoom the picture about the pointer; a zoomed picture scrolls and pans. Opening it
-// loads the result and writes the balance and scrap table and the report, as the other result
-// windows read them.
+// from a zoom, "Preview" "TBPreview" of every layout's page, "Labels Preview" "TBLabelsPreview",
+// "Export DXF..." "TBExportDxf" and "Broken..." "TBBroken"), the picture "pic" and, beyond a
+// split the user may drag, the layout's report section in "txt", followed by the layout's cut list
+// when "Cut order" is on. + and - zoom the picture about the pointer; a zoomed picture scrolls and
+// pans. Opening it loads the result and writes the balance and scrap table and the report, as the
+// other result windows read them.
 class LayoutsWindow : public QWidget {
   Q_OBJECT
 
@@ -104,6 +106,7 @@ class LayoutsWindow : public QWidget {
   LayoutsView view_;
   DiaSettings settings_;
   CutSettings cut_settings_;
+  bool breakout_numbers_ = false;
   ScrapLimits scrap_;
   bool stretch_ = false;
   bool sized_ = false;

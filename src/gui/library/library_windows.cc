@@ -91,6 +91,18 @@ ProductLibraryWindow::ProductLibraryWindow(const Workspace& workspace, Prompter&
   setObjectName(QStringLiteral("PLM"));
 }
 
+DataTableWindow::DataTableWindow(const Workspace& workspace, const DataTable& table,
+                                 Prompter& prompter, QWidget* parent)
+    : LibraryWindow(
+          QString::fromLatin1(table.caption), LoadDataTableGrid(workspace, table),
+          workspace.WorkingFile(table.working_file), prompter,
+          [workspace, &table, &prompter](Grid& grid) {
+            return CloseDataTable(grid, workspace, table, prompter);
+          },
+          parent) {
+  setObjectName(QString::fromLatin1(table.name));
+}
+
 void ShowLauncherModule(QDialog* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowModality(Qt::ApplicationModal);

@@ -8,6 +8,7 @@
 
 #include "core/base/prompter.h"
 #include "core/base/workspace.h"
+#include "core/library/data_tables.h"
 #include "core/tables/grid.h"
 
 class QPushButton;
@@ -74,6 +75,16 @@ class ProductLibraryWindow : public LibraryWindow {
 
  public:
   ProductLibraryWindow(const Workspace& workspace, Prompter& prompter, QWidget* parent = nullptr);
+};
+
+// A table of the data folder in a library window, named and captioned by the table: "Density
+// Table" over Density.dat ("DENSITY") or "Rack Library" over racks.dat ("RACKS").
+class DataTableWindow : public LibraryWindow {
+  Q_OBJECT
+
+ public:
+  DataTableWindow(const Workspace& workspace, const DataTable& table, Prompter& prompter,
+                  QWidget* parent = nullptr);
 };
 
 // Shows a window of the launcher application-modal; it deletes itself when it closes.

@@ -28,14 +28,9 @@ BalanceWindow::BalanceWindow(const Job& job, Prompter& prompter,
       export_to_library_(std::move(export_to_library)) {
   setObjectName(QStringLiteral("OFFCUT"));
   setWindowTitle(QStringLiteral("Balance And Scrap Table"));
-  Grid grid;
-  ApplyFormatString(grid, BuildFormatString(BalanceTableHeaders()));
-  grid.tag = job.workspace.WorkingFile(kBalanceTableFileName);
-  LoadTable(grid);
-  RenumberRows(grid);
   grid_->SetPrompter(&prompter);
   grid_->SetTakesNewRows(false);
-  grid_->SetGrid(std::move(grid));
+  grid_->SetGrid(LoadBalanceTableGrid(job.workspace));
 
   export_->setObjectName(QStringLiteral("cmdExport"));
   export_->setEnabled(static_cast<bool>(export_to_library_) && job.settings.imported_stock &&

@@ -11,8 +11,10 @@
 
 #include "core/base/file_routines.h"
 #include "core/base/version.h"
+#include "core/cuts/breakout_settings.h"
 #include "core/job/job_grids.h"
 #include "core/job/job_messages.h"
+#include "core/racks/workspace_racks.h"
 #include "core/reports/label_codes.h"
 #include "core/reports/label_pages.h"
 #include "core/reports/layout_print.h"
@@ -80,13 +82,33 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
   row->addStretch(1);
   row->addWidget(new QLabel(QString::fromLatin1(kCodeCaption), this));
   row->addWidget(code);
-  if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertLayout(1, row);
+  const BreakoutSettings breakout = LoadBreakoutSettings(workspace);
+  auto* in_order = new QCheckBox(QString::fromLatin1(kLabelsInBreakoutOrderCaption), this);
+  in_order->setObjectName(QStringLiteral("chkBreakoutOrder"));
+  in_order->setChecked(breakout.labels_in_order);
+  auto* rack = new QCheckBox(QString::fromLatin1(kRackOnLabelsCaption), this);
+  rack->setObjectName(QStringLiteral("chkRackAndSlot"));
+  rack->setChecked(breakout.rack_on_labels);
+  auto* order_row = new QHBoxLayout;
+  order_row->addWidget(in_order);
+  order_row->addStretch(1);
+  order_row->addWidget(rack);
+  if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+    box->insertLayout(1, row);
+    box->insertLayout(2, order_row);
+  }
   // Stored with lbl.def when the window closes by "Close".
-  connect(this, &QDialog::accepted, this, [this, workspace, position, code, &prompter] {
+  connect(this, &QDialog::accepted, this, [workspace, position, code, in_order, rack, &prompter] {
     const LabelCodeSettings chosen{position->isChecked(),
                                    static_cast<LabelCode>(code->currentIndex())};
     if (const auto error = SaveLabelCodeSettings(workspace, chosen)) {
       TellSaveFailure(prompter, {workspace.SettingsFile(kLabelCodeFileName), *error});
+    }
+    BreakoutSettings breakout = LoadBreakoutSettings(workspace);
+    breakout.labels_in_order = in_order->isChecked();
+    breakout.rack_on_labels = rack->isChecked();
+    if (const auto error = SaveBreakoutSettings(workspace, breakout)) {
+      TellSaveFailure(prompter, {workspace.SettingsFile(kBreakoutSettingsFileName), *error});
     }
   });
   auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -109,9 +131,10 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
     return false;
   }
   SetLabelPageLayout(printer);
+  if (!LabelsHaveAdditions(job.workspace)) return PrintLabelPages(printer, labels.bytes);
   const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
-  if (!codes.Any()) return PrintLabelPages(printer, labels.bytes);
-  const CodedLabels coded = MakeCodedLabels(result, ReportUnit(job), FileTitle(job.file_name));
+  const CodedLabels coded =
+      WorkspaceCodedLabels(result, job.workspace, ReportUnit(job), FileTitle(job.file_name));
   if (!coded.error.empty()) {
     TellRefusal(prompter, coded.error);
     return false;

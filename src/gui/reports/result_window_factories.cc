@@ -1,9 +1,15 @@
 #include "gui/reports/result_window_factories.h"
 
+#include <QTimer>
+
 #include "core/job/file_filter.h"
+#include "core/racks/workspace_racks.h"
+#include "core/reports/layouts_load.h"
+#include "gui/layouts/broken_pieces_dialog.h"
 #include "gui/layouts/layout_editing.h"
 #include "gui/layouts/layouts_window.h"
 #include "gui/library/library_export.h"
+#include "gui/racks/rack_plan_window.h"
 #include "gui/reports/balance_window.h"
 #include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
@@ -14,24 +20,40 @@
 namespace lumora {
 namespace {
 
-// An export button after the grid toolbar's own, for what the window shows. Its caption says
+// An export button after each grid toolbar's own, for what the window shows. Its caption says
 // where to, as the Balance And Scrap Table already has an "Export" into the material library.
-QWidget* WithExportButton(QWidget* content, MainWindow& window, ExportPart part) {
-  if (auto* toolbar = content->findChild<GridToolBar*>()) {
+QWidget* WithExportButton(QWidget* content, MainWindow& window,
+                          const std::function<JobExport()>& build) {
+  for (auto* toolbar : content->findChildren<GridToolBar*>()) {
     toolbar->addSeparator();
     QAction* action = toolbar->addAction(QStringLiteral("Export to Spreadsheet..."));
     action->setObjectName(QStringLiteral("Export"));
     QObject::connect(action, &QAction::triggered, content,
-                     [&window, part] { ExportJobWithDialog(window, {part}); });
+                     [&window, build] { ExportTablesWithDialog(window, build); });
   }
   return content;
+}
+
+QWidget* WithExportButton(QWidget* content, MainWindow& window, std::vector<ExportPart> parts) {
+  return WithExportButton(content, window, [&window, parts = std::move(parts)] {
+    return BuildJobExport(window.job(), parts);
+  });
+}
+
+// The rack plan's three tables, planned afresh from the job's result.
+JobExport RackPlanExport(const Job& job) {
+  const ResultLoad load = LoadResult(job);
+  if (!load.error.empty()) return {{}, load.error};
+  const WorkspaceRackPlan planned = PlanWorkspaceRacks(load.result, job.workspace);
+  if (!planned.plan.error.empty()) return {{}, planned.plan.error};
+  return {RackPlanTables(planned.plan, load.result, ReportUnit(job)), {}};
 }
 
 }  // namespace
 
 void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
-    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}, {}};
+    LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}, {}, {}};
     context.show_totals = [&window](const StatusTexts& totals) {
       window.SetStatusText(1, QString::fromStdString(totals.yield));
       window.SetStatusText(2, QString::fromStdString(totals.layouts));
@@ -52,6 +74,14 @@ void AddResultWindows(MainWindowSetup& setup) {
                                 SuggestedSaveName(window.job().file_name, kFilter), kFilter});
       if (path && layouts.ExportDxf(*path)) window.ShowWritten(*path);
     };
+    context.recut = [&window](LayoutsWindow& layouts) {
+      BrokenPiecesDialog dialog(layouts.view().result, ReportUnit(window.job()),
+                                layouts.CurrentLayout(), &layouts);
+      if (dialog.exec() != QDialog::Accepted) return;
+      // The recut job takes the Layouts window's place: it goes once its button has returned.
+      QTimer::singleShot(0, &window,
+                         [&window, broken = dialog.Chosen()] { window.RecutPieces(broken); });
+    };
     return OpenEditableLayoutsWindow(window, std::move(context));
   };
   // The report and the balance table are what the Layouts window wrote as it opened: without
@@ -59,14 +89,18 @@ void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kReport] = [](MainWindow& window) -> QWidget* {
     if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
     return WithExportButton(new ReportWindow(window.job().workspace, window.prompter()), window,
-                            ExportPart::kReport);
+                            {ExportPart::kReport, ExportPart::kWeights});
   };
   setup.child_factories[ChildWindow::kBalance] = [](MainWindow& window) -> QWidget* {
     if (window.FindChildWindow(ChildWindow::kLayouts) == nullptr) return nullptr;
     return WithExportButton(
         new BalanceWindow(window.job(), window.prompter(),
                           [&window](BalanceWindow& table) { ExportBalanceTable(window, table); }),
-        window, ExportPart::kBalances);
+        window, {ExportPart::kBalances});
+  };
+  setup.child_factories[ChildWindow::kRackPlan] = [](MainWindow& window) -> QWidget* {
+    return WithExportButton(new RackPlanWindow(window.job(), window.prompter()), window,
+                            [&window] { return RackPlanExport(window.job()); });
   };
 }
 

@@ -37,7 +37,7 @@ void Tell(MainWindow& window, const std::string& text) {
 
 }  // namespace
 
-void ExportJobWithDialog(MainWindow& window, const std::vector<ExportPart>& parts) {
+void ExportTablesWithDialog(MainWindow& window, const std::function<JobExport()>& build) {
   constexpr const char* kFilter =
       "Excel Workbook (*.xlsx)|*.xlsx|CSV (Comma delimited) (*.csv)|*.csv";
   window.StoreJobViews();
@@ -45,10 +45,14 @@ void ExportJobWithDialog(MainWindow& window, const std::vector<ExportPart>& part
       window.file_dialog()({FileDialogKind::kSave, "Export",
                             SuggestedSaveName(window.job().file_name, kFilter), kFilter});
   if (!path) return;
-  const JobExport tables = BuildJobExport(window.job(), parts);
+  const JobExport tables = build();
   if (!tables.error.empty()) return Tell(window, tables.error);
   if (const auto error = WriteExportFile(tables.tables, *path)) return Tell(window, *error);
   window.ShowWritten(*path);
+}
+
+void ExportJobWithDialog(MainWindow& window, const std::vector<ExportPart>& parts) {
+  ExportTablesWithDialog(window, [&] { return BuildJobExport(window.job(), parts); });
 }
 
 JobExchange::JobExchange(MainWindow& window) : QObject(&window), window_(window) {

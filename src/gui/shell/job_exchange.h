@@ -2,6 +2,7 @@
 #define LUMORA_GUI_SHELL_JOB_EXCHANGE_H_
 
 #include <QObject>
+#include <functional>
 #include <vector>
 
 #include "core/exports/job_export.h"
@@ -10,8 +11,10 @@ namespace lumora {
 
 class MainWindow;
 
-// Asks for a file (.xlsx or .csv) and exports the parts of the main window's job to it; a part
-// that cannot be made or a file that cannot be written is told.
+// Asks for a file (.xlsx or .csv) and writes the tables `build` makes to it; tables that cannot be
+// made or a file that cannot be written is told.
+void ExportTablesWithDialog(MainWindow& window, const std::function<JobExport()>& build);
+// The same for the parts of the main window's job.
 void ExportJobWithDialog(MainWindow& window, const std::vector<ExportPart>& parts);
 
 // What the main window adds for lists and files from elsewhere: "Import Glass List...",

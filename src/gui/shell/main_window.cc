@@ -76,6 +76,8 @@ QString ChildName(ChildWindow kind) {
       return QStringLiteral("Report");
     case ChildWindow::kLayouts:
       return QStringLiteral("Dia");
+    case ChildWindow::kRackPlan:
+      return QStringLiteral("RackPlan");
     case ChildWindow::kBalance:
       break;
   }
@@ -84,7 +86,7 @@ QString ChildName(ChildWindow kind) {
 
 bool IsResultView(ChildWindow kind) {
   return kind == ChildWindow::kReport || kind == ChildWindow::kLayouts ||
-         kind == ChildWindow::kBalance;
+         kind == ChildWindow::kBalance || kind == ChildWindow::kRackPlan;
 }
 
 constexpr QLatin1StringView kSheetButton("TB6");
@@ -93,9 +95,13 @@ constexpr QLatin1StringView kInchButton("TB16");
 constexpr QLatin1StringView kMillimetreButton("TB17");
 
 // Keeps a result view inside the visible MDI area, its top below the title bars of the views
-// that open before it (Layouts, then Report, then Balance), so that none hides another's.
+// that open before it (Layouts, then Report, then Balance, then Rack Plan), so that none hides
+// another's.
 void PlaceResultView(QMdiSubWindow& window, ChildWindow kind, const QRect& area) {
-  const int order = kind == ChildWindow::kLayouts ? 0 : kind == ChildWindow::kReport ? 1 : 2;
+  const int order = kind == ChildWindow::kLayouts   ? 0
+                    : kind == ChildWindow::kReport  ? 1
+                    : kind == ChildWindow::kBalance ? 2
+                                                    : 3;
   const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
   QRect place = window.geometry();
   place.moveTop(std::max(place.top(), order * title));
@@ -186,6 +192,7 @@ void MainWindow::CloseChildWindow(ChildWindow kind) {
 }
 
 void MainWindow::CloseResultViews() {
+  CloseChildWindow(ChildWindow::kRackPlan);
   CloseChildWindow(ChildWindow::kBalance);
   CloseChildWindow(ChildWindow::kReport);
   CloseChildWindow(ChildWindow::kLayouts);
@@ -219,6 +226,8 @@ QString MainWindow::ChildCaption(ChildWindow kind) const {
       return QStringLiteral("Report");
     case ChildWindow::kLayouts:
       return QStringLiteral("Layouts");
+    case ChildWindow::kRackPlan:
+      return QStringLiteral("Rack Plan");
     case ChildWindow::kBalance:
       break;
   }
@@ -334,20 +343,23 @@ void MainWindow::FileNewCommand() {
 
 void MainWindow::FileOpenCommand() { OpenJobWith(file_dialog_); }
 
-void MainWindow::OpenJobFile(const std::string& path) {
+void MainWindow::OpenJobFile(const std::string& path, bool show_views) {
   // Only the open dialog is answered by the file: Save Changes may still ask for a name.
-  OpenJobWith([this, path](const FileDialogRequest& request) -> std::optional<std::string> {
-    if (request.kind == FileDialogKind::kOpen) return path;
-    return file_dialog_(request);
-  });
+  OpenJobWith(
+      [this, path](const FileDialogRequest& request) -> std::optional<std::string> {
+        if (request.kind == FileDialogKind::kOpen) return path;
+        return file_dialog_(request);
+      },
+      show_views);
 }
 
-void MainWindow::OpenJobWith(const FileDialog& dialog) {
+void MainWindow::OpenJobWith(const FileDialog& dialog, bool show_views) {
   StoreJobViews();
   const bool opened = FileOpen(job_, prompter(), dialog);
   if (opened) CloseResultViews();
   RefreshFromJob();
-  if (opened) ShowOpenedJob();
+  if (opened && show_views) ShowOpenedJob();
+  if (opened && !show_views) ShowResultStatus();
 }
 
 void MainWindow::ShowOpenedJob() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/base/prompter.h"
 #include "core/base/unit_and_orn.h"
@@ -17,6 +18,7 @@
 #include "core/job/file_commands.h"
 #include "core/job/job.h"
 #include "core/job/job_check.h"
+#include "core/library/recut_job.h"
 
 class QAction;
 class QActionGroup;
@@ -28,7 +30,7 @@ class QToolBar;
 namespace lumora {
 
 // The child windows the main window holds.
-enum class ChildWindow { kBasicDetails, kSheet, kGlass, kReport, kLayouts, kBalance };
+enum class ChildWindow { kBasicDetails, kSheet, kGlass, kReport, kLayouts, kBalance, kRackPlan };
 
 class MainWindow;
 
@@ -79,7 +81,7 @@ class MainWindow : public QMainWindow {
   QMdiSubWindow* FindChildWindow(ChildWindow kind) const;
   // Closes a child window; the job takes the grid of a job window.
   void CloseChildWindow(ChildWindow kind);
-  // Closes the Layouts, Report and Balance And Scrap Table windows; the layouts stay.
+  // Closes the Layouts, Report, Balance And Scrap Table and Rack Plan windows; the layouts stay.
   void CloseResultViews();
   // What dropping or hiding the result means for this window, for the change confirmation.
   ResultViewActions ResultActions();
@@ -91,8 +93,8 @@ class MainWindow : public QMainWindow {
   void LoadJobViews();
 
   // Opens a job file as "&Open..." does, with the file given instead of chosen (a dropped file);
-  // the Save Changes question comes first.
-  void OpenJobFile(const std::string& path);
+  // the Save Changes question comes first. Without show_views the job's views stay closed.
+  void OpenJobFile(const std::string& path, bool show_views = true);
 
   // The view commands: "This file was not optimized." without layouts, else the Layouts window
   // is reopened and the asked-for window shown and activated.
@@ -109,6 +111,10 @@ class MainWindow : public QMainWindow {
   // Puts the figures of the job's result in dia.tlf on status panels 1 to 3 ("Overall Yield (%)
   // = 89.45" ...), or the "= NA" texts when there is no result to show.
   void ShowResultStatus();
+
+  // Recut after breakage: writes the job of the broken pieces beside the job file, records them
+  // in the job, and opens the recut job after the Save Changes question, its glass sizes shown.
+  void RecutPieces(const std::vector<PiecePlace>& broken);
 
   // A toolbar button by its object name ("TB6"); null when there is none.
   QAction* ToolbarButton(QLatin1StringView name) const;
@@ -139,7 +145,8 @@ class MainWindow : public QMainWindow {
 
   void FileNewCommand();
   void FileOpenCommand();
-  void OpenJobWith(const FileDialog& dialog);
+  // With show_views the job's Layouts and Report views follow.
+  void OpenJobWith(const FileDialog& dialog, bool show_views = true);
   // After a job was opened: its status figures, then its Layouts and Report views.
   void ShowOpenedJob();
   void FileSaveCommand();
@@ -159,6 +166,10 @@ class MainWindow : public QMainWindow {
   void ChangeUnitToMM();
   // "Define Labels..." while a job is open, as the launcher's Configure offers it.
   void DefineLabels();
+  void DensityTableCommand();
+  void ViewRackPlan();
+  // "Use leftovers first" and "Keep one leftover": the check marks into leftover.set.
+  void StoreLeftoverSettings();
   void OpenHelp();
   void ShowAbout();
 
@@ -187,6 +198,8 @@ class MainWindow : public QMainWindow {
   QAction* edit_sheet_ = nullptr;
   QAction* maximum_yield_ = nullptr;
   QAction* minimum_layouts_ = nullptr;
+  QAction* leftovers_first_ = nullptr;
+  QAction* keep_leftover_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QActionGroup* unit_pair_ = nullptr;
   std::array<QLabel*, 4> status_panels_{};

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "core/deep/deep_settings_file.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/toolbar_icons.h"
 
@@ -68,6 +69,18 @@ void MainWindow::BuildMenus() {
   optimize->addSeparator();
   AddMenuItem(optimize, QStringLiteral("&Deep Optimization..."),
               QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::DeepOptimizationCommand);
+  optimize->addSeparator();
+  // How the deep optimization treats the stock that came back from leftovers.
+  leftovers_first_ = AddMenuItem(optimize, QString::fromLatin1(kUseLeftoversFirstCaption), {},
+                                 &MainWindow::StoreLeftoverSettings);
+  keep_leftover_ = AddMenuItem(optimize, QString::fromLatin1(kKeepOneLeftoverCaption), {},
+                               &MainWindow::StoreLeftoverSettings);
+  const LeftoverSettings leftovers = ReadLeftoverSettings(job_.workspace);
+  for (const auto& [action, on] : {std::pair{leftovers_first_, leftovers.use_leftovers_first},
+                                   std::pair{keep_leftover_, leftovers.keep_one_leftover}}) {
+    action->setCheckable(true);
+    action->setChecked(on);
+  }
 
   QMenu* view = add_menu(QStringLiteral("&View"), QStringLiteral("View"));
   AddMenuItem(view, QStringLiteral("&Report"), Key(Qt::Key_F7), &MainWindow::ViewReport);
@@ -76,13 +89,14 @@ void MainWindow::BuildMenus() {
   view->addSeparator();
   AddMenuItem(view, QStringLiteral("&Balance And Scrap Table"), Key(Qt::Key_F6),
               &MainWindow::ViewBalance);
+  view->addSeparator();
+  AddMenuItem(view, QStringLiteral("Rack &Plan"), {}, &MainWindow::ViewRackPlan);
 
   QMenu* tools = add_menu(QStringLiteral("&Tools"), QStringLiteral("Tools"));
   AddMenuItem(tools, QStringLiteral("&Unit Conversion Tool"), Key(Qt::Key_F9),
               &MainWindow::UnitConversionTool);
   tools->addSeparator();
-  // The density table has no window of its own.
-  AddMenuItem(tools, QStringLiteral("&Density Table"), {}, nullptr);
+  AddMenuItem(tools, QStringLiteral("&Density Table"), {}, &MainWindow::DensityTableCommand);
   tools->addSeparator();
   AddMenuItem(tools, QStringLiteral("Change Unit to &IN"), Key(Qt::Key_F11),
               &MainWindow::ChangeUnitToInch);

@@ -4,8 +4,15 @@
 
 #include <vector>
 
+#include "core/engine2d/engine_builders.h"
+
 namespace lumora::deep {
 namespace {
+
+using testing::Element;
+using testing::Glass;
+using testing::ListOf;
+using testing::Stock;
 
 // The best candidate the check passes, the earlier on a tie; a candidate the check refuses is
 // counted, never chosen. Under "Minimum Layouts" the fewest layouts within 1% of the least stock.
@@ -41,6 +48,34 @@ TEST(ChooseResult, TakesTheBestThatPassesAndCountsTheRejected) {
     });
     EXPECT_EQ(result.chosen ? result.chosen - candidates.data() : -1, c.chosen);
     EXPECT_EQ(result.rejected, c.rejected);
+  }
+}
+
+// A sheet of 2000 x 1000 and two leftovers of 1000 x 500. "Use leftovers first" makes a
+// leftover's area cost a thousandth of a new sheet's and charges every leftover left in the rack
+// at its whole area, so that each leftover a result takes makes it cheaper.
+TEST(KeyOf, LeftoversFirstChargesTheLeftoversLeftUnused) {
+  struct Case {
+    bool leftovers_first;
+    float sheets, leftovers;  // taken by the result
+    double cost;
+  };
+  const Case cases[] = {
+      {false, 1, 0, 2e6},     {false, 1, 1, 2.5e6},  {false, 0, 2, 1e6}, {true, 1, 0, 3e6},
+      {true, 1, 1, 2.5005e6}, {true, 1, 2, 2.001e6}, {true, 0, 2, 1e3},
+  };
+  const StockList stocks = ListOf<StockRecord>({Stock(1000, 2000, 5), Stock(500, 1000, 2)});
+  const GlassList glasses = ListOf<GlassRecord>({Glass(100, 100, 1)});
+  for (const Case& c : cases) {
+    const DeepProblem problem =
+        MakeDeepProblem(stocks, glasses, false, {c.leftovers_first, {{1000, 500}}});
+    ElementList elements;
+    if (c.sheets > 0) elements.Append(Element(kStockFrame, 0, 0, 2000, 1000, 1, c.sheets, 1));
+    if (c.leftovers > 0) {
+      elements.Append(Element(kStockFrame, 0, 0, 1000, 500, 2, c.leftovers, 2));
+    }
+    EXPECT_DOUBLE_EQ(KeyOf(elements, problem).cost, c.cost)
+        << c.leftovers_first << " " << c.sheets << " " << c.leftovers;
   }
 }
 

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSplitter>
@@ -13,10 +14,12 @@
 #include "core/layouts/layout_scale.h"
 #include "gui/layouts/add_new_dialog.h"
 #include "gui/layouts/alternate_dialog.h"
+#include "gui/layouts/broken_pieces_dialog.h"
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/edit_dialog.h"
 #include "gui/layouts/layout_picture.h"
 #include "gui/layouts/layouts_window.h"
+#include "gui/library/library_windows.h"
 #include "gui/reports/labels_window.h"
 #include "gui/support/program_window.h"
 #include "support/pdf_info.h"
@@ -284,6 +287,46 @@ class ResultWindowsTest : public QObject {
       Press(button);
       QTRY_COMPARE(Working("dia.tlf"), text);
     }
+  }
+
+  // After the cut: the Rack Plan view plans the result's pieces, Tools' Density Table shows
+  // Density.dat, and "Broken..." writes the recut job, records it in the job and opens it.
+  void RackPlanDensityTableAndRecut() {
+    QVERIFY(Open() != nullptr);
+    Main().ShowView(ChildWindow::kRackPlan);
+    QMdiSubWindow* plan = Main().FindChildWindow(ChildWindow::kRackPlan);
+    QVERIFY(plan != nullptr);
+    QVERIFY(
+        FindWidget<QLabel>(plan, "lblSummary")
+            ->text()
+            .startsWith(QStringLiteral("17 pieces in breakout order: 17 in racks, 0 not racked.")));
+
+    std::string first_density;
+    WhenShown<DataTableWindow>([&first_density](DataTableWindow& table) {
+      first_density = table.grid_widget()->grid().Text(1, 1);
+      table.reject();
+    });
+    program_->prompter.Plan(PromptAnswer::kNo);
+    for (QAction* action : FindWidget<QMenu>(&Main(), "Tools")->actions()) {
+      if (action->text() == QStringLiteral("&Density Table")) action->trigger();
+    }
+    QCOMPARE(first_density, std::string("FLOAT CLEAR"));
+
+    WhenShown<BrokenPiecesDialog>([](BrokenPiecesDialog& dialog) {
+      dialog.list()->item(0)->setSelected(true);
+      dialog.list()->item(2)->setSelected(true);
+      Click(&dialog, "cmdRecut");
+    });
+    // The job keeps the record once Save Changes is answered and its file chosen.
+    program_->prompter.Plan(PromptAnswer::kYes);
+    program_->dialog.answers = {program_->folder.File("sheet_job.opt")};
+    Press("TBBroken");
+    QTRY_VERIFY(Main().windowTitle().endsWith(QStringLiteral("/sheet_job-recut.opt")));
+    QVERIFY(Main().FindChildWindow(ChildWindow::kGlass) != nullptr);
+    QVERIFY(
+        testing::Contains(program_->folder.Read("sheet_job.opt"), "[RECUT.TLF]\r\n\"1\",\"1\","));
+    QVERIFY(
+        testing::Contains(program_->folder.Read("sheet_job-recut.opt"), "Recut of sheet_job.opt"));
   }
 };
 

@@ -1,0 +1,85 @@
+#include "core/racks/rack_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/reports/result_fixtures.h"
+
+namespace lumora {
+namespace {
+
+// Pieces A to E leave the table in that order: A, C (400 x 300) and D (2000 x 1500) of ACME,
+// B and E (300 x 200) of CITY; at 10 kg per m² they weigh 1.2, 0.6, 1.2, 30 and 0.6 kg.
+ResultLoad FivePieces() {
+  testing::HandMadeJob job{0,
+                           {{"3000", "2000", "", "", "9", "", "", "", "", "1"}},
+                           {{"400", "300", "", "", "2", "", "", "", "ACME"},
+                            {"300", "200", "", "", "2", "", "", "", "CITY"},
+                            {"2000", "1500", "", "", "1", "", "", "", "ACME"}}};
+  // Sorted by area: 1 is the 2000 x 1500, 2 the 400 x 300, 3 the 300 x 200.
+  return testing::LoadHandMade(job,
+                               "1,-1,1,0,0,1000,600,1,0\r\n"
+                               "1,2,1,0,0,400,300,1,1\r\n"
+                               "1,3,1,0,300,400,600,1,1\r\n"
+                               "1,2,1,400,0,700,200,1,1\r\n"
+                               "1,1,1,400,200,550,600,1,1\r\n"
+                               "1,3,1,550,200,700,600,1,1\r\n");
+}
+
+// A slot holds one customer's pieces in breakout order up to its count, an empty slot of the
+// first rack with room takes a new customer, no rack passes its load, and a piece no rack takes
+// says why. Records a rack library cannot use are named and left out.
+TEST(RackPlanTest, OneCustomerPerSlotWithinEveryLoadFirstFit) {
+  struct Case {
+    std::string name;
+    std::string racks;
+    std::vector<std::string> placed;  // per piece in breakout order: "RACK:slot/in slot" or why
+    size_t skipped;
+  };
+  const Case cases[] = {
+      {"customers in their own slots",
+       "\"R\",\"3\",\"2\",\"100\",\"2500\",\"2000\"\r\n",
+       {"R:1/1", "R:2/1", "R:1/2", "R:3/1", "R:2/2"},
+       0},
+      {"a full rack passes pieces on",
+       "\"R\",\"4\",\"5\",\"3\",\"2500\",\"2000\"\r\n\"S\",\"4\",\"5\",\"100\",\"2500\","
+       "\"2000\"\r\n",
+       {"R:1/1", "R:2/1", "R:1/2", "S:1/1", "S:2/1"},
+       0},
+      {"a harp too small for one piece",
+       "\"H\",\"10\",\"1\",\"100\",\"400\",\"500\"\r\n",
+       {"H:1/1", "H:2/1", "H:3/1", std::string(kLargerThanEveryRack), "H:4/1"},
+       0},
+      {"no slot left",
+       "\"R\",\"1\",\"5\",\"100\",\"2500\",\"2000\"\r\n"
+       "\"\",\"3\",\"1\",\"5\",\"1\",\"1\"\r\n"
+       "\"X\",\"0\",\"1\",\"5\",\"1\",\"1\"\r\n"
+       "\"Y\",\"2\",\"1\",\"-1\",\"1\",\"1\"\r\n",
+       {"R:1/1", std::string(kNoRackHasRoom), "R:1/2", "R:1/3", std::string(kNoRackHasRoom)},
+       3},
+  };
+  const ResultLoad load = FivePieces();
+  ASSERT_EQ(load.error, "");
+  const Weighing weighing{10, true};
+  for (const Case& c : cases) {
+    const RackLibrary library = ReadRackLibrary(c.racks);
+    EXPECT_EQ(library.skipped.size(), c.skipped) << c.name;
+    const RackPlan plan = PlanRacks(load.result, library.racks, weighing);
+    std::vector<std::string> placed;
+    for (const RackedPiece& piece : plan.pieces) {
+      placed.push_back(piece.rack < 0
+                           ? piece.why
+                           : plan.racks[static_cast<size_t>(piece.rack)].name + ":" +
+                                 GeneralText(piece.slot) + "/" + GeneralText(piece.in_slot));
+    }
+    EXPECT_EQ(placed, c.placed) << c.name;
+    for (size_t r = 0; r < plan.racks.size(); ++r) {
+      EXPECT_LE(plan.loads[r].kg, plan.racks[r].most_kg) << c.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumora
