@@ -24,11 +24,16 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 }  // namespace
 
+CutSequence SequenceOf(const LoadedResult& result) {
+  return result.line_cut ? CutSequence::kPartByPart : CutSequence::kStageByStage;
+}
+
 ResultCuts CutOrderOfResult(const LoadedResult& result) {
   ResultCuts all;
   for (int n = 1; n <= result.LayoutCount(); ++n) {
     const int first = result.FirstOfLayout(n);
-    all.layouts.push_back(CutOrder(result.shown, first, result.LastOfLayout(n)));
+    all.layouts.push_back(
+        CutOrder(result.shown, first, result.LastOfLayout(n), SequenceOf(result)));
     const float sheets = result.shown[first].repeat;
     all.sheets.push_back(sheets);
     all.cut_count += sheets * static_cast<double>(all.layouts.back().cuts.size());
@@ -60,9 +65,9 @@ std::vector<std::string> CutListLines(const LayoutCuts& cuts, Unit unit) {
 
 std::vector<std::string> LayoutCutList(const LoadedResult& result, int layout_no, Unit unit) {
   if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
-  return CutListLines(
-      CutOrder(result.shown, result.FirstOfLayout(layout_no), result.LastOfLayout(layout_no)),
-      unit);
+  return CutListLines(CutOrder(result.shown, result.FirstOfLayout(layout_no),
+                               result.LastOfLayout(layout_no), SequenceOf(result)),
+                      unit);
 }
 
 std::string ResultCutsLine(const ResultCuts& cuts, Unit unit) {

@@ -22,6 +22,8 @@ struct ResultCuts {
   double total_length = 0;
 };
 
+// The sequence a result's layouts are cut in: part by part for a job that knows its line.
+CutSequence SequenceOf(const LoadedResult& result);
 ResultCuts CutOrderOfResult(const LoadedResult& result);
 
 // The cut list of one layout as lines of text, lengths in the unit: a heading,

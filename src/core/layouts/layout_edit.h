@@ -8,6 +8,7 @@
 #include "core/base/prompter.h"
 #include "core/base/unit_and_orn.h"
 #include "core/base/workspace.h"
+#include "core/engine2d/engine_input.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/layouts/edit_form.h"
@@ -60,11 +61,14 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
 
 // After the Edit dialog closed with edit.tlf in place: applies its values to the result's
 // elements, replaces dia.tlf and records the change in the history. A piece that would overlap
-// another piece of its layout asks first (default No); No changes nothing. The reason when a
-// file could not be read or written; nothing changes then.
+// another piece of its layout asks first (default No), and so does an edit of a job that knows
+// its glass line (`job`, when given) that breaks a rule of the line, naming the first rule
+// broken; No changes nothing. The reason when a file could not be read or written; nothing
+// changes then.
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
-                                      LayoutHistory& history, Prompter& prompter);
+                                      LayoutHistory& history, Prompter& prompter,
+                                      const EngineJob* job = nullptr);
 
 }  // namespace lumora
 

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/engine2d/engine_input.h"
 #include "core/engine2d/engine_records.h"
@@ -12,6 +13,14 @@
 // with their real sizes, and the layout elements read from dia.tlf. The report, the balance and
 // scrap table, the drawing, the editing and the labels all read this one value.
 namespace lumora {
+
+// A flaw on a layout's sheet, in file coordinates.
+struct FlawBox {
+  float x1 = 0;
+  float y1 = 0;
+  float x2 = 0;
+  float y2 = 0;
+};
 
 struct LoadedResult {
   BasicDetails basic;
@@ -27,6 +36,12 @@ struct LoadedResult {
   // The index of each layout's StockFrame, by layout number.
   OneBasedList<int> frames;
   bool coil_mode = false;
+  // The job knows its glass line: its layouts are cut part by part, as the line's table cuts.
+  bool line_cut = false;
+  // The flaws of the sheet each layout is cut from, layout n at n - 1: a layout takes the
+  // sheets of its stock in the order the stock lists them, as the line plans them. Empty for a
+  // job without line data.
+  std::vector<std::vector<FlawBox>> flaws;
 
   int LayoutCount() const { return frames.Count(); }
   // The index in `stocks` of the record an element lies on: its stock index, in coil mode its
