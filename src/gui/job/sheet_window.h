@@ -14,7 +14,8 @@ namespace lumora {
 // sizes, with the four margin indicators of the current row ("MarginLbl0" to "MarginLbl3" for
 // left, top, right and bottom; enabled when that margin is greater than zero) and the "Import"
 // button ("cmd"), which fills the grid with the stock of the Basic Details item from the
-// material library. Object name "SHEET".
+// material library. "Flaws..." ("FlawsCmd") edits the flaws of the current row's sheets. Object
+// name "SHEET".
 class SheetWindow : public JobGridWindow {
   Q_OBJECT
 
@@ -27,9 +28,12 @@ class SheetWindow : public JobGridWindow {
   // Without stock of the item it offers the item choice of Basic Details.
   void Import();
   void RefreshMargins();
+  // "Flaws...": the flaw editor of the current row's sheets.
+  void EditFlaws();
 
   std::array<QLabel*, 4> margins_{};
   QPushButton* import_;
+  QPushButton* flaws_;
 };
 
 }  // namespace lumora

@@ -68,6 +68,7 @@ void MainWindow::BuildMenus() {
   optimize->addSeparator();
   AddMenuItem(optimize, QStringLiteral("&Deep Optimization..."),
               QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::DeepOptimizationCommand);
+  AddMenuItem(optimize, QStringLiteral("Cutting &Line..."), {}, &MainWindow::CuttingLineCommand);
 
   QMenu* view = add_menu(QStringLiteral("&View"), QStringLiteral("View"));
   AddMenuItem(view, QStringLiteral("&Report"), Key(Qt::Key_F7), &MainWindow::ViewReport);
