@@ -1,6 +1,6 @@
 // A job file of any bytes: cut into its sections, and opened into a job of a scratch data
-// folder, which either loads it or says why not; a loaded job saves again and goes through the
-// checks before a run.
+// folder, which either loads it or says why not; a loaded job saves again, opens again with the
+// same line data, and goes through the checks before a run.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,6 +10,7 @@
 #include "core/job/job_check.h"
 #include "core/job/job_file.h"
 #include "core/job/job_sections.h"
+#include "core/job/line_table.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -25,6 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (OpenJob(job, file_name, prompter)) {
     fuzz::Require(job.basic.Rows() >= 2 && job.sheet.Rows() >= 2 && job.glass.Rows() >= 2);
     fuzz::Require(SaveJob(job, workspace.SettingsFile("saved.opt"), prompter));
+    Job saved = MakeJob(workspace, ProgramSettings{});
+    fuzz::Require(OpenJob(saved, workspace.SettingsFile("saved.opt"), prompter));
+    fuzz::Require(LineTableBytes(saved.line, saved.sheet, saved.glass) ==
+                  LineTableBytes(job.line, job.sheet, job.glass));
     job.settings.trim_allowance = TrimAllowance(job.basic);
     CheckJob(job, prompter);
   }

@@ -5,8 +5,11 @@
 //
 //   lumora_glass_line [--time-limit S] [--threads N] [--budget N] [--guide N]
 //                     [--best-known FILE.csv] [--out FOLDER] PREFIX
+//   lumora_glass_line --check SOLUTION.csv [--seconds S] [--mb MB] [--best-known FILE.csv] PREFIX
 //
-// --guide gives the search's guide by its number in LineGuide.
+// --guide gives the search's guide by its number in LineGuide. --check plans nothing: it reads a
+// plan another program wrote (the command line's cutting tree) in the challenge's format,
+// validates it and prints its row, with the seconds and memory that program took.
 #include <sys/resource.h>
 
 #include <cstdio>
@@ -41,6 +44,13 @@ std::vector<std::string> PublishedFigures(const std::string& path, const std::st
   return {"-", "-", "-"};
 }
 
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +58,9 @@ int main(int argc, char** argv) {
   std::string best_known;
   std::string out;
   std::string prefix;
+  std::string check;
+  double seconds = 0;
+  long memory_mb = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
@@ -63,6 +76,12 @@ int main(int argc, char** argv) {
       best_known = argv[++i];
     } else if (arg == "--out" && has_value) {
       out = argv[++i];
+    } else if (arg == "--check" && has_value) {
+      check = argv[++i];
+    } else if (arg == "--seconds" && has_value) {
+      seconds = std::atof(argv[++i]);
+    } else if (arg == "--mb" && has_value) {
+      memory_mb = std::atol(argv[++i]);
     } else {
       prefix = arg;
     }
@@ -74,6 +93,23 @@ int main(int argc, char** argv) {
   }
   const LineProblem& problem = *read.problem;
   const std::string instance = std::filesystem::path(prefix).filename().string();
+  const std::vector<std::string> published = best_known.empty()
+                                                 ? std::vector<std::string>{"-", "-", "-"}
+                                                 : PublishedFigures(best_known, instance);
+  if (!check.empty()) {
+    const ChallengeSolutionRead back = ReadChallengeSolution(problem, check, ReadAll(check));
+    std::vector<LineFinding> findings;
+    if (back.tree) findings = ValidateCuttingTree(problem, *back.tree);
+    const bool valid = back.tree && findings.empty();
+    std::printf("%-5s %-7s %-7s %12lld %12s %12s %12s %7.1f %6ld\n", instance.c_str(),
+                valid ? "valid" : "INVALID", back.tree ? "valid" : "INVALID",
+                valid ? static_cast<long long>(TreeWaste(problem, *back.tree)) : -1LL,
+                published[0].c_str(), published[1].c_str(), published[2].c_str(), seconds,
+                memory_mb);
+    if (!back.tree) std::printf("      %s\n", back.error.c_str());
+    if (!findings.empty()) std::printf("      %s\n", findings.front().text.c_str());
+    return valid ? 0 : 2;
+  }
   const LineResult result = OptimizeCuttingLine(problem, settings);
 
   bool valid = false;
@@ -91,9 +127,6 @@ int main(int argc, char** argv) {
     read_back_valid = back.tree && ValidateCuttingTree(problem, *back.tree).empty() &&
                       TreeWaste(problem, *back.tree) == result.waste;
   }
-  const std::vector<std::string> published = best_known.empty()
-                                                 ? std::vector<std::string>{"-", "-", "-"}
-                                                 : PublishedFigures(best_known, instance);
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::printf(

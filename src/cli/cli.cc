@@ -65,7 +65,9 @@ const std::vector<Command>& Commands() {
        kEditOptions, RunEdit},
       {"import", "JOB",
        "Adds the rows of glass and stock lists (CSV or tab separated, as spreadsheets save\n"
-       "      them) to the job, or puts them in place of its rows, and writes it back (or to OUT).",
+       "      them) and the flaws of the sheets to the job, or puts them in place of its rows, "
+       "and\n"
+       "      writes it back (or to OUT); or makes a new job of a challenge instance.",
        kImportOptions, RunImport},
       {"export", "JOB",
        "Writes the glass and stock lists, the report's summaries, the weights and the balance\n"

@@ -16,6 +16,13 @@ CommandJob::~CommandJob() {
   if (opened_) job_.workspace.RemoveWorkingFiles();
 }
 
+void CommandJob::Claim(const std::string& folder, bool coil) {
+  ProgramSettings settings;
+  settings.coil_mode = coil;
+  job_ = MakeJob(Workspace{folder, ClaimStartStampNow(folder)}, settings);
+  opened_ = true;
+}
+
 std::optional<std::string> CommandJob::Open(const std::string& file_name,
                                             const std::optional<std::string>& data_dir, bool coil,
                                             Prompter& prompter) {
@@ -24,11 +31,7 @@ std::optional<std::string> CommandJob::Open(const std::string& file_name,
   // Read once before the workspace is claimed, so that a wrong path is told with its reason.
   const FileRead read = ReadFile(file_name, kJobFileLimit);
   if (!read.bytes) return "cannot read the job file " + file_name + ": " + read.reason;
-
-  ProgramSettings settings;
-  settings.coil_mode = coil || EndsWithIgnoringCase(file_name, ".sdr");
-  job_ = MakeJob(Workspace{folder, ClaimStartStampNow(folder)}, settings);
-  opened_ = true;
+  Claim(folder, coil || EndsWithIgnoringCase(file_name, ".sdr"));
   if (!OpenJob(job_, file_name, prompter)) return "cannot read the job file " + file_name;
   job_.file_name = file_name;
   TellStoredLayoutsNotice(job_, prompter);
@@ -41,6 +44,17 @@ std::optional<std::string> CommandJob::Open(const Arguments& parsed, Prompter& p
     return error;
   }
   if (const auto unit = parsed.Value("--unit")) job_.settings.unit = ReadUnit(*unit);
+  return std::nullopt;
+}
+
+std::optional<std::string> CommandJob::OpenNew(const Arguments& parsed, Prompter& prompter) {
+  const std::string folder = ResolveDataFolder(parsed.Value("--data-dir"));
+  if (const auto error = SeedDataFolder(folder)) return error;
+  Claim(folder, parsed.Has("--coil"));
+  const std::string defaults = job_.workspace.SettingsFile("Defaults");
+  if (FileExists(defaults) && !OpenJob(job_, defaults, prompter)) {
+    return "cannot read the job file " + defaults;
+  }
   return std::nullopt;
 }
 

@@ -35,9 +35,16 @@ class CommandJob {
   // --data-dir and --coil, and shows lengths in --unit when the command was given one.
   std::optional<std::string> Open(const Arguments& parsed, Prompter& prompter);
 
+  // A new job as "&New" makes it: from the "Defaults" job of the command's data folder when it
+  // has one. Returns the message to show when the data folder or "Defaults" cannot be used.
+  std::optional<std::string> OpenNew(const Arguments& parsed, Prompter& prompter);
+
   Job& job() { return job_; }
 
  private:
+  // Makes the job, of that mode, in a workspace it claims in the data folder.
+  void Claim(const std::string& folder, bool coil);
+
   Job job_;
   bool opened_ = false;
 };

@@ -27,7 +27,32 @@ uint32_t BigEndian(const std::string& bytes, size_t at) {
   return value;
 }
 
-class OutputsTest : public testing::CliTest {};
+class OutputsTest : public testing::CliTest {
+ protected:
+  // An import: the arguments after "import", the exit code, what it says (on stdout, or on
+  // stderr for a failure) and what the summary of the job it wrote says, when it wrote one.
+  struct ImportCase {
+    std::vector<std::string> args;
+    int exit_code;
+    std::string says;
+    std::string summary;
+  };
+
+  void ExpectImport(const ImportCase& c) {
+    SCOPED_TRACE(c.says);
+    std::vector<std::string> args = {"import"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const auto result = Run(args);
+    EXPECT_EQ(result.exit_code, c.exit_code) << result.err;
+    EXPECT_THAT(c.exit_code == 1 ? result.err : result.out, HasSubstr(c.says));
+    if (!c.summary.empty()) {
+      // The job's name without the mark that says where it lies.
+      const std::string job = std::filesystem::path(args[1].substr(1)).filename().string();
+      const auto summary = Run({"summary", "%" + job});
+      EXPECT_THAT(summary.out, HasSubstr(c.summary)) << summary.err;
+    }
+  }
+};
 
 TEST_F(OutputsTest, RenderDrawsALayoutAsAnImageAndPrintsOrExportsThemAll) {
   // A PNG has the shape of its layout with a border of an eighth of the larger side: the sheet
@@ -117,36 +142,70 @@ TEST_F(OutputsTest, ImportAddsOrReplacesRowsAndRefusesWhatDoesNotFit) {
   folder_.Write("order.csv",
                 "Pos;Width;Height;Qty;Customer\r\n1;1000;500,5;2;\"M\xC3\xBCller; Hans\"\r\n"
                 "2;900;400;1x;Smith\r\n\r\n3;1200;800;4;Jones\r\n");
-  const struct {
-    std::vector<std::string> args;
-    int exit_code;
-    std::string says;     // on stdout, or on stderr for a failure
-    std::string summary;  // of the job file afterwards
-  } cases[] = {
+  // Each on a fresh copy of the job.
+  const ImportCase cases[] = {
       // clang-format off
-      {{"--glass", "%order.csv"}, 0, "Line 3: QTY \"1x\" is not a whole number - line left out",
-       "Glass sizes: 6 (23 pieces)"},
-      {{"--glass", "%order.csv"}, 0, "question: You are trying to change data.", "Optimized: no"},
-      {{"--glass", "%order.csv", "--replace"}, 0, "2 rows imported", "Glass sizes: 2 (6 pieces)"},
-      {{"--glass", "%order.csv", "--strict"}, 2, "Import the other rows? -> No",
+      {{kSheetJob, "--glass", "%order.csv"}, 0,
+       "Line 3: QTY \"1x\" is not a whole number - line left out", "Glass sizes: 6 (23 pieces)"},
+      {{kSheetJob, "--glass", "%order.csv"}, 0, "question: You are trying to change data.",
+       "Optimized: no"},
+      {{kSheetJob, "--glass", "%order.csv", "--replace"}, 0, "2 rows imported",
+       "Glass sizes: 2 (6 pieces)"},
+      {{kSheetJob, "--glass", "%order.csv", "--strict"}, 2, "Import the other rows? -> No",
        "Glass sizes: 4 (17 pieces)"},
-      {{"--glass", "%order.csv", "--map", "L1=Height,L2=2,QTY=", "--replace"}, 0,
+      {{kSheetJob, "--glass", "%order.csv", "--map", "L1=Height,L2=2,QTY=", "--replace"}, 0,
        "L1 <- Height, L2 <- Width, CUSTOMER <- Customer, SR.NO <- Pos",
        "Glass sizes: 3 (0 pieces)"},
-      {{"--glass", "%order.csv", "--map", "L1="}, 1, "name them with --map",
+      {{kSheetJob, "--glass", "%order.csv", "--map", "L1="}, 1, "name them with --map",
        "Glass sizes: 4 (17 pieces)"},
-      {{"--stock", "%order.csv", "--unit", "IN"}, 0, "(lengths in IN)", "Stock sizes: 4"},
+      {{kSheetJob, "--stock", "%order.csv", "--unit", "IN"}, 0, "(lengths in IN)",
+       "Stock sizes: 4"},
       // clang-format on
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.says);
-    std::vector<std::string> args = {"import", kSheetJob};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const auto result = Run(args);
-    EXPECT_EQ(result.exit_code, c.exit_code) << result.err;
-    EXPECT_THAT(c.exit_code == 1 ? result.err : result.out, HasSubstr(c.says));
-    EXPECT_THAT(Run({"summary", "%sheet_job.opt"}).out, HasSubstr(c.summary));
-  }
+  for (const ImportCase& c : cases) ExpectImport(c);
+}
+
+// Flaws onto a job's sheets, and a new job of a challenge instance with everything it gives.
+TEST_F(OutputsTest, ImportPutsFlawsOnSheetsAndMakesJobsOfChallengeInstances) {
+  folder_.Write("flaws.csv", "Plate;X;Y;W;H\r\n3;10;20;2;2\r\n9;1;1;1;1\r\n");
+  folder_.Write("global_param.csv",
+                "NAME;VALUE\nnPlates;3\nwidthPlates;6000\nheightPlates;3210\nmin1Cut;100\n"
+                "max1Cut;3500\nmin2Cut;100\nminWaste;20\n");
+  folder_.Write("T_batch.csv",
+                "ITEM_ID;LENGTH_ITEM;WIDTH_ITEM;STACK;SEQUENCE\n0;500;400;0;2\n"
+                "1;300;200;0;1\n2;100;100;1;1\n");
+  folder_.Write("T_defects.csv", "DEFECT_ID;PLATE_ID;X;Y;WIDTH;HEIGHT\n0;2;10.5;20;3;4\n");
+  const ImportCase cases[] = {
+      // clang-format off
+      {{"=jobs/line_job.opt", "--flaws", "%flaws.csv"}, 0,
+       "Line 3: the stock list has no sheet 9 - line left out",
+       "sheets in order; 3 flaws, 2 glass rows in 1 stacks"},
+      {{"%new.opt", "--challenge", "%T"}, 0,
+       "3 sheets with 1 flaws, 3 pieces and the rules of the cutting line imported",
+       "Cutting line: stages 3 TRIM, first cut VERTICAL, strips 100-3500, rows from 100, waste "
+       "from 20, sheets in order; 1 flaws, 3 glass rows in 2 stacks"},
+      {{"%new.opt", "--challenge", "%T"}, 1, "new.opt exists; --replace writes over it", ""},
+      {{"%other.opt", "--challenge", "%U"}, 1, "Could not read", ""},
+      {{"%new.opt", "--challenge", "%T", "--glass", "%flaws.csv"}, 1, "usage: import", ""},
+      // clang-format on
+  };
+  for (const ImportCase& c : cases) ExpectImport(c);
+  // The flaw of plate 2 widened to whole millimetres; piece 0 second in stack 0.
+  EXPECT_THAT(Section("new.opt", kLineTable),
+              ::testing::StartsWith("\"CUTTING LINE\",\"3 TRIM\",\"VERTICAL\",\"100\",\"3500\","
+                                    "\"100\",\"20\",\"0\",\"-1\"\r\n\"FLAW\",\"1\",\"3\",\"10\","
+                                    "\"20\",\"4\",\"4\"\r\n\"STACK\",\"1\",\"0\",\"2\"\r\n"));
+
+  // Only the line's search plans the new job; its result is written as a cutting tree.
+  const auto standard = Run({"optimize", "%new.opt"});
+  EXPECT_NE(standard.exit_code, 0);
+  EXPECT_THAT(standard.out, HasSubstr("it needs Deep Optimization (Shift+F5)"));
+  const auto deep = Run({"optimize", "%new.opt", "--engine", "deep", "--budget", "1000"});
+  EXPECT_EQ(deep.exit_code, 0) << deep.out << deep.err;
+  const auto tree = Run({"export", "%new.opt", "-o", "%tree.csv", "--what", "cutting-tree"});
+  EXPECT_EQ(tree.exit_code, 0) << tree.err;
+  EXPECT_THAT(folder_.Read("tree.csv"),
+              ::testing::StartsWith("PLATE_ID;NODE_ID;X;Y;WIDTH;HEIGHT;TYPE;CUT;PARENT"));
 }
 
 // The workbook read back: each sheet's name, its rows, and the type and value of cell B2.

@@ -16,6 +16,7 @@
 #include "core/deep/deep_progress.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/job_run.h"
+#include "core/engine2d/line_job.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_file.h"
 #include "core/library/leftover_stock.h"
@@ -120,6 +121,10 @@ int RunOptimize(const Arguments& parsed) {
   CommandJob command_job;
   if (const auto error = command_job.Open(parsed, prompter)) return Fail(kExitUsage, *error);
   Job& job = command_job.job();
+  if (!options.deep && HasLineData(EngineJobOf(job))) {
+    std::cout << kNeedsDeepMessage << " Give --engine deep.\n";
+    return kExitRefused;
+  }
   if (options.objective) {
     job.maximum_yield = *options.objective == Objective::kMaximumYield;
     job.minimum_layouts = !job.maximum_yield;

@@ -1,4 +1,6 @@
 #include <iostream>
+#include <set>
+#include <string>
 
 #include "cli/arguments.h"
 #include "cli/cli.h"
@@ -8,6 +10,7 @@
 #include "core/base/number_text.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
+#include "core/job/line_table.h"
 #include "core/shell/data_folder.h"
 #include "core/tables/column_dictionary.h"
 #include "core/tables/table_file.h"
@@ -31,13 +34,40 @@ struct Tally {
 Tally TallyRows(const Grid& grid, int quantity_col) {
   Tally tally;
   for (int r = 1; r < grid.Rows(); ++r) {
-    bool any = false;
-    for (int c = 1; c < grid.Cols(); ++c) any = any || !TrimBlanks(grid.Text(r, c)).empty();
-    if (!any) continue;
+    if (RowIsBlank(grid, r)) continue;
     ++tally.records;
     tally.quantity += ReadFloat(grid.Text(r, quantity_col));
   }
   return tally;
+}
+
+// The job's cutting line in one line, for a job that knows it.
+std::string LineSummary(const JobLine& line, const Grid& sheet, const Grid& glass) {
+  std::string text = "Cutting line: ";
+  if (const auto& settings = line.settings()) {
+    text += "stages " + StagesWord(settings->stages) + ", first cut " +
+            FirstCutWord(settings->first_cut) + ", strips " +
+            GeneralText(settings->min_strip_width) + "-" +
+            (settings->max_strip_width > 0 ? GeneralText(settings->max_strip_width) : "") +
+            ", rows from " + GeneralText(settings->min_row_height) + ", waste from " +
+            GeneralText(settings->min_waste) +
+            (settings->cuts_through_flaws ? ", cuts through flaws" : "") +
+            (settings->sheets_in_order ? ", sheets in order" : "") + "; ";
+  }
+  int flaws = 0;
+  for (int r = 1; r < sheet.Rows(); ++r) {
+    flaws += static_cast<int>(line.Flaws(sheet.RowIdOf(r)).size());
+  }
+  std::set<std::string> stacks;
+  int stacked = 0;
+  for (int r = 1; r < glass.Rows(); ++r) {
+    if (const auto stack = line.Stack(glass.RowIdOf(r))) {
+      stacks.insert(stack->name);
+      ++stacked;
+    }
+  }
+  return text + GeneralText(flaws) + " flaws, " + GeneralText(stacked) + " glass rows in " +
+         GeneralText(static_cast<int>(stacks.size())) + " stacks";
 }
 
 }  // namespace
@@ -61,8 +91,11 @@ int RunSummary(const Arguments& parsed) {
 
   const JobTables tables = SplitJobFile(*read.bytes);
   const Grid basic = LoadJobGrid(BasicDetailsHeaders(), tables[kBasicTable]);
-  const Tally stock = TallyRows(LoadJobGrid(SheetHeaders(), tables[kSheetTable]), sheet_col::kQty);
-  const Tally glass = TallyRows(LoadJobGrid(GlassHeaders(), tables[kCutTable]), glass_col::kQty);
+  const Grid sheet = LoadJobGrid(SheetHeaders(), tables[kSheetTable]);
+  const Grid glass_grid = LoadJobGrid(GlassHeaders(), tables[kCutTable]);
+  const Tally stock = TallyRows(sheet, sheet_col::kQty);
+  const Tally glass = TallyRows(glass_grid, glass_col::kQty);
+  const LineTableRead line = ReadLineTable(tables[kLineTable], sheet, glass_grid);
   const int layout_lines = tables[kDiaTable].empty() ? 0 : CountLines(tables[kDiaTable]);
 
   std::cout << "Job: " << job << "\n"
@@ -75,6 +108,12 @@ int RunSummary(const Arguments& parsed) {
             << "Glass sizes: " << glass.records << " (" << GeneralText(glass.quantity)
             << " pieces)\n"
             << "Optimized: " << (layout_lines > 0 ? "yes" : "no") << "\n";
+  if (line.line.Any(sheet, glass_grid)) {
+    std::cout << LineSummary(line.line, sheet, glass_grid) << "\n";
+  }
+  if (line.lines_left_out > 0) {
+    std::cout << "Cutting line lines left out as unreadable: " << line.lines_left_out << "\n";
+  }
   return kExitOk;
 }
 

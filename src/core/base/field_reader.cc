@@ -45,4 +45,16 @@ int CountLines(std::string_view bytes) {
   return static_cast<int>(std::min<long long>(line_ends + (open_last_line ? 1 : 0), INT_MAX));
 }
 
+std::optional<std::string_view> LineReader::Next() {
+  if (position_ >= bytes_.size()) return std::nullopt;
+  const size_t line_end = bytes_.find('\n', position_);
+  const size_t end = line_end == std::string_view::npos ? bytes_.size() : line_end;
+  std::string_view line = bytes_.substr(position_, end - position_);
+  if (line_end != std::string_view::npos && !line.empty() && line.back() == '\r') {
+    line.remove_suffix(1);
+  }
+  position_ = end + 1;
+  return line;
+}
+
 }  // namespace lumora

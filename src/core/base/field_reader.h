@@ -1,6 +1,8 @@
 #ifndef LUMORA_CORE_BASE_FIELD_READER_H_
 #define LUMORA_CORE_BASE_FIELD_READER_H_
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,20 @@ class FieldReader {
   std::string Next();
   // Skips the rest of the current line, including its line end.
   void SkipLine();
+
+ private:
+  std::string_view bytes_;
+  size_t position_ = 0;
+};
+
+// Reads bytes line by line: LF ends a line and a CR before it is dropped; the end of the bytes
+// ends the last line.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+  // The next line without its line end; nullopt after the last.
+  std::optional<std::string_view> Next();
 
  private:
   std::string_view bytes_;

@@ -24,12 +24,16 @@ std::string RightAligned(const std::string& text, size_t width) {
 
 }  // namespace
 
+CutSequence SequenceOf(const LoadedResult& result) {
+  return result.line_cut ? CutSequence::kPartByPart : CutSequence::kStageByStage;
+}
+
 LayoutCuts LayoutCutOrder(const LoadedResult& result, int layout_no) {
   if (layout_no < 1 || layout_no > result.LayoutCount()) return {};
   const int first = result.FirstOfLayout(layout_no);
   // The stored frame runs to the coil's end, the shown one to the length the layout uses.
   return CutOrder(result.shown, first, result.LastOfLayout(layout_no),
-                  result.coil_mode ? result.elements[first].x2 : 0);
+                  result.coil_mode ? result.elements[first].x2 : 0, SequenceOf(result));
 }
 
 ResultCuts CutOrderOfResult(const LoadedResult& result) {

@@ -26,8 +26,11 @@ struct ResultCuts {
   double coil_used = 0;
 };
 
-// The cut order of layout n of the result; on a coil, starting with the cut that parts the
-// length it uses from the roll.
+// The sequence a result's layouts are cut in: part by part for a job that knows its line.
+CutSequence SequenceOf(const LoadedResult& result);
+
+// The cut order of layout n of the result, in the sequence its job is cut in; on a coil,
+// starting with the cut that parts the length it uses from the roll.
 LayoutCuts LayoutCutOrder(const LoadedResult& result, int layout_no);
 
 ResultCuts CutOrderOfResult(const LoadedResult& result);

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <deque>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/engine2d/edge_span.h"
 
@@ -102,7 +105,8 @@ CutAxis FirstStageAxis(const ElementList& elements, int first, int last) {
 
 }  // namespace
 
-LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end) {
+LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end,
+                    CutSequence sequence) {
   LayoutCuts result;
   if (!elements.Contains(first) || !elements.Contains(last) || first > last) return result;
   std::vector<Piece> pieces;
@@ -127,11 +131,28 @@ LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll
   sheet.axes = {axis, Other(axis)};
   for (int p = 0; p < static_cast<int>(pieces.size()); ++p) sheet.pieces.push_back(p);
 
-  // First in, first out: a stage is done on every strip before the next stage starts.
-  std::deque<Region> pending = {sheet};
+  // Stage by stage takes the parts first in, first out, and makes a part's cuts as it is taken;
+  // part by part takes them last in, first out, each with the cuts that part it off.
+  struct Pending {
+    Region region;
+    std::vector<Cut> partings;
+  };
+  const auto make = [&result](Cut cut) {
+    cut.number = static_cast<int>(result.cuts.size()) + 1;
+    result.cuts.push_back(cut);
+    result.total_length += cut.length;
+  };
+  const bool part_by_part = sequence == CutSequence::kPartByPart;
+  std::deque<Pending> pending = {{sheet, {}}};
   while (!pending.empty()) {
-    const Region region = std::move(pending.front());
-    pending.pop_front();
+    Pending next = std::move(part_by_part ? pending.back() : pending.front());
+    if (part_by_part) {
+      pending.pop_back();
+    } else {
+      pending.pop_front();
+    }
+    for (const Cut& cut : next.partings) make(cut);
+    const Region& region = next.region;
     if (region.pieces.size() == 1 && Fills(pieces[region.pieces[0]], region)) {
       result.freed_pieces.push_back(pieces[region.pieces[0]].number);
       continue;
@@ -141,18 +162,30 @@ LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll
       const std::vector<float> lines = FreeLines(region, pieces, cut_axis);
       if (lines.empty()) continue;
       const Span across = region.along[1 - Index(cut_axis)];
+      std::vector<Cut> cuts;
       for (float line : lines) {
-        const Cut cut{static_cast<int>(result.cuts.size()) + 1,
-                      region.stage,
-                      cut_axis,
-                      line,
-                      across.lo,
-                      across.hi - across.lo};
-        result.cuts.push_back(cut);
-        result.total_length += cut.length;
+        cuts.push_back({0, region.stage, cut_axis, line, across.lo, across.hi - across.lo});
       }
-      for (Region& strip : Strips(region, pieces, cut_axis, lines)) {
-        pending.push_back(std::move(strip));
+      std::vector<Region> strips = Strips(region, pieces, cut_axis, lines);
+      if (!part_by_part) {
+        for (const Cut& cut : cuts) make(cut);
+        for (Region& strip : strips) pending.push_back({std::move(strip), {}});
+      } else {
+        // A cut parts off the part before it, so it is made just before that part is cut up;
+        // a cut before the first part goes with it.
+        std::vector<Pending> parts;
+        for (Region& strip : strips) parts.push_back({std::move(strip), {}});
+        size_t part = 0;
+        for (const Cut& cut : cuts) {
+          while (part + 1 < parts.size() &&
+                 parts[part + 1].region.along[Index(cut_axis)].lo < cut.position - kSameEdge) {
+            ++part;
+          }
+          if (!parts.empty()) parts[part].partings.push_back(cut);
+        }
+        for (auto next_part = parts.rbegin(); next_part != parts.rend(); ++next_part) {
+          pending.push_back(std::move(*next_part));
+        }
       }
       parted = true;
       break;

@@ -38,14 +38,20 @@ struct LayoutCuts {
   bool Guillotine() const { return blocking_pieces.empty(); }
 };
 
+// Stage by stage, every strip of the sheet is parted before any strip is cut further; as a
+// glass line's table cuts, each part is cut down to its pieces before the next part is parted
+// off, so that the pieces leave the table in the order they were planned in.
+enum class CutSequence { kStageByStage, kPartByPart };
+
 // The cuts of the layout whose elements are elements[first..last], first its StockFrame, in file
-// coordinates. Pieces are cut out with their kerf, so neighbours part on their shared edge;
-// leftovers are not cut up. The first stage runs like the layout's full-length cuts, or across
-// the sheet's shorter side when it has none; every later stage turns across the one before.
-// A layout on a coil has its frame end at the length it uses; when the coil goes on beyond
-// that, to `roll_end`, the first cut parts the used length from the roll across the whole
-// width, and the stages of the piece in hand follow it.
-LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end = 0);
+// coordinates, in the sequence asked for. Pieces are cut out with their kerf, so neighbours part
+// on their shared edge; leftovers are not cut up. The first stage runs like the layout's
+// full-length cuts, or across the sheet's shorter side when it has none; every later stage turns
+// across the one before. A layout on a coil has its frame end at the length it uses; when the
+// coil goes on beyond that, to `roll_end`, the first cut parts the used length from the roll
+// across the whole width, and the stages of the piece in hand follow it.
+LayoutCuts CutOrder(const ElementList& elements, int first, int last, float roll_end = 0,
+                    CutSequence sequence = CutSequence::kStageByStage);
 
 }  // namespace lumora
 

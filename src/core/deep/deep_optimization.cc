@@ -11,8 +11,10 @@
 #include "core/deep/deep_candidate.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/kept_leftover.h"
+#include "core/deep/line_job_run.h"
 #include "core/deep/search_chain.h"
 #include "core/deep/standard_start.h"
+#include "core/engine2d/line_job.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
 
@@ -98,6 +100,7 @@ void EndRun(OptimizationResult& result, bool user_stopped, const Candidate* chos
 
 DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& settings,
                                const DeepCallbacks& callbacks) {
+  if (HasLineData(job)) return RunLineOptimization(job, settings, callbacks);
   deep::RunControl control(settings, callbacks);
   DeepResult deep_result;
   DeepFigures& figures = deep_result.figures;

@@ -78,8 +78,9 @@ struct DeepResult {
   DeepFigures figures;
 };
 
-// Runs the deep optimization of the job: the standard run's checks refuse what they refuse;
-// otherwise the result (file coordinates, as dia.tlf holds it) is the best found within the
+// Runs the deep optimization of the job: a job that knows its glass line is planned by the
+// line's search (RunLineOptimization); otherwise the standard run's checks refuse what they
+// refuse, and the result (file coordinates, as dia.tlf holds it) is the best found within the
 // time limit or budget, and resume_pass is 0.
 DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& settings,
                                const DeepCallbacks& callbacks = {});

@@ -1,66 +1,42 @@
 #include "core/deep/deep_problem.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 #include "core/base/number_text.h"
 #include "core/base/unit_and_orn.h"
+#include "core/engine2d/unit_grid.h"
 
 namespace lumora::deep {
 namespace {
 
-constexpr double kWholeTolerance = 1e-3;
-// Finer grids make the packing's tables larger than they help: a job with lengths in
-// thousandths of a millimetre is packed on a grid of hundredths, rounding pieces up.
-constexpr int kScales[] = {1, 10, 100};
 // The packing's tables grow with the stock's sides in units: a grid that would give a side
 // more units than this is made coarser, its pieces rounded up, as long as no glass size that
 // fits its stock stops fitting.
 constexpr double kMostUnitsASide = 20000;
 
-bool AllWhole(const std::vector<double>& lengths, int scale) {
-  for (double length : lengths) {
-    const double scaled = length * scale;
-    if (std::fabs(scaled - std::round(scaled)) > kWholeTolerance * scale) return false;
-  }
-  return true;
-}
-
-// Millimetres per unit: the coarsest grid on which every length is whole.
+// Millimetres per unit: the coarsest grid on which every length is whole; lengths finer than a
+// hundredth are packed on hundredths, pieces rounded up.
 double UnitOf(const std::vector<double>& lengths) {
-  int scale = kScales[std::size(kScales) - 1];
-  for (int candidate : kScales) {
-    if (AllWhole(lengths, candidate)) {
-      scale = candidate;
-      break;
-    }
-  }
+  const std::optional<int> whole = WholeScale(lengths);
+  const int scale = whole.value_or(100);
   int64_t divisor = 0;
   for (double length : lengths) {
     const auto scaled = static_cast<int64_t>(std::llround(length * scale));
     if (scaled > 0) divisor = std::gcd(divisor, scaled);
   }
-  if (divisor == 0 || !AllWhole(lengths, scale)) divisor = 1;
+  if (divisor == 0 || !whole) divisor = 1;
   return static_cast<double>(divisor) / scale;
-}
-
-// A length no int of units holds is longer than any stock: held at the largest.
-int Down(double length, double unit) {
-  return WholeNumberWithin(std::floor(length / unit + kWholeTolerance), INT_MIN, INT_MAX)
-      .value_or(INT_MAX);
-}
-int Up(double length, double unit) {
-  return WholeNumberWithin(std::ceil(length / unit - kWholeTolerance), INT_MIN, INT_MAX)
-      .value_or(INT_MAX);
 }
 
 // Whether every glass that fits a stock's usable area on a grid of `unit`, in an orientation
 // its ORN allows, still fits it on a grid of `coarser`.
 bool KeepsEveryFit(const StockList& stocks, const GlassList& glasses, double unit, double coarser) {
   const auto fits = [](double along_x, double along_y, double width, double height, double u) {
-    return Up(along_x, u) <= Down(width, u) && Up(along_y, u) <= Down(height, u);
+    return UnitsUp(along_x, u) <= UnitsDown(width, u) &&
+           UnitsUp(along_y, u) <= UnitsDown(height, u);
   };
   for (const StockRecord& stock : stocks) {
     if (!(stock.qty > 0)) continue;
@@ -119,8 +95,8 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
     const StockRecord& stock = stocks[s];
     StockSize size;
     size.stock_index = s;
-    size.width = Down(static_cast<double>(stock.l2) - stock.m_l - stock.m_r, problem.unit_mm);
-    size.height = Down(static_cast<double>(stock.l1) - stock.m_t - stock.m_b, problem.unit_mm);
+    size.width = UnitsDown(static_cast<double>(stock.l2) - stock.m_l - stock.m_r, problem.unit_mm);
+    size.height = UnitsDown(static_cast<double>(stock.l1) - stock.m_t - stock.m_b, problem.unit_mm);
     size.quantity = stock.qty;
     size.frame_area = static_cast<double>(stock.l1) * stock.l2;
     size.frame_width = stock.l2;
@@ -136,8 +112,8 @@ DeepProblem MakeDeepProblem(const StockList& stocks, const GlassList& glasses, b
     PieceSize piece;
     piece.glass_index = g;
     piece.demand = static_cast<int>(std::min(glass.qty, 1e9f));
-    const int along_l1 = Up(glass.l1, problem.unit_mm);
-    const int along_l2 = Up(glass.l2, problem.unit_mm);
+    const int along_l1 = UnitsUp(glass.l1, problem.unit_mm);
+    const int along_l2 = UnitsUp(glass.l2, problem.unit_mm);
     // Orientation 1 lays L2 along x, orientation 2 lays L1 along x.
     if (OrnAllows(glass.orn, 1)) {
       piece.x[1] = along_l2;

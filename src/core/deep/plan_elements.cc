@@ -44,12 +44,7 @@ void AppendLayoutElements(const SheetPattern& pattern, const DeepProblem& proble
     return static_cast<float>(std::min(stock.m_t + units * unit, bottom));
   };
   const int first = result.Count() + 1;
-  AppendElement(result, kStockFrame, s, 0, 0, stock.l2, stock.l1);
-  AppendElement(result, kMarginStrip, s, 0, 0, stock.m_l, stock.l1);
-  AppendElement(result, kMarginStrip, s, stock.m_l, 0, stock.l2, stock.m_t);
-  AppendElement(result, kMarginStrip, s, stock.l2 - stock.m_r, stock.m_t, stock.l2, stock.l1);
-  AppendElement(result, kMarginStrip, s, stock.m_l, stock.l1 - stock.m_b, stock.l2 - stock.m_r,
-                stock.l1);
+  AppendFrameAndMargins(result, s, stock);
   const StockSize& size = problem.stocks[static_cast<size_t>(pattern.stock)];
   for (const PlacedPiece& placed : pattern.pieces) {
     const int g = problem.pieces[static_cast<size_t>(placed.piece)].glass_index;

@@ -37,11 +37,7 @@ void StartLayout(const StockList& stocks, int stock_index, ElementList& elements
   elements.Clear();
   if (!stocks.Contains(stock_index)) return;
   const StockRecord& s = stocks[stock_index];
-  AppendElement(elements, kStockFrame, stock_index, 0, 0, s.l2, s.l1);
-  AppendElement(elements, kMarginStrip, stock_index, 0, 0, s.m_l, s.l1);
-  AppendElement(elements, kMarginStrip, stock_index, s.m_l, 0, s.l2, s.m_t);
-  AppendElement(elements, kMarginStrip, stock_index, s.l2 - s.m_r, s.m_t, s.l2, s.l1);
-  AppendElement(elements, kMarginStrip, stock_index, s.m_l, s.l1 - s.m_b, s.l2 - s.m_r, s.l1);
+  AppendFrameAndMargins(elements, stock_index, s);
   AppendElement(elements, kFreeRect, stock_index, s.m_l, s.m_t, s.l2 - s.m_r, s.l1 - s.m_b);
 }
 

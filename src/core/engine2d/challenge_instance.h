@@ -14,8 +14,8 @@ namespace lumora {
 
 inline constexpr size_t kMaxChallengeFileBytes = 64 << 20;
 inline constexpr int32_t kMaxChallengeLength = 1000000;
-inline constexpr size_t kMaxChallengePieces = 100000;
-inline constexpr int32_t kMaxChallengeSheets = 100000;
+inline constexpr size_t kMaxChallengePieces = kMostLinePieces;
+inline constexpr int32_t kMaxChallengeSheets = static_cast<int32_t>(kMostLineSheets);
 inline constexpr size_t kMaxChallengeFlaws = 1000000;
 
 struct ChallengeFile {

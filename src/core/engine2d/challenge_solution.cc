@@ -35,15 +35,7 @@ std::string WriteChallengeSolution(const LineProblem& problem, const CuttingTree
   std::string text = "PLATE_ID;NODE_ID;X;Y;WIDTH;HEIGHT;TYPE;CUT;PARENT\r\n";
   std::vector<int32_t> number(tree.nodes.size(), -1);
   int32_t next = 0;
-  std::vector<int32_t> pending;
-  const std::vector<int32_t> roots = TreeSheets(tree);
-  for (auto root = roots.rbegin(); root != roots.rend(); ++root) pending.push_back(*root);
-  while (!pending.empty()) {
-    const int32_t index = pending.back();
-    pending.pop_back();
-    if (index < 0 || index >= static_cast<int32_t>(tree.nodes.size()) || number[index] >= 0) {
-      continue;
-    }
+  for (const int32_t index : NodesInCuttingOrder(tree)) {
     number[index] = next++;
     const CutNode& node = tree.nodes[index];
     const bool has_parent = node.parent >= 0 && node.parent < static_cast<int32_t>(number.size());
@@ -53,9 +45,6 @@ std::string WriteChallengeSolution(const LineProblem& problem, const CuttingTree
       text += GeneralText(value) + ";";
     }
     text += parent + "\r\n";
-    for (auto child = node.children.rbegin(); child != node.children.rend(); ++child) {
-      pending.push_back(*child);
-    }
   }
   return text;
 }

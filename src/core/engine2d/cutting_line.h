@@ -1,26 +1,18 @@
 #ifndef LUMORA_CORE_ENGINE2D_CUTTING_LINE_H_
 #define LUMORA_CORE_ENGINE2D_CUTTING_LINE_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <vector>
+
+#include "core/job/line_settings.h"
 
 // What a glass cutting line needs to know beyond the sizes: how its table cuts (stages, the
 // first cut's direction, the strips and rows its bridges can break), the flaws each sheet
 // carries, and the order in which pieces must leave the table for their racks. Lengths are
 // whole units of one grid (millimetres for a challenge instance).
 namespace lumora {
-
-enum class LineStages {
-  kTwo,            // strips, then pieces across each strip
-  kThree,          // strips, rows, pieces along each row
-  kThreeWithTrim,  // as kThree, and one more cut may trim a piece to its height
-  kUnlimited,      // any number of guillotine stages
-};
-
-// A vertical first cut runs parallel to the sheet's height and parts the sheet into strips side
-// by side along X; a horizontal one parts it into strips stacked along Y.
-enum class FirstCut { kVertical, kHorizontal };
 
 struct CuttingLineRules {
   LineStages stages = LineStages::kThreeWithTrim;
@@ -59,6 +51,10 @@ struct LineSheet {
 };
 
 inline constexpr int32_t kNoStack = -1;
+
+// The most sheets and pieces one plan of the line takes.
+inline constexpr size_t kMostLineSheets = 100000;
+inline constexpr size_t kMostLinePieces = 100000;
 
 struct LinePiece {
   int32_t id = 0;  // the name the outside world knows the piece by

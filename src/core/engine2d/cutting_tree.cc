@@ -22,7 +22,7 @@ std::vector<int32_t> TreeSheets(const CuttingTree& tree) {
   return roots;
 }
 
-std::vector<int32_t> CuttingOrder(const CuttingTree& tree) {
+std::vector<int32_t> NodesInCuttingOrder(const CuttingTree& tree) {
   std::vector<int32_t> order;
   std::vector<int32_t> pending;
   const std::vector<int32_t> roots = TreeSheets(tree);
@@ -34,11 +34,20 @@ std::vector<int32_t> CuttingOrder(const CuttingTree& tree) {
     pending.pop_back();
     if (index < 0 || index >= static_cast<int32_t>(tree.nodes.size()) || seen[index]) continue;
     seen[index] = true;
+    order.push_back(index);
     const CutNode& node = tree.nodes[index];
-    if (node.type == CutNodeType::kPiece) order.push_back(node.piece);
     for (auto child = node.children.rbegin(); child != node.children.rend(); ++child) {
       pending.push_back(*child);
     }
+  }
+  return order;
+}
+
+std::vector<int32_t> CuttingOrder(const CuttingTree& tree) {
+  std::vector<int32_t> order;
+  for (const int32_t index : NodesInCuttingOrder(tree)) {
+    const CutNode& node = tree.nodes[static_cast<size_t>(index)];
+    if (node.type == CutNodeType::kPiece) order.push_back(node.piece);
   }
   return order;
 }

@@ -38,6 +38,9 @@ struct CuttingTree {
 // The roots in cutting order.
 std::vector<int32_t> TreeSheets(const CuttingTree& tree);
 
+// The nodes as the table comes to them: sheet by sheet, each node before its children and
+// they in order; a node a malformed tree reaches twice, or an index outside it, is left out.
+std::vector<int32_t> NodesInCuttingOrder(const CuttingTree& tree);
 // The piece indices as they leave the table: sheet by sheet, each node's children in order.
 std::vector<int32_t> CuttingOrder(const CuttingTree& tree);
 

@@ -18,6 +18,16 @@ inline void AppendElement(ElementList& elements, int kind, int stock_index, floa
   elements.Append(element);
 }
 
+// Appends the stock frame of a layout and its four margin strips, in the order the layouts keep
+// them: the strip of M(L), of M(T), of M(R), of M(B). Engine coordinates.
+inline void AppendFrameAndMargins(ElementList& elements, int stock_index, const StockRecord& s) {
+  AppendElement(elements, kStockFrame, stock_index, 0, 0, s.l2, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, 0, 0, s.m_l, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, s.m_l, 0, s.l2, s.m_t);
+  AppendElement(elements, kMarginStrip, stock_index, s.l2 - s.m_r, s.m_t, s.l2, s.l1);
+  AppendElement(elements, kMarginStrip, stock_index, s.m_l, s.l1 - s.m_b, s.l2 - s.m_r, s.l1);
+}
+
 }  // namespace lumora
 
 #endif  // LUMORA_CORE_ENGINE2D_ELEMENT_APPEND_H_

@@ -47,6 +47,7 @@ StockRecord ReadStockRow(const Grid& grid, int row) {
   stock.cp_sft = Number(grid, row, kCostPerSqFt);
   stock.l1_as_read = stock.l1;
   stock.l2_as_read = stock.l2;
+  stock.grid_row = row;
   return stock;
 }
 
@@ -71,6 +72,7 @@ GlassRecord ReadGlassRow(const Grid& grid, int row) {
   glass.address = grid.Text(row, kAddress);
   glass.l1_as_read = glass.l1;
   glass.l2_as_read = glass.l2;
+  glass.grid_row = row;
   return glass;
 }
 
@@ -106,6 +108,21 @@ void MergeDuplicates(List& list) {
       list[j].qty = 0;
     }
   }
+}
+
+template <typename List>
+std::vector<int> IndexOfRows(const List& list, const Grid& grid) {
+  std::vector<int> index(static_cast<size_t>(std::max(grid.Rows(), 0)), 0);
+  for (int i = 1; i <= list.Count(); ++i) {
+    const int row = list[i].grid_row;
+    if (row < 1 || row >= grid.Rows()) continue;
+    int holder = i;
+    for (int j = 1; j <= list.Count() && list[holder].qty == 0; ++j) {
+      if (list[j].qty != 0 && SameExceptQuantity(list[i], list[j])) holder = j;
+    }
+    index[static_cast<size_t>(row)] = holder;
+  }
+  return index;
 }
 
 template <typename List>
@@ -166,6 +183,14 @@ EngineInput PrepareEngineInput(const EngineJob& job) {
 }
 
 void MergeDuplicateStock(StockList& stocks) { MergeDuplicates(stocks); }
+
+std::vector<int> StockIndexOfRows(const StockList& stocks, const Grid& sheet) {
+  return IndexOfRows(stocks, sheet);
+}
+
+std::vector<int> GlassIndexOfRows(const GlassList& glasses, const Grid& glass) {
+  return IndexOfRows(glasses, glass);
+}
 
 void MergeDuplicateGlass(GlassList& glasses) { MergeDuplicates(glasses); }
 

@@ -1,10 +1,14 @@
 #ifndef LUMORA_CORE_ENGINE2D_ENGINE_INPUT_H_
 #define LUMORA_CORE_ENGINE2D_ENGINE_INPUT_H_
 
+#include <vector>
+
 #include "core/engine2d/engine_records.h"
 #include "core/tables/grid.h"
 
 namespace lumora {
+
+class JobLine;
 
 // What the engine takes from a job: the records read from the three job grids.
 struct EngineInput {
@@ -23,6 +27,8 @@ struct EngineJob {
   bool coil_mode = false;
   bool maximum_yield_checked = false;
   bool minimum_layouts_checked = false;
+  // What the job knows of the glass line, kept beside the grids' rows; none for no line data.
+  const JobLine* line = nullptr;
 };
 
 // Reads the usable stock and glass rows (data rows 1 .. Rows()-2; the last row is the entry
@@ -35,6 +41,12 @@ EngineInput PrepareEngineInput(const EngineJob& job);
 // record of the group; the others stay in the list with quantity 0.
 void MergeDuplicateStock(StockList& stocks);
 void MergeDuplicateGlass(GlassList& glasses);
+
+// The index of the record each data row of its grid became (by grid row, 0 for rows no record
+// came from), in a list prepared by PrepareEngineInput and maybe given the kerf and sorted: the
+// record a row's quantity was merged into.
+std::vector<int> StockIndexOfRows(const StockList& stocks, const Grid& sheet);
+std::vector<int> GlassIndexOfRows(const GlassList& glasses, const Grid& glass);
 
 // Adds the kerf to L1 and L2 of every record; nothing when the kerf is 0.
 void AddKerf(StockList& stocks, GlassList& glasses, float kerf);

@@ -39,6 +39,8 @@ struct StockRecord {
   // give them back to the bit.
   float l1_as_read = 0;
   float l2_as_read = 0;
+  // The Sheet grid row it was read from; 0 when it came from another list.
+  int grid_row = 0;
 };
 
 // One wanted glass size, fields in the order the glass input file keeps them.
@@ -61,6 +63,8 @@ struct GlassRecord {
   std::string address;
   float l1_as_read = 0;
   float l2_as_read = 0;
+  // The Glass grid row it was read from; 0 when it came from another list.
+  int grid_row = 0;
 };
 
 using StockList = OneBasedList<StockRecord>;

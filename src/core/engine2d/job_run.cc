@@ -12,7 +12,8 @@ EngineJob EngineJobOf(const Job& job) {
                    .glass = job.glass,
                    .coil_mode = job.settings.coil_mode,
                    .maximum_yield_checked = job.maximum_yield,
-                   .minimum_layouts_checked = job.minimum_layouts};
+                   .minimum_layouts_checked = job.minimum_layouts,
+                   .line = &job.line};
 }
 
 OptimizationSettings JobRunSettings(const Job& job) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/engine2d/layout_evaluation.h"
+#include "core/engine2d/line_job.h"
 #include "core/engine2d/no_result.h"
 #include "core/engine2d/pass_pipeline.h"
 #include "core/engine2d/pass_runner.h"
@@ -21,8 +22,10 @@ struct BestResult {
   float area_sum = 0;
 };
 
-// Checked on the grids, before the rows are read and merged: merging compares every pair.
+// Checked on the grids, before the rows are read and merged: merging compares every pair. A job
+// with line data is refused first, since the passes know nothing of its rules.
 std::optional<std::string_view> CheckRowCounts(const EngineJob& job) {
+  if (HasLineData(job)) return kNeedsDeepMessage;
   if (job.sheet.Rows() - 2 > kMaxListCount) {
     return job.coil_mode ? kTooManyCoilsMessage : kTooManySheetsMessage;
   }

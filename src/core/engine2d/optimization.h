@@ -26,6 +26,9 @@ inline constexpr std::string_view kTooManyCoilsMessage = "Too many COILS: at mos
 inline constexpr std::string_view kTooManySheetsMessage = "Too many SHEETS: at most 32767 rows.";
 inline constexpr std::string_view kTooManyGlassMessage =
     "Too many GLASS SIZES: at most 32767 rows.";
+// Refuses a job that knows its cutting line: only the deep engine keeps the line's rules.
+inline constexpr std::string_view kNeedsDeepMessage =
+    "This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).";
 // How a run that got past the checks ends.
 inline constexpr std::string_view kDoneMessage = "Optimization done.";
 inline constexpr std::string_view kStoppedMessage =

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "core/base/number_text.h"
 #include "core/base/unit_and_orn.h"
+#include "core/engine2d/cutting_tree_validator.h"
+#include "core/engine2d/line_job.h"
+#include "core/engine2d/line_tree_recovery.h"
 #include "core/engine2d/result_files.h"
 
 namespace lumora {
@@ -255,7 +259,23 @@ std::vector<std::string> ValidateResult(const EngineJob& job, float trim_allowan
                                         const ElementList& dia) {
   ElementList elements = dia;
   TransposeElements(elements);
-  return ValidateEngineResult(PrepareRunLists(job), trim_allowance, job.coil_mode, elements);
+  std::vector<std::string> problems =
+      ValidateEngineResult(PrepareRunLists(job), trim_allowance, job.coil_mode, elements);
+  if (!HasLineData(job) || dia.Empty()) return problems;
+  for (std::string& finding : LineRuleFindings(job, dia)) problems.push_back(std::move(finding));
+  return problems;
+}
+
+std::vector<std::string> LineRuleFindings(const EngineJob& job, const ElementList& dia) {
+  const LineJobMade made = MakeLineJob(job);
+  if (!made.line_job) return {made.error};
+  const LineTreeRecovered recovered = RecoverLineTree(*made.line_job, dia);
+  if (!recovered.tree) return {recovered.error};
+  std::vector<std::string> findings;
+  for (const LineFinding& finding : ValidateCuttingTree(made.line_job->problem, *recovered.tree)) {
+    findings.push_back(finding.text);
+  }
+  return findings;
 }
 
 }  // namespace lumora

@@ -54,9 +54,15 @@ std::vector<std::string> ProblemTexts(const std::vector<ResultProblem>& problems
 std::vector<std::string> ValidateEngineResult(const EngineInput& prepared, float trim_allowance,
                                               bool coil_mode, const ElementList& elements);
 
-// The problems of a result as dia.tlf holds it (file coordinates) against the job's grids.
+// The same for a result as dia.tlf holds it (file coordinates) against the job's grids; for a
+// job that knows its glass line, also every rule of the line (RecoverLineTree,
+// ValidateCuttingTree), each finding naming the glass row's piece or the cut.
 std::vector<std::string> ValidateResult(const EngineJob& job, float trim_allowance,
                                         const ElementList& dia);
+
+// The rules of the job's glass line a result (file coordinates) breaks, each naming the piece or
+// the cut, as the table would cut the result; the job's line settings or their defaults.
+std::vector<std::string> LineRuleFindings(const EngineJob& job, const ElementList& dia);
 
 }  // namespace lumora
 

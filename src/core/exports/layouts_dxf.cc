@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
@@ -30,6 +31,8 @@ constexpr std::array<LayerLook, 7> kLayers = {{{kDxfSheetLayer, 7},
                                                {kDxfScrapLayer, 8},
                                                {kDxfCutLayer, 1},
                                                {kDxfTextLayer, 7}}};
+
+constexpr int kFlawColour = 1;  // red
 
 DL_Attributes On(std::string_view layer) {
   return DL_Attributes(std::string(layer), DL_Codes::bylayer, -1, "BYLAYER", 1.0);
@@ -95,6 +98,11 @@ void WriteLayout(const LoadedResult& result, int n, const ScrapLimits& scrap, DL
                  TrimZeros(glass.l1) + " x " + TrimZeros(glass.l2));
     }
   }
+  if (static_cast<size_t>(n) <= result.flaws.size()) {
+    for (const FlawBox& flaw : result.flaws[static_cast<size_t>(n - 1)]) {
+      block.Rect(flaw.x1, flaw.y1, flaw.x2, flaw.y2, kDxfFlawLayer);
+    }
+  }
   for (const Cut& cut : LayoutCutOrder(result, n).cuts) {
     const bool at_x = cut.axis == CutAxis::kX;
     const float end = cut.start + cut.length;
@@ -109,7 +117,7 @@ void WriteLayout(const LoadedResult& result, int n, const ScrapLimits& scrap, DL
   }
 }
 
-void WriteTables(DL_Dxf& dxf, DL_WriterA& out, int layouts) {
+void WriteTables(DL_Dxf& dxf, DL_WriterA& out, int layouts, bool flaws) {
   out.sectionTables();
   dxf.writeVPort(out);
   out.tableLinetypes(3);
@@ -117,12 +125,16 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& out, int layouts) {
   dxf.writeLinetype(out, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
   dxf.writeLinetype(out, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
   out.tableEnd();
-  out.tableLayers(static_cast<int>(kLayers.size()) + 1);
+  out.tableLayers(static_cast<int>(kLayers.size()) + (flaws ? 2 : 1));
   dxf.writeLayer(out, DL_LayerData("0", 0),
                  DL_Attributes("", DL_Codes::black, -1, "CONTINUOUS", 1));
   for (const LayerLook& layer : kLayers) {
     dxf.writeLayer(out, DL_LayerData(std::string(layer.name), 0),
                    DL_Attributes("", layer.colour, -1, "CONTINUOUS", 1));
+  }
+  if (flaws) {
+    dxf.writeLayer(out, DL_LayerData(std::string(kDxfFlawLayer), 0),
+                   DL_Attributes("", kFlawColour, -1, "CONTINUOUS", 1));
   }
   out.tableEnd();
   out.tableStyle(1);
@@ -148,7 +160,9 @@ void WriteDrawing(const LoadedResult& result, const ScrapLimits& scrap, DL_Dxf& 
   out.dxfString(9, "$MEASUREMENT");
   out.dxfInt(70, 1);  // metric
   out.sectionEnd();
-  WriteTables(dxf, out, result.LayoutCount());
+  const bool flaws = std::any_of(result.flaws.begin(), result.flaws.end(),
+                                 [](const std::vector<FlawBox>& of) { return !of.empty(); });
+  WriteTables(dxf, out, result.LayoutCount(), flaws);
 
   out.sectionBlocks();
   for (const char* space : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {

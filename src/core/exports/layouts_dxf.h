@@ -19,6 +19,8 @@ inline constexpr std::string_view kDxfBalanceLayer = "BALANCES";
 inline constexpr std::string_view kDxfScrapLayer = "SCRAP";
 inline constexpr std::string_view kDxfCutLayer = "CUTS";
 inline constexpr std::string_view kDxfTextLayer = "TEXTS";
+// Only in the drawing of a result whose sheets have flaws.
+inline constexpr std::string_view kDxfFlawLayer = "FLAWS";
 
 // The block that holds layout n.
 std::string DxfLayoutBlockName(int layout_no);

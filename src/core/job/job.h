@@ -5,20 +5,23 @@
 
 #include "core/base/unit_and_orn.h"
 #include "core/base/workspace.h"
+#include "core/job/job_line.h"
 #include "core/job/program_settings.h"
 #include "core/tables/grid.h"
 
 namespace lumora {
 
 // The job being edited: the three job grids (the live copy; their Tags name the working
-// tables), the Optimize menu's two check marks, the current file name and the shared file
-// dialog's filter, together with the workspace and the program-wide settings they live in.
+// tables), what it knows of the glass line, the Optimize menu's two check marks, the current
+// file name and the shared file dialog's filter, together with the workspace and the
+// program-wide settings they live in.
 struct Job {
   Workspace workspace;
   ProgramSettings settings;
   Grid basic;
   Grid sheet;
   Grid glass;
+  JobLine line;
   bool maximum_yield = true;
   bool minimum_layouts = false;
   // The job file's name as the file dialog gave it; empty for a new job.

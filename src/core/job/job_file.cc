@@ -13,6 +13,7 @@
 #include "core/job/job_messages.h"
 #include "core/job/job_sections.h"
 #include "core/job/job_tables.h"
+#include "core/job/line_table.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -88,11 +89,22 @@ bool OpenJob(Job& job, const std::string& file_name, Prompter& prompter) {
   LoadFresh(job.glass, tables[kCutTable]);
   LoadFresh(job.sheet, tables[kSheetTable]);
   job.basic = std::move(basic);
+  LineTableRead line = ReadLineTable(tables[kLineTable], job.sheet, job.glass);
+  job.line = std::move(line.line);
 
   if (earlier_version) {
     prompter.Ask({.title = kApplicationTitle,
                   .text = std::string(kEarlierVersionText),
                   .icon = PromptIcon::kInformation,
+                  .buttons = PromptButtons::kOk,
+                  .default_answer = PromptAnswer::kOk});
+  }
+
+  if (line.lines_left_out > 0) {
+    prompter.Ask({.title = kApplicationTitle,
+                  .text = "Lines of the cutting line data of " + file_name +
+                          " left out as unreadable: " + GeneralText(line.lines_left_out) + ".",
+                  .icon = PromptIcon::kExclamation,
                   .buttons = PromptButtons::kOk,
                   .default_answer = PromptAnswer::kOk});
   }
@@ -112,12 +124,20 @@ bool SaveJob(Job& job, const std::string& file_name, Prompter& prompter) {
   tables[kCutTable] = defaults ? "" : TableBytes(job.glass);
   tables[kDiaTable] = ReadFileBytes(WorkingTable(job, kDiaTable), kTableFileLimit).value_or("");
   tables[kRecutTable] = ReadFileBytes(WorkingTable(job, kRecutTable), kTableFileLimit).value_or("");
+  // "Defaults" keeps the cutting line's settings, but no rows to hang flaws and stacks on.
+  JobLine defaults_line;
+  defaults_line.SetSettings(job.line.settings());
+  tables[kLineTable] = defaults ? LineTableBytes(defaults_line, Grid(), Grid())
+                                : LineTableBytes(job.line, job.sheet, job.glass);
 
   // The working tables are brought up to date first, as closing the job windows would; the
   // grids still hold the stock and glass that "Defaults" leaves out.
   std::optional<SaveFailure> failure;
-  for (const JobTable table : {kBasicTable, kOptionsTable, kSheetTable, kCutTable}) {
-    WriteWorkingTable(WorkingTable(job, table), tables[table], failure);
+  for (const JobTable table : {kBasicTable, kOptionsTable, kSheetTable, kCutTable, kLineTable}) {
+    const std::string path = WorkingTable(job, table);
+    // A job that never knew the line leaves no line table behind.
+    if (table == kLineTable && tables[table].empty() && !FileExists(path)) continue;
+    WriteWorkingTable(path, tables[table], failure);
   }
 
   if (const auto reason = WriteFileAtomically(file_name, JoinJobFile(tables))) {

@@ -3,45 +3,43 @@
 #include <optional>
 
 #include "core/base/ascii_case.h"
+#include "core/base/field_reader.h"
 
 namespace lumora {
 namespace {
 
-// Reads line by line: LF ends a line and a CR before it is dropped; the end of the bytes ends
-// the last line.
-class LineReader {
- public:
-  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+std::string SectionHeader(size_t table) { return "[" + AsciiUpper(kJobTables[table]) + "]"; }
 
-  std::optional<std::string_view> Next() {
-    if (position_ >= bytes_.size()) return std::nullopt;
-    const size_t line_end = bytes_.find('\n', position_);
-    const size_t end = line_end == std::string_view::npos ? bytes_.size() : line_end;
-    std::string_view line = bytes_.substr(position_, end - position_);
-    if (line_end != std::string_view::npos && !line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
-    }
-    position_ = end + 1;
-    return line;
+// The optional table a section header names; none for any other line.
+std::optional<size_t> OptionalTableOf(std::string_view header) {
+  for (size_t i = kFirstOptionalTable; i < kJobTables.size(); ++i) {
+    if (header == SectionHeader(i)) return i;
   }
+  return std::nullopt;
+}
 
- private:
-  std::string_view bytes_;
-  size_t position_ = 0;
-};
+void ReadSection(LineReader& reader, std::string& table) {
+  while (const auto line = reader.Next()) {
+    if (*line == "[END]") break;
+    table += *line;
+    table += "\r\n";
+  }
+}
 
 }  // namespace
 
 JobTables SplitJobFile(std::string_view bytes) {
   JobTables tables;
   LineReader reader(bytes);
-  for (std::string& table : tables) {
-    if (!reader.Next()) break;
-    while (const auto line = reader.Next()) {
-      if (*line == "[END]") break;
-      table += *line;
-      table += "\r\n";
-    }
+  // The designed sections are read by their place, whatever their header says.
+  for (size_t i = 0; i < kFirstOptionalTable; ++i) {
+    if (!reader.Next()) return tables;
+    ReadSection(reader, tables[i]);
+  }
+  while (const auto header = reader.Next()) {
+    const std::optional<size_t> table = OptionalTableOf(*header);
+    if (!table) break;
+    ReadSection(reader, tables[*table]);
   }
   return tables;
 }
@@ -49,8 +47,8 @@ JobTables SplitJobFile(std::string_view bytes) {
 std::string JoinJobFile(const JobTables& tables) {
   std::string bytes;
   for (size_t i = 0; i < tables.size(); ++i) {
-    if (i == kRecutTable && tables[i].empty()) continue;
-    bytes += "[" + AsciiUpper(kJobTables[i]) + "]\r\n";
+    if (i >= kFirstOptionalTable && tables[i].empty()) continue;
+    bytes += SectionHeader(i) + "\r\n";
     LineReader reader(tables[i]);
     while (const auto line = reader.Next()) {
       bytes += *line;

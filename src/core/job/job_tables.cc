@@ -23,4 +23,11 @@ const std::vector<std::string>& GlassHeaders() {
   return headers;
 }
 
+const std::vector<std::string>& FlawListHeaders() {
+  static const std::vector<std::string> headers = {"X (MM)", "Y (MM)", "W (MM)", "H (MM)",
+                                                   "SHEET",  "ROW",    "X (IN)", "Y (IN)",
+                                                   "W (IN)", "H (IN)"};
+  return headers;
+}
+
 }  // namespace lumora

@@ -1,6 +1,7 @@
 #include "core/job/list_import.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/base/ascii_case.h"
 #include "core/base/number_text.h"
@@ -36,6 +37,8 @@ const std::vector<Target>& TargetsOf(ListKind kind) {
       {"A/C", glass_col::kAccount, 0, {"AC", "ACCOUNT"}},
       {"FROM", glass_col::kFrom, 0, {}},
       {"ADDRESS", glass_col::kAddress, 0, {}},
+      {"STACK", glass_line_col::kStack, 0, {"RACK"}},
+      {"SEQUENCE", glass_line_col::kSequence, 0, {"SEQ"}},
   };
   static const std::vector<Target> stock = {
       {"L1", sheet_col::kL1, sheet_col::kL1Inch, {"WIDTH", "W", "LENGTH"}},
@@ -47,7 +50,15 @@ const std::vector<Target>& TargetsOf(ListKind kind) {
       {"M(B)", sheet_col::kMarginBottom, 0, {}},
       {"CP/SFT", sheet_col::kCostPerSqFt, 0, {"COST", "PRICE", "RATE"}},
   };
-  return kind == ListKind::kGlass ? glass : stock;
+  static const std::vector<Target> flaw = {
+      {"X", flaw_col::kX, flaw_col::kXInch, {"XPOS", "LEFT"}},
+      {"Y", flaw_col::kY, flaw_col::kYInch, {"YPOS", "BOTTOM"}},
+      {"WIDTH", flaw_col::kWidth, flaw_col::kWidthInch, {"W", "DX"}},
+      {"HEIGHT", flaw_col::kHeight, flaw_col::kHeightInch, {"H", "DY"}},
+      {"SHEET", flaw_col::kSheet, 0, {"PLATE", "PLATEID", "SHEETNO", "JUMBO"}},
+      {"ROW", flaw_col::kRow, 0, {"STOCKROW", "STOCK"}},
+  };
+  return kind == ListKind::kGlass ? glass : kind == ListKind::kStock ? stock : flaw;
 }
 
 // A header as the mapping compares it: upper case, letters, digits and "/" only, and a unit
@@ -147,11 +158,16 @@ CellCheck CheckValue(const std::string& header, const std::string& value) {
   return check;
 }
 
-bool RowHoldsText(const Grid& grid, int row) {
-  for (int c = 1; c < grid.Cols(); ++c) {
-    if (!TrimBlanks(grid.Text(row, c)).empty()) return true;
-  }
-  return false;
+// The stack a glass list gives a row, when it gives one.
+void AttachStack(JobLine& line, const Grid& grid, int row, const std::vector<std::string>& cells) {
+  const auto cell = [&cells](int col) -> std::string {
+    return col <= static_cast<int>(cells.size()) ? cells[static_cast<size_t>(col - 1)] : "";
+  };
+  const std::string name = cell(glass_line_col::kStack);
+  if (name.empty()) return;
+  const int sequence =
+      ReadWholeNumber(cell(glass_line_col::kSequence), 1, kMostLineNumber).value_or(0);
+  line.SetStack(grid.RowIdOf(row), GlassStack{name, sequence});
 }
 
 // A grid keeps its header row and one input row besides its data rows.
@@ -160,14 +176,14 @@ constexpr int kMostDataRows = kMaxGridRows - 2;
 }  // namespace
 
 const std::vector<std::string>& ImportTargets(ListKind kind) {
-  static const auto names = [](ListKind of) {
-    std::vector<std::string> result;
-    for (const Target& target : TargetsOf(of)) result.push_back(target.name);
+  static const auto names = [] {
+    std::map<ListKind, std::vector<std::string>> result;
+    for (const ListKind of : {ListKind::kGlass, ListKind::kStock, ListKind::kFlaw}) {
+      for (const Target& target : TargetsOf(of)) result[of].push_back(target.name);
+    }
     return result;
-  };
-  static const std::vector<std::string> glass = names(ListKind::kGlass);
-  static const std::vector<std::string> stock = names(ListKind::kStock);
-  return kind == ListKind::kGlass ? glass : stock;
+  }();
+  return names.at(kind);
 }
 
 ImportMapping GuessMapping(const DelimitedText& text, ListKind kind, Unit unit) {
@@ -275,10 +291,19 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
                            const std::vector<std::string>& headers) {
   const std::vector<Target>& targets = TargetsOf(kind);
   const bool inch = mapping.unit == Unit::kIn;
+  // A column the job keeps beside its grid is told by its own name.
+  std::vector<std::string> all_headers = headers;
+  for (const Target& target : targets) {
+    if (target.col <= static_cast<int>(headers.size())) continue;
+    if (target.col > static_cast<int>(all_headers.size())) {
+      all_headers.resize(static_cast<size_t>(target.col));
+    }
+    all_headers[static_cast<size_t>(target.col - 1)] = target.name;
+  }
   ImportRows result;
   for (size_t r = mapping.has_header ? 1 : 0; r < text.rows.size(); ++r) {
     const DelimitedRow& record = text.rows[r];
-    std::vector<std::string> cells(headers.size());
+    std::vector<std::string> cells(all_headers.size());
     std::vector<ImportIssue> notes;
     std::string refusals;
     bool any = false;
@@ -287,8 +312,8 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
       if (column < 0 || column >= static_cast<int>(record.fields.size())) continue;
       const std::string value(TrimBlanks(record.fields[column], kListBlanks));
       const int col = inch && targets[t].inch_col > 0 ? targets[t].inch_col : targets[t].col;
-      if (value.empty() || col > static_cast<int>(headers.size())) continue;
-      CellCheck check = CheckValue(headers[col - 1], value);
+      if (value.empty() || col > static_cast<int>(all_headers.size())) continue;
+      CellCheck check = CheckValue(all_headers[col - 1], value);
       if (!check.refusal.empty()) {
         refusals += (refusals.empty() ? "" : "; ") + check.refusal;
       } else if (!check.cell.empty()) {
@@ -317,7 +342,7 @@ ImportRows BuildImportRows(const DelimitedText& text, const ImportMapping& mappi
 int HeldRows(const Grid& grid) {
   int held = 0;
   for (int r = 1; r < grid.Rows(); ++r) {
-    if (RowHoldsText(grid, r)) held = r;
+    if (!RowIsBlank(grid, r)) held = r;
   }
   return held;
 }
@@ -340,10 +365,10 @@ void KeepRowsThatFit(ImportRows& rows, int rows_held) {
 }
 
 int AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit, bool replace,
-                    const ChargeTable& charges) {
+                    const ChargeTable& charges, JobLine* line) {
   if (replace) {
     grid.SetRows(2);
-    for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
+    ClearTable(grid);
     grid.row = grid.row_sel = 1;
   }
   int next = HeldRows(grid) + 1;
@@ -359,6 +384,7 @@ int AddImportedRows(Grid& grid, const ImportRows& rows, ListKind kind, Unit unit
     if (kind == ListKind::kGlass && grid.Text(row, glass_col::kSrNo).empty()) {
       grid.SetText(row, glass_col::kSrNo, GeneralText(row));
     }
+    if (kind == ListKind::kGlass && line != nullptr) AttachStack(*line, grid, row, cells);
     for (const int col : {first_length, first_length + 1}) {
       ApplyMirrorConversion(grid, row, col);
       if (kind == ListKind::kGlass) UpdateChargeableLengths(grid, row, col, charges);

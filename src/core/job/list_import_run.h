@@ -7,6 +7,7 @@
 #include "core/base/prompter.h"
 #include "core/base/unit_and_orn.h"
 #include "core/job/data_change.h"
+#include "core/job/job_line.h"
 #include "core/job/list_import.h"
 
 // The questions of an import, asked before the grid changes.
@@ -24,6 +25,8 @@ struct ImportRun {
   std::string dia_path;
   ResultViewActions result_actions;
   ChargeTable charges;
+  // The job's line data, where a glass list's stacks go; none leaves them out.
+  JobLine* line = nullptr;
 };
 
 // Imports the rows into the grid once the user agrees: a file without rows is told; otherwise
@@ -32,6 +35,12 @@ struct ImportRun {
 // whether to go on without them (default No). Answers how many rows were stored, 0 when the grid
 // did not change.
 int ImportIntoGrid(Grid& grid, const ImportRows& rows, const ImportRun& run, Prompter& prompter);
+
+// Imports a flaw list's rows (PlaceFlaws) into the line data once the user agrees, asking as
+// ImportIntoGrid asks: whether to replace the flaws the stock already has (No adds to them),
+// and whether to go on without the lines left out. Answers how many flaws were stored.
+int ImportFlawsIntoLine(JobLine& line, const Grid& sheet, const ImportRows& rows,
+                        const ImportRun& run, Prompter& prompter);
 
 // The text that lists the lines that do not fit, at most `shown` of them.
 std::string IssueListText(const std::vector<ImportIssue>& issues, size_t shown);

@@ -205,6 +205,16 @@ void DrawLayout(const LoadedResult& result, int layout_no, const DrawOptions& op
     }
   }
 
+  // Flaws are hatched in red over whatever lies there, finer than the sheet's hatching.
+  if (static_cast<size_t>(layout_no) <= result.flaws.size()) {
+    for (const FlawBox& flaw : result.flaws[static_cast<size_t>(layout_no - 1)]) {
+      const Box box{flaw.x1, flaw.y1, flaw.x2, flaw.y2};
+      canvas.Hatch(box, kLightRed, options.scale.width / kHatchLinesPerView / 4,
+                   options.hatch_width_pt);
+      canvas.OutlineRect(box, kLightRed, options.line_width_pt);
+    }
+  }
+
   // Scrap is filled before the outlines, so that it hides none of them.
   if (settings.On(DiaFlag::kBalanceBoundries)) {
     for (int i = first; i <= last; ++i) {

@@ -9,7 +9,9 @@
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/base/version.h"
+#include "core/engine2d/line_job.h"
 #include "core/engine2d/result_files.h"
+#include "core/engine2d/result_validator.h"
 #include "core/tables/table_file.h"
 
 namespace lumora {
@@ -84,6 +86,19 @@ bool KeepNewProblems(const LoadedResult& result, const ElementList& edited, int 
   if (added.empty()) return true;
   return prompter.Ask({.title = kApplicationTitle,
                        .text = ProblemList(kEditBreaksRules, added) + "\nStore it anyway?",
+                       .icon = PromptIcon::kQuestion,
+                       .buttons = PromptButtons::kYesNo,
+                       .default_answer = PromptAnswer::kNo}) == PromptAnswer::kYes;
+}
+
+// Whether an edit that breaks a rule of the job's cutting line is stored all the same.
+bool KeepLineBreak(const EngineJob* job, const ElementList& elements, Prompter& prompter) {
+  if (job == nullptr || !HasLineData(*job)) return true;
+  const std::vector<std::string> findings = LineRuleFindings(*job, elements);
+  if (findings.empty()) return true;
+  return prompter.Ask({.title = kApplicationTitle,
+                       .text = "This change breaks a rule of the cutting line: " +
+                               findings.front() + " Store it all the same?",
                        .icon = PromptIcon::kQuestion,
                        .buttons = PromptButtons::kYesNo,
                        .default_answer = PromptAnswer::kNo}) == PromptAnswer::kYes;
@@ -174,7 +189,8 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
 
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
-                                      LayoutHistory& history, Prompter& prompter) {
+                                      LayoutHistory& history, Prompter& prompter,
+                                      const EngineJob* job) {
   const std::string edit_path = workspace.WorkingFile(kEditFileName);
   const std::optional<std::string> edit_bytes = ReadFileBytes(edit_path, kTableFileLimit);
   if (!edit_bytes) return "Could not read " + edit_path;
@@ -189,6 +205,7 @@ std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedRe
   } else if (!KeepNewProblems(result, elements, layout_no, prompter)) {
     return std::nullopt;
   }
+  if (!KeepLineBreak(job, elements, prompter)) return std::nullopt;
   const std::string dia_path = workspace.WorkingFile(kLayoutFileName);
   std::string before =
       ReadFileBytes(dia_path, kTableFileLimit).value_or(LayoutFileBytes(result.elements));

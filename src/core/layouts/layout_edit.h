@@ -8,6 +8,7 @@
 #include "core/base/prompter.h"
 #include "core/base/unit_and_orn.h"
 #include "core/base/workspace.h"
+#include "core/engine2d/engine_input.h"
 #include "core/engine2d/engine_records.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/layouts/edit_form.h"
@@ -65,12 +66,14 @@ int ApplyEdit(ElementList& elements, const LayoutRange& range, const EditTarget&
 // elements, replaces dia.tlf and records the change in the history. A piece that would overlap
 // another piece of its layout asks first (default No); else an edit that brings its layout a
 // problem a cutter would meet, or one that makes it not the job's, names them and asks (default
-// No). No changes nothing. What a hand edit may change of the plan (pieces wanted, leftovers)
-// is not asked: the report marks it. The reason when a file could not be read or written;
-// nothing changes then.
+// No), and so does an edit of a job that knows its glass line (`job`, when given) that breaks a
+// rule of the line, naming the first rule broken. No changes nothing. What a hand edit may
+// change of the plan (pieces wanted, leftovers) is not asked: the report marks it. The reason
+// when a file could not be read or written; nothing changes then.
 std::optional<std::string> CommitEdit(const Workspace& workspace, const LoadedResult& result,
                                       int layout_no, const EditTarget& target,
-                                      LayoutHistory& history, Prompter& prompter);
+                                      LayoutHistory& history, Prompter& prompter,
+                                      const EngineJob* job = nullptr);
 
 }  // namespace lumora
 

@@ -1,11 +1,13 @@
 #include "core/layouts/loaded_result.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
 #include "core/base/version.h"
 #include "core/engine2d/job_run.h"
+#include "core/engine2d/line_job.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/job_check.h"
 #include "core/tables/table_file.h"
@@ -95,6 +97,38 @@ EngineInput RunOrderInput(const EngineJob& job) {
   return input;
 }
 
+namespace {
+
+std::vector<std::vector<FlawBox>> LayoutFlaws(const EngineJob& job, const LoadedResult& result) {
+  std::vector<std::vector<FlawBox>> flaws(static_cast<size_t>(result.LayoutCount()));
+  const LineJobMade made = MakeLineJob(job);
+  if (!made.line_job || job.line == nullptr) return flaws;
+  const std::vector<LineJobSheet>& sheets = made.line_job->sheets;
+  std::map<int, size_t> next_of_stock;
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    const LayoutElement& frame = result.elements[result.FirstOfLayout(n)];
+    size_t& next = next_of_stock[frame.stock_index];
+    const auto take = [&] {
+      while (next < sheets.size() && sheets[next].stock_index != frame.stock_index) ++next;
+      return next < sheets.size() ? &sheets[next++] : nullptr;
+    };
+    const LineJobSheet* sheet = take();
+    for (int copy = 1; copy < static_cast<int>(frame.repeat) && copy < kMostLineNumber; ++copy) {
+      take();
+    }
+    if (sheet == nullptr) continue;
+    const float l2 = result.StockOf(frame).l2;
+    for (const SheetFlaw& flaw : job.line->Flaws(job.sheet.RowIdOf(sheet->grid_row))) {
+      if (flaw.sheet != sheet->number) continue;
+      flaws[static_cast<size_t>(n - 1)].push_back(
+          {flaw.x, l2 - flaw.y - flaw.height, flaw.x + flaw.width, l2 - flaw.y});
+    }
+  }
+  return flaws;
+}
+
+}  // namespace
+
 std::vector<ResultProblem> ProblemsOf(const LoadedResult& result, const ElementList& elements) {
   ElementList engine_elements = elements;
   TransposeElements(engine_elements);
@@ -146,6 +180,7 @@ ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_byt
   result.glasses = std::move(input.glasses);
   result.elements = std::move(read.elements);
   result.frames = FrameIndexes(result.elements);
+  result.line_cut = HasLineData(job);
   if (job.coil_mode) {
     result.stocks = DerivedCoilRecords(input.stocks, result.elements, result.frames);
     result.shown = ClippedAtUsedLength(result.elements, result.stocks);
@@ -153,6 +188,7 @@ ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_byt
     result.stocks = std::move(input.stocks);
     result.shown = result.elements;
   }
+  if (result.line_cut) result.flaws = LayoutFlaws(job, result);
   return load;
 }
 

@@ -16,6 +16,14 @@
 // scrap table, the drawing, the editing and the labels all read this one value.
 namespace lumora {
 
+// A flaw on a layout's sheet, in file coordinates.
+struct FlawBox {
+  float x1 = 0;
+  float y1 = 0;
+  float x2 = 0;
+  float y2 = 0;
+};
+
 struct LoadedResult {
   BasicDetails basic;
   // The prepared stock list; in coil mode one derived record per layout instead, at the index
@@ -37,6 +45,12 @@ struct LoadedResult {
   // What the stored elements break of the layout rules; never a rule of belonging to the job,
   // which keeps a result from loading at all.
   std::vector<ResultProblem> problems;
+  // The job knows its glass line: its layouts are cut part by part, as the line's table cuts.
+  bool line_cut = false;
+  // The flaws of the sheet each layout is cut from, layout n at n - 1: a layout takes the
+  // sheets of its stock in the order the stock lists them, as the line plans them. Empty for a
+  // job without line data.
+  std::vector<std::vector<FlawBox>> flaws;
 
   int LayoutCount() const { return frames.Count(); }
   // The index in `stocks` of the record an element lies on: its stock index, in coil mode its

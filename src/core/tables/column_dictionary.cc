@@ -40,16 +40,23 @@ constexpr std::array kDictionary = {
     DictionaryEntry{"PRODUCTS", {12, 'S', 'L'}}, DictionaryEntry{"DENSITY", {24, 'R', 'T'}},
     DictionaryEntry{"NOTE", {30, 'S', 'T'}},     DictionaryEntry{"REPORT", {79, 'X', 'X'}},
     DictionaryEntry{"EFF", {4, 'L', 'T'}},       DictionaryEntry{"CP/SFT", {7, 'R', 'T'}},
-    DictionaryEntry{"SP/SFT", {7, 'R', 'T'}},     DictionaryEntry{"RACK", {12, 'S', 'T'}},
+    DictionaryEntry{"SP/SFT", {7, 'R', 'T'}},    DictionaryEntry{"RACK", {12, 'S', 'T'}},
     DictionaryEntry{"SLOTS", {6, 'L', 'T'}},     DictionaryEntry{"PIECES", {6, 'L', 'T'}},
-    DictionaryEntry{"LOAD (KG)", {9, 'R', 'T'}},
+    DictionaryEntry{"LOAD (KG)", {9, 'R', 'T'}}, DictionaryEntry{"STACK", {12, 'S', 'T'}},
+    DictionaryEntry{"SEQUENCE", {5, 'L', 'T'}},  DictionaryEntry{"ROW", {5, 'L', 'T'}},
+    DictionaryEntry{"SHEET", {5, 'L', 'T'}},     DictionaryEntry{"X (MM)", {9, 'R', 'T'}},
+    DictionaryEntry{"Y (MM)", {9, 'R', 'T'}},    DictionaryEntry{"W (MM)", {9, 'R', 'T'}},
+    DictionaryEntry{"H (MM)", {9, 'R', 'T'}},    DictionaryEntry{"X (IN)", {9, 'I', 'T'}},
+    DictionaryEntry{"Y (IN)", {9, 'I', 'T'}},    DictionaryEntry{"W (IN)", {9, 'I', 'T'}},
+    DictionaryEntry{"H (IN)", {9, 'I', 'T'}},
 };
 
 }  // namespace
 
 std::optional<ColumnInfo> DescribeColumn(std::string_view header) {
-  const auto entry = std::find_if(kDictionary.begin(), kDictionary.end(),
-                                  [header](const DictionaryEntry& e) { return e.header == header; });
+  const auto entry =
+      std::find_if(kDictionary.begin(), kDictionary.end(),
+                   [header](const DictionaryEntry& e) { return e.header == header; });
   if (entry == kDictionary.end()) return std::nullopt;
   return entry->info;
 }

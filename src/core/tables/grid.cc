@@ -1,11 +1,17 @@
 #include "core/tables/grid.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace lumora {
 namespace {
 
 const std::string kEmpty;
+
+RowId NewRowId() {
+  static std::atomic<RowId> last{kNoRowId};
+  return ++last;
+}
 
 bool IsAlignmentMark(char c) { return c == '<' || c == '>' || c == '^'; }
 
@@ -15,11 +21,51 @@ Grid::Grid(int rows, int cols)
     : rows_(std::max(0, rows)),
       cols_(std::max(0, cols)),
       cells_(static_cast<size_t>(rows_) * static_cast<size_t>(cols_)),
-      widths_(static_cast<size_t>(cols_), 0) {}
+      widths_(static_cast<size_t>(cols_), 0) {
+  RenewRowIds();
+}
 
 void Grid::SetRows(int rows) {
   rows_ = std::max(0, rows);
   cells_.resize(static_cast<size_t>(rows_) * static_cast<size_t>(cols_));
+  const size_t kept = std::min(row_ids_.size(), static_cast<size_t>(rows_));
+  row_ids_.resize(kept);
+  while (row_ids_.size() < static_cast<size_t>(rows_)) row_ids_.push_back(NewRowId());
+}
+
+RowId Grid::RowIdOf(int row) const {
+  if (row < 0 || row >= rows_) return kNoRowId;
+  return row_ids_[static_cast<size_t>(row)];
+}
+
+int Grid::RowOf(RowId id) const {
+  if (id == kNoRowId) return -1;
+  const auto found = std::find(row_ids_.begin(), row_ids_.end(), id);
+  return found == row_ids_.end() ? -1 : static_cast<int>(found - row_ids_.begin());
+}
+
+void Grid::ArrangeRows(const std::vector<int>& rows) {
+  if (rows_ == 0) return;
+  const auto row_cells = [this](int row) {
+    return cells_.begin() + static_cast<ptrdiff_t>(row) * cols_;
+  };
+  std::vector<std::string> cells(row_cells(0), row_cells(1));
+  std::vector<RowId> ids = {row_ids_.front()};
+  std::vector<bool> taken(static_cast<size_t>(rows_), false);
+  for (const int row : rows) {
+    if (row < 1 || row >= rows_ || taken[static_cast<size_t>(row)]) continue;
+    taken[static_cast<size_t>(row)] = true;
+    cells.insert(cells.end(), row_cells(row), row_cells(row + 1));
+    ids.push_back(row_ids_[static_cast<size_t>(row)]);
+  }
+  rows_ = static_cast<int>(ids.size());
+  cells_ = std::move(cells);
+  row_ids_ = std::move(ids);
+}
+
+void Grid::RenewRowIds() {
+  row_ids_.clear();
+  for (int r = 0; r < rows_; ++r) row_ids_.push_back(NewRowId());
 }
 
 void Grid::SetCols(int cols) {

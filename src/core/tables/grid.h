@@ -1,11 +1,18 @@
 #ifndef LUMORA_CORE_TABLES_GRID_H_
 #define LUMORA_CORE_TABLES_GRID_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace lumora {
+
+// A row's identity. It stays with the row's cells whatever moves them, and no two rows of any
+// grid ever share one, so what a job keeps beside a row follows the row and never passes to a
+// row of another grid that replaced it.
+using RowId = uint64_t;
+inline constexpr RowId kNoRowId = 0;
 
 // A rectangle of text cells as every grid of the program holds it: row 0 is the fixed header
 // row, column 0 the fixed number column ("Sr No"). Data cells are rows 1..Rows()-1 and columns
@@ -17,9 +24,20 @@ class Grid {
 
   int Rows() const { return rows_; }
   int Cols() const { return cols_; }
-  // Resizing keeps the cells that stay inside the new rectangle; new cells are empty.
+  // Resizing keeps the cells that stay inside the new rectangle; new cells are empty and new
+  // rows get new ids.
   void SetRows(int rows);
   void SetCols(int cols);
+
+  // The id of a row, kNoRowId outside the grid; the row that has an id, -1 when none has.
+  RowId RowIdOf(int row) const;
+  int RowOf(RowId id) const;
+  // Makes the given rows, in this order, the data rows 1..n with their cells and ids; the
+  // header row stays and every other row goes. Rows outside the grid, and a row named again, are
+  // left out.
+  void ArrangeRows(const std::vector<int>& rows);
+  // Gives every row a new id: the grid's rows are other rows now.
+  void RenewRowIds();
 
   // Out-of-range cells read as empty and ignore writes, as the grid control did.
   const std::string& Text(int row, int col) const;
@@ -41,6 +59,7 @@ class Grid {
   int rows_;
   int cols_;
   std::vector<std::string> cells_;
+  std::vector<RowId> row_ids_;
   std::vector<int> widths_;
 };
 

@@ -9,13 +9,6 @@
 namespace lumora {
 namespace {
 
-bool RowIsBlank(const Grid& grid, int row) {
-  for (int c = 1; c < grid.Cols(); ++c) {
-    if (!TrimBlanks(grid.Text(row, c)).empty()) return false;
-  }
-  return true;
-}
-
 // Orders two cells for ascending sorts: numbers first, by value, then texts by bytes.
 bool CellLess(const std::string& a, const std::string& b) {
   const bool a_number = IsNumberText(a);
@@ -34,11 +27,18 @@ bool NumericLess(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+bool RowIsBlank(const Grid& grid, int row) {
+  for (int c = 1; c < grid.Cols(); ++c) {
+    if (!TrimBlanks(grid.Text(row, c)).empty()) return false;
+  }
+  return true;
+}
+
 void LoadTable(Grid& grid) { LoadTableFromBytes(grid, ReadFileBytes(grid.tag, kTableFileLimit)); }
 
 void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes) {
   grid.SetRows(2);
-  for (int c = 1; c < grid.Cols(); ++c) grid.SetText(1, c, "");
+  ClearTable(grid);
   grid.SetText(1, 0, "1");
   if (!bytes) return;
   const int lines = CountLines(*bytes);
@@ -75,6 +75,7 @@ void ClearTable(Grid& grid) {
   for (int r = 1; r < grid.Rows(); ++r) {
     for (int c = 1; c < grid.Cols(); ++c) grid.SetText(r, c, "");
   }
+  grid.RenewRowIds();
 }
 
 void RenumberRows(Grid& grid) {
@@ -90,18 +91,17 @@ void EnsureBlankRow(Grid& grid) {
 
 std::optional<std::string> SortTable(Grid& grid, SortOrder order) {
   const int key = grid.col;
-  std::vector<std::vector<std::string>> rows;
+  std::vector<int> rows;
   for (int r = 1; r < grid.Rows(); ++r) {
     if (RowIsBlank(grid, r)) continue;
-    std::vector<std::string> cells;
-    for (int c = 1; c < grid.Cols(); ++c) cells.emplace_back(TrimBlanks(grid.Text(r, c)));
-    rows.push_back(std::move(cells));
+    for (int c = 1; c < grid.Cols(); ++c) grid.SetText(r, c, TrimBlanks(grid.Text(r, c)));
+    rows.push_back(r);
   }
-  auto key_of = [key](const std::vector<std::string>& cells) -> const std::string& {
+  const auto key_of = [&grid, key](int row) -> const std::string& {
     static const std::string kNone;
-    return key >= 1 && key <= static_cast<int>(cells.size()) ? cells[key - 1] : kNone;
+    return key >= 1 ? grid.Text(row, key) : kNone;
   };
-  std::stable_sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+  std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
     switch (order) {
       case SortOrder::kAscending:
         return CellLess(key_of(a), key_of(b));
@@ -113,13 +113,9 @@ std::optional<std::string> SortTable(Grid& grid, SortOrder order) {
     return false;
   });
 
-  grid.SetRows(static_cast<int>(rows.size()) + 2);
-  ClearTable(grid);
-  for (size_t r = 0; r < rows.size(); ++r) {
-    for (size_t c = 0; c < rows[r].size(); ++c) {
-      grid.SetText(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows[r][c]);
-    }
-  }
+  // The rows move with their ids, so that what a job keeps beside a row follows it.
+  grid.ArrangeRows(rows);
+  grid.SetRows(grid.Rows() + 1);
   RenumberRows(grid);
   grid.row = 1;
   grid.row_sel = 1;

@@ -17,7 +17,8 @@ namespace lumora {
 inline constexpr size_t kTableFileLimit = 32 * 1024 * 1024;
 
 // Fills the grid from the file named by its tag: Rows() becomes lines + 2 and the records are
-// read Cols()-1 fields at a time across line ends. A missing file leaves one empty input row.
+// read Cols()-1 fields at a time across line ends, into rows with new ids. A missing file
+// leaves one empty input row.
 void LoadTable(Grid& grid);
 // LoadTable from bytes already read; nullopt stands for a missing file.
 void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes);
@@ -25,8 +26,10 @@ void LoadTableFromBytes(Grid& grid, const std::optional<std::string>& bytes);
 std::string TableBytes(const Grid& grid);
 // Replaces the grid's file atomically with TableBytes. Returns the reason on failure.
 std::optional<std::string> SaveTable(const Grid& grid);
-// Empties every data cell.
+// Empties every data cell; the rows are new rows then (Grid::RenewRowIds).
 void ClearTable(Grid& grid);
+// Whether every data cell of the row is blank: such a row is not stored.
+bool RowIsBlank(const Grid& grid, int row);
 // Writes 1..Rows()-1 into the number column.
 void RenumberRows(Grid& grid);
 // Adds an input row when any data cell of the last row holds text.
@@ -34,10 +37,10 @@ void EnsureBlankRow(Grid& grid);
 
 enum class SortOrder { kAscending = 1, kDescending = 2, kNumericAscending = 3 };
 
-// Sorts the data rows on the current column, stably (equal keys keep their order); ascending
-// and descending compare number cells as numbers, before all text cells, and text by bytes;
-// numeric ascending compares numeric values (text reads 0) and then the texts. Empty rows go,
-// one input row is added, rows are renumbered, the current cell moves to the first row and the
+// Sorts the data rows on the current column, each row keeping its id, stably (equal keys keep their
+// order); ascending and descending compare number cells as numbers, before all text cells, and text
+// by bytes; numeric ascending compares numeric values (text reads 0) and then the texts. Empty rows
+// go, one input row is added, rows are renumbered, the current cell moves to the first row and the
 // table is stored. Returns the reason when the store failed; the grid is sorted either way.
 std::optional<std::string> SortTable(Grid& grid, SortOrder order);
 

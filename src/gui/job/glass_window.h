@@ -2,6 +2,7 @@
 #define LUMORA_GUI_JOB_GLASS_WINDOW_H_
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "gui/job/job_grid_window.h"
 
@@ -9,7 +10,8 @@ namespace lumora {
 
 // "Glass Size Specifications", captioned with the unit: the glass sizes wanted, with the two
 // orientation labels ("Orn1lbl" shown while the current row's ORN reads 1, "Orn2lbl" while it
-// reads 2) and "QtyLbl", the sum of all quantities. Object name "CUT".
+// reads 2) and "QtyLbl", the sum of all quantities. "StackLbl" names the current row's stack for
+// the cutting line and its place in it, and "Stack..." ("StackCmd") sets them. Object name "CUT".
 class GlassWindow : public JobGridWindow {
   Q_OBJECT
 
@@ -22,10 +24,14 @@ class GlassWindow : public JobGridWindow {
 
  private:
   void RefreshLabels();
+  // "Stack...": the stack of the current row and its place in it.
+  void EditStack();
 
   QLabel* orn1_;
   QLabel* orn2_;
   QLabel* quantity_;
+  QLabel* stack_;
+  QPushButton* stack_button_;
 };
 
 }  // namespace lumora

@@ -221,7 +221,8 @@ bool JobGridWindow::ImportList(const std::string& path) {
                       std::nullopt,
                       job().workspace.WorkingFile("dia.tlf"),
                       context_.result_actions ? context_.result_actions() : ResultViewActions{},
-                      LoadChargeTable(job().workspace)};
+                      LoadChargeTable(job().workspace),
+                      &job().line};
   if (!ImportIntoGrid(grid, BuildImportRows(text, mapping, kind, headers), run, prompter())) {
     return false;
   }

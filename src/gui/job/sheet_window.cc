@@ -6,10 +6,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/base/number_text.h"
+#include "core/base/version.h"
 #include "core/job/job_grids.h"
+#include "core/job/job_tables.h"
 #include "core/library/leftover_stock.h"
 #include "core/library/stock_import.h"
+#include "core/tables/table_file.h"
 #include "gui/job/basic_details_window.h"
+#include "gui/job/flaw_editor_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/tables/grid_widget.h"
 
@@ -32,7 +37,8 @@ const QColor kLeftoverShade(214, 236, 214);
 SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
     : JobGridWindow(std::move(context), JobGridKind::kSheet, parent),
       import_(new QPushButton(QStringLiteral("Import"), this)),
-      leftover_note_(new QLabel(this)) {
+      leftover_note_(new QLabel(this)),
+      flaws_(new QPushButton(QStringLiteral("Flaws..."), this)) {
   auto* indicators = new QGridLayout;
   indicators->setSpacing(2);
   const char* texts[] = {"M(L)", "M(T)", "M(R)", "M(B)"};
@@ -58,6 +64,11 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
   auto* row = new QHBoxLayout;
   row->addLayout(indicators);
   row->addWidget(leftover_note_, 1, Qt::AlignBottom);
+  flaws_->setObjectName(QStringLiteral("FlawsCmd"));
+  flaws_->setAutoDefault(false);
+  flaws_->setToolTip(QStringLiteral("The flaws of the sheets of the current row"));
+  flaws_->setVisible(!job().settings.coil_mode);
+  row->addWidget(flaws_, 0, Qt::AlignBottom);
   row->addWidget(import_, 0, Qt::AlignBottom);
   body()->addLayout(row);
 
@@ -67,6 +78,7 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
     return style;
   });
   connect(import_, &QPushButton::clicked, this, &SheetWindow::Import);
+  connect(flaws_, &QPushButton::clicked, this, &SheetWindow::EditFlaws);
   connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::RefreshMargins);
   connect(this, &JobGridWindow::GridStateChanged, this, &SheetWindow::ShowLeftovers);
   RefreshMargins();
@@ -111,6 +123,27 @@ void SheetWindow::Import() {
       details->select_item_button()->click();
     }
     return;
+  }
+  FocusGrid();
+}
+
+void SheetWindow::EditFlaws() {
+  const Grid& grid = grid_widget()->grid();
+  const int row = grid.row;
+  if (row < 1 || row >= grid.Rows() || RowIsBlank(grid, row)) {
+    prompter().Ask({.title = kApplicationTitle,
+                    .text = "Choose the row of the sheets whose flaws you want to edit.",
+                    .icon = PromptIcon::kInformation});
+    FocusGrid();
+    return;
+  }
+  const RowId id = grid.RowIdOf(row);
+  const float l1 = ReadFloat(grid.Text(row, sheet_col::kL1));
+  const float l2 = ReadFloat(grid.Text(row, sheet_col::kL2));
+  FlawEditorWindow editor(row, l1, l2, RowQuantity(grid, row), job().line.Flaws(id), this);
+  if (editor.exec() == QDialog::Accepted && editor.flaws() != job().line.Flaws(id)) {
+    job().line.SetFlaws(id, editor.flaws());
+    job().settings.job_changed = true;
   }
   FocusGrid();
 }

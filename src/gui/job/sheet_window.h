@@ -17,7 +17,8 @@ namespace lumora {
 // left, top, right and bottom; enabled when that margin is greater than zero) and the "Import"
 // button ("cmd"), which fills the grid with the stock of the Basic Details item from the
 // material library. Rows of stock that came back from the library's leftovers are shaded, and
-// "lblLeftovers" counts them. Object name "SHEET".
+// "lblLeftovers" counts them. "Flaws..." ("FlawsCmd") edits the flaws of the current row's
+// sheets. Object name "SHEET".
 class SheetWindow : public JobGridWindow {
   Q_OBJECT
 
@@ -33,10 +34,13 @@ class SheetWindow : public JobGridWindow {
   // Reads which stock sizes are leftovers, then shows them.
   void ReadLeftovers();
   void ShowLeftovers();
+  // "Flaws...": the flaw editor of the current row's sheets.
+  void EditFlaws();
 
   std::array<QLabel*, 4> margins_{};
   QPushButton* import_;
   QLabel* leftover_note_;
+  QPushButton* flaws_;
   std::vector<deep::StockSizeMm> leftovers_;
 };
 

@@ -13,6 +13,7 @@
 
 #include "core/base/file_routines.h"
 #include "core/base/version.h"
+#include "core/engine2d/job_run.h"
 #include "core/engine2d/result_files.h"
 #include "core/layouts/alternate_arrangement.h"
 #include "core/layouts/edit_exchange.h"
@@ -267,7 +268,9 @@ void LayoutEditing::EditAt(int layout_no, QPointF at, Qt::MouseButton button) {
     return;
   }
   if (dialog.job_changed()) job.settings.job_changed = true;
-  if (const auto error = CommitEdit(workspace, result, layout_no, *target, history_, prompter)) {
+  const EngineJob engine_job = EngineJobOf(job);
+  if (const auto error =
+          CommitEdit(workspace, result, layout_no, *target, history_, prompter, &engine_job)) {
     Tell(*error);
   }
   Reopen(layout_no);

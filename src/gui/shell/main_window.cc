@@ -19,12 +19,16 @@
 #include "core/base/file_routines.h"
 #include "core/base/version.h"
 #include "core/deep/deep_settings_file.h"
+#include "core/engine2d/job_run.h"
+#include "core/engine2d/line_job.h"
+#include "core/engine2d/optimization.h"
 #include "core/engine2d/result_files.h"
 #include "core/job/file_filter.h"
 #include "core/job/job_messages.h"
 #include "core/layouts/loaded_result.h"
 #include "core/reports/layouts_load.h"
 #include "core/tables/column_dictionary.h"
+#include "gui/job/cutting_line_window.h"
 #include "gui/job/job_file_dialog.h"
 #include "gui/job/job_view.h"
 #include "gui/layouts/layouts_window.h"
@@ -395,6 +399,16 @@ void MainWindow::EditGlass() { OpenChildWindow(ChildWindow::kGlass); }
 
 void MainWindow::StartOptimizationCommand() {
   StoreJobViews();
+  if (!deep_run_ && HasLineData(EngineJobOf(job_))) {
+    const PromptAnswer answer =
+        prompter().Ask({.title = kApplicationTitle,
+                        .text = std::string(kNeedsDeepMessage) + "\n\nStart it now?",
+                        .icon = PromptIcon::kQuestion,
+                        .buttons = PromptButtons::kYesNo,
+                        .default_answer = PromptAnswer::kYes});
+    if (answer == PromptAnswer::kYes) DeepOptimizationCommand();
+    return;
+  }
   CloseResultViews();
   const CheckResult checks = StartOptimization(job_, prompter());
   LoadJobViews();
@@ -436,6 +450,13 @@ void MainWindow::DeepOptimizationCommand() {
   deep_run_ = seconds;
   StartOptimizationCommand();
   deep_run_.reset();
+}
+
+void MainWindow::CuttingLineCommand() {
+  CuttingLineWindow window(job_.line.settings(), this);
+  if (window.exec() != QDialog::Accepted || window.settings() == job_.line.settings()) return;
+  job_.line.SetSettings(window.settings());
+  job_.settings.job_changed = true;
 }
 
 void MainWindow::ChooseObjective() {

@@ -157,6 +157,8 @@ class MainWindow : public QMainWindow {
   void EditGlass();
   void StartOptimizationCommand();
   void DeepOptimizationCommand();
+  // "Cutting Line...": the rules of the job's cutting table.
+  void CuttingLineCommand();
   void ChooseObjective();
   void ViewReport();
   void ViewLayouts();

@@ -69,6 +69,7 @@ void MainWindow::BuildMenus() {
   optimize->addSeparator();
   AddMenuItem(optimize, QStringLiteral("&Deep Optimization..."),
               QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::DeepOptimizationCommand);
+  AddMenuItem(optimize, QStringLiteral("Cutting &Line..."), {}, &MainWindow::CuttingLineCommand);
   optimize->addSeparator();
   // How the deep optimization treats the stock that came back from leftovers.
   leftovers_first_ = AddMenuItem(optimize, QString::fromLatin1(kUseLeftoversFirstCaption), {},

@@ -40,6 +40,7 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
     std::vector<Cut> cuts;
     std::vector<int> blocking;
     float roll_end = 0;
+    CutSequence sequence = CutSequence::kStageByStage;
   };
   // clang-format off
   const std::vector<Case> cases = {
@@ -55,6 +56,12 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
        {{1, 1, X, 400, 0, 600}, {2, 1, X, 700, 0, 600}, {3, 2, Y, 300, 0, 400},
         {4, 2, Y, 200, 400, 300}, {5, 3, X, 550, 200, 400}},
        {}},
+      {"as the line cuts, each strip down to its pieces before the next",
+       {{-1, 0, 0, 1000, 600}, {1, 0, 0, 400, 300}, {1, 0, 300, 400, 600}, {2, 400, 0, 700, 200},
+        {3, 400, 200, 550, 600}, {3, 550, 200, 700, 600}},
+       {{1, 1, X, 400, 0, 600}, {2, 2, Y, 300, 0, 400}, {3, 1, X, 700, 0, 600},
+        {4, 2, Y, 200, 400, 300}, {5, 3, X, 550, 200, 400}},
+       {}, CutSequence::kPartByPart},
       {"the full-length cut sets the first stage; margins are trimmed",
        {{-1, 0, 0, 1000, 600}, {-2, 0, 0, 10, 600}, {1, 10, 10, 990, 590}, {-6, 0, 590, 1000, 590}},
        {{1, 1, Y, 10, 0, 1000}, {2, 1, Y, 590, 0, 1000}, {3, 2, X, 10, 10, 580},
@@ -78,7 +85,7 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
   // clang-format on
   for (const Case& c : cases) {
     const ElementList elements = Layout(c.rects);
-    const LayoutCuts result = CutOrder(elements, 1, elements.Count(), c.roll_end);
+    const LayoutCuts result = CutOrder(elements, 1, elements.Count(), c.roll_end, c.sequence);
     EXPECT_EQ(result.cuts, c.cuts) << c.name;
     EXPECT_EQ(result.blocking_pieces, c.blocking) << c.name;
     double length = 0;

@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "core/base/number_text.h"
+#include "core/job/flaw_import.h"
 #include "core/job/job_tables.h"
 #include "core/job/list_import_run.h"
 #include "core/job/mirror_conversion.h"
@@ -133,6 +135,57 @@ TEST(ListImport, FileShapesLandInTheirColumnsOrAreToldByLine) {
       EXPECT_EQ(rows.issues[0].line, issue_line);
     }
   }
+}
+
+// Flaws land on the sheet their list names, with ROW or counted through the stock list; a glass
+// list's stacks go into the line data.
+TEST(ListImport, FlawsFindTheirSheetsAndStacksTheirRows) {
+  // The flaw list, its unit, the flaws placed ("row/sheet:x,y,w,h", "|" between them), the
+  // issues told ("line:reason").
+  const std::tuple<std::string, const char*, const char*, const char*> cases[] = {
+      {"X;Y;Width;Height;Row;Sheet\n10;20;5;5;2;1\n0;0;;;1;2\n", "MM", "2/1:10,20,5,5|1/2:0,0,0,0",
+       ""},
+      // Sheets counted through the list: row 1 has two, row 2 three.
+      {"PLATE_ID;X;Y\n3;1;2\n5;1,5;2\n6;1;2\n", "MM", "2/1:1,2,0,0|2/3:1.5,2,0,0",
+       "4:the stock list has no sheet 6 - line left out"},
+      {"X,Y,W,H,ROW,SHEET\n1 1/2,1,1,1,1,1\n", "IN", "1/1:38.1,25.4,25.4,25.4", ""},
+      {"X,Y,W,H,ROW,SHEET\n990,0,20,0,1,1\n,5,1,1,1,1\n5,5,1,1,3,1\n5,5,1,1,1,3\n", "MM", "",
+       "2:the flaw reaches beyond its sheet - line left out|3:X and Y are needed - line left "
+       "out|4:ROW 3 is no row of the stock list - line left out|5:row 1 has no sheet 3 - line "
+       "left out"},
+  };
+  Grid sheet(2, static_cast<int>(SheetHeaders().size()) + 1);
+  testing::Fill(sheet, "1000,600,,,2;2000,1000,,,3");
+  for (const auto& [bytes, unit, placed, issues] : cases) {
+    SCOPED_TRACE(bytes);
+    const DelimitedText text = ReadDelimitedText(bytes);
+    const ImportMapping mapping = GuessMapping(text, ListKind::kFlaw, ReadUnit(unit));
+    const FlawPlacement placement = PlaceFlaws(
+        BuildImportRows(text, mapping, ListKind::kFlaw, FlawListHeaders()), sheet, mapping.unit);
+    std::vector<std::string> texts;
+    for (const auto& [row, f] : placement.flaws) {
+      texts.push_back(GeneralText(sheet.RowOf(row)) + "/" + GeneralText(f.sheet) + ":" +
+                      GeneralText(f.x) + "," + GeneralText(f.y) + "," + GeneralText(f.width) + "," +
+                      GeneralText(f.height));
+    }
+    EXPECT_EQ(testing::Join(texts), placed);
+    texts.clear();
+    for (const ImportIssue& issue : placement.issues) {
+      texts.push_back(GeneralText(issue.line) + ":" + issue.reason);
+    }
+    EXPECT_EQ(testing::Join(texts), issues);
+  }
+
+  const DelimitedText text =
+      ReadDelimitedText("L1;L2;QTY;Stack;Seq\n900;400;1;R7;2\n800;300;1;;4\n700;300;1;R7;\n");
+  const ImportRows rows = BuildImportRows(text, GuessMapping(text, ListKind::kGlass, Unit::kMm),
+                                          ListKind::kGlass, GlassHeaders());
+  TempFolder folder;
+  Job job = testing::MakeTestJob(folder);
+  AddImportedRows(job.glass, rows, ListKind::kGlass, Unit::kMm, false, kCharges, &job.line);
+  EXPECT_EQ(job.line.Stack(job.glass.RowIdOf(1)), (GlassStack{"R7", 2}));
+  EXPECT_EQ(job.line.Stack(job.glass.RowIdOf(2)), std::nullopt);
+  EXPECT_EQ(job.line.Stack(job.glass.RowIdOf(3)), (GlassStack{"R7", 0}));
 }
 
 TEST(ListImport, MapTextNamesWhatIsWrong) {

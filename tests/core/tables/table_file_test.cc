@@ -121,6 +121,26 @@ TEST(TableFile, SortIsStableRenumbersAndKeepsOneInputRow) {
   EXPECT_EQ(DataRows(grid, 1), "a|e|12 A|12 B|12 B||");
 }
 
+// What a job keeps beside a row follows the row's id: through a sort, and never to a row of a
+// cleared or loaded grid.
+TEST(TableFile, ARowKeepsItsIdThroughASortButNotThroughAClear) {
+  TempFolder folder;
+  Grid grid = GridOver(folder, {"ITEM"});
+  grid.SetRows(5);
+  for (const int row : {1, 3}) grid.SetText(row, 1, row == 1 ? "b" : "a");
+  const RowId b = grid.RowIdOf(1);
+  const RowId a = grid.RowIdOf(3);
+  const Grid copy = grid;
+  ASSERT_FALSE(SortTable(grid, SortOrder::kAscending));
+  EXPECT_EQ(std::pair(grid.RowOf(a), grid.RowOf(b)), std::pair(1, 2));
+  EXPECT_EQ(copy.RowOf(b), 1);
+  EXPECT_NE(grid.RowIdOf(3), kNoRowId);
+  EXPECT_TRUE(grid.RowIdOf(3) != a && grid.RowIdOf(3) != b);
+  LoadTable(grid);
+  EXPECT_EQ(DataRows(grid, 1), "a|b||");
+  EXPECT_EQ(std::pair(grid.RowOf(a), grid.RowOf(b)), std::pair(-1, -1));
+}
+
 TEST(ColumnDictionary, WidthsAndFormatString) {
   EXPECT_EQ(BuildFormatString({"L1 (MM)", "ORN", "SR.NO", "Unknown"}),
             "<Sr No|<L1 (MM)  |<ORN|<SR.NO       |<Unknown");
