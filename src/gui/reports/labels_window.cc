@@ -18,6 +18,7 @@
 #include "core/reports/layout_print.h"
 #include "core/reports/layouts_load.h"
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 #include "gui/tables/grid_widget.h"
 #include "render/coded_label_print.h"
 #include "render/label_print.h"
@@ -101,6 +102,19 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
           });
 }
 
+QString LabelLineInLanguage(std::string_view line) {
+  constexpr qsizetype kCaptionWidth = 9;
+  QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+  for (const char* field :
+       {"SR.NO", "ITEM", "QTY", "CUSTOMER", "A/C", "SITE", "REF", "FROM", "ADDRESS"}) {
+    const QString caption = CoreText(field);
+    if (caption.size() > kCaptionWidth) continue;
+    text.replace(QString::fromLatin1(field).leftJustified(kCaptionWidth) + QLatin1Char(':'),
+                 caption.leftJustified(kCaptionWidth) + QLatin1Char(':'));
+  }
+  return text;
+}
+
 bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
                  Prompter& prompter) {
   const LabelFile labels = ComposeWorkspaceLabels(result, job.workspace, ReportUnit(job));
@@ -115,7 +129,11 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
   }
   SetLabelPageLayout(printer);
   const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
-  if (!codes.Any()) return PrintLabelPages(printer, labels.bytes);
+  if (!codes.Any()) {
+    const bool in_language =
+        ReadLanguageSettings(QString::fromStdString(job.workspace.data_folder)).print_in_language;
+    return PrintLabelPages(printer, labels.bytes, in_language ? LabelLineInLanguage : nullptr);
+  }
   const CodedLabels coded = MakeCodedLabels(result, ReportUnit(job), FileTitle(job.file_name));
   if (!coded.error.empty()) {
     TellRefusal(prompter, coded.error);

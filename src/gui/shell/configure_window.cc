@@ -1,5 +1,6 @@
 #include "gui/shell/configure_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -52,15 +53,20 @@ void ConfigureWindow::AddLanguageChoice(QVBoxLayout* layout) {
   language->setObjectName(QStringLiteral("Language"));
   for (const Language& choice : AvailableLanguages()) language->addItem(choice.name, choice.code);
   language->setCurrentIndex(language->findData(ResolveLanguage({}, settings)));
+  auto* print = new QCheckBox(tr("Print in the chosen language"), this);
+  print->setObjectName(QStringLiteral("PrintInLanguage"));
+  print->setToolTip(tr("The field captions of printed labels; the files stay in English"));
+  print->setChecked(settings.print_in_language);
   auto* form = new QFormLayout;
   form->addRow(tr("Language"), language);
   layout->addLayout(form);
+  layout->addWidget(print);
   auto* note = new QLabel(tr("The language applies at the next start."), this);
   note->setWordWrap(true);
   layout->addWidget(note);
 
-  const auto store = [this, folder, language] {
-    const LanguageSettings chosen{language->currentData().toString()};
+  const auto store = [this, folder, language, print] {
+    const LanguageSettings chosen{language->currentData().toString(), print->isChecked()};
     if (!WriteLanguageSettings(folder, chosen)) {
       prompter_.Ask({.title = kApplicationTitle,
                      .text = "Could not write " + LanguageSettingsFile(folder).toStdString(),
@@ -68,6 +74,7 @@ void ConfigureWindow::AddLanguageChoice(QVBoxLayout* layout) {
     }
   };
   connect(language, &QComboBox::currentIndexChanged, this, store);
+  connect(print, &QCheckBox::toggled, this, store);
 }
 
 void ConfigureWindow::ShowModal(QDialog* window) {

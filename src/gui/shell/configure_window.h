@@ -11,9 +11,10 @@ class QVBoxLayout;
 namespace lumora {
 
 // The Configure window of the launcher: "Chargeable Size", "Scrap Criteria", "Labels" and
-// "Misc" open the program-wide settings windows modally, the language choice ("Language") is
-// stored in language.set as soon as it changes and applies at the next start, "Close" closes
-// it, F1 opens the help. Object name "Configure"; the buttons are "cmd0" to "cmd4".
+// "Misc" open the program-wide settings windows modally; the language ("Language", applied at
+// the next start) and "Print in the chosen language" ("PrintInLanguage") are stored in
+// language.set as soon as they change; "Close" closes it, F1 opens the help. Object name
+// "Configure"; the buttons are "cmd0" to "cmd4".
 class ConfigureWindow : public QDialog {
   Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
+#include <cstdio>
 
 namespace lumora {
 namespace {
@@ -23,11 +24,14 @@ bool IsAvailable(const QString& code) {
   return false;
 }
 
+// A translation that is missing (Qt's own without qt6-translations-l10n) leaves its texts in
+// English and says so on the terminal.
 void Install(QCoreApplication& app, const QString& file, const QString& folder) {
   auto* translator = new QTranslator(&app);
   if (translator->load(file, folder)) {
     QCoreApplication::installTranslator(translator);
   } else {
+    std::fprintf(stderr, "No translation %s in %s\n", qPrintable(file), qPrintable(folder));
     delete translator;
   }
 }
@@ -54,12 +58,14 @@ LanguageSettings ReadLanguageSettings(const QString& data_folder) {
   const QSettings file(LanguageSettingsFile(data_folder), QSettings::IniFormat);
   LanguageSettings settings;
   settings.language = file.value(QStringLiteral("Language")).toString();
+  settings.print_in_language = file.value(QStringLiteral("PrintInChosenLanguage")).toBool();
   return settings;
 }
 
 bool WriteLanguageSettings(const QString& data_folder, const LanguageSettings& settings) {
   QSettings file(LanguageSettingsFile(data_folder), QSettings::IniFormat);
   file.setValue(QStringLiteral("Language"), settings.language);
+  file.setValue(QStringLiteral("PrintInChosenLanguage"), settings.print_in_language);
   file.sync();
   return file.status() == QSettings::NoError;
 }

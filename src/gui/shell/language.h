@@ -22,6 +22,8 @@ const QList<Language>& AvailableLanguages();
 struct LanguageSettings {
   // Empty: the system's language when we have it, else English.
   QString language;
+  // The labels' field captions on paper in the chosen language; lbl.tlf stays as designed.
+  bool print_in_language = false;
 };
 
 QString LanguageSettingsFile(const QString& data_folder);

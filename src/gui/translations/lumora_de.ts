@@ -447,6 +447,10 @@ Continue?</source>
 
 Fortfahren?</translation>
         </message>
+        <message>
+            <source>Sr No</source>
+            <translation>Nr.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -551,6 +555,14 @@ Fortfahren?</translation>
         <message>
             <source>The language applies at the next start.</source>
             <translation>Die Sprache gilt ab dem nächsten Start.</translation>
+        </message>
+        <message>
+            <source>Print in the chosen language</source>
+            <translation>In der gewählten Sprache drucken</translation>
+        </message>
+        <message>
+            <source>The field captions of printed labels; the files stay in English</source>
+            <translation>Die Feldbezeichnungen gedruckter Etiketten; die Dateien bleiben englisch</translation>
         </message>
     </context>
     <context>

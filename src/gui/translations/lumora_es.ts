@@ -447,6 +447,10 @@ Continue?</source>
 
 ¿Continuar?</translation>
         </message>
+        <message>
+            <source>Sr No</source>
+            <translation>N.º</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -551,6 +555,14 @@ Continue?</source>
         <message>
             <source>The language applies at the next start.</source>
             <translation>El idioma se aplica en el próximo inicio.</translation>
+        </message>
+        <message>
+            <source>Print in the chosen language</source>
+            <translation>Imprimir en el idioma elegido</translation>
+        </message>
+        <message>
+            <source>The field captions of printed labels; the files stay in English</source>
+            <translation>Los rótulos de los campos de las etiquetas impresas; los archivos siguen en inglés</translation>
         </message>
     </context>
     <context>

@@ -447,6 +447,10 @@ Continue?</source>
 
 Continuer ?</translation>
         </message>
+        <message>
+            <source>Sr No</source>
+            <translation>N°</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -551,6 +555,14 @@ Continuer ?</translation>
         <message>
             <source>The language applies at the next start.</source>
             <translation>La langue s'applique au prochain démarrage.</translation>
+        </message>
+        <message>
+            <source>Print in the chosen language</source>
+            <translation>Imprimer dans la langue choisie</translation>
+        </message>
+        <message>
+            <source>The field captions of printed labels; the files stay in English</source>
+            <translation>Les libellés des champs des étiquettes imprimées ; les fichiers restent en anglais</translation>
         </message>
     </context>
     <context>

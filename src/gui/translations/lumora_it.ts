@@ -447,6 +447,10 @@ Continue?</source>
 
 Continuare?</translation>
         </message>
+        <message>
+            <source>Sr No</source>
+            <translation>N.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -551,6 +555,14 @@ Continuare?</translation>
         <message>
             <source>The language applies at the next start.</source>
             <translation>La lingua vale dal prossimo avvio.</translation>
+        </message>
+        <message>
+            <source>Print in the chosen language</source>
+            <translation>Stampa nella lingua scelta</translation>
+        </message>
+        <message>
+            <source>The field captions of printed labels; the files stay in English</source>
+            <translation>Le didascalie dei campi delle etichette stampate; i file restano in inglese</translation>
         </message>
     </context>
     <context>

@@ -447,6 +447,10 @@ Continue?</source>
 
 Devam edilsin mi?</translation>
         </message>
+        <message>
+            <source>Sr No</source>
+            <translation>Sıra</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -551,6 +555,14 @@ Devam edilsin mi?</translation>
         <message>
             <source>The language applies at the next start.</source>
             <translation>Dil bir sonraki açılışta geçerli olur.</translation>
+        </message>
+        <message>
+            <source>Print in the chosen language</source>
+            <translation>Seçilen dilde yazdır</translation>
+        </message>
+        <message>
+            <source>The field captions of printed labels; the files stay in English</source>
+            <translation>Yazdırılan etiketlerin alan başlıkları; dosyalar İngilizce kalır</translation>
         </message>
     </context>
     <context>

@@ -10,6 +10,7 @@
 #include "core/job/job_messages.h"
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/edit_form.h"
+#include "gui/reports/labels_window.h"
 #include "gui/shell/help.h"
 #include "gui/support/program_window.h"
 #include "support/folder_snapshot.h"
@@ -96,8 +97,8 @@ class LanguageTest : public QObject {
     }
   }
 
-  // German menus and manual, and the same bytes in every file of the data folder and of the
-  // job as in English.
+  // German menus, label captions and manual, and the same bytes in every file of the data folder
+  // and of the job as in English.
   void GermanChangesNoDesignedFile() {
     const Run english = OptimizeSmallJob();
     QCOMPARE(english.menus.first(), QStringLiteral("&File"));
@@ -107,6 +108,9 @@ class LanguageTest : public QObject {
                                         "&Werkzeuge", "&Hilfe"}));
     QCOMPARE(testing::FolderChanges(english.data, german.data), std::vector<std::string>{});
     QVERIFY(english.job == german.job);
+    // Labels side by side keep their columns.
+    QCOMPARE(LabelLineInLanguage("CUSTOMER :ACME    SITE     :DOCK"),
+             QStringLiteral("KUNDE    :ACME    BAUSTELLE:DOCK"));
     // The manual's pages in German where there is one, else in English.
     QVERIFY(HelpUrl({}, "job-windows.html#keys").path().endsWith("/help/de/job-windows.html"));
     QVERIFY(HelpUrl({}, "report.html").path().endsWith("/help/report.html"));
