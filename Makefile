@@ -9,7 +9,7 @@ DEMO_DIR := build/demo
 
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
             libbenchmark-dev poppler-utils libxlsxwriter-dev python3-openpyxl libdxflib-dev \
-            python3-ezdxf libzint-dev zbar-tools
+            python3-ezdxf libzint-dev zbar-tools qt6-l10n-tools qt6-translations-l10n
 # Only to look at real windows and printed pages by hand.
 LOOK_PACKAGES := xvfb xauth imagemagick
 

@@ -25,8 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/lumora")
 # "Courier New" of the labels and the reports falls back to Liberation Mono, which has its
-# metrics; the manual opens in the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils")
+# metrics; the manual opens in the desktop's browser; Qt's standard dialogs speak the chosen
+# language with Qt's own translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, xdg-utils, qt6-translations-l10n")
 find_program(LUMORA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(LUMORA_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -22,7 +22,8 @@ void SetLabelPageLayout(QPagedPaintDevice& device) {
                         QPageLayout::Inch);
 }
 
-bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes) {
+bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes,
+                     LabelLineText line_text) {
   const QFont font = SectionFont(kLabelFontPt);
   const QFontMetricsF metrics(font, &device);
   const double line_height = metrics.lineSpacing();
@@ -40,7 +41,7 @@ bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes) {
     for (const std::string& line : pages[p]) {
       if (!line.empty()) {
         painter.drawText(QPointF(0, y),
-                         QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+                         line_text != nullptr ? line_text(line) : QString::fromLatin1(line));
       }
       y += line_height;
     }

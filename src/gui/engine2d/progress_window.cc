@@ -19,6 +19,7 @@
 #include "core/engine2d/job_run.h"
 #include "core/library/leftover_stock.h"
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 #include "gui/shell/toolbar_icons.h"
 
 namespace lumora {
@@ -26,8 +27,9 @@ namespace {
 
 constexpr QColor kObjectiveColour(255, 0, 0);
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// A message of the run, which may name a file in the system's encoding.
+QString RunMessage(const std::string& message) {
+  return QCoreApplication::translate("Core", message.c_str());
 }
 
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -62,13 +64,13 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
     : QDialog(parent),
       job_(job),
       progress_bar_(new QProgressBar(this)),
-      command_(new QPushButton(QStringLiteral("Stop"), this)),
+      command_(new QPushButton(tr("Stop"), this)),
       passes_label_(NamedLabel(QStringLiteral("Comblbl"), {}, this)),
       passes_caption_(NamedLabel(QStringLiteral("CombCaption"), {}, this)),
       percent_label_(NamedLabel(QStringLiteral("PercentLbl"), {}, this)),
-      message_label_(NamedLabel(QStringLiteral("Msglbl"), Text(kPreparingMessage), this)),
+      message_label_(NamedLabel(QStringLiteral("Msglbl"), CoreText(kPreparingMessage), this)),
       search_label_(NamedLabel(QStringLiteral("SearchLbl"), {}, this)),
-      heading_label_(NamedLabel(QStringLiteral("Hdlbl"), Text(kProgressHeading), this)),
+      heading_label_(NamedLabel(QStringLiteral("Hdlbl"), CoreText(kProgressHeading), this)),
       yield_label_(NamedLabel(QStringLiteral("Yieldlbl"), {}, this)),
       layouts_label_(NamedLabel(QStringLiteral("NOLlbl"), {}, this)) {
   setObjectName(QStringLiteral("Progress"));
@@ -119,11 +121,12 @@ ProgressWindow::ProgressWindow(Job& job, QWidget* parent)
   passes_label_->setMinimumWidth(passes_label_->fontMetrics().horizontalAdvance("00000/000"));
 
   auto* times = new QGridLayout;
-  times->addWidget(new QLabel(QStringLiteral("Time Elapsed"), this), 0, 0);
+  times->addWidget(new QLabel(tr("Time Elapsed"), this), 0, 0);
   times->addWidget(time_labels_[1], 0, 1);
-  times->addWidget(new QLabel(QStringLiteral("Total Time"), this), 1, 0);
+  times->addWidget(new QLabel(tr("Total Time"), this), 1, 0);
   times->addWidget(time_labels_[0], 1, 1);
-  times->addWidget(NamedLabel(QStringLiteral("tIMElBL"), Text(kTimeRemainingCaption), this), 2, 0);
+  times->addWidget(NamedLabel(QStringLiteral("tIMElBL"), CoreText(kTimeRemainingCaption), this), 2,
+                   0);
   times->addWidget(time_labels_[2], 2, 1);
   times->setColumnStretch(2, 1);
 
@@ -175,7 +178,7 @@ void ProgressWindow::StopAndClose() {
     return;
   }
   stop_requested_ = true;
-  message_label_->setText(Text(kTerminatingMessage));
+  message_label_->setText(CoreText(kTerminatingMessage));
 }
 
 void ProgressWindow::reject() {
@@ -278,10 +281,10 @@ void ProgressWindow::ShowLatestFigures() {
 }
 
 void ProgressWindow::CommandClicked() {
-  if (command_->text() == QStringLiteral("Stop")) {
+  if (command_->text() == tr("Stop")) {
     stop_requested_ = true;
-    message_label_->setText(Text(kTerminatingMessage));
-  } else if (command_->text() == QStringLiteral("OK")) {
+    message_label_->setText(CoreText(kTerminatingMessage));
+  } else if (command_->text() == tr("OK")) {
     accept();
   }
 }
@@ -306,9 +309,9 @@ void ProgressWindow::ShowStart(const ProgressStart& start) {
   progress_bar_->setRange(0, start.total);
   progress_bar_->show();
   // A stop asked for before the passes began stays on the label.
-  if (!stop_requested_) ShowMessage(QString::fromStdString(start.message));
-  passes_caption_->setText(deep_seconds_ ? QStringLiteral("Search steps:")
-                                         : QStringLiteral("Passes to go / improvements:"));
+  if (!stop_requested_) ShowMessage(RunMessage(start.message));
+  passes_caption_->setText(deep_seconds_ ? tr("Search steps:")
+                                         : tr("Passes to go / improvements:"));
   for (QLabel* label :
        {heading_label_, yield_label_, layouts_label_, passes_caption_, passes_label_}) {
     label->show();
@@ -325,13 +328,13 @@ void ProgressWindow::ShowFigures(const ProgressFigures& figures) {
   yield_label_->setText(QString::fromStdString(figures.yield));
   layouts_label_->setText(QString::fromStdString(figures.layouts));
   // A stop asked for stays on the label until the run has ended.
-  if (!figures.message.empty() && !stop_requested_) ShowMessage(Text(figures.message));
+  if (!figures.message.empty() && !stop_requested_) ShowMessage(CoreText(figures.message));
 }
 
 void ProgressWindow::FinishRun() {
   worker_.join();
   state_ = State::kFinished;
-  QString message = QString::fromStdString(result_.message);
+  QString message = RunMessage(result_.message);
   if (deep_seconds_ && standard_best_ && !result_.best.Empty()) {
     message += QStringLiteral("\n") + QString::fromStdString(ComparedWithStandard(
                                           *standard_best_, PassStats(result_.best), deep_objective_,
@@ -347,11 +350,11 @@ void ProgressWindow::FinishRun() {
   percent_label_->hide();
   ShowMessage(message);
   if (deep_figures_ && result_.end != OptimizationEnd::kRefused) {
-    search_label_->setText(Text(DeepFiguresText(*deep_figures_)));
+    search_label_->setText(CoreText(DeepFiguresText(*deep_figures_)));
     search_label_->show();
     adjustSize();
   }
-  command_->setText(QStringLiteral("OK"));
+  command_->setText(tr("OK"));
   command_->setFocus();
   if (close_when_finished_) accept();
 }

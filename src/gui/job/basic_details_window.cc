@@ -15,7 +15,7 @@ namespace lumora {
 
 BasicDetailsWindow::BasicDetailsWindow(JobWindowContext context, QWidget* parent)
     : JobGridWindow(std::move(context), JobGridKind::kBasic, parent),
-      select_item_(new QPushButton(QStringLiteral("Select I&tem"), this)) {
+      select_item_(new QPushButton(tr("Select I&tem"), this)) {
   select_item_->setObjectName(QStringLiteral("cmd"));
   select_item_->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;

@@ -57,14 +57,16 @@ GlassWindow::GlassWindow(JobWindowContext context, QWidget* parent)
       stack_(new QLabel(this)),
       stack_button_(new QPushButton(QStringLiteral("Stack..."), this)) {
   // Orientation 1 keeps the glass as typed on the stock, orientation 2 turns it.
-  const QString stock = job().settings.coil_mode ? QStringLiteral("coil") : QStringLiteral("sheet");
+  const bool coil = job().settings.coil_mode;
   orn1_->setObjectName(QStringLiteral("Orn1lbl"));
-  orn1_->setText(QStringLiteral("ORN 1: glass L1 along the %1's L1").arg(stock));
+  orn1_->setText(coil ? tr("ORN 1: glass L1 along the coil's L1")
+                      : tr("ORN 1: glass L1 along the sheet's L1"));
   orn2_->setObjectName(QStringLiteral("Orn2lbl"));
-  orn2_->setText(QStringLiteral("ORN 2: glass L1 along the %1's L2").arg(stock));
+  orn2_->setText(coil ? tr("ORN 2: glass L1 along the coil's L2")
+                      : tr("ORN 2: glass L1 along the sheet's L2"));
   quantity_->setObjectName(QStringLiteral("QtyLbl"));
   quantity_->setMinimumWidth(60);
-  auto* total = new QLabel(QStringLiteral("Total QTY:"), this);
+  auto* total = new QLabel(tr("Total QTY:"), this);
   QFont bold = total->font();
   bold.setBold(true);
   quantity_->setFont(bold);

@@ -6,19 +6,21 @@
 #include <QStringList>
 
 #include "core/job/file_filter.h"
+#include "gui/shell/language.h"
 
 namespace lumora {
 namespace {
 
 // The description without the globs it shows in brackets, which the dialog writes anew from the
-// entry's own globs: globs written with commas would not be read as globs.
+// entry's own globs: globs written with commas would not be read as globs. In the desktop's
+// language.
 QString DescriptionWithoutGlobs(const std::string& description) {
   QString text = QString::fromLatin1(description);
   const qsizetype open = text.lastIndexOf(QLatin1Char('('));
   if (text.endsWith(QLatin1Char(')')) && open >= 0 && text.indexOf(QLatin1Char('*'), open) >= 0) {
     text = text.left(open).trimmed();
   }
-  return text;
+  return CoreText(text.toLatin1().toStdString());
 }
 
 QStringList QtFilters(const std::string& filter) {
@@ -42,7 +44,7 @@ QString QtFileFilter(const std::string& filter) { return QtFilters(filter).join(
 FileDialog MakeJobFileDialog(QWidget* parent) {
   QPointer<QWidget> owner(parent);
   return [owner](const FileDialogRequest& request) -> std::optional<std::string> {
-    QFileDialog dialog(owner, QString::fromLatin1(request.title));
+    QFileDialog dialog(owner, CoreText(request.title));
     const QStringList filters = QtFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.kind == FileDialogKind::kOpen) {

@@ -103,9 +103,8 @@ JobGridWindow::JobGridWindow(JobWindowContext context, JobGridKind kind, QWidget
   if (kind != JobGridKind::kBasic) {
     auto* toolbar = new GridToolBar(grid_, this);
     toolbar->addSeparator();
-    QAction* import =
-        toolbar->addAction(kind == JobGridKind::kGlass ? QStringLiteral("Import Glass List...")
-                                                       : QStringLiteral("Import Stock List..."));
+    QAction* import = toolbar->addAction(kind == JobGridKind::kGlass ? tr("Import Glass List...")
+                                                                     : tr("Import Stock List..."));
     import->setObjectName(QStringLiteral("ImportList"));
     connect(import, &QAction::triggered, this, &JobGridWindow::ImportListCommand);
     body_->addWidget(toolbar);
@@ -149,17 +148,16 @@ QString JobGridWindow::Caption() const {
   QString caption;
   switch (kind_) {
     case JobGridKind::kBasic:
-      return QStringLiteral("Basic Details");
+      return tr("Basic Details");
     case JobGridKind::kSheet:
-      caption = job().settings.coil_mode ? QStringLiteral("Coil Specifications")
-                                         : QStringLiteral("Sheet Specifications");
+      caption = job().settings.coil_mode ? tr("Coil Specifications") : tr("Sheet Specifications");
       break;
     case JobGridKind::kGlass:
-      caption = QStringLiteral("Glass Size Specifications");
+      caption = tr("Glass Size Specifications");
       break;
   }
   const std::string_view unit = UnitText(job().settings.unit);
-  return caption + QStringLiteral("     Unit: ") +
+  return caption + tr("     Unit: ") +
          QString::fromLatin1(unit.data(), static_cast<qsizetype>(unit.size()));
 }
 

@@ -39,12 +39,11 @@ ListImportDialog::ListImportDialog(const DelimitedText& text, ListKind kind,
       kind_(kind),
       headers_(std::move(headers)),
       unit_(new QComboBox(this)),
-      header_(new QCheckBox(QStringLiteral("The first line names the columns"), this)),
+      header_(new QCheckBox(tr("The first line names the columns"), this)),
       preview_(new QTableWidget(this)),
       issues_(new QLabel(this)) {
   setObjectName(QStringLiteral("ListImport"));
-  setWindowTitle(kind == ListKind::kGlass ? QStringLiteral("Import Glass List")
-                                          : QStringLiteral("Import Stock List"));
+  setWindowTitle(kind == ListKind::kGlass ? tr("Import Glass List") : tr("Import Stock List"));
   auto* columns = new QFormLayout;
   for (const std::string& target : ImportTargets(kind)) {
     auto* choice = new QComboBox(this);
@@ -57,7 +56,7 @@ ListImportDialog::ListImportDialog(const DelimitedText& text, ListKind kind,
     unit_->addItem(Latin1(std::string(UnitText(unit))));
   }
   unit_->setCurrentIndex(mapping.unit == Unit::kIn ? 1 : 0);
-  columns->addRow(QStringLiteral("Lengths in"), unit_);
+  columns->addRow(tr("Lengths in"), unit_);
   header_->setObjectName(QStringLiteral("HeaderChk"));
   header_->setChecked(mapping.has_header);
 
@@ -112,7 +111,7 @@ void ListImportDialog::FillColumnChoices() {
     const QSignalBlocker quiet(choice);
     const int current = choice->currentIndex();
     choice->clear();
-    choice->addItem(QStringLiteral("(none)"));
+    choice->addItem(tr("(none)"));
     for (size_t c = 0; c < widest; ++c) {
       choice->addItem(Latin1(SourceColumnName(text_, naming, static_cast<int>(c))));
     }
@@ -146,11 +145,10 @@ void ListImportDialog::Refresh() {
   preview_->resizeColumnsToContents();
 
   const ImportRows all = BuildImportRows(text_, mapping, kind_, headers_);
-  issues_->setText(all.issues.empty()
-                       ? QStringLiteral("%1 rows to import.").arg(all.rows.size())
-                       : QStringLiteral("%1 rows to import. Lines that do not fit:\n%2")
-                             .arg(all.rows.size())
-                             .arg(Latin1(IssueListText(all.issues, 5))));
+  issues_->setText(all.issues.empty() ? tr("%L1 rows to import.").arg(all.rows.size())
+                                      : tr("%L1 rows to import. Lines that do not fit:\n%2")
+                                            .arg(all.rows.size())
+                                            .arg(Latin1(IssueListText(all.issues, 5))));
 }
 
 }  // namespace lumora

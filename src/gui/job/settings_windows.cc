@@ -43,7 +43,7 @@ SettingsRowWindow::SettingsRowWindow(const QString& caption, Grid grid, Prompter
     : QDialog(parent),
       prompter_(prompter),
       grid_(new GridWidget(this)),
-      apply_(CloseButton(QStringLiteral("Apply"), this)) {
+      apply_(CloseButton(tr("Apply"), this)) {
   setWindowTitle(caption);
   grid_->SetPrompter(&prompter_);
   grid_->SetTakesNewRows(false);
@@ -69,7 +69,7 @@ void SettingsRowWindow::Apply() {
 }
 
 MiscWindow::MiscWindow(const Workspace& workspace, Prompter& prompter, QWidget* parent)
-    : SettingsRowWindow(QStringLiteral("Misc"), LoadMiscGrid(workspace), prompter, parent) {
+    : SettingsRowWindow(tr("Misc"), LoadMiscGrid(workspace), prompter, parent) {
   setObjectName(QStringLiteral("MISC"));
   // The efficiency column is a little wider than its four digits.
   constexpr int kEffColumn = 2;
@@ -81,8 +81,7 @@ MiscWindow::MiscWindow(const Workspace& workspace, Prompter& prompter, QWidget* 
 
 ScrapCriteriaWindow::ScrapCriteriaWindow(const Workspace& workspace, Prompter& prompter,
                                          QWidget* parent)
-    : SettingsRowWindow(QStringLiteral("Scrap Criteria"), LoadScrapGrid(workspace), prompter,
-                        parent) {
+    : SettingsRowWindow(tr("Scrap Criteria"), LoadScrapGrid(workspace), prompter, parent) {
   setObjectName(QStringLiteral("SCRAP"));
   AddHelpKey(this, workspace);
 }
@@ -92,9 +91,9 @@ ChargeableSizeWindow::ChargeableSizeWindow(Workspace workspace, Prompter& prompt
       workspace_(std::move(workspace)),
       prompter_(prompter),
       grid_(new GridWidget(this)),
-      done_(CloseButton(QStringLiteral("Done"), this)) {
+      done_(CloseButton(tr("Done"), this)) {
   setObjectName(QStringLiteral("CHARGE"));
-  setWindowTitle(QStringLiteral("Chargeable Size Definition"));
+  setWindowTitle(tr("Chargeable Size Definition"));
   grid_->SetPrompter(&prompter_);
   grid_->SetGrid(LoadChargeGrid(workspace_));
   connect(done_, &QPushButton::clicked, this, &QDialog::accept);

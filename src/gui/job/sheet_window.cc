@@ -36,9 +36,9 @@ const QColor kLeftoverShade(214, 236, 214);
 
 SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
     : JobGridWindow(std::move(context), JobGridKind::kSheet, parent),
-      import_(new QPushButton(QStringLiteral("Import"), this)),
+      import_(new QPushButton(tr("Import"), this)),
       leftover_note_(new QLabel(this)),
-      flaws_(new QPushButton(QStringLiteral("Flaws..."), this)) {
+      flaws_(new QPushButton(tr("Flaws..."), this)) {
   auto* indicators = new QGridLayout;
   indicators->setSpacing(2);
   const char* texts[] = {"M(L)", "M(T)", "M(R)", "M(B)"};
@@ -46,7 +46,7 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
     auto* label = new QLabel(QString::fromLatin1(texts[i]), this);
     label->setObjectName(QStringLiteral("MarginLbl%1").arg(i));
     label->setAlignment(Qt::AlignCenter);
-    label->setToolTip(QStringLiteral("Margin set on this side of the stock"));
+    label->setToolTip(tr("Margin set on this side of the stock"));
     label->setStyleSheet(QStringLiteral(
         "QLabel { border: 1px solid palette(mid); padding: 0px 3px; }"
         "QLabel:enabled { background: rgb(35, 101, 53); color: white; font-weight: bold; }"));

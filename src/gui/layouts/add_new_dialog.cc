@@ -9,6 +9,7 @@
 #include "core/base/file_routines.h"
 #include "core/layouts/edit_exchange.h"
 #include "core/tables/table_file.h"
+#include "gui/shell/language.h"
 #include "render/layout_render.h"
 
 namespace lumora {
@@ -21,11 +22,11 @@ constexpr float kListFontPt = 9;
 AddNewDialog::AddNewDialog(const std::string& list_path, Prompter& prompter, QWidget* parent)
     : QDialog(parent), prompter_(prompter), list_(new QListWidget(this)) {
   setObjectName(QStringLiteral("AddNew"));
-  setWindowTitle(QString::fromLatin1(kAddNewCaption));
+  setWindowTitle(CoreText(kAddNewCaption));
   setModal(true);
 
   const QFont fixed = SectionFont(kListFontPt);
-  auto* header = new QLabel(QString::fromLatin1(kAddNewHeader), this);
+  auto* header = new QLabel(CoreText(kAddNewHeader), this);
   header->setObjectName(QStringLiteral("Hdrlbl"));
   header->setFont(fixed);
   list_->setObjectName(QStringLiteral("Lst"));
@@ -36,11 +37,11 @@ AddNewDialog::AddNewDialog(const std::string& list_path, Prompter& prompter, QWi
   }
   connect(list_, &QListWidget::itemDoubleClicked, this, &AddNewDialog::Next);
 
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("cmd0"));
   cancel->setAutoDefault(false);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* next = new QPushButton(QStringLiteral("Next"), this);
+  auto* next = new QPushButton(tr("Next"), this);
   next->setObjectName(QStringLiteral("cmd1"));
   next->setDefault(true);
   connect(next, &QPushButton::clicked, this, &AddNewDialog::Next);

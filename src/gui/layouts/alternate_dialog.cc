@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 
 namespace lumora {
 
@@ -16,7 +17,7 @@ AlternateDialog::AlternateDialog(int16_t pattern_counter, const Workspace& works
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   for (size_t index = 0; index < kAlternateChoiceCaptions.size(); ++index) {
-    auto* button = new QPushButton(QString::fromLatin1(kAlternateChoiceCaptions[index]), this);
+    auto* button = new QPushButton(CoreText(kAlternateChoiceCaptions[index]), this);
     button->setObjectName(QStringLiteral("cmd%1").arg(index));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, index] {

@@ -13,6 +13,7 @@
 #include "core/cuts/breakout_settings.h"
 #include "core/job/job_messages.h"
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 
 namespace lumora {
 namespace {
@@ -33,14 +34,14 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
       workspace_(std::move(workspace)),
       prompter_(prompter),
       width_(new QComboBox(this)),
-      cut_order_(new QCheckBox(QString::fromLatin1(kCutOrderCaption), this)),
-      all_dimensions_(new QCheckBox(QString::fromLatin1(kAllDimensionsCaption), this)),
-      breakout_numbers_(new QCheckBox(QString::fromLatin1(kBreakoutNumbersCaption), this)),
-      apply_(new QPushButton(QStringLiteral("Apply"), this)) {
+      cut_order_(new QCheckBox(CoreText(kCutOrderCaption), this)),
+      all_dimensions_(new QCheckBox(CoreText(kAllDimensionsCaption), this)),
+      breakout_numbers_(new QCheckBox(CoreText(kBreakoutNumbersCaption), this)),
+      apply_(new QPushButton(tr("Apply"), this)) {
   setObjectName(QStringLiteral("DiaSet"));
-  setWindowTitle(QStringLiteral("Layout Settings"));
+  setWindowTitle(tr("Layout Settings"));
   for (int index = 0; index < kDiaFlagCount; ++index) {
-    auto* box = new QCheckBox(QString::fromLatin1(kDiaFlagCaptions[static_cast<size_t>(index)]));
+    auto* box = new QCheckBox(CoreText(kDiaFlagCaptions[static_cast<size_t>(index)]));
     box->setObjectName(QStringLiteral("chk%1").arg(index));
     boxes_[static_cast<size_t>(index)] = box;
   }
@@ -52,7 +53,7 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
   apply_->setObjectName(QStringLiteral("cmdApply"));
   apply_->setDefault(true);
 
-  auto* drawing = new QGroupBox(QStringLiteral("Layout"), this);
+  auto* drawing = new QGroupBox(tr("Layout"), this);
   auto* drawing_layout = new QVBoxLayout(drawing);
   for (const DiaFlag flag : kDrawingFlags) {
     drawing_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
@@ -67,11 +68,11 @@ DiaSettingsWindow::DiaSettingsWindow(Workspace workspace, Prompter& prompter, QW
   breakout_numbers_->setObjectName(QStringLiteral("chkBreakoutNumbers"));
   breakout_numbers_->setChecked(LoadBreakoutSettings(workspace_).numbers);
   drawing_layout->addWidget(breakout_numbers_);
-  auto* printout = new QGroupBox(QStringLiteral("Printout"), this);
+  auto* printout = new QGroupBox(tr("Printout"), this);
   auto* print_layout = new QVBoxLayout(printout);
   for (const DiaFlag flag : kPrintFlags) print_layout->addWidget(boxes_[static_cast<size_t>(flag)]);
   auto* width_row = new QHBoxLayout;
-  width_row->addWidget(new QLabel(QString::fromLatin1(kLineWidthCaption), printout));
+  width_row->addWidget(new QLabel(CoreText(kLineWidthCaption), printout));
   width_row->addWidget(width_);
   print_layout->addLayout(width_row);
   print_layout->addStretch(1);

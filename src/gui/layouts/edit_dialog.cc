@@ -10,6 +10,7 @@
 #include "core/base/file_routines.h"
 #include "core/base/version.h"
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 #include "gui/tables/grid_widget.h"
 
 namespace lumora {
@@ -21,7 +22,7 @@ EditDialog::EditDialog(EditMode mode, const Workspace& workspace, Prompter& prom
       prompter_(prompter),
       grid_(new GridWidget(this)) {
   setObjectName(QStringLiteral("Edit"));
-  setWindowTitle(QString::fromLatin1(form_.caption));
+  setWindowTitle(CoreText(form_.caption));
   setModal(true);
 
   grid_->SetPrompter(&prompter_);
@@ -51,7 +52,7 @@ EditDialog::EditDialog(EditMode mode, const Workspace& workspace, Prompter& prom
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
   for (size_t line = 0; line < kEditHelpLines.size(); ++line) {
-    auto* help = new QLabel(QString::fromLatin1(kEditHelpLines[line]), this);
+    auto* help = new QLabel(CoreText(kEditHelpLines[line]), this);
     help->setObjectName(QStringLiteral("HelpLbl%1").arg(line));
     help->setVisible(form_.help_line_visible[line]);
     layout->addWidget(help);
@@ -59,7 +60,7 @@ EditDialog::EditDialog(EditMode mode, const Workspace& workspace, Prompter& prom
   auto* row = new QHBoxLayout;
   row->addStretch(1);
   for (size_t index = 0; index < buttons_.size(); ++index) {
-    auto* button = new QPushButton(QString::fromLatin1(form_.button_captions[index]), this);
+    auto* button = new QPushButton(CoreText(form_.button_captions[index]), this);
     button->setObjectName(QStringLiteral("cmd%1").arg(index));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this,

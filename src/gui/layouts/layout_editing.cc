@@ -156,9 +156,9 @@ void LayoutEditing::Attach(LayoutsWindow& layouts) {
     connect(action, &QAction::triggered, this,
             [this, command] { QTimer::singleShot(0, this, command); });
   };
-  add(7, QStringLiteral("Undo"), QStringLiteral("Undo the last change of the layouts (Ctrl+Z)"),
+  add(7, tr("Undo"), tr("Undo the last change of the layouts (Ctrl+Z)"),
       QKeySequence(Qt::CTRL | Qt::Key_Z), &LayoutEditing::Undo, history_.CanUndo());
-  add(8, QStringLiteral("Redo"), QStringLiteral("Redo the change undone (Ctrl+Shift+Z)"),
+  add(8, tr("Redo"), tr("Redo the change undone (Ctrl+Shift+Z)"),
       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &LayoutEditing::Redo, history_.CanRedo());
 }
 

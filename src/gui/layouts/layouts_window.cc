@@ -51,12 +51,18 @@ struct ToolButton {
 };
 
 constexpr std::array<ToolButton, 6> kButtons = {{
-    {1, "Stretch", "Stretch the layout to the height of the view"},
-    {2, "Print", "Print Layouts"},
-    {3, "Labels", "Print Labels"},
-    {4, "Settings", "Layout Settings"},
-    {5, "Edit", "Edit Layout"},
-    {6, "Alternate", "Alternate Arrangement"},
+    {1, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Stretch"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Stretch the layout to the height of the view")},
+    {2, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Print"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Print Layouts")},
+    {3, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Labels"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Print Labels")},
+    {4, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Settings"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Layout Settings")},
+    {5, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Edit"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Edit Layout")},
+    {6, QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Alternate"),
+     QT_TRANSLATE_NOOP("lumora::LayoutsWindow", "Alternate Arrangement")},
 }};
 
 const QColor kSheetLineColour(0, 0, 255);
@@ -89,7 +95,7 @@ LayoutsWindow::LayoutsWindow(LayoutsWindowContext context, LayoutsView view, QWi
       down_(new QScrollBar(Qt::Vertical, picture_)),
       section_(new QTextEdit(splitter_)) {
   setObjectName(QStringLiteral("DiaView"));
-  setWindowTitle(QStringLiteral("Layouts"));
+  setWindowTitle(tr("Layouts"));
   BuildToolBar();
 
   // A toolbar wider than the window keeps what does not fit in its overflow menu; the chooser
@@ -149,16 +155,16 @@ void LayoutsWindow::BuildToolBar() {
   toolbar_->setObjectName(QStringLiteral("TB"));
   toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   for (const ToolButton& button : kButtons) {
-    QAction* action = toolbar_->addAction(QString::fromLatin1(button.caption));
-    action->setToolTip(QString::fromLatin1(button.tooltip));
+    QAction* action = toolbar_->addAction(tr(button.caption));
+    action->setToolTip(tr(button.tooltip));
     action->setObjectName(QStringLiteral("TB%1").arg(button.index));
     connect(action, &QAction::triggered, this, [this, index = button.index] { RunButton(index); });
     buttons_[static_cast<size_t>(button.index)] = action;
   }
   toolbar_->addSeparator();
-  QAction* fit = toolbar_->addAction(QStringLiteral("Fit"));
+  QAction* fit = toolbar_->addAction(tr("Fit"));
   fit->setObjectName(QStringLiteral("TBFit"));
-  fit->setToolTip(QStringLiteral("Back to the whole sheet (Ctrl + wheel, + and - zoom)"));
+  fit->setToolTip(tr("Back to the whole sheet (Ctrl + wheel, + and - zoom)"));
   connect(fit, &QAction::triggered, this, [this] { picture_->Fit(); });
   for (const auto& [key, factor] :
        {std::pair{Qt::Key_Plus, 1.25f}, {Qt::Key_Equal, 1.25f}, {Qt::Key_Minus, 0.8f}}) {
@@ -166,25 +172,25 @@ void LayoutsWindow::BuildToolBar() {
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, factor] { ZoomByKey(factor); });
   }
-  QAction* preview = toolbar_->addAction(QStringLiteral("Preview"));
+  QAction* preview = toolbar_->addAction(tr("Preview"));
   preview->setObjectName(QStringLiteral("TBPreview"));
-  preview->setToolTip(QStringLiteral("Print Preview of every layout"));
+  preview->setToolTip(tr("Print Preview of every layout"));
   connect(preview, &QAction::triggered, this, [this] {
-    ShowPrintPreview(this, QStringLiteral("Print Preview"),
+    ShowPrintPreview(this, tr("Print Preview"),
                      [this](QPrinter& printer) { (void)Print(printer, true); });
     chooser_->setFocus();
   });
-  QAction* labels_preview = toolbar_->addAction(QStringLiteral("Labels Preview"));
+  QAction* labels_preview = toolbar_->addAction(tr("Labels Preview"));
   labels_preview->setObjectName(QStringLiteral("TBLabelsPreview"));
-  labels_preview->setToolTip(QStringLiteral("Print Preview of the labels"));
+  labels_preview->setToolTip(tr("Print Preview of the labels"));
   labels_preview->setEnabled(static_cast<bool>(context_.preview_labels));
   connect(labels_preview, &QAction::triggered, this, [this] {
     if (context_.preview_labels) context_.preview_labels(*this);
     chooser_->setFocus();
   });
-  export_dxf_ = toolbar_->addAction(QStringLiteral("Export DXF..."));
+  export_dxf_ = toolbar_->addAction(tr("Export DXF..."));
   export_dxf_->setObjectName(QStringLiteral("TBExportDxf"));
-  export_dxf_->setToolTip(QStringLiteral("Write every layout into one DXF drawing"));
+  export_dxf_->setToolTip(tr("Write every layout into one DXF drawing"));
   export_dxf_->setEnabled(static_cast<bool>(context_.export_dxf));
   connect(export_dxf_, &QAction::triggered, this, [this] {
     if (context_.export_dxf) context_.export_dxf(*this);

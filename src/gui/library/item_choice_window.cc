@@ -11,11 +11,9 @@
 namespace lumora {
 
 ItemChoiceWindow::ItemChoiceWindow(const Workspace& workspace, QWidget* parent)
-    : QDialog(parent),
-      list_(new QListWidget(this)),
-      select_(new QPushButton(QStringLiteral("Select"), this)) {
+    : QDialog(parent), list_(new QListWidget(this)), select_(new QPushButton(tr("Select"), this)) {
   setObjectName(QStringLiteral("ItemChoice"));
-  setWindowTitle(QStringLiteral("Item Choice"));
+  setWindowTitle(tr("Item Choice"));
   list_->setObjectName(QStringLiteral("Lst"));
   select_->setObjectName(QStringLiteral("cmd"));
   select_->setDefault(true);

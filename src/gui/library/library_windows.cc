@@ -21,12 +21,12 @@ LibraryWindow::LibraryWindow(const QString& caption, Grid grid, std::string work
       working_file_(std::move(working_file)),
       save_on_close_(std::move(save_on_close)),
       grid_(new GridWidget(this)),
-      done_(new QPushButton(QStringLiteral("Done"), this)) {
+      done_(new QPushButton(tr("Done"), this)) {
   setWindowTitle(caption);
   grid_->SetPrompter(&prompter_);
   grid_->SetGrid(std::move(grid));
   done_->setObjectName(QStringLiteral("cmd"));
-  done_->setToolTip(QStringLiteral("Update"));
+  done_->setToolTip(tr("Update"));
   done_->setAutoDefault(false);
   connect(done_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -56,7 +56,7 @@ void LibraryWindow::done(int result) {
 MaterialLibraryWindow::MaterialLibraryWindow(const Workspace& workspace, Prompter& prompter,
                                              bool auto_merge, QWidget* parent)
     : LibraryWindow(
-          QStringLiteral("Material Library Manager"), LoadMaterialLibraryGrid(workspace),
+          tr("Material Library Manager"), LoadMaterialLibraryGrid(workspace),
           workspace.WorkingFile(kMaterialWorkingFile), prompter,
           [workspace, &prompter](Grid& grid) {
             return CloseMaterialLibrary(grid, workspace, prompter);
@@ -82,7 +82,7 @@ void MaterialLibraryWindow::AutoMerge() {
 ProductLibraryWindow::ProductLibraryWindow(const Workspace& workspace, Prompter& prompter,
                                            QWidget* parent)
     : LibraryWindow(
-          QStringLiteral("Product Library Manager"), LoadProductLibraryGrid(workspace),
+          tr("Product Library Manager"), LoadProductLibraryGrid(workspace),
           workspace.WorkingFile(kProductWorkingFile), prompter,
           [workspace, &prompter](Grid& grid) {
             return CloseProductLibrary(grid, workspace, prompter);

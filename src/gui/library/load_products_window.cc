@@ -25,23 +25,23 @@ LoadProductsWindow::LoadProductsWindow(Workspace workspace, Prompter& prompter, 
       grid_(new GridWidget(this)),
       base_name_(new QLineEdit(this)),
       extension_(new QComboBox(this)),
-      load_(new QPushButton(QStringLiteral("Load"), this)) {
+      load_(new QPushButton(tr("Load"), this)) {
   setObjectName(QStringLiteral("LOADPROD"));
-  setWindowTitle(QStringLiteral("Load Products"));
+  setWindowTitle(tr("Load Products"));
   grid_->SetPrompter(&prompter_);
   grid_->SetGrid(OpenOrderGrid(workspace_));
   base_name_->setObjectName(QStringLiteral("txt"));
-  base_name_->setToolTip(QStringLiteral("Base name of the job files"));
+  base_name_->setToolTip(tr("Base name of the job files"));
   extension_->setObjectName(QStringLiteral("cmb"));
   extension_->addItem(QString::fromLatin1(kGeneratedJobExtension));
   load_->setObjectName(QStringLiteral("cmd"));
-  load_->setToolTip(QStringLiteral("Make '.opt' files"));
+  load_->setToolTip(tr("Make '.opt' files"));
   load_->setAutoDefault(false);
   connect(grid_, &GridWidget::ItemChoiceRequested, this, &LoadProductsWindow::ChooseProduct);
   connect(load_, &QPushButton::clicked, this, &LoadProductsWindow::Load);
 
   auto* file = new QHBoxLayout;
-  file->addWidget(new QLabel(QStringLiteral("File name"), this));
+  file->addWidget(new QLabel(tr("File name"), this));
   file->addWidget(base_name_, 1);
   file->addWidget(extension_);
   file->addWidget(load_);

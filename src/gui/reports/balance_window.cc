@@ -24,10 +24,10 @@ BalanceWindow::BalanceWindow(const Job& job, Prompter& prompter,
     : QWidget(parent),
       grid_(new GridWidget(this)),
       toolbar_(new GridToolBar(grid_, this)),
-      export_(new QPushButton(QStringLiteral("Export"), this)),
+      export_(new QPushButton(tr("Export"), this)),
       export_to_library_(std::move(export_to_library)) {
   setObjectName(QStringLiteral("OFFCUT"));
-  setWindowTitle(QStringLiteral("Balance And Scrap Table"));
+  setWindowTitle(tr("Balance And Scrap Table"));
   grid_->SetPrompter(&prompter);
   grid_->SetTakesNewRows(false);
   grid_->SetGrid(LoadBalanceTableGrid(job.workspace));

@@ -20,6 +20,7 @@
 #include "core/reports/layout_print.h"
 #include "core/reports/layouts_load.h"
 #include "gui/shell/help.h"
+#include "gui/shell/language.h"
 #include "gui/tables/grid_widget.h"
 #include "render/coded_label_print.h"
 #include "render/label_print.h"
@@ -29,14 +30,20 @@ namespace {
 
 // What each column of lbl.def means to the printing of the labels.
 constexpr std::pair<std::string_view, const char*> kColumnTips[] = {
-    {"ROWS", "Rows of labels on a page"},
-    {"COLS", "Labels side by side in a row"},
-    {"HS",
-     "Horizontal start: the character column where the first label of a row begins (1 is "
-     "the left edge)"},
-    {"HP", "Horizontal pitch: characters from the start of one label to the start of the next"},
-    {"VS", "Vertical start: empty lines at the top of every page"},
-    {"VP", "Vertical pitch: empty lines after every row of labels"},
+    {"ROWS", QT_TRANSLATE_NOOP("lumora::LabelsWindow", "Rows of labels on a page")},
+    {"COLS", QT_TRANSLATE_NOOP("lumora::LabelsWindow", "Labels side by side in a row")},
+    {"HS", QT_TRANSLATE_NOOP(
+               "lumora::LabelsWindow",
+               "Horizontal start: the character column where the first label of a row begins (1 is "
+               "the left edge)")},
+    {"HP",
+     QT_TRANSLATE_NOOP(
+         "lumora::LabelsWindow",
+         "Horizontal pitch: characters from the start of one label to the start of the next")},
+    {"VS", QT_TRANSLATE_NOOP("lumora::LabelsWindow",
+                             "Vertical start: empty lines at the top of every page")},
+    {"VP", QT_TRANSLATE_NOOP("lumora::LabelsWindow",
+                             "Vertical pitch: empty lines after every row of labels")},
 };
 
 std::vector<QString> ColumnTips(const Grid& grid) {
@@ -44,7 +51,7 @@ std::vector<QString> ColumnTips(const Grid& grid) {
   for (int c = 0; c < grid.Cols(); ++c) {
     QString tip;
     for (const auto& [heading, text] : kColumnTips) {
-      if (grid.Text(0, c) == heading) tip = QString::fromLatin1(text);
+      if (grid.Text(0, c) == heading) tip = LabelsWindow::tr(text);
     }
     tips.push_back(tip);
   }
@@ -62,11 +69,10 @@ void TellRefusal(Prompter& prompter, const std::string& text) {
 }  // namespace
 
 LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidget* parent)
-    : SettingsRowWindow(QStringLiteral("Define Labels"), LoadLabelsGrid(workspace), prompter,
-                        parent) {
+    : SettingsRowWindow(tr("Define Labels"), LoadLabelsGrid(workspace), prompter, parent) {
   setObjectName(QStringLiteral("LABELS"));
   grid_widget()->SetHeaderToolTips(ColumnTips(grid_widget()->grid()));
-  apply_button()->setText(QStringLiteral("Close"));
+  apply_button()->setText(tr("Close"));
   apply_button()->setObjectName(QStringLiteral("cmdClose"));
 
   const LabelCodeSettings codes = LoadLabelCodeSettings(workspace);
@@ -118,6 +124,19 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
           });
 }
 
+QString LabelLineInLanguage(std::string_view line) {
+  constexpr qsizetype kCaptionWidth = 9;
+  QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+  for (const char* field :
+       {"SR.NO", "ITEM", "QTY", "CUSTOMER", "A/C", "SITE", "REF", "FROM", "ADDRESS"}) {
+    const QString caption = CoreText(field);
+    if (caption.size() > kCaptionWidth) continue;
+    text.replace(QString::fromLatin1(field).leftJustified(kCaptionWidth) + QLatin1Char(':'),
+                 caption.leftJustified(kCaptionWidth) + QLatin1Char(':'));
+  }
+  return text;
+}
+
 bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
                  Prompter& prompter) {
   const LabelFile labels = ComposeWorkspaceLabels(result, job.workspace, ReportUnit(job));
@@ -131,7 +150,11 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
     return false;
   }
   SetLabelPageLayout(printer);
-  if (!LabelsHaveAdditions(job.workspace)) return PrintLabelPages(printer, labels.bytes);
+  if (!LabelsHaveAdditions(job.workspace)) {
+    const bool in_language =
+        ReadLanguageSettings(QString::fromStdString(job.workspace.data_folder)).print_in_language;
+    return PrintLabelPages(printer, labels.bytes, in_language ? LabelLineInLanguage : nullptr);
+  }
   const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
   const CodedLabels coded =
       WorkspaceCodedLabels(result, job.workspace, ReportUnit(job), FileTitle(job.file_name));
@@ -146,7 +169,7 @@ void PrintLabelsWithDialog(QWidget* parent, const LoadedResult& result, const Jo
                            Prompter& prompter) {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Print Labels"));
+  dialog.setWindowTitle(LabelsWindow::tr("Print Labels"));
   if (dialog.exec() != QDialog::Accepted) return;
   PrintLabels(printer, result, job, prompter);
 }

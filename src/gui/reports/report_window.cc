@@ -41,7 +41,7 @@ Grid ReportGrid(const Workspace& workspace) {
 ReportWindow::ReportWindow(const Workspace& workspace, Prompter& prompter, QWidget* parent)
     : QWidget(parent), grid_(new GridWidget(this)), toolbar_(new GridToolBar(grid_, this)) {
   setObjectName(QStringLiteral("REPORT"));
-  setWindowTitle(QStringLiteral("Report"));
+  setWindowTitle(tr("Report"));
   // Fixed pitch, so that the report's columns line up.
   grid_->setFont(SectionFont(9));
   grid_->SetPrompter(&prompter);

@@ -14,6 +14,7 @@
 #include "gui/reports/labels_window.h"
 #include "gui/reports/report_window.h"
 #include "gui/shell/job_exchange.h"
+#include "gui/shell/language.h"
 #include "gui/shell/print_preview.h"
 #include "gui/tables/grid_toolbar.h"
 
@@ -26,7 +27,7 @@ QWidget* WithExportButton(QWidget* content, MainWindow& window,
                           const std::function<JobExport()>& build) {
   for (auto* toolbar : content->findChildren<GridToolBar*>()) {
     toolbar->addSeparator();
-    QAction* action = toolbar->addAction(QStringLiteral("Export to Spreadsheet..."));
+    QAction* action = toolbar->addAction(GridToolBar::tr("Export to Spreadsheet..."));
     action->setObjectName(QStringLiteral("Export"));
     QObject::connect(action, &QAction::triggered, content,
                      [&window, build] { ExportTablesWithDialog(window, build); });
@@ -55,15 +56,15 @@ void AddResultWindows(MainWindowSetup& setup) {
   setup.child_factories[ChildWindow::kLayouts] = [](MainWindow& window) -> QWidget* {
     LayoutsWindowContext context{window.job(), window.prompter(), {}, {}, {}, {}, {}, {}, {}};
     context.show_totals = [&window](const StatusTexts& totals) {
-      window.SetStatusText(1, QString::fromStdString(totals.yield));
-      window.SetStatusText(2, QString::fromStdString(totals.layouts));
-      window.SetStatusText(3, QString::fromStdString(totals.profit));
+      window.SetStatusText(1, CoreCaptioned(totals.yield));
+      window.SetStatusText(2, CoreCaptioned(totals.layouts));
+      window.SetStatusText(3, CoreCaptioned(totals.profit));
     };
     context.print_labels = [&window](LayoutsWindow& layouts) {
       PrintLabelsWithDialog(&layouts, layouts.view().result, window.job(), window.prompter());
     };
     context.preview_labels = [&window](LayoutsWindow& layouts) {
-      ShowPrintPreview(&layouts, QStringLiteral("Print Preview"), [&](QPrinter& printer) {
+      ShowPrintPreview(&layouts, LayoutsWindow::tr("Print Preview"), [&](QPrinter& printer) {
         (void)PrintLabels(printer, layouts.view().result, window.job(), window.prompter());
       });
     };

@@ -11,13 +11,12 @@
 namespace lumora {
 
 QString AboutWindow::VersionText() {
-  return QStringLiteral("%1 version %2")
-      .arg(QLatin1String(kApplicationTitle), QLatin1String(kVersion));
+  return tr("%1 version %2").arg(QLatin1String(kApplicationTitle), QLatin1String(kVersion));
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("About"));
-  setWindowTitle(QStringLiteral("About ") + QLatin1String(kApplicationTitle));
+  setWindowTitle(tr("About ") + QLatin1String(kApplicationTitle));
 
   auto* banner = new QLabel(QLatin1String(kApplicationTitle), this);
   banner->setObjectName(QStringLiteral("TitleLbl"));
@@ -37,10 +36,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   version->setObjectName(QStringLiteral("VersionLbl"));
   version->setAlignment(Qt::AlignCenter);
 
-  auto* purpose = new QLabel(QStringLiteral("Guillotine cutting plans for glass shops"), this);
+  auto* purpose = new QLabel(tr("Guillotine cutting plans for glass shops"), this);
   purpose->setAlignment(Qt::AlignCenter);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -10,6 +10,7 @@
 
 #include "core/shell/help_pages.h"
 #include "core/shell/installed_data.h"
+#include "gui/shell/language.h"
 #include "gui/shell/manual_window.h"
 
 namespace lumora {
@@ -40,7 +41,11 @@ QUrl HelpUrl(const QString& data_folder, std::string_view page) {
   if (contents.isEmpty()) return {};
   const QString text = QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size()));
   const qsizetype hash = text.indexOf(QLatin1Char('#'));
-  QUrl url = QUrl::fromLocalFile(QFileInfo(contents).dir().filePath(text.left(hash)));
+  const QDir folder = QFileInfo(contents).dir();
+  // A page written in the desktop's language is in the folder of its code; others are English.
+  QString file = folder.filePath(DesktopLanguage() + QLatin1Char('/') + text.left(hash));
+  if (!QFileInfo(file).isFile()) file = folder.filePath(text.left(hash));
+  QUrl url = QUrl::fromLocalFile(file);
   if (hash >= 0) url.setFragment(text.mid(hash + 1));
   return url;
 }

@@ -15,7 +15,8 @@ namespace lumora {
 QString FindHelpFile(const QString& data_folder);
 
 // The address of a page of the manual ("settings.html#misc"), in the folder of FindHelpFile;
-// empty when there is no manual.
+// the page in the desktop's language where the manual has one (help/de/...). Empty when there
+// is no manual.
 QUrl HelpUrl(const QString& data_folder, std::string_view page);
 
 // The manual's page for a window: by its object name, and for the main window by the name of

@@ -66,17 +66,17 @@ JobExchange::JobExchange(MainWindow& window) : QObject(&window), window_(window)
       file->insertAction(exit_item, action);
       return action;
     };
-    connect(add(QStringLiteral("Import Glass List..."), QStringLiteral("ImportGlass")),
-            &QAction::triggered, this, [this] { ImportList(true); });
-    connect(add(QStringLiteral("Import Stock List..."), QStringLiteral("ImportStock")),
-            &QAction::triggered, this, [this] { ImportList(false); });
-    connect(add(QStringLiteral("Export..."), QStringLiteral("Export")), &QAction::triggered, this,
+    connect(add(tr("Import Glass List..."), QStringLiteral("ImportGlass")), &QAction::triggered,
+            this, [this] { ImportList(true); });
+    connect(add(tr("Import Stock List..."), QStringLiteral("ImportStock")), &QAction::triggered,
+            this, [this] { ImportList(false); });
+    connect(add(tr("Export..."), QStringLiteral("Export")), &QAction::triggered, this,
             [this] { ExportJobWithDialog(window_, AvailableExportParts(window_.job())); });
     file->insertSeparator(exit_item);
   }
   auto* area = qobject_cast<QMdiArea*>(window.centralWidget());
   if (area != nullptr && help != nullptr) {
-    auto* menu = new QMenu(QStringLiteral("&Window"), &window);
+    auto* menu = new QMenu(tr("&Window"), &window);
     menu->setObjectName(QStringLiteral("Window"));
     window.menuBar()->insertMenu(help->menuAction(), menu);
     new ChildWindowPlaces(area, menu, window.job().workspace.SettingsFile("windows.pos"));

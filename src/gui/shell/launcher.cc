@@ -63,8 +63,7 @@ Launcher::Launcher(LauncherSetup setup, QWidget* parent)
   auto* title = BannerLabel(QLatin1String(kApplicationTitle), 4.0, true, this);
   title->setObjectName(QStringLiteral("TitleLbl"));
   layout->addWidget(title);
-  layout->addWidget(
-      BannerLabel(QStringLiteral("Guillotine cutting plans for glass shops"), 1.4, false, this));
+  layout->addWidget(BannerLabel(tr("Guillotine cutting plans for glass shops"), 1.4, false, this));
   layout->addSpacing(36);
 
   struct Button {
@@ -73,29 +72,29 @@ Launcher::Launcher(LauncherSetup setup, QWidget* parent)
     std::function<void()> action;
   };
   const Button buttons[] = {
-      {"Base Module", "Base Module", [this] { OpenMainWindow(false); }},
-      {"S D R", "Strandor", [this] { OpenMainWindow(true); }},
-      {"M L M", "Material Library Manager",
+      {QT_TR_NOOP("Base Module"), QT_TR_NOOP("Base Module"), [this] { OpenMainWindow(false); }},
+      {QT_TR_NOOP("S D R"), QT_TR_NOOP("Strandor"), [this] { OpenMainWindow(true); }},
+      {QT_TR_NOOP("M L M"), QT_TR_NOOP("Material Library Manager"),
        [this] {
          ShowLauncherModule(new MaterialLibraryWindow(setup_.workspace, prompter(), false, this));
        }},
-      {"P L M", "Product Library Manager",
+      {QT_TR_NOOP("P L M"), QT_TR_NOOP("Product Library Manager"),
        [this] {
          ShowLauncherModule(new ProductLibraryWindow(setup_.workspace, prompter(), this));
        }},
-      {"Load Products", "Load Products",
+      {QT_TR_NOOP("Load Products"), QT_TR_NOOP("Load Products"),
        [this] { ShowLauncherModule(new LoadProductsWindow(setup_.workspace, prompter(), this)); }},
-      {"Configure", "Modify Settings", [this] { ShowConfigure(); }},
-      {"About...", "About LUMORA", [this] { ShowAbout(); }},
-      {"Exit", "Close LUMORA", [this] { Exit(); }},
+      {QT_TR_NOOP("Configure"), QT_TR_NOOP("Modify Settings"), [this] { ShowConfigure(); }},
+      {QT_TR_NOOP("About..."), QT_TR_NOOP("About LUMORA"), [this] { ShowAbout(); }},
+      {QT_TR_NOOP("Exit"), QT_TR_NOOP("Close LUMORA"), [this] { Exit(); }},
   };
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(18);
   grid->setVerticalSpacing(14);
   for (int index = 0; index < 8; ++index) {
-    auto* button = new QPushButton(QString::fromLatin1(buttons[index].caption), this);
+    auto* button = new QPushButton(tr(buttons[index].caption), this);
     button->setObjectName(QStringLiteral("cmd%1").arg(index));
-    button->setToolTip(QString::fromLatin1(buttons[index].tooltip));
+    button->setToolTip(tr(buttons[index].tooltip));
     button->setMinimumSize(220, 44);
     grid->addWidget(button, index / 2, index % 2);
     connect(button, &QPushButton::clicked, this, buttons[index].action);

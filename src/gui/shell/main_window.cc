@@ -37,6 +37,7 @@
 #include "gui/shell/help.h"
 #include "gui/shell/job_exchange.h"
 #include "gui/shell/job_recovery_keeper.h"
+#include "gui/shell/language.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/tables/grid_widget.h"
 #include "gui/tools/unit_conversion_window.h"
@@ -44,7 +45,8 @@
 namespace lumora {
 namespace {
 
-constexpr char kStopRunQuestion[] = "The optimization is still running. Stop it and close?";
+constexpr char kStopRunQuestion[] =
+    QT_TRANSLATE_NOOP("Core", "The optimization is still running. Stop it and close?");
 
 // A child window that tells the main window when it closes for good, while its content is
 // still there to be stored.
@@ -141,7 +143,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
   new JobRecoveryKeeper(*this);
 
   if (job_.settings.coil_mode) {
-    edit_sheet_->setText(QStringLiteral("Coi&l Specifications"));
+    edit_sheet_->setText(tr("Coi&l Specifications"));
     ToolbarButton(kSheetButton)->setVisible(false);
   } else {
     ToolbarButton(kCoilButton)->setVisible(false);
@@ -220,22 +222,21 @@ ResultViewActions MainWindow::ResultActions() {
 QString MainWindow::ChildCaption(ChildWindow kind) const {
   switch (kind) {
     case ChildWindow::kBasicDetails:
-      return QStringLiteral("Basic Details");
+      return tr("Basic Details");
     case ChildWindow::kSheet:
-      return job_.settings.coil_mode ? QStringLiteral("Coil Specifications")
-                                     : QStringLiteral("Sheet Specifications");
+      return job_.settings.coil_mode ? tr("Coil Specifications") : tr("Sheet Specifications");
     case ChildWindow::kGlass:
-      return QStringLiteral("Glass Size Specifications");
+      return tr("Glass Size Specifications");
     case ChildWindow::kReport:
-      return QStringLiteral("Report");
+      return tr("Report");
     case ChildWindow::kLayouts:
-      return QStringLiteral("Layouts");
+      return tr("Layouts");
     case ChildWindow::kRackPlan:
-      return QStringLiteral("Rack Plan");
+      return tr("Rack Plan");
     case ChildWindow::kBalance:
       break;
   }
-  return QStringLiteral("Balance And Scrap Table");
+  return tr("Balance And Scrap Table");
 }
 
 void MainWindow::StoreJobViews() {
@@ -274,9 +275,9 @@ void MainWindow::ShowView(ChildWindow kind) {
 }
 
 void MainWindow::ResetStatusTexts() {
-  SetStatusText(1, QStringLiteral("Overall Yield (%) = NA"));
-  SetStatusText(2, QStringLiteral("Total Layouts = NA"));
-  SetStatusText(3, QStringLiteral("Profit = NA"));
+  SetStatusText(1, CoreCaptioned("Overall Yield (%) = NA"));
+  SetStatusText(2, CoreCaptioned("Total Layouts = NA"));
+  SetStatusText(3, CoreCaptioned("Profit = NA"));
   SetStatusText(4, AboutWindow::VersionText());
 }
 
@@ -286,14 +287,14 @@ void MainWindow::ShowResultStatus() {
     ResetStatusTexts();
     return;
   }
-  SetStatusText(1, QString::fromStdString(result.status.yield));
-  SetStatusText(2, QString::fromStdString(result.status.layouts));
-  SetStatusText(3, QString::fromStdString(result.status.profit));
+  SetStatusText(1, CoreCaptioned(result.status.yield));
+  SetStatusText(2, CoreCaptioned(result.status.layouts));
+  SetStatusText(3, CoreCaptioned(result.status.profit));
 }
 
 void MainWindow::ShowWritten(const std::string& path) {
   constexpr int kShownMs = 15000;
-  statusBar()->showMessage(QStringLiteral("Written: ") + QFile::decodeName(path.c_str()), kShownMs);
+  statusBar()->showMessage(tr("Written: ") + QFile::decodeName(path.c_str()), kShownMs);
 }
 
 void MainWindow::SetStatusText(int panel, const QString& text) {
@@ -438,8 +439,8 @@ void MainWindow::StartOptimizationCommand() {
 void MainWindow::DeepOptimizationCommand() {
   bool ok = false;
   const int seconds = QInputDialog::getInt(
-      this, QStringLiteral("Deep Optimization"),
-      QStringLiteral("Time limit in seconds (the best result found by then is kept):"),
+      this, tr("Deep Optimization"),
+      tr("Time limit in seconds (the best result found by then is kept):"),
       static_cast<int>(ReadDeepSeconds(job_.workspace)), static_cast<int>(kMinDeepSeconds),
       static_cast<int>(kMaxDeepSeconds), 1, &ok);
   if (!ok) return;

@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "core/deep/deep_settings_file.h"
+#include "gui/shell/language.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/toolbar_icons.h"
 
@@ -35,46 +36,42 @@ void MainWindow::BuildMenus() {
     return menu;
   };
 
-  QMenu* file = add_menu(QStringLiteral("&File"), QStringLiteral("File"));
-  AddMenuItem(file, QStringLiteral("&New"), Ctrl(Qt::Key_N), &MainWindow::FileNewCommand);
-  AddMenuItem(file, QStringLiteral("&Open..."), Ctrl(Qt::Key_O), &MainWindow::FileOpenCommand);
-  AddMenuItem(file, QStringLiteral("&Save"), Ctrl(Qt::Key_S), &MainWindow::FileSaveCommand);
-  AddMenuItem(file, QStringLiteral("Save &As..."), {}, &MainWindow::FileSaveAsCommand);
+  QMenu* file = add_menu(tr("&File"), QStringLiteral("File"));
+  AddMenuItem(file, tr("&New"), Ctrl(Qt::Key_N), &MainWindow::FileNewCommand);
+  AddMenuItem(file, tr("&Open..."), Ctrl(Qt::Key_O), &MainWindow::FileOpenCommand);
+  AddMenuItem(file, tr("&Save"), Ctrl(Qt::Key_S), &MainWindow::FileSaveCommand);
+  AddMenuItem(file, tr("Save &As..."), {}, &MainWindow::FileSaveAsCommand);
   file->addSeparator();
-  AddMenuItem(file, QStringLiteral("Save As Defaults"), {}, &MainWindow::FileSaveAsDefaultsCommand);
+  AddMenuItem(file, tr("Save As Defaults"), {}, &MainWindow::FileSaveAsDefaultsCommand);
   file->addSeparator();
-  connect(AddMenuItem(file, QStringLiteral("E&xit"), {}, nullptr), &QAction::triggered, this,
+  connect(AddMenuItem(file, tr("E&xit"), {}, nullptr), &QAction::triggered, this,
           &MainWindow::close);
 
-  QMenu* edit = add_menu(QStringLiteral("&Edit"), QStringLiteral("Edit"));
-  AddMenuItem(edit, QStringLiteral("&Basic Details"), Key(Qt::Key_F4),
-              &MainWindow::EditBasicDetails);
+  QMenu* edit = add_menu(tr("&Edit"), QStringLiteral("Edit"));
+  AddMenuItem(edit, tr("&Basic Details"), Key(Qt::Key_F4), &MainWindow::EditBasicDetails);
   edit->addSeparator();
-  edit_sheet_ = AddMenuItem(edit, QStringLiteral("&Sheet Specifications"), Key(Qt::Key_F2),
-                            &MainWindow::EditSheet);
+  edit_sheet_ =
+      AddMenuItem(edit, tr("&Sheet Specifications"), Key(Qt::Key_F2), &MainWindow::EditSheet);
   edit->addSeparator();
-  AddMenuItem(edit, QStringLiteral("&Glass Size Specifications"), Key(Qt::Key_F3),
-              &MainWindow::EditGlass);
+  AddMenuItem(edit, tr("&Glass Size Specifications"), Key(Qt::Key_F3), &MainWindow::EditGlass);
 
-  QMenu* optimize = add_menu(QStringLiteral("&Optimize"), QStringLiteral("Optimize"));
-  AddMenuItem(optimize, QStringLiteral("&Start Optimization"), Key(Qt::Key_F5),
+  QMenu* optimize = add_menu(tr("&Optimize"), QStringLiteral("Optimize"));
+  AddMenuItem(optimize, tr("&Start Optimization"), Key(Qt::Key_F5),
               &MainWindow::StartOptimizationCommand);
   optimize->addSeparator();
-  maximum_yield_ =
-      AddMenuItem(optimize, QStringLiteral("Maximum Yield"), {}, &MainWindow::ChooseObjective);
-  minimum_layouts_ =
-      AddMenuItem(optimize, QStringLiteral("Minimum Layouts"), {}, &MainWindow::ChooseObjective);
+  maximum_yield_ = AddMenuItem(optimize, tr("Maximum Yield"), {}, &MainWindow::ChooseObjective);
+  minimum_layouts_ = AddMenuItem(optimize, tr("Minimum Layouts"), {}, &MainWindow::ChooseObjective);
   maximum_yield_->setCheckable(true);
   minimum_layouts_->setCheckable(true);
   optimize->addSeparator();
-  AddMenuItem(optimize, QStringLiteral("&Deep Optimization..."),
-              QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::DeepOptimizationCommand);
-  AddMenuItem(optimize, QStringLiteral("Cutting &Line..."), {}, &MainWindow::CuttingLineCommand);
+  AddMenuItem(optimize, tr("&Deep Optimization..."), QKeySequence(Qt::SHIFT | Qt::Key_F5),
+              &MainWindow::DeepOptimizationCommand);
+  AddMenuItem(optimize, tr("Cutting &Line..."), {}, &MainWindow::CuttingLineCommand);
   optimize->addSeparator();
   // How the deep optimization treats the stock that came back from leftovers.
-  leftovers_first_ = AddMenuItem(optimize, QString::fromLatin1(kUseLeftoversFirstCaption), {},
+  leftovers_first_ = AddMenuItem(optimize, CoreText(kUseLeftoversFirstCaption), {},
                                  &MainWindow::StoreLeftoverSettings);
-  keep_leftover_ = AddMenuItem(optimize, QString::fromLatin1(kKeepOneLeftoverCaption), {},
+  keep_leftover_ = AddMenuItem(optimize, CoreText(kKeepOneLeftoverCaption), {},
                                &MainWindow::StoreLeftoverSettings);
   const LeftoverSettings leftovers = ReadLeftoverSettings(job_.workspace);
   for (const auto& [action, on] : {std::pair{leftovers_first_, leftovers.use_leftovers_first},
@@ -83,37 +80,33 @@ void MainWindow::BuildMenus() {
     action->setChecked(on);
   }
 
-  QMenu* view = add_menu(QStringLiteral("&View"), QStringLiteral("View"));
-  AddMenuItem(view, QStringLiteral("&Report"), Key(Qt::Key_F7), &MainWindow::ViewReport);
+  QMenu* view = add_menu(tr("&View"), QStringLiteral("View"));
+  AddMenuItem(view, tr("&Report"), Key(Qt::Key_F7), &MainWindow::ViewReport);
   view->addSeparator();
-  AddMenuItem(view, QStringLiteral("&Layouts"), Key(Qt::Key_F8), &MainWindow::ViewLayouts);
+  AddMenuItem(view, tr("&Layouts"), Key(Qt::Key_F8), &MainWindow::ViewLayouts);
   view->addSeparator();
-  AddMenuItem(view, QStringLiteral("&Balance And Scrap Table"), Key(Qt::Key_F6),
-              &MainWindow::ViewBalance);
+  AddMenuItem(view, tr("&Balance And Scrap Table"), Key(Qt::Key_F6), &MainWindow::ViewBalance);
   view->addSeparator();
-  AddMenuItem(view, QStringLiteral("Rack &Plan"), {}, &MainWindow::ViewRackPlan);
+  AddMenuItem(view, tr("Rack &Plan"), {}, &MainWindow::ViewRackPlan);
 
-  QMenu* tools = add_menu(QStringLiteral("&Tools"), QStringLiteral("Tools"));
-  AddMenuItem(tools, QStringLiteral("&Unit Conversion Tool"), Key(Qt::Key_F9),
-              &MainWindow::UnitConversionTool);
+  QMenu* tools = add_menu(tr("&Tools"), QStringLiteral("Tools"));
+  AddMenuItem(tools, tr("&Unit Conversion Tool"), Key(Qt::Key_F9), &MainWindow::UnitConversionTool);
   tools->addSeparator();
-  AddMenuItem(tools, QStringLiteral("&Density Table"), {}, &MainWindow::DensityTableCommand);
+  AddMenuItem(tools, tr("&Density Table"), {}, &MainWindow::DensityTableCommand);
   tools->addSeparator();
-  AddMenuItem(tools, QStringLiteral("Change Unit to &IN"), Key(Qt::Key_F11),
-              &MainWindow::ChangeUnitToInch);
-  AddMenuItem(tools, QStringLiteral("Change Unit to &MM"), Key(Qt::Key_F12),
-              &MainWindow::ChangeUnitToMM);
+  AddMenuItem(tools, tr("Change Unit to &IN"), Key(Qt::Key_F11), &MainWindow::ChangeUnitToInch);
+  AddMenuItem(tools, tr("Change Unit to &MM"), Key(Qt::Key_F12), &MainWindow::ChangeUnitToMM);
   tools->addSeparator();
-  AddMenuItem(tools, QStringLiteral("Define &Labels..."), {}, &MainWindow::DefineLabels);
+  AddMenuItem(tools, tr("Define &Labels..."), {}, &MainWindow::DefineLabels);
 
-  QMenu* help = add_menu(QStringLiteral("&Help"), QStringLiteral("Help"));
-  AddMenuItem(help, QStringLiteral("&Lumora Help"), Key(Qt::Key_F1), &MainWindow::OpenHelp);
+  QMenu* help = add_menu(tr("&Help"), QStringLiteral("Help"));
+  AddMenuItem(help, tr("&Lumora Help"), Key(Qt::Key_F1), &MainWindow::OpenHelp);
   help->addSeparator();
-  AddMenuItem(help, QStringLiteral("&About LUMORA"), {}, &MainWindow::ShowAbout);
+  AddMenuItem(help, tr("&About LUMORA"), {}, &MainWindow::ShowAbout);
 }
 
 void MainWindow::BuildToolBar() {
-  toolbar_ = addToolBar(QStringLiteral("Toolbar"));
+  toolbar_ = addToolBar(tr("Toolbar"));
   toolbar_->setObjectName(QStringLiteral("TB"));
   toolbar_->setMovable(false);
   toolbar_->setIconSize(QSize(24, 24));
@@ -124,28 +117,28 @@ void MainWindow::BuildToolBar() {
     const char* target;
   };
   static constexpr Button kButtons[] = {
-      {1, "New FIle", "File1"},
-      {2, "Open File", "File2"},
-      {3, "Save File", "File3"},
-      {5, "Basic Details", "Edit1"},
-      {6, "Sheet Specifications", "Edit3"},
-      {7, "Coil Specifications", "Edit3"},
-      {8, "Glass Size Specifications", "Edit5"},
-      {10, "Start Optimization", "Optimize1"},
-      {12, "Report", "View1"},
-      {13, "Layouts", "View3"},
-      {14, "Balance And Scrap Table", "View5"},
-      {16, "Change Unit to IN", "Tools5"},
-      {17, "Change Unit to MM", "Tools6"},
+      {1, QT_TR_NOOP("New FIle"), "File1"},
+      {2, QT_TR_NOOP("Open File"), "File2"},
+      {3, QT_TR_NOOP("Save File"), "File3"},
+      {5, QT_TR_NOOP("Basic Details"), "Edit1"},
+      {6, QT_TR_NOOP("Sheet Specifications"), "Edit3"},
+      {7, QT_TR_NOOP("Coil Specifications"), "Edit3"},
+      {8, QT_TR_NOOP("Glass Size Specifications"), "Edit5"},
+      {10, QT_TR_NOOP("Start Optimization"), "Optimize1"},
+      {12, QT_TR_NOOP("Report"), "View1"},
+      {13, QT_TR_NOOP("Layouts"), "View3"},
+      {14, QT_TR_NOOP("Balance And Scrap Table"), "View5"},
+      {16, QT_TR_NOOP("Change Unit to IN"), "Tools5"},
+      {17, QT_TR_NOOP("Change Unit to MM"), "Tools6"},
   };
   unit_pair_ = new QActionGroup(this);
   unit_pair_->setExclusive(true);
   int next = 1;
   for (const Button& button : kButtons) {
     for (; next < button.index; ++next) toolbar_->addSeparator();
-    QAction* action = toolbar_->addAction(MainToolbarIcon(button.index), button.tooltip);
+    QAction* action = toolbar_->addAction(MainToolbarIcon(button.index), tr(button.tooltip));
     action->setObjectName(QStringLiteral("TB%1").arg(button.index));
-    action->setToolTip(QString::fromLatin1(button.tooltip));
+    action->setToolTip(tr(button.tooltip));
     auto* target = findChild<QAction*>(QString::fromLatin1(button.target));
     connect(action, &QAction::triggered, target, &QAction::trigger);
     if (button.index >= 16) {

@@ -12,7 +12,7 @@ namespace lumora {
 ManualWindow::ManualWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), where_(new QLabel(this)), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("Manual"));
-  setWindowTitle(QStringLiteral("Lumora Help"));
+  setWindowTitle(tr("Lumora Help"));
   setAttribute(Qt::WA_DeleteOnClose);
   where_->setObjectName(QStringLiteral("Where"));
   where_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -40,8 +40,8 @@ ManualWindow* ManualWindow::ShowPage(const QUrl& page) {
   if (window == nullptr) window = new ManualWindow(over);
   const QString folder = QDir::toNativeSeparators(QFileInfo(page.toLocalFile()).absolutePath());
   window->where_->setText(
-      QStringLiteral("No web browser could show the manual; it is here as well as in the folder ") +
-      folder + QStringLiteral(" (index.html is its first page)."));
+      tr("No web browser could show the manual; it is here as well as in the folder ") + folder +
+      tr(" (index.html is its first page)."));
   window->browser_->setSource(page);
   window->show();
   window->raise();

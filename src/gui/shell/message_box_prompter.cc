@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "gui/shell/language.h"
+
 namespace lumora {
 namespace {
 
@@ -50,8 +52,8 @@ QMessageBox::StandardButton ButtonOf(PromptAnswer answer) {
 }  // namespace
 
 PromptAnswer MessageBoxPrompter::Ask(const Prompt& prompt) {
-  QMessageBox box(IconOf(prompt.icon), QString::fromLatin1(prompt.title),
-                  QString::fromLatin1(prompt.text), ButtonsOf(prompt.buttons), parent_);
+  QMessageBox box(IconOf(prompt.icon), CoreText(prompt.title), CoreText(prompt.text),
+                  ButtonsOf(prompt.buttons), parent_);
   if (box.standardButtons() & ButtonOf(prompt.default_answer)) {
     box.setDefaultButton(ButtonOf(prompt.default_answer));
   }

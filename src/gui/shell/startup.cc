@@ -15,6 +15,7 @@
 #include "core/shell/command_line.h"
 #include "core/shell/data_folder.h"
 #include "core/shell/start_stamp_claim.h"
+#include "gui/shell/language.h"
 #include "gui/shell/launcher.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/toolbar_icons.h"
@@ -33,6 +34,9 @@ int RunDesktop(int argc, char** argv) {
   parser.addVersionOption();
   const QCommandLineOption data_dir_option("data-dir", "The data folder to use.", "DIR");
   parser.addOption(data_dir_option);
+  const QCommandLineOption language_option(
+      "lang", "The language of this run (en, de, it, es, fr, tr).", "CODE");
+  parser.addOption(language_option);
   parser.addPositionalArgument("JOB", "A job file to open.");
   parser.process(app);
 
@@ -58,6 +62,10 @@ int RunDesktop(int argc, char** argv) {
     QMessageBox::critical(nullptr, title, QString::fromLocal8Bit(error->c_str()));
     return 1;
   }
+
+  const QString data_path = QFile::decodeName(data_folder.c_str());
+  InstallTranslations(
+      app, ResolveLanguage(parser.value(language_option), ReadLanguageSettings(data_path)));
 
   std::vector<std::string> words;
   for (const QString& word : parser.positionalArguments()) {

@@ -37,10 +37,10 @@ std::optional<QRect> ChildWindowPlaces::PlaceOf(const QString& name) const {
 
 void ChildWindowPlaces::FillMenu() {
   menu_->clear();
-  QAction* tile = menu_->addAction(QStringLiteral("&Tile"));
+  QAction* tile = menu_->addAction(tr("&Tile"));
   tile->setObjectName(QStringLiteral("WindowTile"));
   connect(tile, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
-  QAction* cascade = menu_->addAction(QStringLiteral("&Cascade"));
+  QAction* cascade = menu_->addAction(tr("&Cascade"));
   cascade->setObjectName(QStringLiteral("WindowCascade"));
   connect(cascade, &QAction::triggered, this, &ChildWindowPlaces::Cascade);
   const QList<QMdiSubWindow*> windows = area_->subWindowList();

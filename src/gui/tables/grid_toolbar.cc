@@ -125,17 +125,17 @@ GridToolBar::GridToolBar(GridWidget* grid, QWidget* parent) : QToolBar(parent) {
     void (GridWidget::*command)();
   };
   const ToolButton buttons[] = {
-      {1, "Sort Ascending", &GridWidget::SortAscending},
-      {2, "Sort Descending", &GridWidget::SortDescending},
-      {4, "Print", &GridWidget::PrintWithDialog},
-      {kPreviewButton, "Print Preview", &GridWidget::PrintPreview},
-      {6, "Copy", &GridWidget::CopySelection},
-      {7, "Paste", &GridWidget::PasteClipboard},
+      {1, QT_TR_NOOP("Sort Ascending"), &GridWidget::SortAscending},
+      {2, QT_TR_NOOP("Sort Descending"), &GridWidget::SortDescending},
+      {4, QT_TR_NOOP("Print"), &GridWidget::PrintWithDialog},
+      {kPreviewButton, QT_TR_NOOP("Print Preview"), &GridWidget::PrintPreview},
+      {6, QT_TR_NOOP("Copy"), &GridWidget::CopySelection},
+      {7, QT_TR_NOOP("Paste"), &GridWidget::PasteClipboard},
   };
   for (const ToolButton& button : buttons) {
     if (button.index == 4 || button.index == 6) addSeparator()->setData(button.index - 1);
-    QAction* action = addAction(ButtonIcon(button.index), QString::fromLatin1(button.tooltip));
-    action->setToolTip(QString::fromLatin1(button.tooltip));
+    QAction* action = addAction(ButtonIcon(button.index), tr(button.tooltip));
+    action->setToolTip(tr(button.tooltip));
     action->setData(button.index);
     connect(action, &QAction::triggered, this, [target = QPointer<GridWidget>(grid), button] {
       if (target == nullptr) return;

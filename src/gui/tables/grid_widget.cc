@@ -14,6 +14,7 @@
 #include "core/tables/grid_clipboard.h"
 #include "core/tables/grid_print.h"
 #include "core/tables/table_file.h"
+#include "gui/shell/language.h"
 #include "gui/shell/message_box_prompter.h"
 #include "gui/shell/print_preview.h"
 #include "gui/tables/grid_printing.h"
@@ -106,6 +107,11 @@ void GridWidget::Refresh() {
   Relayout();
 }
 
+QString GridWidget::ShownText(int row, int col) const {
+  // The headers are in the desktop's language, the cells as the files hold them.
+  return row == 0 ? CoreText(grid_.Text(row, col)) : QString::fromLatin1(grid_.Text(row, col));
+}
+
 void GridWidget::Relayout() {
   const QFontMetrics metrics = fontMetrics();
   char_width_ = std::max(metrics.horizontalAdvance(QLatin1Char('0')), metrics.averageCharWidth());
@@ -113,7 +119,7 @@ void GridWidget::Relayout() {
   col_width_.assign(static_cast<size_t>(grid_.Cols()), 0);
   for (int c = 0; c < grid_.Cols(); ++c) {
     if (grid_.ColWidth(c) == 0) continue;
-    const int header = metrics.horizontalAdvance(QString::fromLatin1(grid_.Text(0, c)));
+    const int header = metrics.horizontalAdvance(ShownText(0, c));
     // Glyph advances are fractional: a run of characters is wider than their rounded width
     // times their count, and the last ones of a full cell would be cut off.
     const int run = metrics.horizontalAdvance(QString(grid_.ColWidth(c), QLatin1Char('0')));
@@ -418,7 +424,7 @@ void GridWidget::PaintCell(QPainter& painter, int row, int col, QRect rect) cons
     painter.setFont(bold);
   }
   painter.drawText(rect.adjusted(kPad, 0, -kPad, -1), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(grid_.Text(row, col)));
+                   ShownText(row, col));
   if (style.bold) painter.setFont(font());
 }
 
@@ -533,7 +539,7 @@ bool GridWidget::Print(QPrinter& printer, bool selection_only) {
 }
 
 void GridWidget::PrintPreview() {
-  ShowPrintPreview(this, QStringLiteral("Print Preview"),
+  ShowPrintPreview(this, tr("Print Preview"),
                    [this](QPrinter& printer) { (void)Print(printer, false); });
 }
 

@@ -130,6 +130,8 @@ class GridWidget : public QAbstractScrollArea {
   };
 
   void Relayout();
+  // A cell as it is shown: the header row in the desktop's language.
+  QString ShownText(int row, int col) const;
   void UpdateScrollBars();
   int ColumnPixels(int col) const;
   int ContentWidth() const;

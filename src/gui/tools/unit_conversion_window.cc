@@ -54,7 +54,7 @@ void TypeInto(QWidget* grid, const QString& text) {
 UnitConversionWindow::UnitConversionWindow(Workspace workspace, QWidget* parent)
     : QDialog(parent), workspace_(std::move(workspace)) {
   setObjectName(QStringLiteral("UnitConversion"));
-  setWindowTitle(QStringLiteral("Unit Conversion Tool"));
+  setWindowTitle(tr("Unit Conversion Tool"));
   setAttribute(Qt::WA_DeleteOnClose);
 
   const UnitPair units =
@@ -66,14 +66,14 @@ UnitConversionWindow::UnitConversionWindow(Workspace workspace, QWidget* parent)
   output_->setReadOnly(true);
   from_ = UnitList(QStringLiteral("cmb0"), units.from, this);
   to_ = UnitList(QStringLiteral("cmb1"), units.to, this);
-  button_ = new QPushButton(QStringLiteral("Close"), this);
+  button_ = new QPushButton(tr("Close"), this);
   button_->setObjectName(QStringLiteral("cmd"));
   button_->setAutoDefault(false);
 
   auto* row = new QHBoxLayout;
-  row->addWidget(Frame(QStringLiteral("INPUT"), input_, from_, this), 1);
+  row->addWidget(Frame(tr("INPUT"), input_, from_, this), 1);
   row->addWidget(new QLabel(QStringLiteral(" ="), this));
-  row->addWidget(Frame(QStringLiteral("OUTPUT"), output_, to_, this), 1);
+  row->addWidget(Frame(tr("OUTPUT"), output_, to_, this), 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(button_);
@@ -98,7 +98,7 @@ UnitConversionWindow::UnitConversionWindow(Workspace workspace, QWidget* parent)
 
 void UnitConversionWindow::PresetFromCell(GridWidget* grid) {
   target_ = grid;
-  button_->setText(QStringLiteral("Paste"));
+  button_->setText(tr("Paste"));
   const Grid& cells = grid->grid();
   input_->setText(QString::fromLatin1(cells.Text(cells.row, cells.col)));
   input_->selectAll();
@@ -124,7 +124,7 @@ void UnitConversionWindow::Convert() {
 void UnitConversionWindow::Finish() {
   WriteFileAtomically(workspace_.SettingsFile(kUnitPairFileName),
                       UnitPairBytes({from_->currentIndex(), to_->currentIndex()}));
-  const bool paste = button_->text() == QStringLiteral("Paste");
+  const bool paste = button_->text() == tr("Paste");
   const QString result = output_->text();
   QPointer<GridWidget> target = target_;
   was_active_ = false;
