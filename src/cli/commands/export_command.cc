@@ -21,8 +21,7 @@ constexpr Option kOptions[] = {
      OptionUse::kRequired},
     {"--what", "PARTS",
      "glass, stock, report, balances, cuts, weights, comma separated (default: all the job "
-     "has); or
-"
+     "has); or\n"
      "      cutting-tree: the result as the 2018 ROADEF/EURO challenge's cutting tree."},
     kUnitOption,
     kCoilOption,

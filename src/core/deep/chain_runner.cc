@@ -73,7 +73,8 @@ void RunControl::Report(DeepProgress progress) const {
 }
 
 void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double least_cost,
-               bool coil_mode, RunControl& control) {
+               const DeepProblem& problem, RunControl& control) {
+  const bool coil_mode = problem.coil_mode;
   const DeepSettings& settings = control.settings();
   const int hardware = static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
   const int chain_count = static_cast<int>(chains.size());
@@ -135,7 +136,7 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
     done.wait_for(lock, std::chrono::duration<double>(wait));
     lock.unlock();
     if (standard.Done() && !standard_offered) {
-      shared.Offer(standard.AsCandidate(coil_mode));
+      shared.Offer(standard.AsCandidate(problem));
       standard_offered = true;
     }
     if (should_stop()) {

@@ -42,7 +42,7 @@ class RunControl {
 // standard start, which it stops with them; Stop ends both at once. The progress shows the best
 // of the standard start's and the chains' results.
 void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double least_cost,
-               bool coil_mode, RunControl& control);
+               const DeepProblem& problem, RunControl& control);
 
 }  // namespace lumora::deep
 

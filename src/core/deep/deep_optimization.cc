@@ -147,10 +147,10 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
                           least_possible, control.start());
     }
   }
-  deep::RunChains(chains, standard_start, least_possible, job.coil_mode, control);
+  deep::RunChains(chains, standard_start, least_possible, problem, control);
   result = standard_start.Result();
   figures.standard_seconds = standard_start.EndedAtSeconds();
-  const Candidate standard = standard_start.AsCandidate(job.coil_mode);
+  const Candidate standard = standard_start.AsCandidate(problem);
   if (fits_nowhere) {
     AddUnplacedLine(result.message, GlassSizeList(input.glasses, problem, nowhere));
     figures.standard_kept = standard.valid;

@@ -57,12 +57,12 @@ PassStatistics StandardStart::Figures() const {
   return figures_;
 }
 
-Candidate StandardStart::AsCandidate(bool coil_mode) const {
+Candidate StandardStart::AsCandidate(const DeepProblem& problem) const {
   Candidate candidate;
   candidate.elements = result_.best;
   TransposeElements(candidate.elements);
   candidate.valid = !candidate.elements.Empty();
-  candidate.key = KeyOf(candidate.elements, coil_mode);
+  candidate.key = KeyOf(candidate.elements, problem);
   candidate.found_at_seconds = ended_at_seconds_;
   return candidate;
 }

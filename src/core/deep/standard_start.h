@@ -35,7 +35,7 @@ class StandardStart {
   // engine coordinates.
   const OptimizationResult& Result() const { return result_; }
   double EndedAtSeconds() const { return ended_at_seconds_; }
-  Candidate AsCandidate(bool coil_mode) const;
+  Candidate AsCandidate(const DeepProblem& problem) const;
   // Waits for the run to end.
   void Join();
 

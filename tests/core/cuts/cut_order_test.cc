@@ -61,7 +61,7 @@ TEST(CutOrderTest, StagesRunFromTheOriginOutwardsAndBlockedPiecesAreNamed) {
         {3, 400, 200, 550, 600}, {3, 550, 200, 700, 600}},
        {{1, 1, X, 400, 0, 600}, {2, 2, Y, 300, 0, 400}, {3, 1, X, 700, 0, 600},
         {4, 2, Y, 200, 400, 300}, {5, 3, X, 550, 200, 400}},
-       {}, CutSequence::kPartByPart},
+       {}, 0, CutSequence::kPartByPart},
       {"the full-length cut sets the first stage; margins are trimmed",
        {{-1, 0, 0, 1000, 600}, {-2, 0, 0, 10, 600}, {1, 10, 10, 990, 590}, {-6, 0, 590, 1000, 590}},
        {{1, 1, Y, 10, 0, 1000}, {2, 1, Y, 590, 0, 1000}, {3, 2, X, 10, 10, 580},
