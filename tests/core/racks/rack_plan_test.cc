@@ -75,6 +75,22 @@ TEST(RackPlanTest, OneCustomerPerSlotWithinEveryLoadFirstFit) {
                                  GeneralText(piece.slot) + "/" + GeneralText(piece.in_slot));
     }
     EXPECT_EQ(placed, c.placed) << c.name;
+    // Labels name the first piece's rack and slot 1, a piece no rack takes "none"; the tables
+    // list every piece once, placed or not.
+    EXPECT_EQ(RackLineOf(plan, plan.pieces[0]),
+              "RACK     :" + c.placed[0].substr(0, c.placed[0].find(':')) + "  SLOT :1")
+        << c.name;
+    for (const RackedPiece& piece : plan.pieces) {
+      if (piece.rack < 0) {
+        EXPECT_EQ(RackLineOf(plan, piece), "RACK     :none") << c.name;
+      }
+    }
+    const std::vector<ExportTable> tables = RackPlanTables(plan, load.result, Unit::kMm);
+    EXPECT_EQ(tables[0].rows.size() + tables[2].rows.size(), plan.pieces.size()) << c.name;
+    EXPECT_EQ(tables[0].headers[3], "No.") << c.name;
+    EXPECT_EQ(tables[2].headers.front(), "No.") << c.name;
+    EXPECT_EQ(tables[2].headers.back(), "Why") << c.name;
+    EXPECT_EQ(tables[1].rows.size(), plan.racks.size()) << c.name;
     for (size_t r = 0; r < plan.racks.size(); ++r) {
       EXPECT_LE(plan.loads[r].kg, plan.racks[r].most_kg) << c.name;
     }
