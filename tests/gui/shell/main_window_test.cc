@@ -201,8 +201,7 @@ class MainWindowTest : public QObject {
     program->job().line.SetSettings(CuttingLineSettings{});
     program.prompter.Plan(PromptAnswer::kNo);
     QTest::keyClick(program.window.get(), Qt::Key_F5);
-    QCOMPARE(program.prompter.Texts().back(),
-             std::string(kNeedsDeepMessage) + "\n\nStart it now?");
+    QCOMPARE(program.prompter.Texts().back(), std::string(kNeedsDeepMessage) + "\n\nStart it now?");
     QCOMPARE(program.prompter.Texts().size(), size_t{2});
   }
 
