@@ -64,6 +64,9 @@ struct DeepFigures {
   double first_result_seconds = -1;  // when the search found its first result; -1 for none
   double best_found_seconds = 0;     // when the result returned was found
   bool standard_kept = false;        // the result is the standard engine's
+  // The run was the glass line's search: its steps are the nodes it expanded, and there was
+  // no standard result.
+  bool line_search = false;
 };
 
 struct DeepResult {
