@@ -71,6 +71,9 @@ struct DeepFigures {
   double best_found_seconds = 0;     // when the result returned was found
   bool standard_kept = false;        // the result is the standard engine's
   bool leftover_kept = false;        // the last sheet's unused part is one rectangle
+  // The run was the glass line's search: its steps are the nodes it expanded, and there was
+  // no standard result.
+  bool line_search = false;
 };
 
 struct DeepResult {

@@ -64,6 +64,14 @@ ProgressFigures DeepProgressFigures(const DeepProgress& progress, bool coil_mode
 }
 
 std::string DeepFiguresText(const DeepFigures& figures) {
+  if (figures.line_search) {
+    return "Search steps: " + Count(figures.steps) +
+           " nodes of the cutting line's beam search\nRejected results: " +
+           Count(figures.rejected) + "\n" +
+           (figures.first_result_seconds < 0
+                ? std::string("No plan found")
+                : "The plan kept found at " + SecondsAt(figures.best_found_seconds));
+  }
   std::string text = "Search steps: " + Count(figures.steps) + " (" + Count(figures.constructions) +
                      " constructions, " + Count(figures.tail_replans) + " tail replans, " +
                      Count(figures.sheet_fewer) + " for a sheet fewer)\n";

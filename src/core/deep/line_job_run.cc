@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/base/number_text.h"
 #include "core/deep/chain_runner.h"
 #include "core/deep/line_optimization.h"
+#include "core/engine2d/cutting_tree.h"
 #include "core/engine2d/line_job.h"
 #include "core/engine2d/result_validator.h"
 
@@ -35,20 +37,56 @@ std::string UnplaceableSizes(const LineJob& line_job, const std::vector<int32_t>
   return text;
 }
 
-// Runs the search on a thread of its own, so that this one can show the progress and pass Stop
-// on while it runs.
-LineResult SearchWhileReporting(const LineProblem& problem, const LineSettings& settings,
-                                deep::RunControl& control) {
+// What the progress shows of a plan: its sheets, their area and the share the pieces take.
+DeepProgress PlanProgress(const LineJob& line_job, const CuttingTree& tree) {
+  double pieces_mm2 = 0;
+  for (const LineJobPiece& piece : line_job.pieces) {
+    const GlassRecord& glass = line_job.prepared.glasses[piece.glass_index];
+    pieces_mm2 += static_cast<double>(glass.l1_as_read) * glass.l2_as_read;
+  }
+  DeepProgress progress;
+  double stock_mm2 = 0;
+  for (const int32_t root : TreeSheets(tree)) {
+    const int32_t sheet = tree.nodes[static_cast<size_t>(root)].sheet;
+    const int s = line_job.sheets[static_cast<size_t>(sheet)].stock_index;
+    const StockRecord& stock = line_job.prepared.stocks[s];
+    stock_mm2 += static_cast<double>(stock.l1_as_read) * stock.l2_as_read;
+    ++progress.layout_count;
+  }
+  progress.stock_area_m2 = stock_mm2 / 1e6;
+  progress.yield = stock_mm2 > 0 ? static_cast<float>(pieces_mm2 / stock_mm2) : 0.0f;
+  return progress;
+}
+
+// Runs the search on a thread of its own, so that this one can show the progress of the best
+// plan so far and pass Stop on while it runs.
+LineResult SearchWhileReporting(const LineJob& line_job, LineSettings settings,
+                                deep::RunControl& control, DeepFigures& figures) {
   std::atomic<bool> stop = false;
   std::atomic<bool> finished = false;
+  std::mutex best_lock;
+  DeepProgress best;
+  settings.on_plan = [&](const CuttingTree& tree) {
+    const DeepProgress progress = PlanProgress(line_job, tree);
+    const double now = control.Elapsed();
+    const std::lock_guard<std::mutex> hold(best_lock);
+    best = progress;
+    if (figures.first_result_seconds < 0) figures.first_result_seconds = now;
+    figures.best_found_seconds = now;
+  };
   LineResult result;
   std::thread search([&] {
-    result = OptimizeCuttingLine(problem, settings, &stop);
+    result = OptimizeCuttingLine(line_job.problem, settings, &stop);
     finished = true;
   });
   while (!finished) {
     if (control.StopAsked()) stop = true;
-    control.Report(DeepProgress{});
+    DeepProgress progress;
+    {
+      const std::lock_guard<std::mutex> hold(best_lock);
+      progress = best;
+    }
+    control.Report(progress);
     std::this_thread::sleep_for(kPollInterval);
   }
   search.join();
@@ -77,11 +115,11 @@ DeepResult RunLineOptimization(const EngineJob& job, const DeepSettings& setting
   line_settings.threads = settings.threads > 0
                               ? settings.threads
                               : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-  const LineResult line = SearchWhileReporting(line_job.problem, line_settings, control);
+  figures.line_search = true;
+  const LineResult line = SearchWhileReporting(line_job, line_settings, control, figures);
 
   figures.steps = line.figures.expansions;
   figures.rejected = line.plans_refused;
-  figures.best_found_seconds = line.seconds;
   result.end = control.UserStopped() ? OptimizationEnd::kStopped : OptimizationEnd::kDone;
   result.message = std::string(control.UserStopped() ? kDeepStoppedMessage : kDoneMessage);
   if (!line.unplaceable.empty()) {
@@ -100,7 +138,6 @@ DeepResult RunLineOptimization(const EngineJob& job, const DeepSettings& setting
     result.message += "\nThe plan found was refused: " + problems.front();
     return deep_result;
   }
-  figures.first_result_seconds = line.seconds;
   result.best = std::move(elements);
   return deep_result;
 }

@@ -56,6 +56,7 @@ LineResult OptimizeCuttingLine(const LineProblem& problem, const LineSettings& s
     ++result.plans_found;
     result.tree = turned ? Transposed(*tree) : std::move(*tree);
     result.waste = plan.waste;
+    if (settings.on_plan) settings.on_plan(*result.tree);
     return true;
   });
   result.figures = beam.figures();

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ struct LineSettings {
   int threads = 2;
   LineGuide guide = LineGuide::kWasteRatioPerArea;
   size_t memory_bytes = size_t{1536} << 20;
+  // Told of each plan better than the ones before, on the search's thread.
+  std::function<void(const CuttingTree&)> on_plan;
 };
 
 struct LineResult {

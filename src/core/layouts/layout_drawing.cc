@@ -16,6 +16,8 @@ constexpr float kPaperLineStepMM = 0.15f;
 constexpr float kPaperHatchMM = 0.1f;
 // Hatching lines per width of the view, so that the hatching follows the scale.
 constexpr float kHatchLinesPerView = 64;
+// The least side of a flaw's mark, per width of the view.
+constexpr float kFlawMarksPerView = 120;
 // The cut marks beyond the sheet edge, and the gap before their texts, as parts of the view.
 constexpr float kCutMarkPart = 0.02f;
 constexpr float kTextGapPart = 0.006f;
@@ -205,10 +207,14 @@ void DrawLayout(const LoadedResult& result, int layout_no, const DrawOptions& op
     }
   }
 
-  // Flaws are hatched in red over whatever lies there, finer than the sheet's hatching.
+  // Flaws are hatched in red over whatever lies there, finer than the sheet's hatching; a flaw
+  // of a millimetre or two is drawn as large as a mark the eye finds at the view's scale.
   if (static_cast<size_t>(layout_no) <= result.flaws.size()) {
+    const float least = options.scale.width / kFlawMarksPerView;
     for (const FlawBox& flaw : result.flaws[static_cast<size_t>(layout_no - 1)]) {
-      const Box box{flaw.x1, flaw.y1, flaw.x2, flaw.y2};
+      const float grow_x = std::max(least - (flaw.x2 - flaw.x1), 0.0f) / 2;
+      const float grow_y = std::max(least - (flaw.y2 - flaw.y1), 0.0f) / 2;
+      const Box box{flaw.x1 - grow_x, flaw.y1 - grow_y, flaw.x2 + grow_x, flaw.y2 + grow_y};
       canvas.Hatch(box, kLightRed, options.scale.width / kHatchLinesPerView / 4,
                    options.hatch_width_pt);
       canvas.OutlineRect(box, kLightRed, options.line_width_pt);

@@ -128,6 +128,9 @@ FlawEditorWindow::FlawEditorWindow(int row, float length, float width, int sheet
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+  // Every column in sight: SHEET and four lengths of up to five digits and a decimal.
+  table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 46);
   sheet_->setRange(1, std::max(sheets, 1));
   sheet_->setPrefix(QStringLiteral("Sheet "));
   sheet_->setSuffix(QStringLiteral(" of %1").arg(std::max(sheets, 1)));
@@ -165,9 +168,11 @@ FlawEditorWindow::FlawEditorWindow(int row, float length, float width, int sheet
     ShowSheet();
   });
   connect(view_, &SheetFlawView::FlawDrawn, this, [this](float x, float y, float w, float h) {
-    flaws_.push_back({sheet_->value(), x, y, w, h});
+    // A flaw drawn by hand is as exact as a whole millimetre.
+    flaws_.push_back({sheet_->value(), std::round(x), std::round(y), std::round(w), std::round(h)});
     Refill();
     table_->selectRow(static_cast<int>(flaws_.size()) - 1);
+    table_->scrollToItem(table_->item(static_cast<int>(flaws_.size()) - 1, 0));
   });
   connect(view_, &SheetFlawView::FlawClicked, this, [this](int index) {
     // The view shows the flaws of one sheet; the table lists them all.

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 
 #include "core/deep/deep_optimization.h"
+#include "core/engine2d/optimization.h"
 #include "gui/engine2d/progress_window.h"
 #include "gui/support/program_window.h"
 #include "gui/tools/unit_conversion_window.h"
@@ -206,6 +207,18 @@ class MainWindowTest : public QObject {
                                        "Save changes in current file?"}));
     // The run's result stayed with the job, and Save As was not offered on the way out.
     QVERIFY(program->job().settings.resume_pass >= 1 && program.dialog.requests.size() == dialogs);
+  }
+
+  // F5 on a job that knows its glass line offers Deep Optimization instead; No starts nothing.
+  void AJobOfTheLineAsksForDeepOptimization() {
+    testing::ProgramWindow program;
+    program.Open(false, program.folder.Write("small.opt", testing::SmallJobBytes()));
+    QTRY_COMPARE(program.prompter.Texts().size(), size_t{1});
+    program->job().line.SetSettings(CuttingLineSettings{});
+    program.prompter.Plan(PromptAnswer::kNo);
+    QTest::keyClick(program.window.get(), Qt::Key_F5);
+    QCOMPARE(program.prompter.Texts().back(), std::string(kNeedsDeepMessage) + "\n\nStart it now?");
+    QCOMPARE(program.prompter.Texts().size(), size_t{2});
   }
 
   // F9 from a decimal cell of the Glass grid presets the unit tool, which pastes through the key
