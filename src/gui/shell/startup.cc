@@ -64,8 +64,13 @@ int RunDesktop(int argc, char** argv) {
   }
 
   const QString data_path = QFile::decodeName(data_folder.c_str());
-  InstallTranslations(
-      app, ResolveLanguage(parser.value(language_option), ReadLanguageSettings(data_path)));
+  const QString asked = parser.value(language_option);
+  const QString language = ResolveLanguage(asked, ReadLanguageSettings(data_path));
+  if (parser.isSet(language_option) && language != asked) {
+    std::fprintf(stderr, "No language %s; this run speaks %s\n", qPrintable(asked),
+                 qPrintable(language));
+  }
+  InstallTranslations(app, language);
 
   std::vector<std::string> words;
   for (const QString& word : parser.positionalArguments()) {

@@ -49,11 +49,13 @@ class LanguageTest : public QObject {
 
  private slots:
   // The command line wins over the stored choice, which wins over the system's language; a
-  // language we do not have counts as none, whatever bytes language.set holds.
+  // language we do not have counts as none, whatever bytes language.set holds. Printing in the
+  // language is kept beside the choice.
   void ChoosesTheLanguageOfARun() {
     testing::TempFolder folder;
     const QString data = QString::fromStdString(folder.File(""));
-    QVERIFY(WriteLanguageSettings(data, {"it"}));
+    QVERIFY(WriteLanguageSettings(data, {"it", true}));
+    QVERIFY(ReadLanguageSettings(data).print_in_language);
     QCOMPARE(ResolveLanguage("de", ReadLanguageSettings(data)), QStringLiteral("de"));
     QCOMPARE(ResolveLanguage("xx", ReadLanguageSettings(data)), QStringLiteral("it"));
     QVERIFY(!WriteFileAtomically(folder.File("language.set"), "\xff[Language=tr\r\n[Language")
