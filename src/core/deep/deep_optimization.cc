@@ -150,6 +150,7 @@ DeepResult RunDeepOptimization(const EngineJob& job, const DeepSettings& setting
   deep::RunChains(chains, standard_start, least_possible, problem, control);
   result = standard_start.Result();
   figures.standard_seconds = standard_start.EndedAtSeconds();
+  if (!result.best.Empty()) figures.standard_best = standard_start.Figures();
   const Candidate standard = standard_start.AsCandidate(problem);
   if (fits_nowhere) {
     AddUnplacedLine(result.message, GlassSizeList(input.glasses, problem, nowhere));

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "core/deep/deep_problem.h"
@@ -67,6 +68,8 @@ struct DeepFigures {
   // holds, or a layout the validator refuses. Zero unless the search has a fault.
   int64_t rejected = 0;
   double standard_seconds = 0;       // when the standard engine's start had ended
+  // The standard engine's best: what the search set out to beat; none when it found nothing.
+  std::optional<PassStatistics> standard_best;
   double first_result_seconds = -1;  // when the search found its first result; -1 for none
   double best_found_seconds = 0;     // when the result returned was found
   bool standard_kept = false;        // the result is the standard engine's

@@ -246,8 +246,6 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
   DeepCallbacks callbacks;
   const bool coil_mode = engine_job.coil_mode;
   callbacks.progress = [this, coil_mode](const DeepProgress& progress) {
-    // The standard engine's last figures are the result the deep run sets out to beat.
-    if (progress.standard_phase) standard_best_ = {progress.yield, progress.layout_count};
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
@@ -335,10 +333,10 @@ void ProgressWindow::FinishRun() {
   worker_.join();
   state_ = State::kFinished;
   QString message = RunMessage(result_.message);
-  if (deep_seconds_ && standard_best_ && !result_.best.Empty()) {
+  if (deep_figures_ && deep_figures_->standard_best && !result_.best.Empty()) {
     message += QStringLiteral("\n") + QString::fromStdString(ComparedWithStandard(
-                                          *standard_best_, PassStats(result_.best), deep_objective_,
-                                          run_job_->settings.coil_mode));
+                                          *deep_figures_->standard_best, PassStats(result_.best),
+                                          deep_objective_, run_job_->settings.coil_mode));
   }
   if (const auto error = StoreRunResult(job_, result_)) {
     message += QStringLiteral("\n") + QString::fromLocal8Bit(error->c_str());

@@ -89,7 +89,6 @@ class ProgressWindow : public QDialog {
   // Of a deep run, written by the worker until it is joined: the objective and the standard
   // engine's result it started from, which its end compares with.
   Objective deep_objective_ = Objective::kNone;
-  std::optional<PassStatistics> standard_best_;
 
   QProgressBar* progress_bar_;
   QPushButton* command_;

@@ -26,15 +26,17 @@ std::string Line(int layout, int kind, float x1, float y1, float x2, float y2, i
          GeneralText(repeat) + ",1\r\n";
 }
 
+// A piece and the glass row it is cut for (the rows are listed largest first, as runs sort them).
 struct Rect {
   float x1, y1, x2, y2;
+  int glass = 1;
 };
-constexpr Rect kA{0, 0, 400, 300}, kB{0, 300, 400, 600}, kC{400, 0, 700, 200},
-    kD{400, 200, 550, 600}, kE{550, 200, 700, 600};
+constexpr Rect kA{0, 0, 400, 300, 1}, kB{0, 300, 400, 600, 1}, kC{400, 0, 700, 200, 3},
+    kD{400, 200, 550, 600, 4}, kE{550, 200, 700, 600, 4};
 
 std::string Layout(int layout, int repeat, const std::vector<Rect>& pieces) {
   std::string bytes = Line(layout, -1, 0, 0, 1000, 600, repeat);
-  for (const Rect& r : pieces) bytes += Line(layout, 1, r.x1, r.y1, r.x2, r.y2, repeat);
+  for (const Rect& r : pieces) bytes += Line(layout, r.glass, r.x1, r.y1, r.x2, r.y2, repeat);
   return bytes;
 }
 
@@ -78,7 +80,7 @@ TEST(BreakoutOrderTest, PiecesAreNumberedAsTheCutsFreeThemSheetBySheet) {
       // Overlapping pieces no cut parts come last, in element order.
       {"blocked",
        false,
-       Layout(1, 1, {{0, 0, 300, 300}, {200, 200, 500, 500}, kE}),
+       Layout(1, 1, {{0, 0, 300, 300, 2}, {200, 200, 500, 500, 2}, kE}),
        PieceOrder::kBreakout,
        {{1, 1, 3, 1, 1}, {1, 1, 1, 2, 2}, {1, 1, 2, 3, 3}}},
       {"coil",
@@ -90,7 +92,10 @@ TEST(BreakoutOrderTest, PiecesAreNumberedAsTheCutsFreeThemSheetBySheet) {
   for (const Case& c : cases) {
     HandMadeJob job{0,
                     {{"1000", "600", "", "", "9", "", "", "", "", "1"}},
-                    {{"100", "100", "", "", "99", "", "", "", "A"}},
+                    {{"400", "300", "", "", "99", "", "", "", "A"},
+                     {"300", "300", "", "", "99", "", "", "", "A"},
+                     {"300", "200", "", "", "99", "", "", "", "A"},
+                     {"150", "400", "", "", "99", "", "", "", "A"}},
                     c.coil};
     const ResultLoad load = LoadHandMade(job, c.dia);
     ASSERT_EQ(load.error, "") << c.name;

@@ -14,18 +14,20 @@ namespace {
 // B and E (300 x 200) of CITY; at 10 kg per m² they weigh 1.2, 0.6, 1.2, 30 and 0.6 kg.
 ResultLoad FivePieces() {
   testing::HandMadeJob job{0,
-                           {{"3000", "2000", "", "", "9", "", "", "", "", "1"}},
+                           {{"3500", "2000", "", "", "9", "", "", "", "", "1"}},
                            {{"400", "300", "", "", "2", "", "", "", "ACME"},
                             {"300", "200", "", "", "2", "", "", "", "CITY"},
                             {"2000", "1500", "", "", "1", "", "", "", "ACME"}}};
   // Sorted by area: 1 is the 2000 x 1500, 2 the 400 x 300, 3 the 300 x 200.
+  // Each piece stands in a strip of its own, left to right, so the strips' cuts free them in
+  // that order.
   return testing::LoadHandMade(job,
-                               "1,-1,1,0,0,1000,600,1,0\r\n"
+                               "1,-1,1,0,0,3500,2000,1,0\r\n"
                                "1,2,1,0,0,400,300,1,1\r\n"
-                               "1,3,1,0,300,400,600,1,1\r\n"
-                               "1,2,1,400,0,700,200,1,1\r\n"
-                               "1,1,1,400,200,550,600,1,1\r\n"
-                               "1,3,1,550,200,700,600,1,1\r\n");
+                               "1,3,1,400,0,700,200,1,1\r\n"
+                               "1,2,1,700,0,1100,300,1,1\r\n"
+                               "1,1,1,1100,0,3100,1500,1,1\r\n"
+                               "1,3,1,3100,0,3400,200,1,1\r\n");
 }
 
 // A slot holds one customer's pieces in breakout order up to its count, an empty slot of the
