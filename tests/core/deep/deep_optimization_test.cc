@@ -185,7 +185,9 @@ TEST(DeepOptimization, AJobOfManySizesEndsWithinATinyTimeLimitWithASoundResult) 
   EXPECT_LT(seconds, 10);
   // Whether a plan is ready within the second depends on how fast the machine is (a sanitizer
   // build is not); that what is kept is sound does not.
-  EXPECT_THAT(ValidateResult(job.Engine(), 0.001f, run.result.best), ::testing::IsEmpty());
+  if (!run.result.best.Empty()) {
+    EXPECT_THAT(ValidateResult(job.Engine(), 0.001f, run.result.best), ::testing::IsEmpty());
+  }
 }
 
 // A budget gives the same result on one thread and on two on a job of many sizes too, whose
