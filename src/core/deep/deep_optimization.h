@@ -41,6 +41,9 @@ struct DeepProgress {
   float yield = 0;              // piece area over stock area of the best, 0..1
   double stock_area_m2 = 0;     // sheet mode: stock area of the best
   double coil_length_m = 0;     // coil mode: coil length the best takes
+  // The standard start's best so far, running beside the search: the result to beat.
+  int standard_layout_count = 0;
+  float standard_yield = 0;
 };
 
 struct DeepCallbacks {

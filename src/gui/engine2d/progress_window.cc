@@ -242,7 +242,9 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
   const bool coil_mode = engine_job.coil_mode;
   callbacks.progress = [this, coil_mode](const DeepProgress& progress) {
     // The standard engine's last figures are the result the deep run sets out to beat.
-    if (progress.standard_phase) standard_best_ = {progress.yield, progress.layout_count};
+    if (progress.standard_layout_count > 0) {
+      standard_best_ = {progress.standard_yield, progress.standard_layout_count};
+    }
     PostFigures(DeepProgressFigures(progress, coil_mode));
   };
   callbacks.stop_requested = [this] { return stop_requested_.load(); };
