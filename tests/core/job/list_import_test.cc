@@ -177,8 +177,8 @@ TEST(ListImport, AsksThenStoresWhatFits) {
     ScriptedPrompter prompter(testing::Answers(answers));
     const ImportMapping mapping = GuessMapping(text, ListKind::kStock, Unit::kMm);
     const ImportRows rows = BuildImportRows(text, mapping, ListKind::kStock, SheetHeaders());
-    EXPECT_EQ(ImportIntoGrid(job.sheet, rows, {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia},
-                             prompter),
+    EXPECT_EQ(ImportIntoGrid(job.sheet, rows,
+                             {ListKind::kStock, Unit::kMm, "stock.csv", {}, dia, {}, {}}, prompter),
               stored);
     EXPECT_EQ(HeldRows(job.sheet), held_after);
     ASSERT_EQ(prompter.prompts().size(), asked);
