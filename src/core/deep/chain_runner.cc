@@ -90,14 +90,22 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
     const Candidate best = shared.Get();
     return best.valid && best.key.cost <= least_cost * (1 + 1e-9);
   };
-  const auto should_stop = [&] {
-    return control.StopAsked() || control.TimeUp() || (control.Timed() && cannot_be_beaten());
-  };
-  std::atomic<bool> stop = should_stop();
   // The chains' step counts as the progress reads them while the workers step on.
   std::vector<std::atomic<int64_t>> steps_taken(chains.size());
   const int workers_wanted = chain_count > 0 ? threads : 0;
   std::atomic<int> running = workers_wanted;
+  // A timed run goes on past its time only while it has no result and no step has ended: the
+  // first plan is a quick one, and a run ended without it would leave nothing to cut.
+  const auto first_plan_pending = [&] {
+    return running > 0 && !shared.Get().valid &&
+           std::all_of(steps_taken.begin(), steps_taken.end(),
+                       [](const std::atomic<int64_t>& steps) { return steps.load() == 0; });
+  };
+  const auto should_stop = [&] {
+    return control.StopAsked() || (control.TimeUp() && !first_plan_pending()) ||
+           (control.Timed() && cannot_be_beaten());
+  };
+  std::atomic<bool> stop = should_stop();
   std::mutex done_mutex;
   std::condition_variable done;
   std::vector<std::thread> workers;
@@ -113,6 +121,10 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
           const double began = control.Elapsed();
           if (chain.Step(stop)) shared.Offer(chain.by_cost);
           steps_taken[static_cast<size_t>(c)].store(chain.Steps(), std::memory_order_relaxed);
+          if (control.TimeUp()) {
+            std::lock_guard lock(done_mutex);
+            done.notify_all();
+          }
           // Where a step takes a good part of the time, the thread keeps to its first chain:
           // value correction learns from one plan to the next.
           if (control.Timed() &&
@@ -126,11 +138,25 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
       done.notify_all();
     });
   }
+  const auto report = [&] {
+    if (!control.Reports()) return;
+    DeepProgress progress = ProgressOf(shared.Get(), coil_mode);
+    if (progress.layout_count == 0) {
+      const PassStatistics standard_figures = standard.Figures();
+      progress.standard_phase = true;
+      progress.layout_count = standard_figures.layout_count;
+      progress.yield = standard_figures.yield;
+    }
+    for (const auto& steps : steps_taken) {
+      progress.steps += steps.load(std::memory_order_relaxed);
+    }
+    control.Report(progress);
+  };
   std::unique_lock lock(done_mutex);
   while (running > 0 || !standard.Done()) {
-    // A timed run's last wait ends with its time.
+    // A timed run's last wait ends with its time; past it, a step's end cuts the wait short.
     double wait = kProgressSeconds;
-    if (control.Timed()) {
+    if (control.Timed() && !control.TimeUp()) {
       wait = std::clamp(settings.time_limit_seconds - control.Elapsed(), 0.001, wait);
     }
     done.wait_for(lock, std::chrono::duration<double>(wait));
@@ -143,24 +169,14 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
       stop = true;
       standard.Stop();
     }
-    if (control.Reports()) {
-      DeepProgress progress = ProgressOf(shared.Get(), coil_mode);
-      if (progress.layout_count == 0) {
-        progress.standard_phase = true;
-        const PassStatistics figures = standard.Figures();
-        progress.layout_count = figures.layout_count;
-        progress.yield = figures.yield;
-      }
-      for (const auto& steps : steps_taken) {
-        progress.steps += steps.load(std::memory_order_relaxed);
-      }
-      control.Report(progress);
-    }
+    report();
     lock.lock();
   }
   lock.unlock();
   for (std::thread& worker : workers) worker.join();
   standard.Join();
+  // The last figures are those of the run as it ended, whatever the timing of the reports.
+  report();
 }
 
 }  // namespace lumora::deep

@@ -38,9 +38,9 @@ class RunControl {
 };
 
 // Steps the chains on the settings' threads, each chain up to its share of a budget, or while
-// timed until the time is up or a result takes `least_cost` (when known), and waits for the
-// standard start, which it stops with them; Stop ends both at once. The progress shows the best
-// of the standard start's and the chains' results.
+// timed until the time is up (and a first step has ended) or a result takes `least_cost` (when
+// known), and waits for the standard start, which it stops with them; Stop ends both at once.
+// The progress shows the best of the standard start's and the chains' results.
 void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double least_cost,
                const DeepProblem& problem, RunControl& control);
 

@@ -33,13 +33,25 @@ std::vector<bool> Dominated(const std::vector<size_t>& weights, const std::vecto
 void ZeroOneKnapsack::Start(size_t capacity, size_t items) {
   capacity_ = capacity;
   items_ = 0;
+  keeps_choices_ = true;
   best_.assign(capacity + 1, 0.0);
   taken_.clear();
   taken_.reserve(items * (capacity + 1));
   weights_.clear();
 }
 
+void ZeroOneKnapsack::StartValuesOnly(size_t capacity) {
+  Start(capacity, 0);
+  keeps_choices_ = false;
+}
+
 void ZeroOneKnapsack::Add(size_t weight, double value) {
+  if (!keeps_choices_) {
+    for (size_t c = capacity_ + 1; c-- > weight;) {
+      best_[c] = std::max(best_[c], best_[c - weight] + value);
+    }
+    return;
+  }
   taken_.resize(taken_.size() + capacity_ + 1, 0);
   uint8_t* row = &taken_[items_ * (capacity_ + 1)];
   for (size_t c = capacity_ + 1; c-- > weight;) {
@@ -55,6 +67,7 @@ void ZeroOneKnapsack::Add(size_t weight, double value) {
 
 std::vector<size_t> ZeroOneKnapsack::Chosen(size_t items) const {
   std::vector<size_t> chosen;
+  if (!keeps_choices_) return chosen;
   size_t c = capacity_;
   for (size_t i = std::min(items, items_); i-- > 0;) {
     if (taken_[i * (capacity_ + 1) + c]) {

@@ -35,6 +35,9 @@ class ZeroOneKnapsack {
 
   // Empties the table for about `items` items within `capacity`.
   void Start(size_t capacity, size_t items);
+  // Empties the table for best values only, without the choices: no table of `Fits`'s bound, and
+  // Chosen answers nothing.
+  void StartValuesOnly(size_t capacity);
   // The next item: it is taken where it adds more than kValueEpsilon to the best so far.
   void Add(size_t weight, double value);
   // The best value within the whole capacity of the items added so far.
@@ -46,6 +49,7 @@ class ZeroOneKnapsack {
  private:
   size_t capacity_ = 0;
   size_t items_ = 0;
+  bool keeps_choices_ = true;
   std::vector<double> best_;
   std::vector<uint8_t> taken_;
   std::vector<size_t> weights_;

@@ -8,15 +8,20 @@ namespace lumora::deep {
 namespace {
 
 // Where a sheet has at most kAllOptionsUpTo options, a strip chooses among all of them and the
-// sheet weighs every strip height; beyond, a strip chooses among its kTallestOptions tallest and
-// the sheet weighs the heights of its kLeadingHeights most valuable options: on a job of
-// thousands of sizes a knapsack over every piece for every height would cost seconds a sheet,
-// and the tallest options waste least of a strip.
+// sheet weighs every strip height. Beyond, on a job of hundreds or thousands of sizes, a knapsack
+// over every option for every height would cost seconds a sheet: the strip values come from a
+// table (strip_value_table.h), the sheet weighs the kPlannedHeights heights worth the most per
+// height, and a strip chooses among its tallest options, which waste the least of it, as many as
+// stand kCoreWidths times across it, at least kLeastCore and at most kMostCore.
 constexpr size_t kAllOptionsUpTo = 256;
-constexpr size_t kTallestOptions = 64;
-constexpr size_t kLeadingHeights = 48;
-// A quick pattern, for a first plan within a second, weighs a quarter as many and cuts its
-// strips across only.
+constexpr size_t kPlannedHeights = 64;
+constexpr int kCoreWidths = 4;
+constexpr size_t kLeastCore = 8;
+constexpr size_t kMostCore = 32;
+// The table is filled again once a quarter of the options it was filled with are used up.
+constexpr size_t kTableRefillShare = 4;
+// A quick pattern, for a first plan within a second, weighs a quarter as many heights and
+// options and cuts its strips across only.
 constexpr size_t kQuickShare = 4;
 
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
@@ -51,73 +56,112 @@ int PatternGenerator::AlongHeight(const Frame& frame, int piece, int orientation
                       : size.x[static_cast<size_t>(orientation)];
 }
 
-// The sheet's options tallest first and most valuable first, sorted once for each set of values:
-// the bounds only fall until the values change, and a used option is passed over.
-void PatternGenerator::SortOptions(const Frame& frame, const std::vector<double>& values,
-                                   const std::vector<int>& bounds) {
-  SortedOptions& sorted = sorted_options_[std::tuple(frame.across, frame.width, frame.height)];
-  if (sorted.ranked.empty()) {
-    sorted.ranked = Options(frame, frame.height, values, bounds);
-    sorted.valued = sorted.ranked;
-    const auto more_valuable = [&](const StripPiece& a, const StripPiece& b) {
-      return values[static_cast<size_t>(a.piece)] > values[static_cast<size_t>(b.piece)];
-    };
-    std::stable_sort(sorted.valued.begin(), sorted.valued.end(), more_valuable);
-    std::stable_sort(sorted.ranked.begin(), sorted.ranked.end(),
-                     [&](const StripPiece& a, const StripPiece& b) {
-                       if (a.height != b.height) return a.height > b.height;
-                       return more_valuable(a, b);
-                     });
+// Every way a piece can stand in a strip of the frame, tallest first: sorted once for the run,
+// as the sizes never change, and passed over where a piece's bound or value is spent.
+const std::vector<StripPiece>& PatternGenerator::RankedOptions(const Frame& frame) {
+  std::vector<StripPiece>& ranked =
+      ranked_options_[std::tuple(frame.across, frame.width, frame.height)];
+  if (!ranked.empty()) return ranked;
+  for (int p = 0; p < static_cast<int>(problem_.pieces.size()); ++p) {
+    for (int o = 1; o <= 2; ++o) {
+      const int w = AlongWidth(frame, p, o);
+      const int h = AlongHeight(frame, p, o);
+      if (w <= 0 || h <= 0 || w > frame.width || h > frame.height) continue;
+      if (o == 2 && w == AlongWidth(frame, p, 1) && h == AlongHeight(frame, p, 1)) continue;
+      ranked.push_back({p, o, w, h});
+    }
   }
-  ranked_ = &sorted.ranked;
-  valued_ = &sorted.valued;
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const StripPiece& a, const StripPiece& b) { return a.height > b.height; });
+  return ranked;
 }
 
-// The options a strip of `height` chooses among: all of them, or on a sheet of many the tallest,
-// the more valuable first among equal heights, in the order of all.
+bool PatternGenerator::Usable(const StripPiece& option, const std::vector<double>& values,
+                              const std::vector<int>& bounds) {
+  const auto p = static_cast<size_t>(option.piece);
+  return bounds[p] > 0 && values[p] > 0;
+}
+
+// The options a strip of `height` chooses among: all of them, or on a sheet of many the core of
+// its knapsack, in the order of all. The core (E. Balas and E. Zemel, "An algorithm for large
+// zero-one knapsack problems", Operations Research 28(5), 1980) is the options of the most value
+// per width that fit the height: a best strip differs from the greedy one only about where the
+// greedy one runs out of width.
 std::vector<StripPiece> PatternGenerator::StripOptions(const Frame& frame, int height,
                                                        const std::vector<double>& values,
                                                        const std::vector<int>& bounds) const {
   if (!many_) return Options(frame, height, values, bounds);
-  std::vector<StripPiece> tallest;
-  const auto first = std::partition_point(ranked_->begin(), ranked_->end(),
-                                          [&](const StripPiece& o) { return o.height > height; });
-  const size_t most = quick_ ? kTallestOptions / kQuickShare : kTallestOptions;
-  for (auto it = first; it != ranked_->end() && tallest.size() < most; ++it) {
-    if (bounds[static_cast<size_t>(it->piece)] > 0) tallest.push_back(*it);
+  std::vector<StripPiece> core;
+  const size_t most = quick_ ? kMostCore / kQuickShare : kMostCore;
+  const size_t least = quick_ ? kLeastCore / kQuickShare : kLeastCore;
+  int64_t widths = 0;
+  for (auto it = table_->densest.begin();
+       it != table_->densest.end() && core.size() < most &&
+       (core.size() < least || widths < int64_t{kCoreWidths} * frame.width);
+       ++it) {
+    if (it->height > height || !Usable(*it, values, bounds)) continue;
+    core.push_back(*it);
+    widths += it->width;
   }
-  std::sort(tallest.begin(), tallest.end(), [](const StripPiece& a, const StripPiece& b) {
+  std::sort(core.begin(), core.end(), [](const StripPiece& a, const StripPiece& b) {
     return std::pair(a.piece, a.orientation) < std::pair(b.piece, b.orientation);
   });
-  return tallest;
+  return core;
 }
 
 // The heights a strip of the room can take: every piece side that can stand across it, or on a
-// sheet of many options the heights of the most valuable, in rising order.
+// sheet of many options those the table rates densest, in rising order.
 std::vector<int> PatternGenerator::StripHeights(const Frame& frame, int room,
                                                 const std::vector<int>& bounds) const {
+  if (many_)
+    return table_->table.DensestHeights(room,
+                                        quick_ ? kPlannedHeights / kQuickShare : kPlannedHeights);
   std::vector<int> heights;
-  if (many_) {
-    for (const StripPiece& option : *valued_) {
-      if (heights.size() == (quick_ ? kLeadingHeights / kQuickShare : kLeadingHeights)) break;
-      if (bounds[static_cast<size_t>(option.piece)] > 0 && option.height <= room &&
-          std::find(heights.begin(), heights.end(), option.height) == heights.end()) {
-        heights.push_back(option.height);
-      }
-    }
-  } else {
-    for (int p : active_) {
-      if (bounds[static_cast<size_t>(p)] <= 0) continue;
-      for (int o = 1; o <= 2; ++o) {
-        const int w = AlongWidth(frame, p, o);
-        const int h = AlongHeight(frame, p, o);
-        if (w > 0 && h > 0 && w <= frame.width && h <= room) heights.push_back(h);
-      }
+  for (int p : active_) {
+    if (bounds[static_cast<size_t>(p)] <= 0) continue;
+    for (int o = 1; o <= 2; ++o) {
+      const int w = AlongWidth(frame, p, o);
+      const int h = AlongHeight(frame, p, o);
+      if (w > 0 && h > 0 && w <= frame.width && h <= room) heights.push_back(h);
     }
   }
   std::sort(heights.begin(), heights.end());
   heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
   return heights;
+}
+
+// The frame's table of strip values under these values, filled again when the bounds have used
+// up a good share of the options it was filled with: its values only guide the choice of
+// heights, and the strips chosen are solved as they are.
+void PatternGenerator::PrepareTable(const Frame& frame, const std::vector<double>& values,
+                                    const std::vector<int>& bounds) {
+  ranked_ = &RankedOptions(frame);
+  size_t usable = 0;
+  for (const StripPiece& option : *ranked_) usable += Usable(option, values, bounds);
+  FrameTable& frame_table = tables_[std::tuple(frame.across, frame.width, frame.height)];
+  table_ = &frame_table;
+  if (!frame_table.table.Empty() &&
+      usable * kTableRefillShare > frame_table.options * (kTableRefillShare - 1)) {
+    return;
+  }
+  std::vector<StripItem> items;
+  for (auto it = ranked_->rbegin(); it != ranked_->rend(); ++it) {
+    if (!Usable(*it, values, bounds)) continue;
+    const auto p = static_cast<size_t>(it->piece);
+    for (int take : PowerOfTwoParts(std::min(bounds[p], frame.width / it->width))) {
+      items.push_back({it->height, take * it->width, take * values[p]});
+    }
+  }
+  frame_table.table.Fill(items, frame.width);
+  if (frame_table.densest.empty()) {
+    frame_table.densest = *ranked_;
+    std::stable_sort(frame_table.densest.begin(), frame_table.densest.end(),
+                     [&](const StripPiece& a, const StripPiece& b) {
+                       return values[static_cast<size_t>(a.piece)] * b.width >
+                              values[static_cast<size_t>(b.piece)] * a.width;
+                     });
+  }
+  frame_table.options = usable;
 }
 
 // The ways the pieces still wanted and worth something can stand in a strip of the frame no
@@ -438,18 +482,24 @@ void PatternGenerator::Fill(const Frame& frame, UnitRect space, const std::vecto
 std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
                                               const std::vector<double>& values,
                                               const std::vector<int>& bounds) {
+  const auto stopped = [&] { return stop_ && stop_->load(std::memory_order_relaxed); };
   const std::vector<int> heights = StripHeights(frame, room, bounds);
-
-  SolveSingleHighStrips(frame, heights, values, bounds);
   std::vector<double> strip_values;
+  if (!many_) SolveSingleHighStrips(frame, heights, values, bounds);
+  // Among many options the table only chose the heights: their strips are solved as they are
+  // now (most are cached), and the table learns what they are worth.
   for (int h : heights) {
-    if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
-    strip_values.push_back(CachedStrip(frame, h, values, bounds).value);
+    if (stopped()) return {};
+    const double value =
+        (many_ ? PlannedStrip(frame, h, values, bounds) : CachedStrip(frame, h, values, bounds))
+            .value;
+    strip_values.push_back(value);
+    if (many_) table_->table.Correct(h, value);
   }
   std::vector<int> plan = BestStrips(heights, strip_values, room);
   // Mixed columns are weighed only for the strips a plan takes, and the plan is made again
   // while they change it: weighing them for every height would cost most of the time.
-  bool changed = limits_.mixed_strips;
+  bool changed = limits_.mixed_strips && !many_;
   while (changed) {
     changed = false;
     for (int h : plan) {
@@ -556,10 +606,17 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     if (bounds[static_cast<size_t>(p)] > 0) active_.push_back(p);
   }
   many_ = Options(frame, frame.height, values, bounds).size() > kAllOptionsUpTo;
-  if (many_) SortOptions(frame, values, bounds);
+  if (many_) PrepareTable(frame, values, bounds);
   int y = 0;
   // With mixed strips the plan is made again after each strip placed: few of a kind, the pieces
-  // it took are likely the very ones the plan counted on for the strips after it.
+  // it took are likely the very ones the plan counted on for the strips after it. Among many
+  // options it is made again only where the strips it counted on lost pieces.
+  const auto spoilt = [&](const std::vector<int>& heights) {
+    return std::any_of(heights.begin(), heights.end(), [&](int h) {
+      const auto found = strip_cache_.find(StripKey(frame, h));
+      return found == strip_cache_.end() || !StripAllowed(found->second, bounds);
+    });
+  };
   std::vector<int> plan = PlanStrips(frame, frame.height, values, bounds);
   while (!plan.empty()) {
     const int height = plan.front();
@@ -568,7 +625,9 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     const Strip& strip = PlannedStrip(frame, height, values, bounds);
     if (strip.columns.empty()) continue;
     y = PlaceStrip(frame, y, Strip(strip), values, bounds, pattern);
-    if (limits_.mixed_strips) plan = PlanStrips(frame, frame.height - y, values, bounds);
+    if (limits_.mixed_strips || (many_ && spoilt(plan))) {
+      plan = PlanStrips(frame, frame.height - y, values, bounds);
+    }
   }
   if (stop_ && stop_->load(std::memory_order_relaxed)) return {};
   if (y < frame.height) Fill(frame, {0, y, frame.width, frame.height - y}, values, bounds, pattern);

@@ -11,6 +11,7 @@
 #include "core/deep/knapsack.h"
 #include "core/deep/sheet_pattern.h"
 #include "core/deep/strip_columns.h"
+#include "core/deep/strip_value_table.h"
 
 // Builds a valuable guillotine pattern for one stock size by the staged knapsacks of P. C.
 // Gilmore and R. E. Gomory ("Multistage cutting stock problems of two and more dimensions",
@@ -43,11 +44,11 @@ class PatternGenerator {
   // free rectangle 0 or at least the smallest leftover side.
   bool Allows(const SheetPattern& pattern) const;
 
-  // To be called whenever the values change or the bounds grow: strips and orders of options
-  // found before are forgotten.
+  // To be called whenever the values change or the bounds grow: strips and strip values found
+  // before are forgotten.
   void ForgetStrips() {
     strip_cache_.clear();
-    sorted_options_.clear();
+    tables_.clear();
   }
 
   // Quick patterns on a sheet of many options weigh fewer strips, for a first plan within a
@@ -94,8 +95,11 @@ class PatternGenerator {
   std::vector<StripPiece> StripOptions(const Frame& frame, int height,
                                        const std::vector<double>& values,
                                        const std::vector<int>& bounds) const;
-  void SortOptions(const Frame& frame, const std::vector<double>& values,
-                   const std::vector<int>& bounds);
+  const std::vector<StripPiece>& RankedOptions(const Frame& frame);
+  static bool Usable(const StripPiece& option, const std::vector<double>& values,
+                     const std::vector<int>& bounds);
+  void PrepareTable(const Frame& frame, const std::vector<double>& values,
+                    const std::vector<int>& bounds);
   std::vector<int> StripHeights(const Frame& frame, int room, const std::vector<int>& bounds) const;
   // Takes out of the knapsack's items those a best strip does without.
   void DropDominated(size_t capacity);
@@ -134,18 +138,20 @@ class PatternGenerator {
   const DeepProblem& problem_;
   PatternLimits limits_;
   const std::atomic<bool>* stop_ = nullptr;
-  struct SortedOptions {
-    std::vector<StripPiece> ranked;  // tallest first, then the most valuable
-    std::vector<StripPiece> valued;  // most valuable first
+  struct FrameTable {
+    StripValueTable table;
+    size_t options = 0;               // usable when it was filled
+    std::vector<StripPiece> densest;  // every option, the most value per width first
   };
   // Of the sheet being built: the types with pieces left when it began, whether its options are
-  // many, and then its sorted options.
+  // many, and then its options tallest first and its table.
   std::vector<int> active_;
   bool many_ = false;
   bool quick_ = false;
   const std::vector<StripPiece>* ranked_ = nullptr;
-  const std::vector<StripPiece>* valued_ = nullptr;
-  std::map<std::tuple<bool, int, int>, SortedOptions> sorted_options_;
+  FrameTable* table_ = nullptr;
+  std::map<std::tuple<bool, int, int>, std::vector<StripPiece>> ranked_options_;
+  std::map<std::tuple<bool, int, int>, FrameTable> tables_;
   std::vector<KnapsackItem> items_;
   ZeroOneKnapsack knapsack_;
   std::map<std::tuple<bool, int, int, int>, Strip> strip_cache_;

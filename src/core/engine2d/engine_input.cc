@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "core/base/number_text.h"
 #include "core/engine2d/engine_math.h"
@@ -141,21 +142,35 @@ void RestoreSizes(List& list) {
   }
 }
 
+// The passes swap areas and positions, not records: a pass costs a comparison per record, and
+// a job of thousands of sizes would otherwise move whole records millions of times.
 template <typename List>
 void SortListByArea(List& list) {
   const int n = list.Count();
-  const auto area = [&list](int index) { return list[index].l1 * list[index].l2; };
+  std::vector<float> areas(static_cast<size_t>(n) + 1);
+  std::vector<int> from(static_cast<size_t>(n) + 1);
+  for (int index = 1; index <= n; ++index) {
+    areas[static_cast<size_t>(index)] = list[index].l1 * list[index].l2;
+    from[static_cast<size_t>(index)] = index;
+  }
   for (int gap = (n + 1) / 2; gap > 0; --gap) {
     const int64_t blocks = RoundHalfEvenQuotient(n + 1, gap);
     for (int64_t block = 1; block <= blocks - 1; ++block) {
       const int64_t start = 1 + (block - 1) * gap;
       const int64_t stop = std::min<int64_t>(start + gap - 1, n - gap);
       for (int64_t i = start; i <= stop; ++i) {
-        const int index = static_cast<int>(i);
-        if (area(index + gap) > area(index)) std::swap(list[index], list[index + gap]);
+        const auto index = static_cast<size_t>(i);
+        if (areas[index + static_cast<size_t>(gap)] > areas[index]) {
+          std::swap(areas[index], areas[index + static_cast<size_t>(gap)]);
+          std::swap(from[index], from[index + static_cast<size_t>(gap)]);
+        }
       }
     }
   }
+  List sorted;
+  sorted.Reserve(n);
+  for (int index = 1; index <= n; ++index) sorted.Append(list[from[static_cast<size_t>(index)]]);
+  list = std::move(sorted);
 }
 
 }  // namespace
