@@ -21,9 +21,11 @@ namespace lumora {
 namespace {
 
 constexpr int kMargin = 8;
-const QStringList kHeaders = {QStringLiteral("SHEET"), QStringLiteral("X (MM)"),
-                              QStringLiteral("Y (MM)"), QStringLiteral("W (MM)"),
-                              QStringLiteral("H (MM)")};
+QStringList Headers() {
+  return {FlawEditorWindow::tr("SHEET"), FlawEditorWindow::tr("X (MM)"),
+          FlawEditorWindow::tr("Y (MM)"), FlawEditorWindow::tr("W (MM)"),
+          FlawEditorWindow::tr("H (MM)")};
+}
 
 QString Text(float value) { return QString::fromStdString(GeneralText(value)); }
 
@@ -119,12 +121,12 @@ FlawEditorWindow::FlawEditorWindow(int row, float length, float width, int sheet
       flaws_(std::move(flaws)),
       length_(length),
       width_(width),
-      table_(new QTableWidget(0, static_cast<int>(kHeaders.size()), this)),
+      table_(new QTableWidget(0, static_cast<int>(Headers().size()), this)),
       sheet_(new QSpinBox(this)),
       view_(new SheetFlawView(length, width, this)) {
   setObjectName(QStringLiteral("FLAWS"));
-  setWindowTitle(QStringLiteral("Flaws of Sheet Row %1").arg(row));
-  table_->setHorizontalHeaderLabels(kHeaders);
+  setWindowTitle(tr("Flaws of Sheet Row %1").arg(row));
+  table_->setHorizontalHeaderLabels(Headers());
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -132,13 +134,13 @@ FlawEditorWindow::FlawEditorWindow(int row, float length, float width, int sheet
   // Every column in sight: SHEET and four lengths of up to five digits and a decimal.
   table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 46);
   sheet_->setRange(1, std::max(sheets, 1));
-  sheet_->setPrefix(QStringLiteral("Sheet "));
-  sheet_->setSuffix(QStringLiteral(" of %1").arg(std::max(sheets, 1)));
+  sheet_->setPrefix(tr("Sheet "));
+  sheet_->setSuffix(tr(" of %1").arg(std::max(sheets, 1)));
 
-  auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
+  auto* remove = new QPushButton(tr("&Delete"), this);
   remove->setAutoDefault(false);
-  auto* hint = new QLabel(
-      QStringLiteral("Drag on the sheet to add a flaw; Delete removes the selected one."), this);
+  auto* hint =
+      new QLabel(tr("Drag on the sheet to add a flaw; Delete removes the selected one."), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
   auto* left = new QVBoxLayout;

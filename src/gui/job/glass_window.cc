@@ -24,19 +24,19 @@ std::optional<std::optional<GlassStack>> AskStack(const std::optional<GlassStack
                                                   QWidget* parent) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("STACK"));
-  dialog.setWindowTitle(QStringLiteral("Stack of Glass Row %1").arg(row));
+  dialog.setWindowTitle(GlassWindow::tr("Stack of Glass Row %1").arg(row));
   auto* name = new QLineEdit(&dialog);
   name->setMaxLength(kStackNameLength);
   auto* sequence = new QSpinBox(&dialog);
   sequence->setRange(0, kMostLineNumber);
-  sequence->setSpecialValueText(QStringLiteral("in grid order"));
+  sequence->setSpecialValueText(GlassWindow::tr("in grid order"));
   if (stack) {
     name->setText(QString::fromLatin1(stack->name.c_str()));
     sequence->setValue(stack->sequence);
   }
   auto* form = new QFormLayout(&dialog);
-  form->addRow(QStringLiteral("&Stack (empty for none):"), name);
-  form->addRow(QStringLiteral("&Place in the stack:"), sequence);
+  form->addRow(GlassWindow::tr("&Stack (empty for none):"), name);
+  form->addRow(GlassWindow::tr("&Place in the stack:"), sequence);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   form->addRow(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -55,7 +55,7 @@ GlassWindow::GlassWindow(JobWindowContext context, QWidget* parent)
       orn2_(new QLabel(this)),
       quantity_(new QLabel(this)),
       stack_(new QLabel(this)),
-      stack_button_(new QPushButton(QStringLiteral("Stack..."), this)) {
+      stack_button_(new QPushButton(tr("Stack..."), this)) {
   // Orientation 1 keeps the glass as typed on the stock, orientation 2 turns it.
   const bool coil = job().settings.coil_mode;
   orn1_->setObjectName(QStringLiteral("Orn1lbl"));
@@ -78,8 +78,7 @@ GlassWindow::GlassWindow(JobWindowContext context, QWidget* parent)
   stack_->setObjectName(QStringLiteral("StackLbl"));
   stack_button_->setObjectName(QStringLiteral("StackCmd"));
   stack_button_->setAutoDefault(false);
-  stack_button_->setToolTip(
-      QStringLiteral("The stack the current row's pieces go to, and their place in it"));
+  stack_button_->setToolTip(tr("The stack the current row's pieces go to, and their place in it"));
   row->addWidget(stack_);
   row->addWidget(stack_button_);
   row->addWidget(total);
@@ -100,10 +99,10 @@ void GlassWindow::RefreshLabels() {
   const std::optional<GlassStack> stack = job().line.Stack(grid.RowIdOf(grid.row));
   stack_->setVisible(stack.has_value());
   if (stack) {
-    stack_->setText(QStringLiteral("Stack: %1%2")
-                        .arg(QString::fromLatin1(stack->name.c_str()))
-                        .arg(stack->sequence > 0 ? QStringLiteral(", place %1").arg(stack->sequence)
-                                                 : QString()));
+    stack_->setText(
+        tr("Stack: %1%2")
+            .arg(QString::fromLatin1(stack->name.c_str()))
+            .arg(stack->sequence > 0 ? tr(", place %1").arg(stack->sequence) : QString()));
   }
 }
 

@@ -66,7 +66,7 @@ SheetWindow::SheetWindow(JobWindowContext context, QWidget* parent)
   row->addWidget(leftover_note_, 1, Qt::AlignBottom);
   flaws_->setObjectName(QStringLiteral("FlawsCmd"));
   flaws_->setAutoDefault(false);
-  flaws_->setToolTip(QStringLiteral("The flaws of the sheets of the current row"));
+  flaws_->setToolTip(tr("The flaws of the sheets of the current row"));
   flaws_->setVisible(!job().settings.coil_mode);
   row->addWidget(flaws_, 0, Qt::AlignBottom);
   row->addWidget(import_, 0, Qt::AlignBottom);
@@ -95,9 +95,8 @@ void SheetWindow::ShowLeftovers() {
   int count = 0;
   for (int r = 1; r < grid.Rows(); ++r) count += IsLeftoverRow(grid, r, leftovers_) ? 1 : 0;
   leftover_note_->setText(
-      count == 0
-          ? QString()
-          : QStringLiteral("%1 shaded row(s): leftovers from the material library").arg(count));
+      count == 0 ? QString()
+                 : tr("%1 shaded row(s): leftovers from the material library").arg(count));
   grid_widget()->viewport()->update();
 }
 

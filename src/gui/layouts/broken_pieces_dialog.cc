@@ -13,9 +13,9 @@ BrokenPiecesDialog::BrokenPiecesDialog(const LoadedResult& result, Unit unit, in
     : QDialog(parent),
       choices_(PieceChoices(result, unit)),
       list_(new QListWidget(this)),
-      recut_(new QPushButton(QStringLiteral("Recut"), this)) {
+      recut_(new QPushButton(tr("Recut"), this)) {
   setObjectName(QStringLiteral("BROKEN"));
-  setWindowTitle(QStringLiteral("Broken Pieces"));
+  setWindowTitle(tr("Broken Pieces"));
   list_->setObjectName(QStringLiteral("lstPieces"));
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   QListWidgetItem* first_shown = nullptr;
@@ -26,7 +26,7 @@ BrokenPiecesDialog::BrokenPiecesDialog(const LoadedResult& result, Unit unit, in
   if (first_shown != nullptr) list_->scrollToItem(first_shown, QAbstractItemView::PositionAtTop);
   recut_->setObjectName(QStringLiteral("cmdRecut"));
   recut_->setEnabled(false);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
   connect(list_, &QListWidget::itemSelectionChanged, this,
           [this] { recut_->setEnabled(!list_->selectedItems().isEmpty()); });
@@ -38,10 +38,10 @@ BrokenPiecesDialog::BrokenPiecesDialog(const LoadedResult& result, Unit unit, in
   buttons->addWidget(recut_);
   buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Select the pieces that broke: they go into a new job, cut from the "
-                     "library's leftovers first."),
-      this));
+  layout->addWidget(
+      new QLabel(tr("Select the pieces that broke: they go into a new job, cut from the "
+                    "library's leftovers first."),
+                 this));
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
   resize(560, 420);

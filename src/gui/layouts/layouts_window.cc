@@ -196,9 +196,9 @@ void LayoutsWindow::BuildToolBar() {
     if (context_.export_dxf) context_.export_dxf(*this);
     chooser_->setFocus();
   });
-  QAction* broken = toolbar_->addAction(QStringLiteral("Broken..."));
+  QAction* broken = toolbar_->addAction(tr("Broken..."));
   broken->setObjectName(QStringLiteral("TBBroken"));
-  broken->setToolTip(QStringLiteral("Cut broken pieces again in a new job"));
+  broken->setToolTip(tr("Cut broken pieces again in a new job"));
   broken->setEnabled(static_cast<bool>(context_.recut));
   connect(broken, &QAction::triggered, this, [this] {
     if (context_.recut) context_.recut(*this);

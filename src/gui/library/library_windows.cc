@@ -8,6 +8,7 @@
 #include "core/library/library_files.h"
 #include "core/library/material_library.h"
 #include "core/library/product_library.h"
+#include "gui/shell/language.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 
@@ -94,7 +95,7 @@ ProductLibraryWindow::ProductLibraryWindow(const Workspace& workspace, Prompter&
 DataTableWindow::DataTableWindow(const Workspace& workspace, const DataTable& table,
                                  Prompter& prompter, QWidget* parent)
     : LibraryWindow(
-          QString::fromLatin1(table.caption), LoadDataTableGrid(workspace, table),
+          CoreText(table.caption), LoadDataTableGrid(workspace, table),
           workspace.WorkingFile(table.working_file), prompter,
           [workspace, &table, &prompter](Grid& grid) {
             return CloseDataTable(grid, workspace, table, prompter);

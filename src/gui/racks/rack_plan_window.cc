@@ -12,6 +12,7 @@
 #include "core/racks/workspace_racks.h"
 #include "core/reports/layouts_load.h"
 #include "gui/library/library_windows.h"
+#include "gui/shell/language.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 
@@ -23,9 +24,9 @@ RackPlanWindow::RackPlanWindow(const Job& job, Prompter& prompter, QWidget* pare
       prompter_(prompter),
       summary_(new QLabel(this)),
       tabs_(new QTabWidget(this)),
-      racks_(new QPushButton(QStringLiteral("Rack Library..."), this)) {
+      racks_(new QPushButton(tr("Rack Library..."), this)) {
   setObjectName(QStringLiteral("RackPlan"));
-  setWindowTitle(QStringLiteral("Rack Plan"));
+  setWindowTitle(tr("Rack Plan"));
   summary_->setObjectName(QStringLiteral("lblSummary"));
   summary_->setWordWrap(true);
   tabs_->setObjectName(QStringLiteral("tabs"));
@@ -67,26 +68,26 @@ RackPlanWindow::RackPlanWindow(const Job& job, Prompter& prompter, QWidget* pare
 void RackPlanWindow::Plan() {
   const ResultLoad load = LoadResult(job_);
   if (!load.error.empty()) {
-    summary_->setText(QString::fromLatin1(load.error));
+    summary_->setText(CoreText(load.error));
     return;
   }
   const WorkspaceRackPlan planned = PlanWorkspaceRacks(load.result, job_.workspace);
   const RackPlan& plan = planned.plan;
   QStringList lines;
-  if (!plan.error.empty()) lines << QString::fromLatin1(plan.error);
+  if (!plan.error.empty()) lines << CoreText(plan.error);
   const int pieces = static_cast<int>(plan.pieces.size());
-  lines << QStringLiteral("%1 pieces in breakout order: %2 in racks, %3 not racked.")
+  lines << tr("%1 pieces in breakout order: %2 in racks, %3 not racked.")
                .arg(pieces)
                .arg(pieces - plan.unplaced)
                .arg(plan.unplaced);
-  for (const std::string& note : planned.notes) lines << QString::fromLatin1(note);
+  for (const std::string& note : planned.notes) lines << CoreText(note);
   summary_->setText(lines.join(QLatin1Char('\n')));
   const std::vector<ExportTable> tables = RackPlanTables(plan, load.result, ReportUnit(job_));
   for (size_t t = 0; t < grids_.size() && t < tables.size(); ++t) {
     grids_[t]->SetGrid(TableGrid(tables[t]));
-    tabs_->setTabText(static_cast<int>(t), QStringLiteral("%1 (%2)")
-                                               .arg(QString::fromLatin1(tables[t].name))
-                                               .arg(tables[t].rows.size()));
+    tabs_->setTabText(
+        static_cast<int>(t),
+        QStringLiteral("%1 (%2)").arg(CoreText(tables[t].name)).arg(tables[t].rows.size()));
   }
 }
 

@@ -89,10 +89,10 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
   row->addWidget(new QLabel(QString::fromLatin1(kCodeCaption), this));
   row->addWidget(code);
   const BreakoutSettings breakout = LoadBreakoutSettings(workspace);
-  auto* in_order = new QCheckBox(QString::fromLatin1(kLabelsInBreakoutOrderCaption), this);
+  auto* in_order = new QCheckBox(CoreText(kLabelsInBreakoutOrderCaption), this);
   in_order->setObjectName(QStringLiteral("chkBreakoutOrder"));
   in_order->setChecked(breakout.labels_in_order);
-  auto* rack = new QCheckBox(QString::fromLatin1(kRackOnLabelsCaption), this);
+  auto* rack = new QCheckBox(CoreText(kRackOnLabelsCaption), this);
   rack->setObjectName(QStringLiteral("chkRackAndSlot"));
   rack->setChecked(breakout.rack_on_labels);
   auto* order_row = new QHBoxLayout;

@@ -451,6 +451,154 @@ Fortfahren?</translation>
             <source>Sr No</source>
             <translation>Nr.</translation>
         </message>
+        <message>
+            <source>Use leftovers first</source>
+            <translation>Reststücke zuerst verwenden</translation>
+        </message>
+        <message>
+            <source>Keep one leftover</source>
+            <translation>Ein Reststück behalten</translation>
+        </message>
+        <message>
+            <source>Breakout numbers</source>
+            <translation>Ausbruchnummern</translation>
+        </message>
+        <message>
+            <source>Labels in breakout order</source>
+            <translation>Etiketten in Ausbruchreihenfolge</translation>
+        </message>
+        <message>
+            <source>Rack and slot on labels</source>
+            <translation>Gestell und Fach auf Etiketten</translation>
+        </message>
+        <message>
+            <source>Density Table</source>
+            <translation>Dichtetabelle</translation>
+        </message>
+        <message>
+            <source>Rack Library</source>
+            <translation>Gestellbibliothek</translation>
+        </message>
+        <message>
+            <source>RACK</source>
+            <translation>GESTELL</translation>
+        </message>
+        <message>
+            <source>SLOTS</source>
+            <translation>FÄCHER</translation>
+        </message>
+        <message>
+            <source>PIECES</source>
+            <translation>SCHEIBEN</translation>
+        </message>
+        <message>
+            <source>LOAD (KG)</source>
+            <translation>LAST (KG)</translation>
+        </message>
+        <message>
+            <source>L1 (MM)</source>
+            <translation>L1 (MM)</translation>
+        </message>
+        <message>
+            <source>L2 (MM)</source>
+            <translation>L2 (MM)</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Gestellplan</translation>
+        </message>
+        <message>
+            <source>Racks</source>
+            <translation>Gestelle</translation>
+        </message>
+        <message>
+            <source>Not Racked</source>
+            <translation>Nicht aufgestellt</translation>
+        </message>
+        <message>
+            <source>Rack</source>
+            <translation>Gestell</translation>
+        </message>
+        <message>
+            <source>Slot</source>
+            <translation>Fach</translation>
+        </message>
+        <message>
+            <source>In Slot</source>
+            <translation>Im Fach</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Grund</translation>
+        </message>
+        <message>
+            <source>Slots</source>
+            <translation>Fächer</translation>
+        </message>
+        <message>
+            <source>Slots Used</source>
+            <translation>Belegte Fächer</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Scheiben</translation>
+        </message>
+        <message>
+            <source>Load(kg)</source>
+            <translation>Last(kg)</translation>
+        </message>
+        <message>
+            <source>Most Load(kg)</source>
+            <translation>Höchstlast(kg)</translation>
+        </message>
+        <message>
+            <source>No.</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>Layout No.</source>
+            <translation>Zuschnittplan Nr.</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Tafel</translation>
+        </message>
+        <message>
+            <source>Breakout</source>
+            <translation>Ausbruch</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Customer</source>
+            <translation>Kunde</translation>
+        </message>
+        <message>
+            <source>Sr.No</source>
+            <translation>Lfd.Nr.</translation>
+        </message>
+        <message>
+            <source>Weight(kg)</source>
+            <translation>Gewicht(kg)</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).
+
+Start it now?</source>
+            <translation>Dieser Auftrag hat Fehlerstellen, Stapel oder Regeln der Schneidlinie: Er braucht die tiefe Optimierung (Umschalt+F5).
+
+Jetzt starten?</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).</source>
+            <translation>Dieser Auftrag hat Fehlerstellen, Stapel oder Regeln der Schneidlinie: Er braucht die tiefe Optimierung (Umschalt+F5).</translation>
+        </message>
+        <message>
+            <source>Choose the row of the sheets whose flaws you want to edit.</source>
+            <translation>Wählen Sie die Zeile der Tafeln, deren Fehlerstellen Sie bearbeiten möchten.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -498,6 +646,25 @@ Fortfahren?</translation>
         <message>
             <source>Select I&amp;tem</source>
             <translation>Ar&amp;tikel wählen</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::BrokenPiecesDialog</name>
+        <message>
+            <source>Recut</source>
+            <translation>Nachschneiden</translation>
+        </message>
+        <message>
+            <source>Broken Pieces</source>
+            <translation>Bruchscheiben</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Select the pieces that broke: they go into a new job, cut from the library's leftovers first.</source>
+            <translation>Wählen Sie die gebrochenen Scheiben: Sie kommen in einen neuen Auftrag und werden zuerst aus den Reststücken der Bibliothek geschnitten.</translation>
         </message>
     </context>
     <context>
@@ -566,6 +733,77 @@ Fortfahren?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::CuttingLineWindow</name>
+        <message>
+            <source>no limit</source>
+            <translation>keine Grenze</translation>
+        </message>
+        <message>
+            <source>Cutting Line</source>
+            <translation>Schneidlinie</translation>
+        </message>
+        <message>
+            <source>Cut this job on the cutting line</source>
+            <translation>Diesen Auftrag auf der Schneidlinie zuschneiden</translation>
+        </message>
+        <message>
+            <source>2 stages</source>
+            <translation>2 Stufen</translation>
+        </message>
+        <message>
+            <source>3 stages</source>
+            <translation>3 Stufen</translation>
+        </message>
+        <message>
+            <source>3 stages and a trim cut</source>
+            <translation>3 Stufen und ein Besäumschnitt</translation>
+        </message>
+        <message>
+            <source>Unlimited</source>
+            <translation>Unbegrenzt</translation>
+        </message>
+        <message>
+            <source>&amp;Stages:</source>
+            <translation>&amp;Stufen:</translation>
+        </message>
+        <message>
+            <source>Vertical (strips side by side)</source>
+            <translation>Senkrecht (Streifen nebeneinander)</translation>
+        </message>
+        <message>
+            <source>Horizontal (strips one above another)</source>
+            <translation>Waagerecht (Streifen übereinander)</translation>
+        </message>
+        <message>
+            <source>&amp;First cut:</source>
+            <translation>&amp;Erster Schnitt:</translation>
+        </message>
+        <message>
+            <source>Strip width, l&amp;east:</source>
+            <translation>Streifenbreite, m&amp;indestens:</translation>
+        </message>
+        <message>
+            <source>Strip width, &amp;most:</source>
+            <translation>Streifenbreite, &amp;höchstens:</translation>
+        </message>
+        <message>
+            <source>&amp;Row height, least:</source>
+            <translation>&amp;Reihenhöhe, mindestens:</translation>
+        </message>
+        <message>
+            <source>&amp;Waste width, least:</source>
+            <translation>&amp;Verschnittbreite, mindestens:</translation>
+        </message>
+        <message>
+            <source>&amp;Cuts may pass through flaws</source>
+            <translation>S&amp;chnitte dürfen durch Fehlerstellen gehen</translation>
+        </message>
+        <message>
+            <source>Sheets are used in their listed &amp;order</source>
+            <translation>Tafeln werden in ihrer aufgeführten Reihen&amp;folge verwendet</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::DiaSettingsWindow</name>
         <message>
             <source>Apply</source>
@@ -582,6 +820,49 @@ Fortfahren?</translation>
         <message>
             <source>Printout</source>
             <translation>Ausdruck</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::FlawEditorWindow</name>
+        <message>
+            <source>SHEET</source>
+            <translation>TAFEL</translation>
+        </message>
+        <message>
+            <source>X (MM)</source>
+            <translation>X (MM)</translation>
+        </message>
+        <message>
+            <source>Y (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>W (MM)</source>
+            <translation>B (MM)</translation>
+        </message>
+        <message>
+            <source>H (MM)</source>
+            <translation>H (MM)</translation>
+        </message>
+        <message>
+            <source>Flaws of Sheet Row %1</source>
+            <translation>Fehlerstellen der Tafelzeile %1</translation>
+        </message>
+        <message>
+            <source>Sheet </source>
+            <translation>Tafel </translation>
+        </message>
+        <message>
+            <source> of %1</source>
+            <translation> von %1</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>Drag on the sheet to add a flaw; Delete removes the selected one.</source>
+            <translation>Auf der Tafel ziehen fügt eine Fehlerstelle hinzu; Entf löscht die gewählte.</translation>
         </message>
     </context>
     <context>
@@ -605,6 +886,38 @@ Fortfahren?</translation>
         <message>
             <source>Total QTY:</source>
             <translation>Gesamtmenge:</translation>
+        </message>
+        <message>
+            <source>Stack of Glass Row %1</source>
+            <translation>Stapel der Glaszeile %1</translation>
+        </message>
+        <message>
+            <source>in grid order</source>
+            <translation>in Tabellenreihenfolge</translation>
+        </message>
+        <message>
+            <source>&amp;Stack (empty for none):</source>
+            <translation>&amp;Stapel (leer für keinen):</translation>
+        </message>
+        <message>
+            <source>&amp;Place in the stack:</source>
+            <translation>P&amp;latz im Stapel:</translation>
+        </message>
+        <message>
+            <source>Stack...</source>
+            <translation>Stapel...</translation>
+        </message>
+        <message>
+            <source>The stack the current row's pieces go to, and their place in it</source>
+            <translation>Der Stapel, auf den die Scheiben der aktuellen Zeile kommen, und ihr Platz darin</translation>
+        </message>
+        <message>
+            <source>Stack: %1%2</source>
+            <translation>Stapel: %1%2</translation>
+        </message>
+        <message>
+            <source>, place %1</source>
+            <translation>, Platz %1</translation>
         </message>
     </context>
     <context>
@@ -917,6 +1230,14 @@ Fortfahren?</translation>
             <source>Write every layout into one DXF drawing</source>
             <translation>Alle Schnittpläne in eine DXF-Zeichnung schreiben</translation>
         </message>
+        <message>
+            <source>Broken...</source>
+            <translation>Bruch...</translation>
+        </message>
+        <message>
+            <source>Cut broken pieces again in a new job</source>
+            <translation>Gebrochene Scheiben in einem neuen Auftrag nachschneiden</translation>
+        </message>
     </context>
     <context>
         <name>lumora::LibraryWindow</name>
@@ -1175,6 +1496,18 @@ Fortfahren?</translation>
             <source>Change Unit to MM</source>
             <translation>Einheit auf MM umstellen</translation>
         </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Gestellplan</translation>
+        </message>
+        <message>
+            <source>Cutting &amp;Line...</source>
+            <translation>Schneid&amp;linie...</translation>
+        </message>
+        <message>
+            <source>Rack &amp;Plan</source>
+            <translation>&amp;Gestellplan</translation>
+        </message>
     </context>
     <context>
         <name>lumora::ManualWindow</name>
@@ -1240,6 +1573,21 @@ Fortfahren?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::RackPlanWindow</name>
+        <message>
+            <source>Rack Library...</source>
+            <translation>Gestellbibliothek...</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Gestellplan</translation>
+        </message>
+        <message>
+            <source>%1 pieces in breakout order: %2 in racks, %3 not racked.</source>
+            <translation>%1 Scheiben in Ausbruchreihenfolge: %2 in Gestellen, %3 nicht aufgestellt.</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::ReportWindow</name>
         <message>
             <source>Report</source>
@@ -1269,6 +1617,18 @@ Fortfahren?</translation>
         <message>
             <source>Margin set on this side of the stock</source>
             <translation>Randabzug auf dieser Seite des Lagerglases</translation>
+        </message>
+        <message>
+            <source>Flaws...</source>
+            <translation>Fehlerstellen...</translation>
+        </message>
+        <message>
+            <source>The flaws of the sheets of the current row</source>
+            <translation>Die Fehlerstellen der Tafeln der aktuellen Zeile</translation>
+        </message>
+        <message>
+            <source>%1 shaded row(s): leftovers from the material library</source>
+            <translation>%1 schattierte Zeile(n): Reststücke aus der Materialbibliothek</translation>
         </message>
     </context>
     <context>

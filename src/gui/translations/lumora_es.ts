@@ -451,6 +451,154 @@ Continue?</source>
             <source>Sr No</source>
             <translation>N.º</translation>
         </message>
+        <message>
+            <source>Use leftovers first</source>
+            <translation>Usar primero los retales</translation>
+        </message>
+        <message>
+            <source>Keep one leftover</source>
+            <translation>Conservar un retal</translation>
+        </message>
+        <message>
+            <source>Breakout numbers</source>
+            <translation>Números de descarga</translation>
+        </message>
+        <message>
+            <source>Labels in breakout order</source>
+            <translation>Etiquetas en orden de descarga</translation>
+        </message>
+        <message>
+            <source>Rack and slot on labels</source>
+            <translation>Caballete y ranura en las etiquetas</translation>
+        </message>
+        <message>
+            <source>Density Table</source>
+            <translation>Tabla de densidades</translation>
+        </message>
+        <message>
+            <source>Rack Library</source>
+            <translation>Biblioteca de caballetes</translation>
+        </message>
+        <message>
+            <source>RACK</source>
+            <translation>CABALLETE</translation>
+        </message>
+        <message>
+            <source>SLOTS</source>
+            <translation>RANURAS</translation>
+        </message>
+        <message>
+            <source>PIECES</source>
+            <translation>PIEZAS</translation>
+        </message>
+        <message>
+            <source>LOAD (KG)</source>
+            <translation>CARGA (KG)</translation>
+        </message>
+        <message>
+            <source>L1 (MM)</source>
+            <translation>L1 (MM)</translation>
+        </message>
+        <message>
+            <source>L2 (MM)</source>
+            <translation>L2 (MM)</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan de caballetes</translation>
+        </message>
+        <message>
+            <source>Racks</source>
+            <translation>Caballetes</translation>
+        </message>
+        <message>
+            <source>Not Racked</source>
+            <translation>Sin colocar</translation>
+        </message>
+        <message>
+            <source>Rack</source>
+            <translation>Caballete</translation>
+        </message>
+        <message>
+            <source>Slot</source>
+            <translation>Ranura</translation>
+        </message>
+        <message>
+            <source>In Slot</source>
+            <translation>En ranura</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Motivo</translation>
+        </message>
+        <message>
+            <source>Slots</source>
+            <translation>Ranuras</translation>
+        </message>
+        <message>
+            <source>Slots Used</source>
+            <translation>Ranuras usadas</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Piezas</translation>
+        </message>
+        <message>
+            <source>Load(kg)</source>
+            <translation>Carga(kg)</translation>
+        </message>
+        <message>
+            <source>Most Load(kg)</source>
+            <translation>Carga máx.(kg)</translation>
+        </message>
+        <message>
+            <source>No.</source>
+            <translation>N.º</translation>
+        </message>
+        <message>
+            <source>Layout No.</source>
+            <translation>Plano N.º</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Plancha</translation>
+        </message>
+        <message>
+            <source>Breakout</source>
+            <translation>Descarga</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Posición</translation>
+        </message>
+        <message>
+            <source>Customer</source>
+            <translation>Cliente</translation>
+        </message>
+        <message>
+            <source>Sr.No</source>
+            <translation>N.º Ser.</translation>
+        </message>
+        <message>
+            <source>Weight(kg)</source>
+            <translation>Peso(kg)</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).
+
+Start it now?</source>
+            <translation>Este trabajo tiene defectos, pilas o reglas de la línea de corte: necesita la optimización profunda (Mayús+F5).
+
+¿Iniciarla ahora?</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).</source>
+            <translation>Este trabajo tiene defectos, pilas o reglas de la línea de corte: necesita la optimización profunda (Mayús+F5).</translation>
+        </message>
+        <message>
+            <source>Choose the row of the sheets whose flaws you want to edit.</source>
+            <translation>Elija la fila de las planchas cuyos defectos quiere editar.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -498,6 +646,25 @@ Continue?</source>
         <message>
             <source>Select I&amp;tem</source>
             <translation>Seleccionar ar&amp;tículo</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::BrokenPiecesDialog</name>
+        <message>
+            <source>Recut</source>
+            <translation>Recortar</translation>
+        </message>
+        <message>
+            <source>Broken Pieces</source>
+            <translation>Piezas rotas</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Select the pieces that broke: they go into a new job, cut from the library's leftovers first.</source>
+            <translation>Elija las piezas rotas: pasan a un trabajo nuevo y se cortan primero de los retales de la biblioteca.</translation>
         </message>
     </context>
     <context>
@@ -566,6 +733,77 @@ Continue?</source>
         </message>
     </context>
     <context>
+        <name>lumora::CuttingLineWindow</name>
+        <message>
+            <source>no limit</source>
+            <translation>sin límite</translation>
+        </message>
+        <message>
+            <source>Cutting Line</source>
+            <translation>Línea de corte</translation>
+        </message>
+        <message>
+            <source>Cut this job on the cutting line</source>
+            <translation>Cortar este trabajo en la línea de corte</translation>
+        </message>
+        <message>
+            <source>2 stages</source>
+            <translation>2 etapas</translation>
+        </message>
+        <message>
+            <source>3 stages</source>
+            <translation>3 etapas</translation>
+        </message>
+        <message>
+            <source>3 stages and a trim cut</source>
+            <translation>3 etapas y un corte de saneado</translation>
+        </message>
+        <message>
+            <source>Unlimited</source>
+            <translation>Ilimitadas</translation>
+        </message>
+        <message>
+            <source>&amp;Stages:</source>
+            <translation>&amp;Etapas:</translation>
+        </message>
+        <message>
+            <source>Vertical (strips side by side)</source>
+            <translation>Vertical (tiras una junto a otra)</translation>
+        </message>
+        <message>
+            <source>Horizontal (strips one above another)</source>
+            <translation>Horizontal (tiras una sobre otra)</translation>
+        </message>
+        <message>
+            <source>&amp;First cut:</source>
+            <translation>&amp;Primer corte:</translation>
+        </message>
+        <message>
+            <source>Strip width, l&amp;east:</source>
+            <translation>Ancho de tira, mí&amp;nimo:</translation>
+        </message>
+        <message>
+            <source>Strip width, &amp;most:</source>
+            <translation>Ancho de tira, má&amp;ximo:</translation>
+        </message>
+        <message>
+            <source>&amp;Row height, least:</source>
+            <translation>Altura de &amp;fila, mínima:</translation>
+        </message>
+        <message>
+            <source>&amp;Waste width, least:</source>
+            <translation>Ancho de &amp;desperdicio, mínimo:</translation>
+        </message>
+        <message>
+            <source>&amp;Cuts may pass through flaws</source>
+            <translation>Los &amp;cortes pueden pasar por defectos</translation>
+        </message>
+        <message>
+            <source>Sheets are used in their listed &amp;order</source>
+            <translation>Las planchas se usan en el &amp;orden de la lista</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::DiaSettingsWindow</name>
         <message>
             <source>Apply</source>
@@ -582,6 +820,49 @@ Continue?</source>
         <message>
             <source>Printout</source>
             <translation>Impresión</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::FlawEditorWindow</name>
+        <message>
+            <source>SHEET</source>
+            <translation>PLANCHA</translation>
+        </message>
+        <message>
+            <source>X (MM)</source>
+            <translation>X (MM)</translation>
+        </message>
+        <message>
+            <source>Y (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>W (MM)</source>
+            <translation>AN (MM)</translation>
+        </message>
+        <message>
+            <source>H (MM)</source>
+            <translation>AL (MM)</translation>
+        </message>
+        <message>
+            <source>Flaws of Sheet Row %1</source>
+            <translation>Defectos de la fila de plancha %1</translation>
+        </message>
+        <message>
+            <source>Sheet </source>
+            <translation>Plancha </translation>
+        </message>
+        <message>
+            <source> of %1</source>
+            <translation> de %1</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Eliminar</translation>
+        </message>
+        <message>
+            <source>Drag on the sheet to add a flaw; Delete removes the selected one.</source>
+            <translation>Arrastre sobre la plancha para añadir un defecto; Supr borra el elegido.</translation>
         </message>
     </context>
     <context>
@@ -605,6 +886,38 @@ Continue?</source>
         <message>
             <source>Total QTY:</source>
             <translation>Cantidad total:</translation>
+        </message>
+        <message>
+            <source>Stack of Glass Row %1</source>
+            <translation>Pila de la fila de vidrio %1</translation>
+        </message>
+        <message>
+            <source>in grid order</source>
+            <translation>en orden de la tabla</translation>
+        </message>
+        <message>
+            <source>&amp;Stack (empty for none):</source>
+            <translation>&amp;Pila (vacía para ninguna):</translation>
+        </message>
+        <message>
+            <source>&amp;Place in the stack:</source>
+            <translation>P&amp;uesto en la pila:</translation>
+        </message>
+        <message>
+            <source>Stack...</source>
+            <translation>Pila...</translation>
+        </message>
+        <message>
+            <source>The stack the current row's pieces go to, and their place in it</source>
+            <translation>La pila a la que van las piezas de la fila actual y su puesto en ella</translation>
+        </message>
+        <message>
+            <source>Stack: %1%2</source>
+            <translation>Pila: %1%2</translation>
+        </message>
+        <message>
+            <source>, place %1</source>
+            <translation>, puesto %1</translation>
         </message>
     </context>
     <context>
@@ -917,6 +1230,14 @@ Continue?</source>
             <source>Write every layout into one DXF drawing</source>
             <translation>Escribir todos los planes de corte en un dibujo DXF</translation>
         </message>
+        <message>
+            <source>Broken...</source>
+            <translation>Roturas...</translation>
+        </message>
+        <message>
+            <source>Cut broken pieces again in a new job</source>
+            <translation>Volver a cortar las piezas rotas en un trabajo nuevo</translation>
+        </message>
     </context>
     <context>
         <name>lumora::LibraryWindow</name>
@@ -1175,6 +1496,18 @@ Continue?</source>
             <source>Change Unit to MM</source>
             <translation>Cambiar unidad a MM</translation>
         </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan de caballetes</translation>
+        </message>
+        <message>
+            <source>Cutting &amp;Line...</source>
+            <translation>&amp;Línea de corte...</translation>
+        </message>
+        <message>
+            <source>Rack &amp;Plan</source>
+            <translation>&amp;Plan de caballetes</translation>
+        </message>
     </context>
     <context>
         <name>lumora::ManualWindow</name>
@@ -1240,6 +1573,21 @@ Continue?</source>
         </message>
     </context>
     <context>
+        <name>lumora::RackPlanWindow</name>
+        <message>
+            <source>Rack Library...</source>
+            <translation>Biblioteca de caballetes...</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan de caballetes</translation>
+        </message>
+        <message>
+            <source>%1 pieces in breakout order: %2 in racks, %3 not racked.</source>
+            <translation>%1 piezas en orden de descarga: %2 en caballetes, %3 sin colocar.</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::ReportWindow</name>
         <message>
             <source>Report</source>
@@ -1269,6 +1617,18 @@ Continue?</source>
         <message>
             <source>Margin set on this side of the stock</source>
             <translation>Margen fijado en este lado de la plancha</translation>
+        </message>
+        <message>
+            <source>Flaws...</source>
+            <translation>Defectos...</translation>
+        </message>
+        <message>
+            <source>The flaws of the sheets of the current row</source>
+            <translation>Los defectos de las planchas de la fila actual</translation>
+        </message>
+        <message>
+            <source>%1 shaded row(s): leftovers from the material library</source>
+            <translation>%1 fila(s) sombreada(s): retales de la biblioteca de materiales</translation>
         </message>
     </context>
     <context>

@@ -451,6 +451,154 @@ Continuer ?</translation>
             <source>Sr No</source>
             <translation>N°</translation>
         </message>
+        <message>
+            <source>Use leftovers first</source>
+            <translation>Utiliser d'abord les chutes</translation>
+        </message>
+        <message>
+            <source>Keep one leftover</source>
+            <translation>Garder une chute</translation>
+        </message>
+        <message>
+            <source>Breakout numbers</source>
+            <translation>Numéros de dépilage</translation>
+        </message>
+        <message>
+            <source>Labels in breakout order</source>
+            <translation>Étiquettes dans l'ordre de dépilage</translation>
+        </message>
+        <message>
+            <source>Rack and slot on labels</source>
+            <translation>Chevalet et fente sur les étiquettes</translation>
+        </message>
+        <message>
+            <source>Density Table</source>
+            <translation>Table des densités</translation>
+        </message>
+        <message>
+            <source>Rack Library</source>
+            <translation>Bibliothèque de chevalets</translation>
+        </message>
+        <message>
+            <source>RACK</source>
+            <translation>CHEVALET</translation>
+        </message>
+        <message>
+            <source>SLOTS</source>
+            <translation>FENTES</translation>
+        </message>
+        <message>
+            <source>PIECES</source>
+            <translation>PIÈCES</translation>
+        </message>
+        <message>
+            <source>LOAD (KG)</source>
+            <translation>CHARGE (KG)</translation>
+        </message>
+        <message>
+            <source>L1 (MM)</source>
+            <translation>L1 (MM)</translation>
+        </message>
+        <message>
+            <source>L2 (MM)</source>
+            <translation>L2 (MM)</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan des chevalets</translation>
+        </message>
+        <message>
+            <source>Racks</source>
+            <translation>Chevalets</translation>
+        </message>
+        <message>
+            <source>Not Racked</source>
+            <translation>Non rangées</translation>
+        </message>
+        <message>
+            <source>Rack</source>
+            <translation>Chevalet</translation>
+        </message>
+        <message>
+            <source>Slot</source>
+            <translation>Fente</translation>
+        </message>
+        <message>
+            <source>In Slot</source>
+            <translation>Dans la fente</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Motif</translation>
+        </message>
+        <message>
+            <source>Slots</source>
+            <translation>Fentes</translation>
+        </message>
+        <message>
+            <source>Slots Used</source>
+            <translation>Fentes utilisées</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Pièces</translation>
+        </message>
+        <message>
+            <source>Load(kg)</source>
+            <translation>Charge(kg)</translation>
+        </message>
+        <message>
+            <source>Most Load(kg)</source>
+            <translation>Charge max.(kg)</translation>
+        </message>
+        <message>
+            <source>No.</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>Layout No.</source>
+            <translation>Plan N°</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Plateau</translation>
+        </message>
+        <message>
+            <source>Breakout</source>
+            <translation>Dépilage</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Customer</source>
+            <translation>Client</translation>
+        </message>
+        <message>
+            <source>Sr.No</source>
+            <translation>N° Sér.</translation>
+        </message>
+        <message>
+            <source>Weight(kg)</source>
+            <translation>Poids(kg)</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).
+
+Start it now?</source>
+            <translation>Ce travail a des défauts, des piles ou des règles de ligne de découpe : il lui faut l'optimisation approfondie (Maj+F5).
+
+La lancer maintenant ?</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).</source>
+            <translation>Ce travail a des défauts, des piles ou des règles de ligne de découpe : il lui faut l'optimisation approfondie (Maj+F5).</translation>
+        </message>
+        <message>
+            <source>Choose the row of the sheets whose flaws you want to edit.</source>
+            <translation>Choisissez la ligne des plateaux dont vous voulez modifier les défauts.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -498,6 +646,25 @@ Continuer ?</translation>
         <message>
             <source>Select I&amp;tem</source>
             <translation>Choisir l'ar&amp;ticle</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::BrokenPiecesDialog</name>
+        <message>
+            <source>Recut</source>
+            <translation>Recouper</translation>
+        </message>
+        <message>
+            <source>Broken Pieces</source>
+            <translation>Pièces cassées</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Select the pieces that broke: they go into a new job, cut from the library's leftovers first.</source>
+            <translation>Choisissez les pièces cassées : elles passent dans un nouveau travail, découpées d'abord dans les chutes de la bibliothèque.</translation>
         </message>
     </context>
     <context>
@@ -566,6 +733,77 @@ Continuer ?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::CuttingLineWindow</name>
+        <message>
+            <source>no limit</source>
+            <translation>sans limite</translation>
+        </message>
+        <message>
+            <source>Cutting Line</source>
+            <translation>Ligne de découpe</translation>
+        </message>
+        <message>
+            <source>Cut this job on the cutting line</source>
+            <translation>Découper ce travail sur la ligne de découpe</translation>
+        </message>
+        <message>
+            <source>2 stages</source>
+            <translation>2 étapes</translation>
+        </message>
+        <message>
+            <source>3 stages</source>
+            <translation>3 étapes</translation>
+        </message>
+        <message>
+            <source>3 stages and a trim cut</source>
+            <translation>3 étapes et une coupe de délignage</translation>
+        </message>
+        <message>
+            <source>Unlimited</source>
+            <translation>Illimitées</translation>
+        </message>
+        <message>
+            <source>&amp;Stages:</source>
+            <translation>É&amp;tapes :</translation>
+        </message>
+        <message>
+            <source>Vertical (strips side by side)</source>
+            <translation>Vertical (bandes côte à côte)</translation>
+        </message>
+        <message>
+            <source>Horizontal (strips one above another)</source>
+            <translation>Horizontal (bandes superposées)</translation>
+        </message>
+        <message>
+            <source>&amp;First cut:</source>
+            <translation>&amp;Première coupe :</translation>
+        </message>
+        <message>
+            <source>Strip width, l&amp;east:</source>
+            <translation>Largeur de bande, m&amp;inimum :</translation>
+        </message>
+        <message>
+            <source>Strip width, &amp;most:</source>
+            <translation>Largeur de bande, ma&amp;ximum :</translation>
+        </message>
+        <message>
+            <source>&amp;Row height, least:</source>
+            <translation>Hauteur de &amp;rangée, minimum :</translation>
+        </message>
+        <message>
+            <source>&amp;Waste width, least:</source>
+            <translation>Largeur de &amp;chute, minimum :</translation>
+        </message>
+        <message>
+            <source>&amp;Cuts may pass through flaws</source>
+            <translation>Les &amp;coupes peuvent traverser les défauts</translation>
+        </message>
+        <message>
+            <source>Sheets are used in their listed &amp;order</source>
+            <translation>Les plateaux sont utilisés dans l'&amp;ordre de la liste</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::DiaSettingsWindow</name>
         <message>
             <source>Apply</source>
@@ -582,6 +820,49 @@ Continuer ?</translation>
         <message>
             <source>Printout</source>
             <translation>Impression</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::FlawEditorWindow</name>
+        <message>
+            <source>SHEET</source>
+            <translation>PLATEAU</translation>
+        </message>
+        <message>
+            <source>X (MM)</source>
+            <translation>X (MM)</translation>
+        </message>
+        <message>
+            <source>Y (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>W (MM)</source>
+            <translation>L (MM)</translation>
+        </message>
+        <message>
+            <source>H (MM)</source>
+            <translation>H (MM)</translation>
+        </message>
+        <message>
+            <source>Flaws of Sheet Row %1</source>
+            <translation>Défauts de la ligne de plateau %1</translation>
+        </message>
+        <message>
+            <source>Sheet </source>
+            <translation>Plateau </translation>
+        </message>
+        <message>
+            <source> of %1</source>
+            <translation> sur %1</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>Drag on the sheet to add a flaw; Delete removes the selected one.</source>
+            <translation>Faites glisser sur le plateau pour ajouter un défaut ; Suppr efface celui choisi.</translation>
         </message>
     </context>
     <context>
@@ -605,6 +886,38 @@ Continuer ?</translation>
         <message>
             <source>Total QTY:</source>
             <translation>Quantité totale :</translation>
+        </message>
+        <message>
+            <source>Stack of Glass Row %1</source>
+            <translation>Pile de la ligne de verre %1</translation>
+        </message>
+        <message>
+            <source>in grid order</source>
+            <translation>dans l'ordre de la grille</translation>
+        </message>
+        <message>
+            <source>&amp;Stack (empty for none):</source>
+            <translation>&amp;Pile (vide pour aucune) :</translation>
+        </message>
+        <message>
+            <source>&amp;Place in the stack:</source>
+            <translation>P&amp;lace dans la pile :</translation>
+        </message>
+        <message>
+            <source>Stack...</source>
+            <translation>Pile...</translation>
+        </message>
+        <message>
+            <source>The stack the current row's pieces go to, and their place in it</source>
+            <translation>La pile où vont les pièces de la ligne en cours et leur place dans celle-ci</translation>
+        </message>
+        <message>
+            <source>Stack: %1%2</source>
+            <translation>Pile : %1%2</translation>
+        </message>
+        <message>
+            <source>, place %1</source>
+            <translation>, place %1</translation>
         </message>
     </context>
     <context>
@@ -917,6 +1230,14 @@ Continuer ?</translation>
             <source>Write every layout into one DXF drawing</source>
             <translation>Écrire tous les plans de coupe dans un seul dessin DXF</translation>
         </message>
+        <message>
+            <source>Broken...</source>
+            <translation>Casse...</translation>
+        </message>
+        <message>
+            <source>Cut broken pieces again in a new job</source>
+            <translation>Recouper les pièces cassées dans un nouveau travail</translation>
+        </message>
     </context>
     <context>
         <name>lumora::LibraryWindow</name>
@@ -1175,6 +1496,18 @@ Continuer ?</translation>
             <source>Change Unit to MM</source>
             <translation>Passer à l'unité MM</translation>
         </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan des chevalets</translation>
+        </message>
+        <message>
+            <source>Cutting &amp;Line...</source>
+            <translation>&amp;Ligne de découpe...</translation>
+        </message>
+        <message>
+            <source>Rack &amp;Plan</source>
+            <translation>&amp;Plan des chevalets</translation>
+        </message>
     </context>
     <context>
         <name>lumora::ManualWindow</name>
@@ -1240,6 +1573,21 @@ Continuer ?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::RackPlanWindow</name>
+        <message>
+            <source>Rack Library...</source>
+            <translation>Bibliothèque de chevalets...</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Plan des chevalets</translation>
+        </message>
+        <message>
+            <source>%1 pieces in breakout order: %2 in racks, %3 not racked.</source>
+            <translation>%1 pièces dans l'ordre de dépilage : %2 sur chevalets, %3 non rangées.</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::ReportWindow</name>
         <message>
             <source>Report</source>
@@ -1269,6 +1617,18 @@ Continuer ?</translation>
         <message>
             <source>Margin set on this side of the stock</source>
             <translation>Marge réglée sur ce côté du plateau</translation>
+        </message>
+        <message>
+            <source>Flaws...</source>
+            <translation>Défauts...</translation>
+        </message>
+        <message>
+            <source>The flaws of the sheets of the current row</source>
+            <translation>Les défauts des plateaux de la ligne en cours</translation>
+        </message>
+        <message>
+            <source>%1 shaded row(s): leftovers from the material library</source>
+            <translation>%1 ligne(s) ombrée(s) : chutes de la bibliothèque de matériaux</translation>
         </message>
     </context>
     <context>

@@ -451,6 +451,154 @@ Continuare?</translation>
             <source>Sr No</source>
             <translation>N.</translation>
         </message>
+        <message>
+            <source>Use leftovers first</source>
+            <translation>Usare prima gli sfridi</translation>
+        </message>
+        <message>
+            <source>Keep one leftover</source>
+            <translation>Tenere uno sfrido</translation>
+        </message>
+        <message>
+            <source>Breakout numbers</source>
+            <translation>Numeri di scarico</translation>
+        </message>
+        <message>
+            <source>Labels in breakout order</source>
+            <translation>Etichette in ordine di scarico</translation>
+        </message>
+        <message>
+            <source>Rack and slot on labels</source>
+            <translation>Cavalletto e posto sulle etichette</translation>
+        </message>
+        <message>
+            <source>Density Table</source>
+            <translation>Tabella densità</translation>
+        </message>
+        <message>
+            <source>Rack Library</source>
+            <translation>Libreria cavalletti</translation>
+        </message>
+        <message>
+            <source>RACK</source>
+            <translation>CAVALLETTO</translation>
+        </message>
+        <message>
+            <source>SLOTS</source>
+            <translation>POSTI</translation>
+        </message>
+        <message>
+            <source>PIECES</source>
+            <translation>PEZZI</translation>
+        </message>
+        <message>
+            <source>LOAD (KG)</source>
+            <translation>CARICO (KG)</translation>
+        </message>
+        <message>
+            <source>L1 (MM)</source>
+            <translation>L1 (MM)</translation>
+        </message>
+        <message>
+            <source>L2 (MM)</source>
+            <translation>L2 (MM)</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Piano cavalletti</translation>
+        </message>
+        <message>
+            <source>Racks</source>
+            <translation>Cavalletti</translation>
+        </message>
+        <message>
+            <source>Not Racked</source>
+            <translation>Non sistemati</translation>
+        </message>
+        <message>
+            <source>Rack</source>
+            <translation>Cavalletto</translation>
+        </message>
+        <message>
+            <source>Slot</source>
+            <translation>Posto</translation>
+        </message>
+        <message>
+            <source>In Slot</source>
+            <translation>Nel posto</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Motivo</translation>
+        </message>
+        <message>
+            <source>Slots</source>
+            <translation>Posti</translation>
+        </message>
+        <message>
+            <source>Slots Used</source>
+            <translation>Posti usati</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Pezzi</translation>
+        </message>
+        <message>
+            <source>Load(kg)</source>
+            <translation>Carico(kg)</translation>
+        </message>
+        <message>
+            <source>Most Load(kg)</source>
+            <translation>Carico max(kg)</translation>
+        </message>
+        <message>
+            <source>No.</source>
+            <translation>N.</translation>
+        </message>
+        <message>
+            <source>Layout No.</source>
+            <translation>Schema N.</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Lastra</translation>
+        </message>
+        <message>
+            <source>Breakout</source>
+            <translation>Scarico</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Posizione</translation>
+        </message>
+        <message>
+            <source>Customer</source>
+            <translation>Cliente</translation>
+        </message>
+        <message>
+            <source>Sr.No</source>
+            <translation>N.Ser.</translation>
+        </message>
+        <message>
+            <source>Weight(kg)</source>
+            <translation>Peso(kg)</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).
+
+Start it now?</source>
+            <translation>Questa commessa ha difetti, pile o regole della linea di taglio: richiede l'ottimizzazione approfondita (Maiusc+F5).
+
+Avviarla ora?</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).</source>
+            <translation>Questa commessa ha difetti, pile o regole della linea di taglio: richiede l'ottimizzazione approfondita (Maiusc+F5).</translation>
+        </message>
+        <message>
+            <source>Choose the row of the sheets whose flaws you want to edit.</source>
+            <translation>Scegliere la riga delle lastre di cui modificare i difetti.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -498,6 +646,25 @@ Continuare?</translation>
         <message>
             <source>Select I&amp;tem</source>
             <translation>Seleziona ar&amp;ticolo</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::BrokenPiecesDialog</name>
+        <message>
+            <source>Recut</source>
+            <translation>Ritagliare</translation>
+        </message>
+        <message>
+            <source>Broken Pieces</source>
+            <translation>Pezzi rotti</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Select the pieces that broke: they go into a new job, cut from the library's leftovers first.</source>
+            <translation>Scegliere i pezzi rotti: vanno in una nuova commessa, tagliati prima dagli sfridi della libreria.</translation>
         </message>
     </context>
     <context>
@@ -566,6 +733,77 @@ Continuare?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::CuttingLineWindow</name>
+        <message>
+            <source>no limit</source>
+            <translation>nessun limite</translation>
+        </message>
+        <message>
+            <source>Cutting Line</source>
+            <translation>Linea di taglio</translation>
+        </message>
+        <message>
+            <source>Cut this job on the cutting line</source>
+            <translation>Tagliare questa commessa sulla linea di taglio</translation>
+        </message>
+        <message>
+            <source>2 stages</source>
+            <translation>2 stadi</translation>
+        </message>
+        <message>
+            <source>3 stages</source>
+            <translation>3 stadi</translation>
+        </message>
+        <message>
+            <source>3 stages and a trim cut</source>
+            <translation>3 stadi e un taglio di rifilo</translation>
+        </message>
+        <message>
+            <source>Unlimited</source>
+            <translation>Illimitati</translation>
+        </message>
+        <message>
+            <source>&amp;Stages:</source>
+            <translation>&amp;Stadi:</translation>
+        </message>
+        <message>
+            <source>Vertical (strips side by side)</source>
+            <translation>Verticale (strisce affiancate)</translation>
+        </message>
+        <message>
+            <source>Horizontal (strips one above another)</source>
+            <translation>Orizzontale (strisce una sopra l'altra)</translation>
+        </message>
+        <message>
+            <source>&amp;First cut:</source>
+            <translation>&amp;Primo taglio:</translation>
+        </message>
+        <message>
+            <source>Strip width, l&amp;east:</source>
+            <translation>Larghezza striscia, m&amp;inima:</translation>
+        </message>
+        <message>
+            <source>Strip width, &amp;most:</source>
+            <translation>Larghezza striscia, &amp;massima:</translation>
+        </message>
+        <message>
+            <source>&amp;Row height, least:</source>
+            <translation>Altezza &amp;fila, minima:</translation>
+        </message>
+        <message>
+            <source>&amp;Waste width, least:</source>
+            <translation>Larghezza &amp;sfrido, minima:</translation>
+        </message>
+        <message>
+            <source>&amp;Cuts may pass through flaws</source>
+            <translation>I &amp;tagli possono attraversare i difetti</translation>
+        </message>
+        <message>
+            <source>Sheets are used in their listed &amp;order</source>
+            <translation>Le lastre si usano nell'&amp;ordine elencato</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::DiaSettingsWindow</name>
         <message>
             <source>Apply</source>
@@ -582,6 +820,49 @@ Continuare?</translation>
         <message>
             <source>Printout</source>
             <translation>Stampa</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::FlawEditorWindow</name>
+        <message>
+            <source>SHEET</source>
+            <translation>LASTRA</translation>
+        </message>
+        <message>
+            <source>X (MM)</source>
+            <translation>X (MM)</translation>
+        </message>
+        <message>
+            <source>Y (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>W (MM)</source>
+            <translation>L (MM)</translation>
+        </message>
+        <message>
+            <source>H (MM)</source>
+            <translation>A (MM)</translation>
+        </message>
+        <message>
+            <source>Flaws of Sheet Row %1</source>
+            <translation>Difetti della riga lastra %1</translation>
+        </message>
+        <message>
+            <source>Sheet </source>
+            <translation>Lastra </translation>
+        </message>
+        <message>
+            <source> of %1</source>
+            <translation> di %1</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Elimina</translation>
+        </message>
+        <message>
+            <source>Drag on the sheet to add a flaw; Delete removes the selected one.</source>
+            <translation>Trascinare sulla lastra per aggiungere un difetto; Canc elimina quello scelto.</translation>
         </message>
     </context>
     <context>
@@ -605,6 +886,38 @@ Continuare?</translation>
         <message>
             <source>Total QTY:</source>
             <translation>Quantità totale:</translation>
+        </message>
+        <message>
+            <source>Stack of Glass Row %1</source>
+            <translation>Pila della riga vetro %1</translation>
+        </message>
+        <message>
+            <source>in grid order</source>
+            <translation>in ordine di griglia</translation>
+        </message>
+        <message>
+            <source>&amp;Stack (empty for none):</source>
+            <translation>&amp;Pila (vuota per nessuna):</translation>
+        </message>
+        <message>
+            <source>&amp;Place in the stack:</source>
+            <translation>P&amp;osto nella pila:</translation>
+        </message>
+        <message>
+            <source>Stack...</source>
+            <translation>Pila...</translation>
+        </message>
+        <message>
+            <source>The stack the current row's pieces go to, and their place in it</source>
+            <translation>La pila in cui vanno i pezzi della riga corrente e il loro posto in essa</translation>
+        </message>
+        <message>
+            <source>Stack: %1%2</source>
+            <translation>Pila: %1%2</translation>
+        </message>
+        <message>
+            <source>, place %1</source>
+            <translation>, posto %1</translation>
         </message>
     </context>
     <context>
@@ -917,6 +1230,14 @@ Continuare?</translation>
             <source>Write every layout into one DXF drawing</source>
             <translation>Scrivi tutti gli schemi di taglio in un unico disegno DXF</translation>
         </message>
+        <message>
+            <source>Broken...</source>
+            <translation>Rotture...</translation>
+        </message>
+        <message>
+            <source>Cut broken pieces again in a new job</source>
+            <translation>Ritagliare i pezzi rotti in una nuova commessa</translation>
+        </message>
     </context>
     <context>
         <name>lumora::LibraryWindow</name>
@@ -1175,6 +1496,18 @@ Continuare?</translation>
             <source>Change Unit to MM</source>
             <translation>Passa all'unità MM</translation>
         </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Piano cavalletti</translation>
+        </message>
+        <message>
+            <source>Cutting &amp;Line...</source>
+            <translation>&amp;Linea di taglio...</translation>
+        </message>
+        <message>
+            <source>Rack &amp;Plan</source>
+            <translation>&amp;Piano cavalletti</translation>
+        </message>
     </context>
     <context>
         <name>lumora::ManualWindow</name>
@@ -1240,6 +1573,21 @@ Continuare?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::RackPlanWindow</name>
+        <message>
+            <source>Rack Library...</source>
+            <translation>Libreria cavalletti...</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Piano cavalletti</translation>
+        </message>
+        <message>
+            <source>%1 pieces in breakout order: %2 in racks, %3 not racked.</source>
+            <translation>%1 pezzi in ordine di scarico: %2 sui cavalletti, %3 non sistemati.</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::ReportWindow</name>
         <message>
             <source>Report</source>
@@ -1269,6 +1617,18 @@ Continuare?</translation>
         <message>
             <source>Margin set on this side of the stock</source>
             <translation>Margine impostato su questo lato della lastra</translation>
+        </message>
+        <message>
+            <source>Flaws...</source>
+            <translation>Difetti...</translation>
+        </message>
+        <message>
+            <source>The flaws of the sheets of the current row</source>
+            <translation>I difetti delle lastre della riga corrente</translation>
+        </message>
+        <message>
+            <source>%1 shaded row(s): leftovers from the material library</source>
+            <translation>%1 riga/e ombreggiata/e: sfridi dalla libreria materiali</translation>
         </message>
     </context>
     <context>

@@ -451,6 +451,154 @@ Devam edilsin mi?</translation>
             <source>Sr No</source>
             <translation>Sıra</translation>
         </message>
+        <message>
+            <source>Use leftovers first</source>
+            <translation>Önce artık parçaları kullan</translation>
+        </message>
+        <message>
+            <source>Keep one leftover</source>
+            <translation>Bir artık parça sakla</translation>
+        </message>
+        <message>
+            <source>Breakout numbers</source>
+            <translation>Ayırma numaraları</translation>
+        </message>
+        <message>
+            <source>Labels in breakout order</source>
+            <translation>Etiketler ayırma sırasında</translation>
+        </message>
+        <message>
+            <source>Rack and slot on labels</source>
+            <translation>Etiketlerde sehpa ve yuva</translation>
+        </message>
+        <message>
+            <source>Density Table</source>
+            <translation>Yoğunluk tablosu</translation>
+        </message>
+        <message>
+            <source>Rack Library</source>
+            <translation>Sehpa kitaplığı</translation>
+        </message>
+        <message>
+            <source>RACK</source>
+            <translation>SEHPA</translation>
+        </message>
+        <message>
+            <source>SLOTS</source>
+            <translation>YUVALAR</translation>
+        </message>
+        <message>
+            <source>PIECES</source>
+            <translation>PARÇALAR</translation>
+        </message>
+        <message>
+            <source>LOAD (KG)</source>
+            <translation>YÜK (KG)</translation>
+        </message>
+        <message>
+            <source>L1 (MM)</source>
+            <translation>L1 (MM)</translation>
+        </message>
+        <message>
+            <source>L2 (MM)</source>
+            <translation>L2 (MM)</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Sehpa planı</translation>
+        </message>
+        <message>
+            <source>Racks</source>
+            <translation>Sehpalar</translation>
+        </message>
+        <message>
+            <source>Not Racked</source>
+            <translation>Sehpaya konmayan</translation>
+        </message>
+        <message>
+            <source>Rack</source>
+            <translation>Sehpa</translation>
+        </message>
+        <message>
+            <source>Slot</source>
+            <translation>Yuva</translation>
+        </message>
+        <message>
+            <source>In Slot</source>
+            <translation>Yuvada</translation>
+        </message>
+        <message>
+            <source>Why</source>
+            <translation>Neden</translation>
+        </message>
+        <message>
+            <source>Slots</source>
+            <translation>Yuvalar</translation>
+        </message>
+        <message>
+            <source>Slots Used</source>
+            <translation>Kullanılan yuvalar</translation>
+        </message>
+        <message>
+            <source>Pieces</source>
+            <translation>Parçalar</translation>
+        </message>
+        <message>
+            <source>Load(kg)</source>
+            <translation>Yük(kg)</translation>
+        </message>
+        <message>
+            <source>Most Load(kg)</source>
+            <translation>En çok yük(kg)</translation>
+        </message>
+        <message>
+            <source>No.</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>Layout No.</source>
+            <translation>Yerleşim No.</translation>
+        </message>
+        <message>
+            <source>Sheet</source>
+            <translation>Plaka</translation>
+        </message>
+        <message>
+            <source>Breakout</source>
+            <translation>Ayırma</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Konum</translation>
+        </message>
+        <message>
+            <source>Customer</source>
+            <translation>Müşteri</translation>
+        </message>
+        <message>
+            <source>Sr.No</source>
+            <translation>Sıra No</translation>
+        </message>
+        <message>
+            <source>Weight(kg)</source>
+            <translation>Ağırlık(kg)</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).
+
+Start it now?</source>
+            <translation>Bu işin hataları, yığınları veya kesim hattı kuralları var: derin optimizasyon gerekir (Shift+F5).
+
+Şimdi başlatılsın mı?</translation>
+        </message>
+        <message>
+            <source>This job has flaws, stacks or cutting line rules: it needs Deep Optimization (Shift+F5).</source>
+            <translation>Bu işin hataları, yığınları veya kesim hattı kuralları var: derin optimizasyon gerekir (Shift+F5).</translation>
+        </message>
+        <message>
+            <source>Choose the row of the sheets whose flaws you want to edit.</source>
+            <translation>Hatalarını düzenlemek istediğiniz plakaların satırını seçin.</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>
@@ -498,6 +646,25 @@ Devam edilsin mi?</translation>
         <message>
             <source>Select I&amp;tem</source>
             <translation>Ma&amp;lzeme seç</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::BrokenPiecesDialog</name>
+        <message>
+            <source>Recut</source>
+            <translation>Yeniden kes</translation>
+        </message>
+        <message>
+            <source>Broken Pieces</source>
+            <translation>Kırılan parçalar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>Select the pieces that broke: they go into a new job, cut from the library's leftovers first.</source>
+            <translation>Kırılan parçaları seçin: yeni bir işe alınır, önce kitaplığın artık parçalarından kesilir.</translation>
         </message>
     </context>
     <context>
@@ -566,6 +733,77 @@ Devam edilsin mi?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::CuttingLineWindow</name>
+        <message>
+            <source>no limit</source>
+            <translation>sınır yok</translation>
+        </message>
+        <message>
+            <source>Cutting Line</source>
+            <translation>Kesim hattı</translation>
+        </message>
+        <message>
+            <source>Cut this job on the cutting line</source>
+            <translation>Bu iş kesim hattında kesilsin</translation>
+        </message>
+        <message>
+            <source>2 stages</source>
+            <translation>2 aşama</translation>
+        </message>
+        <message>
+            <source>3 stages</source>
+            <translation>3 aşama</translation>
+        </message>
+        <message>
+            <source>3 stages and a trim cut</source>
+            <translation>3 aşama ve bir kenar kesimi</translation>
+        </message>
+        <message>
+            <source>Unlimited</source>
+            <translation>Sınırsız</translation>
+        </message>
+        <message>
+            <source>&amp;Stages:</source>
+            <translation>&amp;Aşamalar:</translation>
+        </message>
+        <message>
+            <source>Vertical (strips side by side)</source>
+            <translation>Dikey (şeritler yan yana)</translation>
+        </message>
+        <message>
+            <source>Horizontal (strips one above another)</source>
+            <translation>Yatay (şeritler üst üste)</translation>
+        </message>
+        <message>
+            <source>&amp;First cut:</source>
+            <translation>İ&amp;lk kesim:</translation>
+        </message>
+        <message>
+            <source>Strip width, l&amp;east:</source>
+            <translation>Şerit genişliği, en a&amp;z:</translation>
+        </message>
+        <message>
+            <source>Strip width, &amp;most:</source>
+            <translation>Şerit genişliği, en ç&amp;ok:</translation>
+        </message>
+        <message>
+            <source>&amp;Row height, least:</source>
+            <translation>&amp;Sıra yüksekliği, en az:</translation>
+        </message>
+        <message>
+            <source>&amp;Waste width, least:</source>
+            <translation>&amp;Fire genişliği, en az:</translation>
+        </message>
+        <message>
+            <source>&amp;Cuts may pass through flaws</source>
+            <translation>&amp;Kesimler hatalardan geçebilir</translation>
+        </message>
+        <message>
+            <source>Sheets are used in their listed &amp;order</source>
+            <translation>Plakalar listelenen &amp;sırayla kullanılır</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::DiaSettingsWindow</name>
         <message>
             <source>Apply</source>
@@ -582,6 +820,49 @@ Devam edilsin mi?</translation>
         <message>
             <source>Printout</source>
             <translation>Çıktı</translation>
+        </message>
+    </context>
+    <context>
+        <name>lumora::FlawEditorWindow</name>
+        <message>
+            <source>SHEET</source>
+            <translation>PLAKA</translation>
+        </message>
+        <message>
+            <source>X (MM)</source>
+            <translation>X (MM)</translation>
+        </message>
+        <message>
+            <source>Y (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>W (MM)</source>
+            <translation>G (MM)</translation>
+        </message>
+        <message>
+            <source>H (MM)</source>
+            <translation>Y (MM)</translation>
+        </message>
+        <message>
+            <source>Flaws of Sheet Row %1</source>
+            <translation>Plaka satırı %1 hataları</translation>
+        </message>
+        <message>
+            <source>Sheet </source>
+            <translation>Plaka </translation>
+        </message>
+        <message>
+            <source> of %1</source>
+            <translation> / %1</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Sil</translation>
+        </message>
+        <message>
+            <source>Drag on the sheet to add a flaw; Delete removes the selected one.</source>
+            <translation>Hata eklemek için plaka üzerinde sürükleyin; Delete seçileni siler.</translation>
         </message>
     </context>
     <context>
@@ -605,6 +886,38 @@ Devam edilsin mi?</translation>
         <message>
             <source>Total QTY:</source>
             <translation>Toplam adet:</translation>
+        </message>
+        <message>
+            <source>Stack of Glass Row %1</source>
+            <translation>Cam satırı %1 yığını</translation>
+        </message>
+        <message>
+            <source>in grid order</source>
+            <translation>tablo sırasıyla</translation>
+        </message>
+        <message>
+            <source>&amp;Stack (empty for none):</source>
+            <translation>&amp;Yığın (yoksa boş):</translation>
+        </message>
+        <message>
+            <source>&amp;Place in the stack:</source>
+            <translation>Yığındaki &amp;yeri:</translation>
+        </message>
+        <message>
+            <source>Stack...</source>
+            <translation>Yığın...</translation>
+        </message>
+        <message>
+            <source>The stack the current row's pieces go to, and their place in it</source>
+            <translation>Geçerli satırın parçalarının gittiği yığın ve içindeki yerleri</translation>
+        </message>
+        <message>
+            <source>Stack: %1%2</source>
+            <translation>Yığın: %1%2</translation>
+        </message>
+        <message>
+            <source>, place %1</source>
+            <translation>, yer %1</translation>
         </message>
     </context>
     <context>
@@ -917,6 +1230,14 @@ Devam edilsin mi?</translation>
             <source>Write every layout into one DXF drawing</source>
             <translation>Tüm kesim planlarını tek bir DXF çizimine yaz</translation>
         </message>
+        <message>
+            <source>Broken...</source>
+            <translation>Kırılanlar...</translation>
+        </message>
+        <message>
+            <source>Cut broken pieces again in a new job</source>
+            <translation>Kırılan parçaları yeni bir işte yeniden kes</translation>
+        </message>
     </context>
     <context>
         <name>lumora::LibraryWindow</name>
@@ -1175,6 +1496,18 @@ Devam edilsin mi?</translation>
             <source>Change Unit to MM</source>
             <translation>Birimi MM yap</translation>
         </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Sehpa planı</translation>
+        </message>
+        <message>
+            <source>Cutting &amp;Line...</source>
+            <translation>Kesim &amp;hattı...</translation>
+        </message>
+        <message>
+            <source>Rack &amp;Plan</source>
+            <translation>Sehpa &amp;planı</translation>
+        </message>
     </context>
     <context>
         <name>lumora::ManualWindow</name>
@@ -1240,6 +1573,21 @@ Devam edilsin mi?</translation>
         </message>
     </context>
     <context>
+        <name>lumora::RackPlanWindow</name>
+        <message>
+            <source>Rack Library...</source>
+            <translation>Sehpa kitaplığı...</translation>
+        </message>
+        <message>
+            <source>Rack Plan</source>
+            <translation>Sehpa planı</translation>
+        </message>
+        <message>
+            <source>%1 pieces in breakout order: %2 in racks, %3 not racked.</source>
+            <translation>Ayırma sırasında %1 parça: %2 sehpada, %3 sehpaya konmadı.</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::ReportWindow</name>
         <message>
             <source>Report</source>
@@ -1269,6 +1617,18 @@ Devam edilsin mi?</translation>
         <message>
             <source>Margin set on this side of the stock</source>
             <translation>Stokun bu kenarına verilen pay</translation>
+        </message>
+        <message>
+            <source>Flaws...</source>
+            <translation>Hatalar...</translation>
+        </message>
+        <message>
+            <source>The flaws of the sheets of the current row</source>
+            <translation>Geçerli satırdaki plakaların hataları</translation>
+        </message>
+        <message>
+            <source>%1 shaded row(s): leftovers from the material library</source>
+            <translation>%1 gölgeli satır: malzeme kitaplığından artık parçalar</translation>
         </message>
     </context>
     <context>

@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "core/cuts/breakout_settings.h"
+#include "core/deep/deep_settings_file.h"
 #include "core/engine2d/optimization.h"
 #include "core/job/job_messages.h"
 #include "core/layouts/dia_settings.h"
@@ -69,9 +71,11 @@ class LanguageTest : public QObject {
   // that the desktop shows are found by their English, so a changed text of core is noticed.
   void EveryLanguageTranslatesEveryText() {
     const std::string_view core_texts[] = {
-        kAttentionTitle,   kSaveChangesText,      kStartQuestionText,  kDoneMessage,
-        kNoSheetsMessage,  kLineWidthCaption,     kDiaFlagCaptions[0], kDiaFlagCaptions[10],
-        kEditHelpLines[1], kEditButtonCaptions[2]};
+        kAttentionTitle,        kSaveChangesText,          kStartQuestionText,
+        kDoneMessage,           kNoSheetsMessage,          kLineWidthCaption,
+        kDiaFlagCaptions[0],    kDiaFlagCaptions[10],      kEditHelpLines[1],
+        kEditButtonCaptions[2], kUseLeftoversFirstCaption, kBreakoutNumbersCaption,
+        kRackOnLabelsCaption};
     for (const char* language : kLanguages) {
       QTranslator translator;
       QVERIFY2(translator.load(QStringLiteral(":/i18n/lumora_%1").arg(language)), language);
