@@ -171,8 +171,9 @@ testing::Rows ManySizes(int count) {
 }
 
 // On a job of thousands of sizes a run of one second ends in time: the standard start (some
-// fifteen seconds on its own) and the search both keep to the limit. The bound is loose: a busy
-// machine runs slower, but a run that waited for the standard engine would not end within it.
+// fifteen seconds on its own) keeps to the limit, and the search to its limit or, on a machine
+// too slow to finish a first plan within it (a busy one, a sanitizer build), to that plan. A
+// run that waited for the standard engine would end long after both.
 TEST(DeepOptimization, AJobOfManySizesEndsWithinATinyTimeLimitWithASoundResult) {
   const testing::HandJob job("99999", "0", {{"3210", "2250", "9999"}}, ManySizes(3000));
   DeepSettings settings;
@@ -182,12 +183,10 @@ TEST(DeepOptimization, AJobOfManySizesEndsWithinATinyTimeLimitWithASoundResult) 
   const DeepResult run = RunDeepOptimization(job.Engine(), settings);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  EXPECT_LT(seconds, 10);
-  // Whether a plan is ready within the second depends on how fast the machine is (a sanitizer
-  // build is not); that what is kept is sound does not.
-  if (!run.result.best.Empty()) {
-    EXPECT_THAT(ValidateResult(job.Engine(), 0.001f, run.result.best), ::testing::IsEmpty());
-  }
+  const double first_plan = std::max(run.figures.first_result_seconds, 0.0);
+  EXPECT_LT(seconds, std::max(settings.time_limit_seconds, first_plan) + 5) << first_plan;
+  EXPECT_FALSE(run.result.best.Empty());
+  EXPECT_THAT(ValidateResult(job.Engine(), 0.001f, run.result.best), ::testing::IsEmpty());
 }
 
 // A budget gives the same result on one thread and on two on a job of many sizes too, whose
