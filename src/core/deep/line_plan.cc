@@ -24,36 +24,37 @@ struct PlanSheet {
 };
 
 // A node before it has an index: a rectangle and its parts.
-struct Spec {
+struct NodeShape {
   int32_t x = 0;
   int32_t y = 0;
   int32_t w = 0;
   int32_t h = 0;
   CutNodeType type = CutNodeType::kBranch;
   int32_t piece = -1;
-  std::vector<Spec> children;
+  std::vector<NodeShape> children;
 };
 
-Spec Leaf(int32_t x, int32_t y, int32_t w, int32_t h, CutNodeType type, int32_t piece = -1) {
+NodeShape Leaf(int32_t x, int32_t y, int32_t w, int32_t h, CutNodeType type, int32_t piece = -1) {
   return {x, y, w, h, type, piece, {}};
 }
 
-Spec RowSpec(const PlanRow& row, int32_t left, int32_t right) {
-  Spec spec{left, row.bottom, right - left, row.top - row.bottom, CutNodeType::kBranch, -1, {}};
+NodeShape RowShape(const PlanRow& row, int32_t left, int32_t right) {
+  NodeShape shape{left, row.bottom, right - left, row.top - row.bottom, CutNodeType::kBranch,
+                  -1,   {}};
   const int32_t height = row.top - row.bottom;
   int32_t end = left;
   for (const RowPart& part : row.parts) {
     end = part.x + part.w;
     if (part.top < 0) {
-      spec.children.push_back(Leaf(part.x, row.bottom, part.w, height, CutNodeType::kWaste));
+      shape.children.push_back(Leaf(part.x, row.bottom, part.w, height, CutNodeType::kWaste));
       continue;
     }
     if (part.low == row.bottom && part.top == row.top) {
-      spec.children.push_back(
+      shape.children.push_back(
           Leaf(part.x, row.bottom, part.w, height, CutNodeType::kPiece, part.piece));
       continue;
     }
-    Spec trimmed{part.x, row.bottom, part.w, height, CutNodeType::kBranch, -1, {}};
+    NodeShape trimmed{part.x, row.bottom, part.w, height, CutNodeType::kBranch, -1, {}};
     if (part.low > row.bottom) {
       trimmed.children.push_back(
           Leaf(part.x, row.bottom, part.w, part.low - row.bottom, CutNodeType::kWaste));
@@ -64,69 +65,70 @@ Spec RowSpec(const PlanRow& row, int32_t left, int32_t right) {
       trimmed.children.push_back(
           Leaf(part.x, part.top, part.w, row.top - part.top, CutNodeType::kWaste));
     }
-    spec.children.push_back(std::move(trimmed));
+    shape.children.push_back(std::move(trimmed));
   }
   if (end < right) {
-    spec.children.push_back(Leaf(end, row.bottom, right - end, height, CutNodeType::kWaste));
+    shape.children.push_back(Leaf(end, row.bottom, right - end, height, CutNodeType::kWaste));
   }
-  return spec;
+  return shape;
 }
 
-Spec SheetSpec(const LineGeometry& geometry, const PlanSheet& plan, bool last) {
+NodeShape SheetShape(const LineGeometry& geometry, const PlanSheet& plan, bool last) {
   const int32_t width = geometry.Width(plan.sheet);
   const int32_t height = geometry.Height(plan.sheet);
-  Spec spec{0, 0, width, height, CutNodeType::kBranch, -1, {}};
+  NodeShape shape{0, 0, width, height, CutNodeType::kBranch, -1, {}};
   int32_t right = 0;
   for (const PlanStrip& strip : plan.strips) {
-    Spec strip_spec{strip.left, 0, strip.right - strip.left, height, CutNodeType::kBranch, -1, {}};
+    NodeShape strip_shape{strip.left, 0, strip.right - strip.left, height, CutNodeType::kBranch,
+                          -1,         {}};
     int32_t top = 0;
     for (const PlanRow& row : strip.rows) {
-      strip_spec.children.push_back(RowSpec(row, strip.left, strip.right));
+      strip_shape.children.push_back(RowShape(row, strip.left, strip.right));
       top = row.top;
     }
     if (top < height) {
-      strip_spec.children.push_back(
+      strip_shape.children.push_back(
           Leaf(strip.left, top, strip.right - strip.left, height - top, CutNodeType::kWaste));
     }
-    spec.children.push_back(std::move(strip_spec));
+    shape.children.push_back(std::move(strip_shape));
     right = strip.right;
   }
   if (last) {
     if (right < width) {
-      spec.children.push_back(Leaf(right, 0, width - right, height, CutNodeType::kLeftover));
+      shape.children.push_back(Leaf(right, 0, width - right, height, CutNodeType::kLeftover));
     }
-    return spec;
+    return shape;
   }
   std::vector<int32_t> edges = plan.waste_cuts;
   edges.push_back(width);
   for (int32_t edge : edges) {
     if (edge > right)
-      spec.children.push_back(Leaf(right, 0, edge - right, height, CutNodeType::kWaste));
+      shape.children.push_back(Leaf(right, 0, edge - right, height, CutNodeType::kWaste));
     right = edge;
   }
-  return spec;
+  return shape;
 }
 
 // A part cut off as one piece of its parent's whole size needs no cut: the parent is the part.
-void Emit(const Spec& spec, int32_t sheet, int32_t depth, int32_t parent, CuttingTree& tree) {
-  const Spec* own = &spec;
-  if (depth > 0 && spec.children.size() == 1 && spec.children[0].type != CutNodeType::kBranch) {
-    own = &spec.children[0];
+void Emit(const NodeShape& shape, int32_t sheet, int32_t depth, int32_t parent, CuttingTree& tree) {
+  const NodeShape* own = &shape;
+  if (depth > 0 && shape.children.size() == 1 && shape.children[0].type != CutNodeType::kBranch) {
+    own = &shape.children[0];
   }
   const int32_t index = static_cast<int32_t>(tree.nodes.size());
   CutNode node;
   node.sheet = sheet;
-  node.x = spec.x;
-  node.y = spec.y;
-  node.w = spec.w;
-  node.h = spec.h;
+  node.x = shape.x;
+  node.y = shape.y;
+  node.w = shape.w;
+  node.h = shape.h;
   node.type = own->type;
   node.piece = own->piece;
   node.depth = depth;
   node.parent = parent;
   tree.nodes.push_back(node);
   if (parent >= 0) tree.nodes[parent].children.push_back(index);
-  for (const Spec& child : own->children) Emit(child, sheet, depth + 1, index, tree);
+  for (const NodeShape& child : own->children) Emit(child, sheet, depth + 1, index, tree);
 }
 
 }  // namespace
@@ -161,7 +163,7 @@ std::optional<CuttingTree> BuildCuttingTree(const LineGeometry& geometry, const 
   close(end->top, &*end);
   CuttingTree tree;
   for (size_t i = 0; i < sheets.size(); ++i) {
-    Emit(SheetSpec(geometry, sheets[i], i + 1 == sheets.size()), sheets[i].sheet, 0, -1, tree);
+    Emit(SheetShape(geometry, sheets[i], i + 1 == sheets.size()), sheets[i].sheet, 0, -1, tree);
   }
   return tree;
 }
