@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/deep/leftover_charge.h"
+
 namespace lumora::deep {
 
 Construction::Construction(const DeepProblem& problem, const PatternLimits& limits)
@@ -23,7 +25,37 @@ double Construction::PlanCost(const Plan& plan, size_t first) const {
   for (size_t i = first; i < plan.layouts.size(); ++i) {
     cost += CostOf(plan.layouts[i].pattern) * plan.layouts[i].repeat;
   }
-  return cost;
+  if (first > 0 || !problem_.charge_unused_leftovers) return cost;
+  StockUse use(problem_);
+  for (const PlannedLayout& layout : plan.layouts) {
+    const auto stock = static_cast<size_t>(layout.pattern.stock);
+    use.sheets_taken[stock] += layout.repeat;
+    if (problem_.stocks[stock].leftover) continue;
+    for (const PlacedPiece& piece : layout.pattern.pieces) {
+      use.on_new_sheet[static_cast<size_t>(piece.piece)] = true;
+    }
+  }
+  // An idle leftover weighs as much as the largest sheet, so that the search, like the ranking
+  // of its results, puts it to use before it spares stock.
+  double largest_sheet = 0;
+  for (const StockSize& stock : problem_.stocks) {
+    largest_sheet = std::max(largest_sheet, stock.frame_area);
+  }
+  const LeftoverCharge charge = ChargeOf(problem_, use);
+  return cost + charge.unused_area + charge.idle * largest_sheet;
+}
+
+bool Construction::Precedes(const SheetPattern& a, double a_score, const SheetPattern& b,
+                            double b_score) const {
+  if (problem_.charge_unused_leftovers) {
+    const StockSize& a_stock = problem_.stocks[static_cast<size_t>(a.stock)];
+    const StockSize& b_stock = problem_.stocks[static_cast<size_t>(b.stock)];
+    if (a_stock.leftover != b_stock.leftover) return a_stock.leftover;
+    if (a_stock.leftover && a_stock.frame_area != b_stock.frame_area) {
+      return a_stock.frame_area < b_stock.frame_area;
+    }
+  }
+  return a_score > b_score * (1 + 1e-12);
 }
 
 Plan Construction::Build(const std::vector<double>& values, const std::atomic<bool>& stop) {
@@ -56,7 +88,7 @@ Plan Construction::BuildFor(const std::vector<double>& values, std::vector<int> 
       }
       if (pattern.Empty()) continue;
       const double score = pattern.value / CostOf(pattern);
-      if (best.Empty() || score > best_score * (1 + 1e-12)) {
+      if (best.Empty() || Precedes(pattern, score, best, best_score)) {
         best_score = score;
         best = pattern;
       }

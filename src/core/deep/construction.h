@@ -42,13 +42,19 @@ class Construction {
   // What the layout costs: its area at its stock's cost share (a leftover's less under "Use
   // leftovers first").
   double CostOf(const SheetPattern& pattern) const;
-  // The stock the plan's layouts from `first` on take, in the units of CostOf.
+  // The stock the plan's layouts from `first` on take, in the units of CostOf; a whole plan
+  // under "Use leftovers first" is charged for the leftovers it leaves unused as well.
   double PlanCost(const Plan& plan, size_t first = 0) const;
 
   // The construction's pattern generator, for searches that re-cut its sheets.
   PatternGenerator& generator() { return generator_; }
 
  private:
+  // Whether a step takes pattern a before b: the more value per stock cost, and under "Use
+  // leftovers first" any leftover before a new sheet, the smallest leftover first, so that
+  // the pieces a small one can hold go there rather than on a larger one.
+  bool Precedes(const SheetPattern& a, double a_score, const SheetPattern& b, double b_score) const;
+
   const DeepProblem& problem_;
   PatternGenerator generator_;
 };

@@ -8,9 +8,10 @@
 #include "core/engine2d/engine_records.h"
 #include "core/engine2d/optimization.h"
 
-// A result the deep search offers, and how results are ranked: the stock they take, then their
-// layouts, then their largest leftover; under "Minimum Layouts" the fewest layouts among results
-// within 1% of the least stock.
+// A result the deep search offers, and how results are ranked: under "Use leftovers first" the
+// leftovers they leave idle, then the stock they take, then their layouts, then their largest
+// leftover; under "Minimum Layouts" the fewest layouts among results within 1% of the least
+// stock.
 namespace lumora::deep {
 
 struct ResultKey {
@@ -19,6 +20,9 @@ struct ResultKey {
   double cost = 0;
   int layouts = 0;
   double largest_balance = 0;
+  // Under "Use leftovers first": leftovers left unused that a piece cut from a new sheet fits.
+  // Fewer of them comes before less stock.
+  int idle_leftovers = 0;
 };
 
 ResultKey KeyOf(const ElementList& elements, const DeepProblem& problem);

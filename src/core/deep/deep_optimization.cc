@@ -47,14 +47,9 @@ void AddUnplacedLine(std::string& message, const std::string& sizes) {
 std::vector<int> PiecesFittingNowhere(const DeepProblem& problem) {
   std::vector<int> nowhere;
   for (const deep::PieceSize& piece : problem.pieces) {
-    bool fits = false;
-    for (const deep::StockSize& stock : problem.stocks) {
-      for (int o = 1; o <= 2; ++o) {
-        fits = fits || (piece.x[static_cast<size_t>(o)] > 0 &&
-                        piece.x[static_cast<size_t>(o)] <= stock.width &&
-                        piece.y[static_cast<size_t>(o)] <= stock.height);
-      }
-    }
+    const bool fits = std::any_of(
+        problem.stocks.begin(), problem.stocks.end(),
+        [&piece](const deep::StockSize& stock) { return deep::PieceFitsStock(piece, stock); });
     nowhere.push_back(fits ? 0 : piece.demand);
   }
   return nowhere;

@@ -59,6 +59,13 @@ bool KeepsEveryFit(const StockList& stocks, const GlassList& glasses, double uni
 
 }  // namespace
 
+bool PieceFitsStock(const PieceSize& piece, const StockSize& stock) {
+  for (size_t o = 1; o <= 2; ++o) {
+    if (piece.x[o] > 0 && piece.x[o] <= stock.width && piece.y[o] <= stock.height) return true;
+  }
+  return false;
+}
+
 bool HoldsStockSize(const std::vector<StockSizeMm>& sizes, float l1, float l2) {
   return std::any_of(sizes.begin(), sizes.end(), [l1, l2](const StockSizeMm& size) {
     return (size[0] == l1 && size[1] == l2) || (size[0] == l2 && size[1] == l1);

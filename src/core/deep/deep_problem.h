@@ -50,6 +50,9 @@ struct DeepProblem {
 // enough that a leftover holding any piece is worth more than any sheet to the construction.
 inline constexpr double kLeftoverCostShare = 0.001;
 
+// Whether the piece fits the stock's usable area in an orientation its ORN allows.
+bool PieceFitsStock(const PieceSize& piece, const StockSize& stock);
+
 // A stock size by its sides as typed, L1 and L2 in millimetres.
 using StockSizeMm = std::array<float, 2>;
 // Whether the sizes hold one with these sides, whichever way round.

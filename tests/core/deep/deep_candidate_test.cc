@@ -16,11 +16,13 @@ using testing::Stock;
 
 // The best candidate the check passes, the earlier on a tie; a candidate the check refuses is
 // counted, never chosen. Under "Minimum Layouts" the fewest layouts within 1% of the least stock.
+// Fewer idle leftovers come before either.
 TEST(ChooseResult, TakesTheBestThatPassesAndCountsTheRejected) {
   struct Offered {
     double cost;
     int layouts;
     bool passes;
+    int idle_leftovers = 0;
   };
   struct Case {
     std::vector<Offered> offered;
@@ -34,12 +36,14 @@ TEST(ChooseResult, TakesTheBestThatPassesAndCountsTheRejected) {
       {{{80, 4, false}, {90, 9, false}}, Objective::kMaximumYield, -1, 2},
       {{{100, 3, true}, {100.5, 2, true}, {90, 6, true}}, Objective::kMinimumLayouts, 2, 0},
       {{{90.5, 3, true}, {90, 6, true}}, Objective::kMinimumLayouts, 0, 0},
+      {{{90, 3, true, 1}, {120, 6, true, 0}}, Objective::kMaximumYield, 1, 0},
+      {{{90, 3, true, 2}, {120, 6, true, 1}}, Objective::kMinimumLayouts, 1, 0},
   };
   for (const Case& c : cases) {
     std::vector<Candidate> candidates(c.offered.size());
     std::vector<const Candidate*> pointers;
     for (size_t i = 0; i < c.offered.size(); ++i) {
-      candidates[i].key = {c.offered[i].cost, c.offered[i].layouts, 0};
+      candidates[i].key = {c.offered[i].cost, c.offered[i].layouts, 0, c.offered[i].idle_leftovers};
       candidates[i].valid = true;
       pointers.push_back(&candidates[i]);
     }
@@ -53,16 +57,18 @@ TEST(ChooseResult, TakesTheBestThatPassesAndCountsTheRejected) {
 
 // A sheet of 2000 x 1000 and two leftovers of 1000 x 500. "Use leftovers first" makes a
 // leftover's area cost a thousandth of a new sheet's and charges every leftover left in the rack
-// at its whole area, so that each leftover a result takes makes it cheaper.
+// at its whole area, so that each leftover a result takes makes it cheaper; a leftover left in
+// the rack while its piece is cut from a new sheet is idle.
 TEST(KeyOf, LeftoversFirstChargesTheLeftoversLeftUnused) {
   struct Case {
     bool leftovers_first;
     float sheets, leftovers;  // taken by the result
     double cost;
+    int idle = 0;  // with the piece on the new sheet
   };
   const Case cases[] = {
-      {false, 1, 0, 2e6},     {false, 1, 1, 2.5e6},  {false, 0, 2, 1e6}, {true, 1, 0, 3e6},
-      {true, 1, 1, 2.5005e6}, {true, 1, 2, 2.001e6}, {true, 0, 2, 1e3},
+      {false, 1, 0, 2e6},        {false, 1, 1, 2.5e6},  {false, 0, 2, 1e6}, {true, 1, 0, 3e6, 2},
+      {true, 1, 1, 2.5005e6, 1}, {true, 1, 2, 2.001e6}, {true, 0, 2, 1e3},
   };
   const StockList stocks = ListOf<StockRecord>({Stock(1000, 2000, 5), Stock(500, 1000, 2)});
   const GlassList glasses = ListOf<GlassRecord>({Glass(100, 100, 1)});
@@ -74,8 +80,11 @@ TEST(KeyOf, LeftoversFirstChargesTheLeftoversLeftUnused) {
     if (c.leftovers > 0) {
       elements.Append(Element(kStockFrame, 0, 0, 1000, 500, 2, c.leftovers, 2));
     }
-    EXPECT_DOUBLE_EQ(KeyOf(elements, problem).cost, c.cost)
+    elements.Append(Element(1, 0, 0, 100, 100, c.sheets > 0 ? 1 : 2, 1));
+    const ResultKey key = KeyOf(elements, problem);
+    EXPECT_DOUBLE_EQ(key.cost, c.cost)
         << c.leftovers_first << " " << c.sheets << " " << c.leftovers;
+    EXPECT_EQ(key.idle_leftovers, c.idle) << c.leftovers_first << " " << c.sheets;
   }
 }
 

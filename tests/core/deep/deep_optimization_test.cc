@@ -197,6 +197,39 @@ TEST(DeepOptimization, ABudgetRepeatsOnAJobOfManySizes) {
             LayoutFileBytes(RunDeep(job.Engine(), 0.001f, 16, 2).result.best));
 }
 
+// One new sheet holds every piece more densely than a leftover holds any, so the search alone
+// leaves the leftovers in the rack. "Use leftovers first" puts pieces on each leftover one fits,
+// the smallest leftover first, before it cuts a new sheet; a leftover no piece fits stays.
+TEST(DeepOptimization, UseLeftoversFirstFillsEveryLeftoverAPieceFits) {
+  struct Case {
+    bool leftovers_first;
+    std::vector<std::string> used;  // the sheets the result takes, L2xL1, sorted
+  };
+  const Case cases[] = {
+      {false, {"2000x1000"}},
+      {true, {"1000x1000", "2000x1000", "700x500"}},
+  };
+  const testing::HandJob job(
+      "99999", "0",
+      {{"1000", "2000", "9"}, {"1000", "1000", "1"}, {"500", "700", "1"}, {"150", "150", "1"}},
+      {{"900", "800", "1"}, {"900", "700", "1"}, {"350", "550", "1"}});
+  for (const Case& c : cases) {
+    DeepSettings settings;
+    settings.budget = 8;
+    settings.trim_allowance = 0.001f;
+    settings.valuation = {c.leftovers_first, {{1000, 1000}, {500, 700}, {150, 150}}};
+    const DeepResult run = RunDeepOptimization(job.Engine(), settings);
+    std::vector<std::string> used;
+    for (const LayoutElement& e : run.result.best) {
+      if (e.kind != kStockFrame) continue;
+      used.push_back(std::to_string(static_cast<int>(e.y2 - e.y1)) + "x" +
+                     std::to_string(static_cast<int>(e.x2 - e.x1)));
+    }
+    std::sort(used.begin(), used.end());
+    EXPECT_EQ(used, c.used) << c.leftovers_first;
+  }
+}
+
 TEST(DeepSettingsFile, ReadsAUsableTimeLimitOrTheDefaultAndKeepsWhatWasWritten) {
   struct Case {
     const char* bytes;  // nullptr: no file
