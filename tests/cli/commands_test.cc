@@ -147,6 +147,9 @@ TEST_F(CommandsTest, EveryCommandAnswersWithItsExitCodeOutputAndFiles) {
        {{"sheet_job.opt", TestDataBytes("reports/sheet_job.opt")},
         {"sheet_job-recut.opt", std::nullopt}}},
       {{"library", "export", kSheetJob}, 0, "notice: Material Library Updated! -> OK\n", ""},
+      {{"optimize", kSheetJob, "--engine", "deep", "--leftovers-first", "yes"}, 1, "",
+       "lumora-cli: --leftovers-first is on or off, not 'yes'\n", {},
+       {{"sheet_job.opt", TestDataBytes("reports/sheet_job.opt")}}},
 
       {{"render", kSheetJob, "--layout", "4", "-o", "%x.png"}, 1, "",
        "lumora-cli: there is no layout 4: the result has 3\n", {}, {{"x.png", std::nullopt}}},

@@ -39,6 +39,10 @@ constexpr Option kOptions[] = {
     {"--budget", "N", "Deep: exactly N search steps instead of a time limit (repeatable)."},
     {"--seed", "N", "Deep: the seed of the search's random draws (default 1)."},
     {"--verbose", "", "Deep: prints what the search did: its steps, rejected results, times."},
+    {"--leftovers-first", "on|off",
+     "Deep: \"Use leftovers first\" for this run instead of leftover.set's."},
+    {"--keep-one-leftover", "on|off",
+     "Deep: \"Keep one leftover\" for this run instead of leftover.set's."},
     kDataDirOption,
     kStrictOption,
     {"--quiet", "", "Shows no progress bar (it is only shown on a terminal)."},
@@ -56,7 +60,19 @@ struct OptimizeOptions {
   std::optional<double> time_limit;
   int64_t budget = 0;
   uint64_t seed = 1;
+  std::optional<bool> leftovers_first;
+  std::optional<bool> keep_one_leftover;
 };
+
+// An on|off option, left unset when it is not given.
+std::optional<std::string> ReadSwitchOption(const Arguments& parsed, const std::string& name,
+                                            std::optional<bool>& value) {
+  const auto text = parsed.Value(name);
+  if (!text) return std::nullopt;
+  if (*text != "on" && *text != "off") return name + " is on or off, not '" + *text + "'";
+  value = *text == "on";
+  return std::nullopt;
+}
 
 std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions& options) {
   if (parsed.positional.size() != 1) return parsed.usage;
@@ -72,7 +88,9 @@ std::optional<std::string> ReadOptions(const Arguments& parsed, OptimizeOptions&
         ReadWholeOption(parsed, "--time-limit", static_cast<int>(kMinDeepSeconds),
                         static_cast<int>(kMaxDeepSeconds), time_limit),
         ReadWholeOption(parsed, "--budget", 1, INT32_MAX, budget),
-        ReadWholeOption(parsed, "--seed", 0, INT32_MAX, seed)}) {
+        ReadWholeOption(parsed, "--seed", 0, INT32_MAX, seed),
+        ReadSwitchOption(parsed, "--leftovers-first", options.leftovers_first),
+        ReadSwitchOption(parsed, "--keep-one-leftover", options.keep_one_leftover)}) {
     if (error) return error;
   }
   if (const auto engine = parsed.Value("--engine")) {
@@ -160,7 +178,10 @@ int RunOptimize(const Arguments& parsed) {
     deep.seed = options.seed;
     deep.threads = options.threads;
     deep.trim_allowance = settings.trim_allowance;
-    ApplyLeftoverSettings(job, deep);
+    LeftoverSettings leftovers = ReadLeftoverSettings(job.workspace);
+    leftovers.use_leftovers_first = options.leftovers_first.value_or(leftovers.use_leftovers_first);
+    leftovers.keep_one_leftover = options.keep_one_leftover.value_or(leftovers.keep_one_leftover);
+    ApplyLeftoverSettings(job, leftovers, deep);
     DeepCallbacks deep_callbacks;
     deep_callbacks.progress = [&](const DeepProgress& progress) {
       if (show_progress) bar.Update(DeepProgressFigures(progress, job.settings.coil_mode));

@@ -58,8 +58,7 @@ bool IsLeftoverRow(const Grid& sheet, int row, const std::vector<StockSizeMm>& s
                               ReadFloat(sheet.Text(row, sheet_col::kL2)));
 }
 
-void ApplyLeftoverSettings(const Job& job, DeepSettings& settings) {
-  const LeftoverSettings chosen = ReadLeftoverSettings(job.workspace);
+void ApplyLeftoverSettings(const Job& job, const LeftoverSettings& chosen, DeepSettings& settings) {
   settings.valuation.leftovers_first = chosen.use_leftovers_first;
   settings.keep_one_leftover = chosen.keep_one_leftover;
   if (chosen.use_leftovers_first) settings.valuation.leftover_sizes = JobLeftoverSizes(job);

@@ -8,6 +8,7 @@
 
 #include "core/base/workspace.h"
 #include "core/deep/deep_optimization.h"
+#include "core/deep/deep_settings_file.h"
 #include "core/job/job.h"
 #include "core/library/balance_export.h"
 #include "core/tables/grid.h"
@@ -39,8 +40,9 @@ std::vector<StockSizeMm> JobLeftoverSizes(const Job& job);
 // Whether row r of a Sheet grid holds one of the sizes.
 bool IsLeftoverRow(const Grid& sheet, int row, const std::vector<StockSizeMm>& sizes);
 
-// The data folder's leftover.set and the job's leftover sizes, as a deep run takes them.
-void ApplyLeftoverSettings(const Job& job, DeepSettings& settings);
+// The leftover settings (leftover.set's, or a run's own) and the job's leftover sizes, as a deep
+// run takes them.
+void ApplyLeftoverSettings(const Job& job, const LeftoverSettings& chosen, DeepSettings& settings);
 
 }  // namespace lumora
 

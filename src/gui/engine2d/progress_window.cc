@@ -16,6 +16,7 @@
 #include "core/base/version.h"
 #include "core/deep/deep_optimization.h"
 #include "core/deep/deep_progress.h"
+#include "core/deep/deep_settings_file.h"
 #include "core/engine2d/job_run.h"
 #include "core/library/leftover_stock.h"
 #include "gui/shell/help.h"
@@ -234,7 +235,7 @@ void ProgressWindow::RunDeep(const OptimizationSettings& settings) {
   deep.time_limit_seconds = *deep_seconds_;
   deep.trim_allowance = settings.trim_allowance;
   deep.threads = settings.threads;
-  ApplyLeftoverSettings(*run_job_, deep);
+  ApplyLeftoverSettings(*run_job_, ReadLeftoverSettings(run_job_->workspace), deep);
   const EngineJob engine_job = EngineJobOf(*run_job_);
   const Objective objective = engine_job.minimum_layouts_checked ? Objective::kMinimumLayouts
                               : engine_job.maximum_yield_checked ? Objective::kMaximumYield
