@@ -104,6 +104,17 @@ std::vector<PieceChoice> PieceChoices(const LoadedResult& result, Unit unit) {
   return choices;
 }
 
+PiecePlace PlaceOfElement(const LoadedResult& result, int element) {
+  for (int n = 1; n <= result.LayoutCount(); ++n) {
+    if (element < result.FirstOfLayout(n) || element > result.LastOfLayout(n)) continue;
+    if (result.shown[element].kind <= 0) return {};
+    int position = 0;
+    for (int i = result.FirstOfLayout(n); i <= element; ++i) position += result.shown[i].kind > 0;
+    return {n, position};
+  }
+  return {};
+}
+
 RecutJob MakeRecutJob(const Job& original, const LoadedResult& result,
                       const std::vector<PiecePlace>& broken, std::string_view library_bytes,
                       std::string_view register_bytes, std::string_view title) {

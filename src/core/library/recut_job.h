@@ -33,6 +33,8 @@ struct PieceChoice {
   std::string text;
 };
 std::vector<PieceChoice> PieceChoices(const LoadedResult& result, Unit unit);
+// The place of the piece at element i of the shown result; layout 0 when i is no piece.
+PiecePlace PlaceOfElement(const LoadedResult& result, int element);
 
 struct RecutJob {
   std::string bytes;  // the job file

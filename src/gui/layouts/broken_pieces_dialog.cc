@@ -5,11 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lumora {
 
 BrokenPiecesDialog::BrokenPiecesDialog(const LoadedResult& result, Unit unit, int shown_layout,
-                                       QWidget* parent)
+                                       const std::vector<PiecePlace>& marked, QWidget* parent)
     : QDialog(parent),
       choices_(PieceChoices(result, unit)),
       list_(new QListWidget(this)),
@@ -22,12 +23,14 @@ BrokenPiecesDialog::BrokenPiecesDialog(const LoadedResult& result, Unit unit, in
   for (const PieceChoice& choice : choices_) {
     auto* item = new QListWidgetItem(QString::fromLatin1(choice.text), list_);
     if (first_shown == nullptr && choice.place.layout_no == shown_layout) first_shown = item;
+    item->setSelected(std::find(marked.begin(), marked.end(), choice.place) != marked.end());
   }
   if (first_shown != nullptr) list_->scrollToItem(first_shown, QAbstractItemView::PositionAtTop);
   recut_->setObjectName(QStringLiteral("cmdRecut"));
   recut_->setEnabled(false);
   auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("cmdCancel"));
+  recut_->setEnabled(!list_->selectedItems().isEmpty());
   connect(list_, &QListWidget::itemSelectionChanged, this,
           [this] { recut_->setEnabled(!list_->selectedItems().isEmpty()); });
   connect(recut_, &QPushButton::clicked, this, &QDialog::accept);

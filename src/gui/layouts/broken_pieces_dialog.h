@@ -14,14 +14,14 @@ class QPushButton;
 namespace lumora {
 
 // "Broken Pieces" ("BROKEN"): every piece of the result in the list "lstPieces", layout by
-// layout, the shown layout's first in view; the pieces selected there are the broken ones, and
-// "Recut" ("cmdRecut") accepts them.
+// layout, the shown layout's first in view and the pieces marked on the drawing selected; the
+// pieces selected there are the broken ones, and "Recut" ("cmdRecut") accepts them.
 class BrokenPiecesDialog : public QDialog {
   Q_OBJECT
 
  public:
   BrokenPiecesDialog(const LoadedResult& result, Unit unit, int shown_layout,
-                     QWidget* parent = nullptr);
+                     const std::vector<PiecePlace>& marked, QWidget* parent = nullptr);
 
   std::vector<PiecePlace> Chosen() const;
   QListWidget* list() const { return list_; }

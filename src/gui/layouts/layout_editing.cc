@@ -190,6 +190,14 @@ bool LayoutEditing::eventFilter(QObject* watched, QEvent* event) {
   if (!at) return QObject::eventFilter(watched, event);
   const int layout_no = picture->layout_no();
 
+  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton &&
+      (mouse->modifiers() & Qt::ControlModifier)) {
+    const LoadedResult& result = layouts->view().result;
+    const int hit = HitTest(result.shown, RangeOfLayout(result, layout_no),
+                            static_cast<float>(at->x()), static_cast<float>(at->y()));
+    if (hit != 0 && result.shown[hit].kind > 0) picture->ToggleMark(hit);
+    return true;
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     QTimer::singleShot(0, this, [this, layout_no, at = *at, button = mouse->button()] {
       EditAt(layout_no, at, button);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "core/layouts/layout_drawing.h"
@@ -16,6 +17,8 @@ namespace {
 // One notch of the wheel.
 constexpr double kWheelStep = 1.25;
 constexpr double kWheelNotch = 120;
+// A piece marked as broken: crossed out in red.
+const QColor kBrokenMark(220, 0, 0);
 
 // The child window of the main window a widget is in; null outside one.
 const QMdiSubWindow* ChildWindowOf(const QWidget* widget) {
@@ -173,6 +176,28 @@ void LayoutPicture::paintEvent(QPaintEvent*) {
   const QRectF area((whole.left - shown.left) * per_x, (whole.top - shown.top) * per_y,
                     whole.width * per_x, whole.height * per_y);
   PaintLayoutView(painter, area, *result_, layout_no_, look_);
+  painter.setPen(QPen(kBrokenMark, 2));
+  for (int element : marks_) {
+    if (element < result_->FirstOfLayout(layout_no_) ||
+        element > result_->LastOfLayout(layout_no_)) {
+      continue;
+    }
+    const LayoutElement& piece = result_->shown[element];
+    const QRectF box(Pixel(piece.x1, piece.y1), Pixel(piece.x2, piece.y2));
+    painter.drawRect(box);
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+  }
+}
+
+void LayoutPicture::ToggleMark(int element) {
+  const auto marked = std::find(marks_.begin(), marks_.end(), element);
+  if (marked == marks_.end()) {
+    marks_.push_back(element);
+  } else {
+    marks_.erase(marked);
+  }
+  update();
 }
 
 void LayoutPicture::resizeEvent(QResizeEvent* event) {

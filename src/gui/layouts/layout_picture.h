@@ -5,6 +5,7 @@
 #include <QSizeF>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "core/layouts/layout_scale.h"
 #include "core/layouts/loaded_result.h"
@@ -51,6 +52,11 @@ class LayoutPicture : public QWidget {
   // Whether a press pans the view instead of reaching the edit handler.
   bool PansWith(const QMouseEvent& event) const;
 
+  // Pieces marked as broken on the drawing (elements of the result shown, crossed out), for
+  // "Broken...": a mark comes and goes with each Ctrl+click.
+  void ToggleMark(int element);
+  const std::vector<int>& marks() const { return marks_; }
+
   QSize sizeHint() const override { return QSize(480, 480); }
   QSize minimumSizeHint() const override { return QSize(120, 120); }
 
@@ -85,6 +91,7 @@ class LayoutPicture : public QWidget {
   std::optional<QPointF> corner_;
   bool space_held_ = false;
   std::optional<QPointF> pan_from_;
+  std::vector<int> marks_;
 };
 
 }  // namespace lumora

@@ -198,7 +198,8 @@ void LayoutsWindow::BuildToolBar() {
   });
   QAction* broken = toolbar_->addAction(tr("Broken..."));
   broken->setObjectName(QStringLiteral("TBBroken"));
-  broken->setToolTip(tr("Cut broken pieces again in a new job"));
+  broken->setToolTip(
+      tr("Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)"));
   broken->setEnabled(static_cast<bool>(context_.recut));
   connect(broken, &QAction::triggered, this, [this] {
     if (context_.recut) context_.recut(*this);

@@ -7,6 +7,7 @@
 #include "core/reports/layouts_load.h"
 #include "gui/layouts/broken_pieces_dialog.h"
 #include "gui/layouts/layout_editing.h"
+#include "gui/layouts/layout_picture.h"
 #include "gui/layouts/layouts_window.h"
 #include "gui/library/library_export.h"
 #include "gui/racks/rack_plan_window.h"
@@ -76,8 +77,14 @@ void AddResultWindows(MainWindowSetup& setup) {
       if (path && layouts.ExportDxf(*path)) window.ShowWritten(*path);
     };
     context.recut = [&window](LayoutsWindow& layouts) {
+      std::vector<PiecePlace> marked;
+      if (const auto* picture = layouts.findChild<LayoutPicture*>(QStringLiteral("pic"))) {
+        for (int element : picture->marks()) {
+          marked.push_back(PlaceOfElement(layouts.view().result, element));
+        }
+      }
       BrokenPiecesDialog dialog(layouts.view().result, ReportUnit(window.job()),
-                                layouts.CurrentLayout(), &layouts);
+                                layouts.CurrentLayout(), marked, &layouts);
       if (dialog.exec() != QDialog::Accepted) return;
       // The recut job takes the Layouts window's place: it goes once its button has returned.
       QTimer::singleShot(0, &window,

@@ -1235,8 +1235,8 @@ Jetzt starten?</translation>
             <translation>Bruch...</translation>
         </message>
         <message>
-            <source>Cut broken pieces again in a new job</source>
-            <translation>Gebrochene Scheiben in einem neuen Auftrag nachschneiden</translation>
+            <source>Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)</source>
+            <translation>Gebrochene Scheiben in einem neuen Auftrag nachschneiden (Strg+Klick markiert eine Scheibe in der Zeichnung)</translation>
         </message>
     </context>
     <context>

@@ -1235,8 +1235,8 @@ Start it now?</source>
             <translation>Roturas...</translation>
         </message>
         <message>
-            <source>Cut broken pieces again in a new job</source>
-            <translation>Volver a cortar las piezas rotas en un trabajo nuevo</translation>
+            <source>Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)</source>
+            <translation>Volver a cortar las piezas rotas en un trabajo nuevo (Ctrl+clic marca una pieza en el dibujo)</translation>
         </message>
     </context>
     <context>

@@ -1235,8 +1235,8 @@ La lancer maintenant ?</translation>
             <translation>Casse...</translation>
         </message>
         <message>
-            <source>Cut broken pieces again in a new job</source>
-            <translation>Recouper les pièces cassées dans un nouveau travail</translation>
+            <source>Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)</source>
+            <translation>Recouper les pièces cassées dans un nouveau travail (Ctrl+clic marque une pièce sur le dessin)</translation>
         </message>
     </context>
     <context>

@@ -1235,8 +1235,8 @@ Avviarla ora?</translation>
             <translation>Rotture...</translation>
         </message>
         <message>
-            <source>Cut broken pieces again in a new job</source>
-            <translation>Ritagliare i pezzi rotti in una nuova commessa</translation>
+            <source>Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)</source>
+            <translation>Ritagliare i pezzi rotti in una nuova commessa (Ctrl+clic segna un pezzo sul disegno)</translation>
         </message>
     </context>
     <context>

@@ -1235,8 +1235,8 @@ Start it now?</source>
             <translation>Kırılanlar...</translation>
         </message>
         <message>
-            <source>Cut broken pieces again in a new job</source>
-            <translation>Kırılan parçaları yeni bir işte yeniden kes</translation>
+            <source>Cut broken pieces again in a new job (Ctrl+click marks a piece on the drawing)</source>
+            <translation>Kırılan parçaları yeni bir işte yeniden kes (Ctrl+tık çizimde bir parçayı işaretler)</translation>
         </message>
     </context>
     <context>

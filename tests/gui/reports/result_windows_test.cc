@@ -290,7 +290,8 @@ class ResultWindowsTest : public QObject {
   }
 
   // After the cut: the Rack Plan view plans the result's pieces, Tools' Density Table shows
-  // Density.dat, and "Broken..." writes the recut job, records it in the job and opens it.
+  // Density.dat, and "Broken..." with the pieces marked on the drawing writes the recut job,
+  // records it in the job and opens it.
   void RackPlanDensityTableAndRecut() {
     QVERIFY(Open() != nullptr);
     Main().ShowView(ChildWindow::kRackPlan);
@@ -312,8 +313,12 @@ class ResultWindowsTest : public QObject {
     }
     QCOMPARE(first_density, std::string("FLOAT CLEAR"));
 
+    // A piece Ctrl+clicked on the drawing comes selected; a second click would unmark it.
+    QTest::mouseClick(Picture(), Qt::LeftButton, Qt::ControlModifier, Pixel(600, 400));
+    QCOMPARE(Picture()->marks().size(), size_t{1});
     WhenShown<BrokenPiecesDialog>([](BrokenPiecesDialog& dialog) {
-      dialog.list()->item(0)->setSelected(true);
+      QCOMPARE(dialog.list()->selectedItems().size(), 1);
+      QVERIFY(dialog.list()->item(0)->isSelected());
       dialog.list()->item(2)->setSelected(true);
       Click(&dialog, "cmdRecut");
     });
