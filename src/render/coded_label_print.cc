@@ -60,7 +60,8 @@ void DrawCode(QPainter& painter, const QRectF& box, LabelCode code, const std::s
 }  // namespace
 
 bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& labels,
-                      const LabelGrid& grid, const LabelCodeSettings& settings) {
+                      const LabelGrid& grid, const LabelCodeSettings& settings,
+                      PrintedLineText line_text) {
   if (labels.empty()) return true;
   const QFont font = SectionFont(kLabelFontPt);
   const QFontMetricsF metrics(font, &device);
@@ -92,14 +93,14 @@ bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& 
     double baseline = y + metrics.ascent();
     for (const int slot : kLabelSlotOrder) {
       painter.drawText(QPointF(x, baseline),
-                       QString::fromLatin1(label.texts[static_cast<size_t>(slot)]));
+                       PrintedLine(label.texts[static_cast<size_t>(slot)], line_text));
       baseline += line;
     }
     if (settings.layout_position) {
-      painter.drawText(QPointF(x, baseline), QString::fromLatin1(label.position));
+      painter.drawText(QPointF(x, baseline), PrintedLine(label.position, line_text));
       baseline += line;
     }
-    if (racks) painter.drawText(QPointF(x, baseline), QString::fromLatin1(label.rack));
+    if (racks) painter.drawText(QPointF(x, baseline), PrintedLine(label.rack, line_text));
     if (settings.code != LabelCode::kNone) {
       const QRectF box(x, y + text_lines * line + line * 0.25, pitch - column,
                        CodeLines(settings.code) * line - line * 0.5);

@@ -7,6 +7,7 @@
 
 #include "core/reports/label_codes.h"
 #include "core/reports/labels.h"
+#include "render/printed_line.h"
 
 class QPagedPaintDevice;
 
@@ -20,7 +21,8 @@ namespace lumora {
 // them; rows of labels VP lines apart for as long as the page holds them. Answers false when the
 // device could not be started.
 bool PrintCodedLabels(QPagedPaintDevice& device, const std::vector<CodedLabel>& labels,
-                      const LabelGrid& grid, const LabelCodeSettings& settings);
+                      const LabelGrid& grid, const LabelCodeSettings& settings,
+                      PrintedLineText line_text = nullptr);
 
 // The same to an A4 PDF document; nullopt when the PDF writer could not be started.
 std::optional<std::string> CodedLabelPdfBytes(const std::vector<CodedLabel>& labels,

@@ -23,7 +23,7 @@ void SetLabelPageLayout(QPagedPaintDevice& device) {
 }
 
 bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes,
-                     LabelLineText line_text) {
+                     PrintedLineText line_text) {
   const QFont font = SectionFont(kLabelFontPt);
   const QFontMetricsF metrics(font, &device);
   const double line_height = metrics.lineSpacing();
@@ -40,8 +40,7 @@ bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes,
     double y = metrics.ascent();
     for (const std::string& line : pages[p]) {
       if (!line.empty()) {
-        painter.drawText(QPointF(0, y),
-                         line_text != nullptr ? line_text(line) : QString::fromLatin1(line));
+        painter.drawText(QPointF(0, y), PrintedLine(line, line_text));
       }
       y += line_height;
     }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <string_view>
 
+#include "render/printed_line.h"
+
 class QPagedPaintDevice;
 
 // Labels on paper: lbl.tlf printed line by line, for the printer and for PDF files alike.
@@ -14,15 +16,12 @@ namespace lumora {
 // printer and in a PDF file. The paper size stays the device's.
 void SetLabelPageLayout(QPagedPaintDevice& device);
 
-// How a line of lbl.tlf is shown on paper.
-using LabelLineText = QString (*)(std::string_view line);
-
 // Prints lbl.tlf's bytes in "Courier New" 8 (or the typewriter font standing in for it): every
 // line unchanged (Latin-1, or as line_text shows it), a line "*" starts a new page, and a page
 // longer than the paper goes on on the next sheet. Nothing is printed for no lines. Answers
 // false when the device could not be started.
 bool PrintLabelPages(QPagedPaintDevice& device, std::string_view label_bytes,
-                     LabelLineText line_text = nullptr);
+                     PrintedLineText line_text = nullptr);
 
 }  // namespace lumora
 

@@ -137,7 +137,7 @@ bool PrintLayoutPages(QPagedPaintDevice& device, const LayoutPrintJob& job) {
         y = 0;
         room = placement.lines_per_further_page;
       }
-      painter.drawText(QPointF(x, y + metrics.ascent()), QString::fromLatin1(line));
+      painter.drawText(QPointF(x, y + metrics.ascent()), PrintedLine(line, job.line_text));
       y += metrics.lineSpacing();
       --room;
     }

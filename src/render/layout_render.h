@@ -13,6 +13,7 @@
 #include "core/layouts/dia_settings.h"
 #include "core/layouts/loaded_result.h"
 #include "core/layouts/scrap.h"
+#include "render/printed_line.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -63,6 +64,8 @@ struct LayoutPrintJob {
   std::string month_first_date;
   // The layouts to print, each on its own portrait page.
   std::vector<int> layouts;
+  // How the section's lines come out; as they are without one.
+  PrintedLineText line_text = nullptr;
 };
 
 // Prints the layouts on the device: each drawn to the page's scale with its report section

@@ -32,6 +32,7 @@
 #include "gui/layouts/dia_settings_window.h"
 #include "gui/layouts/layout_picture.h"
 #include "gui/shell/print_preview.h"
+#include "gui/shell/printed_language.h"
 
 namespace lumora {
 namespace {
@@ -320,6 +321,7 @@ bool LayoutsWindow::Print(QPrinter& printer, bool all_layouts) {
   job.item = view_.result.basic.item;
   job.job_file = context_.job.file_name;
   job.month_first_date = TodayMonthFirst();
+  job.line_text = PrintedLineTextOf(context_.job.workspace.data_folder);
   if (all_layouts) {
     for (int n = 1; n <= view_.result.LayoutCount(); ++n) job.layouts.push_back(n);
   } else {

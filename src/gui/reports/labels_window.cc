@@ -21,6 +21,7 @@
 #include "core/reports/layouts_load.h"
 #include "gui/shell/help.h"
 #include "gui/shell/language.h"
+#include "gui/shell/printed_language.h"
 #include "gui/tables/grid_widget.h"
 #include "render/coded_label_print.h"
 #include "render/label_print.h"
@@ -124,19 +125,6 @@ LabelsWindow::LabelsWindow(const Workspace& workspace, Prompter& prompter, QWidg
           });
 }
 
-QString LabelLineInLanguage(std::string_view line) {
-  constexpr qsizetype kCaptionWidth = 9;
-  QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-  for (const char* field :
-       {"SR.NO", "ITEM", "QTY", "CUSTOMER", "A/C", "SITE", "REF", "FROM", "ADDRESS"}) {
-    const QString caption = CoreText(field);
-    if (caption.size() > kCaptionWidth) continue;
-    text.replace(QString::fromLatin1(field).leftJustified(kCaptionWidth) + QLatin1Char(':'),
-                 caption.leftJustified(kCaptionWidth) + QLatin1Char(':'));
-  }
-  return text;
-}
-
 bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
                  Prompter& prompter) {
   const LabelFile labels = ComposeWorkspaceLabels(result, job.workspace, ReportUnit(job));
@@ -151,9 +139,7 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
   }
   SetLabelPageLayout(printer);
   if (!LabelsHaveAdditions(job.workspace)) {
-    const bool in_language =
-        ReadLanguageSettings(QString::fromStdString(job.workspace.data_folder)).print_in_language;
-    return PrintLabelPages(printer, labels.bytes, in_language ? LabelLineInLanguage : nullptr);
+    return PrintLabelPages(printer, labels.bytes, PrintedLineTextOf(job.workspace.data_folder));
   }
   const LabelCodeSettings codes = LoadLabelCodeSettings(job.workspace);
   const CodedLabels coded =
@@ -162,7 +148,8 @@ bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job,
     TellRefusal(prompter, coded.error);
     return false;
   }
-  return PrintCodedLabels(printer, coded.labels, WorkspaceLabelGrid(job.workspace), codes);
+  return PrintCodedLabels(printer, coded.labels, WorkspaceLabelGrid(job.workspace), codes,
+                          PrintedLineTextOf(job.workspace.data_folder));
 }
 
 void PrintLabelsWithDialog(QWidget* parent, const LoadedResult& result, const Job& job,

@@ -33,11 +33,6 @@ class LabelsWindow : public SettingsRowWindow {
 // prompter tells why) or the printer did not start.
 bool PrintLabels(QPrinter& printer, const LoadedResult& result, const Job& job, Prompter& prompter);
 
-// A line of lbl.tlf with its field captions ("CUSTOMER :") in the desktop's language, each kept
-// to the width of the English one so that labels side by side stay in their columns; a caption
-// whose translation is too long for it stays English.
-QString LabelLineInLanguage(std::string_view line);
-
 // The print command of the Layouts window's labels button: the print dialog first (a cancel
 // prints nothing and leaves lbl.tlf as it was), then PrintLabels.
 void PrintLabelsWithDialog(QWidget* parent, const LoadedResult& result, const Job& job,

@@ -9,6 +9,7 @@
 #include "core/reports/report.h"
 #include "core/reports/report_rows.h"
 #include "core/tables/table_file.h"
+#include "gui/shell/printed_language.h"
 #include "gui/tables/grid_toolbar.h"
 #include "gui/tables/grid_widget.h"
 #include "render/layout_render.h"
@@ -56,6 +57,7 @@ ReportWindow::ReportWindow(const Workspace& workspace, Prompter& prompter, QWidg
     return style;
   });
   grid_->SetCurrentCell(1, 1);
+  grid_->SetPrintedLineText(PrintedLineTextOf(workspace.data_folder));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -16,7 +16,7 @@ QFont PrintFont(int point_size, bool bold) {
   return font;
 }
 
-bool PrintOnPrinter(QPrinter& printer, const PrintText& text) {
+bool PrintOnPrinter(QPrinter& printer, const PrintText& text, PrintedLineText line_text) {
   printer.setPageOrientation(QPageLayout::Portrait);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
@@ -29,7 +29,7 @@ bool PrintOnPrinter(QPrinter& printer, const PrintText& text) {
 
   int y = 0;
   auto print_line = [&](const std::string& line, const QFontMetrics& metrics) {
-    painter.drawText(0, y + metrics.ascent(), QString::fromLatin1(line));
+    painter.drawText(0, y + metrics.ascent(), PrintedLine(line, line_text));
     y += line_height;
   };
   const std::vector<PrintPage> pages = PrintTextFile(text, lines_per_page);

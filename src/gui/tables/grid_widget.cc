@@ -535,7 +535,7 @@ bool GridWidget::Print(QPrinter& printer, bool selection_only) {
     }
   }
   request.selection_only = selection_only;
-  return PrintOnPrinter(printer, PrintGrid(grid_, request));
+  return PrintOnPrinter(printer, PrintGrid(grid_, request), printed_line_text_);
 }
 
 void GridWidget::PrintPreview() {

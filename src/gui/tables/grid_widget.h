@@ -13,6 +13,7 @@
 #include "core/tables/grid.h"
 #include "core/tables/grid_keys.h"
 #include "core/tables/table_file.h"
+#include "render/printed_line.h"
 
 class QPrinter;
 
@@ -85,6 +86,8 @@ class GridWidget : public QAbstractScrollArea {
   // Prints the grid's rows (or the selected rows) with its heading. Answers false when the
   // printer could not be started.
   bool Print(QPrinter& printer, bool selection_only);
+  // How the printed lines come out; as they are without one.
+  void SetPrintedLineText(PrintedLineText line_text) { printed_line_text_ = line_text; }
 
   QSize sizeHint() const override;
 
@@ -154,6 +157,7 @@ class GridWidget : public QAbstractScrollArea {
   std::function<GridRowStyle(int row)> row_style_;
   std::vector<QString> header_tips_;
   bool takes_new_rows_ = true;
+  PrintedLineText printed_line_text_ = nullptr;
   bool enter_navigation_ = true;
   bool dragging_ = false;
 

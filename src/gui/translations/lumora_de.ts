@@ -599,6 +599,78 @@ Jetzt starten?</translation>
             <source>Choose the row of the sheets whose flaws you want to edit.</source>
             <translation>Wählen Sie die Zeile der Tafeln, deren Fehlerstellen Sie bearbeiten möchten.</translation>
         </message>
+        <message>
+            <source>Sheet(s) Utilization Summary</source>
+            <translation>Plattenverbrauch</translation>
+        </message>
+        <message>
+            <source>Glass Size(s) Summary</source>
+            <translation>Übersicht der Glasmaße</translation>
+        </message>
+        <message>
+            <source>Cost &amp; Area Summary</source>
+            <translation>Kosten und Flächen</translation>
+        </message>
+        <message>
+            <source>Overall Yield(%)</source>
+            <translation>Gesamtausbeute(%)</translation>
+        </message>
+        <message>
+            <source>Sheet Size</source>
+            <translation>Plattenmaß</translation>
+        </message>
+        <message>
+            <source>Glass Sizes</source>
+            <translation>Glasmaße</translation>
+        </message>
+        <message>
+            <source>Yield(%)</source>
+            <translation>Ausb.(%)</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>SUMME</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Artikel:</translation>
+        </message>
+        <message>
+            <source>Unit:</source>
+            <translation>Einheit:</translation>
+        </message>
+        <message>
+            <source>Qty</source>
+            <translation>Stk</translation>
+        </message>
+        <message>
+            <source>Pcs</source>
+            <translation>Stk</translation>
+        </message>
+        <message>
+            <source>Area</source>
+            <translation>Fläche</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Reststücke</translation>
+        </message>
+        <message>
+            <source>Wastage</source>
+            <translation>Verschnitt</translation>
+        </message>
+        <message>
+            <source>Entity</source>
+            <translation>Posten</translation>
+        </message>
+        <message>
+            <source>POS</source>
+            <translation>POS</translation>
+        </message>
+        <message>
+            <source>SLOT</source>
+            <translation>FACH</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

@@ -599,6 +599,78 @@ Start it now?</source>
             <source>Choose the row of the sheets whose flaws you want to edit.</source>
             <translation>Elija la fila de las planchas cuyos defectos quiere editar.</translation>
         </message>
+        <message>
+            <source>Sheet(s) Utilization Summary</source>
+            <translation>Resumen de uso de planchas</translation>
+        </message>
+        <message>
+            <source>Glass Size(s) Summary</source>
+            <translation>Resumen de medidas de vidrio</translation>
+        </message>
+        <message>
+            <source>Cost &amp; Area Summary</source>
+            <translation>Resumen de costes y superficies</translation>
+        </message>
+        <message>
+            <source>Overall Yield(%)</source>
+            <translation>Rendimiento total(%)</translation>
+        </message>
+        <message>
+            <source>Sheet Size</source>
+            <translation>Medida plancha</translation>
+        </message>
+        <message>
+            <source>Glass Sizes</source>
+            <translation>Medidas de vidrio</translation>
+        </message>
+        <message>
+            <source>Yield(%)</source>
+            <translation>Rend.(%)</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>TOTAL</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Artículo:</translation>
+        </message>
+        <message>
+            <source>Unit:</source>
+            <translation>Unidad:</translation>
+        </message>
+        <message>
+            <source>Qty</source>
+            <translation>Cant</translation>
+        </message>
+        <message>
+            <source>Pcs</source>
+            <translation>uds</translation>
+        </message>
+        <message>
+            <source>Area</source>
+            <translation>Área</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Retales</translation>
+        </message>
+        <message>
+            <source>Wastage</source>
+            <translation>Desperdicio</translation>
+        </message>
+        <message>
+            <source>Entity</source>
+            <translation>Concepto</translation>
+        </message>
+        <message>
+            <source>POS</source>
+            <translation>POS</translation>
+        </message>
+        <message>
+            <source>SLOT</source>
+            <translation>HUECO</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

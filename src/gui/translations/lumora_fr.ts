@@ -599,6 +599,78 @@ La lancer maintenant ?</translation>
             <source>Choose the row of the sheets whose flaws you want to edit.</source>
             <translation>Choisissez la ligne des plateaux dont vous voulez modifier les défauts.</translation>
         </message>
+        <message>
+            <source>Sheet(s) Utilization Summary</source>
+            <translation>Récapitulatif des plaques</translation>
+        </message>
+        <message>
+            <source>Glass Size(s) Summary</source>
+            <translation>Récapitulatif des dimensions de verre</translation>
+        </message>
+        <message>
+            <source>Cost &amp; Area Summary</source>
+            <translation>Récapitulatif coûts et surfaces</translation>
+        </message>
+        <message>
+            <source>Overall Yield(%)</source>
+            <translation>Rendement global(%)</translation>
+        </message>
+        <message>
+            <source>Sheet Size</source>
+            <translation>Format plaque</translation>
+        </message>
+        <message>
+            <source>Glass Sizes</source>
+            <translation>Dimensions de verre</translation>
+        </message>
+        <message>
+            <source>Yield(%)</source>
+            <translation>Rend.(%)</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>TOTAL</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Article:</translation>
+        </message>
+        <message>
+            <source>Unit:</source>
+            <translation>Unité:</translation>
+        </message>
+        <message>
+            <source>Qty</source>
+            <translation>Qté</translation>
+        </message>
+        <message>
+            <source>Pcs</source>
+            <translation>pcs</translation>
+        </message>
+        <message>
+            <source>Area</source>
+            <translation>Surface</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Chutes</translation>
+        </message>
+        <message>
+            <source>Wastage</source>
+            <translation>Perte</translation>
+        </message>
+        <message>
+            <source>Entity</source>
+            <translation>Poste</translation>
+        </message>
+        <message>
+            <source>POS</source>
+            <translation>POS</translation>
+        </message>
+        <message>
+            <source>SLOT</source>
+            <translation>CASE</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

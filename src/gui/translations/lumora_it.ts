@@ -599,6 +599,78 @@ Avviarla ora?</translation>
             <source>Choose the row of the sheets whose flaws you want to edit.</source>
             <translation>Scegliere la riga delle lastre di cui modificare i difetti.</translation>
         </message>
+        <message>
+            <source>Sheet(s) Utilization Summary</source>
+            <translation>Riepilogo utilizzo lastre</translation>
+        </message>
+        <message>
+            <source>Glass Size(s) Summary</source>
+            <translation>Riepilogo misure vetro</translation>
+        </message>
+        <message>
+            <source>Cost &amp; Area Summary</source>
+            <translation>Riepilogo costi e superfici</translation>
+        </message>
+        <message>
+            <source>Overall Yield(%)</source>
+            <translation>Resa totale(%)</translation>
+        </message>
+        <message>
+            <source>Sheet Size</source>
+            <translation>Misura lastra</translation>
+        </message>
+        <message>
+            <source>Glass Sizes</source>
+            <translation>Misure vetro</translation>
+        </message>
+        <message>
+            <source>Yield(%)</source>
+            <translation>Resa(%)</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>TOTALE</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Articolo:</translation>
+        </message>
+        <message>
+            <source>Unit:</source>
+            <translation>Unità:</translation>
+        </message>
+        <message>
+            <source>Qty</source>
+            <translation>Q.tà</translation>
+        </message>
+        <message>
+            <source>Pcs</source>
+            <translation>pz</translation>
+        </message>
+        <message>
+            <source>Area</source>
+            <translation>Area</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Avanzi</translation>
+        </message>
+        <message>
+            <source>Wastage</source>
+            <translation>Sfrido</translation>
+        </message>
+        <message>
+            <source>Entity</source>
+            <translation>Voce</translation>
+        </message>
+        <message>
+            <source>POS</source>
+            <translation>POS</translation>
+        </message>
+        <message>
+            <source>SLOT</source>
+            <translation>POSTO</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

@@ -599,6 +599,78 @@ Start it now?</source>
             <source>Choose the row of the sheets whose flaws you want to edit.</source>
             <translation>Hatalarını düzenlemek istediğiniz plakaların satırını seçin.</translation>
         </message>
+        <message>
+            <source>Sheet(s) Utilization Summary</source>
+            <translation>Plaka Kullanım Özeti</translation>
+        </message>
+        <message>
+            <source>Glass Size(s) Summary</source>
+            <translation>Cam Ölçüleri Özeti</translation>
+        </message>
+        <message>
+            <source>Cost &amp; Area Summary</source>
+            <translation>Maliyet ve Alan Özeti</translation>
+        </message>
+        <message>
+            <source>Overall Yield(%)</source>
+            <translation>Genel Verim(%)</translation>
+        </message>
+        <message>
+            <source>Sheet Size</source>
+            <translation>Plaka Ölçüsü</translation>
+        </message>
+        <message>
+            <source>Glass Sizes</source>
+            <translation>Cam Ölçüleri</translation>
+        </message>
+        <message>
+            <source>Yield(%)</source>
+            <translation>Verim(%)</translation>
+        </message>
+        <message>
+            <source>TOTAL</source>
+            <translation>TOPLAM</translation>
+        </message>
+        <message>
+            <source>Item:</source>
+            <translation>Malzeme:</translation>
+        </message>
+        <message>
+            <source>Unit:</source>
+            <translation>Birim:</translation>
+        </message>
+        <message>
+            <source>Qty</source>
+            <translation>Adet</translation>
+        </message>
+        <message>
+            <source>Pcs</source>
+            <translation>adet</translation>
+        </message>
+        <message>
+            <source>Area</source>
+            <translation>Alan</translation>
+        </message>
+        <message>
+            <source>Balance</source>
+            <translation>Artıklar</translation>
+        </message>
+        <message>
+            <source>Wastage</source>
+            <translation>Fire</translation>
+        </message>
+        <message>
+            <source>Entity</source>
+            <translation>Kalem</translation>
+        </message>
+        <message>
+            <source>POS</source>
+            <translation>KON</translation>
+        </message>
+        <message>
+            <source>SLOT</source>
+            <translation>YUVA</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

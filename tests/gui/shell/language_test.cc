@@ -14,6 +14,7 @@
 #include "core/layouts/edit_form.h"
 #include "gui/reports/labels_window.h"
 #include "gui/shell/help.h"
+#include "gui/shell/printed_language.h"
 #include "gui/support/program_window.h"
 #include "support/folder_snapshot.h"
 
@@ -114,9 +115,18 @@ class LanguageTest : public QObject {
                                         "&Werkzeuge", "&Hilfe"}));
     QCOMPARE(testing::FolderChanges(english.data, german.data), std::vector<std::string>{});
     QVERIFY(english.job == german.job);
-    // Labels side by side keep their columns.
-    QCOMPARE(LabelLineInLanguage("CUSTOMER :ACME    SITE     :DOCK"),
-             QStringLiteral("KUNDE    :ACME    BAUSTELLE:DOCK"));
+    // Printed lines keep their columns: a shorter caption is padded, a longer one takes the
+    // blanks after it, one without room stays English, and a word holding a caption is kept.
+    const std::pair<const char*, const char*> lines[] = {
+        {"CUSTOMER :ACME    SITE     :DOCK", "KUNDE    :ACME    BAUSTELLE:DOCK"},
+        {"Sheet Size : 3210 x 2250 - 2 Pcs", "Plattenmaß : 3210 x 2250 - 2 Stk"},
+        {"   L1(MM) x    L2(MM)   Qty  Customer     Sr.No",
+         "   L1(MM) x    L2(MM)   Stk  Kunde        Lfd.Nr."},
+        {"Overall Yield(%)=92.62     Total Layouts=38",
+         "Overall Yield(%)=92.62     Total Layouts=38"},
+        {"TOTALS Balance", "TOTALS Reststücke"},
+    };
+    for (const auto& [line, printed] : lines) QCOMPARE(LineInLanguage(line), QString(printed));
     // The manual's pages in German where there is one, else in English.
     QVERIFY(HelpUrl({}, "job-windows.html#keys").path().endsWith("/help/de/job-windows.html"));
     QVERIFY(HelpUrl({}, "report.html").path().endsWith("/help/report.html"));
