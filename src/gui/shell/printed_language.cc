@@ -19,6 +19,8 @@ constexpr std::string_view kPrintedCaptions[] = {"Sheet(s) Utilization Summary",
                                                  "Sheet Size",
                                                  "Glass Sizes",
                                                  "Yield(%)",
+                                                 "File:",
+                                                 "Date:",
                                                  "Customer",
                                                  "Sr.No",
                                                  "Item:",
@@ -47,55 +49,92 @@ constexpr std::string_view kPrintedCaptions[] = {"Sheet(s) Utilization Summary",
 
 bool IsWordCharacter(QChar c) { return c.isLetterOrNumber(); }
 
-// Puts the translation of the caption at `at` in its place, within the room the line gives it;
-// answers where to look on, or -1 when it has no room.
-qsizetype Replace(QString& text, qsizetype at, qsizetype length, const QString& translated) {
-  const qsizetype extra = translated.size() - length;
-  qsizetype blanks = 0;
-  while (at + length + blanks < text.size() && text[at + length + blanks] == QLatin1Char(' ')) {
-    ++blanks;
-  }
-  const qsizetype after = at + length + blanks;
-  const bool word_follows = after < text.size() && IsWordCharacter(text[after]);
-  const qsizetype room = after == text.size() ? extra : blanks - (word_follows ? 1 : 0);
-  if (extra > room) return -1;
-  const qsizetype taken = length + std::max<qsizetype>(extra, 0);
-  text.replace(at, taken, translated.leftJustified(taken));
-  return at + taken;
-}
+struct Match {
+  qsizetype at = 0;
+  qsizetype length = 0;
+  QString translated;
+};
 
-}  // namespace
-
-QString LineInLanguage(std::string_view line) {
-  QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-  // Characters of captions already settled, translated or kept English: a shorter caption
-  // inside one ("Yield(%)" in "Overall Yield(%)") is not another.
+// The captions of the line that have a translation, each where no longer one already is.
+std::vector<Match> CaptionsOf(const QString& text) {
+  std::vector<Match> matches;
   std::vector<bool> settled(static_cast<size_t>(text.size()), false);
   for (const std::string_view caption : kPrintedCaptions) {
     const QString english =
         QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
     const QString translated = CoreText(caption);
     if (translated == english) continue;
-    qsizetype from = 0;
-    while ((from = text.indexOf(english, from)) >= 0) {
-      const qsizetype end = from + english.size();
+    for (qsizetype at = text.indexOf(english); at >= 0; at = text.indexOf(english, at + 1)) {
+      const qsizetype end = at + english.size();
       const bool alone =
-          (from == 0 || !IsWordCharacter(text[from - 1])) &&
+          (at == 0 || !IsWordCharacter(text[at - 1])) &&
           (end == text.size() || !IsWordCharacter(text[end]) || !IsWordCharacter(english.back()));
-      const bool free = std::none_of(settled.begin() + from, settled.begin() + end,
-                                     [](bool taken) { return taken; });
-      if (!alone || !free) {
-        from = end;
+      if (!alone || std::any_of(settled.begin() + at, settled.begin() + end,
+                                [](bool taken) { return taken; })) {
         continue;
       }
-      const qsizetype next = Replace(text, from, english.size(), translated);
-      const qsizetype until = next >= 0 ? next : end;
-      settled.resize(static_cast<size_t>(std::max(text.size(), until)), false);
-      std::fill(settled.begin() + from, settled.begin() + until, true);
-      from = until;
+      std::fill(settled.begin() + at, settled.begin() + end, true);
+      matches.push_back({at, english.size(), translated});
     }
   }
-  return text;
+  std::sort(matches.begin(), matches.end(),
+            [](const Match& a, const Match& b) { return a.at < b.at; });
+  return matches;
+}
+
+qsizetype BlanksFrom(const QString& text, qsizetype at) {
+  qsizetype blanks = 0;
+  while (at + blanks < text.size() && text[at + blanks] == QLatin1Char(' ')) ++blanks;
+  return blanks;
+}
+
+}  // namespace
+
+QString LineInLanguage(std::string_view line) {
+  const QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+  const std::vector<Match> matches = CaptionsOf(text);
+  QString printed;
+  qsizetype copied = 0;
+  for (size_t m = 0; m < matches.size(); ++m) {
+    const Match& match = matches[m];
+    const qsizetype end = match.at + match.length;
+    const qsizetype limit = m + 1 < matches.size() ? matches[m + 1].at : text.size();
+    printed += text.mid(copied, match.at - copied);
+    copied = end;
+    const qsizetype extra = match.translated.size() - match.length;
+    if (extra <= 0) {
+      printed += match.translated.leftJustified(match.length);
+      continue;
+    }
+    // A longer caption takes the blanks after it, leaving one before a word; where the line
+    // has no further columns it pushes the rest along; a caption of a value ("Item:", "Total
+    // Layouts=") takes them from the gap before the next column.
+    const qsizetype blanks = BlanksFrom(text, end);
+    const qsizetype after = end + blanks;
+    const bool word_follows = after < text.size() && IsWordCharacter(text[after]);
+    if (after == text.size() || extra <= blanks - (word_follows ? 1 : 0)) {
+      printed += match.translated;
+      copied = end + std::min(extra, blanks);
+      continue;
+    }
+    qsizetype gap = text.indexOf(QStringLiteral("  "), end);
+    if (gap < 0) {
+      printed += match.translated;
+      continue;
+    }
+    const bool of_value = text[end - 1] == QLatin1Char(':') ||
+                          (after < text.size() &&
+                           (text[after] == QLatin1Char(':') || text[after] == QLatin1Char('=')));
+    const qsizetype gap_blanks = BlanksFrom(text, gap);
+    if (of_value && gap + gap_blanks <= limit && extra <= gap_blanks - 1) {
+      printed += match.translated + text.mid(end, gap - end);
+      copied = gap + extra;
+      continue;
+    }
+    printed += text.mid(match.at, match.length);
+  }
+  printed += text.mid(copied);
+  return printed;
 }
 
 PrintedLineText PrintedLineTextOf(const std::string& data_folder) {

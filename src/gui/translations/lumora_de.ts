@@ -671,6 +671,14 @@ Jetzt starten?</translation>
             <source>SLOT</source>
             <translation>FACH</translation>
         </message>
+        <message>
+            <source>File:</source>
+            <translation>Datei:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Datum:</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

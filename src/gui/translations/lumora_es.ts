@@ -671,6 +671,14 @@ Start it now?</source>
             <source>SLOT</source>
             <translation>HUECO</translation>
         </message>
+        <message>
+            <source>File:</source>
+            <translation>Archivo:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Fecha:</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

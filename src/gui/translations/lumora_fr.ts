@@ -671,6 +671,14 @@ La lancer maintenant ?</translation>
             <source>SLOT</source>
             <translation>CASE</translation>
         </message>
+        <message>
+            <source>File:</source>
+            <translation>Fichier:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Date:</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

@@ -671,6 +671,14 @@ Avviarla ora?</translation>
             <source>SLOT</source>
             <translation>POSTO</translation>
         </message>
+        <message>
+            <source>File:</source>
+            <translation>File:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Data:</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

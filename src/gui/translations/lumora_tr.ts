@@ -671,6 +671,14 @@ Start it now?</source>
             <source>SLOT</source>
             <translation>YUVA</translation>
         </message>
+        <message>
+            <source>File:</source>
+            <translation>Dosya:</translation>
+        </message>
+        <message>
+            <source>Date:</source>
+            <translation>Tarih:</translation>
+        </message>
     </context>
     <context>
         <name>lumora::AboutWindow</name>

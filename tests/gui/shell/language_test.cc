@@ -116,14 +116,19 @@ class LanguageTest : public QObject {
     QCOMPARE(testing::FolderChanges(english.data, german.data), std::vector<std::string>{});
     QVERIFY(english.job == german.job);
     // Printed lines keep their columns: a shorter caption is padded, a longer one takes the
-    // blanks after it, one without room stays English, and a word holding a caption is kept.
+    // blanks after it, or pushes on a line without further columns, or takes from the next gap
+    // where it names a value; a word holding a caption is kept.
     const std::pair<const char*, const char*> lines[] = {
         {"CUSTOMER :ACME    SITE     :DOCK", "KUNDE    :ACME    BAUSTELLE:DOCK"},
         {"Sheet Size : 3210 x 2250 - 2 Pcs", "Plattenmaß : 3210 x 2250 - 2 Stk"},
         {"   L1(MM) x    L2(MM)   Qty  Customer     Sr.No",
          "   L1(MM) x    L2(MM)   Stk  Kunde        Lfd.Nr."},
         {"Overall Yield(%)=92.62     Total Layouts=38",
-         "Overall Yield(%)=92.62     Total Layouts=38"},
+         "Gesamtausbeute(%)=92.62    Schnittpläne gesamt=38"},
+        {"Item: FLOAT CLEAR     Unit: MM", "Artikel: FLOAT CLEAR  Einheit: MM"},
+        {"Layout No. 1/3", "Zuschnittplan Nr. 1/3"},
+        {"Layout No. 1/3  Qty", "Layout No. 1/3  Stk"},
+        {"Yield(%)   : 41.54  Area", "Ausb.(%)   : 41.54  Fläche"},
         {"TOTALS Balance", "TOTALS Reststücke"},
     };
     for (const auto& [line, printed] : lines) QCOMPARE(LineInLanguage(line), QString(printed));
