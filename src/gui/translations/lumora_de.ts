@@ -681,6 +681,29 @@ Jetzt starten?</translation>
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Plans guillotine cuts of glass pieces from stock sheets.</source>
+            <translation>Plant Guillotinenschnitte von Glasscheiben aus Lagertafeln.</translation>
+        </message>
+        <message>
+            <source>The data folder to use.</source>
+            <translation>Der zu verwendende Datenordner.</translation>
+        </message>
+        <message>
+            <source>The language of this run (en, de, it, es, fr, tr).</source>
+            <translation>Die Sprache dieses Laufs (en, de, it, es, fr, tr).</translation>
+        </message>
+        <message>
+            <source>A job file to open.</source>
+            <translation>Eine zu öffnende Auftragsdatei.</translation>
+        </message>
+        <message>
+            <source>%1 is already running</source>
+            <translation>%1 läuft bereits</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::AboutWindow</name>
         <message>
             <source>%1 version %2</source>

@@ -681,6 +681,29 @@ Start it now?</source>
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Plans guillotine cuts of glass pieces from stock sheets.</source>
+            <translation>Planifica los cortes de guillotina de piezas de vidrio a partir de planchas en stock.</translation>
+        </message>
+        <message>
+            <source>The data folder to use.</source>
+            <translation>La carpeta de datos que se usará.</translation>
+        </message>
+        <message>
+            <source>The language of this run (en, de, it, es, fr, tr).</source>
+            <translation>El idioma de esta ejecución (en, de, it, es, fr, tr).</translation>
+        </message>
+        <message>
+            <source>A job file to open.</source>
+            <translation>Un archivo de trabajo que se abrirá.</translation>
+        </message>
+        <message>
+            <source>%1 is already running</source>
+            <translation>%1 ya se está ejecutando</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::AboutWindow</name>
         <message>
             <source>%1 version %2</source>

@@ -681,6 +681,29 @@ La lancer maintenant ?</translation>
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Plans guillotine cuts of glass pieces from stock sheets.</source>
+            <translation>Planifie les coupes à la guillotine des pièces de verre dans les plateaux en stock.</translation>
+        </message>
+        <message>
+            <source>The data folder to use.</source>
+            <translation>Le dossier de données à utiliser.</translation>
+        </message>
+        <message>
+            <source>The language of this run (en, de, it, es, fr, tr).</source>
+            <translation>La langue de cette exécution (en, de, it, es, fr, tr).</translation>
+        </message>
+        <message>
+            <source>A job file to open.</source>
+            <translation>Un fichier de travail à ouvrir.</translation>
+        </message>
+        <message>
+            <source>%1 is already running</source>
+            <translation>%1 est déjà en cours d'exécution</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::AboutWindow</name>
         <message>
             <source>%1 version %2</source>

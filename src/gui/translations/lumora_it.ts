@@ -681,6 +681,29 @@ Avviarla ora?</translation>
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Plans guillotine cuts of glass pieces from stock sheets.</source>
+            <translation>Pianifica i tagli a ghigliottina dei pezzi di vetro dalle lastre a magazzino.</translation>
+        </message>
+        <message>
+            <source>The data folder to use.</source>
+            <translation>La cartella dati da usare.</translation>
+        </message>
+        <message>
+            <source>The language of this run (en, de, it, es, fr, tr).</source>
+            <translation>La lingua di questa esecuzione (en, de, it, es, fr, tr).</translation>
+        </message>
+        <message>
+            <source>A job file to open.</source>
+            <translation>Un file di commessa da aprire.</translation>
+        </message>
+        <message>
+            <source>%1 is already running</source>
+            <translation>%1 è già in esecuzione</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::AboutWindow</name>
         <message>
             <source>%1 version %2</source>

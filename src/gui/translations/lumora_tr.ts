@@ -681,6 +681,29 @@ Start it now?</source>
         </message>
     </context>
     <context>
+        <name>Startup</name>
+        <message>
+            <source>Plans guillotine cuts of glass pieces from stock sheets.</source>
+            <translation>Stok plakalardan cam parçalarının giyotin kesimlerini planlar.</translation>
+        </message>
+        <message>
+            <source>The data folder to use.</source>
+            <translation>Kullanılacak veri klasörü.</translation>
+        </message>
+        <message>
+            <source>The language of this run (en, de, it, es, fr, tr).</source>
+            <translation>Bu çalıştırmanın dili (en, de, it, es, fr, tr).</translation>
+        </message>
+        <message>
+            <source>A job file to open.</source>
+            <translation>Açılacak bir iş dosyası.</translation>
+        </message>
+        <message>
+            <source>%1 is already running</source>
+            <translation>%1 zaten çalışıyor</translation>
+        </message>
+    </context>
+    <context>
         <name>lumora::AboutWindow</name>
         <message>
             <source>%1 version %2</source>
