@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QTranslator>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace lumora {
 namespace {
@@ -34,6 +36,57 @@ void Install(QCoreApplication& app, const QString& file, const QString& folder) 
     std::fprintf(stderr, "No translation %s in %s\n", qPrintable(file), qPrintable(folder));
     delete translator;
   }
+}
+
+// The messages core puts together at run time, as templates: "%1", "%2" stand for the parts
+// that vary, which are shown through CoreText themselves (a field's name, a file's).
+constexpr const char* kCoreTemplates[] = {
+    "%1 missing in sheet number (%2), Proceed?",
+    "%1 missing in glass size (%2), Proceed?",
+    "Could not open %1: %2",
+    "Could not save %1: %2",
+    "Could not read %1",
+    "%1 holds no rack.",
+    "%1 has no density for %2: its weights are 0.",
+    "Too many pieces: more than %1.",
+    "The layout file is damaged: %1",
+};
+
+// The parts of text that stand for %1, %2, ... of the template; none when it does not match.
+std::optional<QStringList> MatchTemplate(std::string_view text, std::string_view pattern) {
+  std::vector<std::string_view> literals;
+  for (size_t start = 0;;) {
+    const size_t marker = pattern.find('%', start);
+    literals.push_back(pattern.substr(start, marker - start));
+    if (marker == std::string_view::npos) break;
+    start = marker + 2;
+  }
+  if (!text.starts_with(literals.front()) || !text.ends_with(literals.back())) return std::nullopt;
+  QStringList parts;
+  size_t at = literals.front().size();
+  const size_t end = text.size() - literals.back().size();
+  for (size_t i = 1; i < literals.size(); ++i) {
+    const size_t next = i + 1 == literals.size() ? end : text.find(literals[i], at);
+    if (next == std::string_view::npos || next > end || next < at) return std::nullopt;
+    parts << CoreText(text.substr(at, next - at));
+    at = next + literals[i].size();
+  }
+  return parts;
+}
+
+// A message core assembled, in the desktop's language by its template; none when no template
+// matches or the template has no translation.
+std::optional<QString> AssembledText(std::string_view text) {
+  for (const char* pattern : kCoreTemplates) {
+    const QString translated = QCoreApplication::translate(kCoreContext, pattern);
+    if (translated == QLatin1String(pattern)) continue;
+    if (const auto parts = MatchTemplate(text, pattern)) {
+      QString shown = translated;
+      for (const QString& part : *parts) shown = shown.arg(part);
+      return shown;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -92,9 +145,10 @@ QString DesktopLanguage() { return InstalledLanguage(); }
 QString CoreText(std::string_view english) {
   const QByteArray key(english.data(), static_cast<qsizetype>(english.size()));
   const QString translated = QCoreApplication::translate(kCoreContext, key.constData());
+  if (translated != QString::fromUtf8(key)) return translated;
+  if (const auto assembled = AssembledText(english)) return *assembled;
   // Untranslated, core's bytes are shown as they always were: Latin-1, not UTF-8.
-  if (translated == QString::fromUtf8(key)) return QString::fromLatin1(key);
-  return translated;
+  return QString::fromLatin1(key);
 }
 
 QString CoreCaptioned(std::string_view text) {

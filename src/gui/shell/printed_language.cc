@@ -66,9 +66,12 @@ std::vector<Match> CaptionsOf(const QString& text) {
     if (translated == english) continue;
     for (qsizetype at = text.indexOf(english); at >= 0; at = text.indexOf(english, at + 1)) {
       const qsizetype end = at + english.size();
-      const bool alone =
-          (at == 0 || !IsWordCharacter(text[at - 1])) &&
-          (end == text.size() || !IsWordCharacter(text[end]) || !IsWordCharacter(english.back()));
+      // A caption opens a line or a column: after a word or a single blank it is a value.
+      const bool opens =
+          text.left(at).trimmed().isEmpty() ||
+          (at >= 2 && text[at - 1] == QLatin1Char(' ') && text[at - 2] == QLatin1Char(' '));
+      const bool alone = opens && (end == text.size() || !IsWordCharacter(text[end]) ||
+                                   !IsWordCharacter(english.back()));
       if (!alone || std::any_of(settled.begin() + at, settled.begin() + end,
                                 [](bool taken) { return taken; })) {
         continue;

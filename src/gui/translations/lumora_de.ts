@@ -679,6 +679,50 @@ Jetzt starten?</translation>
             <source>Date:</source>
             <translation>Datum:</translation>
         </message>
+        <message>
+            <source>%1 missing in sheet number (%2), Proceed?</source>
+            <translation>%1 fehlt bei Tafel Nr. (%2). Fortfahren?</translation>
+        </message>
+        <message>
+            <source>%1 missing in glass size (%2), Proceed?</source>
+            <translation>%1 fehlt bei Glasmaß (%2). Fortfahren?</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>%1 konnte nicht geöffnet werden: %2</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>%1 konnte nicht gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>Could not read %1</source>
+            <translation>%1 konnte nicht gelesen werden</translation>
+        </message>
+        <message>
+            <source>%1 holds no rack.</source>
+            <translation>%1 enthält kein Gestell.</translation>
+        </message>
+        <message>
+            <source>%1 has no density for %2: its weights are 0.</source>
+            <translation>%1 hat keine Dichte für %2: seine Gewichte sind 0.</translation>
+        </message>
+        <message>
+            <source>Too many pieces: more than %1.</source>
+            <translation>Zu viele Stücke: mehr als %1.</translation>
+        </message>
+        <message>
+            <source>The layout file is damaged: %1</source>
+            <translation>Die Schnittplandatei ist beschädigt: %1</translation>
+        </message>
+        <message>
+            <source>SR.NO</source>
+            <translation>LFD.NR.</translation>
+        </message>
+        <message>
+            <source>A/C</source>
+            <translation>KONTO</translation>
+        </message>
     </context>
     <context>
         <name>Startup</name>

@@ -679,6 +679,50 @@ Start it now?</source>
             <source>Date:</source>
             <translation>Fecha:</translation>
         </message>
+        <message>
+            <source>%1 missing in sheet number (%2), Proceed?</source>
+            <translation>Falta %1 en la plancha número (%2). ¿Continuar?</translation>
+        </message>
+        <message>
+            <source>%1 missing in glass size (%2), Proceed?</source>
+            <translation>Falta %1 en la medida de vidrio (%2). ¿Continuar?</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>No se pudo abrir %1: %2</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>No se pudo guardar %1: %2</translation>
+        </message>
+        <message>
+            <source>Could not read %1</source>
+            <translation>No se pudo leer %1</translation>
+        </message>
+        <message>
+            <source>%1 holds no rack.</source>
+            <translation>%1 no contiene caballetes.</translation>
+        </message>
+        <message>
+            <source>%1 has no density for %2: its weights are 0.</source>
+            <translation>%1 no tiene densidad para %2: sus pesos son 0.</translation>
+        </message>
+        <message>
+            <source>Too many pieces: more than %1.</source>
+            <translation>Demasiadas piezas: más de %1.</translation>
+        </message>
+        <message>
+            <source>The layout file is damaged: %1</source>
+            <translation>El archivo de planes de corte está dañado: %1</translation>
+        </message>
+        <message>
+            <source>SR.NO</source>
+            <translation>N.º SER.</translation>
+        </message>
+        <message>
+            <source>A/C</source>
+            <translation>CUENTA</translation>
+        </message>
     </context>
     <context>
         <name>Startup</name>

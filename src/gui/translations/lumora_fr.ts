@@ -679,6 +679,50 @@ La lancer maintenant ?</translation>
             <source>Date:</source>
             <translation>Date:</translation>
         </message>
+        <message>
+            <source>%1 missing in sheet number (%2), Proceed?</source>
+            <translation>%1 manquant dans le plateau numéro (%2). Continuer ?</translation>
+        </message>
+        <message>
+            <source>%1 missing in glass size (%2), Proceed?</source>
+            <translation>%1 manquant dans la dimension de verre (%2). Continuer ?</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>Impossible d'ouvrir %1 : %2</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>Impossible d'enregistrer %1 : %2</translation>
+        </message>
+        <message>
+            <source>Could not read %1</source>
+            <translation>Impossible de lire %1</translation>
+        </message>
+        <message>
+            <source>%1 holds no rack.</source>
+            <translation>%1 ne contient aucun chevalet.</translation>
+        </message>
+        <message>
+            <source>%1 has no density for %2: its weights are 0.</source>
+            <translation>%1 n'a pas de densité pour %2 : ses poids sont 0.</translation>
+        </message>
+        <message>
+            <source>Too many pieces: more than %1.</source>
+            <translation>Trop de pièces : plus de %1.</translation>
+        </message>
+        <message>
+            <source>The layout file is damaged: %1</source>
+            <translation>Le fichier des plans de coupe est endommagé : %1</translation>
+        </message>
+        <message>
+            <source>SR.NO</source>
+            <translation>N° SÉR.</translation>
+        </message>
+        <message>
+            <source>A/C</source>
+            <translation>COMPTE</translation>
+        </message>
     </context>
     <context>
         <name>Startup</name>

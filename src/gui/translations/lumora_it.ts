@@ -679,6 +679,50 @@ Avviarla ora?</translation>
             <source>Date:</source>
             <translation>Data:</translation>
         </message>
+        <message>
+            <source>%1 missing in sheet number (%2), Proceed?</source>
+            <translation>%1 mancante nella lastra numero (%2). Procedere?</translation>
+        </message>
+        <message>
+            <source>%1 missing in glass size (%2), Proceed?</source>
+            <translation>%1 mancante nella misura vetro (%2). Procedere?</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>Impossibile aprire %1: %2</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>Impossibile salvare %1: %2</translation>
+        </message>
+        <message>
+            <source>Could not read %1</source>
+            <translation>Impossibile leggere %1</translation>
+        </message>
+        <message>
+            <source>%1 holds no rack.</source>
+            <translation>%1 non contiene cavalletti.</translation>
+        </message>
+        <message>
+            <source>%1 has no density for %2: its weights are 0.</source>
+            <translation>%1 non ha la densità di %2: i suoi pesi sono 0.</translation>
+        </message>
+        <message>
+            <source>Too many pieces: more than %1.</source>
+            <translation>Troppi pezzi: più di %1.</translation>
+        </message>
+        <message>
+            <source>The layout file is damaged: %1</source>
+            <translation>Il file degli schemi è danneggiato: %1</translation>
+        </message>
+        <message>
+            <source>SR.NO</source>
+            <translation>N.SER.</translation>
+        </message>
+        <message>
+            <source>A/C</source>
+            <translation>CONTO</translation>
+        </message>
     </context>
     <context>
         <name>Startup</name>

@@ -679,6 +679,50 @@ Start it now?</source>
             <source>Date:</source>
             <translation>Tarih:</translation>
         </message>
+        <message>
+            <source>%1 missing in sheet number (%2), Proceed?</source>
+            <translation>%2 numaralı plakada %1 eksik. Devam edilsin mi?</translation>
+        </message>
+        <message>
+            <source>%1 missing in glass size (%2), Proceed?</source>
+            <translation>%2 numaralı cam ölçüsünde %1 eksik. Devam edilsin mi?</translation>
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation>%1 açılamadı: %2</translation>
+        </message>
+        <message>
+            <source>Could not save %1: %2</source>
+            <translation>%1 kaydedilemedi: %2</translation>
+        </message>
+        <message>
+            <source>Could not read %1</source>
+            <translation>%1 okunamadı</translation>
+        </message>
+        <message>
+            <source>%1 holds no rack.</source>
+            <translation>%1 hiç sehpa içermiyor.</translation>
+        </message>
+        <message>
+            <source>%1 has no density for %2: its weights are 0.</source>
+            <translation>%1 içinde %2 için yoğunluk yok: ağırlıkları 0.</translation>
+        </message>
+        <message>
+            <source>Too many pieces: more than %1.</source>
+            <translation>Çok fazla parça: %1 adetten fazla.</translation>
+        </message>
+        <message>
+            <source>The layout file is damaged: %1</source>
+            <translation>Kesim planı dosyası bozuk: %1</translation>
+        </message>
+        <message>
+            <source>SR.NO</source>
+            <translation>SIRA NO</translation>
+        </message>
+        <message>
+            <source>A/C</source>
+            <translation>HESAP</translation>
+        </message>
     </context>
     <context>
         <name>Startup</name>

@@ -117,10 +117,11 @@ class LanguageTest : public QObject {
     QVERIFY(english.job == german.job);
     // Printed lines keep their columns: a shorter caption is padded, a longer one takes the
     // blanks after it, or pushes on a line without further columns, or takes from the next gap
-    // where it names a value; a word holding a caption is kept.
+    // where it names a value; a caption is one only at the start or after a gap, so a value or a
+    // word holding one is kept.
     const std::pair<const char*, const char*> lines[] = {
         {"CUSTOMER :ACME    SITE     :DOCK", "KUNDE    :ACME    BAUSTELLE:DOCK"},
-        {"Sheet Size : 3210 x 2250 - 2 Pcs", "Plattenmaß : 3210 x 2250 - 2 Stk"},
+        {"Sheet Size : 3210 x 2250 - 2 Pcs", "Plattenmaß : 3210 x 2250 - 2 Pcs"},
         {"   L1(MM) x    L2(MM)   Qty  Customer     Sr.No",
          "   L1(MM) x    L2(MM)   Stk  Kunde        Lfd.Nr."},
         {"Overall Yield(%)=92.62     Total Layouts=38",
@@ -129,9 +130,14 @@ class LanguageTest : public QObject {
         {"Layout No. 1/3", "Zuschnittplan Nr. 1/3"},
         {"Layout No. 1/3  Qty", "Layout No. 1/3  Stk"},
         {"Yield(%)   : 41.54  Area", "Ausb.(%)   : 41.54  Fläche"},
-        {"TOTALS Balance", "TOTALS Reststücke"},
+        {"ITEM     :SITE    TOTALS Balance", "ARTIKEL  :SITE    TOTALS Balance"},
     };
     for (const auto& [line, printed] : lines) QCOMPARE(LineInLanguage(line), QString(printed));
+    // Messages core puts together are shown by their templates, their parts in place.
+    QCOMPARE(CoreText("QTY missing in sheet number (2), Proceed?"),
+             QStringLiteral("MENGE fehlt bei Tafel Nr. (2). Fortfahren?"));
+    QCOMPARE(CoreText("Could not read /x/a: b"),
+             QStringLiteral("/x/a: b konnte nicht gelesen werden"));
     // The manual's pages in German where there is one, else in English.
     QVERIFY(HelpUrl({}, "job-windows.html#keys").path().endsWith("/help/de/job-windows.html"));
     QVERIFY(HelpUrl({}, "report.html").path().endsWith("/help/report.html"));
