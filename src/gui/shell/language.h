@@ -22,7 +22,7 @@ const QList<Language>& AvailableLanguages();
 struct LanguageSettings {
   // Empty: the system's language when we have it, else English.
   QString language;
-  // The labels' field captions on paper in the chosen language; lbl.tlf stays as designed.
+  // The printouts' captions on paper in the chosen language; the designed files stay as they are.
   bool print_in_language = false;
 };
 
@@ -43,7 +43,7 @@ void InstallTranslations(QCoreApplication& app, const QString& code);
 QString DesktopLanguage();
 
 // A text of core, which stays English, in the desktop's language: core's English text is
-// the key of its translation.
+// the key of its translation, or, for a message core puts together, its template's.
 QString CoreText(std::string_view english);
 
 // A "Caption = value" text of core with its caption in the desktop's language.
