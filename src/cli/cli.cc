@@ -42,7 +42,7 @@ const std::vector<Command>& Commands() {
        kBreakoutOptions, RunBreakout},
       {"racks", "JOB",
        "Plans the racks of the data folder's racks.dat for the pieces in breakout order: one\n"
-       "      customer per slot, no rack over its load, and the pieces no rack takes.",
+       "      stack (or customer) per slot, no rack over its load, and the pieces no rack takes.",
        kRacksOptions, RunRacks},
       {"recut", "JOB",
        "Writes a job of the broken pieces to cut again, its stock the library's leftovers of\n"

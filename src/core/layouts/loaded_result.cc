@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "core/base/file_routines.h"
 #include "core/base/number_text.h"
@@ -127,6 +128,19 @@ std::vector<std::vector<FlawBox>> LayoutFlaws(const EngineJob& job, const Loaded
   return flaws;
 }
 
+OneBasedList<std::string> GlassStacks(const EngineJob& job, const GlassList& glasses) {
+  OneBasedList<std::string> stacks;
+  bool any = false;
+  for (const GlassRecord& glass : glasses) {
+    const std::optional<GlassStack> stack =
+        glass.grid_row > 0 ? job.line->Stack(job.glass.RowIdOf(glass.grid_row)) : std::nullopt;
+    any = any || stack.has_value();
+    stacks.Append(stack ? stack->name : std::string());
+  }
+  if (!any) stacks.Clear();
+  return stacks;
+}
+
 }  // namespace
 
 std::vector<ResultProblem> ProblemsOf(const LoadedResult& result, const ElementList& elements) {
@@ -189,6 +203,7 @@ ResultLoad LoadResultFromBytes(const EngineJob& job, std::string_view layout_byt
     result.shown = result.elements;
   }
   if (result.line_cut) result.flaws = LayoutFlaws(job, result);
+  if (job.line != nullptr) result.stacks = GlassStacks(job, result.glasses);
   return load;
 }
 

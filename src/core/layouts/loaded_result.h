@@ -51,6 +51,9 @@ struct LoadedResult {
   // sheets of its stock in the order the stock lists them, as the line plans them. Empty for a
   // job without line data.
   std::vector<std::vector<FlawBox>> flaws;
+  // The stack each glass record's pieces go to, by glass index ("" for none). Empty for a job
+  // without stacks.
+  OneBasedList<std::string> stacks;
 
   int LayoutCount() const { return frames.Count(); }
   // The index in `stocks` of the record an element lies on: its stock index, in coil mode its

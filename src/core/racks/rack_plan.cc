@@ -8,7 +8,7 @@ namespace lumora {
 namespace {
 
 struct Slot {
-  std::string key;
+  SlotKey key;
   int pieces = 0;
 };
 
@@ -21,8 +21,7 @@ class RackFill {
 
   // Puts the piece into an open slot of its key, else into the first empty slot that can take
   // it; says why when there is none.
-  void Place(RackedPiece& racked, const GlassRecord& glass) {
-    const std::string key = SlotKeyOf(glass);
+  void Place(RackedPiece& racked, const GlassRecord& glass, const SlotKey& key) {
     bool size_fits = false;
     for (const bool opening : {false, true}) {
       for (size_t r = 0; r < racks_.size(); ++r) {
@@ -60,7 +59,12 @@ class RackFill {
 
 }  // namespace
 
-std::string SlotKeyOf(const GlassRecord& glass) { return glass.customer; }
+SlotKey SlotKeyOf(const LoadedResult& result, int glass_index) {
+  if (result.stacks.Contains(glass_index) && !result.stacks[glass_index].empty()) {
+    return {true, result.stacks[glass_index]};
+  }
+  return {false, result.glasses[glass_index].customer};
+}
 
 RackPlan PlanRacks(const LoadedResult& result, const std::vector<Rack>& racks,
                    const Weighing& weighing) {
@@ -73,7 +77,7 @@ RackPlan PlanRacks(const LoadedResult& result, const std::vector<Rack>& racks,
     RackedPiece racked;
     racked.piece = piece;
     racked.kg = weighing.Kg(glass.l1, glass.l2);
-    fill.Place(racked, glass);
+    fill.Place(racked, glass, SlotKeyOf(result, piece.glass_index));
     if (racked.rack < 0) ++plan.unplaced;
     plan.pieces.push_back(std::move(racked));
     return true;

@@ -12,14 +12,22 @@
 #include "core/reports/weights.h"
 
 // The rack plan: where each piece stands once it leaves the table. Pieces come in breakout
-// order and go first fit: into an open slot of their customer that has room, else into the
-// first empty slot of a rack that takes their size and their weight; a slot holds the pieces of
-// one customer in breakout order, and no rack carries more than its load.
+// order and go first fit: into an open slot of their stack or customer that has room, else
+// into the first empty slot of a rack that takes their size and their weight; a slot holds the
+// pieces of one stack (or one customer) in breakout order, and no rack carries more than its
+// load.
 namespace lumora {
 
-// The pieces that share a slot: those of one customer. (The glass line's stacks will take its
-// place.)
-std::string SlotKeyOf(const GlassRecord& glass);
+// What the pieces that share a slot have in common: their stack of the glass line, or for a
+// piece in no stack its customer.
+struct SlotKey {
+  bool stack = false;
+  std::string name;
+
+  bool operator==(const SlotKey&) const = default;
+};
+
+SlotKey SlotKeyOf(const LoadedResult& result, int glass_index);
 
 struct RackedPiece {
   SheetPiece piece;

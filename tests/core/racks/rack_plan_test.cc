@@ -30,21 +30,27 @@ ResultLoad FivePieces() {
                                "1,3,1,3100,0,3400,200,1,1\r\n");
 }
 
-// A slot holds one customer's pieces in breakout order up to its count, an empty slot of the
-// first rack with room takes a new customer, no rack passes its load, and a piece no rack takes
-// says why. Records a rack library cannot use are named and left out.
+// A slot holds one stack's or, without a stack, one customer's pieces in breakout order up to
+// its count, an empty slot of the first rack with room takes a new one, no rack passes its load,
+// and a piece no rack takes says why. Records a rack library cannot use are named and left out.
 TEST(RackPlanTest, OneCustomerPerSlotWithinEveryLoadFirstFit) {
   struct Case {
     std::string name;
     std::string racks;
     std::vector<std::string> placed;  // per piece in breakout order: "RACK:slot/in slot" or why
     size_t skipped;
+    std::vector<std::string> stacks = {};  // by glass index; none for a job without stacks
   };
   const Case cases[] = {
       {"customers in their own slots",
        "\"R\",\"3\",\"2\",\"100\",\"2500\",\"2000\"\r\n",
        {"R:1/1", "R:2/1", "R:1/2", "R:3/1", "R:2/2"},
        0},
+      {"a stack in its own slots, a piece in none by its customer",
+       "\"R\",\"3\",\"2\",\"100\",\"2500\",\"2000\"\r\n",
+       {"R:1/1", "R:1/2", "R:2/1", "R:3/1", "R:2/2"},
+       0,
+       {"", "S1", "S1"}},
       {"a full rack passes pieces on",
        "\"R\",\"4\",\"5\",\"3\",\"2500\",\"2000\"\r\n\"S\",\"4\",\"5\",\"100\",\"2500\","
        "\"2000\"\r\n",
@@ -62,12 +68,14 @@ TEST(RackPlanTest, OneCustomerPerSlotWithinEveryLoadFirstFit) {
        {"R:1/1", std::string(kNoRackHasRoom), "R:1/2", "R:1/3", std::string(kNoRackHasRoom)},
        3},
   };
-  const ResultLoad load = FivePieces();
+  ResultLoad load = FivePieces();
   ASSERT_EQ(load.error, "");
   const Weighing weighing{10, true};
   for (const Case& c : cases) {
     const RackLibrary library = ReadRackLibrary(c.racks);
     EXPECT_EQ(library.skipped.size(), c.skipped) << c.name;
+    load.result.stacks.Clear();
+    for (const std::string& stack : c.stacks) load.result.stacks.Append(stack);
     const RackPlan plan = PlanRacks(load.result, library.racks, weighing);
     std::vector<std::string> placed;
     for (const RackedPiece& piece : plan.pieces) {
