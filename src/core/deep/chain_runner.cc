@@ -13,6 +13,10 @@ namespace {
 constexpr double kProgressSeconds = 0.2;
 // A step longer than this share of the time limit is a long one.
 constexpr double kStepsWorthSharing = 50;
+// Past this share of a timed run the standard start gives up its core once the search holds a
+// result of higher yield than its best so far: on a job of thousands of sizes its passes would
+// otherwise take a core for the whole run, and they no longer decide the result.
+constexpr double kStandardShare = 0.25;
 
 // The best so far, for the progress display only; the result is chosen after the chains end.
 class SharedBest {
@@ -168,6 +172,12 @@ void RunChains(std::vector<SearchChain>& chains, StandardStart& standard, double
     if (should_stop()) {
       stop = true;
       standard.Stop();
+    } else if (control.Timed() && !standard.Done() &&
+               control.Elapsed() >= settings.time_limit_seconds * kStandardShare) {
+      const Candidate best = shared.Get();
+      if (best.valid && PassStats(best.elements).yield > standard.Figures().yield) {
+        standard.Stop();
+      }
     }
     report();
     lock.lock();

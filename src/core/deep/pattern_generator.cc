@@ -14,10 +14,10 @@ namespace {
 // height, and a strip chooses among its tallest options, which waste the least of it, as many as
 // stand kCoreWidths times across it, at least kLeastCore and at most kMostCore.
 constexpr size_t kAllOptionsUpTo = 256;
-constexpr size_t kPlannedHeights = 64;
+constexpr size_t kPlannedHeights = 128;
 constexpr int kCoreWidths = 4;
 constexpr size_t kLeastCore = 8;
-constexpr size_t kMostCore = 32;
+constexpr size_t kMostCore = 64;
 // The table is filled again once a quarter of the options it was filled with are used up.
 constexpr size_t kTableRefillShare = 4;
 // A quick pattern, for a first plan within a second, weighs a quarter as many heights and

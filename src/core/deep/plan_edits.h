@@ -18,6 +18,20 @@ double PieceArea(const SheetPattern& pattern, const DeepProblem& problem);
 double FillOf(const SheetPattern& pattern, const DeepProblem& problem,
               const Construction& construction);
 
+// How the searches that edit a plan rank it: by the stock it takes, then by the pieces left on
+// its emptiest sheet, since the fewer they are, the nearer the plan is to sparing that sheet.
+// Without the second measure, plans of equal stock would all look alike and a search could not
+// move pieces out of a sheet step by step.
+struct PlanRank {
+  double cost = 0;
+  double emptiest_area = 0;  // square units on the sheet of least fill
+};
+
+// The rank of the plan's layouts from `first` on.
+PlanRank RankOf(const Plan& plan, const DeepProblem& problem, const Construction& construction,
+                size_t first = 0);
+bool RanksBefore(const PlanRank& a, const PlanRank& b);
+
 // a + sign * b, count by count.
 std::vector<int> AddCounts(const std::vector<int>& a, const std::vector<int>& b, int sign = 1);
 

@@ -27,8 +27,18 @@ PatternLimits LimitsOfChain(PatternLimits limits, int chain) {
 }
 
 // Half the chains move their values further at each correction; the jitter grows with the
-// index in steps of four.
-double CorrectionRateOfChain(int chain) { return chain < kChains / 2 ? 0.5 : 0.3; }
+// index in steps of four. Where the sizes average fewer than two pieces, a plan places each size
+// once or twice, and what one plan tells of a size is mostly chance: the values move a fifth as
+// far, so that they learn from many plans rather than follow the last one.
+double CorrectionRateOfChain(int chain, const DeepProblem& problem) {
+  constexpr double kFewPiecesPerSize = 2;
+  constexpr double kFewPiecesDamping = 0.2;
+  double pieces = 0;
+  for (const PieceSize& piece : problem.pieces) pieces += piece.demand;
+  const double rate = chain < kChains / 2 ? 0.5 : 0.3;
+  const bool few = pieces < kFewPiecesPerSize * static_cast<double>(problem.pieces.size());
+  return few ? rate * kFewPiecesDamping : rate;
+}
 double JitterOfChain(int chain) { return 0.04 * (chain % 4); }
 
 }  // namespace
@@ -41,7 +51,7 @@ SearchChain::SearchChain(const DeepProblem& problem, const PatternLimits& limits
       glasses_(glasses),
       construction_(problem, LimitsOfChain(limits, index)),
       random_(seed * 0x100000001B3ULL + static_cast<uint64_t>(index) + 1),
-      correction_(problem, CorrectionRateOfChain(index), JitterOfChain(index)),
+      correction_(problem, CorrectionRateOfChain(index, problem), JitterOfChain(index)),
       least_cost_(least_cost),
       start_(start) {}
 
@@ -83,7 +93,7 @@ bool SearchChain::FindPlan(const std::atomic<bool>& stop) {
   }
   // Only a plan that is as good as the best so far is worth the local search.
   if (best_plan_.layouts.empty() ||
-      construction_.PlanCost(plan) <= best_plan_cost_ * (1 + kSameCost)) {
+      construction_.PlanCost(plan) <= best_plan_rank_.cost * (1 + kSameCost)) {
     for (int round = 0; round < kEmptyingRounds && !stop.load(); ++round) {
       if (!EmptyWorstSheet(plan, problem_, construction_, construction_.generator())) break;
     }
@@ -131,12 +141,15 @@ bool SearchChain::Offer(Plan plan) {
   bool changed = false;
   if (!by_cost.valid || CostBetter(candidate.key, by_cost.key)) {
     by_cost = candidate;
-    best_plan_cost_ = construction_.PlanCost(plan);
-    best_plan_ = std::move(plan);
     changed = true;
   }
   if (!by_layouts.valid || LayoutsBetter(candidate.key, by_layouts.key, by_cost.key.cost)) {
     by_layouts = std::move(candidate);
+  }
+  const PlanRank rank = RankOf(plan, problem_, construction_);
+  if (best_plan_.layouts.empty() || RanksBefore(rank, best_plan_rank_)) {
+    best_plan_rank_ = rank;
+    best_plan_ = std::move(plan);
   }
   return changed;
 }

@@ -12,6 +12,7 @@
 #include "core/deep/deep_candidate.h"
 #include "core/deep/deep_problem.h"
 #include "core/deep/pattern_generator.h"
+#include "core/deep/plan_edits.h"
 #include "core/deep/sequential_value_correction.h"
 
 // One line of the deep search, stepped by the chain runner: plans by sequential value
@@ -70,8 +71,9 @@ class SearchChain {
   int64_t steps_ = 0;
   StepCounts counts_;
   double first_found_seconds_ = -1;
+  // The plan the chain's searches start from: of its plans, the first by RanksBefore.
   Plan best_plan_;
-  double best_plan_cost_ = 0;
+  PlanRank best_plan_rank_;
   double least_cost_ = 0;
   std::chrono::steady_clock::time_point start_;
   ConsistentNeighborhoodSearch sheet_fewer_;

@@ -62,7 +62,11 @@ bool EmptyWorstSheet(Plan& plan, const DeepProblem& problem, const Construction&
         rest = std::move(candidate);
       }
     }
-    if (rest.Empty() || construction.CostOf(rest) >= construction.CostOf(emptied)) return false;
+    // A rest on stock of the same cost is still a step when it holds fewer pieces.
+    if (rest.Empty() || !RanksBefore({construction.CostOf(rest), PieceArea(rest, problem)},
+                                     {construction.CostOf(emptied), PieceArea(emptied, problem)})) {
+      return false;
+    }
   }
   generator.ForgetStrips();
 

@@ -13,7 +13,8 @@
 // cheapest stock that holds it all.
 namespace lumora::deep {
 
-// Answers whether the plan now takes less stock. `generator` forgets its strips.
+// Answers whether the plan now ranks before the old one (RanksBefore): less stock, or as much
+// with fewer pieces on its emptiest sheet. `generator` forgets its strips.
 bool EmptyWorstSheet(Plan& plan, const DeepProblem& problem, const Construction& construction,
                      PatternGenerator& generator);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/deep/plan_edits.h"
+
 namespace lumora::deep {
 
 bool ReplanTail(Plan& plan, size_t tail, const DeepProblem& problem, Construction& construction,
@@ -24,7 +26,8 @@ bool ReplanTail(Plan& plan, size_t tail, const DeepProblem& problem, Constructio
   }
   Plan replanned = construction.BuildFor(values, pieces, stock_left, stop);
   if (!replanned.complete) return false;
-  if (construction.PlanCost(replanned) >= construction.PlanCost(plan, first) * (1 - 1e-12)) {
+  if (!RanksBefore(RankOf(replanned, problem, construction),
+                   RankOf(plan, problem, construction, first))) {
     return false;
   }
   plan.layouts.resize(first);

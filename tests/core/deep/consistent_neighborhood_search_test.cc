@@ -5,29 +5,10 @@
 #include <atomic>
 #include <vector>
 
+#include "support/full_width_plans.h"
+
 namespace lumora::deep {
 namespace {
-
-// Sheets of 10 by 10 units; every piece 10 wide, as tall as given, wanted once.
-DeepProblem FullWidthPieces(const std::vector<int>& heights) {
-  DeepProblem problem;
-  problem.stocks.push_back({0, 10, 10, 99, 100, 10, 0});
-  for (int h : heights) problem.pieces.push_back({0, {0, 10, h}, {0, h, 10}, 1, 10.0 * h});
-  return problem;
-}
-
-// A sheet of the pieces stacked from the top, cut `repeat` times.
-PlannedLayout Sheet(const DeepProblem& problem, const std::vector<int>& pieces, int repeat) {
-  PlannedLayout layout{{}, repeat};
-  layout.pattern.stock = 0;
-  int y = 0;
-  for (int p : pieces) {
-    const int h = problem.pieces[static_cast<size_t>(p)].y[1];
-    layout.pattern.pieces.push_back({p, 1, {0, y, 10, h}});
-    y += h;
-  }
-  return layout;
-}
 
 TEST(ConsistentNeighborhoodSearch, FindsAPlanOfASheetFewerWherePiecesCanMove) {
   struct Case {
@@ -45,7 +26,7 @@ TEST(ConsistentNeighborhoodSearch, FindsAPlanOfASheetFewerWherePiecesCanMove) {
     Plan plan;
     int sheets = 0;
     for (size_t s = 0; s < c.sheets.size(); ++s) {
-      plan.layouts.push_back(Sheet(problem, c.sheets[s], c.repeats[s]));
+      plan.layouts.push_back(FullWidthSheet(problem, c.sheets[s], c.repeats[s]));
       sheets += c.repeats[s];
     }
     Construction construction(problem, PatternLimits{});
