@@ -20,9 +20,10 @@ constexpr size_t kLeastCore = 8;
 constexpr size_t kMostCore = 64;
 // The table is filled again once a quarter of the options it was filled with are used up.
 constexpr size_t kTableRefillShare = 4;
-// A quick pattern, for a first plan within a second, weighs a quarter as many heights and
-// options and cuts its strips across only.
-constexpr size_t kQuickShare = 4;
+// A quick pattern, for a first plan within a second, weighs an eighth as many heights and options
+// (at least two) and cuts its strips across only.
+constexpr size_t kQuickShare = 8;
+constexpr size_t kQuickLeastCore = 2;
 
 UnitRect Transposed(const UnitRect& rect) { return {rect.y, rect.x, rect.height, rect.width}; }
 
@@ -93,7 +94,7 @@ std::vector<StripPiece> PatternGenerator::StripOptions(const Frame& frame, int h
   if (!many_) return Options(frame, height, values, bounds);
   std::vector<StripPiece> core;
   const size_t most = quick_ ? kMostCore / kQuickShare : kMostCore;
-  const size_t least = quick_ ? kLeastCore / kQuickShare : kLeastCore;
+  const size_t least = quick_ ? kQuickLeastCore : kLeastCore;
   int64_t widths = 0;
   for (auto it = table_->densest.begin();
        it != table_->densest.end() && core.size() < most &&
