@@ -66,6 +66,13 @@ bool PieceFitsStock(const PieceSize& piece, const StockSize& stock) {
   return false;
 }
 
+bool FewPiecesPerSize(const DeepProblem& problem) {
+  constexpr double kFewPiecesPerSize = 2;
+  double pieces = 0;
+  for (const PieceSize& piece : problem.pieces) pieces += piece.demand;
+  return pieces < kFewPiecesPerSize * static_cast<double>(problem.pieces.size());
+}
+
 bool HoldsStockSize(const std::vector<StockSizeMm>& sizes, float l1, float l2) {
   return std::any_of(sizes.begin(), sizes.end(), [l1, l2](const StockSizeMm& size) {
     return (size[0] == l1 && size[1] == l2) || (size[0] == l2 && size[1] == l1);

@@ -53,6 +53,10 @@ inline constexpr double kLeftoverCostShare = 0.001;
 // Whether the piece fits the stock's usable area in an orientation its ORN allows.
 bool PieceFitsStock(const PieceSize& piece, const StockSize& stock);
 
+// Whether the sizes average fewer than two pieces. A plan then places each size once or twice:
+// what one plan shows of a size is mostly chance, and a strip of it can seldom be cut twice.
+bool FewPiecesPerSize(const DeepProblem& problem);
+
 // A stock size by its sides as typed, L1 and L2 in millimetres.
 using StockSizeMm = std::array<float, 2>;
 // Whether the sizes hold one with these sides, whichever way round.

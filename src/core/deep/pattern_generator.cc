@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <utility>
 
 namespace lumora::deep {
@@ -43,7 +44,7 @@ std::vector<int> PieceCounts(const SheetPattern& pattern, int piece_types) {
 }
 
 PatternGenerator::PatternGenerator(const DeepProblem& problem, const PatternLimits& limits)
-    : problem_(problem), limits_(limits) {}
+    : problem_(problem), limits_(limits), few_per_size_(FewPiecesPerSize(problem)) {}
 
 int PatternGenerator::AlongWidth(const Frame& frame, int piece, int orientation) const {
   const PieceSize& size = problem_.pieces[static_cast<size_t>(piece)];
@@ -398,7 +399,7 @@ const PatternGenerator::Strip& PatternGenerator::CachedStrip(const Frame& frame,
   return strip_cache_.insert_or_assign(key, std::move(strip)).first->second;
 }
 
-bool PatternGenerator::StripAllowed(const Strip& strip, const std::vector<int>& bounds) {
+int PatternGenerator::StripCopies(const Strip& strip, const std::vector<int>& bounds) {
   std::vector<std::pair<int, int>> used;  // piece, count: a strip holds few types
   for (const Column& column : strip.columns) {
     for (const StripPiece& piece : column.pieces) {
@@ -411,9 +412,11 @@ bool PatternGenerator::StripAllowed(const Strip& strip, const std::vector<int>& 
       }
     }
   }
-  return std::all_of(used.begin(), used.end(), [&](const auto& u) {
-    return u.second <= bounds[static_cast<size_t>(u.first)];
-  });
+  int copies = INT_MAX;
+  for (const auto& [piece, count] : used) {
+    copies = std::min(copies, bounds[static_cast<size_t>(piece)] / count);
+  }
+  return copies;
 }
 
 // Fills a space with the most valuable piece that fits, as a block of as many as the bound
@@ -486,18 +489,23 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
   const auto stopped = [&] { return stop_ && stop_->load(std::memory_order_relaxed); };
   const std::vector<int> heights = StripHeights(frame, room, bounds);
   std::vector<double> strip_values;
+  std::vector<int> strip_copies;
   if (!many_) SolveSingleHighStrips(frame, heights, values, bounds);
   // Among many options the table only chose the heights: their strips are solved as they are
   // now (most are cached), and the table learns what they are worth.
   for (int h : heights) {
     if (stopped()) return {};
-    const double value =
-        (many_ ? PlannedStrip(frame, h, values, bounds) : CachedStrip(frame, h, values, bounds))
-            .value;
-    strip_values.push_back(value);
-    if (many_) table_->table.Correct(h, value);
+    const Strip& strip =
+        many_ ? PlannedStrip(frame, h, values, bounds) : CachedStrip(frame, h, values, bounds);
+    strip_values.push_back(strip.value);
+    strip_copies.push_back(StripCopies(strip, bounds));
+    if (many_) table_->table.Correct(h, strip.value);
   }
-  std::vector<int> plan = BestStrips(heights, strip_values, room);
+  const auto best_strips = [&] {
+    return few_per_size_ ? BestBoundedStrips(heights, strip_values, strip_copies, room)
+                         : BestStrips(heights, strip_values, room);
+  };
+  std::vector<int> plan = best_strips();
   // Mixed columns are weighed only for the strips a plan takes, and the plan is made again
   // while they change it: weighing them for every height would cost most of the time.
   bool changed = limits_.mixed_strips && !many_;
@@ -506,11 +514,12 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
     for (int h : plan) {
       const size_t at = static_cast<size_t>(std::lower_bound(heights.begin(), heights.end(), h) -
                                             heights.begin());
-      const double value = PlannedStrip(frame, h, values, bounds).value;
-      changed |= value != strip_values[at];
-      strip_values[at] = value;
+      const Strip& strip = PlannedStrip(frame, h, values, bounds);
+      changed |= strip.value != strip_values[at];
+      strip_values[at] = strip.value;
+      strip_copies[at] = StripCopies(strip, bounds);
     }
-    if (changed) plan = BestStrips(heights, strip_values, room);
+    if (changed) plan = best_strips();
   }
   std::stable_sort(plan.begin(), plan.end(), [&](int a, int b) {
     const auto density = [&](int h) {
@@ -523,6 +532,8 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
 }
 
 // The strip heights that fill `room` with the most value: an unbounded knapsack over the room.
+// Where sizes have many pieces each its optimism serves: a strip whose pieces run out is solved
+// again from others of about its height.
 std::vector<int> PatternGenerator::BestStrips(const std::vector<int>& heights,
                                               const std::vector<double>& strip_values, int room) {
   const auto length = static_cast<size_t>(room);
@@ -547,6 +558,51 @@ std::vector<int> PatternGenerator::BestStrips(const std::vector<int>& heights,
     const int h = heights[static_cast<size_t>(choice[c])];
     plan.push_back(h);
     c -= static_cast<size_t>(h);
+  }
+  return plan;
+}
+
+// The same where a strip's pieces are wanted once or twice and no other strip of its height
+// may be as good: each strip is cut at most as often as the bounds allow its pieces, a bounded
+// knapsack over the room whose strips' copies are split into items of 1, 2, 4, ... copies.
+std::vector<int> PatternGenerator::BestBoundedStrips(const std::vector<int>& heights,
+                                                     const std::vector<double>& strip_values,
+                                                     const std::vector<int>& strip_copies,
+                                                     int room) {
+  struct Item {
+    size_t strip = 0;
+    int copies = 0;
+  };
+  std::vector<Item> items;
+  for (size_t i = 0; i < heights.size(); ++i) {
+    if (strip_values[i] <= 0) continue;
+    int left = std::min(strip_copies[i], room / heights[i]);
+    for (int copies = 1; left > 0; copies *= 2) {
+      items.push_back({i, std::min(copies, left)});
+      left -= items.back().copies;
+    }
+  }
+  const auto length = static_cast<size_t>(room);
+  std::vector<double> best(length + 1, 0.0);
+  std::vector<bool> taken(items.size() * (length + 1), false);
+  for (size_t k = 0; k < items.size(); ++k) {
+    const auto width = static_cast<size_t>(heights[items[k].strip] * items[k].copies);
+    const double value = strip_values[items[k].strip] * items[k].copies;
+    for (size_t c = length; c >= width; --c) {
+      const double with = best[c - width] + value;
+      if (with > best[c] + kValueEpsilon) {
+        best[c] = with;
+        taken[k * (length + 1) + c] = true;
+      }
+      if (c == width) break;
+    }
+  }
+  std::vector<int> plan;
+  size_t c = length;
+  for (size_t k = items.size(); k-- > 0;) {
+    if (!taken[k * (length + 1) + c]) continue;
+    plan.insert(plan.end(), static_cast<size_t>(items[k].copies), heights[items[k].strip]);
+    c -= static_cast<size_t>(heights[items[k].strip] * items[k].copies);
   }
   return plan;
 }
@@ -611,7 +667,8 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
   int y = 0;
   // With mixed strips the plan is made again after each strip placed: few of a kind, the pieces
   // it took are likely the very ones the plan counted on for the strips after it. Among many
-  // options it is made again only where the strips it counted on lost pieces.
+  // options, or sizes of few pieces, it is made again only where the strips it counted on lost
+  // pieces.
   const auto spoilt = [&](const std::vector<int>& heights) {
     return std::any_of(heights.begin(), heights.end(), [&](int h) {
       const auto found = strip_cache_.find(StripKey(frame, h));
@@ -626,7 +683,7 @@ SheetPattern PatternGenerator::Build(int stock, const Frame& frame,
     const Strip& strip = PlannedStrip(frame, height, values, bounds);
     if (strip.columns.empty()) continue;
     y = PlaceStrip(frame, y, Strip(strip), values, bounds, pattern);
-    if (limits_.mixed_strips || (many_ && spoilt(plan))) {
+    if (limits_.mixed_strips || ((many_ || few_per_size_) && spoilt(plan))) {
       plan = PlanStrips(frame, frame.height - y, values, bounds);
     }
   }

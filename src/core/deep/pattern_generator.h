@@ -114,8 +114,12 @@ class PatternGenerator {
   static std::tuple<bool, int, int, int> StripKey(const Frame& frame, int height) {
     return {frame.across, frame.width, frame.height, height};
   }
+  // How often the bounds allow the strip to be cut; INT_MAX for a strip of no pieces.
+  static int StripCopies(const Strip& strip, const std::vector<int>& bounds);
   // Whether the bounds still allow every piece of the strip.
-  static bool StripAllowed(const Strip& strip, const std::vector<int>& bounds);
+  static bool StripAllowed(const Strip& strip, const std::vector<int>& bounds) {
+    return StripCopies(strip, bounds) > 0;
+  }
   // The strip's height and value from its columns.
   static void Measure(Strip& strip, const std::vector<double>& values);
   int PlaceStrip(const Frame& frame, int y, const Strip& strip, const std::vector<double>& values,
@@ -128,6 +132,9 @@ class PatternGenerator {
                             const std::vector<int>& bounds);
   static std::vector<int> BestStrips(const std::vector<int>& heights,
                                      const std::vector<double>& strip_values, int room);
+  static std::vector<int> BestBoundedStrips(const std::vector<int>& heights,
+                                            const std::vector<double>& strip_values,
+                                            const std::vector<int>& strip_copies, int room);
   std::vector<int> PlanStrips(const Frame& frame, int room, const std::vector<double>& values,
                               const std::vector<int>& bounds);
   SheetPattern Build(int stock, const Frame& frame, const std::vector<double>& values,
@@ -137,6 +144,7 @@ class PatternGenerator {
 
   const DeepProblem& problem_;
   PatternLimits limits_;
+  bool few_per_size_ = false;  // FewPiecesPerSize of the problem
   const std::atomic<bool>* stop_ = nullptr;
   struct FrameTable {
     StripValueTable table;

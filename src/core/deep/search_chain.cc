@@ -27,17 +27,12 @@ PatternLimits LimitsOfChain(PatternLimits limits, int chain) {
 }
 
 // Half the chains move their values further at each correction; the jitter grows with the
-// index in steps of four. Where the sizes average fewer than two pieces, a plan places each size
-// once or twice, and what one plan tells of a size is mostly chance: the values move a fifth as
-// far, so that they learn from many plans rather than follow the last one.
+// index in steps of four. Where the sizes have few pieces each, the values move a fifth as far,
+// so that they learn from many plans rather than follow the last one.
 double CorrectionRateOfChain(int chain, const DeepProblem& problem) {
-  constexpr double kFewPiecesPerSize = 2;
   constexpr double kFewPiecesDamping = 0.2;
-  double pieces = 0;
-  for (const PieceSize& piece : problem.pieces) pieces += piece.demand;
   const double rate = chain < kChains / 2 ? 0.5 : 0.3;
-  const bool few = pieces < kFewPiecesPerSize * static_cast<double>(problem.pieces.size());
-  return few ? rate * kFewPiecesDamping : rate;
+  return FewPiecesPerSize(problem) ? rate * kFewPiecesDamping : rate;
 }
 double JitterOfChain(int chain) { return 0.04 * (chain % 4); }
 

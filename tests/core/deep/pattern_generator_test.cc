@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/full_width_plans.h"
+
 namespace lumora::deep {
 namespace {
 
@@ -76,6 +78,16 @@ TEST(PatternGenerator, KeepsTheBoundsTheBladesReachAndACoilsDirection) {
     text += pattern.cuts_across ? "across" : "down";
     EXPECT_EQ(pattern.Empty() ? "none" : text, c.pattern);
   }
+}
+
+// Strips of 3, 3 and 4 fill the sheet as well as 6 and 4 do, but the 3 is wanted once: the
+// plan must not count on cutting its strip twice.
+TEST(PatternGenerator, PlansAStripOfPiecesWantedOnceAtMostOnce) {
+  const DeepProblem problem = FullWidthPieces({6, 8, 3, 4});
+  PatternGenerator generator(problem, PatternLimits{});
+  const SheetPattern pattern = generator.Generate(0, {60, 80, 30, 40}, {1, 0, 1, 1});
+  ExpectPiecesFit(pattern, problem);
+  EXPECT_EQ(PieceCounts(pattern, 4), (std::vector<int>{1, 0, 0, 1}));
 }
 
 }  // namespace
