@@ -564,7 +564,7 @@ std::vector<int> PatternGenerator::BestStrips(const std::vector<int>& heights,
 
 // The same where a strip's pieces are wanted once or twice and no other strip of its height
 // may be as good: each strip is cut at most as often as the bounds allow its pieces, a bounded
-// knapsack over the room whose strips' copies are split into items of 1, 2, 4, ... copies.
+// knapsack over the room. A table beyond the knapsack's bound falls back to the unbounded one.
 std::vector<int> PatternGenerator::BestBoundedStrips(const std::vector<int>& heights,
                                                      const std::vector<double>& strip_values,
                                                      const std::vector<int>& strip_copies,
@@ -576,33 +576,23 @@ std::vector<int> PatternGenerator::BestBoundedStrips(const std::vector<int>& hei
   std::vector<Item> items;
   for (size_t i = 0; i < heights.size(); ++i) {
     if (strip_values[i] <= 0) continue;
-    int left = std::min(strip_copies[i], room / heights[i]);
-    for (int copies = 1; left > 0; copies *= 2) {
-      items.push_back({i, std::min(copies, left)});
-      left -= items.back().copies;
+    for (int copies : PowerOfTwoParts(std::min(strip_copies[i], room / heights[i]))) {
+      items.push_back({i, copies});
     }
   }
-  const auto length = static_cast<size_t>(room);
-  std::vector<double> best(length + 1, 0.0);
-  std::vector<bool> taken(items.size() * (length + 1), false);
-  for (size_t k = 0; k < items.size(); ++k) {
-    const auto width = static_cast<size_t>(heights[items[k].strip] * items[k].copies);
-    const double value = strip_values[items[k].strip] * items[k].copies;
-    for (size_t c = length; c >= width; --c) {
-      const double with = best[c - width] + value;
-      if (with > best[c] + kValueEpsilon) {
-        best[c] = with;
-        taken[k * (length + 1) + c] = true;
-      }
-      if (c == width) break;
-    }
+  const auto capacity = static_cast<size_t>(room);
+  if (!ZeroOneKnapsack::Fits(items.size(), capacity)) {
+    return BestStrips(heights, strip_values, room);
+  }
+  ZeroOneKnapsack knapsack;
+  knapsack.Start(capacity, items.size());
+  for (const Item& item : items) {
+    knapsack.Add(static_cast<size_t>(heights[item.strip] * item.copies),
+                 strip_values[item.strip] * item.copies);
   }
   std::vector<int> plan;
-  size_t c = length;
-  for (size_t k = items.size(); k-- > 0;) {
-    if (!taken[k * (length + 1) + c]) continue;
+  for (size_t k : knapsack.Chosen(items.size())) {
     plan.insert(plan.end(), static_cast<size_t>(items[k].copies), heights[items[k].strip]);
-    c -= static_cast<size_t>(heights[items[k].strip] * items[k].copies);
   }
   return plan;
 }
