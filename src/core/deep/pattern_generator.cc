@@ -489,7 +489,7 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
   const auto stopped = [&] { return stop_ && stop_->load(std::memory_order_relaxed); };
   const std::vector<int> heights = StripHeights(frame, room, bounds);
   std::vector<double> strip_values;
-  std::vector<int> strip_copies;
+  std::vector<int> strip_copies;  // only the bounded plan of few pieces a size counts them
   if (!many_) SolveSingleHighStrips(frame, heights, values, bounds);
   // Among many options the table only chose the heights: their strips are solved as they are
   // now (most are cached), and the table learns what they are worth.
@@ -498,7 +498,7 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
     const Strip& strip =
         many_ ? PlannedStrip(frame, h, values, bounds) : CachedStrip(frame, h, values, bounds);
     strip_values.push_back(strip.value);
-    strip_copies.push_back(StripCopies(strip, bounds));
+    if (few_per_size_) strip_copies.push_back(StripCopies(strip, bounds));
     if (many_) table_->table.Correct(h, strip.value);
   }
   const auto best_strips = [&] {
@@ -517,7 +517,7 @@ std::vector<int> PatternGenerator::PlanStrips(const Frame& frame, int room,
       const Strip& strip = PlannedStrip(frame, h, values, bounds);
       changed |= strip.value != strip_values[at];
       strip_values[at] = strip.value;
-      strip_copies[at] = StripCopies(strip, bounds);
+      if (few_per_size_) strip_copies[at] = StripCopies(strip, bounds);
     }
     if (changed) plan = best_strips();
   }
