@@ -85,6 +85,7 @@ TEST(KeyOf, LeftoversFirstChargesTheLeftoversLeftUnused) {
     EXPECT_DOUBLE_EQ(key.cost, c.cost)
         << c.leftovers_first << " " << c.sheets << " " << c.leftovers;
     EXPECT_EQ(key.idle_leftovers, c.idle) << c.leftovers_first << " " << c.sheets;
+    EXPECT_EQ(key.layouts, c.leftovers > 0 ? 2 : 1);
   }
 }
 

@@ -65,12 +65,23 @@ TEST(LineOptimization, KeepsPiecesAndCutsOffFlaws) {
   EXPECT_EQ(result.waste, 53 * 100);
 }
 
-// Too long for any sheet, unless turned; there is no plan while one piece cannot be cut at all.
+// Too long for any sheet unless turned, or wider than the widest strip the table cuts: there is
+// no plan while one piece cannot be cut at all.
 TEST(LineOptimization, NamesPiecesNoSheetCanHold) {
-  const LineResult result =
-      OptimizeCuttingLine(Problem(300, 100, {{5, 400, 50, false}, {6, 50, 150, true}}), {});
-  EXPECT_THAT(result.unplaceable, ::testing::ElementsAre(5));
-  EXPECT_FALSE(result.tree);
+  struct Case {
+    int32_t sheet_width;
+    std::vector<LinePiece> pieces;
+    std::vector<int32_t> unplaceable;
+  };
+  const Case cases[] = {
+      {300, {{5, 400, 50, false}, {6, 50, 150, true}}, {5}},
+      {1200, {{7, 1000, 50, false}, {8, 1001, 50, false}}, {8}},
+  };
+  for (const Case& c : cases) {
+    const LineResult result = OptimizeCuttingLine(Problem(c.sheet_width, 100, c.pieces), {});
+    EXPECT_EQ(result.unplaceable, c.unplaceable);
+    EXPECT_FALSE(result.tree);
+  }
 }
 
 // Free, the pieces tile a strip 300 wide exactly; a stack that wants the tall piece between the
