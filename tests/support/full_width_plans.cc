@@ -2,9 +2,16 @@
 
 namespace lumora::deep {
 
+StockSize FullWidthStock(int index, int height, bool leftover) {
+  StockSize stock{index, 10, height, 99, 10.0 * height, 10, 0};
+  stock.leftover = leftover;
+  if (leftover) stock.cost_share = kLeftoverCostShare;
+  return stock;
+}
+
 DeepProblem FullWidthPieces(const std::vector<int>& heights) {
   DeepProblem problem;
-  problem.stocks.push_back({0, 10, 10, 99, 100, 10, 0});
+  problem.stocks.push_back(FullWidthStock(0, 10));
   for (int h : heights) problem.pieces.push_back({0, {0, 10, h}, {0, h, 10}, 1, 10.0 * h});
   return problem;
 }

@@ -11,7 +11,11 @@
 // to at most 10.
 namespace lumora::deep {
 
-// Every piece 10 wide, as tall as given, wanted once.
+// A stock 10 units wide and `height` high, a unit a millimetre; a leftover costs a leftover's
+// share.
+StockSize FullWidthStock(int index, int height, bool leftover = false);
+
+// Every piece 10 wide, as tall as given, wanted once, on the stock 10 high.
 DeepProblem FullWidthPieces(const std::vector<int>& heights);
 
 // A sheet of the pieces stacked from the top, cut `repeat` times.
