@@ -158,6 +158,24 @@ TEST(LayoutDrawingTest, DrawsAsPinnedForEachSetting) {
   EXPECT_EQ(drawn, testing::TestDataBytes("layouts/small_drawing.txt"));
 }
 
+// A number outside the result's layouts gives no frame and no drawing, never a read past its
+// elements.
+TEST(LayoutDrawingTest, OnlyALayoutOfTheResultHasAFrameAndADrawing) {
+  const LoadedResult result = SmallResult();
+  struct Case {
+    int layout_no;
+    float frame_x2, frame_y2;
+  };
+  for (const Case c : {Case{1, 2444, 1834}, Case{0, 0, 0}, Case{2, 0, 0}, Case{-1, 0, 0}}) {
+    const Box frame = FrameBox(result, c.layout_no);
+    EXPECT_EQ(frame.x2, c.frame_x2) << c.layout_no;
+    EXPECT_EQ(frame.y2, c.frame_y2) << c.layout_no;
+    RecordingCanvas canvas(1);
+    DrawLayout(result, c.layout_no, ScreenDrawOptions(AllOn(), Unit::kMm, kScrap, {}, 600), canvas);
+    EXPECT_EQ(canvas.log.str().empty(), c.frame_x2 == 0) << c.layout_no;
+  }
+}
+
 // Every text lies inside its element (glass, balance, margin) or, for the sheet's size and the
 // cut positions, inside the view outside the sheet, and is as large as its box says; at small
 // scales texts are left out rather than squeezed below the smallest size. The last view, zoomed
