@@ -161,6 +161,7 @@ TEST(CutDrawingTest, TextsFitTheirMeasureAndCutDimensionsStandOutsideTheSheetCle
     std::set<std::string> dimensions;
   };
   // Layout 2: X cuts at 604 1208 1662 2116 2570 3024, Y cuts at 304 and 904; 11 cuts.
+  const std::set<std::string> y_positions = {"304", "904"};
   const std::vector<Case> cases = {
       {{false, false}, 0, {}},
       {{true, false}, 11, {}},
@@ -181,7 +182,7 @@ TEST(CutDrawingTest, TextsFitTheirMeasureAndCutDimensionsStandOutsideTheSheetCle
       if (c.cuts.all_dimensions) {
         dimensions.insert(added.text);
         // Y positions stand left of the sheet, X positions above it.
-        const bool y_cut = added.text == "304" || added.text == "904";
+        const bool y_cut = y_positions.contains(added.text);
         EXPECT_LE(y_cut ? added.box.x2 : added.box.y2, y_cut ? sheet.x1 : sheet.y1) << added.text;
       }
       for (size_t j = 0; j < i && c.cuts.all_dimensions; ++j) {
