@@ -67,7 +67,7 @@ struct DeepFigures {
   // Results the search found but could not keep: more layout elements than a result file
   // holds, or a layout the validator refuses. Zero unless the search has a fault.
   int64_t rejected = 0;
-  double standard_seconds = 0;       // when the standard engine's start had ended
+  double standard_seconds = 0;  // when the standard engine's start had ended
   // The standard engine's best: what the search set out to beat; none when it found nothing.
   std::optional<PassStatistics> standard_best;
   double first_result_seconds = -1;  // when the search found its first result; -1 for none

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/engine2d/challenge_instance.h"
 #include "core/base/delimited_text.h"
+#include "core/engine2d/challenge_instance.h"
 
 // The challenge's files as tables: a header naming the columns, then one record a line.
 namespace lumora {

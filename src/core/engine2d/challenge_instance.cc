@@ -6,9 +6,9 @@
 #include <set>
 #include <utility>
 
-#include "core/engine2d/challenge_csv.h"
-#include "core/base/number_text.h"
 #include "core/base/file_routines.h"
+#include "core/base/number_text.h"
+#include "core/engine2d/challenge_csv.h"
 
 namespace lumora {
 namespace {

@@ -3,8 +3,8 @@
 #include <limits>
 #include <unordered_map>
 
-#include "core/engine2d/challenge_csv.h"
 #include "core/base/number_text.h"
+#include "core/engine2d/challenge_csv.h"
 
 namespace lumora {
 namespace {

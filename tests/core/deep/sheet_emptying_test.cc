@@ -21,8 +21,8 @@ TEST(SheetEmptying, MovesPiecesOutOfTheEmptiestSheet) {
   };
   // The 3 and the 2 of the emptiest sheet fit beside the 7 and the 8; no sheet has room for the
   // other 6.
-  for (const Case& c : {Case{{7, 8, 3, 2}, {{0}, {1}, {2, 3}}, true},
-                        Case{{6, 6}, {{0}, {1}}, false}}) {
+  for (const Case& c :
+       {Case{{7, 8, 3, 2}, {{0}, {1}, {2, 3}}, true}, Case{{6, 6}, {{0}, {1}}, false}}) {
     const DeepProblem problem = FullWidthPieces(c.heights);
     Plan plan;
     for (const std::vector<int>& sheet : c.sheets) {

@@ -10,9 +10,9 @@
 #include "core/base/file_routines.h"
 #include "core/job/job_file.h"
 #include "core/job/job_tables.h"
-#include "core/tables/table_file.h"
 #include "core/shell/crashed_runs.h"
 #include "core/shell/data_folder.h"
+#include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
 
