@@ -61,7 +61,8 @@ TEST(LineTable, ReadsWhatItWritesAndCountsWhatItCannotRead) {
 }
 
 // Flaws stay with their stock row and stacks with their glass row through a sort; a row emptied
-// takes its line data with it when the job is stored. "Defaults" keeps only the settings.
+// takes its line data with it when the job is stored, as does a stack taken off its row.
+// "Defaults" keeps only the settings.
 TEST(LineTable, LineDataFollowsItsRowsIntoTheJobFile) {
   TempFolder folder;
   Job job = testing::MakeTestJob(folder);
@@ -72,6 +73,8 @@ TEST(LineTable, LineDataFollowsItsRowsIntoTheJobFile) {
   job.line.SetFlaws(job.sheet.RowIdOf(1), {{2, 10, 20, 5, 5}});
   job.line.SetStack(job.glass.RowIdOf(1), GlassStack{"A", 0});
   job.line.SetStack(job.glass.RowIdOf(3), GlassStack{"B", 2});
+  job.line.SetStack(job.glass.RowIdOf(2), GlassStack{"C", 1});
+  job.line.SetStack(job.glass.RowIdOf(2), std::nullopt);
   job.sheet.col = 1;
   ASSERT_FALSE(SortTable(job.sheet, SortOrder::kAscending));
   for (int c = 1; c < job.glass.Cols(); ++c) job.glass.SetText(1, c, "");
