@@ -13,8 +13,10 @@
 #include "core/job/job_tables.h"
 #include "core/job/job_test_support.h"
 #include "core/library/balance_export.h"
+#include "core/library/data_tables.h"
 #include "core/library/stock_import.h"
 #include "core/reports/layouts_load.h"
+#include "core/reports/weights.h"
 #include "core/tables/table_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_folder.h"
@@ -113,6 +115,20 @@ TEST_F(MaterialLibraryTest, AFailedWriteIsToldAndAMissingLibraryStaysMissing) {
   ASSERT_EQ(prompter.prompts().size(), 2u);
   EXPECT_EQ(
       prompter.Texts()[1].rfind("Could not save " + nowhere.SettingsFile("mlm.dat") + ": ", 0), 0u);
+}
+
+// A data table's window edits its working copy; only Yes on closing stores it into the data file.
+TEST_F(MaterialLibraryTest, ADataTableReachesItsDataFileOnYesOnly) {
+  for (const auto& [answer, stored] : {std::pair{PromptAnswer::kNo, Quoted("FLOAT,2.5")},
+                                       std::pair{PromptAnswer::kYes, Quoted("FLOAT,2.6")}}) {
+    folder_.Write(std::string(kDensityFileName), Quoted("FLOAT,2.5"));
+    Grid grid = LoadDataTableGrid(workspace(), DensityTable());
+    EXPECT_EQ(grid.tag, folder_.File("7.5density.tlf"));
+    grid.SetText(1, 2, "2.6");
+    ScriptedPrompter prompter({answer});
+    EXPECT_TRUE(CloseDataTable(grid, workspace(), DensityTable(), prompter));
+    EXPECT_EQ(folder_.Read(std::string(kDensityFileName)), stored);
+  }
 }
 
 // FLOAT grade A thickness 5 comes in two blocks; the second only follows a save.
