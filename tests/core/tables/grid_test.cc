@@ -2,6 +2,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/job/job_tables.h"
@@ -152,6 +153,16 @@ TEST(GridKeys, EnterMovesOnByWindowUnitAndMoveSetting) {
     EXPECT_EQ(EnterNavigation(grid, c.context), c.to)
         << c.context.window << " " << c.from.row << "," << c.from.col;
   }
+}
+
+// Left steps over hidden columns and stops at the first; column 0 holds the row numbers.
+TEST(GridKeys, LeftStepsOverHiddenColumnsAndStopsAtTheFirst) {
+  Grid sheet = GridWith(SheetHeaders());
+  for (int c = sheet_col::kMarginLeft; c <= sheet_col::kMarginBottom; ++c) sheet.SetColWidth(c, 0);
+  using namespace sheet_col;
+  const std::pair<int, int> from_to[] = {
+      {kCostPerSqFt, kQty}, {kQty, kL2Inch}, {kL2, kL1}, {kL1, kL1}};
+  for (const auto& [from, to] : from_to) EXPECT_EQ(PreviousVisibleColumn(sheet, from), to) << from;
 }
 
 std::string Cells(const Grid& grid, int row, int from, int to) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/base/file_routines.h"
@@ -92,7 +93,7 @@ TEST(TableFile, SaveDropsBlankRowsTrimsCellsAndLeavesQuotesOut) {
 }
 
 // Number cells before text; numeric order reads text as 0 and keeps equal values grouped by
-// their text.
+// their text. The cursor and the selection go to the key column's first row.
 TEST(TableFile, SortIsStableRenumbersAndKeepsOneInputRow) {
   TempFolder folder;
   Grid grid = GridOver(folder, {"ITEM", "QTY"});
@@ -105,11 +106,13 @@ TEST(TableFile, SortIsStableRenumbersAndKeepsOneInputRow) {
   }
   grid.col = 2;
   grid.row = 4;
+  grid.row_sel = 6;
+  grid.col_sel = 1;
   ASSERT_FALSE(SortTable(grid, SortOrder::kAscending));
   EXPECT_EQ(DataRows(grid, 1), "e|a|b|d|c||");
   EXPECT_EQ(grid.Rows(), 7);
   EXPECT_EQ(grid.Text(5, 0), "5");
-  EXPECT_EQ(std::pair(grid.row, grid.col), std::pair(1, 2));
+  EXPECT_EQ(std::tuple(grid.row, grid.col, grid.row_sel, grid.col_sel), std::tuple(1, 2, 1, 2));
   EXPECT_EQ(folder.Read("t.tlf").substr(0, 14), "\"e\",\"1.5\"\r\n\"a\"");
   ASSERT_FALSE(SortTable(grid, SortOrder::kDescending));
   EXPECT_EQ(DataRows(grid, 1), "c|b|d|a|e||");
