@@ -51,6 +51,8 @@ TEST(ChallengeFiles, RefusesBrokenInstancesSayingWhere) {
   const Broken cases[] = {
       {"ITEM_ID;LENGTH_ITEM;WIDTH_ITEM;STACK;SEQUENCE\n0;abc;3;0;1\n", kDefects, kParameters,
        "A0_batch.csv, line 2: LENGTH_ITEM is not a number"},
+      {"ITEM_ID;LENGTH_ITEM;WIDTH_ITEM;STACK;SEQUENCE\n0;4;3x;0;1\n", kDefects, kParameters,
+       "A0_batch.csv, line 2: WIDTH_ITEM is not a number"},
       {"ITEM_ID;LENGTH_ITEM;WIDTH_ITEM;STACK\n", kDefects, kParameters, "has no column SEQUENCE"},
       {"ITEM_ID;LENGTH_ITEM;WIDTH_ITEM;STACK;SEQUENCE\n0;4;3;0;1\n1;4;3;0;1\n", kDefects,
        kParameters, "two pieces of SEQUENCE 1"},

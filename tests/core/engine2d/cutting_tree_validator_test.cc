@@ -57,6 +57,12 @@ TEST(CuttingTreeValidator, CatchesEachRuleBrokenOnceAndNamesTheCulprit) {
   const RuleCase cases[] = {
       {"a part not tiling its row", [](LineProblem&, CuttingTree& t) { t.nodes[3].w = 290; },
        LineRule::kTreeShape, "X 300 Y 0"},
+      {"a sheet not cut whole",
+       [](LineProblem&, CuttingTree& t) {
+         t.nodes[0].w = 900;
+         t.nodes.back().w = 400;
+       },
+       LineRule::kTreeShape, "(900 x 500) is not the whole sheet"},
       {"a trim on a three-stage line",
        [](LineProblem& p, CuttingTree&) { p.rules.stages = LineStages::kThree; }, LineRule::kStages,
        "X 300 Y 0"},

@@ -77,6 +77,16 @@ TEST(ResultValidator, CatchesEachFaultOfALayout) {
       {"an ORN 1 piece turned",
        [](EngineInput&, ElementList& l) { l[6] = Element(2, 10, 10, 510, 810, 1, 1, 1, 2); },
        "ORN"},
+      {"a Repeat of part of a sheet",
+       [](EngineInput&, ElementList& l) {
+         for (LayoutElement& e : l) e.repeat = 1.5f;
+       },
+       "not a whole number of sheets", kBelongs},
+      {"a layout cut on no sheets",
+       [](EngineInput&, ElementList& l) {
+         for (LayoutElement& e : l) e.repeat = 0;
+       },
+       "cut on no sheets", kPlan},
       {"one piece too few", [](EngineInput&, ElementList& l) { l[10].kind = kFreeRect; },
        "3 pieces placed, 4 wanted", kPlan},
       {"more sheets than there are",
