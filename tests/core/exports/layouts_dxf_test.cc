@@ -14,12 +14,13 @@ using testing::OpenReportJob;
 using testing::RunProcess;
 using testing::TempFolder;
 
-// Lists, sorted, what a CAD reader finds in each layout's block: the rectangles by layer and the
-// cut lines.
+// Lists, sorted, the layers with their colours and what a CAD reader finds in each layout's
+// block: the rectangles by layer and the cut lines.
 constexpr const char* kReader = R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 print('units', doc.header.get('$INSUNITS'), 'inserts', len(doc.modelspace().query('INSERT')))
+print('layers', *sorted('%s:%d' % (layer.dxf.name, layer.dxf.color) for layer in doc.layers))
 found = []
 for block in doc.blocks:
     if not block.name.startswith('LAYOUT '):
@@ -35,7 +36,7 @@ print('\n'.join(sorted(found)))
 )";
 
 // The reader's findings are pinned: every rectangle of the sheet job on its layer (sheet, piece,
-// balance, scrap, margin) with Y turned upwards, and a line per cut.
+// balance, scrap, margin) with Y turned upwards, a line per cut, and each layer's colour.
 TEST(LayoutsDxfTest, ACadReaderFindsEveryRectangleOnItsLayerAndEveryCut) {
   TempFolder folder;
   const ResultLoad load = LoadResult(OpenReportJob(folder, "sheet_job.opt", "MM"));
