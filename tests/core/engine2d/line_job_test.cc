@@ -206,6 +206,33 @@ TEST(LineJob, AStoredResultIsCheckedUnderTheLinesRules) {
             std::vector<std::string>{"Piece 1 on sheet 1 holds the flaw at X 490 Y 100."});
 }
 
+// A strip of a row of one piece and a row of a lower piece above the waste the row leaves, too
+// low to be a row of its own, then waste: read back, the waste stays in the row.
+TEST(LineJob, WasteTooLowForARowIsReadBackInsideItsRow) {
+  TempFolder folder;
+  LineCase low_rows = kPlain;
+  low_rows.glass = "400,300,,,1;400,280,,,1";
+  low_rows.settings = CuttingLineSettings{.min_row_height = 50};
+  const Job job = CaseJob(folder, low_rows);
+  const LineJobMade made = MakeLineJob(EngineJobOf(job));
+  ASSERT_TRUE(made.line_job) << made.error;
+  const LineProblem& problem = made.line_job->problem;
+  CuttingTree plan;
+  plan.nodes = {Node(0, 0, 990, 600, CutNodeType::kBranch, -1, 0, -1, {1, 6}),
+                Node(0, 0, 400, 600, CutNodeType::kBranch, -1, 1, 0, {2, 3}),
+                Node(0, 0, 400, 300, CutNodeType::kPiece, 0, 2, 1),
+                Node(0, 300, 400, 300, CutNodeType::kBranch, -1, 2, 1, {4}),
+                Node(0, 300, 400, 300, CutNodeType::kBranch, -1, 3, 3, {5, 7}),
+                Node(0, 300, 400, 280, CutNodeType::kPiece, 1, 4, 4),
+                Node(400, 0, 590, 600, CutNodeType::kWaste, -1, 1, 0),
+                Node(0, 580, 400, 20, CutNodeType::kWaste, -1, 4, 4)};
+  ASSERT_TRUE(ValidateCuttingTree(problem, plan).empty());
+  const LineTreeRecovered back =
+      RecoverLineTree(*made.line_job, LineTreeElements(*made.line_job, plan));
+  ASSERT_TRUE(back.tree) << back.error;
+  EXPECT_EQ(WriteChallengeSolution(problem, *back.tree), WriteChallengeSolution(problem, plan));
+}
+
 // A loaded result carries the flaws of its sheets where the layouts draw them (Y downwards), and
 // is cut part by part.
 TEST(LineJob, ALoadedResultShowsTheFlawsOfItsSheet) {
