@@ -241,7 +241,9 @@ TEST(ListImport, AsksThenStoresWhatFits) {
     EXPECT_EQ(ImportIntoGrid(job.sheet, rows, run, prompter), stored);
     EXPECT_EQ(HeldRows(job.sheet), held_after);
     ASSERT_EQ(prompter.prompts().size(), asked);
-    if (asked > 0) EXPECT_THAT(prompter.prompts().back().text, ::testing::HasSubstr(question));
+    if (asked > 0) {
+      EXPECT_THAT(prompter.prompts().back().text, ::testing::HasSubstr(question));
+    }
   }
 }
 
