@@ -46,16 +46,6 @@ std::vector<std::vector<int32_t>> DrawOrder(const std::vector<LinePiece>& pieces
   return stacks;
 }
 
-// Pseudo-dominance of fronts over the same pieces: `a` has used up no more of the sheets than
-// `b`, as far as the three steps of their fronts tell.
-bool Dominates(const LineFront& a, const LineFront& b) {
-  if (a.sheet != b.sheet) return a.sheet < b.sheet;
-  if (a.x1_curr <= b.x1_prev) return true;
-  if (a.x1_prev != b.x1_prev || a.x1_curr > b.x1_curr) return false;
-  if (a.y2_curr <= b.y2_prev) return true;
-  return a.y2_prev == b.y2_prev && a.y2_curr <= b.y2_curr && a.x3_curr <= b.x3_curr;
-}
-
 constexpr size_t kDominanceChecks = 64;
 // A layer is expanded in blocks of this many nodes, and merged after this many blocks.
 constexpr size_t kBlockNodes = 64;
@@ -248,7 +238,7 @@ bool LineBeamSearch::Prune(std::vector<Candidate>& candidates, int64_t width) {
     if (i == 0 || candidates[i].hash != candidates[i - 1].hash) group = kept;
     bool dominated = false;
     for (size_t k = group; k < kept && k < group + kDominanceChecks; ++k) {
-      if (Dominates(candidates[k].front, candidates[i].front)) {
+      if (FrontDominates(candidates[k].front, candidates[i].front)) {
         dominated = true;
         break;
       }

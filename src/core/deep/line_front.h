@@ -30,6 +30,17 @@ struct LineFront {
   int32_t x3_curr = 0;
 };
 
+// Pseudo-dominance of fronts over the same pieces: `a` has used up no more of the sheets than
+// `b`, as far as the three steps of their fronts tell. Inline: the beam search asks it of every
+// pair of alike fronts.
+inline bool FrontDominates(const LineFront& a, const LineFront& b) {
+  if (a.sheet != b.sheet) return a.sheet < b.sheet;
+  if (a.x1_curr <= b.x1_prev) return true;
+  if (a.x1_prev != b.x1_prev || a.x1_curr > b.x1_curr) return false;
+  if (a.y2_curr <= b.y2_prev) return true;
+  return a.y2_prev == b.y2_prev && a.y2_curr <= b.y2_curr && a.x3_curr <= b.x3_curr;
+}
+
 struct ClosedRow {
   int32_t bottom = 0;
   int32_t top = 0;

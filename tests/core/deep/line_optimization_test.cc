@@ -35,15 +35,15 @@ LineResult Plan(const LineProblem& problem) {
 }
 
 // Strips 200 wide of three rows 100 high, of two rows 150 high and of one piece fill the first
-// sheet exactly, and a piece the height of the second sheet leaves it as a leftover: nothing is
-// wasted, whichever way the first cut runs, and a second run with the same budget plans the same
-// tree.
+// sheet exactly, and a piece that stands the height of the second sheet only turned leaves it as
+// a leftover: nothing is wasted, whichever way the first cut runs, and a second run with the same
+// budget plans the same tree.
 TEST(LineOptimization, FindsAPlanWithoutWasteWhereOneExists) {
   std::vector<LinePiece> pieces;
   for (int i = 0; i < 3; ++i) pieces.push_back({i, 100, 200});
   for (int i = 3; i < 5; ++i) pieces.push_back({i, 200, 150});
   pieces.push_back({5, 300, 200});
-  pieces.push_back({6, 100, 300});
+  pieces.push_back({6, 300, 100});
   for (FirstCut first_cut : {FirstCut::kVertical, FirstCut::kHorizontal}) {
     LineProblem problem = Problem(600, 300, pieces);
     if (first_cut == FirstCut::kHorizontal) problem = Transposed(problem);

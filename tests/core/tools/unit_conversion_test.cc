@@ -12,8 +12,8 @@ namespace {
 constexpr int kMM = 0, kCM = 1, kMT = 2, kIN = 3, kFT = 4;
 
 // Through single-precision factors; text that is no number converts as zero, a zero
-// denominator leaves the output alone (no text). Numerator and denominator are leading numbers:
-// what follows them is not read.
+// denominator leaves the output alone (no text), a unit off the list counts as mm. Numerator and
+// denominator are leading numbers: what follows them is not read.
 TEST(UnitConversionTest, ConvertsTypedLengths) {
   struct Case {
     std::string input;
@@ -30,6 +30,7 @@ TEST(UnitConversionTest, ConvertsTypedLengths) {
                          {"48 /4", kIN, kIN, "48.0000"},     {"", kIN, kMM, "0.0000"},
                          {"abc", kIN, kMM, "0.0000"},        {".", kFT, kMM, "0.0000"},
                          {"12abc", kMM, kMM, "12.0000"},     {"1", 99, -3, "1.0000"},
+                         {"1", kIN, 5, "25.4000"},           {"1", 5, kCM, "0.1000"},
                          {"48 3/0", kIN, kMM, std::nullopt}, {"3/", kIN, kMM, std::nullopt},
                          {"/", kIN, kMM, std::nullopt},      {"1/x", kIN, kMM, std::nullopt}}) {
     EXPECT_EQ(ConvertLength(c.input, c.from, c.to), c.output) << c.input;
@@ -41,6 +42,7 @@ TEST(UnitConversionTest, ConvertsTypedLengths) {
 
 TEST(UnitPairTest, RemembersTheTwoListsInUnitTlf) {
   EXPECT_EQ(UnitPairBytes({kIN, kMM}), "\"in\",\"mm\"\r\n");
+  EXPECT_EQ(UnitPairBytes({5, -1}), "\"mm\",\"mm\"\r\n");
   for (const auto& [bytes, pair] : std::vector<std::pair<std::optional<std::string>, UnitPair>>{
            {"\"in\",\"mm\"\r\n", {kIN, kMM}},
            {"\"ft\",\"cm\"", {kFT, kCM}},
