@@ -13,11 +13,13 @@
 #include "core/base/file_routines.h"
 #include "core/deep/deep_settings_file.h"
 #include "core/engine2d/engine_jobs.h"
+#include "core/engine2d/job_run.h"
 #include "core/engine2d/layout_evaluation.h"
 #include "core/engine2d/pass_runner.h"
 #include "core/engine2d/result_files.h"
 #include "core/engine2d/result_validator.h"
 #include "core/job/job_sections.h"
+#include "core/job/job_test_support.h"
 #include "support/temp_folder.h"
 
 namespace lumora {
@@ -107,6 +109,23 @@ TEST(DeepOptimization, AJobNoStockCanServeEndsAtOnceWithTheReason) {
     EXPECT_EQ(std::tuple(run.result.best.Empty(), run.result.message, run.figures.steps),
               std::tuple(true, c.message, 0));
   }
+}
+
+// On the glass line, a piece that stands wider than the widest strip the table cuts whichever
+// way it turns is named by its size as typed, and there is no plan.
+TEST(DeepOptimization, ALineJobNamesTheSizesNoStripHolds) {
+  testing::TempFolder folder;
+  Job job = testing::MakeTestJob(folder);
+  testing::Fill(job.basic, ",,,99999,,0,,0,0,,");
+  testing::Fill(job.sheet, "1000,600,,,1");
+  testing::Fill(job.glass, "400,300,,,1;600,550,,,1");
+  CuttingLineSettings line;
+  line.max_strip_width = 500;
+  job.line.SetSettings(line);
+  const DeepResult run = RunDeep(EngineJobOf(job), 0.001f, 1000, 1);
+  EXPECT_EQ(
+      std::tuple(run.result.best.Empty(), run.result.message),
+      std::tuple(true, "Optimization done.\nThese glass sizes could not be placed: 600 x 550"));
 }
 
 // Pieces cut from N sheets of 3000 x 2000 by random guillotine cuts in two or three stages
