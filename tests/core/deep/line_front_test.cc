@@ -36,5 +36,17 @@ TEST(LineFront, DominatesOnlyWhereItUsedNoMoreOfTheSheets) {
   }
 }
 
+// The glass a front has used: the sheets before its own, its strips closed, the rows closed in
+// its open strip and, in the open row, as far as its last part.
+TEST(LineFront, ConsumesTheSheetsBeforeTheStripsAndRowsClosedAndTheOpenRowsParts) {
+  LineProblem problem;
+  problem.sheets.assign(2, LineSheet{1000, 600, {}});
+  const LineGeometry geometry(problem);
+  const LineFronts fronts(geometry, problem.pieces);
+  EXPECT_EQ(fronts.Consumed(LineFront{}), 0);
+  EXPECT_EQ(fronts.Consumed({1, 200, 500, 100, 300, 350}),
+            1000 * 600 + 200 * 600 + 300 * 100 + 150 * 200);
+}
+
 }  // namespace
 }  // namespace lumora

@@ -56,6 +56,11 @@ TEST(LineOptimization, FindsAPlanWithoutWasteWhereOneExists) {
   }
 }
 
+// A strip as wide as the widest the table cuts is cut, and the glass beside it is a leftover.
+TEST(LineOptimization, CutsAStripOfTheWidestWidth) {
+  EXPECT_EQ(Plan(Problem(1200, 100, {{1, 1000, 100, false}})).waste, 0);
+}
+
 // The piece fills the sheet's height and may not turn: the only plans move it right of the flaw
 // with waste at least 20 wide before it.
 TEST(LineOptimization, KeepsPiecesAndCutsOffFlaws) {
