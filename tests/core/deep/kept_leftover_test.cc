@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/engine2d/engine_builders.h"
@@ -17,9 +18,9 @@ struct Rect {
   bool operator==(const Rect&) const = default;
 };
 
-// A 1000 x 600 sheet (x across L2, y across L1). The part beyond the farthest piece on the side
-// that keeps the larger rectangle becomes one leftover, the balances beside the pieces stay; a
-// side whose rectangle would be narrower than the least side is not taken.
+// The last of two 1000 x 600 sheets (x across L2, y across L1). The part beyond the farthest
+// piece on the side that keeps the larger rectangle becomes one leftover, the balances beside the
+// pieces stay; a side whose rectangle would be narrower than the least side is not taken.
 TEST(KeepOneLeftoverTest, TheRestBeyondThePiecesBecomesOneRectangle) {
   struct Case {
     std::string name;
@@ -64,17 +65,22 @@ TEST(KeepOneLeftoverTest, TheRestBeyondThePiecesBecomesOneRectangle) {
        {{400, 0, 1000, 300}, {0, 300, 1000, 600}}},
   };
   const StockList stocks = testing::ListOf<StockRecord>({testing::Stock(600, 1000)});
+  // An earlier sheet, filled by one piece, stays as it was.
+  const LayoutElement earlier[] = {Element(kStockFrame, 0, 0, 1000, 600, 1, 1),
+                                   Element(1, 0, 0, 1000, 600, 1)};
   for (const Case& c : cases) {
     ElementList elements;
-    elements.Append(Element(kStockFrame, 0, 0, 1000, 600, 1, 1));
+    for (const LayoutElement& e : earlier) elements.Append(e);
+    elements.Append(Element(kStockFrame, 0, 0, 1000, 600, 2, 1));
     for (const LayoutElement& e : c.layout) elements.Append(e);
     EXPECT_EQ(KeepOneLeftover(elements, stocks, c.min_side), c.kept) << c.name;
+    EXPECT_EQ(std::tuple(elements[1], elements[2]), std::tuple(earlier[0], earlier[1])) << c.name;
     std::vector<Rect> leftovers;
-    for (int i = 1; i <= elements.Count(); ++i) {
+    for (int i = 3; i <= elements.Count(); ++i) {
       const LayoutElement& e = elements[i];
       if (e.kind == kFreeRect) leftovers.push_back({e.x1, e.y1, e.x2, e.y2});
       if (c.kept) {
-        EXPECT_EQ(e.layout_no, 1) << c.name << " " << i;
+        EXPECT_EQ(e.layout_no, 2) << c.name << " " << i;
       }
     }
     EXPECT_EQ(leftovers, c.leftovers) << c.name;
