@@ -62,5 +62,48 @@ TEST(PlanElements, MergesIdenticalLayoutsAndSumsTheirRepeats) {
   }
 }
 
+// A sheet's elements in mm from its corner: the pieces and balances from its margins, a
+// first-stage cut from edge to edge, across or down the sheet.
+TEST(PlanElements, PlacesPiecesBalancesAndCutsFromTheMargins) {
+  StockList stocks;
+  StockRecord stock;
+  stock.l1 = 600;
+  stock.l2 = 1000;
+  stock.m_l = 10;
+  stock.m_t = 5;
+  stock.m_r = 3;
+  stock.qty = 9;
+  stocks.Append(stock);
+  GlassList glasses;
+  GlassRecord glass;
+  glass.l1 = 300;
+  glass.l2 = 400;
+  glass.qty = 9;
+  glasses.Append(glass);
+  const DeepProblem problem = MakeDeepProblem(stocks, glasses, false);
+  std::string text;
+  for (bool across : {true, false}) {
+    Plan plan;
+    SheetPattern pattern;
+    pattern.stock = 0;
+    pattern.cuts_across = across;
+    pattern.pieces.push_back({0, 1, {0, 0, 400, 300}});
+    pattern.free_rects.push_back({400, 0, 587, 300});
+    pattern.stage_cuts.push_back(across ? 300 : 400);
+    plan.layouts.push_back({pattern, 1});
+    for (const LayoutElement& e : PlanElements(plan, problem, stocks, glasses)) {
+      if (e.kind == kStockFrame || e.kind == kMarginStrip) continue;
+      text += std::to_string(e.kind) + ":" + std::to_string(static_cast<int>(e.x1)) + "," +
+              std::to_string(static_cast<int>(e.y1)) + "," +
+              std::to_string(static_cast<int>(e.x2)) + "," +
+              std::to_string(static_cast<int>(e.y2)) + " ";
+    }
+    text += "| ";
+  }
+  EXPECT_EQ(text,
+            "1:10,5,410,305 -4:410,5,997,305 -6:0,305,1000,305 | "
+            "1:10,5,410,305 -4:410,5,997,305 -6:410,0,410,600 | ");
+}
+
 }  // namespace
 }  // namespace lumora::deep
