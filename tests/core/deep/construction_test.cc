@@ -38,5 +38,23 @@ TEST(Construction, TakesTheStockOfMostValuePerCost) {
   }
 }
 
+// Under "Use leftovers first" a plan pays for the leftovers it leaves unused, and for each that a
+// piece on a new sheet would fit, as much again as the largest sheet: the search puts it to use.
+TEST(Construction, APlanPaysForTheLeftoversItLeavesIdle) {
+  DeepProblem problem = FullWidthPieces({7, 3});
+  StockSize leftover = FullWidthStock(1, 5, true);
+  leftover.quantity = 1;
+  problem.stocks.push_back(leftover);
+  problem.charge_unused_leftovers = true;
+  const Construction construction(problem, PatternLimits{});
+  Plan on_one_sheet;
+  on_one_sheet.layouts = {FullWidthSheet(problem, {0, 1})};
+  Plan on_the_leftover;
+  on_the_leftover.layouts = {FullWidthSheet(problem, {0}), FullWidthSheet(problem, {1})};
+  on_the_leftover.layouts[1].pattern.stock = 1;
+  EXPECT_DOUBLE_EQ(construction.PlanCost(on_one_sheet), 100 + 50 + 100);
+  EXPECT_DOUBLE_EQ(construction.PlanCost(on_the_leftover), 100 + 50 * kLeftoverCostShare);
+}
+
 }  // namespace
 }  // namespace lumora::deep
