@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/engine2d/engine_builders.h"
+
 namespace lumora::deep {
 namespace {
 
@@ -27,19 +29,9 @@ TEST(PlanElements, MergesIdenticalLayoutsAndSumsTheirRepeats) {
       {{{0, 0, 1}, {1, 0, 1}}, "1x1 2x1"},
       {{{0, 0, 0}, {0, 5, 1}}, "1x1"},
   };
-  StockList stocks;
-  for (int s = 0; s < 2; ++s) {
-    StockRecord stock;
-    stock.l1 = 10;
-    stock.l2 = 10 + s;
-    stock.qty = 9;
-    stocks.Append(stock);
-  }
-  GlassList glasses;
-  GlassRecord glass;
-  glass.l1 = glass.l2 = 5;
-  glass.qty = 9;
-  glasses.Append(glass);
+  const StockList stocks =
+      testing::ListOf<StockRecord>({testing::Stock(10, 10, 9), testing::Stock(10, 11, 9)});
+  const GlassList glasses = testing::ListOf<GlassRecord>({testing::Glass(5, 5, 9)});
   const DeepProblem problem = MakeDeepProblem(stocks, glasses, false);
   for (const Case& c : cases) {
     Plan plan;
@@ -65,21 +57,8 @@ TEST(PlanElements, MergesIdenticalLayoutsAndSumsTheirRepeats) {
 // A sheet's elements in mm from its corner: the pieces and balances from its margins, a
 // first-stage cut from edge to edge, across or down the sheet.
 TEST(PlanElements, PlacesPiecesBalancesAndCutsFromTheMargins) {
-  StockList stocks;
-  StockRecord stock;
-  stock.l1 = 600;
-  stock.l2 = 1000;
-  stock.m_l = 10;
-  stock.m_t = 5;
-  stock.m_r = 3;
-  stock.qty = 9;
-  stocks.Append(stock);
-  GlassList glasses;
-  GlassRecord glass;
-  glass.l1 = 300;
-  glass.l2 = 400;
-  glass.qty = 9;
-  glasses.Append(glass);
+  const StockList stocks = testing::ListOf<StockRecord>({testing::Stock(600, 1000, 9, 10, 5, 3)});
+  const GlassList glasses = testing::ListOf<GlassRecord>({testing::Glass(300, 400, 9)});
   const DeepProblem problem = MakeDeepProblem(stocks, glasses, false);
   std::string text;
   for (bool across : {true, false}) {
