@@ -185,7 +185,13 @@ void LineFronts::CloseSheet(const LineState& state, LineClosings& closings) cons
   }
 }
 
-std::optional<LineStripEnd> LineFronts::Finish(const LineState& state) const {
+std::optional<LineStripEnd> LineFronts::Finish(const LineState& state,
+                                               std::vector<int32_t>* waste_cuts) const {
+  if (!geometry_.rules().sheets_in_order) {
+    LineClosings closings = Closings(state, true);
+    if (waste_cuts != nullptr) *waste_cuts = std::move(closings.waste_cuts);
+    return closings.sheet;
+  }
   const int32_t width = geometry_.Width(state.front.sheet);
   const std::optional<int32_t> top = CloseRow(state, true, 0);
   std::optional<LineStripEnd> closed = CloseStrip(state, top, 0);

@@ -110,9 +110,12 @@ class LineFronts {
                                  const LineMove& move, LineState* child,
                                  bool* met_flaw = nullptr) const;
 
-  // Ends the plan on its sheet: its last strip, whose last first cut leaves the leftover, or
-  // nullopt when the open strip cannot be closed.
-  std::optional<LineStripEnd> Finish(const LineState& state) const;
+  // Ends the plan on its sheet: its last strip, or nullopt when the open strip cannot be closed.
+  // With sheets cut in order the glass right of the last first cut is a leftover; otherwise no
+  // sheet is known to be the last, and it closes as any other does, its rest cut off as waste
+  // strips at `waste_cuts`.
+  std::optional<LineStripEnd> Finish(const LineState& state,
+                                     std::vector<int32_t>* waste_cuts = nullptr) const;
 
   // The area the plan has used up so far: sheets before, strips before, rows below and the
   // open row up to its last part.

@@ -73,7 +73,8 @@ NodeShape RowShape(const PlanRow& row, int32_t left, int32_t right) {
   return shape;
 }
 
-NodeShape SheetShape(const LineGeometry& geometry, const PlanSheet& plan, bool last) {
+// With `leftover`, the glass right of the last strip goes back to stock whole.
+NodeShape SheetShape(const LineGeometry& geometry, const PlanSheet& plan, bool leftover) {
   const int32_t width = geometry.Width(plan.sheet);
   const int32_t height = geometry.Height(plan.sheet);
   NodeShape shape{0, 0, width, height, CutNodeType::kBranch, -1, {}};
@@ -93,7 +94,7 @@ NodeShape SheetShape(const LineGeometry& geometry, const PlanSheet& plan, bool l
     shape.children.push_back(std::move(strip_shape));
     right = strip.right;
   }
-  if (last) {
+  if (leftover) {
     if (right < width) {
       shape.children.push_back(Leaf(right, 0, width - right, height, CutNodeType::kLeftover));
     }
@@ -158,12 +159,13 @@ std::optional<CuttingTree> BuildCuttingTree(const LineGeometry& geometry, const 
     state = std::move(child);
   }
   if (sheets.empty()) return CuttingTree{};
-  const std::optional<LineStripEnd> end = fronts.Finish(state);
+  const std::optional<LineStripEnd> end = fronts.Finish(state, &sheets.back().waste_cuts);
   if (!end) return std::nullopt;
   close(end->top, &*end);
   CuttingTree tree;
   for (size_t i = 0; i < sheets.size(); ++i) {
-    Emit(SheetShape(geometry, sheets[i], i + 1 == sheets.size()), sheets[i].sheet, 0, -1, tree);
+    const bool leftover = i + 1 == sheets.size() && geometry.rules().sheets_in_order;
+    Emit(SheetShape(geometry, sheets[i], leftover), sheets[i].sheet, 0, -1, tree);
   }
   return tree;
 }

@@ -56,9 +56,22 @@ TEST(LineOptimization, FindsAPlanWithoutWasteWhereOneExists) {
   }
 }
 
-// A strip as wide as the widest the table cuts is cut, and the glass beside it is a leftover.
+// A strip as wide as the widest the table cuts is cut. The glass beside it is a leftover when the
+// sheets are cut in order; otherwise no sheet is known to be the last, and it is cut off as waste
+// strips no wider than the table cuts.
 TEST(LineOptimization, CutsAStripOfTheWidestWidth) {
-  EXPECT_EQ(Plan(Problem(1200, 100, {{1, 1000, 100, false}})).waste, 0);
+  struct Case {
+    int32_t sheet_width;
+    bool in_order;
+    int64_t waste;
+  };
+  for (const Case& c :
+       {Case{1200, true, 0}, Case{1200, false, 200 * 100}, Case{2500, false, 1500 * 100}}) {
+    LineProblem problem = Problem(c.sheet_width, 100, {{1, 1000, 100, false}});
+    problem.rules.sheets_in_order = c.in_order;
+    SCOPED_TRACE(c.sheet_width);
+    EXPECT_EQ(Plan(problem).waste, c.waste);
+  }
 }
 
 // The piece fills the sheet's height and may not turn: the only plans move it right of the flaw
