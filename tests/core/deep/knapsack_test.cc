@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace lumora::deep {
@@ -47,6 +48,51 @@ TEST(Dominated, LeavesOutOnlyItemsABestChoiceDoesWithout) {
     EXPECT_EQ(left_out, c.left_out);
     EXPECT_EQ(BestValues(c.weights, c.values, dominated, c.capacity),
               BestValues(c.weights, c.values, std::vector<bool>(c.weights.size()), c.capacity));
+  }
+}
+
+// Against every subset of the items: the best value at each capacity, and a chosen set that
+// fits and is worth it. The weights run below and above the four capacities the table fills at
+// a time, and the capacities are no multiple of four, so each pass ends on a part block.
+TEST(ZeroOneKnapsack, FindsTheBestSetAtEveryCapacity) {
+  struct Case {
+    std::vector<size_t> weights;
+    std::vector<double> values;
+  };
+  const Case cases[] = {
+      {{1, 2, 3, 5, 7}, {1.5, 2, 4, 6, 7.5}},
+      {{4, 4, 6, 9, 13, 17}, {3, 3.5, 7, 9, 14, 15}},
+      {{11, 3, 8, 1}, {10, 2.5, 9, 0.5}},
+  };
+  for (const Case& c : cases) {
+    const size_t n = c.weights.size();
+    for (size_t capacity = 0; capacity <= 23; ++capacity) {
+      double best = 0;
+      for (size_t mask = 0; mask < (size_t{1} << n); ++mask) {
+        size_t weight = 0;
+        double value = 0;
+        for (size_t i = 0; i < n; ++i) {
+          if (mask >> i & 1) {
+            weight += c.weights[i];
+            value += c.values[i];
+          }
+        }
+        if (weight <= capacity) best = std::max(best, value);
+      }
+      ZeroOneKnapsack knapsack;
+      knapsack.Start(capacity, n);
+      for (size_t i = 0; i < n; ++i) knapsack.Add(c.weights[i], c.values[i]);
+      size_t weight = 0;
+      double value = 0;
+      for (size_t i : knapsack.Chosen(n)) {
+        weight += c.weights[i];
+        value += c.values[i];
+      }
+      SCOPED_TRACE(capacity);
+      EXPECT_EQ(knapsack.Best(), best);
+      EXPECT_LE(weight, capacity);
+      EXPECT_EQ(value, best);
+    }
   }
 }
 
