@@ -146,7 +146,7 @@ void LineBeamSearch::Offer(const Node& node, const LineClosings& closings, uint3
     const std::optional<LineStripEnd> end = fronts_.Finish(child);
     if (!end) return;
     const int32_t sheet = child.front.sheet;
-    const int32_t used = geometry_.rules().sheets_in_order ? end->right : geometry_.Width(sheet);
+    const int32_t used = KeepsLastLeftover(geometry_.rules()) ? end->right : geometry_.Width(sheet);
     const int64_t waste = geometry_.AreaBefore(sheet) +
                           static_cast<int64_t>(used) * geometry_.Height(sheet) - total_area_;
     if (best_waste_ < 0 || waste < best_waste_) {

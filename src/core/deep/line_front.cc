@@ -187,7 +187,7 @@ void LineFronts::CloseSheet(const LineState& state, LineClosings& closings) cons
 
 std::optional<LineStripEnd> LineFronts::Finish(const LineState& state,
                                                std::vector<int32_t>* waste_cuts) const {
-  if (!geometry_.rules().sheets_in_order) {
+  if (!KeepsLastLeftover(geometry_.rules())) {
     LineClosings closings = Closings(state, true);
     if (waste_cuts != nullptr) *waste_cuts = std::move(closings.waste_cuts);
     return closings.sheet;

@@ -111,9 +111,8 @@ class LineFronts {
                                  bool* met_flaw = nullptr) const;
 
   // Ends the plan on its sheet: its last strip, or nullopt when the open strip cannot be closed.
-  // With sheets cut in order the glass right of the last first cut is a leftover; otherwise no
-  // sheet is known to be the last, and it closes as any other does, its rest cut off as waste
-  // strips at `waste_cuts`.
+  // Where the rules keep no last leftover (KeepsLastLeftover) the sheet closes as any other
+  // does, its rest cut off as waste strips at `waste_cuts`.
   std::optional<LineStripEnd> Finish(const LineState& state,
                                      std::vector<int32_t>* waste_cuts = nullptr) const;
 

@@ -164,7 +164,7 @@ std::optional<CuttingTree> BuildCuttingTree(const LineGeometry& geometry, const 
   close(end->top, &*end);
   CuttingTree tree;
   for (size_t i = 0; i < sheets.size(); ++i) {
-    const bool leftover = i + 1 == sheets.size() && geometry.rules().sheets_in_order;
+    const bool leftover = i + 1 == sheets.size() && KeepsLastLeftover(geometry.rules());
     Emit(SheetShape(geometry, sheets[i], leftover), sheets[i].sheet, 0, -1, tree);
   }
   return tree;

@@ -29,6 +29,11 @@ struct CuttingLineRules {
   bool sheets_in_order = true;
 };
 
+// Whether the glass right of the last first cut of a plan's last sheet goes back to stock as a
+// leftover. Only with sheets cut in order is a sheet known to be the last; otherwise that glass
+// is cut off as waste like any sheet's.
+inline bool KeepsLastLeftover(const CuttingLineRules& rules) { return rules.sheets_in_order; }
+
 // A flaw is the closed rectangle [x, x + w] x [y, y + h] from the sheet's lower-left corner: a
 // piece touching it holds it, and a cut touching it passes through it.
 struct LineFlaw {

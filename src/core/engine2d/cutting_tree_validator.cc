@@ -235,7 +235,7 @@ class TreeCheck {
       for (size_t c = 0; c < root.children.size(); ++c) {
         const CutNode& strip = tree_.nodes[root.children[c]];
         const bool last = k + 1 == roots.size() && c + 1 == root.children.size();
-        if (strip.type == CutNodeType::kLeftover && (!last || !rules_.sheets_in_order)) {
+        if (strip.type == CutNodeType::kLeftover && (!last || !KeepsLastLeftover(rules_))) {
           Add(LineRule::kLeftover, NodeText(strip) +
                                        " is kept as a leftover but is not right of the last "
                                        "first cut of the last sheet.");

@@ -165,7 +165,7 @@ class TreeBuilder {
         return error;
       }
     }
-    if (node.depth == 0 && last_sheet_ && problem_.rules.sheets_in_order) {
+    if (node.depth == 0 && last_sheet_ && KeepsLastLeftover(problem_.rules)) {
       CutNode& last = tree_.nodes[static_cast<size_t>(children.back().first)];
       if (last.type == CutNodeType::kWaste && children.size() > 1) {
         last.type = CutNodeType::kLeftover;
