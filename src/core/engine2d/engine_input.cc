@@ -1,7 +1,9 @@
 #include "core/engine2d/engine_input.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -99,15 +101,30 @@ bool SameExceptQuantity(const GlassRecord& a, const GlassRecord& b) {
          a.ref == b.ref && a.from == b.from && a.sp_sft == b.sp_sft && a.address == b.address;
 }
 
+// The sizes as one key, -0 and +0 alike since they compare equal.
+template <typename Record>
+uint64_t SizeKey(const Record& record) {
+  const auto bits = [](float value) { return std::bit_cast<uint32_t>(value == 0 ? 0.0f : value); };
+  return uint64_t{bits(record.l1)} << 32 | bits(record.l2);
+}
+
+// Records equal in all but quantity become one: the group's quantities, summed in list order,
+// end on its last record and the others keep 0. Only records of the same size are compared, so
+// that a job of thousands of sizes takes time in proportion to its rows.
 template <typename List>
 void MergeDuplicates(List& list) {
-  const int n = list.Count();
-  for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) {
-      if (j == i || list[j].qty == 0 || !SameExceptQuantity(list[i], list[j])) continue;
-      list[i].qty = list[i].qty + list[j].qty;
-      list[j].qty = 0;
+  std::unordered_map<uint64_t, std::vector<int>> holders_by_size;
+  for (int i = 1; i <= list.Count(); ++i) {
+    std::vector<int>& holders = holders_by_size[SizeKey(list[i])];
+    const auto holder = std::find_if(holders.begin(), holders.end(),
+                                     [&](int h) { return SameExceptQuantity(list[h], list[i]); });
+    if (holder == holders.end()) {
+      holders.push_back(i);
+      continue;
     }
+    list[i].qty = list[*holder].qty + list[i].qty;
+    list[*holder].qty = 0;
+    *holder = i;
   }
 }
 

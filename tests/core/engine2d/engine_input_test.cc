@@ -85,6 +85,11 @@ TEST(MergeDuplicates, TheWholeGroupEndsOnItsLastRecord) {
   stocks[1].cp_sft = 0;
   MergeDuplicateStock(stocks);
   EXPECT_EQ(StockQuantities(stocks), ListOf<float>({0, 7}));
+  // Summed in list order, each 1 is lost to float rounding; in any other order they would count.
+  stocks = ListOf<StockRecord>({Stock(2000, 1000, 16777216), Stock(2000, 1000, 1),
+                                Stock(1000, 2000, 1), Stock(2000, 1000, 1)});
+  MergeDuplicateStock(stocks);
+  EXPECT_EQ(StockQuantities(stocks), ListOf<float>({0, 0, 1, 16777216}));
 }
 
 TEST(Kerf, RemoveKerfGivesBackTheSizesAsRead) {
