@@ -78,6 +78,8 @@ TEST(MergeDuplicates, TheWholeGroupEndsOnItsLastRecord) {
   ASSERT_EQ(input.glasses.Count(), 4);
   // The second belongs to another customer.
   EXPECT_EQ(GlassQuantities(input.glasses), ListOf<float>({0, 3, 0, 6.5f}));
+  // Each grid row leads to the record that holds its quantity now.
+  EXPECT_EQ(GlassIndexOfRows(input.glasses, glass), (std::vector<int>{0, 4, 2, 4, 4, 0}));
   StockList stocks = ListOf<StockRecord>({Stock(2000, 1000, 2), Stock(2000, 1000, 5)});
   stocks[1].cp_sft = 1.5f;  // a different price keeps them apart
   MergeDuplicateStock(stocks);
