@@ -172,6 +172,9 @@ TEST(DeepOptimization, FindsTheSheetCountOfPiecesThatTileItExactly) {
       if (element.kind == kStockFrame) sheets += element.repeat;
     }
     EXPECT_EQ(sheets, c.sheets);
+    // The progress shows the steps and what each kind took of them.
+    EXPECT_EQ(run.figures.steps,
+              run.figures.constructions + run.figures.tail_replans + run.figures.sheet_fewer);
   }
 }
 

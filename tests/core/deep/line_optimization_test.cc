@@ -84,7 +84,7 @@ TEST(LineOptimization, KeepsPiecesAndCutsOffFlaws) {
 }
 
 // Too long for any sheet unless turned, or wider than the widest strip the table cuts: there is
-// no plan while one piece cannot be cut at all.
+// no plan while one piece cannot be cut at all. A piece as wide as the sheet still fits.
 TEST(LineOptimization, NamesPiecesNoSheetCanHold) {
   struct Case {
     int32_t sheet_width;
@@ -92,7 +92,7 @@ TEST(LineOptimization, NamesPiecesNoSheetCanHold) {
     std::vector<int32_t> unplaceable;
   };
   const Case cases[] = {
-      {300, {{5, 400, 50, false}, {6, 50, 150, true}}, {5}},
+      {300, {{5, 400, 50, false}, {6, 50, 150, true}, {9, 300, 50, false}}, {5}},
       {1200, {{7, 1000, 50, false}, {8, 1001, 50, false}}, {8}},
   };
   for (const Case& c : cases) {
