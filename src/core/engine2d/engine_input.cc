@@ -128,15 +128,27 @@ void MergeDuplicates(List& list) {
   }
 }
 
+// A record merged away leads to the first record of its size that still has a quantity and
+// equals it: the one its quantity went to.
 template <typename List>
 std::vector<int> IndexOfRows(const List& list, const Grid& grid) {
+  std::unordered_map<uint64_t, std::vector<int>> holders_by_size;
+  for (int i = 1; i <= list.Count(); ++i) {
+    if (list[i].qty != 0) holders_by_size[SizeKey(list[i])].push_back(i);
+  }
   std::vector<int> index(static_cast<size_t>(std::max(grid.Rows(), 0)), 0);
   for (int i = 1; i <= list.Count(); ++i) {
     const int row = list[i].grid_row;
     if (row < 1 || row >= grid.Rows()) continue;
     int holder = i;
-    for (int j = 1; j <= list.Count() && list[holder].qty == 0; ++j) {
-      if (list[j].qty != 0 && SameExceptQuantity(list[i], list[j])) holder = j;
+    if (list[i].qty == 0) {
+      const auto size = holders_by_size.find(SizeKey(list[i]));
+      if (size != holders_by_size.end()) {
+        const auto found = std::find_if(size->second.begin(), size->second.end(), [&](int h) {
+          return SameExceptQuantity(list[i], list[h]);
+        });
+        if (found != size->second.end()) holder = *found;
+      }
     }
     index[static_cast<size_t>(row)] = holder;
   }
